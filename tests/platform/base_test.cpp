@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+#include "platform/fileio.h"
+#include "platform/msgsink.h"
+#include "platform/num.h"
+#include "platform/rnd.h"
+#include "platform/text.h"
+#include "platform/ticks.h"
+
+namespace fs = std::filesystem;
+
+TEST(Text, Windows1252RoundTripsThroughUtf8) {
+    std::string w = text::w("Grün Ä ö ß € é");
+    EXPECT_EQ(w, std::string("Gr\xFCn \xC4 \xF6 \xDF \x80 \xE9"));
+    EXPECT_EQ(text::toUtf8(w), "Grün Ä ö ß € é");
+    // Characters Windows-1252 cannot hold, and broken UTF-8, become '?'.
+    EXPECT_EQ(text::fromUtf8("a\xE2\x86\x92z"), "a?z");
+    EXPECT_EQ(text::fromUtf8("a\xC3"), "a?");
+}
+
+TEST(Text, CaseFoldsUmlauts) {
+    EXPECT_EQ(text::lower(text::w("ÄÖÜ Kreuz")), text::w("äöü kreuz"));
+    EXPECT_EQ(text::upper(text::w("äöü ß")), text::w("ÄÖÜ ß"));
+}
+
+TEST(Text, ToIntReportsInsteadOfThrowing) {
+    struct Case { const char* s; bool ok; int64_t v; };
+    const Case cases[] = {{"12", true, 12}, {" -7 ", true, -7}, {"+3", true, 3}, {"", false, 0},
+                          {"1a", false, 0}, {"-", false, 0}, {"99999999999999999999", false, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.s);
+        int64_t v = 0;
+        EXPECT_EQ(text::toInt(c.s, v), c.ok);
+        if (c.ok) {
+            EXPECT_EQ(v, c.v);
+        }
+    }
+}
+
+TEST(ShortString, CutsAtCapacityAndNeverReadsPast) {
+    ShortString<4> s("Bummerl");
+    EXPECT_EQ(s.str(), "Bumm");
+    static_assert(sizeof(ShortString<4>) == 5);
+    s.len = 200;  // as a damaged file may hold
+    EXPECT_EQ(s.size(), 4);
+}
+
+TEST(Num, RoundsHalfToEven) {
+    struct Case { double x; int64_t r; };
+    const Case cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.6, 3}, {-0.4, 0}};
+    for (const auto& c : cases) EXPECT_EQ(num::round(c.x), c.r) << c.x;
+}
+
+TEST(Rnd, SeedReplaysAndStaysInRange) {
+    rnd::seed(42);
+    std::vector<int> a;
+    for (int i = 0; i < 100; ++i) a.push_back(rnd::random(7));
+    rnd::seed(42);
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(rnd::random(7), a[i]);
+    for (int i = 0; i < 1000; ++i) {
+        double u = rnd::uniform();
+        ASSERT_GE(u, 0.0);
+        ASSERT_LT(u, 1.0);
+    }
+    EXPECT_EQ(rnd::random(0), 0);
+    EXPECT_EQ(rnd::random(-3), 0);
+}
+
+TEST(Ticks, ManualClockAndWrapSafeElapsed) {
+    ticks::Manual clock(0xFFFFFF00u);
+    uint32_t t0 = ticks::now();
+    clock.advance(0x200);
+    EXPECT_EQ(ticks::since(t0), 0x200u);
+}
+
+TEST(MsgSink, CaptureRecordsTexts) {
+    msgsink::Capture cap;
+    msgsink::show("ACHTUNG! test");
+    msgsink::error("Fehler in x");
+    EXPECT_EQ(cap.texts().size(), 2u);
+    EXPECT_TRUE(cap.contains("ACHTUNG!"));
+}
+
+TEST(FileIo, WritesWholeOrLeavesTheOldFile) {
+    auto dir = fs::temp_directory_path() / ("ks_fileio_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    auto f = dir / "sub" / "a.dat";
+    ASSERT_TRUE(fileio::writeAll(f, std::string("old")));
+    std::string s;
+    ASSERT_TRUE(fileio::readAll(f, s));
+    EXPECT_EQ(s, "old");
+    // A pair whose second target cannot be written (its folder is a file) leaves the first intact.
+    std::string ignored;
+    ASSERT_TRUE(fileio::writeAll(dir / "plain", std::string("x")));
+    EXPECT_FALSE(fileio::writeAllTogether({{f, "new"}, {dir / "plain" / "b.dat", "new"}}));
+    ASSERT_TRUE(fileio::readAll(f, s));
+    EXPECT_EQ(s, "old");
+    EXPECT_FALSE(fileio::readAll(dir / "missing", ignored));
+    EXPECT_EQ(fileio::local("data\\help\\skat.txt"), fs::path("data/help/skat.txt"));
+    fs::remove_all(dir);
+}
