@@ -1,0 +1,230 @@
+#include "core/spielstand.h"
+
+#include <cstring>
+#include <memory>
+
+#include "core/central.h"
+#include "core/dateien.h"
+#include "platform/fileio.h"
+#include "platform/msgsink.h"
+#include "platform/text.h"
+#include "platform/ticks.h"
+
+namespace spielstand {
+
+Anbindung anbindung;
+
+namespace {
+
+constexpr size_t kTeil2 = kBildGroesse - kTeil1;  // 175,988: +17,788 .. +193,775
+
+uint8_t* bild(TCG& g) { return reinterpret_cast<uint8_t*>(&g) + kBildAnfang; }
+
+// A field of the saved image, read at its place in the central record.
+template <class T>
+T feld(const std::string& spiel, size_t cgOffset) {
+    T v;
+    std::memcpy(&v, spiel.data() + cgOffset - kBildAnfang, sizeof v);
+    return v;
+}
+
+bool gueltigeSpielId(int id) { return (id >= 0 && id <= 9) || id == 12; }
+
+std::string fehler(const std::string& was) { return "Fehler beim Laden des Spielstands: " + was; }
+
+void melden(const std::string& text) { msgsink::show(text); }
+
+}  // namespace
+
+bool nameGueltig(const std::string& name) {
+    if (name.empty() || name.size() > static_cast<size_t>(kNameMax) || name[0] == ' ') return false;
+    for (unsigned char c : name) {
+        const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                        c == ' ' || c == '-' || c == '_' || c == '(' || c == ')' ||
+                        (c >= 0xC0 && c != 0xD7 && c != 0xF7);  // Windows-1252 letters À..ÿ
+        if (!ok) return false;
+    }
+    return true;
+}
+
+std::string spielCode(const TCG& g) {
+    static const char* const codes[13] = {"mau", "ska", "swi", "rom", "can", "dok", "shk",
+                                          "snp", "pok", "bjk", "snp", "bjk", "jas"};
+    if (g.spielId >= 13) return "xxx";
+    const std::string& code = central::spielNamen.code[g.spielId];
+    // Only a code that can name a file is taken; else the game's own.
+    return code.size() == 3 && nameGueltig(code) ? code : codes[g.spielId];
+}
+
+std::filesystem::path spielDatei(const std::filesystem::path& ordner, const std::string& name,
+                                 const std::string& code) {
+    return ordner / (text::toUtf8(name) + "." + code);
+}
+std::filesystem::path dialogDatei(const std::filesystem::path& ordner, const std::string& name,
+                                  const std::string& code) {
+    return ordner / (text::toUtf8(name) + "._" + code);
+}
+
+std::string spielPruefen(const std::string& spiel) {
+    if (spiel.size() != kSpielGroesse)
+        return fehler("die Spieldatei hat " + text::fromInt(static_cast<int64_t>(spiel.size())) + " statt " +
+                      text::fromInt(kSpielGroesse) + " Bytes.");
+    const int id = feld<uint8_t>(spiel, offsetof(TCG, spielId));
+    if (!gueltigeSpielId(id)) return fehler("unbekanntes Spiel " + text::fromInt(id) + ".");
+    const int32_t spieler = feld<int32_t>(spiel, offsetof(TCG, ablauf) + offsetof(TAblauf, anzSpieler));
+    if (spieler < 1 || spieler > 6) return fehler("Spielerzahl " + text::fromInt(spieler) + ".");
+    for (int h = 1; h <= 20; ++h) {
+        const int32_t anz = feld<int32_t>(
+            spiel, offsetof(TCG, stapelListen) + sizeof(TStapelListe) * h + offsetof(TStapelListe, anz));
+        if (anz < 0 || anz > kHandMax)
+            return fehler("Stapel " + text::fromInt(h) + " hat " + text::fromInt(anz) + " Karten.");
+    }
+    const int32_t runden = feld<int32_t>(spiel, offsetof(TCG, spielliste) + offsetof(TSpielliste, runden));
+    if (runden < 0) return fehler("Rundenzahl " + text::fromInt(runden) + ".");
+    return "";
+}
+
+std::string dialogPruefen(const std::string& dialog) {
+    if (dialog.size() != kDialogGroesse)
+        return fehler("die Dialogdatei hat " + text::fromInt(static_cast<int64_t>(dialog.size())) +
+                      " statt " + text::fromInt(kDialogGroesse) + " Bytes.");
+    int16_t count;
+    std::memcpy(&count, dialog.data() + offsetof(pvl::TPVLDialog, ElementCount), sizeof count);
+    if (count < 0 || count > pvl::MaxElements) return fehler("Elementzahl " + text::fromInt(count) + ".");
+    for (int i = 1; i <= count; ++i) {
+        const uint8_t kind = static_cast<uint8_t>(
+            dialog[offsetof(pvl::TPVLDialog, Elements) + sizeof(pvl::TPVLElement) * (i - 1) +
+                   offsetof(pvl::TPVLElement, Kind)]);
+        if (kind > pvl::ekPagedContainer)
+            return fehler("Element " + text::fromInt(i) + " hat die Art " + text::fromInt(kind) + ".");
+    }
+    return "";
+}
+
+void dialogUebernehmen(pvl::TPVLDialog& live, const std::string& dialog) {
+    // The string container is not saved: slot numbers and painters of another run mean nothing
+    // here, so every element keeps this run's.
+    struct Eigen {
+        int32_t firstSlot;
+        int16_t slotReserve;
+        uint8_t pairedLines;
+        uint8_t paintCall[8];
+    };
+    auto eigen = std::make_unique<Eigen[]>(pvl::MaxElements);
+    for (int i = 1; i <= pvl::MaxElements; ++i) {
+        const pvl::TPVLElement& e = live.el(i);
+        eigen[i - 1].firstSlot = e.FirstSlot;
+        eigen[i - 1].slotReserve = e.SlotReserve;
+        eigen[i - 1].pairedLines = e.PairedLines;
+        std::memcpy(eigen[i - 1].paintCall, e.PaintCall, sizeof e.PaintCall);
+    }
+    std::memcpy(static_cast<void*>(&live), dialog.data(), kDialogGroesse);
+    for (int i = 1; i <= pvl::MaxElements; ++i) {
+        pvl::TPVLElement& e = live.el(i);
+        e.FirstSlot = eigen[i - 1].firstSlot;
+        e.SlotReserve = eigen[i - 1].slotReserve;
+        e.PairedLines = eigen[i - 1].pairedLines;
+        std::memcpy(e.PaintCall, eigen[i - 1].paintCall, sizeof e.PaintCall);
+    }
+}
+
+void ticksVerschieben(TCG& g, pvl::TPVLDialog* dialog, uint32_t now) {
+    // The save's last frame was at tick + seit; every saved tick moves by the same amount, with
+    // unsigned arithmetic so a wrap of the clock changes nothing.
+    const uint32_t damals = g.schrittZeit.tick + static_cast<uint32_t>(g.schrittZeit.seit);
+    const uint32_t delta = now - damals;
+    g.schrittZeit.tick += delta;
+    for (auto& s : g.sprechblasen.slot) s.start += delta;
+    if (!dialog) return;
+    dialog->Fade.Start += delta;
+    for (int i = 1; i <= pvl::MaxElements; ++i) dialog->el(i).Fade.Start += delta;
+}
+
+bool spielSpeichern(TCG& g, const std::filesystem::path& ordner, const std::string& name, bool silent) {
+    if (!nameGueltig(name)) {
+        melden(text::w("Fehler beim Speichern: \"") + name +
+               text::w("\" ist kein gültiger Name (bis zu 40 Buchstaben, Ziffern, Leerzeichen, - _ ( ))."));
+        return false;
+    }
+    const std::string code = spielCode(g);
+    const auto spielPfad = spielDatei(ordner, name, code);
+    const auto dialogPfad = dialogDatei(ordner, name, code);
+    pvl::TPVLDialog* panel = anbindung.ipanel ? anbindung.ipanel() : nullptr;
+    if (!panel) {
+        melden("Fehler beim Speichern: der Spieltisch-Dialog fehlt.");
+        return false;
+    }
+    std::error_code ec;
+    if (!silent && std::filesystem::exists(spielPfad, ec) && anbindung.frage) {
+        const std::string q = "Soll der Spielstand \"" + name + text::w("\" überschrieben werden?");
+        if (anbindung.frage(q, "Spielstand existiert schon") != 6) return false;
+    }
+
+    if (anbindung.containerSichern) anbindung.containerSichern(g);
+    if (anbindung.spiegelSichern) anbindung.spiegelSichern(g.spielId, g);
+    if (anbindung.stapelPacken) anbindung.stapelPacken(g);
+    if (anbindung.tischModus) g.ablauf.tischModus = anbindung.tischModus();
+
+    ChipSaveRecord chips{};
+    if (anbindung.chipsSichern) anbindung.chipsSichern(chips);
+    fileio::Part spiel{spielPfad, std::string(reinterpret_cast<const char*>(bild(g)), kBildGroesse)};
+    spiel.data.append(reinterpret_cast<const char*>(&chips), sizeof chips);
+    fileio::Part dialog{dialogPfad, std::string(reinterpret_cast<const char*>(panel), kDialogGroesse)};
+    // Both go to temporary files first: a failure leaves the old pair as it was.
+    if (!fileio::writeAllTogether({dialog, spiel})) {
+        melden(text::w("Fehler beim Speichern: der Spielstand \"") + name +
+               text::w("\" konnte nicht geschrieben werden; ein älterer Stand bleibt erhalten."));
+        return false;
+    }
+    if (!silent && anbindung.info)
+        anbindung.info("Spielstand \"" + name + "\" wurde gespeichert.", "Speichern");
+    return true;
+}
+
+bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& name,
+                const std::string& code) {
+    if (!nameGueltig(name) || code.size() != 3 || !nameGueltig(code)) {
+        melden(fehler(text::w("ungültiger Name \"") + name + "." + code + "\"."));
+        return false;
+    }
+    std::string spiel, dialog;
+    if (!dateien::lesen(spielDatei(ordner, name, code), spiel)) {
+        melden(fehler("die Datei " + name + "." + code + " fehlt oder ist nicht lesbar."));
+        return false;
+    }
+    if (!dateien::lesen(dialogDatei(ordner, name, code), dialog)) {
+        melden(fehler("die Datei " + name + "._" + code + " fehlt oder ist nicht lesbar."));
+        return false;
+    }
+    std::string grund = spielPruefen(spiel);
+    if (grund.empty()) grund = dialogPruefen(dialog);
+    pvl::TPVLDialog* panel = anbindung.ipanel ? anbindung.ipanel() : nullptr;
+    if (grund.empty() && !panel) grund = fehler("der Spieltisch-Dialog fehlt.");
+    if (!grund.empty()) {
+        melden(grund);
+        return false;
+    }
+
+    // Everything is checked: from here on the pair is applied whole.
+    std::memcpy(bild(g), spiel.data(), kBildGroesse);
+    ChipSaveRecord chips;
+    std::memcpy(static_cast<void*>(&chips), spiel.data() + kBildGroesse, sizeof chips);
+    if (anbindung.chipsLaden) anbindung.chipsLaden(chips);
+    if (anbindung.stapelEntpacken) anbindung.stapelEntpacken(g);
+    dialogUebernehmen(*panel, dialog);
+    if (anbindung.containerLaden) anbindung.containerLaden(g);
+    if (anbindung.pokerNachLaden) anbindung.pokerNachLaden();
+    if (anbindung.spiegelLaden) anbindung.spiegelLaden(g.spielId, g);
+    if (anbindung.setzeTischModus) anbindung.setzeTischModus(g.ablauf.tischModus);
+    if (anbindung.dialogAnordnen) anbindung.dialogAnordnen();
+    std::memcpy(bild(g) + kTeil1, spiel.data() + kTeil1, kTeil2);
+    if (anbindung.setzeSpielerAnzahl) anbindung.setzeSpielerAnzahl(g.ablauf.anzSpieler);
+    ticksVerschieben(g, panel, ticks::now());
+    if (g.phase.nr == 5) {
+        g.entscheidung.mitKnoepfen = 0;
+        if (anbindung.phaseFuenf) anbindung.phaseFuenf();
+    }
+    return true;
+}
+
+}  // namespace spielstand
