@@ -97,7 +97,7 @@ bool namensKonflikt(const TCG& cg, int seat) {
     const std::string neu = text::lower(cg.spieler.at(seat).name.str());
     for (int j = 1; j < seat; ++j) {
         const std::string alt = text::lower(ersterWort(cg.spieler.at(j).name.str()));
-        if (neu.compare(0, alt.size(), alt) == 0) return true;
+        if (!alt.empty() && neu.compare(0, alt.size(), alt) == 0) return true;
     }
     return false;
 }

@@ -9,10 +9,10 @@
 #include "core/envparam.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
-#include "platform/fileio.h"
-#include "platform/num.h"
 #include "gui/pvl.h"
+#include "platform/fileio.h"
 #include "platform/msgsink.h"
+#include "platform/num.h"
 
 namespace highscore {
 
@@ -239,7 +239,8 @@ void spielergebnis(const TCG& g) {
     if (app && app->validDialog(central::ids.helpPanel)) app->VsbDialog(central::ids.helpPanel, 0);
     if (anbindung.tischElementVerbergen) anbindung.tischElementVerbergen();
     const int id = g.spielId;
-    if (id != 1 && id != 5 && id != 6 && id != kJass && anbindung.zugMarkenVerbergen) anbindung.zugMarkenVerbergen();
+    if (id != 1 && id != 5 && id != 6 && id != kJass && anbindung.zugMarkenVerbergen)
+        anbindung.zugMarkenVerbergen();
     if (app)
         app->msgbox(text, "Spielergebnis", 0, "!Weiter", 0, false);
     else
@@ -251,7 +252,8 @@ void highscoreReset(TCG& g, bool nurAktuell) {
     const int id = g.spielId;
     const std::string name = id < 13 ? central::spielNamen.anzeige[id] : text::fromInt(id);
     if (nurAktuell && app && app->msgbox(resetFrage(name), "Achtung", 4, "", 0, false) != 6) return;
-    const int stufe = nurAktuell && id == kPoker ? pokerStufe(g.poker.potLimit != 0, g.poker.splitLimit != 0) : 0;
+    const int stufe =
+        nurAktuell && id == kPoker ? pokerStufe(g.poker.potLimit != 0, g.poker.splitLimit != 0) : 0;
     zuruecksetzen(g.highscore, nurAktuell ? id : -1, stufe);
     if (!app) return;
     if (nurAktuell) {

@@ -72,14 +72,14 @@ std::string spielergebnisText(const Ergebnis& e);
 // What the result box and the reset need from the games and the shell; filled at start, an
 // empty entry reads as 0 or is skipped.
 struct Anbindung {
-    std::function<int32_t(int seat)> bummerl;  // Schnapsen: the Bummerl of seat 1 or 2
-    std::function<int32_t()> jassLimit;        // Jass: the points limit
-    std::function<int64_t()> bjGeld;           // Black Jack: seat 1's money
-    std::function<int64_t()> bjStartGeld;      // Black Jack: the starting money
-    std::function<int()> bjMinStufe;           // BlackJackMinOpponentLevel
+    std::function<int32_t(int seat)> bummerl;     // Schnapsen: the Bummerl of seat 1 or 2
+    std::function<int32_t()> jassLimit;           // Jass: the points limit
+    std::function<int64_t()> bjGeld;              // Black Jack: seat 1's money
+    std::function<int64_t()> bjStartGeld;         // Black Jack: the starting money
+    std::function<int()> bjMinStufe;              // BlackJackMinOpponentLevel
     std::function<void()> tischElementVerbergen;  // the one element of the table dialog it hides
     std::function<void()> zugMarkenVerbergen;
-    std::function<void()> listeAuffrischen;    // the click on the high-score display's refresh
+    std::function<void()> listeAuffrischen;  // the click on the high-score display's refresh
 };
 extern Anbindung anbindung;
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "core/central.h"
 #include "core/dateien.h"
 #include "platform/fileio.h"
 #include "platform/text.h"
@@ -42,6 +43,15 @@ ButtonLayout knopfLayout(int spielId, bool pokerGermanTerms) {
 
 void hinweiseLaden(THelpContainer& hints, const std::string& folder, bool loadHints) {
     if (loadHints) hints.laden(folder + "i");
+}
+
+void hinweiseLaden(THelpContainer& hints, int spielId, bool loadHints) {
+    if (spielId < 0 || spielId >= 13) {
+        // No game, no hints: never keep those of the previous one.
+        hints = THelpContainer{};
+        return;
+    }
+    hinweiseLaden(hints, central::spielNamen.ordner[spielId], loadHints);
 }
 
 }  // namespace hilfe

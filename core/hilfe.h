@@ -89,5 +89,7 @@ ButtonLayout knopfLayout(int spielId, bool pokerGermanTerms);
 // The hint part of the game-start set-up: the hint container gets the game's hint file, or is
 // emptied when there is none, so no hint of the previous game is shown.
 void hinweiseLaden(THelpContainer& hints, const std::string& folder, bool loadHints);
+// The same for the running game, by its folder name in the game-name table.
+void hinweiseLaden(THelpContainer& hints, int spielId, bool loadHints);
 
 }  // namespace hilfe

@@ -345,7 +345,8 @@ std::vector<std::string> tabellenNamen(const TCG& g, int n) {
     std::array<std::string, 6> env;
     for (int s = 1; s <= 6; ++s) env[s - 1] = envParam.namen[s].str();
     std::vector<std::string> namen;
-    for (int s = 1; s <= n; ++s) namen.push_back(highscore::spielerName(env, s, true, false, "", g.spielId == kPoker));
+    for (int s = 1; s <= n; ++s)
+        namen.push_back(highscore::spielerName(env, s, true, false, "", g.spielId == kPoker));
     return namen;
 }
 
@@ -358,7 +359,8 @@ void punkteTabelle(TCG& g, const TGameResult& r, bool flag) {
         if (anbindung.pleiteSitze) anbindung.pleiteSitze();
         const int staerke = anbindung.minStaerke ? anbindung.minStaerke() : 1;
         for (int s = 1; s <= n; ++s)
-            g.spielliste.summe[s] = geldSumme(anbindung.platz ? anbindung.platz(s) : 0, staerke, g.spielliste.runden);
+            g.spielliste.summe[s] =
+                geldSumme(anbindung.platz ? anbindung.platz(s) : 0, staerke, g.spielliste.runden);
     } else {
         summenBerechnen(g.spielliste, n);
     }
@@ -379,7 +381,8 @@ void punkteTabelle(TCG& g, const TGameResult& r, bool flag) {
             if (app()->validDialog(central::ids.helpPanel)) app()->InvsbDialog(central::ids.helpPanel);
             if (elementDa(central::ids.hinweisDialog, central::ids.hinweisKnopf))
                 app()->SetVisible(central::ids.hinweisDialog, central::ids.hinweisKnopf, false);
-            if (id != 1 && id != 5 && id != 6 && id != 12 && anbindung.zugMarkenVerbergen) anbindung.zugMarkenVerbergen();
+            if (id != 1 && id != 5 && id != 6 && id != 12 && anbindung.zugMarkenVerbergen)
+                anbindung.zugMarkenVerbergen();
             if (id != kBlackJack) app()->msgbox(abrechnung, "Spielergebnis", 0, "!Weiter", 0, false);
         }
         const bool zustand = central::dienste.spielZustand && central::dienste.spielZustand() != 0;

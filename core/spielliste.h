@@ -113,22 +113,22 @@ extern Ids ids;
 // What the result table needs of the casino games, of the option pages and of the two games
 // that fill their own table body. Filled at start; an empty entry is skipped or reads as 0.
 struct Anbindung {
-    std::function<int64_t(int seat)> chips;     // seatChipTotal
-    std::function<bool(int seat)> imSpiel;      // PokerSeatInGame / BlackJackSeatActive
-    std::function<int(int seat)> platz;         // the place a seat got when it left, 0 none
-    std::function<int64_t(int seat)> pot;       // the seat's chips in the pot
-    std::function<int64_t()> mindestEinsatz;    // Poker: the big blind; Black Jack: the minimum bet
-    std::function<void()> pleiteSitze;          // RemoveBrokeSeats (dry run) and CountPlayableSeats
-    std::function<int()> minStaerke;            // PokerMinOpponentLevel / BlackJackMinOpponentLevel
+    std::function<int64_t(int seat)> chips;   // seatChipTotal
+    std::function<bool(int seat)> imSpiel;    // PokerSeatInGame / BlackJackSeatActive
+    std::function<int(int seat)> platz;       // the place a seat got when it left, 0 none
+    std::function<int64_t(int seat)> pot;     // the seat's chips in the pot
+    std::function<int64_t()> mindestEinsatz;  // Poker: the big blind; Black Jack: the minimum bet
+    std::function<void()> pleiteSitze;        // RemoveBrokeSeats (dry run) and CountPlayableSeats
+    std::function<int()> minStaerke;          // PokerMinOpponentLevel / BlackJackMinOpponentLevel
     std::function<int32_t()> blindInterval;
-    std::function<int()> dealer;                // Black Jack's dealer seat
+    std::function<int()> dealer;  // Black Jack's dealer seat
     std::function<void(bool flag)> schnapsenTabelle;
     std::function<void(bool flag)> jassTabelle;
-    std::function<bool()> skatUmGeld;           // Skat option "Um Geld"
-    std::function<int()> skatGeldOption;        // 1..4
-    std::function<int()> schafkopfCent;         // cents per point
+    std::function<bool()> skatUmGeld;     // Skat option "Um Geld"
+    std::function<int()> skatGeldOption;  // 1..4
+    std::function<int()> schafkopfCent;   // cents per point
     std::function<void()> zugMarkenVerbergen;
-    std::function<void()> blackjackSerie;       // the statistics run of a finished Black Jack match
+    std::function<void()> blackjackSerie;  // the statistics run of a finished Black Jack match
 };
 extern Anbindung anbindung;
 

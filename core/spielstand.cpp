@@ -5,6 +5,8 @@
 
 #include "core/central.h"
 #include "core/dateien.h"
+#include "core/spielliste.h"
+#include "gui/pvl.h"
 #include "platform/fileio.h"
 #include "platform/msgsink.h"
 #include "platform/text.h"
@@ -33,6 +35,36 @@ bool gueltigeSpielId(int id) { return (id >= 0 && id <= 9) || id == 12; }
 std::string fehler(const std::string& was) { return "Fehler beim Laden des Spielstands: " + was; }
 
 void melden(const std::string& text) { msgsink::show(text); }
+
+// An empty entry of the binding falls back to what session control and the GUI library offer.
+pvl::TPVLDialog* ipanel() {
+    if (anbindung.ipanel) return anbindung.ipanel();
+    pvl::TPVLApplication* app = central::dienste.app;
+    return app && app->validDialog(central::ids.ipanel) ? &app->dlg(central::ids.ipanel) : nullptr;
+}
+int frage(const std::string& text, const std::string& caption) {
+    if (anbindung.frage) return anbindung.frage(text, caption);
+    if (central::dienste.app) return central::dienste.app->msgbox(text, caption, 4, "", 0, false);
+    return 6;  // nobody to ask: a save the player asked for goes ahead
+}
+void info(const std::string& text, const std::string& caption) {
+    if (anbindung.info)
+        anbindung.info(text, caption);
+    else if (central::dienste.app)
+        central::dienste.app->msgbox(text, caption, 0, "", 0, false);
+}
+void packen(TCG& g) {
+    if (anbindung.stapelPacken)
+        anbindung.stapelPacken(g);
+    else if (central::dienste.packen)
+        central::dienste.packen();
+}
+void entpacken(const TCG& g) {
+    if (anbindung.stapelEntpacken)
+        anbindung.stapelEntpacken(g);
+    else if (central::dienste.entpacken)
+        central::dienste.entpacken();
+}
 
 }  // namespace
 
@@ -149,20 +181,20 @@ bool spielSpeichern(TCG& g, const std::filesystem::path& ordner, const std::stri
     const std::string code = spielCode(g);
     const auto spielPfad = spielDatei(ordner, name, code);
     const auto dialogPfad = dialogDatei(ordner, name, code);
-    pvl::TPVLDialog* panel = anbindung.ipanel ? anbindung.ipanel() : nullptr;
+    pvl::TPVLDialog* panel = ipanel();
     if (!panel) {
         melden("Fehler beim Speichern: der Spieltisch-Dialog fehlt.");
         return false;
     }
     std::error_code ec;
-    if (!silent && std::filesystem::exists(spielPfad, ec) && anbindung.frage) {
+    if (!silent && std::filesystem::exists(spielPfad, ec)) {
         const std::string q = "Soll der Spielstand \"" + name + text::w("\" überschrieben werden?");
-        if (anbindung.frage(q, "Spielstand existiert schon") != 6) return false;
+        if (frage(q, "Spielstand existiert schon") != 6) return false;
     }
 
     if (anbindung.containerSichern) anbindung.containerSichern(g);
     if (anbindung.spiegelSichern) anbindung.spiegelSichern(g.spielId, g);
-    if (anbindung.stapelPacken) anbindung.stapelPacken(g);
+    packen(g);
     if (anbindung.tischModus) g.ablauf.tischModus = anbindung.tischModus();
 
     ChipSaveRecord chips{};
@@ -176,8 +208,7 @@ bool spielSpeichern(TCG& g, const std::filesystem::path& ordner, const std::stri
                text::w("\" konnte nicht geschrieben werden; ein älterer Stand bleibt erhalten."));
         return false;
     }
-    if (!silent && anbindung.info)
-        anbindung.info("Spielstand \"" + name + "\" wurde gespeichert.", "Speichern");
+    if (!silent) info("Spielstand \"" + name + "\" wurde gespeichert.", "Speichern");
     return true;
 }
 
@@ -198,7 +229,7 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
     }
     std::string grund = spielPruefen(spiel);
     if (grund.empty()) grund = dialogPruefen(dialog);
-    pvl::TPVLDialog* panel = anbindung.ipanel ? anbindung.ipanel() : nullptr;
+    pvl::TPVLDialog* panel = ipanel();
     if (grund.empty() && !panel) grund = fehler("der Spieltisch-Dialog fehlt.");
     if (!grund.empty()) {
         melden(grund);
@@ -210,7 +241,7 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
     ChipSaveRecord chips;
     std::memcpy(static_cast<void*>(&chips), spiel.data() + kBildGroesse, sizeof chips);
     if (anbindung.chipsLaden) anbindung.chipsLaden(chips);
-    if (anbindung.stapelEntpacken) anbindung.stapelEntpacken(g);
+    entpacken(g);
     dialogUebernehmen(*panel, dialog);
     if (anbindung.containerLaden) anbindung.containerLaden(g);
     if (anbindung.pokerNachLaden) anbindung.pokerNachLaden();
@@ -218,11 +249,23 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
     if (anbindung.setzeTischModus) anbindung.setzeTischModus(g.ablauf.tischModus);
     if (anbindung.dialogAnordnen) anbindung.dialogAnordnen();
     std::memcpy(bild(g) + kTeil1, spiel.data() + kTeil1, kTeil2);
-    if (anbindung.setzeSpielerAnzahl) anbindung.setzeSpielerAnzahl(g.ablauf.anzSpieler);
+    if (anbindung.setzeSpielerAnzahl)
+        anbindung.setzeSpielerAnzahl(g.ablauf.anzSpieler);
+    else if (central::dienste.spielerAnzahlSetzen)
+        central::dienste.spielerAnzahlSetzen(g.ablauf.anzSpieler);
     ticksVerschieben(g, panel, ticks::now());
     if (g.phase.nr == 5) {
         g.entscheidung.mitKnoepfen = 0;
-        if (anbindung.phaseFuenf) anbindung.phaseFuenf();
+        if (anbindung.phaseFuenf) {
+            anbindung.phaseFuenf();
+        } else {
+            // The round was over when saved: no decision panel, the score table as it was.
+            pvl::TPVLApplication* app = central::dienste.app;
+            if (app && app->validDialog(central::ids.ingame)) app->dlg(central::ids.ingame).Visible = 0;
+            TGameResult nurTabelle;
+            nurTabelle.nurTabelle = 1;
+            spielliste::punkteTabelle(g, nurTabelle, true);
+        }
     }
     return true;
 }

@@ -28,7 +28,9 @@ static_assert(kDialogGroesse == 36184);
 
 // The state that lives outside the central record and is gathered into it before saving and
 // spread out again after loading. The table engine, the chip unit, the games and the shell fill
-// these in; an empty entry is skipped.
+// these in. An empty entry is skipped, except where session control or the GUI library offers
+// the same (the stacks through central::dienste.packen / entpacken, the seat count, "#ipanel"
+// by central::ids, the message boxes of central::dienste.app).
 struct Anbindung {
     // Tk12Container <-> g.k12Kopie, and back into the cards when the meld flag is set.
     std::function<void(TCG&)> containerSichern;
@@ -49,7 +51,7 @@ struct Anbindung {
     std::function<pvl::TPVLDialog*()> ipanel;
     // After the record is in place: Poker's after-load, the decision dialog layout (whatever it
     // changes in the second piece is put back), the seat count, and in phase 5 the hidden panels
-    // and the refilled score table.
+    // and the refilled score table (empty: "#ingamedialog" is hidden and the table refilled).
     std::function<void()> pokerNachLaden;
     std::function<void()> dialogAnordnen;
     std::function<void(int32_t)> setzeSpielerAnzahl;

@@ -761,6 +761,24 @@ TEST_F(Panels, PokerPermissionsEnableButtonsTwoToFour) {
     EXPECT_EQ(app->dlg(central::ids.ingame).Height, 53);
 }
 
+TEST_F(Panels, QuestionLeftWithoutButtonsShowsNoStaleButton) {
+    laufend(spiele::kSchafkopf);
+    static entscheidung::SchafkopfLage lage;
+    lage.eigenerTyp = 8;  // a Rufspiel, and no suit to call
+    entscheidung::fragen.schafkopf = [](int) { return lage; };
+    entscheidung::fragen.handVon = [](int, hand& h) {
+        h.anz = 1;
+        h.at(1) = karte{4, 3, 0};
+    };
+    central::entscheidungAbfragen(cg, 44);  // an earlier question with two buttons
+    app->InvsbDialog(central::ids.ingame);
+    central::entscheidungAbfragen(cg, 91);
+    EXPECT_EQ(cg.entscheidung.mitKnoepfen, 0);
+    EXPECT_FALSE(app->dlg(central::ids.ingame).Visible);
+    int pos = 0, code = 0;
+    EXPECT_FALSE(central::knopfCode(cg, central::ids.reihe[2][1], pos, code));
+}
+
 // An 8-card hand shows card buttons 1..8 (the legal ones) and hides 9..19.
 TEST_F(Panels, CardButtonsOfAnEightCardHand) {
     laufend(spiele::kSkat);

@@ -165,6 +165,9 @@ TEST_F(HelpFiles, GameStartLoadsTheHintFileOfTheFolder) {
     EXPECT_EQ(hints.count, 1);
     hilfe::hinweiseLaden(hints, "jass", true);
     EXPECT_EQ(hints.count, 0);
+    hilfe::hinweiseLaden(hints, 1, true);  // Skat by its folder name
+    EXPECT_EQ(hints.count, 1);
+    EXPECT_EQ(hints.fileName, "skati");
 }
 
 TEST(HelpLookup, UnknownTopicGivesChapterZero) {

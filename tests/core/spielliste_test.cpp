@@ -289,8 +289,9 @@ TEST_F(ResultDialog, RoundEnteredTableFilledAndOpened) {
     EXPECT_EQ(rec->spielliste.runden, 1);
     const auto& ids = spielliste::ids;
     EXPECT_EQ(app->dlg(ids.dialog).el(ids.haupt).ListOption, 5);
-    EXPECT_EQ(cells(ids.haupt), (std::vector<std::string>{"!^Spiel", "!Sitz1", "!^Sitz2", "!Sitz3", "!", "!1.", "!+5",
-                                                          "!-5", "!", "Kreuz", "", "", "", "", ""}));
+    EXPECT_EQ(cells(ids.haupt),
+              (std::vector<std::string>{"!^Spiel", "!Sitz1", "!^Sitz2", "!Sitz3", "!", "!1.", "!+5", "!-5",
+                                        "!", "Kreuz", "", "", "", "", ""}));
     const auto kasse = cells(ids.kasse);
     ASSERT_EQ(kasse.size(), 4u * 6u);
     EXPECT_EQ(kasse[6 + 5], "Summe");
