@@ -358,7 +358,8 @@ static_assert(offsetof(TPoker, pot) == 141500 - 138256);
 static_assert(offsetof(TPoker, bigBlind) == 141508 - 138256);
 
 constexpr int kSchnapsenStart = 141660;
-constexpr int kBlackjackStart = 144204;  // the border between the two blocks is theirs to move
+// The Black Jack block starts with its deck count, the dword every deck fill reads at +141780.
+constexpr int kBlackjackStart = 141780;
 
 // Schnapsen block from +141660.
 struct TSchnapsen {
@@ -370,12 +371,14 @@ static_assert(offsetof(TSchnapsen, sechsundsechzig) == 141716 - kSchnapsenStart)
 
 // Black Jack block, ending with the 17-und-4 flag and seat 1's place in the money table.
 struct TBlackjack {
-    uint8_t bereich1[145215 - kBlackjackStart];
+    int32_t deckAnzahl;  // +141780 decks in the talon (every game's deck fill reads it)
+    uint8_t bereich1[145215 - kBlackjackStart - 4];
     uint8_t siebzehnUndVier;  // +145215 "17 und 4" runs as game 9
     uint8_t bereich2[145224 - 145216];
 };
 static_assert(sizeof(TBlackjack) == 145224 - kBlackjackStart);
 static_assert(offsetof(TBlackjack, siebzehnUndVier) == 145215 - kBlackjackStart);
+static_assert(offsetof(TBlackjack, deckAnzahl) == 0);
 
 // Jass block from +145228.
 struct TJass {
@@ -512,7 +515,7 @@ struct TCG {
     TSchafkopf schafkopf;    // +121068
     TPoker poker;            // +138256 (its seat 0 slot would begin at +137836)
     TSchnapsen schnapsen;    // +141660
-    TBlackjack blackjack;    // +144204
+    TBlackjack blackjack;    // +141780
     int32_t platz;           // +145224 seat 1's place in the money table (Poker, Black Jack)
     TJass jass;              // +145228
     // +155528: the meld container's bytes 4 .. 18,827 at the same index, copied here for saves

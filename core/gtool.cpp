@@ -40,7 +40,7 @@ Sitze sitze;
 
 int deckAnzahl() {
     int32_t n = 0;
-    std::memcpy(&n, reinterpret_cast<const uint8_t*>(&cg) + 141780, sizeof(n));
+    std::memcpy(&n, &cg.blackjack.deckAnzahl, sizeof(n));  // packed: no aligned read
     return n;
 }
 

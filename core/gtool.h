@@ -106,7 +106,7 @@ struct Blasen {
 };
 extern Blasen blasen;
 
-// The deck count of the running game (the dword at +141780 of the central record), for the
+// The deck count of the running game (`cg.blackjack.deckAnzahl`), for the
 // deck fills.
 int deckAnzahl();
 
