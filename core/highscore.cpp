@@ -5,18 +5,18 @@
 #include <filesystem>
 
 #include "core/central.h"
-#include "core/dateien.h"
+#include "platform/fileio.h"
 #include "core/envparam.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "gui/pvl.h"
-#include "platform/fileio.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
 
 namespace highscore {
 
 std::function<double(const std::string&)> textBreite = [](const std::string& s) {
+    if (central::dienste.app) return static_cast<double>(central::dienste.app->charwidth(s));
     return 0.9 * static_cast<double>(s.size());
 };
 
@@ -51,7 +51,7 @@ bool highscoreLaden(THighscore& hs) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !highscoreSpeichern(hs)) return false;
     std::string buf;
-    if (!dateien::lesen(path, buf)) {
+    if (!fileio::readAll(path, buf)) {
         msgsink::show(
             text::w("Fehler beim Lesen der Highscores: data\\settings\\hs.dat kann nicht gelesen werden."));
         return false;
@@ -77,9 +77,9 @@ int eintragen(THighscore& hs, int tabelle, int stufe, int32_t punkte, const std:
     if (tabelle < 0 || tabelle >= kHighscoreTabellen || stufe < 1 || stufe > kHighscoreStufen || punkte < 1)
         return 0;
     int p = 1;
-    while (p <= kHsBelegt && hs.at(tabelle, stufe, p).punkte > punkte) ++p;
-    if (p > kHsBelegt) return 0;
-    for (int q = kHsBelegt - 1; q >= p; --q) {
+    while (p <= kBelegt && hs.at(tabelle, stufe, p).punkte > punkte) ++p;
+    if (p > kBelegt) return 0;
+    for (int q = kBelegt - 1; q >= p; --q) {
         hs.at(tabelle, stufe, q + 1) = hs.at(tabelle, stufe, q);
         hs.at(tabelle, stufe, q + 1).platz = static_cast<uint8_t>(q + 1);
     }
@@ -115,7 +115,7 @@ void zuruecksetzen(THighscore& hs, int tabelle, int stufe) {
     }
 }
 
-int pokerStufe(bool byte138316, bool byte138317) { return byte138317 ? 3 : (byte138316 ? 2 : 1); }
+int pokerStufe(bool potLimit, bool splitLimit) { return splitLimit ? 3 : (potLimit ? 2 : 1); }
 
 std::string resetFrage(const std::string& spielName) {
     return "Soll die " + spielName + text::w(" Highscoreliste wirklich gelöscht werden?");
@@ -145,6 +145,12 @@ std::string spielerName(const std::array<std::string, 6>& names, int player, boo
         if (name.back() != '.') name += ".";
     }
     return name;
+}
+
+std::string spielerName(const TCG& g, int player, bool fit, bool narrow, const std::string& nameOverride) {
+    std::array<std::string, 6> env;
+    for (int s = 1; s <= 6; ++s) env[s - 1] = envParam.namen[s].str();
+    return spielerName(env, player, fit, narrow, nameOverride, g.spielId == kPoker);
 }
 
 std::vector<int> gewinner(const std::vector<int32_t>& werte) {
@@ -220,10 +226,8 @@ void spielergebnis(const TCG& g) {
     Ergebnis e;
     e.spielId = g.spielId;
     const int n = num::clamp(g.ablauf.anzSpieler, 1, 6);
-    std::array<std::string, 6> env;
-    for (int s = 1; s <= 6; ++s) env[s - 1] = envParam.namen[s].str();
     for (int s = 1; s <= n; ++s) {
-        e.namen.push_back(spielerName(env, s, false, false, "", false));
+        e.namen.push_back(spielerName(g, s, false));
         e.konto.push_back(g.spielliste.konto[s]);
         e.summe.push_back(g.spielliste.summe[s]);
     }

@@ -12,9 +12,9 @@
 #include "core/cg.h"
 #include "platform/text.h"
 
-constexpr int kHsBelegt = 10;  // only places 1..10 ever receive results
-
 namespace highscore {
+
+constexpr int kBelegt = 10;  // only places 1..10 ever receive results
 
 // hs.dat below the program folder.
 inline constexpr const char* kDatei = "data\\settings\\hs.dat";
@@ -39,17 +39,21 @@ std::string highscoreEintragen(const TCG& g);
 // levels (stufe 0) or one.
 void zuruecksetzen(THighscore& hs, int tabelle, int stufe);
 // Poker resets only the level of its betting form.
-int pokerStufe(bool byte138316, bool byte138317);
+int pokerStufe(bool potLimit, bool splitLimit);
 std::string resetFrage(const std::string& spielName);
 std::string resetFertig(const std::string& spielName);
 
-// The text width of the GUI library's font (charwidth); the GUI library installs its own.
+// The text width of the GUI library's font: charwidth of central::dienste.app, or an estimate
+// while there is none. Tests install their own.
 extern std::function<double(const std::string&)> textBreite;
 
 // Display name of a player. names: the six seat names of the settings. With fit the name is
 // cut to its width and ends in ".", never with a blank before that point.
 std::string spielerName(const std::array<std::string, 6>& names, int player, bool fit, bool narrow,
                         const std::string& nameOverride, bool poker);
+// central.spielerName: the same with the names of the settings record (envParam).
+std::string spielerName(const TCG& g, int player, bool fit, bool narrow = false,
+                        const std::string& nameOverride = "");
 
 // The best seats: every seat holding the highest value, first seat first. The search starts
 // from seat 1's value, so all-negative totals still have a winner.

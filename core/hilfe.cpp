@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "core/central.h"
-#include "core/dateien.h"
 #include "platform/fileio.h"
 #include "platform/text.h"
 
@@ -116,7 +115,7 @@ void THelpContainer::parse(const std::string& whole) {
 bool THelpContainer::laden(const std::string& name) {
     fileName = name;
     std::string raw;
-    if (!dateien::lesen(fileio::local("data\\help\\" + text::toUtf8(name) + ".txt"), raw)) {
+    if (!fileio::readAll(fileio::local("data\\help\\" + text::toUtf8(name) + ".txt"), raw)) {
         clear();
         hilfe::log("THelpContainer.laden: data\\help\\" + name + ".txt nicht gefunden");
         return false;

@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "core/central.h"
-#include "core/envparam.h"
 #include "core/highscore.h"
 #include "core/spiele.h"
 #include "gui/pvl.h"
@@ -342,11 +341,8 @@ void fuellen(TCG& g, const TGameResult* r, bool flag, const std::string& limit) 
 }  // namespace
 
 std::vector<std::string> tabellenNamen(const TCG& g, int n) {
-    std::array<std::string, 6> env;
-    for (int s = 1; s <= 6; ++s) env[s - 1] = envParam.namen[s].str();
     std::vector<std::string> namen;
-    for (int s = 1; s <= n; ++s)
-        namen.push_back(highscore::spielerName(env, s, true, false, "", g.spielId == kPoker));
+    for (int s = 1; s <= n; ++s) namen.push_back(highscore::spielerName(g, s, true));
     return namen;
 }
 

@@ -1,6 +1,7 @@
 // The match history and the result dialog "Spielliste": entering a round, the rows of the
 // points table, the cash rows, the money table of Poker and Black Jack and their info line.
-// Everything here works on data; the caller copies the rows into the dialog's elements.
+// The rows are built as data; punkteTabelle and pokerTabelle at the end write them into the
+// dialog through the GUI library.
 #pragma once
 #include <array>
 #include <cstddef>

@@ -4,10 +4,9 @@
 #include <memory>
 
 #include "core/central.h"
-#include "core/dateien.h"
+#include "platform/fileio.h"
 #include "core/spielliste.h"
 #include "gui/pvl.h"
-#include "platform/fileio.h"
 #include "platform/msgsink.h"
 #include "platform/text.h"
 #include "platform/ticks.h"
@@ -219,11 +218,11 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
         return false;
     }
     std::string spiel, dialog;
-    if (!dateien::lesen(spielDatei(ordner, name, code), spiel)) {
+    if (!fileio::readAll(spielDatei(ordner, name, code), spiel)) {
         melden(fehler("die Datei " + name + "." + code + " fehlt oder ist nicht lesbar."));
         return false;
     }
-    if (!dateien::lesen(dialogDatei(ordner, name, code), dialog)) {
+    if (!fileio::readAll(dialogDatei(ordner, name, code), dialog)) {
         melden(fehler("die Datei " + name + "._" + code + " fehlt oder ist nicht lesbar."));
         return false;
     }

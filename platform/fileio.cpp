@@ -30,10 +30,16 @@ bool writeTemp(const fs::path& tmp, const void* data, size_t size) {
 }  // namespace
 
 bool readAll(const fs::path& p, std::string& out) {
+    std::error_code ec;
+    if (!fs::is_regular_file(p, ec)) return false;
+    const auto size = fs::file_size(p, ec);
+    if (ec) return false;
     std::ifstream in(p, std::ios::binary);
     if (!in) return false;
-    std::string s((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
+    std::string s(static_cast<size_t>(size), '\0');
+    if (!in.read(s.data(), static_cast<std::streamsize>(s.size()))) return false;
+    // A file that grew while it was read is refused rather than taken half.
+    if (in.peek() != std::char_traits<char>::eof()) return false;
     out = std::move(s);
     return true;
 }

@@ -8,7 +8,8 @@
 
 namespace fileio {
 
-// Reads a whole file; false when it is missing or unreadable (out is left untouched).
+// Reads a regular file whole; false for anything else (missing, a folder, a read error), and
+// out is then left as it was.
 bool readAll(const std::filesystem::path& p, std::string& out);
 // Writes data whole or not at all; creates missing folders. On failure the old file stays.
 bool writeAll(const std::filesystem::path& p, const void* data, size_t size);

@@ -7,6 +7,7 @@
 
 #include "core/central.h"
 #include "core/envparam.h"
+#include "core/spielstand.h"
 #include "files_tempdir.h"
 #include "gui/pvl.h"
 #include "gui/pvlhost.h"
@@ -262,6 +263,7 @@ protected:
         central::dienste.app = nullptr;
         spielliste::anbindung = {};
         spielliste::ids = {};
+        central::ids = central::PanelIds{};
         envParam = TEnvParam{};
         app.reset();
         files_test::ProgramFolder::TearDown();
@@ -336,4 +338,27 @@ TEST_F(ResultDialog, PokerRefreshShowsThePotAndSeatOnesPlace) {
     EXPECT_EQ(app->dlg(ids.dialog).OrigX, 170);
     EXPECT_EQ(app->GetCaption(ids.dialog, ids.info, false),
               text::w("10 Spiele gespielt.\rBlinds wurden erhöht auf 40 (B), 20 (S)."));
+}
+
+TEST_F(ResultDialog, GameSavedAfterARoundComesBackWithItsTable) {
+    central::ids.ipanel = app->CreateCustomDialog(0, 0, 800, 600, false, "#ipanel", 0, 0, "", 1.0f);
+    central::ids.ingame = app->CreateCustomDialog(290, 560, 0, 0, false, "#ingamedialog", 0, 0, "", 1.0f);
+    rec->spielId = kMauMau;
+    spielliste::punkteTabelle(*rec, round({7, -7, 0, 0, 0, 0}, "Herz"), false);
+    ASSERT_EQ(rec->phase.nr, 5);
+    ASSERT_TRUE(spielstand::spielSpeichern(*rec, "save", "Nach der Runde", true));
+
+    auto other = std::make_unique<TCG>();
+    other->ablauf.anzSpieler = 4;
+    app->DelStrings(spielliste::ids.dialog, spielliste::ids.haupt, false);
+    app->dlg(spielliste::ids.dialog).Visible = 0;
+    app->dlg(central::ids.ingame).Visible = 1;
+    ASSERT_TRUE(spielstand::spielLaden(*other, "save", "Nach der Runde", "mau"));
+    EXPECT_EQ(other->spielliste.runden, 1);
+    EXPECT_EQ(app->dlg(central::ids.ingame).Visible, 0);
+    EXPECT_EQ(app->dlg(spielliste::ids.dialog).Visible, 1);
+    const auto c = cells(spielliste::ids.haupt);
+    ASSERT_GE(c.size(), 10u);
+    EXPECT_EQ((std::vector<std::string>(c.begin() + 5, c.begin() + 10)),
+              (std::vector<std::string>{"!1.", "!+7", "!-7", "!", "Herz"}));
 }

@@ -379,3 +379,23 @@ TEST(CompactLists, PackAndUnpackKeepEntriesBeyondTheCount) {
     EXPECT_EQ(spielstand::stapelEntpacken(l, [&](int, const karte&) { ++calls; }), kHandMax);
     EXPECT_EQ(calls, kHandMax);
 }
+
+TEST(Companion, KeepsThisRunsSlotsAndPainters) {
+    auto live = noisyDialog(1);
+    live->el(7).FirstSlot = 4711;
+    live->el(7).SlotReserve = 200;
+    live->el(7).PairedLines = 1;
+    std::memset(live->el(7).PaintCall, 0xAB, sizeof live->el(7).PaintCall);
+    auto file = noisyDialog(2);  // another run: other slots, a painter address of its own
+    file->el(7).FirstSlot = 99999;
+    file->el(7).SlotReserve = 30000;
+    std::memset(file->el(7).PaintCall, 0x5C, sizeof file->el(7).PaintCall);
+    file->el(7).X = 321;
+    spielstand::dialogUebernehmen(*live, bytesOf(*file));
+    EXPECT_EQ(live->el(7).FirstSlot, 4711);
+    EXPECT_EQ(live->el(7).SlotReserve, 200);
+    EXPECT_EQ(live->el(7).PairedLines, 1);
+    EXPECT_EQ(live->el(7).PaintCall[3], 0xAB);
+    EXPECT_EQ(live->el(7).X, 321);  // the rest is the saved state
+    EXPECT_EQ(live->ElementCount, file->ElementCount);
+}
