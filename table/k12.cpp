@@ -1,0 +1,423 @@
+#include "table/k12.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "platform/msgsink.h"
+#include "platform/num.h"
+#include "platform/text.h"
+#include "table/glu_intern.h"
+
+Tk12Container k12;
+
+namespace {
+
+auto& tz = tischcg::tz;
+auto& hk = tischhooks::tab;
+
+bool istJoker(const karte& c) { return hk().istJoker ? hk().istJoker(c) : c.t == 14; }
+bool istWild(const karte& c) { return hk().istWild ? hk().istWild(c) : (c.t == 14 || c.t == 9); }
+bool partnerVon1(int seat) { return seat == 1 || (hk().gleichePartei && hk().gleichePartei(1, seat)); }
+
+void leer(hand& h) { std::memset(static_cast<void*>(&h), 0, sizeof(h)); }
+
+void anhaengen(hand& h, const karte& c) {
+    if (h.anz >= kHandMax) return;
+    h.anz = static_cast<int16_t>(h.anz + 1);
+    h.at(h.anz) = c;
+}
+
+void einfuegen(hand& h, int pos, const karte& c) {
+    if (h.anz >= kHandMax) return;
+    for (int i = h.anz; i >= pos; --i) h.at(i + 1) = h.at(i);
+    h.at(pos) = c;
+    h.anz = static_cast<int16_t>(h.anz + 1);
+}
+
+// Rank of a value code in a run: 2..6 (codes 9..13), 7, 8, 9, 10, Bube, Dame, König, As.
+int rang(int t) {
+    static const int r[15] = {0, 7, 8, 9, 11, 12, 13, 10, 14, 2, 3, 4, 5, 6, 0};
+    return t >= 0 && t <= 14 ? r[t] : 0;
+}
+
+}  // namespace
+
+bool Tk12Container::inUse(int p) const {
+    if (p >= 1 && p <= kSide1Piles) return p <= d.anz1;
+    return p > kSide1Piles && p <= kPiles && p <= kSide1Piles + d.anz2;
+}
+
+void Tk12Container::leeren() {
+    d.anz1 = d.anz2 = 0;
+    d.aktiv = 0;
+    d.anlegen = 0;
+    for (auto& p : d.stapel) std::memset(static_cast<void*>(&p), 0, sizeof(p));
+    std::memset(flags, 0, sizeof(flags));
+    jokerFrei = 0;
+    jokerSlot = 0;
+    TSpieler& s = glu::st(12);
+    for (int i = 1; i <= kSlots; ++i) {
+        s.at(i).hi = 0;
+        s.at(i).pilePos = 0;
+    }
+}
+
+int Tk12Container::neuerStapel(int seat, int count) {
+    int p;
+    int besitzer;
+    // side 1 holds piles 1..20, side 2 piles 21..60: a 21st pile on side 1 would overwrite
+    // the opponents' first pile
+    if (partnerVon1(seat)) {
+        if (d.anz1 >= kSide1Piles) {
+            msgsink::show(text::w("Fehler in k12.neuerStapel: kein Platz für einen weiteren Stapel"));
+            return 0;
+        }
+        d.anz1 += 1;
+        p = d.anz1;
+        besitzer = seat;
+    } else {
+        if (d.anz2 >= kPiles - kSide1Piles) {
+            msgsink::show(text::w("Fehler in k12.neuerStapel: kein Platz für einen weiteren Stapel"));
+            return 0;
+        }
+        d.anz2 += 1;
+        p = kSide1Piles + d.anz2;
+        besitzer = cg.aktSpieler;
+    }
+    TPile& pl = pile(p);
+    pl.anz = static_cast<int16_t>(num::clamp(count, 0, kPileMax));
+    pl.besitzer = static_cast<uint8_t>(besitzer);
+    return p;
+}
+
+int Tk12Container::stapelAnzahl(int side) const { return side == 1 ? d.anz1 : kSide1Piles + d.anz2; }
+
+void Tk12Container::stapelZuHand(int p, hand& out) const {
+    leer(out);
+    if (p < 1 || p > kPiles) return;
+    const TPile& pl = pile(p);
+    const TSpieler& s = glu::st(12);
+    const int n = num::clamp<int>(pl.anz, 0, kPileMax);
+    out.anz = static_cast<int16_t>(n);
+    out.besitzer = pl.besitzer;
+    for (int i = 1; i <= n; ++i) {
+        const int slot = pl.at(i).nr;
+        karte c{};
+        if (slot >= 1 && slot <= kSlots) c = s.at(slot).c;
+        c.nr = static_cast<uint16_t>(slot);
+        out.at(i) = c;
+    }
+}
+
+void Tk12Container::sitzMeldungen(int seat, hand& out) const {
+    leer(out);
+    if (partnerVon1(seat)) {
+        for (int p = 1; p <= d.anz1; ++p) anhaengen(out, karte{0, 0, static_cast<uint16_t>(p)});
+    } else {
+        for (int p = kSide1Piles + 1; p <= kSide1Piles + d.anz2 && p <= kPiles; ++p)
+            if (pile(p).besitzer == seat) anhaengen(out, karte{0, 0, static_cast<uint16_t>(p)});
+    }
+}
+
+void Tk12Container::teamMeldungen(int seat, hand& out) const {
+    leer(out);
+    if (!tz.canastaTeams || seat < 1 || seat > 6) return;
+    const int partei = tz.canastaPartei[seat];
+    if (partei == 1)
+        for (int p = 1; p <= d.anz1; ++p) anhaengen(out, karte{0, 0, static_cast<uint16_t>(p)});
+    for (int p = kSide1Piles + 1; p <= kSide1Piles + d.anz2 && p <= kPiles; ++p) {
+        const int b = pile(p).besitzer;
+        if (b >= 1 && b <= 6 && tz.canastaPartei[b] == partei)
+            anhaengen(out, karte{0, 0, static_cast<uint16_t>(p)});
+    }
+}
+
+void Tk12Container::zellenAusKarten() {
+    for (auto& p : d.stapel) {
+        std::memset(static_cast<void*>(p.k), 0, sizeof(p.k));
+        p.anz = 0;
+    }
+    const TSpieler& s = glu::st(12);
+    const int n = num::clamp<int>(s.anz, 0, kSlots);
+    for (int i = 1; i <= n; ++i) {
+        const int p = s.at(i).hi, pos = s.at(i).pilePos;
+        if (p < 1 || p > kPiles || pos < 1 || pos > kPileMax) continue;
+        TPile& pl = pile(p);
+        pl.at(pos) = s.at(i).c;
+        pl.at(pos).nr = static_cast<uint16_t>(i);
+        if (pos > pl.anz) pl.anz = static_cast<int16_t>(pos);
+    }
+}
+
+void Tk12Container::zellenInKarten() {
+    TSpieler& s = glu::st(12);
+    auto schreibe = [&](int p) {
+        const TPile& pl = pile(p);
+        for (int i = 1; i <= num::clamp<int>(pl.anz, 0, kPileMax); ++i) {
+            const int slot = pl.at(i).nr;
+            if (slot < 1 || slot > kSlots) continue;
+            s.at(slot).hi = p;
+            s.at(slot).pilePos = i;
+        }
+    };
+    for (int p = 1; p <= d.anz1 && p <= kSide1Piles; ++p) schreibe(p);
+    for (int p = kSide1Piles + 1; p <= kSide1Piles + d.anz2 && p <= kPiles; ++p) schreibe(p);
+}
+
+void Tk12Container::karteEntfernen(int p, int position) {
+    if (p < 1 || p > kPiles) return;
+    TPile& pl = pile(p);
+    if (position < 1 || position > pl.anz) return;
+    TSpieler& s = glu::st(12);
+    auto zelle = [&](const karte& c, int pile, int pos) {
+        if (c.nr >= 1 && c.nr <= kSlots) {
+            s.at(c.nr).hi = pile;
+            s.at(c.nr).pilePos = pos;
+        }
+    };
+    zelle(pl.at(position), 0, 0);
+    for (int i = position; i < pl.anz; ++i) {
+        pl.at(i) = pl.at(i + 1);
+        zelle(pl.at(i), p, i);
+    }
+    pl.at(pl.anz) = karte{};
+    pl.anz = static_cast<int16_t>(pl.anz - 1);
+    if (pl.anz > 0) return;
+    // an empty pile closes: the later piles of its side move down and their cards follow
+    const int last = p <= kSide1Piles ? d.anz1 : kSide1Piles + d.anz2;
+    for (int q = p; q < last; ++q) {
+        pile(q) = pile(q + 1);
+        for (int i = 1; i <= pile(q).anz; ++i) zelle(pile(q).at(i), q, i);
+    }
+    if (last >= p) std::memset(static_cast<void*>(&pile(last)), 0, sizeof(TPile));
+    if (p <= kSide1Piles) {
+        if (d.anz1 > 0) d.anz1 -= 1;
+    } else if (d.anz2 > 0) {
+        d.anz2 -= 1;
+    }
+}
+
+void Tk12Container::anlegenStarten(const hand& lege, const hand& neu, int p, int seatStack, int moveSlot,
+                                   bool layOn, int laidPos, int laidSlot, const karte& ersatz,
+                                   int jokerSlotArg) {
+    d.arbeit1 = neu;
+    stapelZuHand(p, d.vorher);
+    d.arbeit2 = d.vorher;
+    d.lege = lege;
+    d.zielStapel = p;
+    d.kartenStapel = seatStack;
+    d.kartenSlot = moveSlot;
+    d.anlegen = layOn ? 1 : 0;
+    d.legePos = laidPos;
+    d.legeSlot = laidSlot;
+    d.ersatz = ersatz;
+    d.fortschritt = 0;
+    d.aktiv = 1;
+    jokerFrei = jokerSlotArg > 0 ? 1 : 0;
+    jokerSlot = jokerSlotArg;
+}
+
+void Tk12Container::anlegenFertig() {
+    // The cards' cells were set when the laying started: the pile is rebuilt from them.
+    const int p = d.zielStapel;
+    TSpieler& s = glu::st(12);
+    if (p >= 1 && p <= kPiles) {
+        TPile& pl = pile(p);
+        std::memset(static_cast<void*>(pl.k), 0, sizeof(pl.k));
+        pl.anz = 0;
+        for (int i = 1; i <= num::clamp<int>(s.anz, 0, kSlots); ++i) {
+            const int pos = s.at(i).pilePos;
+            if (s.at(i).hi != p || pos < 1 || pos > kPileMax) continue;
+            pl.at(pos) = s.at(i).c;
+            pl.at(pos).nr = static_cast<uint16_t>(i);
+            if (pos > pl.anz) pl.anz = static_cast<int16_t>(pos);
+        }
+    }
+    for (int i = 1; i <= kSlots; ++i) s.at(i).bewegung.fz = 0;
+    // the lay-on flag and the laid slot stay: a freed Joker may still be leaving that slot
+    d.aktiv = 0;
+}
+
+hand Tk12Container::legenanhand(const hand& work, int p, int position) const {
+    (void)position;
+    hand h;
+    stapelZuHand(p, h);
+    if (p < 1) return h;
+    int firstRang = 0, lastRang = 0, firstIdx = 0;
+    bool satz = true;
+    int wert = 0;
+    for (int i = 1; i <= h.anz; ++i) {
+        if (istJoker(h.at(i))) continue;
+        if (!firstIdx) {
+            firstIdx = i;
+            firstRang = rang(h.at(i).t);
+            wert = h.at(i).t;
+        } else if (h.at(i).t != wert) {
+            satz = false;
+        }
+    }
+    if (firstIdx) {
+        // the rank each place of a run stands for
+        firstRang -= firstIdx - 1;
+        lastRang = firstRang + h.anz - 1;
+    }
+    hand jokers;
+    leer(jokers);
+    // cards from the pile keep their stack-12 slot as tag, laid cards get 1000 + their index
+    for (int i = 1; i <= work.anz; ++i) {
+        karte c = work.at(i);
+        c.nr = static_cast<uint16_t>(1000 + i);
+        if (istJoker(c)) {
+            anhaengen(jokers, c);
+            continue;
+        }
+        if (satz && firstIdx && c.t == wert) {
+            anhaengen(h, c);
+            continue;
+        }
+        const int rg = rang(c.t);
+        if (firstIdx && rg >= firstRang && rg <= lastRang) {
+            // the natural card takes the place a Joker held; 444 marks that place
+            const int idx = rg - firstRang + 1;
+            if (istJoker(h.at(idx))) {
+                h.at(idx) = c;
+                h.at(idx).nr = 444;
+            } else {
+                anhaengen(h, c);
+            }
+        } else if (firstIdx && rg == firstRang - 1) {
+            einfuegen(h, 1, c);
+            firstRang -= 1;
+        } else {
+            anhaengen(h, c);
+            lastRang += 1;
+        }
+    }
+    for (int i = 1; i <= jokers.anz; ++i) {
+        if (!satz && lastRang >= 14)
+            einfuegen(h, 1, jokers.at(i));
+        else
+            anhaengen(h, jokers.at(i));
+    }
+    return h;
+}
+
+hand Tk12Container::calegenanhand(const hand& work, int p) const {
+    hand h;
+    leer(h);
+    if (p < 1) return h;
+    stapelZuHand(p, h);
+    int natuerlich = 0;
+    for (int i = 1; i <= h.anz; ++i)
+        if (!istWild(h.at(i))) natuerlich = i;
+    // cards from the pile keep their stack-12 slot as tag, laid cards get 1000 + their index
+    for (int i = 1; i <= work.anz; ++i) {
+        if (istWild(work.at(i))) continue;
+        karte c = work.at(i);
+        c.nr = static_cast<uint16_t>(1000 + i);
+        einfuegen(h, natuerlich + 1, c);
+        ++natuerlich;
+    }
+    for (int i = 1; i <= work.anz; ++i) {
+        if (!istWild(work.at(i))) continue;
+        karte c = work.at(i);
+        c.nr = static_cast<uint16_t>(1000 + i);
+        anhaengen(h, c);
+    }
+    if (hk().ismeldung && !hk().ismeldung(h)) leer(h);
+    return h;
+}
+
+bool Tk12Container::wirdCanasta() const { return d.vorher.anz < 7 && d.vorher.anz + d.lege.anz >= 7; }
+bool Tk12Container::warCanasta() const { return d.vorher.anz >= 7; }
+
+bool Tk12Container::inLegeHand(int position) const {
+    for (int i = 1; i <= d.lege.anz; ++i)
+        if (d.lege.at(i).nr == position) return true;
+    return false;
+}
+
+float Tk12Container::pitch() const {
+    float p = 104;
+    if (cg.spielId == 4) {
+        p *= 0.85f;
+        if (envParam.kartenGroesse == 1) p *= 0.7f;
+        if (envParam.kartenGroesse == 2) p *= 0.85f;
+    }
+    return p;
+}
+
+void Tk12Container::stapelPosition(int p, Pos6& out) const {
+    out = Pos6{{150, 272, -780, -79, -6, 0}};
+    if (p < 1 || p > kPiles) return;
+    const bool ca = cg.spielId == 4;
+    const float pt = pitch();
+    struct Reihe {
+        float breite, z, x;
+    };
+    const Reihe s1[2] = {{18.5f * pt, ca ? -570.0f : -550.0f, ca ? -175.0f : 40.0f},
+                         {1000 * pt, ca ? -345.0f : -305.0f, 390}};
+    const Reihe s2[4] = {{(ca ? 19.8f : 16.9f) * pt, -800, ca ? -225.0f : -210.0f},
+                         {(ca ? 15.8f : 14.0f) * pt, ca ? -1020.0f : -1050.0f, -100},
+                         {(ca ? 14.0f : 11.0f) * pt, ca ? -1240.0f : -1300.0f, ca ? 50.0f : 90.0f},
+                         {1000 * pt, ca ? -1460.0f : -1550.0f, ca ? 250.0f : 260.0f}};
+    const bool seite1 = p <= kSide1Piles;
+    const int first = seite1 ? 1 : kSide1Piles + 1;
+    const Reihe* reihen = seite1 ? s1 : s2;
+    const int anzReihen = seite1 ? 2 : 4;
+    int reihe = 0, idx = 0;
+    float karten = 0, offset = 0;
+    for (int q = first; q <= p; ++q) {
+        offset = karten * pt * 0.2f + static_cast<float>(idx) * pt * 1.3f;
+        if (offset >= reihen[reihe].breite && idx > 0) {
+            reihe = std::min(reihe + 1, anzReihen - 1);
+            idx = 0;
+            karten = 0;
+            offset = 0;
+        }
+        float n = pile(q).anz;
+        if (d.aktiv && !d.anlegen && q == d.zielStapel) n += d.lege.anz;
+        if (ca && n >= 7 && !flags[q - 1]) n = 1;
+        karten += n;
+        ++idx;
+    }
+    out.v[0] = reihen[reihe].x + offset;
+    out.v[2] = reihen[reihe].z;
+}
+
+void Tk12Container::zellenPlatz(int p, int position, TKartenSlot& out, bool isDestination, int cardNr) const {
+    (void)isDestination;
+    (void)cardNr;
+    // A placement query never writes the container; positions run to 64, since Canasta melds
+    // of two or three decks grow past 20 cards.
+    if (!inUse(p) || position < 1 || position > kPileMax) {
+        p = 1;
+        position = 1;
+    }
+    out.y = 0;
+    out.z = 0;
+    out.a1 = 0;
+    out.a2 = 0.5f;
+    out.a3 = 0;
+    out.draw1 = out.draw2 = 0;
+    out.face = 0;
+    out.hi = p;
+    out.pilePos = position;
+    int collapsed = 0;
+    if (cg.spielId == 4 && pile(p).anz >= 7 && !flags[p - 1]) collapsed = position - 1;
+    out.x = static_cast<float>(position - 1 - collapsed) * 0.2f * pitch();
+    // the face card of a closed canasta rises in an arc while cards are laid onto it
+    if (collapsed && d.aktiv && p == d.zielStapel && position == pile(p).anz)
+        out.z += bogenHoehe(d.fortschritt);
+    const int jy = (p * 37777) % 733 % 9 - 5;
+    if (jy >= 0) out.y += static_cast<float>(jy) * 0.8f;
+    const int ja = (p * 57777) % 917 % 11 - 3;
+    if (ja >= 0) out.a3 += static_cast<float>(ja) * 0.3f;
+}
+
+float Tk12Container::bogenHoehe(float x) {
+    const float v = x <= 0.2f ? 2.5f * x : (x - 0.2f) / 8 * 5 + 0.5f;
+    const float s = std::sin(3.14159f * v);
+    return 420 * s * s;
+}

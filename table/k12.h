@@ -1,0 +1,92 @@
+// The pile container of the meld games: up to 60 piles of up to 64 entries, each entry naming a
+// card slot of stack 12. Side 1 (piles 1..20) holds the human's party, side 2 (piles 21..60)
+// the opponents'. Stack 12's slots name their pile and position back (hi, pilePos).
+#pragma once
+#include <cstdint>
+
+#include "core/karten.h"
+#include "table/tspieler.h"
+
+constexpr int kPiles = 60;
+constexpr int kPileMax = 64;
+constexpr int kSide1Piles = 20;
+
+#pragma pack(push, 1)
+
+struct TPile {
+    karte k[kPileMax];  // tag nr = slot of stack 12
+    int16_t anz;
+    uint8_t besitzer;
+    uint8_t pad;
+    karte& at(int i) { return k[i - 1]; }
+    const karte& at(int i) const { return k[i - 1]; }
+};
+static_assert(sizeof(TPile) == 260);
+static_assert(offsetof(TPile, anz) == 256);
+
+// Bytes 4..18827 of the container: what a saved game carries.
+struct Tk12Daten {
+    TPile stapel[kPiles];  // piles 1..60 through pile(p)
+    int32_t reserved0;
+    int32_t anz1;     // side-1 piles in use: 1..anz1
+    int32_t anz2;     // side-2 piles in use: 21..20+anz2
+    uint8_t aktiv;    // meld block: a laying is animated
+    uint8_t anlegen;  // lay-on flag: cards go onto an existing pile
+    uint8_t pad[2];
+    int32_t legePos;   // with the lay-on flag: position the laid card takes
+    int32_t legeSlot;  // stack-12 slot of that card
+    float fortschritt;
+    karte ersatz;          // card the laid slot holds when a card leaves it during a laying
+    int32_t zielStapel;    // pile the cards go to
+    int32_t kartenStapel;  // card whose speed drives the progress
+    int32_t kartenSlot;
+    int32_t reserved1;
+    hand arbeit1, arbeit2, vorher, lege;  // work hands, the pile before, the cards being laid
+};
+static_assert(sizeof(Tk12Daten) == 18824);
+static_assert(offsetof(Tk12Daten, anz1) == 15604);
+static_assert(offsetof(Tk12Daten, aktiv) == 15612);
+static_assert(offsetof(Tk12Daten, legePos) == 15616);
+static_assert(offsetof(Tk12Daten, arbeit1) == 15648);
+
+#pragma pack(pop)
+
+class Tk12Container {
+public:
+    Tk12Daten d{};
+    uint8_t flags[kPiles] = {};  // per pile: drawn without its canasta collapse
+    uint8_t jokerFrei = 0;       // the last laying freed a Joker
+    int32_t jokerSlot = 0;       // that Joker's slot in stack 12
+
+    TPile& pile(int p) { return d.stapel[p - 1]; }
+    const TPile& pile(int p) const { return d.stapel[p - 1]; }
+    // p names a pile in use.
+    bool inUse(int p) const;
+
+    void leeren();
+    int neuerStapel(int seat, int count);  // 0 when no pile is free on that side
+    int stapelAnzahl(int side) const;
+    void stapelZuHand(int p, hand& out) const;
+    void sitzMeldungen(int seat, hand& out) const;
+    void teamMeldungen(int seat, hand& out) const;
+    void zellenAusKarten();
+    void zellenInKarten();
+    void karteEntfernen(int p, int position);
+    // Starts the laying of `lege` onto pile p. A Joker set free by the laying (lay-on) is named
+    // by its stack-12 slot; `ersatz` is the natural card that takes its place.
+    void anlegenStarten(const hand& lege, const hand& neu, int p, int seatStack, int moveSlot, bool layOn,
+                        int laidPos, int laidSlot, const karte& ersatz, int jokerSlotArg);
+    void anlegenFertig();
+    hand legenanhand(const hand& work, int p, int position) const;
+    hand calegenanhand(const hand& work, int p) const;
+    bool wirdCanasta() const;
+    bool warCanasta() const;
+    bool inLegeHand(int position) const;
+    float pitch() const;
+    void stapelPosition(int p, Pos6& out) const;
+    // The placement of the card at (pile, position); only ever reads the container.
+    void zellenPlatz(int p, int position, TKartenSlot& out, bool isDestination, int cardNr) const;
+    static float bogenHoehe(float x);
+};
+
+extern Tk12Container k12;

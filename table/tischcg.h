@@ -1,0 +1,38 @@
+// STAND-IN: values the table engine reads and writes that have no field yet in the central game
+// record (core/cg.h), in the table design parameters (core/envparam.h) or in the shell. Each
+// moves to its owner once that exists, and this record goes.
+#pragma once
+#include <cstdint>
+
+#include "core/karten.h"
+
+namespace tischcg {
+
+struct Felder {
+    // central game record: not yet laid out in core/cg.h
+    int32_t phase2 = 0;             // cg.phase: second value (the Schwimmen exchange is 4 / 4)
+    float tischWinkel = 0;          // table turn angle (degrees)
+    karte jassKarte{};              // Jass: card field written on arrival
+    float jassHoehe = 0;            // Jass: card height
+    uint8_t bjFlag = 0;             // Black Jack flag byte read by the opening deal
+    uint8_t rommeFremdAnlegen = 0;  // Rommé rule "Anlegen an fremde Sätze erlauben"
+    uint8_t canastaPartei[7] = {};  // Canasta party id per seat 1..6
+    uint8_t canastaTeams = 0;       // Canasta partnership byte
+    uint8_t maumauWunsch = 0;       // Mau Mau wished suit
+    int32_t schwimmenP = 0;         // Schwimmen: place of the last exchanged card
+    int32_t stichAnz = 0;           // cards in the current trick (`stich`)
+    // shell (application form)
+    uint8_t tischModus = 0;                   // aStatus: 1 input expected, 2 a card was sent
+    int32_t varx = 50, vary = 50, varz = 50;  // developer trackbars
+    uint8_t anzeigeTest = 0, pokerHalt = 0;   // together they stop the seats' card motion
+    int32_t passSelector = 0;                 // drawing pass selector (2: hands never open)
+    int32_t panelElemente[26] = {};           // element ids of the table info panel "#ipanel"
+    int32_t gehobeneKarte = 0;                // the raised hand card that the shell remembers
+    uint8_t schnapsenKeinPaar = 0;            // Schnapsen flag that suppresses the pair check
+};
+
+extern Felder tz;
+
+inline void reset() { tz = Felder{}; }
+
+}  // namespace tischcg

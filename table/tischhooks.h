@@ -1,0 +1,40 @@
+// The questions the table engine asks of the running game and of the other subsystems, as one
+// table of function pointers. An empty entry gives the default answer; each game fills its
+// entries when it exists, tests fill small fakes.
+#pragma once
+#include "core/karten.h"
+#include "table/tspieler.h"
+
+namespace tischhooks {
+
+constexpr int kSpiele = 13;
+
+struct Tabelle {
+    // per game id: the game's own answers (empty = the default of the table rules)
+    bool (*spielbar[kSpiele])(const TKartenSlot& slot) = {};
+    bool (*passtAuf[kSpiele])(const karte& card, const karte& lead, int alt) = {};
+    bool (*alleKartenWaehlbar[kSpiele])() = {};
+    bool (*handOffen[kSpiele])(int seat) = {};
+
+    void (*effekt)(int sound, int stack, int slot) = nullptr;  // central.effekt
+    karte (*offeneKarte)() = nullptr;                          // gtool.offeneKarte
+    int (*sonderKarte)(const karte& c) = nullptr;              // maumau.sonderKarte
+    bool (*bjKarteOffen)(int stack, int slot) = nullptr;       // BlackJackCardFaceUp
+    void (*bjStapelLegen)(TSpieler& s) = nullptr;              // BlackJackPlaceSeatPile
+    void (*bjKarteZaehlen)(int reason, bool faceUp, const karte& c, int slot) = nullptr;
+    void (*schnapsenLayout)() = nullptr;
+    void (*schnapsenWurf)(int seat, TKartenSlot& placement) = nullptr;
+    void (*schnapsenPaarPruefen)(int mode, int suit) = nullptr;
+    void (*chipSchritt)(float fps) = nullptr;       // chip handler frame step (turns the table)
+    bool (*pokerZeigen)(int seat) = nullptr;        // PokerRevealAtShowdown
+    bool (*isset)(const hand& h) = nullptr;         // Rommé meld test
+    bool (*ismeldung)(const hand& h) = nullptr;     // Canasta meld test
+    bool (*istWild)(const karte& c) = nullptr;      // canasta.istWild (default: Joker or Zwei)
+    bool (*istJoker)(const karte& c) = nullptr;     // romme.istJoker (default: value 14)
+    bool (*gleichePartei)(int a, int b) = nullptr;  // canasta.gleichePartei
+};
+
+Tabelle& tab();
+void reset();
+
+}  // namespace tischhooks

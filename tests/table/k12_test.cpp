@@ -1,0 +1,173 @@
+#include "tisch_fixture.h"
+
+using Piles = Tisch;
+
+namespace {
+
+bool partner13(int a, int b) { return (a % 2) == (b % 2); }
+
+// Lays `n` cards into stack 12 as pile p, positions 1..n.
+void stapelLegen(int p, int n, uint8_t t) {
+    TSpieler& s = glu::spieler[11];
+    for (int i = 1; i <= n; ++i) {
+        s.anz += 1;
+        TKartenSlot& k = s.at(s.anz);
+        k.c = karte{t, static_cast<uint8_t>(1 + i % 4), 0};
+        k.hi = p;
+        k.pilePos = i;
+    }
+}
+
+}  // namespace
+
+TEST_F(Piles, EmptyContainerCountsBothSides) {
+    legen(12, 1, 1);
+    st(12).at(1).hi = 3;
+    k12.d.anz1 = 4;
+    k12.leeren();
+    EXPECT_EQ(+k12.stapelAnzahl(1), 0);
+    EXPECT_EQ(+k12.stapelAnzahl(2), 20);
+    EXPECT_EQ(+st(12).at(1).hi, 0);
+}
+
+TEST_F(Piles, NewPilesOpenOnTheSideOfTheirParty) {
+    tischhooks::tab().gleichePartei = partner13;
+    struct Case {
+        int seat, aktSpieler, pile, owner;
+    };
+    const Case cases[] = {{2, 2, 21, 2}, {4, 4, 22, 4}, {3, 3, 1, 3}, {1, 1, 2, 1}, {2, 4, 23, 4}};
+    for (const auto& c : cases) {
+        cg.aktSpieler = c.aktSpieler;
+        EXPECT_EQ(+k12.neuerStapel(c.seat, 3), c.pile) << c.seat;
+        EXPECT_EQ(+k12.pile(c.pile).anz, 3);
+        EXPECT_EQ(+k12.pile(c.pile).besitzer, c.owner);
+    }
+}
+
+TEST_F(Piles, ATwentyFirstPileOnSideOneIsRefused) {
+    for (int i = 1; i <= 20; ++i) ASSERT_EQ(+k12.neuerStapel(1, 3), i);
+    EXPECT_EQ(+k12.neuerStapel(1, 5), 0);
+    EXPECT_EQ(+k12.d.anz1, 20);
+    EXPECT_EQ(+k12.pile(21).anz, 0);
+    EXPECT_EQ(meldungen.texts().size(), 1u);
+    cg.aktSpieler = 2;
+    EXPECT_EQ(+k12.neuerStapel(2, 5), 21);
+}
+
+TEST_F(Piles, RemovingTheLastCardOfAPileClosesTheRow) {
+    stapelLegen(1, 2, 1);
+    stapelLegen(2, 1, 2);
+    stapelLegen(3, 3, 3);
+    k12.d.anz1 = 3;
+    k12.zellenAusKarten();
+    k12.karteEntfernen(2, 1);
+    EXPECT_EQ(+k12.d.anz1, 2);
+    EXPECT_EQ(+k12.pile(2).anz, 3);
+    EXPECT_EQ(+k12.pile(3).anz, 0);
+    // the cards of the pile that moved down name their new pile
+    for (int slot = 4; slot <= 6; ++slot) EXPECT_EQ(+st(12).at(slot).hi, 2) << slot;
+    EXPECT_EQ(+st(12).at(3).hi, 0);
+    k12.karteEntfernen(2, 1);  // a card from the middle: the later ones renumber
+    EXPECT_EQ(+k12.pile(2).anz, 2);
+    EXPECT_EQ(+st(12).at(5).pilePos, 1);
+    EXPECT_EQ(+st(12).at(6).pilePos, 2);
+    EXPECT_EQ(+st(12).at(4).hi, 0);
+}
+
+TEST_F(Piles, CellsAndPilesRoundTrip) {
+    stapelLegen(1, 3, 1);
+    stapelLegen(2, 25, 2);  // a Canasta meld of two decks passes 20 cards
+    stapelLegen(21, 4, 3);
+    k12.d.anz1 = 2;
+    k12.d.anz2 = 1;
+    k12.zellenAusKarten();
+    EXPECT_EQ(+k12.pile(2).anz, 25);
+    const Tk12Daten vorher = k12.d;
+    for (int i = 1; i <= st(12).anz; ++i) st(12).at(i).hi = st(12).at(i).pilePos = 0;
+    k12.zellenInKarten();
+    EXPECT_EQ(+st(12).at(4 + 24).hi, 2);
+    EXPECT_EQ(+st(12).at(4 + 24).pilePos, 25);
+    k12.zellenAusKarten();
+    EXPECT_EQ(std::memcmp(&vorher, &k12.d, sizeof(Tk12Daten)), 0);
+    hand h;
+    k12.stapelZuHand(2, h);
+    EXPECT_EQ(+h.anz, 25);
+    EXPECT_EQ(+h.at(25).nr, 28);
+    k12.stapelZuHand(0, h);
+    EXPECT_EQ(+h.anz, 0);
+}
+
+TEST_F(Piles, PlacementQueryNeverWritesAndReachesPosition64) {
+    stapelLegen(1, 30, 1);
+    k12.d.anz1 = 1;
+    k12.zellenAusKarten();
+    const Tk12Daten vorher = k12.d;
+    struct Case {
+        int pile, position, cellPile, cellPos;
+    };
+    const Case cases[] = {{1, 25, 1, 25}, {1, 64, 1, 64}, {1, 65, 1, 1},
+                          {2, 3, 1, 1},   {0, 3, 1, 1},   {21, 1, 1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.pile << "/" << c.position);
+        TKartenSlot k{};
+        k12.zellenPlatz(c.pile, c.position, k, true, 99);
+        EXPECT_EQ(+k.hi, c.cellPile);
+        EXPECT_EQ(+k.pilePos, c.cellPos);
+        EXPECT_FLOAT_EQ(+k.x, static_cast<float>(c.cellPos - 1) * 0.2f * 104);
+        EXPECT_FLOAT_EQ(+k.a2, 0.5f);
+    }
+    EXPECT_EQ(std::memcmp(&vorher, &k12.d, sizeof(Tk12Daten)), 0);
+}
+
+TEST_F(Piles, PileRowsAndArc) {
+    stapelLegen(1, 3, 1);
+    stapelLegen(2, 3, 2);
+    k12.d.anz1 = 2;
+    k12.zellenAusKarten();
+    Pos6 p{};
+    k12.stapelPosition(1, p);
+    EXPECT_FLOAT_EQ(+p.v[0], 40);
+    EXPECT_FLOAT_EQ(+p.v[2], -550);
+    k12.stapelPosition(2, p);
+    EXPECT_NEAR(+p.v[0], 40 + 3 * 104 * 0.2f + 104 * 1.3f, 1e-3);
+    k12.stapelPosition(21, p);
+    EXPECT_FLOAT_EQ(+p.v[2], -800);
+    EXPECT_NEAR(Tk12Container::bogenHoehe(0.2f), 420, 1e-2);
+    EXPECT_NEAR(Tk12Container::bogenHoehe(0), 0, 1e-3);
+}
+
+TEST_F(Piles, SeatMeldsListThePilesOfTheSeat) {
+    cg.aktSpieler = 2;
+    k12.neuerStapel(1, 3);
+    k12.neuerStapel(2, 3);
+    cg.aktSpieler = 3;
+    k12.neuerStapel(3, 3);
+    hand h;
+    k12.sitzMeldungen(3, h);
+    ASSERT_EQ(+h.anz, 1);
+    EXPECT_EQ(+h.at(1).nr, 22);
+    k12.sitzMeldungen(1, h);
+    ASSERT_EQ(+h.anz, 1);
+    EXPECT_EQ(+h.at(1).nr, 1);
+}
+
+TEST_F(Piles, MeldCardsTakeTheirPlaceAndPileFromTheContainer) {
+    cg.ablauf.meldModus = 1;
+    stapelLegen(1, 4, 6);
+    k12.d.anz1 = 1;
+    k12.zellenAusKarten();
+    TKartenSlot k{};
+    glu::getcardslot(12, 3, true, k);
+    EXPECT_FLOAT_EQ(+k.x, 2 * 0.2f * 104);
+    EXPECT_EQ(+k.hi, 1);
+    EXPECT_EQ(+k.pilePos, 3);
+    EXPECT_EQ(+k.c.t, 6);
+    Pos6 p{}, erwartet{};
+    ASSERT_TRUE(glu::pvl_getplayerpos(12, 3, p));
+    k12.stapelPosition(1, erwartet);
+    EXPECT_FLOAT_EQ(+p.v[0], +erwartet.v[0]);
+    EXPECT_FLOAT_EQ(+p.v[2], -550);
+    st(12).at(3).hi = 0;  // a card in no pile shows no card
+    glu::getcardslot(12, 3, true, k);
+    EXPECT_EQ(+k.c.t, 0);
+}
