@@ -1,0 +1,266 @@
+#include <cstring>
+#include <string>
+
+#include "guifixture.h"
+#include "platform/fileio.h"
+#include "platform/text.h"
+
+using namespace pvl;
+
+namespace {
+
+class Dco : public GuiTest {
+protected:
+    std::string read(const std::filesystem::path& p) {
+        std::string s;
+        fileio::readAll(p, s);
+        return s;
+    }
+    void write(const std::filesystem::path& p, const std::string& s) { ASSERT_TRUE(fileio::writeAll(p, s)); }
+    // Dialog 8: check box, text field, list; element ids 1, 2, 3 (+ the list's three children).
+    int options() {
+        int d = app->CreateCustomDialog(100, 100, 400, 300, true, "#Optionen", 1, 0, "", 1.0f);
+        EXPECT_EQ(app->CreateCustomObject(ekCheckBox, 10, 10, "Bock", -1, -1, 0.0f, 1.0f), 1);
+        EXPECT_EQ(app->CreateCustomObject(ekEdit, 10, 40, "Name", 200, 0, 0.0f, 1.0f), 2);
+        EXPECT_EQ(app->CreateObject(ekList, 10, 80, ""), 3);
+        for (const char* s : {"eins", "zwei", "drei"}) app->AddString(3, s, 0);
+        return d;
+    }
+};
+
+TEST_F(Dco, FormatToTheCharacter) {
+    dialogAt(0, 0, 10, 10);
+    int d = app->CreateCustomDialog(0, 0, 100, 100, true, "", 0, 0, "", 1.0f);
+    ASSERT_EQ(d, 9);
+    app->CreateObject(ekButton, 10, 10, "!OK");
+    const std::string want = "*|9|>|1|1|1|!OK|0|0|0|0|0||";
+    EXPECT_EQ(app->PVLDcoFile(d), want);
+    std::filesystem::path f = dir / "data" / "settings" / "di_9.dco";
+    ASSERT_TRUE(app->SaveToFile(d, f));
+    EXPECT_EQ(read(f), want);
+    EXPECT_EQ(read(dir / "data" / "settings" / "indexes.txt"),
+              " <= " + text::fromUtf8(std::filesystem::absolute(f).string()) + "\r\n");
+    int empty = app->CreateCustomDialog(0, 0, 100, 100, true, "", 0, 0, "", 1.0f);
+    EXPECT_EQ(app->PVLDcoFile(empty), "*|10|");
+}
+
+TEST_F(Dco, ElementStatesRoundTrip) {
+    int d = options();
+    app->SetBoolean(d, 1, true);
+    app->SetCaption(d, 2, "Hans");
+    app->SetSelIndex(d, 3, 2);
+    app->SetTopIndex(d, 3, -1);
+    app->SetEnabled(d, 4, false);
+    const std::string saved = app->PVLDcoFile(d);
+    EXPECT_NE(saved.find(">|3|1|1||0|0|2|-1|3|eins<zwei<drei<|"), std::string::npos);
+    std::filesystem::path f = dir / "o.dco";
+    write(f, saved);
+    app->SetBoolean(d, 1, false);
+    app->SetCaption(d, 1, "anders");
+    app->SetCaption(d, 2, "Fritz");
+    app->SetSelIndex(d, 3, 0);
+    app->SetTopIndex(d, 3, 0);
+    app->SetEnabled(d, 4, true);
+    app->WriteString(d, 3, "ZWEI", 2);
+    app->AddString(3, "vier", 0);
+    ASSERT_TRUE(app->LoadFromFile(d, f, 0));
+    EXPECT_TRUE(app->isChecked(d, 1));
+    EXPECT_EQ(app->GetCaption(d, 1, false), "anders");  // only text fields take their caption back
+    EXPECT_EQ(app->GetCaption(d, 2, false), "Hans");
+    int sel = 0, top = 0;
+    app->ReadSelIndex(d, 3, sel);
+    app->ReadTopIndex(d, 3, top);
+    EXPECT_EQ(sel, 2);
+    EXPECT_EQ(top, -1);
+    EXPECT_FALSE(app->isEnabled(d, 4));
+    EXPECT_EQ(app->GetLine(d, 3, 2), "zwei");
+    EXPECT_EQ(el(d, 3).LineCount, 4);  // loading writes lines, never the count
+    EXPECT_EQ(app->GetLine(d, 3, 4), "vier");
+}
+
+TEST_F(Dco, DelimitersInTextsCannotCorruptTheFile) {
+    int d = options();
+    app->ChangeCaption(d, 2, "a|b<c>d");
+    app->WriteString(d, 3, "x<y|z", 1);
+    app->SetBoolean(d, 1, true);
+    app->SetSelIndex(d, 3, 3);
+    std::filesystem::path f = dir / "o.dco";
+    write(f, app->PVLDcoFile(d));
+    app->SetBoolean(d, 1, false);
+    app->SetSelIndex(d, 3, 0);
+    ASSERT_TRUE(app->LoadFromFile(d, f, 0));
+    EXPECT_EQ(app->GetCaption(d, 2, false), "ab<c>d");
+    EXPECT_EQ(app->GetLine(d, 3, 1), "xy|z");
+    EXPECT_TRUE(app->isChecked(d, 1));
+    int sel = 0;
+    app->ReadSelIndex(d, 3, sel);
+    EXPECT_EQ(sel, 3);
+}
+
+TEST_F(Dco, DamagedFilesAreAbandonedWholeWithALogLine) {
+    int d = options();
+    app->SetCaption(d, 2, "Hans");
+    const std::string good = app->PVLDcoFile(d);
+    struct Case {
+        const char* what;
+        std::string data;
+    };
+    std::string notNumber = good;
+    notNumber.replace(notNumber.find("|0|0|0|0|0|"), 11, "|0|0|zz|0|0|");
+    const Case cases[] = {
+        {"cut in the middle", good.substr(0, good.size() - 20)},
+        {"cut in the second element", good.substr(0, good.find(">|2|") + 9)},
+        {"not a number", notNumber},
+        {"no header", "hallo welt"},
+        {"empty", ""},
+        {"flag not 0 or 1", "*|8|>|1|1|1|x|7|0|0|0|0||"},
+        {"SelIndex beyond 16 bits", "*|8|>|1|1|1|x|1|0|40000|0|0||"},
+        {"more lines than room", "*|8|>|1|1|1|x|1|0|0|0|0||>|2|1|1|Neu|0|0|0|0|0||>|3|1|1||0|0|0|0|300|" +
+                                     std::string(300, '<') + "|"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::path f = dir / "bad.dco";
+        write(f, c.data);
+        app->SetBoolean(d, 1, false);
+        EXPECT_FALSE(app->LoadFromFile(d, f, 0));
+        EXPECT_FALSE(app->isChecked(d, 1));
+        EXPECT_EQ(app->GetCaption(d, 2, false), "Hans");
+        EXPECT_NE(read(dir / "proto2.txt").find("bad.dco abandoned"), std::string::npos);
+    }
+    EXPECT_FALSE(app->LoadFromFile(d, dir / "missing.dco", 0));  // missing: silently skipped
+}
+
+TEST_F(Dco, FewerOrMoreElementsAndThePageFilter) {
+    int d = options();
+    std::filesystem::path f = dir / "o.dco";
+    write(f, "*|8|>|1|1|1|x|1|0|0|0|0||");
+    ASSERT_TRUE(app->LoadFromFile(d, f, 0));
+    EXPECT_TRUE(app->isChecked(d, 1));
+    EXPECT_EQ(app->GetCaption(d, 2, false), "Name");
+    std::string more = app->PVLDcoFile(d);
+    for (int i = 7; i <= 9; ++i) more += ">|" + std::to_string(i) + "|0|0|x|1|0|0|0|0||";
+    write(f, more);
+    EXPECT_TRUE(app->LoadFromFile(d, f, 0));
+    EXPECT_TRUE(app->isEnabled(d, 6));
+
+    el(d, 2).PageIndex = 2;
+    app->SetBoolean(d, 1, false);
+    write(f, "*|8|>|1|1|1|x|1|0|0|0|0||>|2|1|1|Seite2|0|0|0|0|0||");
+    ASSERT_TRUE(app->LoadFromFile(d, f, 2));
+    EXPECT_FALSE(app->isChecked(d, 1));
+    EXPECT_EQ(app->GetCaption(d, 2, false), "Seite2");
+    write(f, "*|8|>|1|1|1|x|1|0|0|0|0||>|2|1|1|" + std::string(30, 'L') + "|0|0|0|0|0||");
+    ASSERT_TRUE(app->LoadFromFile(d, f, 0));
+    EXPECT_EQ(app->GetCaption(d, 2, false), std::string(24, 'L'));
+}
+
+TEST_F(Dco, SaveAllAndLoadAll) {
+    int hashed = options();
+    int plain = app->CreateCustomDialog(0, 0, 100, 100, true, "Regeln", 1, 0, "", 1.0f);
+    int box = app->CreateCustomObject(ekCheckBox, 10, 40, "Ramsch", -1, -1, 0.0f, 1.0f);
+    app->SetBoolean(hashed, 1, true);
+    app->SetBoolean(plain, box, true);
+    app->saveall();
+    const auto settings = dir / "data" / "settings";
+    EXPECT_TRUE(std::filesystem::exists(settings / "di_8.dco"));
+    EXPECT_TRUE(std::filesystem::exists(settings / "di_9.dco"));
+    EXPECT_FALSE(std::filesystem::exists(settings / "di_7.dco"));
+    std::string idx = read(settings / "indexes.txt");
+    EXPECT_EQ(idx.find("#Optionen <= "), 0u);
+    EXPECT_NE(idx.find("\r\nRegeln <= "), std::string::npos);
+    app->SetBoolean(hashed, 1, false);
+    app->SetBoolean(plain, box, false);
+    app->loadall();
+    EXPECT_FALSE(app->isChecked(hashed, 1));  // "#" dialogs are saved, never loaded
+    EXPECT_TRUE(app->isChecked(plain, box));
+}
+
+TEST_F(Dco, LibrarySettingsLiveWhereTheirFileIs) {
+    app->SetCaption(app->SettingsDialog, app->Lib.winWidth, "1024");
+    app->SetCaption(app->SettingsDialog, app->Lib.winHeight, "768");
+    app->SetCaption(app->SettingsDialog, app->Lib.winTop, "500");
+    app->savelibrary();
+    EXPECT_TRUE(std::filesystem::exists(dir / "pvlopt.dco"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "pvlgraph.dco"));
+    std::filesystem::create_directories(dir / "data" / "pavlune");
+    write(dir / "data" / "pavlune" / "pvlopt.dco", "");
+    app->savelibrary();
+    EXPECT_NE(read(dir / "data" / "pavlune" / "pvlopt.dco").size(), 0u);
+    pvlhost::FakeHost other;
+    TPVLApplication second(other, dir);
+    EXPECT_EQ(other.window().width, 1024);
+    EXPECT_EQ(other.window().height, 768);
+    EXPECT_EQ(other.window().top, 1024 - 768);  // kept on the screen
+}
+
+// ---------------------------------------------------------------- raw records
+
+class Raw : public GuiTest {};
+
+TEST_F(Raw, RoundTripKeepsRecordAndPainters) {
+    int d = dialogAt(10, 20, 300, 200, "Tisch");
+    int b = app->CreateObject(ekButton, 5, 5, "!OK");
+    int painted = 0;
+    app->SetPaintCall(d, b, [&](int, int, int, int) { ++painted; });
+    app->SetBoolean(d, b, true);
+    std::filesystem::path f = dir / "spiel._sk";
+    ASSERT_TRUE(app->SaveExactlyToFile(d, f));
+    std::vector<char> saved(sizeof(TPVLDialog));
+    std::memcpy(saved.data(), &app->dlg(d), sizeof(TPVLDialog));
+    app->SetBoolean(d, b, false);
+    app->dlg(d).X = 99;
+    ASSERT_TRUE(app->LoadExactlyFromFile(d, f));
+    EXPECT_EQ(std::memcmp(saved.data(), &app->dlg(d), sizeof(TPVLDialog)), 0);
+    ASSERT_NE(app->PaintCallOf(d, b), nullptr);
+    (*app->PaintCallOf(d, b))(d, b, 0, 0);
+    EXPECT_EQ(painted, 1);
+}
+
+TEST_F(Raw, DamagedRecordsAreRefusedBeforeAnythingIsApplied) {
+    int d = dialogAt(10, 20, 300, 200, "Tisch");
+    app->CreateObject(ekButton, 5, 5, "!OK");
+    std::filesystem::path f = dir / "r._x";
+    ASSERT_TRUE(app->SaveExactlyToFile(d, f));
+    std::string good;
+    ASSERT_TRUE(fileio::readAll(f, good));
+    auto patch = [&](size_t at, const void* v, size_t n) {
+        std::string s = good;
+        std::memcpy(s.data() + at, v, n);
+        return s;
+    };
+    const int16_t tooMany = 126, negative = -1;
+    const int32_t slot = app->Scon.SlotCount, badSlot = -3;
+    const int8_t children = 81;
+    struct Case {
+        const char* what;
+        std::string data;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"short", good.substr(0, 36183), "statt 36184 Bytes"},
+        {"long", good + "x", "statt 36184 Bytes"},
+        {"ElementCount 126", patch(36032, &tooMany, 2), "ElementCount 126"},
+        {"ElementCount -1", patch(36032, &negative, 2), "ElementCount -1"},
+        {"FirstSlot at SlotCount", patch(32 + 220, &slot, 4), "FirstSlot"},
+        {"FirstSlot negative", patch(32 + 220, &badSlot, 4), "FirstSlot -3"},
+        {"ChildCount 81", patch(32 + 218, &children, 1), "ChildCount 81"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(fileio::writeAll(f, c.data));
+        app->dlg(d).X = 77;
+        msgsink::clear();
+        EXPECT_FALSE(app->LoadExactlyFromFile(d, f));
+        EXPECT_EQ(app->dlg(d).X, 77);
+        EXPECT_TRUE(capture.contains(text::w("Fehler in pvl.LoadExactlyFromFile")));
+        EXPECT_TRUE(capture.contains(c.message));
+    }
+    // Bytes where a painter pointer once lay never come back.
+    const uint64_t stale = 0x1122334455667788ull;
+    ASSERT_TRUE(fileio::writeAll(f, patch(32 + 248, &stale, 8)));
+    ASSERT_TRUE(app->LoadExactlyFromFile(d, f));
+    for (uint8_t byte : el(d, 1).PaintCall) EXPECT_EQ(byte, 0);
+}
+
+}  // namespace
