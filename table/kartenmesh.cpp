@@ -1,0 +1,376 @@
+#include "table/kartenmesh.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/cg.h"
+#include "core/envparam.h"
+#include "table/glu.h"
+#include "table/kamera.h"
+#include "table/render.h"
+
+namespace glu {
+
+int32_t pickName = 0;
+float mirrorSign = 1.0f;
+double savedModelview[16] = {};
+
+void savemodelview() {
+    glPushMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glGetDoublev(GL_MODELVIEW_MATRIX, savedModelview);
+    glPopMatrix();
+}
+
+bool ismeshpass() { return renderPass != 2; }
+bool ismirrorpass() { return renderPass == 3; }
+
+int cornersegments(int detail, bool menuScene, bool coarse, int stack, bool restingTalonBelowTop) {
+    int n = detail >= 1 && detail <= 5 ? detail : 4;
+    if (menuScene) ++n;
+    if (coarse) n = std::min(n, 2);
+    if ((stack == 1 || stack == 11) && n > 1) ++n;
+    if (restingTalonBelowTop) n = 4;
+    return n;
+}
+
+int bodyrows(int detail, bool coarse, bool lowest, bool moving) {
+    static const int rows[5] = {1, 2, 4, 6, 8};
+    int n = detail >= 1 && detail <= 5 ? rows[detail - 1] : 4;
+    if (coarse) n = std::min(n, 3);
+    if (lowest) n = std::min(n, 2);
+    if (!moving) n = 1;
+    return n;
+}
+
+float cardbend(int mode, float s, float k, bool backSide) {
+    if (mode == 1) return -s * s * s * k * k / 400 / 16;
+    if (mode == 3) {
+        const float z = s * s * k / 100;
+        return backSide ? -z : z;
+    }
+    return 0;
+}
+
+Crop facecrop(int gameId, int deckStyle) {
+    if (gameId == 5 && deckStyle == 2) return {0.04f, 0.95f};
+    if (gameId == 6 && deckStyle == 2) return {0.07f, 0.92f};
+    if (gameId == 6 && deckStyle == 3) return {0.04f, 0.95f};
+    return {0.05f, 0.94f};
+}
+
+float (*cardPulse)(int stack, int slot) = nullptr;
+
+float highlightalpha(float p, bool meldGrid, int phase) {
+    if (meldGrid) {
+        if (phase == 9 || phase == 10) return 1.0f;
+        return p < 0 ? 0.7f : 0.7f + 0.3f * p;
+    }
+    return p < 0 ? 0.6f : 0.6f + 0.4f * p;
+}
+
+float cardshade(float v, float light, float factor) { return 1 - (1.08f - v) * light * factor; }
+
+float shadefactor(int gameId, bool blackJackSeat, bool optionsOn) {
+    const bool meld = gameId == 3 || gameId == 4;
+    if (!optionsOn) return meld ? 0.15f : 0.25f;
+    if (meld) return 0.12f;
+    if (gameId == 9 && blackJackSeat) return 0.3f;
+    return 0.2f;
+}
+
+float mirroralpha(int strength, float v, float fadeBottom, float fadeTop, int gameId, int stack) {
+    float a = strength / 99.0f * (fadeBottom * (1 - v) + fadeTop * v);
+    if (a < 0) a = 0;
+    if (gameId == 9) a = std::min(a, stack == 1 ? 0.08f : 0.4f);
+    if (gameId == 7 && stack == 11) a = std::min(a, 0.3f);
+    return a;
+}
+
+namespace {
+
+// What one card's mesh needs besides its arguments.
+struct Mesh {
+    float w = 0, h = 0;  // GL units
+    float q = 0.05f;     // depth of a rounded end, share of the height
+    float qu = 0;        // the same across the width, share of the width
+    int n = 4, rows = 1;
+    int bendMode = 0;
+    float bendK = 0;
+    bool back = false;
+    bool textured = false, face = false;
+    Crop crop{0, 1};
+    float alpha = 1;
+    float factor = 0.2f;
+    bool shade = false, mirror = false;
+    int mirrorStrength = 0;
+    int stack = 0;
+    // shadow outline (card frame)
+    float px[40], py[40], pz[40];
+    int np = 0;
+};
+
+float bendAt(const Mesh& m, float u, float v) {
+    (void)u;
+    return cardbend(m.bendMode, (v - 0.5f) * 2, m.bendK, m.back) / 497.0f * 100;
+}
+
+void vertex(Mesh& m, float u, float v) {
+    const float z = bendAt(m, u, v);
+    if (renderPass == 2) {
+        if (m.np < 40) {
+            m.px[m.np] = u * m.w;
+            m.py[m.np] = v * m.h;
+            m.pz[m.np] = z;
+            ++m.np;
+        }
+        return;
+    }
+    if (m.textured) {
+        const float s = m.face ? m.crop.lo + (m.crop.hi - m.crop.lo) * u : u;
+        glTexCoord2f(s, m.mirror ? 1 - v : v);
+    }
+    if (m.mirror) {
+        const float a = mirroralpha(m.mirrorStrength, v, 1.0f, 0.2f, cg.spielId, m.stack);
+        glColor4f(1, 1, 1, a * m.alpha);
+    } else if (m.shade) {
+        const float s = cardshade(v, 1.0f, m.factor);
+        glColor4f(s, s, s, m.alpha);
+    }
+    glVertex3f(u * m.w, v * m.h, z);
+}
+
+// One rounded end: the lower (dir +1, at v = 0) or upper (dir -1, at v = 1).
+void cardcorner(Mesh& m, int dir) {
+    const float v0 = dir > 0 ? 0.0f : 1.0f;
+    if (renderPass != 2) glBegin(GL_POLYGON);
+    // left corner then right corner, walking the outline in one direction
+    const auto point = [&](int corner, int i) {
+        const float a = static_cast<float>(i) / m.n;
+        const float fa = a * a, fb = (1 - a) * (1 - a);
+        if (corner == 0)
+            vertex(m, fa * m.qu, v0 + dir * fb * m.q);
+        else
+            vertex(m, 1 - fb * m.qu, v0 + dir * fa * m.q);
+    };
+    if (dir > 0) {
+        for (int i = 0; i <= m.n; ++i) point(0, i);
+        for (int i = 0; i <= m.n; ++i) point(1, i);
+    } else {
+        for (int i = m.n; i >= 0; --i) point(1, i);
+        for (int i = m.n; i >= 0; --i) point(0, i);
+    }
+    if (renderPass != 2) glEnd();
+}
+
+void cardbody(Mesh& m) {
+    if (renderPass == 2) return;
+    glBegin(GL_QUAD_STRIP);
+    for (int r = 0; r <= m.rows; ++r) {
+        const float v = m.q + (1 - 2 * m.q) * r / m.rows;
+        vertex(m, 0, v);
+        vertex(m, 1, v);
+    }
+    glEnd();
+}
+
+void cardmesh(Mesh& m) {
+    glNormal3f(0, 0, 1);
+    cardcorner(m, +1);
+    if (renderPass == 2) {
+        // the outline: lower end left to right, up the right edge, upper end, down the left
+        cardcorner(m, -1);
+        return;
+    }
+    cardbody(m);
+    cardcorner(m, -1);
+}
+
+// The shadow volume of the recorded outline, extruded away from the light.
+void cardshadowvolume(Mesh& m) {
+    if (m.np < 3) return;
+    double mv[16], inv[9];
+    glGetDoublev(GL_MODELVIEW_MATRIX, mv);
+    if (!invertmatrix3(mv, inv)) return;
+    // a light above and to the right of the viewer, as a direction in the card's frame
+    const double lx = -20, ly = -20, lz = -40;
+    double d[3];
+    for (int r = 0; r < 3; ++r) d[r] = inv[r] * lx + inv[3 + r] * ly + inv[6 + r] * lz;
+    const double len = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+    if (len <= 0) return;
+    for (double& c : d) c = c / len * 10;
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glColor4f(1, 1, 1, 1);
+    // walls whose winding shows their outside under the volume pass's front face
+    const bool flip = d[2] <= 0;
+    glCullFace(shadowFrontPass ? GL_BACK : GL_FRONT);
+    glBegin(GL_QUAD_STRIP);
+    for (int k = 0; k <= m.np; ++k) {
+        const int i = flip ? (m.np - k % m.np) % m.np : k % m.np;
+        glVertex3f(m.px[i], m.py[i], m.pz[i]);
+        glVertex3f(m.px[i] + static_cast<float>(d[0]), m.py[i] + static_cast<float>(d[1]),
+                   m.pz[i] + static_cast<float>(d[2]));
+    }
+    glEnd();
+}
+
+}  // namespace
+
+void mirroracrosstable() {
+    // into the table's frame, where the top is z = 0, flip z, and back
+    glTranslatef(0, 0.12f, 0);
+    glRotatef(-55, 1, 0, 0);
+    glTranslatef(0, 2.4f, 0.2f);
+    glTranslatef(-1.62f, 3.15f, -2.57f);
+    // whatever of a card dips below the top would mirror above it, in front of the cards
+    const double below[4] = {0, 0, -1, 0};
+    glClipPlane(GL_CLIP_PLANE0, below);
+    glScalef(1, 1, -1);
+    glTranslatef(1.62f, -3.15f, 2.57f);
+    glTranslatef(0, -2.4f, -0.2f);
+    glRotatef(55, 1, 0, 0);
+    glTranslatef(0, -0.12f, 0);
+}
+
+namespace {
+
+void stackPlace(int stack, Pos6& out) {
+    out = Pos6{};
+    if (!gueltig(stack)) return;
+    const TSpieler& s = stack > 0 ? spieler[stack - 1] : spielerZwilling[-stack - 1];
+    out = s.gleiten.active ? s.aktPos : s.pos;
+}
+
+}  // namespace
+
+void drawcard(const CardArgs& a) {
+    const float skala = cg.kartenSkala > 0 ? cg.kartenSkala : 1.0f;
+    float width = a.width * 0.99f * skala;
+    float height = a.height * skala;
+    if (a.stack == 14) {
+        width *= 0.36f;
+        height *= 0.36f;
+    }
+    Mesh m;
+    m.back = a.backSide;
+    m.stack = a.stack;
+    m.q = a.corner / 100;
+    m.qu = m.q * height / width;
+    m.w = width / 497;
+    m.h = height / 497;
+
+    const TKartenSlot* slot = nullptr;
+    if (a.stack > 0 && a.stack <= kStapel && a.slot >= 1 && a.slot <= kSlots)
+        slot = &spieler[a.stack - 1].at(a.slot);
+    const bool moving = slot && slot->bewegung.active &&
+                        (slot->bewegung.kind == 2 || slot->bewegung.kind == 3 || slot->bewegung.kind == 6);
+    const bool menu = a.stack < 0;
+    const bool restingTalon = a.stack == 11 && slot && !moving && a.slot < spieler[10].anz;
+    m.n = cornersegments(renderOptions.detail, menu, coarseCards != 0, a.stack, restingTalon);
+    m.rows =
+        bodyrows(renderOptions.detail, coarseCards != 0, renderOptions.LowestDetail != 0, moving || menu);
+    m.bendMode = static_cast<int>(a.bend);
+    m.bendK = moving ? a.tilt * 10 * (1 - std::fabs(slot->bewegung.progress * 2 - 1)) : 0;
+    if (menu) {
+        m.bendMode = 3;
+        m.bendK = a.bend;
+    }
+
+    // texture and colour
+    if (pickingFlag || renderPass == 1) {
+        glDisable(GL_TEXTURE_2D);
+        glLoadName(static_cast<GLuint>(pickName));
+    } else if (renderPass != 2) {
+        glLoadName(static_cast<GLuint>(pickName));
+        uint32_t t = a.texture;
+        if (renderPass == 3 && a.backSide && a.stack >= 2 && a.stack <= anzSitze && tex.backAlt &&
+            envParam.reflection < 56 && t == tex.back)
+            t = tex.backAlt;
+        m.textured = t != 0;
+        if (m.textured) {
+            enablegl(GL_TEXTURE_2D);
+            glBindTexture(GL_TEXTURE_2D, t);
+        } else {
+            glDisable(GL_TEXTURE_2D);
+        }
+        m.face = !a.backSide && t != tex.s0 && t != tex.back && t != tex.backAlt;
+        m.crop = facecrop(cg.spielId, envParam.Kartenstil);
+        glDisable(GL_BLEND);
+        const bool ownMeldHand = (cg.spielId == 3 || cg.spielId == 4) && a.stack == 1;
+        if (a.highlight && !ownMeldHand) {
+            float p = -1;
+            if (cardPulse) p = cardPulse(a.stack, a.slot);
+            const int ph = cg.phase.nr;
+            const bool grid = a.stack == 12 && cg.ablauf.meldModus && (ph == 4 || ph == 9 || ph == 10);
+            m.alpha = highlightalpha(p, grid, ph);
+            enablegl(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        }
+        m.mirror = renderPass == 3;
+        m.mirrorStrength = envParam.reflection;
+        if (m.mirror) {
+            enablegl(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        }
+        m.shade = renderPass == 0;
+        m.factor = shadefactor(cg.spielId, cg.spielId == 9 && a.stack >= 1 && a.stack <= anzSitze, true);
+        glColor4f(1, 1, 1, m.alpha);
+    }
+    if (renderPass != 2) glDisable(GL_CULL_FACE);
+
+    // placement
+    // a free card (no stack) has the stack position and angles zero
+    setcamera();
+    if (renderPass == 3) mirroracrosstable();
+    glTranslatef(-1.196f, -0.405f, -2.6f);
+    glTranslatef(0, 0.12f, 0);
+    glRotatef(35, 1, 0, 0);
+    Pos6 p{};
+    if (a.stack != -5) stackPlace(a.stack, p);
+    float x = a.x, y = a.y, z = a.z, a1 = a.a1, a2 = a.a2, a3 = a.a3;
+    if (moving) {
+        const TBewegung& b = slot->bewegung;
+        Pos6 src, dst;
+        stackPlace(b.fromStack, src);
+        stackPlace(b.toStack, dst);
+        const float progress = b.progress;
+        const float pr = std::min(1.0f, progress);
+        float w = (pr - 0.2f) / 0.8f;
+        if (w < 0) w = 0;
+        for (int i = 0; i < 6; ++i) p.v[i] = src.v[i] * (1 - w) + dst.v[i] * w;
+        x = b.fx;
+        y = b.fy;
+        z = b.fz;
+        a1 = b.fa1;
+        a2 = b.fa2;
+        a3 = b.fa3;
+    }
+    glTranslatef(p.v[0] / 502, -p.v[1] / 502, p.v[2] / 502);
+    if (a.stack != -5) {
+        glRotatef(p.v[3] - 10, 1, 0, 0);
+        glRotatef(p.v[4] + 6, 0, 1, 0);
+        glRotatef(p.v[5], 0, 0, 1);
+    }
+    glTranslatef((width / 2 + x) / 502, -(height / 2 + y) / 502, z / 502);
+    glRotatef(a3, 0, 0, 1);
+    glRotatef(a1, 1, 0, 0);
+    glRotatef(a2, 0, 1, 0);
+    if (a.sideways) glRotatef(90, 0, 0, 1);
+    if (a.backSide) glRotatef(180, 0, 1, 0);
+    glTranslatef(-width / 2 / 497, -height / 2 / 497, 0);
+
+    if (a.stack == 14) glDisable(GL_LIGHTING);
+    cardmesh(m);
+    if (a.stack == 14) enablegl(GL_LIGHTING);
+
+    glDepthFunc(GL_LEQUAL);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    if (renderPass == 2) cardshadowvolume(m);
+    glColor4f(1, 1, 1, 1);
+}
+
+}  // namespace glu

@@ -1,0 +1,70 @@
+// One side of one card in 3D: placement from its stack or its flight, texture, shade and
+// transparency, and the card-shaped mesh with rounded ends that can bend; in the shadow pass
+// the card's shadow volume instead.
+#pragma once
+#include <cstdint>
+
+namespace glu {
+
+// Selection name of the card being drawn (set by the stack drawing before each card).
+extern int32_t pickName;
+// -1 while the mirror pass draws, else 1.
+extern float mirrorSign;
+// The model-view matrix the mirror pass and the overlays save.
+extern double savedModelview[16];
+void savemodelview();
+
+// Mirrors the current transform across the table top (after setcamera, in the mirror pass).
+void mirroracrosstable();
+
+bool ismeshpass();
+bool ismirrorpass();
+
+// Corner segments of one rounded end: detail 1..5 gives 1..5 (4 otherwise); one more in the
+// menu scene; at most 2 for coarse cards; one more for the human hand and the talon when above
+// 1; a resting talon card below its top is held at 4.
+int cornersegments(int detail, bool menuScene, bool coarse, int stack, bool restingTalonBelowTop);
+// Rows of the body strip: detail 1..5 gives 1, 2, 4, 6, 8 (4 otherwise); at most 3 for coarse
+// cards, at most 2 with the second low-detail option; a card at rest uses one row.
+int bodyrows(int detail, bool coarse, bool lowest, bool moving);
+// Bend of the card at s in -1..1: mode 1 an S (-s^3 k^2 / 6400), mode 3 an arch (s^2 k / 100,
+// negated on the back side), any other mode flat.
+float cardbend(int mode, float s, float k, bool backSide);
+// Horizontal crop of a face picture (its margins) by game and deck style.
+struct Crop {
+    float lo, hi;
+};
+Crop facecrop(int gameId, int deckStyle);
+// The pulse (0..1) of the panel element the shell made for a card's slot, -1 while that
+// element is hidden; until the shell installs it highlighted cards do not pulse.
+extern float (*cardPulse)(int stack, int slot);
+// Alpha of a highlighted card: 0.6 + 0.4 x pulse (0.6 without one); stack 12 in the meld
+// grid 0.7 .. 1.0, and 1.0 in the phase values 9 and 10.
+float highlightalpha(float pulse, bool meldGrid, int phase);
+// Shade of a vertex at height v: 1 - (1.08 - v) x light x factor.
+float cardshade(float v, float light, float factor);
+// The shade factor by game (the display options on): 0.12 Rommé and Canasta, 0.3 the Black
+// Jack seats, 0.2 elsewhere; with the options off 0.15 / 0.25.
+float shadefactor(int gameId, bool blackJackSeat, bool optionsOn);
+// Mirror alpha at height v: strength / 99 x the mix of the two fades, never below 0, capped
+// in Black Jack (0.4, the human's stack 0.08) and on the Schnapsen talon (0.3).
+float mirroralpha(int strength, float v, float fadeBottom, float fadeTop, int gameId, int stack);
+
+struct CardArgs {
+    uint32_t texture = 0;
+    uint8_t sideways = 0;
+    bool backSide = false;
+    float x = 0, y = 0, z = 0;
+    float width = 178, height = 290;
+    float corner = 5;
+    float bend = 0, tilt = 0;
+    float a1 = 0, a2 = 0, a3 = 0;
+    int32_t word = 0;
+    int stack = -5, slot = -5;
+    bool highlight = false;
+};
+// Draws one side of a card (see CardArgs); a free card (negative stack) is placed only by its
+// own values.
+void drawcard(const CardArgs& a);
+
+}  // namespace glu

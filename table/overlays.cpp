@@ -1,0 +1,377 @@
+#include "table/overlays.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "core/cg.h"
+#include "core/envparam.h"
+#include "gui/glframe.h"
+#include "gui/gltext.h"
+#include "platform/num.h"
+#include "table/glu.h"
+#include "table/kamera.h"
+#include "table/kartenmesh.h"
+#include "table/render.h"
+#include "table/tischcg.h"
+
+namespace glu {
+
+SeatOverlay seatOverlay[11];
+bool (*pokerSeatView)(int seat, PokerSeatView& out) = nullptr;
+bool (*pokerRevealSeatCards)(int seat) = nullptr;
+float plateColor[4] = {0.08f, 0.1f, 0.25f, 0.85f};
+
+namespace {
+
+constexpr float kPi = 3.14159265f;
+
+float cw(const std::string& s) { return gltext::charwidth(s); }
+
+const TSpieler* seatStack(int seat) {
+    if (seat < 1 || seat > kStapel) return nullptr;
+    return &spieler[seat - 1];
+}
+
+Pos6 seatPlace(int seat) {
+    const TSpieler* s = seatStack(seat);
+    if (!s) return Pos6{};
+    return s->gleiten.active ? s->aktPos : s->pos;
+}
+
+}  // namespace
+
+BubbleMotion pokerbubblemotion(const PokerSeatView& p, bool reveal, int phaseStep, float tableAngle,
+                               int gameId) {
+    BubbleMotion m;
+    if (p.bobbing) {
+        const float bob = 0.5f * std::sin(kPi * p.bobPhase) / 8;
+        if (gameId == 9)
+            m.lift = bob;
+        else if (gameId == 8 && phaseStep != 10 && phaseStep != 11 && phaseStep != 12)
+            m.lift = reveal ? -bob : bob;
+    }
+    if (gameId == 8 && p.inHand)
+        m.swayDeg =
+            p.actions >= 2 ? std::sin(kPi * tableAngle / 36) * 3 : std::sin(kPi * tableAngle / 18) * 8;
+    return m;
+}
+
+BubbleText bubbletext(const std::string& caption, bool visible, int seat, int gameId, int seatCount,
+                      bool pokerState3) {
+    BubbleText b;
+    std::string t = caption;
+    if (!visible || t.empty() || t == "?") return b;
+    b.show = true;
+    b.scale = seat == 1 ? 0.6f : 0.8f;
+    b.line1 = t;
+    if (t[0] == '?') {
+        t.erase(0, 1);
+        b.scale = 0.7f;
+        b.line1 = t;
+        const size_t len = t.size();
+        if (gameId == 8 && !t.empty() && t.back() == ')' && len > 21) {
+            const size_t sp = t.rfind(' ');
+            if (sp != std::string::npos) {
+                std::string l1 = t.substr(0, sp), l2 = t.substr(sp);
+                // pad the narrower line so both sit centred (bounded: widths grow by a space)
+                for (int guard = 0; guard < 64 && cw(l2) > cw(l1 + "   "); ++guard) l1 = " " + l1 + " ";
+                for (int guard = 0; guard < 64 && cw(l1) > cw(l2 + " "); ++guard) {
+                    l2 = " " + l2;
+                    if (cw(l1) > cw(l2 + " ")) l2 += " ";
+                }
+                b.line1 = l1;
+                b.line2 = l2;
+                b.lines = 2;
+            }
+        } else if (len > 32 || (gameId == 8 && seatCount >= 5 && seat == 2 && len > 21)) {
+            const size_t start = len < 32 ? len - 8 : 24;  // character 25, or length - 7
+            const size_t sp = t.find(' ', start);
+            if (sp != std::string::npos) {
+                b.line1 = t.substr(0, sp + 1);
+                b.line2 = t.substr(sp);
+                b.lines = 2;
+                b.lengthSplit = true;
+            }
+        }
+    }
+    if (gameId == 8 && b.lines == 1 && pokerState3) b.scale = 0.8f;
+    if (b.line1.empty()) b.show = b.lines == 2;
+    return b;
+}
+
+float bubblewidth(const BubbleText& b) {
+    float w = (0.12f + 0.07f * cw(b.line1)) * b.scale;
+    if (b.lengthSplit) w = std::fmax(w, (0.12f + 0.07f * cw(b.line2)) * b.scale);
+    return w;
+}
+
+float markerfade(float fade, bool sliding, float p) {
+    if (!sliding) return fade;
+    return fade * (p >= 0.5f ? 2 * p - 1 : 1 - 2 * p);
+}
+
+void seatmatrix(int seat) {
+    setcamera();
+    glTranslatef(-1.196f, -0.405f, -2.6f);
+    glTranslatef(0, 0.12f, 0);
+    glRotatef(35, 1, 0, 0);
+    Pos6 p = seatPlace(seat);
+    float x = p.v[0], y = p.v[1], z = p.v[2];
+    const int g = cg.spielId;
+    const int n = anzSitze > 0 ? anzSitze : 1;
+    if (g == 4) z -= 20 + static_cast<float>(n - seat) / n;
+    if (g == 1 || g == 5 || g == 6 || g == 12) y -= 180;
+    const bool open = ishandopen(seat);
+    glTranslatef((open ? x + 180 : x) / 502, -y / 502, z / 502);
+    glRotatef(-90, 1, 0, 0);
+    if (!open) {
+        glTranslatef(0, 0.12f * -(1100 - x) / 502, 0);
+        if (x < 800) glTranslatef(0.12f * (800 - x) / 502, 0, 0);
+    }
+    glTranslatef(-0.318725f, -0.358566f, -0.179283f);
+}
+
+void overlaymatrix(int seat) {
+    setcamera();
+    glTranslatef(-1.196f, -0.405f, -2.6f);
+    const bool mirror = renderPass == 3;
+    if (mirror) {
+        glRotatef(-70, 1, 0, 0);
+        savemodelview();
+        savedModelview[1] = -savedModelview[1];
+        savedModelview[5] = -savedModelview[5];
+        savedModelview[9] = -savedModelview[9];
+        glLoadMatrixd(savedModelview);
+    }
+    glTranslatef(0, 0.12f, 0);
+    glRotatef(35, 1, 0, 0);
+    if (mirror) {
+        glTranslatef(-0.008f, 1.105f, -0.02f);
+        glTranslatef(0, -0.1f, 0);
+        glTranslatef(0.008f, 0, 0.02f);
+    }
+    const Pos6 p = seatPlace(seat);
+    const float x = p.v[0];
+    glTranslatef(x / 502, -p.v[1] / 502, p.v[2] / 502);
+    glRotatef(p.v[3] - 15, 1, 0, 0);
+    const int g = cg.spielId;
+    if ((seat == 2 || seat == 4) && (g == 5 || g == 6 || g == 12)) {
+        glRotatef((seat == 2 ? 0.95f : 1.04f) * p.v[4] + 6, 0, 1, 0);
+        glTranslatef(0, seat == 2 ? -0.03f : 0.03f, 0);
+    } else if (seat != 1) {
+        glRotatef(p.v[4], 0, 1, 0);
+    }
+    if (seat == 1)
+        glTranslatef(70.0f / 502, -0.209163f, 0);
+    else
+        glTranslatef(130.0f / 502, -0.209163f, -0.4375f / 502);
+    if (g == 9) {
+        glRotatef(90, 1, 0, 0);
+        if (seat == 1) {
+            glTranslatef(-0.26f, -0.4f, 0.1f);
+            glRotatef(-40, 1, 0, 0);
+        } else {
+            glRotatef(15 - 0.055f * x, 0, 1, 0);
+            glTranslatef(0.00002f * x - 0.12f, -0.0001f * x, 0);
+            glRotatef(-10, 1, 0, 0);
+        }
+    } else if (seat > 1) {
+        glRotatef(180, 0, 1, 0);
+    }
+}
+
+void drawseatlabel(const std::string& textIn, int seat, bool framed, float alpha) {
+    std::string t = textIn;
+    const bool poker = cg.spielId == 8;
+    glTranslatef(0.08f, 0.15f, 0.07f);
+    glRotatef(framed || poker ? 60.0f : 45.0f, 1, 0, 0);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const float plateAlpha = plateColor[3] * (seat == 1 ? 0.9f : 0.85f) * alpha;
+    glColor4f(plateColor[0], plateColor[1], plateColor[2], plateAlpha);
+    if (!t.empty() && t[0] == '!') {
+        t.erase(0, 1);
+        glTranslatef(-0.018f * cw(t), 0, 0);
+    }
+    float width;
+    if (framed) {
+        width = (0.12f + 0.07f * cw(t)) * 0.6f;
+    } else {
+        width = 0.075f + 0.04f * (t.size() > 1 ? static_cast<float>(t.size() - 1) : 0.0f);
+        if (cg.spielId == 9 && t.size() > 3) width *= 0.7f;
+    }
+    if (seat == 77) {
+        glRotatef(180, 0, 1, 0);
+        glRotatef(-75, 1, 0, 0);
+        glTranslatef(-0.125196f, 0, 0);
+    }
+    // the plate hangs down from its top edge; the text stands on the line below it
+    const float plateH = static_cast<float>(num::round(67.5 * 0.6));
+    glPushMatrix();
+    glTranslatef(-0.01f, plateH * 0.8f / 497, -0.002f);
+    glframe::paintcustomround(static_cast<float>(num::round(width * 497)), plateH, plateAlpha);
+    glPopMatrix();
+    if (seat == 77) {
+        glTranslatef(0.125196f, 0, 0);
+        glRotatef(75, 1, 0, 0);
+        glRotatef(-180, 0, 1, 0);
+    }
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glColor4f(1, 1, 1, alpha);
+    gltext::TextPre();
+    if (framed) glTranslatef(0.009f, 0.004f, 0);
+    gltext::printonly(t, 1.05f * 0.6f, 0, 1.05f * 0.6f);
+    enablegl(GL_LIGHTING);
+    glDepthFunc(GL_LEQUAL);
+    glDisable(GL_BLEND);
+}
+
+void drawseatname(int seat) {
+    if (seat < 1 || seat > 6) return;
+    const std::string name = envParam.namen[seat].str();
+    if (name.empty()) return;
+    seatmatrix(seat);
+    drawseatlabel(name, seat, true, 1.0f);
+}
+
+void drawseatbubble(int seat) {
+    if (seat < 1 || seat > 10) return;
+    const SeatOverlay& o = seatOverlay[seat];
+    const int g = cg.spielId;
+    PokerSeatView ps;
+    const bool chips = (g == 8 || g == 9) && pokerSeatView && pokerSeatView(seat, ps);
+    const bool state3 = g == 8 && seat >= 1 && seat < kBlasenSlots && cg.sprechblasen.zustand[seat] == 3;
+    const BubbleText b = bubbletext(o.bubble, o.bubbleVisible, seat, g, anzSitze, state3);
+    if (!b.show) return;
+    BubbleMotion motion;
+    if (chips) {
+        const bool reveal = pokerRevealSeatCards && pokerRevealSeatCards(seat);
+        motion = pokerbubblemotion(ps, reveal, cg.phase.schritt, tischcg::tz.tischWinkel, g);
+    }
+    overlaymatrix(seat);
+    const bool one = seat == 1;
+    switch (g) {
+        case 4:
+            glTranslatef(0.08f, one ? 0.65f : 0.55f, 0.1f);
+            break;
+        case 3:
+        case 8:
+        case 9:
+            if (g == 9) {
+                glTranslatef(-0.03f, 0.15f, -0.15f);
+                if (one) glTranslatef(0, -0.1f, 0);
+            }
+            glTranslatef(0, motion.lift, 0);
+            glTranslatef(0.08f, one ? 0.65f : 0.55f, one ? 0.15f : 0.12f);
+            break;
+        case 1:
+            glTranslatef(0.08f, one ? 0.75f : 0.72f, -0.1f);
+            break;
+        case 7:
+            glTranslatef(0.08f, one ? 0.73f : 0.7f, 0.3f);
+            glDisable(GL_DEPTH_TEST);
+            break;
+        default:
+            glTranslatef(0.08f, one ? 0.73f : 0.7f, -0.1f);
+            break;
+    }
+    const float w = bubblewidth(b);
+    const float fade = o.bubbleFade;
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(plateColor[0], plateColor[1], plateColor[2], plateColor[3] * fade);
+    if (chips && g == 8 && ps.state == 8 && b.lines == 2) glTranslatef(0, one ? 0.055f : 0.05f, 0);
+    if (motion.swayDeg != 0) glRotatef(motion.swayDeg, 0, 0, 1);
+    if (!b.line1.empty()) {
+        const TSpieler* s = seatStack(seat);
+        if (ishandopen(seat) || (s && s->gleiten.active)) {
+            glRotatef(180, 0, 1, 0);
+            glTranslatef(-w / 2, 0, 0);
+            if (g == 3 || g == 4 || g == 8) glTranslatef(0, 0, 0.4f);
+        } else {
+            glTranslatef(-w / 2, 0, 0);
+        }
+        const float h = static_cast<float>(num::round(67.5 * b.scale)) * b.lines;
+        glPushMatrix();
+        glTranslatef(0, (h - 0.2f * 67.5f * b.scale) / 497, -0.002f);
+        glframe::paintcustomround(static_cast<float>(num::round(w * 497)), h, fade);
+        glPopMatrix();
+    }
+    glTranslatef(0.02f, 0.01f, 0);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    gltext::TextPre();
+    glColor4f(1, 1, 1, fade);
+    if (b.lines == 2) glTranslatef(0, 0.07f * b.scale * 1.75f, 0);
+    gltext::printonly(b.line1, b.scale, 0, b.scale);
+    if (b.lines == 2) {
+        glTranslatef(-0.85f * w, -1.4f * 0.07f * b.scale, 0);
+        gltext::printonly(b.line2, b.scale, 0, b.scale);
+    }
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    enablegl(GL_LIGHTING);
+}
+
+void drawseatmarkers(int seat, float xOffset) {
+    if (seat < 1 || seat > 10) return;
+    const int g = cg.spielId;
+    const SeatOverlay& o = seatOverlay[seat];
+    if (g == 9) return;
+    if (!o.iconVisible && g != 5 && g != 6 && g != 12) return;
+    if (o.icon <= 0) return;
+    overlaymatrix(seat);
+    const TSpieler* s = seatStack(seat);
+    const bool sliding = s && s->gleiten.active;
+    const float fade = markerfade(o.iconFade, sliding, sliding ? s->gleiten.progress : 0);
+    switch (g) {
+        case 3:
+            glTranslatef(0,
+                         seat == 1 ? 0.0500782f
+                                   : (static_cast<float>(seat) / (anzSitze > 0 ? anzSitze : 1) + 10) / 639,
+                         0);
+            break;
+        case 8:
+            glTranslatef(0, seat == 1 ? 0.0500782f : 0.0516432f, 0);
+            break;
+        case 4:
+            glTranslatef(0, 0.0907668f, 0);
+            break;
+        case 0:
+            if (seat == 1) glTranslatef(0.0187793f, 0.0156495f, 0);
+            break;
+        case 1:
+            if (seat == 1) glTranslatef(0, 0.0125196f, 0);
+            break;
+        case 5:
+        case 6:
+        case 12:
+            glTranslatef(0, seat == 1 ? 0.00938967f : 0.00625978f, 0);
+            break;
+        default:
+            break;
+    }
+    glTranslatef(xOffset / 639, 0, 0);
+    const bool open = ishandopen(seat);
+    if (!open || sliding) glframe::painttransquad2(o.icon, 60, 60, fade, 0, 0);
+    if (open || sliding) {
+        glTranslatef(0.156495f, 0, -0.12f);
+        glframe::painttransquad2(o.icon, -60, 60, fade, 0, 0);
+    }
+}
+
+void drawdoublemark(float alpha) {
+    glTranslatef(0.00782473f, -0.0469484f, 0.00312989f);
+    glframe::painttransquad(0, 25, 25, alpha);
+    glTranslatef(-0.00782473f, 0.0469484f, -0.00312989f);
+}
+
+}  // namespace glu

@@ -1,0 +1,68 @@
+// The flat overlays beside each seat's cards, drawn in the label pass: the speech bubble,
+// the marker icons and the name plate.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace glu {
+
+// What the in-game panel shows per seat (seats 1..10): the bubble text element and the
+// marker element.
+struct SeatOverlay {
+    std::string bubble;  // caption, Windows-1252
+    bool bubbleVisible = false;
+    float bubbleFade = 1.0f;
+    int32_t icon = 0;  // texture of the marker icon, 0 = none
+    bool iconVisible = false;
+    float iconFade = 1.0f;
+};
+extern SeatOverlay seatOverlay[11];
+// The library's plate colour (bubbles and name plates).
+extern float plateColor[4];
+
+// What the bubble reads of a poker seat's record (`PokerSeat`), by name instead of by byte
+// offset: the chip games fill it through the hook when they exist.
+struct PokerSeatView {
+    uint8_t state = 0;    // 8: the seat has just acted
+    uint8_t bobbing = 0;  // the bubble bobs
+    float bobPhase = 0;   // phase of the bob, 0..1
+    uint8_t inHand = 0;   // the seat still plays this hand: the bubble sways
+    int32_t actions = 0;  // from 2 on the sway is smaller
+};
+extern bool (*pokerSeatView)(int seat, PokerSeatView& out);
+extern bool (*pokerRevealSeatCards)(int seat);
+// Bubble offsets of a poker or Black Jack seat: the bob height and the sway angle (degrees).
+struct BubbleMotion {
+    float lift = 0;
+    float swayDeg = 0;
+};
+BubbleMotion pokerbubblemotion(const PokerSeatView& p, bool reveal, int phaseStep, float tableAngle,
+                               int gameId);
+
+// The lines of a speech bubble.
+struct BubbleText {
+    bool show = false;
+    std::string line1, line2;
+    int lines = 1;
+    float scale = 0.8f;
+    bool lengthSplit = false;  // split by the length rule (the wider line sets the width)
+};
+// Text rules of the bubble: hidden, empty and "?" show nothing; a leading "?" drops and
+// shrinks the text, and only such a text may split into two lines.
+BubbleText bubbletext(const std::string& caption, bool visible, int seat, int gameId, int seatCount,
+                      bool pokerState3);
+// The marker fade while the seat's stack slides with progress p: out and back in.
+float markerfade(float fade, bool sliding, float p);
+// Width of a bubble in table units.
+float bubblewidth(const BubbleText& b);
+
+void seatmatrix(int seat);
+void overlaymatrix(int seat);
+void drawseatlabel(const std::string& text, int seat, bool framed, float alpha);
+// The name plate of a seat with its name from the settings record.
+void drawseatname(int seat);
+void drawseatbubble(int seat);
+void drawseatmarkers(int seat, float xOffset);
+void drawdoublemark(float alpha);
+
+}  // namespace glu

@@ -1,0 +1,198 @@
+// The table drawn on a real GL context (Xvfb with Mesa's software renderer), read back.
+#include "render_fixture.h"
+#include "table/flugkarten.h"
+
+using namespace rendertest;
+
+class TableGl : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string why;
+        if (!openWindow(why)) GTEST_SKIP() << why;
+        loadPictures();
+    }
+};
+
+TEST_F(TableGl, ScreenshotOfADealtSkatTable) {
+    dealSkat();
+    EXPECT_EQ(glu::spieler[0].anz, 10);
+    EXPECT_EQ(glu::spieler[10].anz, 2);
+    glu::seatOverlay[2].bubble = "18";
+    glu::seatOverlay[2].bubbleVisible = true;
+    glu::seatOverlay[3].bubble = "?Passe";
+    glu::seatOverlay[3].bubbleVisible = true;
+    frame(4);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    ASSERT_TRUE(screenshot("table_skat.bmp"));
+}
+
+TEST_F(TableGl, ShadowDarkensTheTableBesideTheCardsByTheGreyValue) {
+    dealSkat();
+    struct Case {
+        int gray;
+        bool darkens, black;
+    };
+    const Case cases[] = {{60, true, false}, {99, true, true}, {0, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gray);
+        envParam.gray = c.gray;
+        frame(0);
+        std::vector<Rgb> plain(W * H);
+        for (int y = 0; y < H; y += 4)
+            for (int x = 0; x < W; x += 4) plain[y * W + x] = pixel(x, y);
+        frame(2);
+        int darker = 0, lighter = 0, black = 0;
+        for (int y = 0; y < H; y += 4)
+            for (int x = 0; x < W; x += 4) {
+                const Rgb p = pixel(x, y);
+                if (p.sum() + 60 < plain[y * W + x].sum()) ++darker;
+                if (p.sum() > plain[y * W + x].sum() + 60) ++lighter;
+                if (p.sum() < 6 && plain[y * W + x].sum() > 60) ++black;
+            }
+        EXPECT_EQ(darker > 50, c.darkens) << darker;
+        EXPECT_EQ(black > 50, c.black) << black;
+        EXPECT_EQ(lighter, 0);
+    }
+    envParam.gray = 38;
+}
+
+TEST_F(TableGl, TestFrameClearsAndPrintsButDrawsNoGeometry) {
+    dealSkat();
+    glu::clearcolor(38);
+    frame(0);
+    const Rgb card = pixel(640, 500);
+    clearFrame();
+    glu::setprojection();
+    glu::drawwithreflection(4, true);
+    const Rgb p = pixel(640, 500);
+    EXPECT_GT(card.sum(), 600);       // the hand's white card in a real frame
+    EXPECT_NEAR(p.sum(), 3 * 97, 6);  // only the clear grey where it lay
+    EXPECT_NEAR(pixel(400, 300).sum(), 3 * 97, 6);
+}
+
+namespace {
+
+// The human may play a card and click the talon.
+void humanTurn() {
+    cg.aktSpieler = 1;
+    cg.stapelListen[1].computer = 0;
+    tischcg::tz.tischModus = 1;
+    cg.entscheidung.kartenSpiel = 1;
+    cg.entscheidung.stapelKlick = 1;
+    cg.entscheidung.klickStapel1 = 11;
+}
+
+}  // namespace
+
+TEST_F(TableGl, PickFindsTheHandCardAndTheTalonUnderTheMouse) {
+    dealSkat();
+    humanTurn();
+    frame(4);
+    glu::hover = glu::Hover{};
+    glu::pickobject(600, 560);  // the right-most card of the hand, face up at the bottom
+    EXPECT_EQ(glu::hover.handCard, 10);
+    EXPECT_EQ(glu::hover.tableStack, 0);
+    glu::pickobject(120, 450);  // the talon at the left
+    EXPECT_EQ(glu::hover.tableStack, 11);
+    EXPECT_EQ(glu::hover.tableSlot, 2);
+    EXPECT_EQ(glu::hover.handCard, 0);
+    glu::pickobject(400, 300);  // bare cloth
+    EXPECT_EQ(glu::hover.tableStack, 0);
+    EXPECT_EQ(glu::hover.prevTableStack, 11);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(TableGl, NothingIsPickedOnAComputerTurnOrWithoutInput) {
+    dealSkat();
+    struct Case {
+        const char* name;
+        int akt;
+        uint8_t computer, modus;
+    };
+    const Case cases[] = {{"computer on turn", 2, 1, 1}, {"table mode 2 after a card move", 1, 0, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        humanTurn();
+        cg.aktSpieler = c.akt;
+        cg.stapelListen[c.akt].computer = c.computer;
+        tischcg::tz.tischModus = c.modus;
+        glu::hover = glu::Hover{};
+        glu::hover.handCard = 3;  // kept: no pass runs
+        glu::pickobject(600, 560);
+        EXPECT_EQ(glu::hover.handCard, 3);
+        EXPECT_FALSE(glu::pickingFlag);
+    }
+}
+
+TEST_F(TableGl, NoGlErrorInAnyModeOrOption) {
+    dealSkat();
+    humanTurn();
+    glu::seatOverlay[2].bubble = text::w("?Ich passe, und das ist auch gut so, liebe Freunde");
+    glu::seatOverlay[2].bubbleVisible = true;
+    glu::seatOverlay[3].bubble = text::w("18");
+    glu::seatOverlay[3].bubbleVisible = true;
+    struct Case {
+        const char* name;
+        int rund;
+        uint8_t low, soft, noEffects;
+        int transparenz;
+    };
+    const Case cases[] = {{"rect", 0, 0, 0, 0, 0},
+                          {"round, translucent", 1, 0, 0, 0, 30},
+                          {"oval, low detail", 2, 1, 0, 0, 0},
+                          {"shaped 3, soft shadows", 3, 0, 1, 0, 0},
+                          {"shaped 5", 5, 0, 0, 0, 20},
+                          {"shaped 6, no effects", 6, 0, 0, 1, 0}};
+    for (const auto& c : cases) {
+        envParam.rund = c.rund;
+        envParam.transparenz = c.transparenz;
+        glu::renderOptions.LowDetailShadows = c.low;
+        glu::renderOptions.LowestDetail = c.low;
+        glu::renderOptions.SoftShadows = c.soft;
+        glu::renderOptions.NoEffects = c.noEffects;
+        for (int mode = 0; mode <= 4; ++mode) {
+            SCOPED_TRACE(testing::Message() << c.name << ", mode " << mode);
+            frame(static_cast<uint8_t>(mode));
+            EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        }
+        glu::pickobject(600, 560);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+    clearFrame();
+    glu::drawwithreflection(4, true);  // the start-up test frame: text only
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    envParam.rund = 0;
+    envParam.transparenz = 0;
+}
+
+TEST_F(TableGl, AnUnknownTableShapeDrawsTheRoomButNoTable) {
+    emptyTable();
+    const auto centre = [](int rund) {
+        envParam.rund = rund;
+        frame(0);
+        return pixel(400, 330);
+    };
+    const Rgb table = centre(0), none = centre(7), negative = centre(-1), above = centre(12);
+    envParam.rund = 0;
+    EXPECT_GT(std::abs(table.sum() - none.sum()) + std::abs(table.r - none.r) + std::abs(table.b - none.b),
+              30);
+    EXPECT_EQ(none.sum(), negative.sum());
+    EXPECT_EQ(none.sum(), above.sum());
+}
+
+TEST_F(TableGl, MenuSceneDrawsTheFlyingCards) {
+    emptyTable();
+    glu::startflyingcards();
+    glClearColor(0, 0, 0, 0);
+    int lit = 0;
+    for (int f = 0; f < 30; ++f) {
+        clearFrame();
+        glu::drawframe(30);
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    for (int y = 0; y < H; y += 8)
+        for (int x = 0; x < W; x += 8) lit += pixel(x, y).sum() > 60;
+    EXPECT_GT(lit, 50);  // some card is on the screen
+    screenshot("menu_scene.bmp");
+    glu::setprojection();
+}

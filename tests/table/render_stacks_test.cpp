@@ -1,0 +1,211 @@
+// The draw requests of the stack drawing as data: order, sides, pictures, pick names, what the
+// cheaper passes leave out.
+#include <string>
+
+#include "table/kamera.h"
+#include "table/kartenmesh.h"
+#include "table/render.h"
+#include "table/renderstapel.h"
+#include "tisch_fixture.h"
+
+namespace {
+
+class Stacks : public Tisch {
+protected:
+    glu::DrawList list;
+    void SetUp() override {
+        Tisch::SetUp();
+        glu::tex = glu::TableTextures{};
+        for (int f = 1; f <= 4; ++f)
+            for (int t = 1; t <= 14; ++t) glu::tex.face[f][t] = static_cast<uint32_t>(100 * f + t);
+        glu::tex.back = 7;
+        glu::tex.s0 = 8;
+        glu::renderOptions = glu::RenderOptions{};
+        glu::pickingFlag = false;
+        cg.spielId = 1;
+        cg.ablauf.anzSpieler = 3;
+        glu::anzSitze = 3;
+        cg.aktSpieler = 1;
+    }
+    void TearDown() override {
+        glu::renderPass = 0;
+        glu::pickingFlag = false;
+        Tisch::TearDown();
+    }
+    void collect(int pass) {
+        glu::renderPass = static_cast<uint8_t>(pass);
+        glu::collectstacks(list);
+    }
+    // "stack/slot:f|b" per request
+    std::string text() const {
+        std::string s;
+        for (int i = 0; i < list.n; ++i) {
+            const auto& q = list.r[i];
+            s += std::to_string(q.stack) + "/" + std::to_string(q.slot) + (q.backSide ? "b " : "f ");
+        }
+        return s;
+    }
+    bool hasStack(int stack) const {
+        for (int i = 0; i < list.n; ++i)
+            if (list.r[i].stack == stack) return true;
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(Stacks, NormalPassOrderSidesAndPictures) {
+    legen(11, 3, 2);  // talon: backs
+    legen(12, 5, 1);  // trick pile: faces
+    legen(14, 2, 2);  // never drawn
+    legen(1, 1, 1);
+    legen(1, 4, 3);
+    legen(2, 6, 4);  // computer hand: backs
+    collect(0);
+    EXPECT_EQ(text(), "12/1f 11/1b 1/1f 1/2f 2/1b ");
+    EXPECT_EQ(list.r[0].texture, 101u + 4);  // face of suit 1, value 5
+    EXPECT_EQ(list.r[0].pickName, 12 * 200 + 1);
+    EXPECT_EQ(list.r[1].texture, 7u);  // the chosen back
+    EXPECT_TRUE(list.r[1].roundX);
+    EXPECT_EQ(list.r[3].pickName, 102);
+    EXPECT_FALSE(hasStack(14));
+}
+
+TEST_F(Stacks, EmptySlotsAndOutOfRangeValuesAreSkipped) {
+    legen(1, 0, 1);
+    legen(1, 100, 1);
+    legen(1, 3, 1);
+    legen(12, 0, 1);
+    collect(0);
+    EXPECT_EQ(text(), "1/3f ");
+}
+
+TEST_F(Stacks, PickNamesOfTableStacks) {
+    EXPECT_EQ(glu::picknamefor(11, 5), 2205);
+    EXPECT_EQ(glu::picknamefor(13, 166), 2766);
+    EXPECT_EQ(glu::picknamefor(12, 200), 2401);
+    EXPECT_EQ(glu::picknamefor(1, 7), 107);
+}
+
+TEST_F(Stacks, SelectionPassDrawsNothingOnAComputerTurn) {
+    legen(1, 3, 1);
+    legen(11, 4, 1);
+    cg.entscheidung.kartenSpiel = 1;
+    cg.aktSpieler = 2;
+    collect(1);
+    EXPECT_EQ(list.n, 0);
+    cg.aktSpieler = 1;
+    collect(1);
+    EXPECT_EQ(text(), "11/1b 1/1f ");
+}
+
+TEST_F(Stacks, PickingDrawsOnlyClickableTableStacksAndTheHand) {
+    for (int i = 0; i < 3; ++i) legen(11, 4, 1);
+    legen(12, 5, 1);
+    legen(1, 3, 1);
+    legen(2, 3, 1);
+    cg.entscheidung.kartenSpiel = 1;
+    glu::pickingFlag = true;
+    collect(1);
+    EXPECT_EQ(text(), "1/1f ");  // no pile clicks accepted
+    cg.entscheidung.stapelKlick = 1;
+    cg.entscheidung.klickStapel1 = 11;
+    collect(1);
+    EXPECT_EQ(text(), "11/1b 11/2b 11/3b 1/1f ");
+}
+
+TEST_F(Stacks, MirrorPassSweepsAndRestingMiddleCardsLeaveNoImage) {
+    legen(11, 3, 2);
+    legen(11, 4, 2);
+    legen(12, 5, 1);  // resting trick card: no mirror image
+    legen(1, 1, 1);   // the human's resting cards: none either
+    legen(2, 6, 4);
+    collect(3);
+    // table stacks first: the talon mirrors in sweep 1 as face sides with the back picture;
+    // then the seats: computer backs in sweep 0
+    EXPECT_EQ(text(), "11/1f 11/2f 2/1b ");
+    EXPECT_EQ(list.r[0].texture, 8u);
+    EXPECT_EQ(list.r[1].texture, 8u);
+    EXPECT_FLOAT_EQ(glu::mirrorSign, -1.0f);
+    collect(0);
+    EXPECT_FLOAT_EQ(glu::mirrorSign, 1.0f);
+}
+
+TEST_F(Stacks, LowDetailThinsTheShadowsOfABigComputerHand) {
+    cg.spielId = 0;  // not Skat
+    for (int i = 0; i < 12; ++i) legen(2, static_cast<uint8_t>(1 + i % 8), 1);
+    glu::renderOptions.LowDetailShadows = 1;
+    collect(2);
+    EXPECT_EQ(text(), "2/1f 2/2f 2/4f 2/6f 2/8f 2/10f 2/12f ");
+    glu::renderOptions.LowDetailShadows = 0;
+    collect(2);
+    EXPECT_EQ(list.n, 12);
+}
+
+TEST_F(Stacks, DeveloperSwitchDrawsNoCards) {
+    legen(1, 1, 1);
+    legen(11, 1, 1);
+    glu::renderOptions.keineTische = 1;
+    collect(0);
+    EXPECT_EQ(list.n, 0);
+}
+
+TEST_F(Stacks, MeldGridWalkOrderAndThePlainOrderWithoutHighlight) {
+    cg.spielId = 3;  // Rommé
+    cg.ablauf.meldModus = 1;
+    // stack 12: slots 1..4; pile 1 holds slots 2, 1; pile 21 holds slots 4, 3
+    for (int i = 1; i <= 4; ++i) legen(12, static_cast<uint8_t>(i), 1);
+    k12.d.anz1 = 1;
+    k12.d.anz2 = 1;
+    const auto fill = [](int p, std::initializer_list<int> slots) {
+        TPile& pile = k12.pile(p);
+        int pos = 0;
+        for (int sl : slots) {
+            pile.at(++pos).nr = static_cast<uint16_t>(sl);
+            st(12).at(sl).hi = p;
+            st(12).at(sl).pilePos = pos;
+        }
+        pile.anz = static_cast<int16_t>(pos);
+    };
+    fill(1, {2, 1});
+    fill(21, {4, 3});
+    envParam.hervorheben = 2;
+    int walk[16];
+    glu::renderPass = 0;
+    ASSERT_TRUE(glu::highlightlegal());
+    // the other side first, each pile from its last entry
+    ASSERT_EQ(glu::meldwalk(walk, 16), 4);
+    EXPECT_EQ(walk[0], 21 * 1000 + 3);
+    EXPECT_EQ(walk[1], 21 * 1000 + 4);
+    EXPECT_EQ(walk[2], 1 * 1000 + 1);
+    EXPECT_EQ(walk[3], 1 * 1000 + 2);
+    glu::renderPass = 3;
+    ASSERT_EQ(glu::meldwalk(walk, 16), 4);
+    EXPECT_EQ(walk[0], 1 * 1000 + 2);  // mirror: side 1 first, first entry first
+    EXPECT_EQ(walk[3], 21 * 1000 + 3);
+    // with the highlight option off the normal pass takes the plain slot order
+    envParam.hervorheben = 1;
+    glu::renderPass = 0;
+    ASSERT_FALSE(glu::highlightlegal());
+    EXPECT_EQ(glu::meldwalk(walk, 16), 0);
+    collect(0);
+    EXPECT_EQ(text(), "12/1f 12/2f 12/3f 12/4f ");
+    // a slot that no longer names its pile is left out of the walk's step
+    envParam.hervorheben = 2;
+    st(12).at(3).hi = 5;
+    collect(3);
+    for (int i = 0; i < list.n; ++i) EXPECT_NE(list.r[i].slot, 3);
+}
+
+TEST_F(Stacks, BlackJackShowsSeatCardsByTheirFaceUpRule) {
+    cg.spielId = 9;
+    glu::anzSitze = 2;
+    tischhooks::tab().bjKarteOffen = [](int stack, int slot) { return !(stack == 2 && slot == 1); };
+    legen(13, 3, 1);  // discard: back only
+    legen(2, 4, 1);   // dealer's hole card: face down
+    legen(2, 5, 1);   // face up
+    legen(1, 6, 1);   // the human keeps both sides
+    collect(0);
+    // seats run from the top card down in Black Jack
+    EXPECT_EQ(text(), "13/1b 1/1f 1/1b 2/2f 2/1b ");
+}
