@@ -7,9 +7,14 @@
 
 #include "core/cg.h"
 #include "core/envparam.h"
+#include "gui/glframe.h"
+#include "gui/gltext.h"
+#include "platform/num.h"
 #include "table/glu.h"
 #include "table/kamera.h"
+#include "table/overlays.h"
 #include "table/render.h"
+#include "table/tischhooks.h"
 
 namespace glu {
 
@@ -89,6 +94,75 @@ float mirroralpha(int strength, float v, float fadeBottom, float fadeTop, int ga
     return a;
 }
 
+float pokershade(float v, float light, bool human, int gray) {
+    const float d = (1.08f - v) * light;
+    return 1 - d * d * (human ? 0.3f : 0.22f) / 38 * static_cast<float>(gray - 12);
+}
+
+int translucentVariant = 0;
+
+Rgba translucentcolor(float s, float a, int variant) {
+    if (a >= 1) return {s, s, s, 1};
+    if (variant == 2) {
+        const float sharp = std::max(0.0f, 1 - (1 - a) * 1.5f);
+        const float c = s * sharp * 0.8f + (s + sharp) * 0.1f;
+        return {c, c, c, 1};
+    }
+    const float c = s * a * 0.8f + (s + a) * 0.1f;
+    if (variant == 1) return {c, c, c, c};
+    return {c, c, c, a};
+}
+
+float trickpileshare(int stack, bool moving, int fromStack, int fromSlot, int toStack, float progress) {
+    const float pr = std::clamp(progress, 0.0f, 1.0f);
+    if (moving) {
+        if (fromStack == 12 && toStack != 12) return 1 - pr;
+        if (toStack == 12 && fromStack >= 1 && fromStack <= 4 && fromSlot >= 1 && fromSlot <= 10) return pr;
+        return stack == 12 && fromStack == 12 ? 1.0f : 0.0f;
+    }
+    return stack == 12 ? 1.0f : 0.0f;
+}
+
+Size2 trickpilescale(float f, int seat) {
+    if (seat == 3) f *= 1.2f;
+    const float g = seat == 1 ? 0.8f : 1.0f;
+    return {1 + 0.12f * f, 1 + 0.12f * g * f};
+}
+
+MixWeights flightmix(int flightCode, float progress) {
+    float p = (std::min(1.0f, progress) - 0.2f) / 0.8f;
+    if (p < 0) p = 0;
+    const float w = std::min(1.0f, 1.5f * p);
+    if (flightCode <= 0x807) return {p, p};
+    if (flightCode <= 0x100f) return {w, w};
+    return {p, w};
+}
+
+DealOffset bjdealoffset(bool human, float p, float m) {
+    if (human) return {110 * p, 155 * p - (1 - m) * 40 * p, -38.5f * p - (1 - m) * 40 * p};
+    const float q = 1 - p;
+    return {-205 * (1 - q * q) * m * m, -63 * p - (1 - m) * 30 * p, 24 * p + (1 - m) * 30 * p};
+}
+
+std::string (*cardLabel)(int stack, int slot) = nullptr;
+
+bool haslabel(int gameId, int stack, int slot, int anz, int pilePos, int firstShown, int seatCount) {
+    if (slot < 1 || slot > anz) return false;
+    switch (gameId) {
+        case 9:
+            return stack >= 1 && stack <= seatCount && slot == firstShown;
+        case 3:
+        case 4:
+            return stack == 12 && pilePos == 1;
+        case 7:
+            return (stack == 7 || stack == 8) && slot == anz;
+        case 12:
+            return stack >= 7 && stack <= 10 && slot == anz;
+        default:
+            return false;
+    }
+}
+
 namespace {
 
 // What one card's mesh needs besides its arguments.
@@ -104,6 +178,7 @@ struct Mesh {
     Crop crop{0, 1};
     float alpha = 1;
     float factor = 0.2f;
+    bool poker = false, human = false;
     bool shade = false, mirror = false;
     int mirrorStrength = 0;
     int stack = 0;
@@ -136,8 +211,9 @@ void vertex(Mesh& m, float u, float v) {
         const float a = mirroralpha(m.mirrorStrength, v, 1.0f, 0.2f, cg.spielId, m.stack);
         glColor4f(1, 1, 1, a * m.alpha);
     } else if (m.shade) {
-        const float s = cardshade(v, 1.0f, m.factor);
-        glColor4f(s, s, s, m.alpha);
+        const float s = m.poker ? pokershade(v, 1.0f, m.human, envParam.gray) : cardshade(v, 1.0f, m.factor);
+        const Rgba c = translucentcolor(s, m.alpha, translucentVariant);
+        glColor4f(c.r, c.g, c.b, c.a);
     }
     glVertex3f(u * m.w, v * m.h, z);
 }
@@ -237,6 +313,57 @@ void mirroracrosstable() {
 
 namespace {
 
+// The first card of a Black Jack seat's hand that lies face up (0: none).
+int firstShownSlot(int stack) {
+    const TSpieler& s = spieler[stack - 1];
+    const auto offen = tischhooks::tab().bjKarteOffen;
+    for (int i = 1; i <= s.anz && i <= kSlots; ++i)
+        if (!offen || offen(stack, i)) return i;
+    return 0;
+}
+
+// The game's label over the side just drawn, lifted off it: seen from the other side it lies
+// behind the card.
+void cardlabel(const CardArgs& a, const TKartenSlot& slot, float cardW, float cardH) {
+    const int g = cg.spielId;
+    if (!cardLabel || (g != 9 && g != 3 && g != 4 && g != 7 && g != 12)) return;
+    const TSpieler& s = spieler[a.stack - 1];
+    const int first = g == 9 ? firstShownSlot(a.stack) : 0;
+    if (!haslabel(g, a.stack, a.slot, s.anz, slot.pilePos, first, anzSitze)) return;
+    const std::string t = cardLabel(a.stack, a.slot);
+    if (t.empty()) return;
+    const float skala = cg.kartenSkala > 0 ? cg.kartenSkala : 1.0f;
+    const float k = skala * 0.5f + 0.5f;
+    glPushMatrix();
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_CULL_FACE);
+    // the pictures stand with their top at v = 0, so the text turns with them
+    glTranslatef(cardW - 0.03f, cardH * 0.45f, g == 9 ? 0.02f : 0.006f);
+    glRotatef(180, 0, 0, 1);
+    if (g == 9 && a.stack == 1) glRotatef(-30, 1, 0, 0);
+    glScalef(k, k, k);
+    // a small plate like the seats' labels, the text on it
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    enablegl(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    float width = 0.075f + 0.04f * static_cast<float>(t.size() > 1 ? t.size() - 1 : 0);
+    if (g == 9 && t.size() > 3) width *= 0.7f;
+    const float plateH = static_cast<float>(num::round(67.5 * 0.6));
+    const float alpha = plateColor[3] * 0.9f;
+    glColor4f(plateColor[0], plateColor[1], plateColor[2], alpha);
+    glPushMatrix();
+    glTranslatef(-0.01f, plateH * 0.8f / 497, -0.002f);
+    glframe::paintcustomround(static_cast<float>(num::round(width * 497)), plateH, alpha);
+    glPopMatrix();
+    enablegl(GL_TEXTURE_2D);
+    glColor4f(1, 1, 1, 1);
+    gltext::TextPre();
+    gltext::printonly(t, 1.05f * 0.6f, 0, 1.05f * 0.6f);
+    glPopAttrib();
+    glPopMatrix();
+}
+
 void stackPlace(int stack, Pos6& out) {
     out = Pos6{};
     if (!gueltig(stack)) return;
@@ -267,6 +394,17 @@ void drawcard(const CardArgs& a) {
         slot = &spieler[a.stack - 1].at(a.slot);
     const bool moving = slot && slot->bewegung.active &&
                         (slot->bewegung.kind == 2 || slot->bewegung.kind == 3 || slot->bewegung.kind == 6);
+    if (cg.spielId == 7 && slot) {
+        const TBewegung& b = slot->bewegung;
+        const float f = trickpileshare(a.stack, moving, b.fromStack, b.fromSlot, b.toStack, b.progress);
+        if (f > 0) {
+            // a lying card remembers the seat it was dealt to; a flying one belongs to the seat on turn
+            const int seat = moving ? cg.aktSpieler : slot->dealNr / 50;
+            const Size2 k = trickpilescale(f, seat);
+            width *= k.w;
+            height *= k.h;
+        }
+    }
     const bool menu = a.stack < 0;
     const bool restingTalon = a.stack == 11 && slot && !moving && a.slot < spieler[10].anz;
     m.n = cornersegments(renderOptions.detail, menu, coarseCards != 0, a.stack, restingTalon);
@@ -317,9 +455,20 @@ void drawcard(const CardArgs& a) {
         }
         m.shade = renderPass == 0;
         m.factor = shadefactor(cg.spielId, cg.spielId == 9 && a.stack >= 1 && a.stack <= anzSitze, true);
+        m.poker = cg.spielId == 8;
+        m.human = a.stack == 1;
         glColor4f(1, 1, 1, m.alpha);
     }
-    if (renderPass != 2) glDisable(GL_CULL_FACE);
+    // A card is two one-sided meshes back to back (the back side turned about y): only the side
+    // facing the viewer may be drawn, else the two coplanar sides fight in the depth buffer. The
+    // mirror's scale by -1 reverses the winding, so the front face swaps while it is active.
+    const bool cullHere = renderPass != 2;
+    if (cullHere) {
+        glPushAttrib(GL_POLYGON_BIT);
+        glEnable(GL_CULL_FACE);
+        glCullFace(GL_BACK);
+        glFrontFace(renderPass == 3 ? GL_CW : GL_CCW);
+    }
 
     // placement
     // a free card (no stack) has the stack position and angles zero
@@ -336,17 +485,24 @@ void drawcard(const CardArgs& a) {
         Pos6 src, dst;
         stackPlace(b.fromStack, src);
         stackPlace(b.toStack, dst);
-        const float progress = b.progress;
-        const float pr = std::min(1.0f, progress);
-        float w = (pr - 0.2f) / 0.8f;
-        if (w < 0) w = 0;
-        for (int i = 0; i < 6; ++i) p.v[i] = src.v[i] * (1 - w) + dst.v[i] * w;
+        const MixWeights w = flightmix(b.flightCode, b.progress);
+        for (int i = 0; i < 6; ++i) {
+            const float k = i < 3 ? w.pos : w.ang;
+            p.v[i] = src.v[i] * (1 - k) + dst.v[i] * k;
+        }
         x = b.fx;
         y = b.fy;
         z = b.fz;
         a1 = b.fa1;
         a2 = b.fa2;
         a3 = b.fa3;
+        if (cg.spielId == 9 && b.fromStack == 11 && b.toStack != 11 && b.toStack != 13) {
+            const DealOffset d =
+                bjdealoffset(b.toStack == 1 || b.toStack == -1, std::clamp(b.progress, 0.0f, 1.0f), skala);
+            y += d.y;
+            z += d.z;
+            a1 += d.a1;
+        }
     }
     glTranslatef(p.v[0] / 502, -p.v[1] / 502, p.v[2] / 502);
     if (a.stack != -5) {
@@ -355,6 +511,17 @@ void drawcard(const CardArgs& a) {
         glRotatef(p.v[5], 0, 0, 1);
     }
     glTranslatef((width / 2 + x) / 502, -(height / 2 + y) / 502, z / 502);
+    if (moving) {
+        // the flight's own turns: a spin in the card's plane, a swing about its lower edge
+        const TBewegung& b = slot->bewegung;
+        if (b.extraA != 0) glRotatef(b.extraA, 0, 0, 1);
+        if (b.extraB != 0) {
+            const float edge = 1.3f * height / 2 / 497;
+            glTranslatef(0, -edge, 0);
+            glRotatef(b.extraB, 1, 0, 0);
+            glTranslatef(0, edge, 0);
+        }
+    }
     glRotatef(a3, 0, 0, 1);
     glRotatef(a1, 1, 0, 0);
     glRotatef(a2, 0, 1, 0);
@@ -362,9 +529,15 @@ void drawcard(const CardArgs& a) {
     if (a.backSide) glRotatef(180, 0, 1, 0);
     glTranslatef(-width / 2 / 497, -height / 2 / 497, 0);
 
-    if (a.stack == 14) glDisable(GL_LIGHTING);
+    // stack 14 and the human's Black Jack cards that are not shown face up stay unlit
+    const auto offen = tischhooks::tab().bjKarteOffen;
+    const bool unlit =
+        a.stack == 14 || (cg.spielId == 9 && a.stack == 1 && slot && offen && !offen(1, a.slot));
+    if (unlit) glDisable(GL_LIGHTING);
     cardmesh(m);
-    if (a.stack == 14) enablegl(GL_LIGHTING);
+    if (unlit) enablegl(GL_LIGHTING);
+    if (renderPass == 0 && !pickingFlag && slot) cardlabel(a, *slot, m.w, m.h);
+    if (cullHere) glPopAttrib();
 
     glDepthFunc(GL_LEQUAL);
     glDisable(GL_TEXTURE_2D);

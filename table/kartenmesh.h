@@ -3,6 +3,7 @@
 // the card's shadow volume instead.
 #pragma once
 #include <cstdint>
+#include <string>
 
 namespace glu {
 
@@ -49,6 +50,52 @@ float shadefactor(int gameId, bool blackJackSeat, bool optionsOn);
 // Mirror alpha at height v: strength / 99 x the mix of the two fades, never below 0, capped
 // in Black Jack (0.4, the human's stack 0.08) and on the Schnapsen talon (0.3).
 float mirroralpha(int strength, float v, float fadeBottom, float fadeTop, int gameId, int stack);
+
+// Poker's shade: the darkening grows with the square of the distance from the top and with
+// the environment's grey value (gray - 12), a little more for the human's cards.
+float pokershade(float v, float light, bool human, int gray);
+// Colour of a vertex of shade s and alpha a. An opaque card keeps (s, s, s, 1); a translucent
+// one mixes the shade with its alpha, and by the environment's variant 0 keeps the alpha, 1
+// gives all four parts the shade, 2 sharpens the alpha (1 - (1 - a) x 1.5) and draws opaque.
+struct Rgba {
+    float r, g, b, a;
+};
+Rgba translucentcolor(float s, float a, int variant);
+// The translucency variant of the current environment (0..2); the shell sets it.
+extern int translucentVariant;
+
+// Schnapsen's trick pile (stack 12) shows its cards larger. The share f: 1 for a card lying
+// there, 1 - progress for one leaving it, progress for one of seats 1..4 (slots 1..10) flying
+// to it; 0 for any other card.
+float trickpileshare(int stack, bool moving, int fromStack, int fromSlot, int toStack, float progress);
+// Width and height factors of a trick-pile card of the seat at share f: seat 1's cards grow
+// less in height, seat 3's (across the table) more.
+struct Size2 {
+    float w, h;
+};
+Size2 trickpilescale(float f, int seat);
+
+// How a card flying between two stacks mixes their places, by its flight code: weights of
+// the destination for the position and for the angles at the motion's progress.
+struct MixWeights {
+    float pos, ang;
+};
+MixWeights flightmix(int flightCode, float progress);
+
+// Black Jack's deal: a card flying from the shoe drops toward the seat as it comes, by its
+// progress p and the card scale m (the human's hand rises toward the viewer instead).
+struct DealOffset {
+    float y, z, a1;
+};
+DealOffset bjdealoffset(bool human, float p, float m);
+
+// The text a game writes on a card (Black Jack's hand value, a meld's number, the Schnapsen
+// and Jass texts), Windows-1252, empty for none; the running game fills it.
+extern std::string (*cardLabel)(int stack, int slot);
+// Whether the card carries its game's label: in Black Jack the first shown card of a seat's
+// hand, in Rommé and Canasta the first card of each meld on stack 12, in Schnapsen the top
+// card of stacks 7 and 8, in Jass of stacks 7..10.
+bool haslabel(int gameId, int stack, int slot, int anz, int pilePos, int firstShown, int seatCount);
 
 struct CardArgs {
     uint32_t texture = 0;

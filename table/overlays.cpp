@@ -21,6 +21,20 @@ SeatOverlay seatOverlay[11];
 bool (*pokerSeatView)(int seat, PokerSeatView& out) = nullptr;
 bool (*pokerRevealSeatCards)(int seat) = nullptr;
 float plateColor[4] = {0.08f, 0.1f, 0.25f, 0.85f};
+bool (*seatMarks)(int seat, SeatMarks& out) = nullptr;
+MarkerIcons markerIcons;
+
+int markercount(int gameId, int seat, int phase, const SeatMarks& m) {
+    if (gameId == 6) {
+        if (seat != m.declarer) return 0;
+        const SeatMarks::Spiel& g = phase == 3 || phase == 7 ? m.ansage : m.spiel;
+        int n = g.tout ? 1 : 0;
+        if (g.suit > 0 && g.type != 8) n += seat == 1 ? 2 : 1;
+        return n;
+    }
+    if (gameId == 5) return (m.marks[0] > 0) + (m.marks[1] > 0) + (m.marks[2] > 0);
+    return 0;
+}
 
 namespace {
 
@@ -327,7 +341,7 @@ void drawseatmarkers(int seat, float xOffset) {
     const SeatOverlay& o = seatOverlay[seat];
     if (g == 9) return;
     if (!o.iconVisible && g != 5 && g != 6 && g != 12) return;
-    if (o.icon <= 0) return;
+    if (o.icon <= 0 && g != 5 && g != 6) return;
     overlaymatrix(seat);
     const TSpieler* s = seatStack(seat);
     const bool sliding = s && s->gleiten.active;
@@ -360,11 +374,45 @@ void drawseatmarkers(int seat, float xOffset) {
             break;
     }
     glTranslatef(xOffset / 639, 0, 0);
+    if (g == 5 || g == 6) {
+        SeatMarks m;
+        if (!seatMarks || !seatMarks(seat, m)) m = SeatMarks{};
+        const int count = markercount(g, seat, cg.phase.nr, m);
+        const auto icon = [&](int32_t t) {
+            if (t > 0) glframe::painttransquad2(t, 60, 60, fade, 0, 0);
+        };
+        if (g == 6) {
+            const float per = seat == 1 ? 2.5f : 2.0f;
+            glTranslatef(-58.0f * count / per / 639, 0.0156495f, 0);
+            icon(o.icon);
+            if (seat != m.declarer) return;
+            const SeatMarks::Spiel& sp = cg.phase.nr == 3 || cg.phase.nr == 7 ? m.ansage : m.spiel;
+            if (sp.suit > 0 && sp.type != 8) {
+                glTranslatef(0.0907668f, 0, 0);
+                icon(sp.suit <= 12 ? markerIcons.suit[sp.suit] : 0);
+            }
+            if (sp.tout) {
+                glTranslatef(0.0907668f, 0, 0);
+                icon(markerIcons.tout);
+            }
+            return;
+        }
+        glTranslatef(-55.0f * count / 2 / 639, 0.0156495f, 0);
+        icon(o.icon);
+        for (int i = 0; i < 3; ++i) {
+            if (m.marks[i] == 0) continue;
+            glTranslatef(0.086072f, 0, 0);
+            icon(markerIcons.marks[i]);
+            if (m.marks[i] == 2) drawdoublemark(fade);
+        }
+        return;
+    }
+    const float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;
     const bool open = ishandopen(seat);
-    if (!open || sliding) glframe::painttransquad2(o.icon, 60, 60, fade, 0, 0);
+    if (!open || sliding) glframe::painttransquad2(o.icon, size, size, fade, 0, 0);
     if (open || sliding) {
         glTranslatef(0.156495f, 0, -0.12f);
-        glframe::painttransquad2(o.icon, -60, 60, fade, 0, 0);
+        glframe::painttransquad2(o.icon, -size, size, fade, 0, 0);
     }
 }
 

@@ -56,6 +56,33 @@ float markerfade(float fade, bool sliding, float p);
 // Width of a bubble in table units.
 float bubblewidth(const BubbleText& b);
 
+// What Schafkopf and Doppelkopf show beside a seat's marker; the running game fills it through
+// the hook (no hook: nothing beside the marker).
+struct SeatMarks {
+    struct Spiel {
+        uint8_t type = 0;  // 8: a game without a called suit
+        uint8_t suit = 0;
+        uint8_t tout = 0;
+    };
+    Spiel spiel;   // Schafkopf: the game being played
+    Spiel ansage;  // Schafkopf: the announcement, shown while the phase is 3 or 7
+    int declarer = 0;
+    uint8_t marks[3] = {};  // Doppelkopf: Doppelkopf, Fuchs, Karlchen (2: doubled)
+};
+extern bool (*seatMarks)(int seat, SeatMarks& out);
+// The marker icons the shell loads: suits 1..12, Tout, the three Doppelkopf marks, and the
+// number of the seat icon drawn smaller.
+struct MarkerIcons {
+    int32_t suit[13] = {};
+    int32_t tout = 0;
+    int32_t marks[3] = {};
+    int32_t small = 0;
+};
+extern MarkerIcons markerIcons;
+// How many icons stand beside the seat's marker in Schafkopf (game 6) and Doppelkopf (game 5);
+// the marker row is shifted left by them. 0 in other games.
+int markercount(int gameId, int seat, int phase, const SeatMarks& m);
+
 void seatmatrix(int seat);
 void overlaymatrix(int seat);
 void drawseatlabel(const std::string& text, int seat, bool framed, float alpha);

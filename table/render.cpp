@@ -194,6 +194,9 @@ void backdropQuad(float left, float bottom, float width, float height, uint8_t k
         glDisable(GL_LIGHTING);
         glColor4f(0, 0, 0, shadowAlpha);
     }
+    // the quad's height is negative in its frame, so it winds the other way: draw either side
+    const GLboolean culling = glIsEnabled(GL_CULL_FACE);
+    glDisable(GL_CULL_FACE);
     const float x0 = left, x1 = left + width, y0 = bottom, y1 = bottom + height;
     glBegin(GL_TRIANGLE_FAN);
     glTexCoord2f(0.5f, 0.5f);
@@ -209,6 +212,7 @@ void backdropQuad(float left, float bottom, float width, float height, uint8_t k
     glTexCoord2f(0, 0);
     glVertex3f(x0, y0, 0);
     glEnd();
+    if (culling) glEnable(GL_CULL_FACE);
     glDisable(GL_BLEND);
     enablegl(GL_LIGHTING);
 }

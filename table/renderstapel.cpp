@@ -20,6 +20,8 @@ int32_t picknamefor(int stack, int slot) {
 }
 
 uint8_t (*pokerSeatState)(int seat) = nullptr;
+bool (*schnapsenTalonZu)() = nullptr;
+bool (*schnapsenPaarKarteOffen)(int stack, int slot) = nullptr;
 
 namespace {
 
@@ -53,6 +55,31 @@ void emit(DrawList& out, int stack, int slot, uint32_t texture, bool face, bool 
     }
 }
 
+// A face-down card shown open: in flight its face side, then its back side with the face
+// picture; at rest only the back side with the face picture.
+void emitOpen(DrawList& out, int stack, int slot, uint32_t texture, bool rest, bool highlight) {
+    DrawReq q;
+    q.stack = static_cast<int16_t>(stack);
+    q.slot = static_cast<int16_t>(slot);
+    q.highlight = highlight;
+    q.pickName = pickName;
+    q.texture = texture;
+    if (!rest) out.add(q);
+    q.backSide = true;
+    out.add(q);
+}
+
+bool talonClosed() { return cg.spielId == 7 && schnapsenTalonZu && schnapsenTalonZu(); }
+
+bool samePartyOnTurn(int owner) {
+    if (owner == cg.aktSpieler) return true;
+    const auto& t = tischhooks::tab();
+    return cg.spielId == 4 && t.gleichePartei && t.gleichePartei(owner, cg.aktSpieler);
+}
+
+// A canasta: a meld of seven cards or more.
+int pileCount(int hi) { return hi >= 1 && hi <= kPiles ? k12.pile(hi).anz : 0; }
+
 void tableCard(DrawList& out, int stack, int slot, int sweep, bool meld) {
     const TSpieler& s = S(stack);
     const TKartenSlot& k = s.at(slot);
@@ -84,7 +111,7 @@ void tableCard(DrawList& out, int stack, int slot, int sweep, bool meld) {
     if (grid) {
         // another party's meld lights up while the human may lay on
         const int hi = k.hi, m = k12.d.anz2;
-        if (hi >= 1 && hi <= 20 + m && k12.pile(hi).besitzer != cg.aktSpieler) {
+        if (hi >= 1 && hi <= 20 + m && hi <= kPiles && !samePartyOnTurn(k12.pile(hi).besitzer)) {
             const int sub = cg.phase.schritt;
             highlight = highlightlegal() && sub != 9 && sub != 10;
         }
@@ -100,8 +127,13 @@ void tableCard(DrawList& out, int stack, int slot, int sweep, bool meld) {
     if (shadow) back = false;
     if (mirror) {
         std::swap(face, back);
-        if (stack == 11 && !pileClicks && tischcg::tz.tischModus == 1) texture = slot == 1 ? 0 : tex.s0;
-        if (rest) texture = tex.s0;
+        const bool closed = talonClosed();
+        // a closed Schnapsen talon shows its top card (the trump) in the mirror too
+        if (!(closed && stack == 11 && slot == s.anz)) {
+            if (stack == 11 && !pileClicks && tischcg::tz.tischModus == 1 && !closed)
+                texture = slot == 1 ? 0 : tex.s0;
+            if (rest) texture = tex.s0;
+        }
     }
     const bool above = slot < s.anz ? atRest(s.at(slot + 1)) : true;
     if ((face || back) && rest && above && renderOptions.LowDetailShadows) {
@@ -115,8 +147,28 @@ void tableCard(DrawList& out, int stack, int slot, int sweep, bool meld) {
             face = false;
         else
             back = false;
-        // a resting card lying flat on a middle pile leaves no mirror image
-        if (stack != 11 && !isfacedownstack(stack) && rest) face = back = false;
+        const bool lowest = renderOptions.LowestDetail != 0;
+        const bool meldGame = cg.spielId == 3 || cg.spielId == 4;
+        bool meldBack = false;
+        if (stack == 12 && meldGame && (!rest || (k12.d.aktiv && !lowest))) {
+            meldBack = sweep == 1 && !highlight;
+            back = meldBack;
+            face = false;
+        }
+        // a resting card lying flat on a middle pile leaves no mirror image, but a canasta
+        // stands out in it
+        if (stack != 11 && !isfacedownstack(stack) && rest) {
+            face = false;
+            back = meldBack;
+            if (cg.spielId == 4 && stack == 12 && pileCount(k.hi) >= 7 && sweep == 1 && !highlight && !lowest)
+                back = true;
+        }
+    }
+    if (cg.spielId == 4 && stack == 12 && rest && renderOptions.LowestDetail && !k12.d.aktiv &&
+        cg.bewegungWarten.aktiv == 0) {
+        // at the lowest detail a canasta draws every other card only
+        const int cnt = pileCount(k.hi);
+        if (cnt >= 7 && (cnt - k.pilePos) % 2 != 0) return;
     }
     if (cg.spielId == 9 && (stack == 11 || stack == 13)) {
         // Black Jack's shoe and discard: these rules replace the sides decided above
@@ -220,6 +272,12 @@ void seatCard(DrawList& out, int stack, int slot, int sweep) {
     if (isChipGame() && stack <= anzSitze && pokerSeatState && pokerSeatState(stack) == 2) highlight = true;
     if (renderPass == 1 && !islegalcard(k)) return;
     if (renderOptions.keineTische) return;
+    // an open card replaces the sides decided, once per card (the mirror's other sweep draws none)
+    if (!shadow && (face || back) && cg.spielId == 7 && schnapsenPaarKarteOffen &&
+        schnapsenPaarKarteOffen(stack, slot)) {
+        emitOpen(out, stack, slot, texture, rest, highlight);
+        return;
+    }
     emit(out, stack, slot, texture, face, back, highlight);
 }
 

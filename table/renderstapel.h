@@ -13,7 +13,7 @@ struct DrawReq {
     bool backSide = false;
     bool highlight = false;
     int32_t pickName = 0;
-    bool roundX = false;    // a back side at its whole x position
+    bool roundX = false;    // a back side at its whole x position (not for an open card)
     bool meldCell = false;  // stack 12 in the meld grid: placed in its cell before drawing
 };
 
@@ -30,6 +30,11 @@ struct DrawList {
 // The first byte of a seat's poker record (2: the seat's cards are highlighted); installed
 // by the chip games.
 extern uint8_t (*pokerSeatState)(int seat);
+
+// Schnapsen's answers, installed by the game: its talon is closed or exhausted; a card of the
+// pair a computer seat announced lies open on its hand.
+extern bool (*schnapsenTalonZu)();
+extern bool (*schnapsenPaarKarteOffen)(int stack, int slot);
 
 // The requests for the current renderPass, pickingFlag, coarse and detail settings.
 void collectstacks(DrawList& out);

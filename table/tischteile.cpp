@@ -441,7 +441,9 @@ void drawtableshaped(TischTeil& w) {
 void drawroomandtable(uint8_t layer, uint8_t kind, bool maskOnly) {
     setcamera();
     if (kind == 1 || layer == 0) glDisable(GL_LIGHTING);
-    glDisable(GL_CULL_FACE);  // the parts are seen from either side (the mirror flips them)
+    // the parts are seen from either side (the mirror flips them); the caller's culling returns
+    const GLboolean culling = glIsEnabled(GL_CULL_FACE);
+    glDisable(GL_CULL_FACE);
     TischTeil w;
     w.maskOnly = maskOnly;
     w.lightMapPass = kind == 1;
@@ -463,6 +465,7 @@ void drawroomandtable(uint8_t layer, uint8_t kind, bool maskOnly) {
         glDisable(GL_LIGHTING);
         glColor4f(1, 1, 1, 1);
     } else {
+        if (culling) glEnable(GL_CULL_FACE);
         return;
     }
     const auto repeats = [&](int rw, int rh) {
@@ -512,6 +515,7 @@ void drawroomandtable(uint8_t layer, uint8_t kind, bool maskOnly) {
                 break;  // no table top for an unknown shape
         }
     }
+    if (culling) glEnable(GL_CULL_FACE);
     glColor4f(1, 1, 1, 1);
     glDisable(GL_BLEND);
     enablegl(GL_LIGHTING);

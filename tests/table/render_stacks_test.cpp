@@ -209,3 +209,88 @@ TEST_F(Stacks, BlackJackShowsSeatCardsByTheirFaceUpRule) {
     // seats run from the top card down in Black Jack
     EXPECT_EQ(text(), "13/1b 1/1f 1/1b 2/2f 2/1b ");
 }
+
+TEST_F(Stacks, SchnapsenClosedTalonMirrorsItsTopCardAndAnAnnouncedPairLiesOpen) {
+    cg.spielId = 7;
+    glu::anzSitze = 2;
+    cg.ablauf.anzSpieler = 2;
+    legen(11, 3, 2);
+    legen(11, 4, 2);  // the top card: the trump
+    legen(2, 5, 3);
+    legen(2, 6, 3);
+    static bool closed = false;
+    glu::schnapsenTalonZu = [] { return closed; };
+    glu::schnapsenPaarKarteOffen = [](int stack, int slot) { return stack == 2 && slot == 2; };
+    collect(3);
+    ASSERT_EQ(text(), "11/1f 11/2f 2/1b 2/2b ");
+    EXPECT_EQ(list.r[1].texture, 8u);    // open talon: the back picture
+    EXPECT_EQ(list.r[3].texture, 306u);  // the announced card's face, seen from behind
+    EXPECT_FALSE(list.r[3].roundX);
+    closed = true;
+    collect(3);
+    EXPECT_EQ(list.r[0].texture, 8u);
+    EXPECT_EQ(list.r[1].texture, 204u);  // closed: the trump keeps its face
+    collect(0);
+    EXPECT_EQ(text(), "11/1b 11/2b 2/1b 2/2b ");
+    EXPECT_EQ(list.r[3].texture, 306u);  // open in the normal pass too
+    collect(2);
+    EXPECT_EQ(list.r[list.n - 1].texture, 306u);
+    EXPECT_FALSE(list.r[list.n - 1].backSide);  // the shadow is drawn as usual
+    glu::schnapsenTalonZu = nullptr;
+    glu::schnapsenPaarKarteOffen = nullptr;
+}
+
+namespace {
+
+class CanastaStacks : public Stacks {
+protected:
+    // Stack 12: one more pile of n cards on the next slots, owned by the seat.
+    static void canastaPile(int pile, int n, int owner) {
+        TPile& p = k12.pile(pile);
+        for (int i = 1; i <= n; ++i) {
+            legen(12, static_cast<uint8_t>(1 + i % 8), 1);
+            const int slot = st(12).anz;
+            p.at(i).nr = static_cast<uint16_t>(slot);
+            st(12).at(slot).hi = pile;
+            st(12).at(slot).pilePos = i;
+        }
+        p.anz = static_cast<int16_t>(n);
+        p.besitzer = static_cast<uint8_t>(owner);
+    }
+};
+
+}  // namespace
+
+TEST_F(CanastaStacks, CanastaPartnersMeldsStayDarkAndACanastaThinsAtTheLowestDetail) {
+    cg.spielId = 4;
+    glu::anzSitze = 4;
+    cg.ablauf.anzSpieler = 4;
+    cg.ablauf.meldModus = 1;
+    k12.d.anz1 = 1;
+    k12.d.anz2 = 1;
+    canastaPile(1, 7, 3);   // the partner's canasta
+    canastaPile(21, 3, 2);  // an opponent's meld
+    tischhooks::tab().gleichePartei = [](int a, int b) { return (a + b) % 2 == 0; };
+    envParam.hervorheben = 2;
+    collect(0);
+    int lit = 0;
+    for (int i = 0; i < list.n; ++i) {
+        const int hi = glu::spieler[11].at(list.r[i].slot).hi;
+        EXPECT_EQ(list.r[i].highlight, hi == 21) << list.r[i].slot;
+        lit += list.r[i].highlight;
+    }
+    EXPECT_EQ(lit, 3);
+    // mirror: only the canasta stands out, by its back side in sweep 1 (not while highlighted)
+    envParam.hervorheben = 1;
+    collect(3);
+    EXPECT_EQ(text(), "12/1b 12/2b 12/3b 12/4b 12/5b 12/6b 12/7b ");
+    // the lowest detail: every other card of the canasta, counted from its end
+    glu::renderOptions.LowestDetail = 1;
+    collect(0);
+    EXPECT_EQ(text(), "12/1f 12/3f 12/5f 12/7f 12/8f 12/9f 12/10f ");
+    collect(3);
+    EXPECT_EQ(list.n, 0);
+    cg.bewegungWarten.aktiv = 1;  // a move awaited: the whole canasta
+    collect(0);
+    EXPECT_EQ(list.n, 10);
+}

@@ -1,6 +1,7 @@
 // The table drawn on a real GL context (Xvfb with Mesa's software renderer), read back.
 #include "render_fixture.h"
 #include "table/flugkarten.h"
+#include "table/kartenmesh.h"
 
 using namespace rendertest;
 
@@ -195,4 +196,114 @@ TEST_F(TableGl, MenuSceneDrawsTheFlyingCards) {
     EXPECT_GT(lit, 50);  // some card is on the screen
     screenshot("menu_scene.bmp");
     glu::setprojection();
+}
+
+namespace {
+
+uint32_t solidTexture(uint8_t r, uint8_t g, uint8_t b) {
+    GLuint t = 0;
+    glGenTextures(1, &t);
+    glBindTexture(GL_TEXTURE_2D, t);
+    const uint8_t px[4 * 4] = {r, g, b, 255, r, g, b, 255, r, g, b, 255, r, g, b, 255};
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, px);
+    return t;
+}
+
+}  // namespace
+
+// Face and back of a free card are drawn as the flying cards draw them (face, then back, both
+// at one place): only the side turned to the viewer may show, flat or arched.
+TEST_F(TableGl, AFreeCardShowsOnlyTheSideTurnedToTheViewer) {
+    emptyTable();
+    glu::startflyingcards();
+    const uint32_t red = solidTexture(230, 20, 20), blue = solidTexture(20, 20, 230);
+    struct Case {
+        float turn, bend;
+        bool faceSeen;
+    };
+    const Case cases[] = {{0, 0, true}, {180, 0, false}, {0, 20, true}, {180, 20, false}, {30, 10, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.turn << "/" << c.bend);
+        clearFrame();
+        glu::renderPass = 0;
+        glu::CardArgs a;
+        a.x = 380;
+        a.y = 900;
+        a.z = -1000;
+        a.width = 200;
+        a.height = 350;
+        a.corner = 7;
+        a.bend = c.bend;
+        a.tilt = 0.5f;
+        a.a2 = c.turn;
+        a.texture = red;
+        glu::drawcard(a);
+        a.texture = blue;
+        a.backSide = true;
+        glu::drawcard(a);
+        glFinish();
+        EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));  // as the base state has it
+        int reds = 0, blues = 0;
+        for (int y = 0; y < H; y += 2)
+            for (int x = 0; x < W; x += 2) {
+                const Rgb p = pixel(x, y);
+                reds += p.r > 2 * p.b + 30;
+                blues += p.b > 2 * p.r + 30;
+            }
+        EXPECT_GT(c.faceSeen ? reds : blues, 500);
+        EXPECT_EQ(c.faceSeen ? blues : reds, 0);
+    }
+    const GLuint names[2] = {red, blue};
+    glDeleteTextures(2, names);
+    glu::setprojection();
+}
+
+// A game's label stands on its card: Jass writes on the top card of a pile beside the table.
+TEST_F(TableGl, AGamesLabelIsWrittenOnItsCard) {
+    dealSkat();
+    cg.spielId = 12;
+    // a pile of three on stack 7, where the Skat lies
+    glu::spieler[6].pos = glu::spieler[10].pos;
+    glu::spieler[6].aktPos = glu::spieler[10].aktPos;
+    glu::spieler[6].anz = 3;
+    for (int i = 1; i <= 3; ++i) glu::spieler[6].at(i) = glu::spieler[10].at(1);
+    glu::spieler[10].anz = 0;
+    frame(0);
+    std::vector<Rgb> plain(W * H);
+    for (int y = 0; y < H; y += 2)
+        for (int x = 0; x < W; x += 2) plain[y * W + x] = pixel(x, y);
+    glu::cardLabel = [](int stack, int slot) { return std::string(stack == 7 && slot == 3 ? "157" : ""); };
+    frame(0);
+    glu::cardLabel = nullptr;
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    int changed = 0;
+    for (int y = 0; y < H; y += 2)
+        for (int x = 0; x < W; x += 2) changed += std::abs(pixel(x, y).sum() - plain[y * W + x].sum()) > 30;
+    EXPECT_GT(changed, 20);
+    screenshot("table_label.bmp");
+}
+
+// The mirror image shows the side of a card that faces the table top: under a computer's hand
+// (its backs toward the viewer) the table turns bluish. The mirror's flip reverses the winding,
+// so with the wrong front face that side would be culled and no image drawn.
+TEST_F(TableGl, TheMirrorShowsTheSideFacingTheTable) {
+    dealSkat();
+    const int before = envParam.reflection;
+    envParam.reflection = 99;
+    const auto bluish = [](uint8_t mode) {
+        frame(mode);
+        int n = 0;
+        for (int y = 200; y < 300; ++y)
+            for (int x = 120; x < 700; ++x) {
+                const Rgb p = pixel(x, y);
+                n += p.b > p.r;  // the wood is red-brown
+            }
+        return n;
+    };
+    const int plain = bluish(0), mirrored = bluish(3);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    EXPECT_GT(mirrored, plain + 1000);
+    envParam.reflection = before;
 }
