@@ -84,7 +84,6 @@ void spielerEinstellen(const TCG& cg, int seat) {
     const int stimme = (s.stimme >= 1 && s.stimme <= 6) ? s.stimme : 4;
     envParam.namen[seat] = s.name.str();  // cut to the record's 100 characters
     envParam.stimmen[seat] = stimme;
-    gtool::umgebung.stimmen[seat - 1] = stimme;
 }
 
 std::string ersterWort(const std::string& s) {
@@ -238,31 +237,34 @@ void bewegungFertig(TCG& cg, int halter, int, int marke) {
 // ---------------------------------------------------------------------------------------------
 // Game start and restore
 
-bool neuesSpiel(TCG& cg, int id, int weiter) {
-    const int basis = spiele::basisId(id);
+namespace {
+
+// The entry points of a game; a game not built yet says so and has none.
+const spiele::Eintrag* gebautesSpiel(int id) {
     const spiele::Eintrag* g = spiele::eintrag(id);
-    if (!g) {
+    if (!g)
         msgsink::show(text::w("Das Spiel \"") + spielName(id) +
                       text::w("\" gibt es in dieser Version noch nicht."));
-        return false;
-    }
+    return g;
+}
+
+}  // namespace
+
+bool neuesSpiel(TCG& cg, int id, int weiter) {
+    const int basis = spiele::basisId(id);
+    const spiele::Eintrag* g = gebautesSpiel(id);
+    if (!g) return false;
     // The variant flag follows the game chosen, so Schnapsen after Sechsundsechzig is Schnapsen.
-    if (basis == spiele::kSchnapsen) {
-        const bool variante = id == spiele::kSechsundsechzig;
-        cg.schnapsen.sechsundsechzig = variante ? 1 : 0;
-        if (variante)
-            namenKopieren(7, 10);
+    auto varianteSetzen = [&](int spiel, int variante, uint8_t& flag) {
+        if (basis != spiel) return;
+        flag = id == variante ? 1 : 0;
+        if (flag)
+            namenKopieren(spiel, variante);
         else
-            namenZurueck(7);
-    }
-    if (basis == spiele::kBlackJack) {
-        const bool variante = id == spiele::kSiebzehnUndVier;
-        cg.blackjack.siebzehnUndVier = variante ? 1 : 0;
-        if (variante)
-            namenKopieren(9, 11);
-        else
-            namenZurueck(9);
-    }
+            namenZurueck(spiel);
+    };
+    varianteSetzen(spiele::kSchnapsen, spiele::kSechsundsechzig, cg.schnapsen.sechsundsechzig);
+    varianteSetzen(spiele::kBlackJack, spiele::kSiebzehnUndVier, cg.blackjack.siebzehnUndVier);
     if (weiter == 0) statunit::leeren();
 
     int n = dienste.spielerAnzahl ? dienste.spielerAnzahl() : cg.ablauf.anzSpieler;
@@ -413,12 +415,8 @@ bool nachLaden(TCG& cg) {
         msgsink::show(text::w("Fehler: central.nachLaden: ungültige Spielnummer ") + text::fromInt(id));
         return false;
     }
-    const spiele::Eintrag* g = spiele::eintrag(id);
-    if (!g) {
-        msgsink::show(text::w("Das Spiel \"") + spielName(id) +
-                      text::w("\" gibt es in dieser Version noch nicht."));
-        return false;
-    }
+    const spiele::Eintrag* g = gebautesSpiel(id);
+    if (!g) return false;
     tischAufbauen(cg);
     g->spielLaden();
     for (int s = 1; s <= spielerAnzahl(cg); ++s) spielerEinstellen(cg, s);

@@ -1,5 +1,6 @@
 #include "core/entscheidung.h"
 
+#include "core/envparam.h"
 #include "core/gtool.h"
 #include "platform/text.h"
 
@@ -17,11 +18,17 @@ std::string kuerzen(std::string s) {
 std::string farbe(int f) {
     if (fragen.farbName) return fragen.farbName(f);
     if (f < 1 || f > 4) return std::string();
-    const int stil = gtool::umgebung.kartenstil;
+    const int stil = envParam.Kartenstil;
     if (stil >= 1 && stil <= gtool::kFarbStile && !gtool::umgebung.farbNamen[stil - 1][f].empty())
         return gtool::umgebung.farbNamen[stil - 1][f];
     static const char* const namen[] = {"Kreuz", "Pik", "Herz", "Karo"};
     return namen[f - 1];
+}
+
+// The answer of an installed question, or its type's default when the game is not there.
+template <class R, class... P, class... A>
+R frage(R (*f)(P...), A... args) {
+    return f ? f(args...) : R{};
 }
 
 std::string zahl(int64_t v) { return text::fromInt(v); }
@@ -68,7 +75,7 @@ void jassFilter(Knoepfe& k, const JassLage& j) {
 }
 
 void schafkopfWahl(Ergebnis& e, int seat) {
-    const SchafkopfLage s = fragen.schafkopf ? fragen.schafkopf(seat) : SchafkopfLage{};
+    const SchafkopfLage s = frage(fragen.schafkopf, seat);
     if (s.wahlen == 1)
         e.knoepfe = Knoepfe::fuellen({{"!Passen", 43},
                                       {"!Sie", 1},
@@ -117,7 +124,7 @@ void schafkopfWahl(Ergebnis& e, int seat) {
 void schafkopfFarbe(Ergebnis& e, int seat) {
     e.knoepfe = Knoepfe::fuellen(
         {{"!" + farbe(1), 1}, {"!" + farbe(2), 2}, {"!" + farbe(3), 3}, {"!" + farbe(4), 4}});
-    const SchafkopfLage s = fragen.schafkopf ? fragen.schafkopf(seat) : SchafkopfLage{};
+    const SchafkopfLage s = frage(fragen.schafkopf, seat);
     if (s.eigenerTyp != 8) return;
     const hand h = handVon(seat);
     for (int f = 4; f >= 1; --f)
@@ -126,14 +133,12 @@ void schafkopfFarbe(Ergebnis& e, int seat) {
 }
 
 void canastaMelden(Ergebnis& e, int seat) {
-    const CanastaLage c = fragen.canasta ? fragen.canasta(seat) : CanastaLage{};
+    const CanastaLage c = frage(fragen.canasta, seat);
     const bool mussLegen = c.mussLegen.t != 0;
     const bool ohneFertig =
         (c.kartenAnzahl == 1 && !c.hatCanasta) || mussLegen || (c.mitPunktenBegonnen && c.punkte < c.minimum);
-    if (ohneFertig)
-        e.knoepfe = Knoepfe::fuellen({{"!Melden", 82}, {"!Neu beginnen", 83}});
-    else
-        e.knoepfe = Knoepfe::fuellen({{"!Melden", 82}, {"!Neu beginnen", 83}, {"!Fertig", 37}});
+    e.knoepfe = Knoepfe::fuellen({{"!Melden", 82}, {"!Neu beginnen", 83}, {"!Fertig", 37}});
+    if (ohneFertig) e.knoepfe.entfernen(e.knoepfe.finden(37));
     std::string zeile;
     if (!c.herausgekommen) zeile = zahl(c.punkte) + " von " + zahl(c.minimum) + " Mindestpunktzahl";
     if (mussLegen) {
@@ -144,7 +149,7 @@ void canastaMelden(Ergebnis& e, int seat) {
 }
 
 void schnapsenVorAusspiel(Ergebnis& e, int seat) {
-    const SchnapsenLage s = fragen.schnapsen ? fragen.schnapsen(seat) : SchnapsenLage{};
+    const SchnapsenLage s = frage(fragen.schnapsen, seat);
     e.gespeicherteArt = 103;
     if (!s.talonOffen || !s.fuehrt) return;
     if (s.tauschMoeglich && s.tauschRegel) {
@@ -164,7 +169,7 @@ void schnapsenVorAusspiel(Ergebnis& e, int seat) {
 }
 
 void jassWeis(Ergebnis& e, int seat, bool mitSchluss) {
-    const JassLage j = fragen.jass ? fragen.jass(seat) : JassLage{};
+    const JassLage j = frage(fragen.jass, seat);
     const int n = j.weisAnzahl < 0 ? 0 : (j.weisAnzahl > kMaxKnoepfe ? kMaxKnoepfe : j.weisAnzahl);
     if (n == 0) {
         e.gespeicherteArt = 115;
@@ -236,7 +241,7 @@ Ergebnis bauen(int art, int seat, int spielId) {
     const std::string f1 = farbe(1), f2 = farbe(2), f3 = farbe(3), f4 = farbe(4);
     switch (art) {
         case 31: {
-            MauMauLage m = fragen.maumau ? fragen.maumau() : MauMauLage{};
+            MauMauLage m = frage(fragen.maumau);
             if (m.ziehenSummieren || m.ziehAnzahl == 0) ++m.ziehAnzahl;
             if (fragen.maumauSetzen) fragen.maumauSetzen(m.ziehAnzahl, 31);
             zeile(0, 1, {{"!" + zahl(2 * int64_t{m.ziehAnzahl}) + " Ziehen", 31}});
@@ -244,7 +249,7 @@ Ergebnis bauen(int art, int seat, int spielId) {
         }
         case 32: {
             zeile(0, 1, {{"!Aussetzen", 32}});
-            MauMauLage m = fragen.maumau ? fragen.maumau() : MauMauLage{};
+            MauMauLage m = frage(fragen.maumau);
             if (m.mehrereAussetzen || m.ziehAnzahl == 0) ++m.ziehAnzahl;
             if (fragen.maumauSetzen) fragen.maumauSetzen(m.ziehAnzahl, 32);
             break;
@@ -271,12 +276,12 @@ Ergebnis bauen(int art, int seat, int spielId) {
             }
             break;
         case 48: {
-            const int wert = fragen.skatReizwert ? fragen.skatReizwert() : 0;
+            const int wert = frage(fragen.skatReizwert);
             zeile(0, 0, {{"! " + zahl(wert) + " reizen", 41}, {"! Passen", 43}});
             break;
         }
         case 49: {
-            const int wert = fragen.skatGebot ? fragen.skatGebot() : 0;
+            const int wert = frage(fragen.skatGebot);
             zeile(0, 0, {{"! " + zahl(wert) + " halten", 42}, {"! Passen", 43}});
             break;
         }
@@ -364,7 +369,7 @@ Ergebnis bauen(int art, int seat, int spielId) {
             break;
         case 81: {
             zeile(1, 0, {});
-            const CanastaLage c = fragen.canasta ? fragen.canasta(seat) : CanastaLage{};
+            const CanastaLage c = frage(fragen.canasta, seat);
             e.stapel1 = 11;
             e.stapel2 = c.ablageNehmbar ? 13 : 0;
             break;
@@ -377,7 +382,7 @@ Ergebnis bauen(int art, int seat, int spielId) {
             e.mehrfach = 1;
             break;
         case 84: {
-            const DoppelkopfLage d = fragen.doppelkopf ? fragen.doppelkopf(seat) : DoppelkopfLage{};
+            const DoppelkopfLage d = frage(fragen.doppelkopf, seat);
             if (d.kreuzDamen)
                 zeile(0, 0, {{"!Solo", 86}, {"!Hochzeit", 87}});
             else
@@ -385,30 +390,21 @@ Ergebnis bauen(int art, int seat, int spielId) {
             break;
         }
         case 88: {
-            const DoppelkopfLage d = fragen.doppelkopf ? fragen.doppelkopf(seat) : DoppelkopfLage{};
-            if (d.bubenDamenSolo)
-                zeile(0, 0,
-                      {{"!" + d.soloWort8Kurz, 8},
-                       {"!" + d.soloWort6, 6},
-                       {"!" + d.soloWort5, 5},
-                       {"!" + f1, 1},
-                       {"!" + f2, 2},
-                       {"!" + f3, 3},
-                       {"!" + f4, 4},
-                       {"!Fleischlos", 7}});
-            else
-                zeile(0, 0,
-                      {{"!" + d.soloWort6, 6},
-                       {"!" + d.soloWort5, 5},
-                       {"!" + f1, 1},
-                       {"!" + f2, 2},
-                       {"!" + f3, 3},
-                       {"!" + f4, 4},
-                       {"!Fleischlos", 7}});
+            const DoppelkopfLage d = frage(fragen.doppelkopf, seat);
+            zeile(0, 0,
+                  {{"!" + d.soloWort8Kurz, 8},
+                   {"!" + d.soloWort6, 6},
+                   {"!" + d.soloWort5, 5},
+                   {"!" + f1, 1},
+                   {"!" + f2, 2},
+                   {"!" + f3, 3},
+                   {"!" + f4, 4},
+                   {"!Fleischlos", 7}});
+            if (!d.bubenDamenSolo) e.knoepfe.entfernen(e.knoepfe.finden(8));
             break;
         }
         case 89: {
-            const DoppelkopfLage d = fragen.doppelkopf ? fragen.doppelkopf(seat) : DoppelkopfLage{};
+            const DoppelkopfLage d = frage(fragen.doppelkopf, seat);
             zeile(0, 0, {{"!" + d.ansageText, 89}, {"!Keine Ansage", 0}});
             break;
         }
@@ -423,7 +419,7 @@ Ergebnis bauen(int art, int seat, int spielId) {
             schafkopfWahl(e, seat);
             break;
         case 93: {
-            const SchafkopfLage s = fragen.schafkopf ? fragen.schafkopf(seat) : SchafkopfLage{};
+            const SchafkopfLage s = frage(fragen.schafkopf, seat);
             zeile(0, 0, {{s.stufe == 0 ? "!Spielen" : "!Auch spielen", 93}, {"!Weiter", 37}});
             if (s.stufe >= 2)
                 e.knoepfe.text[0] = kuerzen(s.hoechsterSpieler + ": " + s.hoechstesSpiel);
@@ -438,7 +434,7 @@ Ergebnis bauen(int art, int seat, int spielId) {
             zeile(0, 0, {{"!Spiel ansagen", 96}, {"!Passen", 43}});
             break;
         case 98: {
-            const PokerLage p = fragen.poker ? fragen.poker(seat) : PokerLage{};
+            const PokerLage p = frage(fragen.poker, seat);
             std::pair<std::string, int> zweiter =
                 p.nichtsZuZahlen ? std::pair<std::string, int>{"!" + p.label[2], 42}
                                  : std::pair<std::string, int>{"!" + p.label[2] + " " + p.zuZahlen, 99};
@@ -450,7 +446,7 @@ Ergebnis bauen(int art, int seat, int spielId) {
             break;
         }
         case 102: {
-            const PokerLage p = fragen.poker ? fragen.poker(seat) : PokerLage{};
+            const PokerLage p = frage(fragen.poker, seat);
             zeile(0, 0, {{"!Weiter", 37}});
             e.knoepfe.text[0] = kuerzen(p.potGewinner);
             break;
@@ -474,26 +470,17 @@ Ergebnis bauen(int art, int seat, int spielId) {
             break;
         case 110:
         case 111: {
-            const JassLage j = fragen.jass ? fragen.jass(seat) : JassLage{};
-            if (art == 110)
-                zeile(0, 0,
-                      {{"! " + f1, 1},
-                       {"! " + f2, 2},
-                       {"! " + f3, 3},
-                       {"! " + f4, 4},
-                       {"! Obenabe", 15},
-                       {"! Undenufe", 16},
-                       {"! Slalom", 17},
-                       {"! Schieben", 72}});
-            else
-                zeile(0, 0,
-                      {{"! " + f1, 1},
-                       {"! " + f2, 2},
-                       {"! " + f3, 3},
-                       {"! " + f4, 4},
-                       {"! Obenabe", 15},
-                       {"! Undenufe", 16},
-                       {"! Slalom", 17}});
+            const JassLage j = frage(fragen.jass, seat);
+            zeile(0, 0,
+                  {{"! " + f1, 1},
+                   {"! " + f2, 2},
+                   {"! " + f3, 3},
+                   {"! " + f4, 4},
+                   {"! Obenabe", 15},
+                   {"! Undenufe", 16},
+                   {"! Slalom", 17},
+                   {"! Schieben", 72}});
+            if (art == 111) e.knoepfe.entfernen(e.knoepfe.finden(72));
             jassFilter(e.knoepfe, j);
             e.gespeicherteArt = 110;
             break;

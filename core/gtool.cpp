@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/cg.h"
+#include "core/envparam.h"
 #include "core/seams.h"
 #include "core/spiele.h"
 #include "platform/msgsink.h"
@@ -115,7 +116,13 @@ const std::string& tabelle(const std::string* zeilen, int anzahl, int i) {
     return i >= 0 && i < anzahl ? zeilen[i] : leer;
 }
 
-int stil(int max) { return num::clamp(umgebung.kartenstil, 1, max); }
+int stil(int max) { return num::clamp(envParam.Kartenstil, 1, max); }
+
+// A seat's voice 1..6; 4 when the settings record holds none that exists.
+int stimme(int seat) {
+    const int v = seat >= 1 && seat <= 6 ? envParam.stimmen[seat] : 4;
+    return v >= 1 && v <= 6 ? v : 4;
+}
 
 const std::string& wertText(int style, int t) { return tabelle(umgebung.wertNamen[style - 1], 21, t); }
 const std::string& farbText(int style, int f) { return tabelle(umgebung.farbNamen[style - 1], 31, f); }
@@ -239,17 +246,10 @@ void gegnerName(int seat, TSpielerEintrag& name) {
 }
 
 void sprachDatei(const std::string& name, int seat, std::string& path) {
-    int voice = seat >= 1 && seat <= 6 ? umgebung.stimmen[seat - 1] : 4;
-    if (voice < 1 || voice > 6) voice = 4;
-    path = "data/sound/" + text::fromInt(voice) + "/" + name + ".wav";
+    path = "data/sound/" + text::fromInt(stimme(seat)) + "/" + name + ".wav";
 }
 
 namespace {
-
-int stimme(int seat) {
-    const int v = seat >= 1 && seat <= 6 ? umgebung.stimmen[seat - 1] : 4;
-    return v >= 1 && v <= 6 ? v : 4;
-}
 
 std::string stamm(const std::string& text) {
     std::string s;

@@ -31,16 +31,14 @@ constexpr int kStile = 5;  // deck styles of the value names (the suit names hav
 constexpr int kFarbStile = 3;
 constexpr int kGegnerNamen = 56;  // 0..29 female, 30..55 male first names
 
-// What the application shell fills at start-up and the settings record carries: the deck
-// style, the name tables, the seats' voices and the speech-bubble time.
+// The name tables and the speech-bubble time, filled by the application shell at start-up. The
+// deck style and the seats' voices are read from the settings record envParam.
 struct Umgebung {
-    int kartenstil = 1;
     std::string wertNamen[kStile][21];      // [style-1][value code 0..20]
     std::string farbNamen[kFarbStile][31];  // [style-1][suit 0..30]
     ShortString<10> gegnerNamen[kGegnerNamen];
     int gegnerAnzahl = kGegnerNamen;
-    int stimmen[6] = {4, 4, 4, 4, 4, 4};  // voice 1..6 of seats 1..6
-    int blasenZeit = 0;                   // how long a speech bubble shows, in ms
+    int blasenZeit = 0;  // how long a speech bubble shows, in ms
 };
 extern Umgebung umgebung;
 
@@ -199,26 +197,27 @@ bool slotEinfuegen(Stapel& s, const Slot& slot, bool oben) {
     return true;
 }
 
+namespace detail {
 template <class Stapel>
-int deck52Fuellen(Stapel& talon, int decks) {
+int deckFuellen(Stapel& talon, int decks, int werte, const char* routine) {
     karte k[166];
-    const int n = detail::deckKarten(decks, 13, k, 166, "gtool.deck52Fuellen");
+    const int n = deckKarten(decks, werte, k, 166, routine);
     for (int i = 1; i <= n; ++i) {
         talon.at(i).c.t = k[i - 1].t;
         talon.at(i).c.f = k[i - 1].f;
     }
     return n;
 }
+}  // namespace detail
+
+template <class Stapel>
+int deck52Fuellen(Stapel& talon, int decks) {
+    return detail::deckFuellen(talon, decks, 13, "gtool.deck52Fuellen");
+}
 
 template <class Stapel>
 int deck32Fuellen(Stapel& talon, int decks) {
-    karte k[166];
-    const int n = detail::deckKarten(decks, 8, k, 166, "gtool.deck32Fuellen");
-    for (int i = 1; i <= n; ++i) {
-        talon.at(i).c.t = k[i - 1].t;
-        talon.at(i).c.f = k[i - 1].f;
-    }
-    return n;
+    return detail::deckFuellen(talon, decks, 8, "gtool.deck32Fuellen");
 }
 
 }  // namespace gtool

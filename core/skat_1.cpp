@@ -129,35 +129,26 @@ void bubble(hand& h, Pred vor) {
 
 }  // namespace
 
-void handaddk(hand& h, const karte& k) {
-    if (h.anz < 0 || h.anz >= kHandMax) {
+namespace {
+
+// Appends at anz + 1; a full hand (or a damaged count) is reported and only its count repaired.
+template <class H, class K>
+void anhaengen(H& h, const K& k, int max) {
+    using Anz = decltype(h.anz);
+    if (h.anz < 0 || h.anz >= max) {
         bereichsFehler("handaddk");
-        h.anz = static_cast<int16_t>(anzahl(h));
+        h.anz = static_cast<Anz>(anzahl(h));
         return;
     }
-    h.anz = static_cast<int16_t>(h.anz + 1);
+    h.anz = static_cast<Anz>(h.anz + 1);
     h.at(h.anz) = k;
 }
 
-void handaddk64(hand64& h, const karte& k) {
-    if (h.anz < 0 || h.anz >= kHand64Max) {
-        bereichsFehler("handaddk");
-        h.anz = static_cast<int16_t>(anzahl(h));
-        return;
-    }
-    h.anz = static_cast<int16_t>(h.anz + 1);
-    h.at(h.anz) = k;
-}
+}  // namespace
 
-void handaddk25k(hand25& h, const kurzkarte& k) {
-    if (h.anz < 0 || h.anz >= kHand25Max) {
-        bereichsFehler("handaddk");
-        h.anz = static_cast<int8_t>(anzahl(h));
-        return;
-    }
-    h.anz = static_cast<int8_t>(h.anz + 1);
-    h.at(h.anz) = k;
-}
+void handaddk(hand& h, const karte& k) { anhaengen(h, k, kHandMax); }
+void handaddk64(hand64& h, const karte& k) { anhaengen(h, k, kHand64Max); }
+void handaddk25k(hand25& h, const kurzkarte& k) { anhaengen(h, k, kHand25Max); }
 
 void handaddk25(hand25& h, const karte& k) { handaddk25k(h, kurzkarte{k.t, k.f}); }
 
@@ -507,50 +498,41 @@ int nullUnsicher(const hand& a, const hand& b, const hand& c, karte& erste, kart
     return unsicher;
 }
 
-void handZuHand64(const hand& src, hand64& dst) {
-    const hand s = src;
-    hand64Leeren2(dst);
-    int n = anzahl(s);
-    if (s.anz < 0 || s.anz > kHand64Max) {
-        bereichsFehler("skat_1.handZuHand64", text::fromInt(s.anz) + " Karten");
-        n = num::clamp(n, 0, kHand64Max);
-    }
-    for (int i = 1; i <= n; ++i) dst.at(i) = s.at(i);
-    dst.anz = static_cast<int16_t>(n);
+namespace {
+
+// Copies a hand into one of another size: the count is kept within what both hold (a count
+// outside that is reported) and the owner goes along.
+template <class Von, class Nach, class Karte>
+void umkopieren(const Von& src, Nach& dst, int max, const char* routine, Karte karteBei) {
+    const Von s = src;
+    ersteZehnLeeren(dst);
+    const int n = num::clamp<int>(s.anz, 0, max);
+    if (s.anz != n) bereichsFehler(routine, text::fromInt(s.anz) + " Karten");
+    for (int i = 1; i <= n; ++i) dst.at(i) = karteBei(s, i);
+    dst.anz = static_cast<decltype(dst.anz)>(n);
     dst.besitzer = s.besitzer;
+}
+
+}  // namespace
+
+void handZuHand64(const hand& src, hand64& dst) {
+    umkopieren(src, dst, kHand64Max, "skat_1.handZuHand64", [](const hand& s, int i) { return s.at(i); });
 }
 
 void hand64ZuHand(const hand64& src, hand& dst) {
-    const hand64 s = src;
-    handLeeren2(dst);
-    const int n = anzahl(s);
-    if (s.anz != n) bereichsFehler("skat_1.hand64ZuHand", text::fromInt(s.anz) + " Karten");
-    for (int i = 1; i <= n; ++i) dst.at(i) = s.at(i);
-    dst.anz = static_cast<int16_t>(n);
-    dst.besitzer = s.besitzer;
+    umkopieren(src, dst, kHand64Max, "skat_1.hand64ZuHand", [](const hand64& s, int i) { return s.at(i); });
 }
 
 void handZuHand25(const hand& src, hand25& dst) {
-    const hand s = src;
-    hand25Leeren(dst);
-    int n = anzahl(s);
-    if (s.anz < 0 || s.anz > kHand25Max) {
-        bereichsFehler("skat_1.handZuHand25", text::fromInt(s.anz) + " Karten");
-        n = num::clamp(n, 0, kHand25Max);
-    }
-    for (int i = 1; i <= n; ++i) dst.at(i) = kurzkarte{s.at(i).t, s.at(i).f};
-    dst.anz = static_cast<int8_t>(n);
-    dst.besitzer = s.besitzer;
+    umkopieren(src, dst, kHand25Max, "skat_1.handZuHand25", [](const hand& s, int i) {
+        return kurzkarte{s.at(i).t, s.at(i).f};
+    });
 }
 
 void hand25ZuHand(const hand25& src, hand& dst) {
-    const hand25 s = src;
-    handLeeren2(dst);
-    const int n = anzahl(s);
-    if (s.anz != n) bereichsFehler("skat_1.hand25ZuHand", text::fromInt(s.anz) + " Karten");
-    for (int i = 1; i <= n; ++i) dst.at(i) = karte{s.at(i).t, s.at(i).f, static_cast<uint16_t>(i)};
-    dst.anz = static_cast<int16_t>(n);
-    dst.besitzer = s.besitzer;
+    umkopieren(src, dst, kHand25Max, "skat_1.hand25ZuHand", [](const hand25& s, int i) {
+        return karte{s.at(i).t, s.at(i).f, static_cast<uint16_t>(i)};
+    });
 }
 
 }  // namespace skat_1

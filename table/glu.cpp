@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "core/central.h"
 #include "core/gtool.h"
 #include "core/seams.h"
 #include "platform/msgsink.h"
@@ -1045,7 +1046,7 @@ bool iscardvisible(int spi, int k) {
     return false;
 }
 
-int panelelement(int i) { return tz.panelElemente[num::clamp(i, 0, 25)]; }
+int panelelement(int i) { return central::ids.tab[num::clamp(i, 0, 25)]; }
 
 // ---------------------------------------------------------------- picking
 

@@ -52,6 +52,21 @@ int restInZwilling(int A, const bool* gewaehlt, int anzGewaehlt, bool jokerZurue
     return letzter;
 }
 
+// Marks the seat's slots named by the first n cards of the selection. Refuses with the message,
+// before any card moves, a slot outside the stack, one chosen twice, or more than stack 12 holds.
+bool auswahlMarkieren(const hand& sel, int n, const TSpieler& S, const TSpieler& M, bool* gewaehlt) {
+    std::memset(gewaehlt, 0, sizeof(bool) * (kSlots + 1));
+    for (int i = 1; i <= n; ++i) {
+        const int slot = sel.at(i).nr;
+        if (slot < 1 || slot > S.anz || gewaehlt[slot] || M.anz + n > kSlots) {
+            msgsink::show(text::w("Fehler in glu.executemove: ungültige Auswahl ") + zahl(slot));
+            return false;
+        }
+        gewaehlt[slot] = true;
+    }
+    return true;
+}
+
 std::string amtText(int A, int T) {
     return "FEHLER at amtAnlegen(" + zahl(A) + "->" + zahl(T) + "." + zahl(T) + "): ";
 }
@@ -72,15 +87,7 @@ void neueMeldung(int A, int T) {
     TSpieler& S = st(A);
     TSpieler& M = st(12);
     static bool gewaehlt[kSlots + 1];
-    std::memset(gewaehlt, 0, sizeof(gewaehlt));
-    for (int i = 1; i <= n; ++i) {
-        const int slot = sel.at(i).nr;
-        if (slot < 1 || slot > S.anz || gewaehlt[slot] || M.anz + n > kSlots) {
-            msgsink::show(text::w("Fehler in glu.executemove: ungültige Auswahl ") + zahl(slot));
-            return;
-        }
-        gewaehlt[slot] = true;
-    }
+    if (!auswahlMarkieren(sel, n, S, M, gewaehlt)) return;
     if (n == 0 || zugliste.anz + S.anz > kZuege) return;
     const int p = k12.neuerStapel(cg.aktSpieler, n);
     if (p == 0) return;
@@ -121,18 +128,13 @@ void anlegen(int A, int B, int T, int D) {
     hand work;
     std::memset(static_cast<void*>(&work), 0, sizeof(work));
     static bool gewaehlt[kSlots + 1];
-    std::memset(gewaehlt, 0, sizeof(gewaehlt));
+    if (!auswahlMarkieren(sel, n, S, M, gewaehlt)) return;
     for (int i = 1; i <= n; ++i) {
         const int slot = sel.at(i).nr;
-        if (slot < 1 || slot > S.anz || gewaehlt[slot] || M.anz + n > kSlots) {
-            msgsink::show(text::w("Fehler in glu.executemove: ungültige Auswahl ") + zahl(slot));
-            return;
-        }
-        gewaehlt[slot] = true;
-        work.anz = static_cast<int16_t>(i);
         work.at(i) = S.hand.at(slot);
         work.at(i).nr = static_cast<uint16_t>(slot);
     }
+    work.anz = static_cast<int16_t>(n);
     if (zugliste.anz + S.anz + 1 > kZuege) return;
     const int p = M.at(D).hi;
     const int position = M.at(D).pilePos;

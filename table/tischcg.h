@@ -26,7 +26,6 @@ struct Felder {
     int32_t varx = 50, vary = 50, varz = 50;  // developer trackbars
     uint8_t anzeigeTest = 0, pokerHalt = 0;   // together they stop the seats' card motion
     int32_t passSelector = 0;                 // drawing pass selector (2: hands never open)
-    int32_t panelElemente[26] = {};           // element ids of the table info panel "#ipanel"
     int32_t gehobeneKarte = 0;                // the raised hand card that the shell remembers
     uint8_t schnapsenKeinPaar = 0;            // Schnapsen flag that suppresses the pair check
 };

@@ -14,6 +14,22 @@ namespace {
 
 TSpieler* st(int spi) { return glu::gueltig(spi) ? glu::stapel(spi, "tischdienste") : nullptr; }
 
+void packenIn(TCG& g) {
+    for (int h = 1; h <= kStapel; ++h) {
+        TSpieler& s = glu::spieler[h - 1];
+        spielstand::stapelKompakt(g.stapelListen[h], s.anz, h, [&s](int i) { return s.at(i).c; });
+        glu::stapelZuHand(s);
+    }
+}
+
+void entpackenAus(const TCG& g, TSpieler* reihe) {
+    for (int h = 1; h <= kStapel; ++h) {
+        TSpieler& s = reihe[h - 1];
+        s.anz =
+            spielstand::stapelEntpacken(g.stapelListen[h], [&s](int i, const karte& k) { s.at(i).c = k; });
+    }
+}
+
 }  // namespace
 
 int anzahl(int stapel) {
@@ -57,20 +73,16 @@ void offeneHand(int seat) {
     s->aktPos = p;
 }
 
-void packen() {
-    for (int h = 1; h <= kStapel; ++h) {
-        TSpieler& s = glu::spieler[h - 1];
-        spielstand::stapelKompakt(cg.stapelListen[h], s.anz, h, [&s](int i) { return s.at(i).c; });
-        glu::stapelZuHand(s);
-    }
-}
+void packen() { packenIn(cg); }
 
-void entpacken() {
-    for (int h = 1; h <= kStapel; ++h) {
-        TSpieler& s = glu::spieler[h - 1];
-        s.anz =
-            spielstand::stapelEntpacken(cg.stapelListen[h], [&s](int i, const karte& k) { s.at(i).c = k; });
-    }
+void entpacken() { entpackenAus(cg, glu::spieler); }
+
+void anbinden(spielstand::Anbindung& a) {
+    a.stapelPacken = packenIn;
+    a.stapelEntpacken = [](const TCG& g) {
+        entpackenAus(g, glu::spieler);
+        entpackenAus(g, glu::spielerZwilling);
+    };
 }
 
 void meldZellen(bool bewegungLoeschen) {

@@ -4,6 +4,7 @@
 #pragma once
 #include "core/central.h"
 #include "core/karten.h"
+#include "core/spielstand.h"
 
 namespace tischdienste {
 
@@ -22,6 +23,9 @@ void offeneHand(int seat);
 // Holders 1..20 into cg.stapelListen (and each mirrored into its hand), and back.
 void packen();
 void entpacken();
+// The saved-games hooks: saving packs as above, loading unpacks into both arrays of stacks (each
+// holder and its twin).
+void anbinden(spielstand::Anbindung& a);
 void meldZellen(bool bewegungLoeschen);
 
 }  // namespace tischdienste

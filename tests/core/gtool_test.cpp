@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "core/cg.h"
+#include "core/envparam.h"
 #include "core/seams.h"
 #include "core/skat_1.h"
 #include "core/spiele.h"
+#include "hand_fixture.h"
 #include "platform/msgsink.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
@@ -18,20 +20,8 @@
 
 namespace {
 
-hand H(std::initializer_list<std::pair<int, int>> ks) {
-    hand h{};
-    for (auto [t, f] : ks) handaddk(h, skat_1::karteBilden(t, f));
-    return h;
-}
-
-std::string S(const hand& h) {
-    std::string s;
-    for (int i = 1; i <= h.anz; ++i) {
-        if (!s.empty()) s += ' ';
-        s += std::to_string(h.at(i).t) + "/" + std::to_string(h.at(i).f);
-    }
-    return s;
-}
+using hand_test::H;
+using hand_test::S;
 
 class GTool : public testing::Test {
 protected:
@@ -48,6 +38,7 @@ protected:
     void TearDown() override {
         cg.spielId = 0;
         gtool::umgebung = gtool::Umgebung{};
+        envParam = TEnvParam{};
     }
     msgsink::Capture msgs;
 };
@@ -175,8 +166,8 @@ TEST_F(GTool, SentenceFileNames) {
         gtool::dateiNameAusText(text::w(c.text), n);
         EXPECT_EQ(n, text::w(c.name));
     }
-    gtool::umgebung.stimmen[2] = 5;
-    gtool::umgebung.stimmen[3] = 9;
+    envParam.stimmen[3] = 5;
+    envParam.stimmen[4] = 9;
     struct Pfad {
         int seat;
         const char* path;
@@ -217,7 +208,7 @@ TEST_F(GTool, CardNamesInEachDeckStyle) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.stil << "/" << c.t);
-        u.kartenstil = c.stil;
+        envParam.Kartenstil = c.stil;
         std::string s;
         gtool::kartenName(skat_1::karteBilden(c.t, 1), s);
         EXPECT_EQ(s, c.name);
@@ -228,7 +219,7 @@ TEST_F(GTool, CardNamesInEachDeckStyle) {
         gtool::kartenKuerzelStil(skat_1::karteBilden(c.t, 1), s);
         EXPECT_EQ(s, c.stilKuerzel);
     }
-    u.kartenstil = 1;
+    envParam.Kartenstil = 1;
     std::string s = "alt";
     gtool::wertName(21, s);  // outside the table: empty, never past it
     EXPECT_EQ(s, "");
@@ -409,7 +400,7 @@ protected:
             return true;
         };
         gtool::blasen.entwicklerAnzeige = [] { return g_entwickler; };
-        gtool::umgebung.stimmen[2] = 5;
+        envParam.stimmen[3] = 5;
         gtool::umgebung.blasenZeit = 2500;
         cg.sprechblasen = TSprechblasen{};
     }

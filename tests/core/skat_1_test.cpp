@@ -10,34 +10,21 @@
 #include "core/cg.h"
 #include "core/seams.h"
 #include "core/spiele.h"
+#include "hand_fixture.h"
 #include "platform/msgsink.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
 
 namespace {
 
-using Karten = std::initializer_list<std::pair<int, int>>;  // (t, f)
-
-hand H(Karten ks) {
-    hand h{};
-    for (auto [t, f] : ks) handaddk(h, skat_1::karteBilden(t, f));
-    return h;
-}
+using hand_test::H;
+using hand_test::Karten;
+using hand_test::S;
 
 hand voll(int n) {
     hand h{};
     for (int i = 1; i <= n; ++i) handaddk(h, skat_1::karteBilden(1 + i % 8, 1 + i % 4));
     return h;
-}
-
-// "t/f t/f ..." of cards 1..anz.
-std::string S(const hand& h) {
-    std::string s;
-    for (int i = 1; i <= h.anz; ++i) {
-        if (!s.empty()) s += ' ';
-        s += std::to_string(h.at(i).t) + "/" + std::to_string(h.at(i).f);
-    }
-    return s;
 }
 
 hand g_stich{};

@@ -2,17 +2,6 @@
 
 using Deal = Tisch;
 
-namespace {
-
-// Cards of a stack's slots 1..anz as values.
-std::vector<int> werte(const TSpieler& s) {
-    std::vector<int> v;
-    for (int i = 1; i <= s.anz; ++i) v.push_back(s.at(i).c.t);
-    return v;
-}
-
-}  // namespace
-
 TEST_F(Deal, ThreeCardsToTheHumanLandAtTheirSortedPlaces) {
     legen(1, 2, 1);
     legen(1, 6, 1);

@@ -24,12 +24,6 @@ std::vector<Zug> zuege() {
     return v;
 }
 
-std::vector<int> werte(const TSpieler& s) {
-    std::vector<int> v;
-    for (int i = 1; i <= s.anz; ++i) v.push_back(s.at(i).c.t);
-    return v;
-}
-
 }  // namespace
 
 TEST_F(Execute, GeneralTransferRows) {

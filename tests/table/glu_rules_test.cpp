@@ -1,3 +1,4 @@
+#include "core/central.h"
 #include "tisch_fixture.h"
 
 using Rules = Tisch;
@@ -80,10 +81,11 @@ TEST_F(Rules, SuitToFollowTakesTheWishOnlyAfterAWishCard) {
 }
 
 TEST_F(Rules, PanelElementIndexIsClamped) {
-    tischcg::tz.panelElemente[25] = 9;
-    tischcg::tz.panelElemente[0] = 4;
+    central::ids.tab[25] = 9;
+    central::ids.tab[0] = 4;
     EXPECT_EQ(glu::panelelement(40), 9);
     EXPECT_EQ(glu::panelelement(-3), 4);
+    central::ids = central::PanelIds{};
 }
 
 TEST_F(Rules, PickDecodingLargestNameWins) {

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/cg.h"
 #include "core/envparam.h"
@@ -45,6 +46,13 @@ protected:
         TSpieler& s = st(spi);
         s.anz += 1;
         s.at(s.anz).c = karte{t, f, nr};
+    }
+
+    // Values of a stack's slots 1..anz.
+    static std::vector<int> werte(const TSpieler& s) {
+        std::vector<int> v;
+        for (int i = 1; i <= s.anz; ++i) v.push_back(s.at(i).c.t);
+        return v;
     }
 
     // Runs frames at the frame rate until no move is under way; returns the frames run.

@@ -5,12 +5,7 @@
 
 namespace chips {
 
-using canvas::Affine;
-using canvas::Canvas;
-using canvas::Color;
-using canvas::Paint;
-using canvas::Path;
-using canvas::rgb;
+using namespace canvas;
 
 namespace {
 

@@ -6,13 +6,7 @@
 
 namespace faces {
 
-using canvas::Affine;
-using canvas::Canvas;
-using canvas::Color;
-using canvas::Paint;
-using canvas::Path;
-using canvas::Pt;
-using canvas::rgb;
+using namespace canvas;
 
 namespace {
 

@@ -6,12 +6,7 @@
 
 namespace icons {
 
-using canvas::Affine;
-using canvas::Canvas;
-using canvas::Color;
-using canvas::Paint;
-using canvas::Path;
-using canvas::rgb;
+using namespace canvas;
 
 namespace {
 

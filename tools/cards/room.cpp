@@ -5,11 +5,7 @@
 
 namespace room {
 
-using canvas::Canvas;
-using canvas::Color;
-using canvas::Paint;
-using canvas::Path;
-using canvas::rgb;
+using namespace canvas;
 
 const char* const kKeys[kParams] = {
     "rund=",   "reflection=", "tbreite=", "thoehe=", "kbreite=", "bbreite=",     "bhoehe=",

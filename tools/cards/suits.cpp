@@ -4,12 +4,7 @@
 
 namespace suits {
 
-using canvas::Affine;
-using canvas::Canvas;
-using canvas::Color;
-using canvas::Paint;
-using canvas::Path;
-using canvas::rgb;
+using namespace canvas;
 
 namespace {
 

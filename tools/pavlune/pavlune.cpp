@@ -8,12 +8,7 @@
 
 namespace pavlune {
 
-using canvas::Canvas;
-using canvas::Color;
-using canvas::Paint;
-using canvas::Path;
-using canvas::Pt;
-using canvas::rgb;
+using namespace canvas;
 
 namespace {
 

@@ -7,9 +7,7 @@
 
 #include "core/central.h"
 #include "core/envparam.h"
-#include "core/skat_1.h"
 #include "core/spiele.h"
-#include "core/spielstand.h"
 #include "platform/msgsink.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
@@ -17,6 +15,7 @@
 #include "table/glu.h"
 #include "table/k12.h"
 #include "table/tischcg.h"
+#include "table/tischdienste.h"
 #include "table/tischhooks.h"
 
 namespace harness {
@@ -26,99 +25,14 @@ namespace {
 // The seat count the shell would hold; read by central::neuesSpiel.
 int g_spieler = 4;
 
-TSpieler* st(int spi) { return glu::gueltig(spi) ? glu::stapel(spi, "harness") : nullptr; }
-
-int stKarten(int spi) {
-    const TSpieler* s = st(spi);
-    return s ? s->anz : 0;
-}
-
-karte stKarte(int spi, int slot) {
-    const TSpieler* s = st(spi);
-    if (!s || slot < 1 || slot > s->anz || slot > kSlots) return karte{};
-    return s->at(slot).c;
-}
-
-void stEntfernen(int spi, int slot) {
-    TSpieler* s = st(spi);
-    if (!s) return;
-    glu::stapelZuHand(*s);
-    skat_1::karteEntfernenBei(s->hand, slot);
-    glu::handZuStapel(*s);
-}
-
-void stapelNeu() {
-    for (int s = 1; s <= kStapel; ++s) {
-        glu::spieler[s - 1].id = s;
-        glu::spielerZwilling[s - 1].id = s;
-    }
-    glu::setuptablelayout(1);
-    for (TSpieler* reihe : {glu::spieler, glu::spielerZwilling})
-        for (int s = 0; s < kStapel; ++s) {
-            reihe[s].gleiten.active = 0;
-            for (int i = 1; i <= kSlots; ++i) reihe[s].at(i).bewegung.active = 0;
-        }
-}
-
-void offeneHand(int seat) {
-    TSpieler* s = st(seat);
-    if (!s) return;
-    Pos6 p{};
-    glu::openhandposition(seat, p);
-    s->pos = p;
-    s->aktPos = p;
-}
-
-void packen() {
-    for (int h = 1; h <= kStapel; ++h) {
-        TSpieler& s = glu::spieler[h - 1];
-        spielstand::stapelKompakt(cg.stapelListen[h], s.anz, h, [&s](int i) { return s.at(i).c; });
-        glu::stapelZuHand(s);
-    }
-}
-
-void entpacken() {
-    for (int h = 1; h <= kStapel; ++h) {
-        TSpieler& s = glu::spieler[h - 1];
-        s.anz =
-            spielstand::stapelEntpacken(cg.stapelListen[h], [&s](int i, const karte& k) { s.at(i).c = k; });
-    }
-}
-
 void fertig(int fromStack, int, int fromSlot, int, int) {
     central::bewegungFertig(cg, fromStack, 0, fromSlot);
 }
 
 central::Dienste tischDienste() {
     central::Dienste d;
+    tischdienste::eintragen(d);
     d.spielerAnzahl = [] { return g_spieler; };
-    d.spielerAnzahlSetzen = [](int n) { glu::anzSitze = n; };
-    d.setuptablelayout = [](int v) { glu::setuptablelayout(static_cast<uint8_t>(v)); };
-    d.handOffen = [](int seat) { return glu::ishandopen(seat); };
-    d.offeneHandSetzen = offeneHand;
-    d.stapelNeu = stapelNeu;
-    d.stapelLeeren = [](int s) {
-        if (TSpieler* p = st(s)) p->anz = 0;
-    };
-    d.zuglisteLeeren = [] { glu::zugliste.anz = 0; };
-    d.stapelAnzahl = stKarten;
-    d.stapelKarte = stKarte;
-    d.stapelKarteEntfernen = stEntfernen;
-    d.karteLegal = [](int slot) {
-        return slot >= 1 && slot <= kSlots && glu::islegalcard(glu::spieler[0].at(slot));
-    };
-    d.packen = packen;
-    d.entpacken = entpacken;
-    d.meldZellen = [](bool bewegungLoeschen) {
-        k12.zellenAusKarten();
-        if (!bewegungLoeschen) return;
-        // The 32-bit field at byte 32 of the motion record of every resting card of stack 12.
-        static_assert(sizeof(TBewegung) >= 36);
-        TSpieler& s = glu::spieler[11];
-        for (int i = 1; i <= kSlots; ++i)
-            if (!s.at(i).bewegung.active)
-                std::memset(reinterpret_cast<uint8_t*>(&s.at(i).bewegung) + 32, 0, 4);
-    };
     return d;
 }
 
@@ -130,7 +44,7 @@ struct Lauf::Innen {
     double msRest = 0;
 };
 
-int anzahl(int stapel) { return stKarten(stapel); }
+int anzahl(int stapel) { return tischdienste::anzahl(stapel); }
 
 Lauf::Lauf(const Einstellung& e) : e_(e), innen_(std::make_unique<Innen>()) {
     std::memset(static_cast<void*>(&cg), 0, sizeof(TCG));
