@@ -50,7 +50,9 @@ struct State {
     int32_t TextEffect = 0;
     int32_t GeometryDetail = 3;
     uint8_t NoLighting = 0;
-    uint8_t NoBlend = 0;  // developer switch: quads and text draw without blending
+    uint8_t NoBlend = 0;      // developer switch: quads and text draw without blending
+    uint8_t NoTexturing = 0;  // the painter leaves 2D texturing off after a dialog body
+    int32_t DeckStyle = 0;    // 2: the second set of suit glyphs in library icons
 
     // ---- hooks into the form (all optional)
     std::function<void()> turn;                     // the dialog turn transform (drehen)

@@ -53,7 +53,40 @@ struct TPVLHooks {
     std::function<void()> viewport;      // viewport, projection and buffer texture after a resize
     // Width of a text in font units (the bitmap font's width table).
     std::function<float(std::string_view)> charwidth;
+    // First window and GL set-up at the size (InitWindow); returns the colour bits of the context.
+    std::function<int(int width, int height)> initWindow;
+    // Leaves full screen at the end of the outer loop (nofu).
+    std::function<void()> leaveFullScreen;
+    // Releases the display-mode object (tFullScreen) and the GL context (DoneOGL).
+    std::function<void()> freeFullScreen;
+    std::function<void()> doneGL;
+    // Video memory in megabytes for the first-start graphics test (0 = unknown).
+    std::function<int()> videoMemory;
+    // Switches to a display mode for a timed render; false when the mode is refused. (0, 0, 0)
+    // goes back to the window.
+    std::function<bool(int width, int height, int bits)> testMode;
+    // "Jetzt ändern" applied a new display choice: switch window / full screen to it.
+    std::function<void()> changeDisplay;
+    // GL_AUX_BUFFERS after the compatibility check: 0 turns the blur pass off.
+    std::function<int()> auxBuffers;
 };
+
+struct DisplayMode {
+    int32_t width = 0, height = 0, bits = 0;
+};
+
+// The graphics presets of the first-start test.
+struct GraphicsPreset {
+    int bits = 16;
+    bool effects = false;
+    int resolutionClass = 2;  // 4 desktop, 3 1024 x 768, 2 800 x 600, else 640 x 480
+    int geometry = 3;
+    int effectsDetail = 1;
+};
+// Size classes of the video memory (megabytes): 64, 128, 256.
+bool memoryClass(int mb, int cls);
+// Scores of the timed renders and the memory class to the preset; p is the class bonus.
+GraphicsPreset choosePreset(int f640, int fs, int f800, int p, bool class128, bool class256);
 
 enum TkbcNext : uint8_t { kbcLeft = 0, kbcRight = 1, kbcUp = 2, kbcDown = 3, kbcTab = 4 };
 
@@ -158,6 +191,26 @@ public:
     bool closing() const { return AppState == 3; }
     void closeme();
 
+    // ---- start-up and shut-down
+    // The start (paintgoon): graphics test on a first start, event -7, the window, event -1,
+    // AppState 2, then the outer loop until closing. args are the command-line arguments.
+    void paintgoon(const std::vector<std::string>& args);
+    // The first-start graphics test (timed renders, presets into the graphics dialog).
+    void graphicsTest(bool showCounts);
+    // Shut-down in logged steps; once only. The program calls it before the form goes.
+    void Destroy();
+    // An exception that reached a frame: errors.txt, message, close.
+    void pException(std::string_view message);
+    void sException(std::string_view t) { pException(t); }
+    void appendfile(const std::filesystem::path& file, std::string_view line);
+    // The resolution list of the graphics dialog from the display modes (width, height).
+    void listResolutions(const std::vector<DisplayMode>& modes);
+    // 1-based index of a display mode in DisplayModes, 0 when none.
+    int modeIndex(int width, int height, int bits) const;
+    void checkEffects(int bits);
+    void doCompatibilityChecks();
+    void checkTdetail() { Options.TextureDetail = 2; }
+
     // ---- input (the host's message handlers call these)
     bool Coords(int x, int y, int mode, bool allowDrag, bool samePos, bool wheel);
     void FormMouseDown(int x, int y);
@@ -257,6 +310,12 @@ public:
     uint32_t FpsBlendTick = 0;
     uint8_t FpsUpdated = 0;
     int32_t InactiveFrames = 0;
+    int32_t TestStart = -1, TestFrames = 0;  // first-start frame-rate test: -1 off, 1 armed, else start tick
+    uint8_t NoPaint = 0, NoPresent = 0;      // suppress painting / the swap for this frame
+    uint8_t Quiet = 0;                       // pException writes errors.txt but shows nothing
+    uint8_t EffectsBlocked = 0, BlurOn = 1;
+    uint8_t Destroyed = 0;
+    std::vector<DisplayMode> DisplayModes;  // the resolution list's modes, [0] = line 1
 
     // input
     int32_t MouseX = 0, MouseY = 0;
@@ -334,6 +393,7 @@ private:
     void buildLibraryDialogs();
     void msgButtons();
     void timingFrame();
+    void frameRateTest();
     std::filesystem::path settingsDir() const;
     std::filesystem::path libraryDir() const;
     bool loadDco(int d, const std::string& data, int page, std::string& why);

@@ -113,12 +113,24 @@ void TPVLApplication::Mainloop(bool modal) {
         b.Level = static_cast<float>(b.State == 1 ? c : 1.0 - c);
         if (f > 0.99999) b.State = 0;
     }
-    if (Hooks.beginFrame) Hooks.beginFrame();
-    DialogBlendCheck();
+    if (Minimized && Host.active()) {
+        // Back from the task bar: the game runs again.
+        Minimized = 0;
+        Freeze = 0;
+    }
+    // Debug mode 12 draws only while the frame counter is a multiple of 200.
+    const bool drawThis = Options.RenderFlags[10] == 0 || FrameCount % 200 == 0;
+    if (drawThis) {
+        if (Hooks.beginFrame) Hooks.beginFrame();
+        DialogBlendCheck();
+    }
     event(peFrame, modal ? 0 : -2);
-    if (Hooks.paintDialogs) Hooks.paintDialogs();
-    Host.present();
+    if (drawThis && !NoPaint && Hooks.paintDialogs) Hooks.paintDialogs();
+    NoPaint = 0;
+    if (!NoPresent && drawThis) Host.present();
+    NoPresent = 0;
     Host.processMessages();
+    frameRateTest();
     pvlhost::Point c = Host.cursor();
     pvlhost::Rect w = Host.window();
     int x = c.x - w.left, y = c.y - w.top;
@@ -127,6 +139,28 @@ void TPVLApplication::Mainloop(bool modal) {
     MouseX = x;
     MouseY = y;
     Coords(x, y, 1, true, same, false);
+}
+
+void TPVLApplication::frameRateTest() {
+    if (TestStart == -1) return;
+    const uint32_t now = ticks::now();
+    if (TestStart == 1) {
+        TestStart = static_cast<int32_t>(now);
+        TestFrames = 0;
+        return;
+    }
+    if (ticks::elapsed(static_cast<uint32_t>(TestStart), now) < 2000) {
+        ++TestFrames;
+        return;
+    }
+    TestStart = -1;
+    if (validElement(SettingsDialog, Lib.marker)) SetCaption(SettingsDialog, Lib.marker, "second");
+    if (TestFrames <= 30)
+        msgbox(text::w("HARDWARE-GRAFIKBESCHLEUNIGUNG FÜR OPENGL NICHT AKTIV.\r"
+                       "INSTALLIEREN SIE DEN NEUSTEN GRAFIKKARTENTREIBER.\r\r"
+                       "Das Spiel kann nur stark ruckelnd ausgeführt werden.\r"
+                       "Hilfe zu dem Problem finden Sie im Startmenü unter \"Technische Probleme\"."),
+               "Achtung!", 0, "", 0, false);
 }
 
 void TPVLApplication::waitforclick() {
@@ -496,7 +530,9 @@ void TPVLApplication::buildLibraryDialogs() {
     Lib.rot[0] = field(2, 230, "Drehgeschw.", "550", 1);
     Lib.rot[1] = field(2, 256, "", "200", 1);
     Lib.rot[2] = field(2, 282, "", "50", 1);
-    Lib.marker = CreateObject(ekLabel, 20, 470, "first");
+    // The first-start marker is a hidden text field: text fields are what the settings file
+    // brings back, so the graphics test runs on the first start only.
+    Lib.marker = CreateCustomObject(ekEdit, 20, 470, "first", 200, 0, 0.0f, 1.0f);
     SetVisibleAbsolute(SettingsDialog, Lib.marker, false);
     Lib.page1 = CreateObject(ekButton, 20, 450, "!Schrift");
     Lib.page2 = CreateObject(ekButton, 170, 450, "!Border");
@@ -571,6 +607,7 @@ void TPVLApplication::libraryClick(int d, int e) {
         } else if (e == Lib.change) {
             PVLOptionFromDialog(true);
             savelibrary();
+            if (Hooks.changeDisplay) Hooks.changeDisplay();
             event(peOptionsApplied, -9);
         }
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/text.h"
+#include "platform/vk.h"
 
 namespace pvl {
 
@@ -71,12 +72,7 @@ enum PVLEvent : int {
 };
 
 // Virtual-key codes as the input layer delivers them.
-namespace vk {
-constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Space = 32, End = 35, Home = 36, Left = 37, Up = 38,
-              Right = 39, Down = 40, Delete = 46, Numpad0 = 96, Numpad9 = 105, Oem1 = 186, OemPlus = 187,
-              OemComma = 188, OemMinus = 189, OemPeriod = 190, Oem3 = 192, Oem4 = 219, Oem5 = 220, Oem7 = 222,
-              Oem102 = 226;
-}
+namespace vk = ::vk;
 
 // Message box answers.
 constexpr int idOk = 1, idYes = 6, idNo = 7;

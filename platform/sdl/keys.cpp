@@ -7,112 +7,112 @@ namespace keys {
 int fromSdl(int32_t k) {
     if (k >= 'a' && k <= 'z') return k - 'a' + 'A';
     if (k >= '0' && k <= '9') return k;
-    if (k >= SDLK_F1 && k <= SDLK_F12) return VK_F1 + (k - SDLK_F1);
-    if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return VK_NUMPAD0 + 1 + (k - SDLK_KP_1);
+    if (k >= SDLK_F1 && k <= SDLK_F12) return vk::F1 + (k - SDLK_F1);
+    if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return vk::Numpad0 + 1 + (k - SDLK_KP_1);
     switch (k) {
         case SDLK_BACKSPACE:
-            return VK_BACK;
+            return vk::Back;
         case SDLK_TAB:
-            return VK_TAB;
+            return vk::Tab;
         case SDLK_RETURN:
         case SDLK_KP_ENTER:
-            return VK_RETURN;
+            return vk::Return;
         case SDLK_LSHIFT:
         case SDLK_RSHIFT:
-            return VK_SHIFT;
+            return vk::Shift;
         case SDLK_LCTRL:
         case SDLK_RCTRL:
-            return VK_CONTROL;
+            return vk::Control;
         case SDLK_LALT:
         case SDLK_RALT:
-            return VK_MENU;
+            return vk::Menu;
         case SDLK_PAUSE:
-            return VK_PAUSE;
+            return vk::Pause;
         case SDLK_CAPSLOCK:
-            return VK_CAPITAL;
+            return vk::Capital;
         case SDLK_ESCAPE:
-            return VK_ESCAPE;
+            return vk::Escape;
         case SDLK_SPACE:
-            return VK_SPACE;
+            return vk::Space;
         case SDLK_PAGEUP:
-            return VK_PRIOR;
+            return vk::Prior;
         case SDLK_PAGEDOWN:
-            return VK_NEXT;
+            return vk::Next;
         case SDLK_END:
-            return VK_END;
+            return vk::End;
         case SDLK_HOME:
-            return VK_HOME;
+            return vk::Home;
         case SDLK_LEFT:
-            return VK_LEFT;
+            return vk::Left;
         case SDLK_UP:
-            return VK_UP;
+            return vk::Up;
         case SDLK_RIGHT:
-            return VK_RIGHT;
+            return vk::Right;
         case SDLK_DOWN:
-            return VK_DOWN;
+            return vk::Down;
         case SDLK_INSERT:
-            return VK_INSERT;
+            return vk::Insert;
         case SDLK_DELETE:
-            return VK_DELETE;
+            return vk::Delete;
         case SDLK_KP_0:
-            return VK_NUMPAD0;
+            return vk::Numpad0;
         case SDLK_KP_MULTIPLY:
-            return VK_MULTIPLY;
+            return vk::Multiply;
         case SDLK_KP_PLUS:
-            return VK_ADD;
+            return vk::Add;
         case SDLK_KP_MINUS:
-            return VK_SUBTRACT;
+            return vk::Subtract;
         case SDLK_KP_PERIOD:
         case SDLK_KP_COMMA:
-            return VK_DECIMAL;
+            return vk::Decimal;
         case SDLK_KP_DIVIDE:
-            return VK_DIVIDE;
+            return vk::Divide;
         case SDLK_NUMLOCKCLEAR:
-            return VK_NUMLOCK;
+            return vk::NumLock;
         case SDLK_SCROLLLOCK:
-            return VK_SCROLL;
+            return vk::Scroll;
         // US layout.
         case ';':
-            return VK_OEM_1;
+            return vk::Oem1;
         case '=':
-            return VK_OEM_PLUS;
+            return vk::OemPlus;
         case ',':
-            return VK_OEM_COMMA;
+            return vk::OemComma;
         case '-':
-            return VK_OEM_MINUS;
+            return vk::OemMinus;
         case '.':
-            return VK_OEM_PERIOD;
+            return vk::OemPeriod;
         case '/':
-            return VK_OEM_2;
+            return vk::Oem2;
         case '`':
-            return VK_OEM_3;
+            return vk::Oem3;
         case '[':
-            return VK_OEM_4;
+            return vk::Oem4;
         case '\\':
-            return VK_OEM_5;
+            return vk::Oem5;
         case ']':
-            return VK_OEM_6;
+            return vk::Oem6;
         case '\'':
-            return VK_OEM_7;
+            return vk::Oem7;
         // German layout: SDL reports these keys by their Unicode character.
         case 0xFC:
-            return VK_OEM_1;  // ü
+            return vk::Oem1;  // ü
         case '+':
-            return VK_OEM_PLUS;
+            return vk::OemPlus;
         case '#':
-            return VK_OEM_2;
+            return vk::Oem2;
         case 0xF6:
-            return VK_OEM_3;  // ö
+            return vk::Oem3;  // ö
         case 0xDF:
-            return VK_OEM_4;  // ß
+            return vk::Oem4;  // ß
         case '^':
-            return VK_OEM_5;
+            return vk::Oem5;
         case 0xB4:
-            return VK_OEM_6;  // ´
+            return vk::Oem6;  // ´
         case 0xE4:
-            return VK_OEM_7;  // ä
+            return vk::Oem7;  // ä
         case '<':
-            return VK_OEM_102;
+            return vk::Oem102;
         default:
             return 0;
     }

@@ -294,6 +294,10 @@ void setWindowed() {
 
 bool isFullscreen() { return fullscreen; }
 
+void minimize() {
+    if (win) SDL_MinimizeWindow(win);
+}
+
 void showCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
 bool active() { return win && (SDL_GetWindowFlags(win) & SDL_WINDOW_INPUT_FOCUS); }
@@ -304,11 +308,10 @@ void mousePos(int& x, int& y) {
 }
 
 bool keyHeld(int vk) {
-    if (vk == keys::VK_LBUTTON || vk == keys::VK_RBUTTON || vk == keys::VK_MBUTTON) {
+    if (vk == vk::LButton || vk == vk::RButton || vk == vk::MButton) {
         const uint32_t b = SDL_GetMouseState(nullptr, nullptr);
-        return (vk == keys::VK_LBUTTON && (b & SDL_BUTTON_LMASK)) ||
-               (vk == keys::VK_RBUTTON && (b & SDL_BUTTON_RMASK)) ||
-               (vk == keys::VK_MBUTTON && (b & SDL_BUTTON_MMASK));
+        return (vk == vk::LButton && (b & SDL_BUTTON_LMASK)) ||
+               (vk == vk::RButton && (b & SDL_BUTTON_RMASK)) || (vk == vk::MButton && (b & SDL_BUTTON_MMASK));
     }
     int n = 0;
     const uint8_t* state = SDL_GetKeyboardState(&n);

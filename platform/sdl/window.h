@@ -62,6 +62,8 @@ bool setFullscreen(const Mode& m);
 // Back to a window at the previous bounds.
 void setWindowed();
 bool isFullscreen();
+// Down to the task bar; the window comes back through the desktop.
+void minimize();
 
 void showCursor(bool visible);
 // The window has the input focus (the program is the active application).

@@ -1,0 +1,358 @@
+// The form on a real window under Xvfb: start-up through InitWindow, the loading screen, a
+// dialog with every element kind and a message box drawn by the painter, read back by pixels.
+#include "gui/glpaint.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "gui/glform.h"
+#include "gui/glstate.h"
+#include "gui/gltex.h"
+#include "gui/sdlhost.h"
+#include "platform/image.h"
+#include "platform/msgsink.h"
+#include "platform/sdl/window.h"
+#include "platform/text.h"
+#include "tools/pavlune/pavlune.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int W = 800, H = 600;
+
+// The real window, with the pointer and the focus scripted: Xvfb has neither a user nor a
+// window manager.
+class TestHost : public sdlhost::SdlHost {
+public:
+    pvlhost::Point cursor() override {
+        const pvlhost::Rect r = window();
+        return {r.left + px, r.top + py};
+    }
+    bool active() override { return true; }
+    int px = 799, py = 599;
+};
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    int sum() const { return r + g + b; }
+};
+
+class Painter : public testing::Test {
+protected:
+    static inline bool ready = false;
+    static inline std::string why;
+    static inline fs::path dir;
+    static inline TestHost* host = nullptr;
+    static inline pvl::TPVLApplication* app = nullptr;
+    static inline std::function<void()> afterPaint;
+    static inline int dlgId = 0, button = 0, check = 0, list = 0, label = 0, edit = 0, chooser = 0;
+    static inline image::Image loading;
+
+    static void SetUpTestSuite() {
+        if (!window::init()) {
+            why = "no display: " + window::lastError();
+            return;
+        }
+        dir = fs::temp_directory_path() / ("ks_glpaint_" + std::to_string(getpid()));
+        fs::create_directories(dir);
+        if (!pavlune::writeAll(dir / "pavlune")) {
+            why = "could not draw the library images";
+            return;
+        }
+        host = new TestHost;
+        app = new pvl::TPVLApplication(*host, dir, "kartenspiele");
+        glform::install(*app, *host, dir / "pavlune");
+        app->Hooks.paintDialogs = [] {
+            glpaint::DialogPaint(*app);
+            if (afterPaint) afterPaint();
+        };
+        app->Options.WindowWidth = W;
+        app->Options.WindowHeight = H;
+        app->SetCaption(app->SettingsDialog, app->Lib.winWidth, "800");
+        app->SetCaption(app->SettingsDialog, app->Lib.winHeight, "600");
+        if (app->Hooks.initWindow(W, H) < 16) {
+            why = "no GL context: " + window::lastError();
+            return;
+        }
+        // The loading screen as the texture loader leaves it.
+        gltex::SetiCaption("Texturen laden..");
+        gltex::SetPos(60, true);
+        loading = grab();
+        app->Startup();
+        app->doCompatibilityChecks();
+        buildDialog();
+        ready = true;
+    }
+    static void TearDownTestSuite() {
+        if (app) {
+            app->Destroy();
+            delete app;
+        }
+        delete host;
+        window::shutdown();
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    static void buildDialog() {
+        using namespace pvl;
+        // Not exclusive, so it stays in sight under the message box.
+        dlgId = app->CreateCustomDialog(60, 60, 680, 470, false, "Alle Elemente", 1, 0, "", 1.0f);
+        label = app->CreateCustomObject(ekLabel, 20, 40, text::w("Ein Text über zwei Zeilen, der umbricht"),
+                                        24, 2, 0.0f, 1.0f);
+        button = app->CreateObject(ekButton, 20, 110, "!Weiter");
+        check = app->CreateObject(ekCheckBox, 20, 350, "Vollbild");
+        app->SetBoolean(dlgId, check, true);
+        edit = app->CreateObject(ekEdit, 20, 390, "Eingabe");
+        app->SetCreateIn(dlgId);
+        chooser = app->CreateCustomObject(ekChooser, 20, 430, "HorList2", 200, 25, 0.0f, 1.0f);
+        for (const char* s : {"Niedrig", "Standard", "Hoch"}) app->AddString(chooser, s, 0);
+        app->SetTopIndex(dlgId, chooser, 2);
+        list = app->CreateCustomObject(ekList, 330, 40, "", 250, 110, 0.0f, 1.0f);
+        for (int i = 1; i <= 9; ++i) app->AddString(list, "Zeile " + std::to_string(i), 0);
+        app->SetSelIndex(dlgId, list, 2);
+        const int pages = app->CreateCustomObject(ekPagedContainer, 330, 350, "", 300, 100, 1.0f, 1.0f);
+        app->SetPageIndex(dlgId, pages, 1);
+        const int grid = app->CreateCustomObject(ekScrollText, 340, 390, "", 260, 72, 3.0f, 1.0f);
+        for (const char* t : {"Name", "!Punkte", "!Geld", "Anna", "!12", "!3,50", "Bernd", "!7", "!1,20",
+                              "Clara", "!30", "!9,00"})
+            app->AddString(grid, t, 0);
+        app->CreateSpecialObject(ekImage, 250, 350, 22, 22, skLibIcon, "?");
+        app->CallDialog(dlgId);
+    }
+
+    void SetUp() override {
+        if (!ready) GTEST_SKIP() << why;
+        afterPaint = nullptr;
+    }
+    void TearDown() override {
+        if (ready) {
+            EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        }
+    }
+
+    static image::Image grab() {
+        image::Image img;
+        img.width = W;
+        img.height = H;
+        img.channels = 3;
+        img.pixels.resize(static_cast<size_t>(W) * H * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, img.pixels.data());
+        return img;
+    }
+    // A frame of the outer loop, the picture read back before any swap.
+    static image::Image frame() {
+        image::Image shot;
+        afterPaint = [&] { shot = grab(); };
+        app->Mainloop(false);
+        afterPaint = nullptr;
+        return shot;
+    }
+    static void frames(int n) {
+        for (int i = 0; i < n; ++i) app->Mainloop(false);
+    }
+    // Virtual units to pixels: one virtual pixel is about 0.99 window pixels; rows from the bottom.
+    static Rgb at(const image::Image& img, int vx, int vy) {
+        const int x = std::clamp(static_cast<int>(vx * 0.988 + 4), 0, W - 1);
+        const int y = std::clamp(H - 1 - static_cast<int>(vy * 0.988 + 3), 0, H - 1);
+        const uint8_t* p = img.at(x, y);
+        return {p[0], p[1], p[2]};
+    }
+    // Bright pixels (all channels above 150) in a rectangle of virtual units.
+    static int bright(const image::Image& img, int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) {
+                const Rgb c = at(img, x, y);
+                n += c.r > 150 && c.g > 150 && c.b > 150;
+            }
+        return n;
+    }
+    static long brightness(const image::Image& img, int x0, int y0, int x1, int y1) {
+        long s = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) s += at(img, x, y).sum();
+        return s;
+    }
+    static void pointTo(int vx, int vy) {
+        host->px = vx;
+        host->py = vy;
+    }
+};
+
+}  // namespace
+
+TEST_F(Painter, StartUpGaveTheWindowAContextAndTheLibraryTextures) {
+    int w = 0, h = 0;
+    window::clientSize(w, h);
+    EXPECT_EQ(w, W);
+    EXPECT_EQ(h, H);
+    EXPECT_GT(glstate::gl().LibTextures[6], 0);
+    EXPECT_GT(glform::BufferTexture(), 0);
+    EXPECT_EQ(app->AppState, 2);
+    // Mesa offers framebuffer objects: the blur pass stays on.
+    EXPECT_EQ(app->BlurOn, 1);
+    // The loading screen filled the window.
+    EXPECT_GT(bright(loading, 0, 0, 800, 600), 1000);
+}
+
+TEST_F(Painter, TextIsDrawnWhereItBelongs) {
+    frames(25);  // the fades have run
+    const image::Image img = frame();
+    const int gx = 60, gy = 60;
+    // Label lines at (x + 15, y + 8) and 20 lower; the blank dialog body to the right of them.
+    EXPECT_GT(bright(img, gx + 35, gy + 48, gx + 200, gy + 66), 40);
+    EXPECT_GT(bright(img, gx + 35, gy + 68, gx + 200, gy + 86), 40);
+    EXPECT_EQ(bright(img, gx + 230, gy + 48, gx + 320, gy + 90), 0);
+    // List rows: "Zeile 1" at (x + 4, y + 5).
+    EXPECT_GT(bright(img, gx + 334, gy + 45, gx + 420, gy + 62), 30);
+    // The label's height became its number of lines.
+    EXPECT_EQ(app->dlg(dlgId).el(label).Height, 2);
+    // The check box's clickable width follows its caption.
+    EXPECT_GT(app->dlg(dlgId).el(check).Width, 60);
+}
+
+TEST_F(Painter, HoveredButtonIsDrawnLighter) {
+    frames(2);
+    pointTo(700, 590);
+    frames(2);
+    const image::Image away = frame();
+    const int bx = 60 + 20, by = 60 + 110;
+    pointTo(bx + 70, by + 18);
+    frames(2);
+    const image::Image over = frame();
+    EXPECT_EQ(app->dlg(dlgId).el(button).MouseState, 1);
+    EXPECT_GT(brightness(over, bx, by, bx + 140, by + 36),
+              brightness(away, bx, by, bx + 140, by + 36) + 2000);
+    pointTo(700, 590);
+    frames(2);
+}
+
+TEST_F(Painter, MessageBoxIsDrawnOverTheDialog) {
+    image::Image shot;
+    bool grabbing = false;
+    app->OnEvent = [&](int code, int arg) {
+        if (code != pvl::peFrame || arg != 0) return;
+        if (!shot.empty()) {
+            app->CreateClickEvent(app->MsgDialog, app->MsgButtons[2]);
+        } else if (!grabbing && app->dlg(app->MsgDialog).Fade.State == 0) {
+            // Faded in: this frame is the picture.
+            grabbing = true;
+            afterPaint = [&] {
+                shot = grab();
+                afterPaint = nullptr;
+            };
+        }
+    };
+    const int answer = app->msgbox(text::w("Spiel speichern?\rDie Runde ist noch nicht zu Ende."), "Frage", 0,
+                                   "!OK", 0, false);
+    app->OnEvent = nullptr;
+    EXPECT_EQ(answer, pvl::idOk);
+    ASSERT_FALSE(shot.empty());
+    const pvl::TPVLDialog& m = app->dlg(app->MsgDialog);
+    // The box's text lines and its button caption are lit.
+    EXPECT_GT(bright(shot, m.X + 30, m.Y + 60, m.X + 300, m.Y + 80), 40);
+    // The screenshot: the loading screen beside the dialogs with the open box.
+    image::Image both;
+    both.width = 2 * W;
+    both.height = H;
+    both.channels = 3;
+    both.pixels.resize(static_cast<size_t>(both.width) * H * 3);
+    for (int y = 0; y < H; ++y) {
+        std::copy(loading.at(0, y), loading.at(0, y) + W * 3, both.at(0, y));
+        std::copy(shot.at(0, y), shot.at(0, y) + W * 3, both.at(W, y));
+    }
+    EXPECT_TRUE(image::writeBmp("gui_paint_screenshot.bmp", both));
+}
+
+TEST_F(Painter, HiddenDialogFadesOut) {
+    frames(25);
+    const pvl::TPVLDialog& g = app->dlg(dlgId);
+    const image::Image shown = frame();
+    const long full = brightness(shown, g.X + 30, g.Y + 40, g.X + 300, g.Y + 100);
+    app->HideDialog(dlgId);
+    const uint32_t t0 = ticks::now();
+    while (ticks::elapsed(t0, ticks::now()) < 120) frames(1);
+    const image::Image half = frame();
+    const long mid = brightness(half, g.X + 30, g.Y + 40, g.X + 300, g.Y + 100);
+    while (ticks::elapsed(t0, ticks::now()) < 500) frames(1);
+    const image::Image gone = frame();
+    const long none = brightness(gone, g.X + 30, g.Y + 40, g.X + 300, g.Y + 100);
+    EXPECT_GT(g.Fade.Alpha, -0.01f);
+    EXPECT_LT(mid, full);
+    EXPECT_GT(mid, none);
+    app->CallDialog(dlgId);
+    frames(25);
+}
+
+TEST_F(Painter, BlurPassDrawsOverTheFrame) {
+    frames(1);
+    EXPECT_TRUE(glform::renderDOF(*app, false));
+    ASSERT_TRUE(glform::beginAux());
+    glClearColor(0.5f, 0.5f, 0.5f, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glform::endAux();
+    glClearColor(0, 0, 0, 0);
+    EXPECT_TRUE(glform::renderDOF(*app, true));
+}
+
+TEST_F(Painter, WindowMessagesReachTheForm) {
+    const int bx = 60 + 20, by = 60 + 110;
+    pointTo(bx + 70, by + 18);
+    frames(2);
+    window::Event down;
+    down.type = window::Event::MouseDown;
+    down.button = 1;
+    down.x = bx + 70;
+    down.y = by + 18;
+    window::Event up = down;
+    up.type = window::Event::MouseUp;
+    app->ClickedElement = 0;
+    host->dispatch(down);
+    host->dispatch(up);
+    EXPECT_EQ(app->ClickedDialog, dlgId);
+    EXPECT_EQ(app->ClickedElement, button);
+    // The close button asks the program first.
+    int asked = 0;
+    app->CloseQueryCall = [&] {
+        ++asked;
+        return false;
+    };
+    window::Event quit;
+    quit.type = window::Event::Quit;
+    host->dispatch(quit);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(app->AppState, 2);
+    app->CloseQueryCall = nullptr;
+    pointTo(700, 590);
+    frames(2);
+}
+
+TEST_F(Painter, FullScreenAndBackKeepTheTextures) {
+    glform::Display& ds = glform::display();
+    ASSERT_GT(ds.FullScreen.Count, 0);
+    const int idx = ds.FullScreen.Count;  // the last listed mode
+    const glwin::Mode m = ds.FullScreen.Modes[static_cast<size_t>(idx - 1)];
+    if (!glform::fulls(*app, idx, false))
+        GTEST_SKIP() << "the display refused " << m.width << " x " << m.height;
+    EXPECT_EQ(ds.FullScreenActive, 1);
+    gltex::LoadText(dir / "pavlune");
+    frames(2);
+    app->Options.FullScreen = 0;
+    glform::norms(*app);
+    gltex::LoadText(dir / "pavlune");
+    EXPECT_EQ(ds.FullScreenActive, 0);
+    int w = 0, h = 0;
+    window::clientSize(w, h);
+    EXPECT_EQ(w, W);
+    EXPECT_EQ(h, H);
+    EXPECT_EQ(app->AppState, 2);
+    frames(25);
+    const image::Image img = frame();
+    EXPECT_GT(bright(img, 60 + 35, 60 + 48, 60 + 200, 60 + 66), 40);  // the label again
+}
