@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 #include "gui/glstate.h"
@@ -334,7 +335,7 @@ void pageFrame(float x, float y, float width, float height, float tabWidth, int 
         int side;
         float dx;
     };
-    const Strip strips[8] = {
+    const Strip tabbed[8] = {
         {x, y, tabL + 5, 5, false, true, 4, 0},
         {x + tabL, y - 34, 5, 39, true, false, 2, 8},
         {x + tabL + 8, y - 34, tabR - tabL - 16, 5, false, true, 0, 0},
@@ -344,8 +345,20 @@ void pageFrame(float x, float y, float width, float height, float tabWidth, int 
         {x + 5, y + height, width, 5, false, false, 0, 0},
         {x, y, 5, height, true, false, 0, 0},
     };
+    // A tab narrower than its two leaning sides would cross itself into a small triangle: then
+    // the top edge runs unbroken, mitred at both ends like the tabbed one.
+    const Strip plain[4] = {
+        {x, y, width, 5, false, true, 0, 0},
+        tabbed[5],
+        tabbed[6],
+        tabbed[7],
+    };
+    const bool hasTab = tabR - tabL >= 16;
+    const Strip* first = hasTab ? tabbed : plain;
+    const Strip* last = hasTab ? std::end(tabbed) : std::end(plain);
     const auto& dc = g.DialogColor;
-    for (const Strip& s : strips) {
+    for (const Strip* sp = first; sp != last; ++sp) {
+        const Strip& s = *sp;
         place(s.X, s.Y, noTurn, 639.0);
         const float ox[4] = {s.dx, 0, s.ex, s.ex + s.dx};
         const float oy[4] = {0, -s.ey, -s.ey, 0};

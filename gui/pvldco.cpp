@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gui/gltext.h"
 #include "gui/pvl.h"
 #include "platform/fileio.h"
 #include "platform/text.h"
@@ -63,17 +64,8 @@ bool intToken(const std::string& t, int64_t lo, int64_t hi, int& out) {
     return true;
 }
 
-bool colorFrom(const std::string& s, TPVLColor& c) {
-    if (s.size() < 8) return false;
-    float v[4];
-    for (int i = 0; i < 4; ++i) {
-        char a = s[static_cast<size_t>(2 * i)], b = s[static_cast<size_t>(2 * i + 1)];
-        if (a < '0' || a > '9' || b < '0' || b > '9') return false;
-        v[i] = static_cast<float>((a - '0') * 10 + (b - '0')) / 99.0f;
-    }
-    c = {v[0], v[1], v[2], v[3]};
-    return true;
-}
+// The one colour-string decoder; a field that is not a colour keeps the colour as it was.
+bool colorFrom(const std::string& s, TPVLColor& c) { return gltext::colorFromString(s, c); }
 
 }  // namespace
 
@@ -267,10 +259,11 @@ void TPVLApplication::PVLOptionFromDialog(bool apply) {
     if (numbers) {
         for (int i = 0; i < 3; ++i) Options.RotSpeeds[i] = static_cast<int32_t>(rot[i]);
         Options.FontName = GetCaption(sd, Lib.font, false);
+        // In the order of the settings dialog's fields: three text colours, borders 1 to 4, element.
         TPVLColor* targets[8] = {&Options.TextColor,         &Options.HighlightTextColor,
-                                 &Options.DisabledTextColor, &Options.FrameColorLower,
-                                 &Options.DefaultColors,     &Options.FrameColorEnd,
-                                 &Options.DialogColor,       &Options.ElementColor};
+                                 &Options.DisabledTextColor, &Options.DefaultColors,
+                                 &Options.DialogColor,       &Options.FrameColorLower,
+                                 &Options.FrameColorEnd,     &Options.ElementColor};
         for (int i = 0; i < 8; ++i) colorFrom(GetCaption(sd, Lib.colors[i], false), *targets[i]);
         Options.TexturePath = GetCaption(sd, Lib.folder, false);
         Options.WindowStyle = dlg(sd).el(Lib.windowStyle).TopIndex;

@@ -504,8 +504,10 @@ void TPVLApplication::buildLibraryDialogs() {
         "Schrift (normal) RGBA:", "Schrift (fokus) RGBA:", "Schrift (disabled) RGBA:",
         "Border 1 (oben) RGBA:",  "Border 2 (def) RGBA:",  "Border 3 (unten) RGBA:",
         "Border 4 (weg) RGBA:",   "Elem-Backgr. RGBA:"};
-    const char* colorValues[8] = {"99999999", "99999999", "99999999", "99999999",
-                                  "00354570", "99999999", "00003380", "00354570"};
+    // Border 1 and 2 are the start values of DefaultColors and DialogColor; the lower body stays
+    // as dark as the dialog colour so that white text reads on the whole of a bowed frame.
+    const char* colorValues[8] = {"99999999", "99999999", "99999999", "00354570",
+                                  "00003380", "00003380", "00354570", "00354570"};
     for (int i = 0; i < 8; ++i) Lib.colors[i] = field(1, 96 + 26 * i, colorLabels[i], colorValues[i], 0);
     Lib.folder = field(1, 304, "Pavlune-Ordner:", "data\\pavlune\\", 0);
     Lib.percent = field(1, 330, "Schriftabstand %:", "100", 1);

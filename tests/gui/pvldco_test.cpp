@@ -194,6 +194,48 @@ TEST_F(Dco, LibrarySettingsLiveWhereTheirFileIs) {
     EXPECT_EQ(other.window().top, 1024 - 768);  // kept on the screen
 }
 
+// Each colour field of the settings dialog feeds the option its label names; the lower body
+// colour once came from the "Border 1" field and started white, washing out the message box.
+TEST_F(Dco, ColourFieldsFeedTheOptionsTheirLabelsName) {
+    struct Case {
+        int field;
+        TPVLColor TPVLOptions::*option;
+        TPVLColor atStart;
+    };
+    const float k = 1.0f / 99;
+    const Case cases[] = {
+        {0, &TPVLOptions::TextColor, {1, 1, 1, 1}},
+        {1, &TPVLOptions::HighlightTextColor, {1, 1, 1, 1}},
+        {2, &TPVLOptions::DisabledTextColor, {1, 1, 1, 1}},
+        {3, &TPVLOptions::DefaultColors, {0, 35 * k, 45 * k, 70 * k}},  // Border 1 (oben)
+        {4, &TPVLOptions::DialogColor, {0, 0, 33 * k, 80 * k}},         // Border 2 (def)
+        {5, &TPVLOptions::FrameColorLower, {0, 0, 33 * k, 80 * k}},     // Border 3 (unten)
+        {6, &TPVLOptions::FrameColorEnd, {0, 35 * k, 45 * k, 70 * k}},  // Border 4 (weg)
+        {7, &TPVLOptions::ElementColor, {0, 35 * k, 45 * k, 70 * k}},   // Elem-Backgr.
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        const TPVLColor s = app->Options.*c.option;
+        EXPECT_NEAR(s.r, c.atStart.r, 1e-6f);
+        EXPECT_NEAR(s.g, c.atStart.g, 1e-6f);
+        EXPECT_NEAR(s.b, c.atStart.b, 1e-6f);
+        EXPECT_NEAR(s.a, c.atStart.a, 1e-6f);
+        app->SetCaption(app->SettingsDialog, app->Lib.colors[c.field], "10203040");
+        app->PVLOptionFromDialog(false);
+        const TPVLColor now = app->Options.*c.option;
+        EXPECT_NEAR(now.r, 10 * k, 1e-6f);
+        EXPECT_NEAR(now.a, 40 * k, 1e-6f);
+        // A short string is padded with "0"; a field that is not a colour changes nothing.
+        app->SetCaption(app->SettingsDialog, app->Lib.colors[c.field], "99");
+        app->PVLOptionFromDialog(false);
+        EXPECT_NEAR((app->Options.*c.option).r, 1.0f, 1e-6f);
+        EXPECT_NEAR((app->Options.*c.option).g, 0.0f, 1e-6f);
+        app->SetCaption(app->SettingsDialog, app->Lib.colors[c.field], "blau");
+        app->PVLOptionFromDialog(false);
+        EXPECT_NEAR((app->Options.*c.option).r, 1.0f, 1e-6f);
+    }
+}
+
 // ---------------------------------------------------------------- raw records
 
 class Raw : public GuiTest {};

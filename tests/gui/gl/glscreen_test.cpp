@@ -222,6 +222,33 @@ TEST_F(Screen, ShadowFrameBorderAndTitleStrip) {
     EXPECT_EQ(lit(190, 190, 510, 360), 0);
 }
 
+// The tab stands above the top edge over its page; a tab too narrow for its leaning sides once
+// crossed itself into a small triangle above the corner, now the top edge runs through.
+TEST_F(Screen, PageFrameTabSitsOverItsPage) {
+    glstate::gl().DialogColor = {0.3f, 0.3f, 0.6f, 1.0f};
+    struct Case {
+        float tab;
+        int page;
+        float tabLeft;  // -1: no tab
+    };
+    for (const Case c :
+         {Case{80, 2, 280}, Case{80, 1, 200}, Case{80, 0, 200}, Case{1, 1, -1}, Case{10, 3, -1}}) {
+        SCOPED_TRACE(testing::Message() << "tab " << c.tab << " page " << c.page);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glframe::pageFrame(200, 200, 300, 150, c.tab, c.page, true, 1);
+        EXPECT_GT(lit(215, 199, 485, 204), 300);  // the top edge
+        EXPECT_GT(lit(199, 215, 204, 335), 100);  // the left side
+        EXPECT_EQ(lit(215, 215, 485, 335), 0);    // inside stays clear
+        if (c.tabLeft < 0) {
+            EXPECT_EQ(lit(180, 160, 520, 196), 0);
+        } else {
+            EXPECT_GT(lit(c.tabLeft + 20, 166, c.tabLeft + 60, 171), 50);  // the tab's top
+            EXPECT_EQ(lit(c.tabLeft + 15, 175, c.tabLeft + 65, 196), 0);   // open below it
+            EXPECT_EQ(lit(c.tabLeft + 100, 160, c.tabLeft + 140, 196), 0);
+        }
+    }
+}
+
 TEST_F(Screen, QuadsTilesAndShades) {
     gltex::paintquadcustom(-2, 100, 100, 50, 50, 0, false, 0, 0, 0, 1, 1);  // white shade
     const Rgb shade = at(125, 125);

@@ -257,6 +257,13 @@ TEST_F(Painter, MessageBoxIsDrawnOverTheDialog) {
     const pvl::TPVLDialog& m = app->dlg(app->MsgDialog);
     // The box's text lines and its button caption are lit.
     EXPECT_GT(bright(shot, m.X + 30, m.Y + 60, m.X + 300, m.Y + 80), 40);
+    // The lower body stays dark beside the button, so its white caption reads (a white lower
+    // frame colour once washed the whole strip out), and the caption itself is lit.
+    const pvl::TPVLElement& ok = m.el(app->MsgButtons[2]);
+    const int by = m.Y + ok.Y;
+    EXPECT_EQ(bright(shot, m.X + 20, by, m.X + ok.X - 20, by + 40), 0);
+    EXPECT_LT(brightness(shot, m.X + 20, by, m.X + ok.X - 20, by + 40) / ((ok.X - 40) * 40), 200);
+    EXPECT_GT(bright(shot, m.X + ok.X, by + 5, m.X + ok.X + ok.Width, by + 35), 10);
     // The screenshot: the loading screen beside the dialogs with the open box.
     image::Image both;
     both.width = 2 * W;
