@@ -107,6 +107,13 @@ void geschlossen(TCG& cg, int slot) {
     if (d > 0 && e > 0) sichtbar(d, e, false);
 }
 
+void stoppuhrStart(int nr) {
+    if (dienste.stoppuhrStart) dienste.stoppuhrStart(nr);
+}
+void stoppuhrStopp(int nr) {
+    if (dienste.stoppuhrStopp) dienste.stoppuhrStopp(nr);
+}
+
 std::string spielName(int id) {
     if (id >= 0 && id < 13) return spielNamen.anzeige[id];
     return text::fromInt(id);
@@ -170,8 +177,12 @@ void spielSchritt(TCG& cg) {
         cg.antwort.offen == 2) {
         if (id == spiele::kPoker && dienste.pokerSituation) dienste.pokerSituation();
         if (istComputer(cg, cg.aktSpieler)) {
+            stoppuhrStart(4);
             if (dienste.packen) dienste.packen();
+            stoppuhrStopp(4);
+            stoppuhrStart(3);
             g->kiTick();
+            stoppuhrStopp(3);
             // Skat's computer player works on the stacks themselves.
             if (id != spiele::kSkat && dienste.entpacken) dienste.entpacken();
         }
@@ -215,7 +226,9 @@ void spielSchritt(TCG& cg) {
                           (id == spiele::kCanasta && (!dienste.canastaMeldRuhe || dienste.canastaMeldRuhe()));
         dienste.meldZellen(ruhe && cg.phase.schritt == 2 && cg.phase.fluss2 == 0);
     }
+    stoppuhrStart(2);
     g->spielSchritt(cg);
+    stoppuhrStopp(2);
     if (cg.aktSpieler == 1) cg.ablauf.leerlauf = 0;
 }
 
@@ -516,6 +529,10 @@ void dialogAnordnen(TCG& cg, bool noShow, bool relayout) {
 
     const TEntscheidung& st = cg.entscheidung;
     if (!schnell() && !istComputer(cg, cg.aktSpieler)) {
+        if (!relayout) {
+            if (dienste.tastaturStart) dienste.tastaturStart(ids.ipanel, ids.tab[1]);
+            if (dienste.tastaturFlag) dienste.tastaturFlag(1);
+        }
         if (da && st.mitKnoepfen) {
             pvl::TPVLDialog& dl = a->dlg(d);
             for (int e = 1; e <= dl.ElementCount; ++e) a->SetVisible(d, e, false);
@@ -623,8 +640,11 @@ void panelFreigeben(TCG& cg) {
                 sichtbar(p, ids.tab[i], false);
                 continue;
             }
-            sichtbar(p, ids.tab[i], dienste.karteLegal && dienste.karteLegal(i));
+            const bool legal = dienste.karteLegal && dienste.karteLegal(i);
+            sichtbar(p, ids.tab[i], legal);
             aktiv(p, ids.tab[i], true);
+            // Each legal card asks for the focus in turn, so the last legal one is asked for.
+            if (legal && app()->KbdFocusOn && dienste.fokusAnfrage) dienste.fokusAnfrage(p, ids.tab[i]);
         }
     } else {
         for (int i = 1; i <= 19; ++i) {
@@ -634,7 +654,8 @@ void panelFreigeben(TCG& cg) {
     }
 
     pvl::TPVLApplication* a = app();
-    if (a->KbdFocusOn && mensch && !meldSpiel) {
+    const bool anfrage = dienste.fokusAngefragt ? dienste.fokusAngefragt() : a->KbdFocusOn != 0;
+    if (anfrage && mensch && !meldSpiel) {
         bool gesprungen = false;
         if (st.stapelKlick || st.kartenSpiel)
             for (int i = 1; i <= 24 && !gesprungen; ++i)

@@ -84,6 +84,15 @@ struct Dienste {
     bool (*hinweisThema)(int nr) = nullptr;  // the hint container has that topic
     void (*hinweisZeigen)() = nullptr;       // Tglapp.showinnerhelp
     int (*horizontal)() = nullptr;           // horizontal extension of the virtual screen
+    // The library's stopwatches (2: game step, 3: computer turn, 4: packing the stacks).
+    void (*stoppuhrStart)(int nr) = nullptr;
+    void (*stoppuhrStopp)(int nr) = nullptr;
+    // Keyboard play: the library's start element for the keys, the application's keyboard flag,
+    // and the library's focus request (dialog, element) with its flag.
+    void (*tastaturStart)(int dialog, int element) = nullptr;
+    void (*tastaturFlag)(uint8_t v) = nullptr;
+    void (*fokusAnfrage)(int dialog, int element) = nullptr;
+    bool (*fokusAngefragt)() = nullptr;  // empty: the library's keyboard focus is on
 
     // table engine
     void (*setuptablelayout)(int voll) = nullptr;
@@ -99,6 +108,12 @@ struct Dienste {
     void (*packen)() = nullptr;              // every holder into its compact list (and mirror hand)
     void (*entpacken)() = nullptr;           // the compact lists back into the stacks
     void (*meldZellen)(bool bewegungLoeschen) = nullptr;  // zellenAusKarten (+ motion field reset)
+    // For the game tools (table/gtooldienste): the card and deal number in any slot 1..166 of a
+    // stack whatever its count (false for no such slot); a stack mirrored into its hand (the
+    // mirror hand, nullptr for no such stack); the mirror hand written back into the stack.
+    bool (*slotKopie)(int stack, int slot, karte& c, int32_t& dealNr) = nullptr;
+    hand* (*stapelSpiegeln)(int stack) = nullptr;
+    void (*spiegelZurueck)(int stack) = nullptr;
 
     // casino games and others
     bool (*chipsFertig)() = nullptr;  // animationStep; empty: true

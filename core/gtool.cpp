@@ -1,13 +1,19 @@
 #include "core/gtool.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
+#include "core/central.h"
 #include "core/cg.h"
 #include "core/envparam.h"
+#include "core/highscore.h"
 #include "core/seams.h"
+#include "core/skat_1.h"
 #include "core/spiele.h"
+#include "core/spielliste.h"
+#include "gui/pvl.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
 #include "platform/rnd.h"
@@ -50,10 +56,51 @@ float sitzFaktor(int seat) {
     return sitze.faktor(seat);
 }
 
+namespace {
+
+// The result box is the message box while its title reads "Spielergebnis".
+bool ergebnisBox(pvl::TPVLApplication& a) {
+    if (!a.validElement(a.MsgDialog, 1)) return false;
+    std::string titel = a.GetCaption(a.MsgDialog, 1, false);
+    if (!titel.empty() && titel[0] == '\r') titel.erase(0, 1);
+    return titel == "Spielergebnis";
+}
+
+}  // namespace
+
 void sitzNameZeigen(int seat) {
     if (cg.spielId == spiele::kPoker || seat < 2 || seat > cg.ablauf.anzSpieler) return;
-    if (sitze.namensschild) sitze.namensschild(seat);
+    float alpha = sitzFaktor(seat);
+    if (pvl::TPVLApplication* a = central::dienste.app) {
+        if (a->validDialog(spielliste::ids.dialog))
+            alpha = std::max(alpha, static_cast<float>(a->dlg(spielliste::ids.dialog).Fade.Alpha));
+        if (a->validDialog(a->MsgDialog) && ergebnisBox(*a))
+            alpha = std::max(alpha, static_cast<float>(a->dlg(a->MsgDialog).Fade.Alpha));
+    }
+    if (!(alpha > 0)) return;
+    if (sitze.schild)
+        sitze.schild(seat, "!" + highscore::spielerName(cg, seat, true), alpha);
+    else if (sitze.namensschild)
+        sitze.namensschild(seat);
 }
+
+SlotKopie offeneKarte() {
+    SlotKopie k;
+    const auto& d = central::dienste;
+    if (d.slotKopie && !d.slotKopie(14, 1, k.c, k.dealNr)) k = SlotKopie{};
+    return k;
+}
+
+int stapelMischen(int stack) {
+    const auto& d = central::dienste;
+    hand* h = d.stapelSpiegeln ? d.stapelSpiegeln(stack) : nullptr;
+    if (!h) return 0;
+    skat_1::mischen(*h);
+    if (d.spiegelZurueck) d.spiegelZurueck(stack);
+    return 0;
+}
+
+int talonMischen() { return stapelMischen(11); }
 
 void sitzPanelZeigen() {
     if (sitze.panelZeigen) sitze.panelZeigen();

@@ -104,6 +104,18 @@ struct Blasen {
 };
 extern Blasen blasen;
 
+// The card of a stack slot and its deal number; the rest of the slot stays with the table.
+struct SlotKopie {
+    karte c{};
+    int32_t dealNr = 0;
+};
+// The open card of the discard pile (slot 1 of stack 14); an empty card without a table.
+SlotKopie offeneKarte();
+// Shuffles the cards of a stack (the talon is stack 11) in place; the deal numbers stay with
+// their slots. Returns 0.
+int stapelMischen(int stack);
+int talonMischen();
+
 // The deck count of the running game (`cg.blackjack.deckAnzahl`), for the
 // deck fills.
 int deckAnzahl();
@@ -111,14 +123,18 @@ int deckAnzahl();
 // Seat helpers of the table. The drawing lives in the table engine and the shell, which install
 // it here; without it a seat counts as fully shown and nothing is drawn.
 struct Sitze {
-    float (*faktor)(int seat) = nullptr;       // fade of the seat's panel, 0 when it is hidden
-    void (*namensschild)(int seat) = nullptr;  // draws the seat's name plate
+    float (*faktor)(int seat) = nullptr;  // fade of the seat's panel, 0 when it is hidden
+    // Draws a seat's name plate with its text ("!" + display name) at an opacity 0..1.
+    void (*schild)(int seat, const std::string& text, float alpha) = nullptr;
+    void (*namensschild)(int seat) = nullptr;  // without schild: the plate of the settings name
     void (*panelZeigen)() = nullptr;           // the poker table's seat panel under the mouse
 };
 extern Sitze sitze;
 // 1.0 outside seats 1..6, else the fade of the seat's panel.
 float sitzFaktor(int seat);
-// The name plate of a computer seat (2 .. seat count), in every game but Poker.
+// The name plate of a computer seat (2 .. seat count), in every game but Poker, as opaque as
+// the most opaque of the seat's panel, the score table and the result box; none while all three
+// are faded out.
 void sitzNameZeigen(int seat);
 void sitzPanelZeigen();
 

@@ -626,6 +626,8 @@ void ankunft(TBewegung& b, TKartenSlot& ks) {
                 L.at(toSlot).c = tw.c;
                 copyplacement(L.at(toSlot), tw);
                 if (marker == -1) setAnz(S, st(-from).anz);
+                // the seat's game and its entries in the in-game dialog follow the new order
+                if (cg.spielId != 2 && -to <= 10 && hk().umgesteckt) hk().umgesteckt(-to, toSlot);
             }
             break;
         case 3: {
@@ -766,6 +768,7 @@ void stepanimation(const FrameTime& t) {
     }
     if (k12.d.aktiv && gueltig(k12.d.kartenStapel) && slotOk(k12.d.kartenSlot))
         k12.d.fortschritt += zeitschritt * st(k12.d.kartenStapel).at(k12.d.kartenSlot).bewegung.speed;
+    if (cg.ablauf.meldModus) k12.rueckflugPruefen();
 
     // Every slot is visited, not only 1..count: a card still in flight above a count that an
     // earlier arrival lowered must land too.

@@ -329,6 +329,69 @@ hand Tk12Container::calegenanhand(const hand& work, int p) const {
     return h;
 }
 
+hand Tk12Container::vorschau(const hand& auswahl, int p) const {
+    hand h;
+    leer(h);
+    if (!inUse(p) || auswahl.anz < 1) return h;
+    if (cg.spielId == 3) return legenanhand(auswahl, p, 0);
+    if (cg.spielId == 4) return calegenanhand(auswahl, p);
+    return h;
+}
+
+bool Tk12Container::anlegbar(const hand& auswahl, int p) const {
+    const hand h = vorschau(auswahl, p);
+    if (h.anz < 1) return false;
+    // Canasta's preview has passed its meld test already
+    if (cg.spielId == 3 && hk().isset) return hk().isset(h);
+    return true;
+}
+
+bool Tk12Container::werdend(int p) const {
+    return d.aktiv && !d.anlegen && p == d.zielStapel && wirdCanasta();
+}
+
+float Tk12Container::fortschritt01() const { return num::clamp(d.fortschritt, 0.0f, 1.0f); }
+
+int Tk12Container::rueckflug(int p, float* rest) const {
+    if (rest) *rest = 0;
+    if (!inUse(p) || cg.aktSpieler < 1) return 0;
+    const TPile& pl = pile(p);
+    const TSpieler& s = glu::st(12);
+    int n = 0;
+    for (int i = 1; i <= num::clamp<int>(pl.anz, 0, kPileMax); ++i) {
+        const int slot = pl.at(i).nr;
+        if (slot < 1 || slot > kSlots) continue;
+        const TBewegung& b = s.at(slot).bewegung;
+        if (!b.active || b.toStack != -cg.aktSpieler) continue;
+        ++n;
+        if (rest) *rest += 1 - num::clamp(b.progress, 0.0f, 1.0f);
+    }
+    return n;
+}
+
+float Tk12Container::platzKarten(int p) const {
+    if (p < 1 || p > kPiles) return 0;
+    float rest = 0;
+    const int zurueck = rueckflug(p, &rest);
+    int voll = pile(p).anz;
+    if (d.aktiv && !d.anlegen && p == d.zielStapel) voll += d.lege.anz;
+    const float n = static_cast<float>(voll - zurueck) + rest;
+    if (cg.spielId != 4 || flags[p - 1]) return n;
+    // a canasta lies closed: one card wide, or shrinking to that while it is being made
+    if (werdend(p)) return n + (1 - n) * fortschritt01();
+    return voll >= 7 ? 1.0f : n;
+}
+
+void Tk12Container::rueckflugPruefen() {
+    if (cg.spielId != 4) return;
+    const auto pruefe = [&](int p) {
+        if (flags[p - 1] || pile(p).anz < 7) return;
+        if (pile(p).anz - rueckflug(p) < 7) flags[p - 1] = 1;
+    };
+    for (int p = 1; p <= d.anz1 && p <= kSide1Piles; ++p) pruefe(p);
+    for (int p = kSide1Piles + 1; p <= kSide1Piles + d.anz2 && p <= kPiles; ++p) pruefe(p);
+}
+
 bool Tk12Container::wirdCanasta() const { return d.vorher.anz < 7 && d.vorher.anz + d.lege.anz >= 7; }
 bool Tk12Container::warCanasta() const { return d.vorher.anz >= 7; }
 
@@ -376,9 +439,7 @@ void Tk12Container::stapelPosition(int p, Pos6& out) const {
             karten = 0;
             offset = 0;
         }
-        float n = pile(q).anz;
-        if (d.aktiv && !d.anlegen && q == d.zielStapel) n += d.lege.anz;
-        if (ca && n >= 7 && !flags[q - 1]) n = 1;
+        const float n = platzKarten(q);
         karten += n;
         ++idx;
     }
@@ -404,9 +465,14 @@ void Tk12Container::zellenPlatz(int p, int position, TKartenSlot& out, bool isDe
     out.face = 0;
     out.hi = p;
     out.pilePos = position;
-    int collapsed = 0;
-    if (cg.spielId == 4 && pile(p).anz >= 7 && !flags[p - 1]) collapsed = position - 1;
-    out.x = static_cast<float>(position - 1 - collapsed) * 0.2f * pitch();
+    float collapsed = 0;
+    if (cg.spielId == 4 && !flags[p - 1]) {
+        if (pile(p).anz >= 7)
+            collapsed = static_cast<float>(position - 1);
+        else if (werdend(p))
+            collapsed = static_cast<float>(position - 1) * fortschritt01();
+    }
+    out.x = (static_cast<float>(position - 1) - collapsed) * 0.2f * pitch();
     // the face card of a closed canasta rises in an arc while cards are laid onto it
     if (collapsed && d.aktiv && p == d.zielStapel && position == pile(p).anz)
         out.z += bogenHoehe(d.fortschritt);

@@ -82,11 +82,31 @@ public:
     bool wirdCanasta() const;
     bool warCanasta() const;
     bool inLegeHand(int position) const;
+    // The meld that laying the selection onto pile p would make (Rommé: with its Jokers placed,
+    // Canasta: only when it passes the meld test), for the table to show it; empty for none.
+    hand vorschau(const hand& auswahl, int p) const;
+    // The selection can be laid onto pile p: its preview is a meld of the game.
+    bool anlegbar(const hand& auswahl, int p) const;
+    // How many cards pile p takes room for in its row: a canasta counts as one (while the laying
+    // that makes it runs, it shrinks to one with the progress), a card flying back to the seat
+    // on turn by what is left of its flight.
+    float platzKarten(int p) const;
+    // Cards of pile p still on their way back to the seat on turn: their count, and the part of
+    // their flights still to go.
+    int rueckflug(int p, float* rest = nullptr) const;
+    // Piles whose canasta falls below seven once their returning cards are gone are drawn open
+    // from then on (their flag); once per frame.
+    void rueckflugPruefen();
     float pitch() const;
     void stapelPosition(int p, Pos6& out) const;
     // The placement of the card at (pile, position); only ever reads the container.
     void zellenPlatz(int p, int position, TKartenSlot& out, bool isDestination, int cardNr) const;
     static float bogenHoehe(float x);
+
+private:
+    // p is the target of a running laying that turns it into a canasta.
+    bool werdend(int p) const;
+    float fortschritt01() const;
 };
 
 extern Tk12Container k12;

@@ -78,6 +78,11 @@ float highlightalpha(float p, bool meldGrid, int phase) {
 
 float cardshade(float v, float light, float factor) { return 1 - (1.08f - v) * light * factor; }
 
+float vertexshade(float v, float factor, bool poker, bool human, int gray, bool unshaded) {
+    if (unshaded) return 1.0f;
+    return poker ? pokershade(v, 1.0f, human, gray) : cardshade(v, 1.0f, factor);
+}
+
 float shadefactor(int gameId, bool blackJackSeat, bool optionsOn) {
     const bool meld = gameId == 3 || gameId == 4;
     if (!optionsOn) return meld ? 0.15f : 0.25f;
@@ -139,9 +144,13 @@ MixWeights flightmix(int flightCode, float progress) {
 }
 
 DealOffset bjdealoffset(bool human, float p, float m) {
-    if (human) return {110 * p, 155 * p - (1 - m) * 40 * p, -38.5f * p - (1 - m) * 40 * p};
+    DealOffset d;
     const float q = 1 - p;
-    return {-205 * (1 - q * q) * m * m, -63 * p - (1 - m) * 30 * p, 24 * p + (1 - m) * 30 * p};
+    if (human)
+        d = {110 * p, 155 * p - (1 - m) * 40 * p, -38.5f * p - (1 - m) * 40 * p, -13 * p};
+    else
+        d = {-205 * (1 - q * q) * m * m, -63 * p - (1 - m) * 30 * p, 24 * p + (1 - m) * 30 * p, -10.9f * p};
+    return d;
 }
 
 std::string (*cardLabel)(int stack, int slot) = nullptr;
@@ -211,7 +220,8 @@ void vertex(Mesh& m, float u, float v) {
         const float a = mirroralpha(m.mirrorStrength, v, 1.0f, 0.2f, cg.spielId, m.stack);
         glColor4f(1, 1, 1, a * m.alpha);
     } else if (m.shade) {
-        const float s = m.poker ? pokershade(v, 1.0f, m.human, envParam.gray) : cardshade(v, 1.0f, m.factor);
+        const float s =
+            vertexshade(v, m.factor, m.poker, m.human, envParam.gray, renderOptions.Unshaded != 0);
         const Rgba c = translucentcolor(s, m.alpha, translucentVariant);
         glColor4f(c.r, c.g, c.b, c.a);
     }
@@ -497,8 +507,9 @@ void drawcard(const CardArgs& a) {
         a2 = b.fa2;
         a3 = b.fa3;
         if (cg.spielId == 9 && b.fromStack == 11 && b.toStack != 11 && b.toStack != 13) {
-            const DealOffset d =
-                bjdealoffset(b.toStack == 1 || b.toStack == -1, std::clamp(b.progress, 0.0f, 1.0f), skala);
+            const DealOffset d = bjdealoffset(b.toStack == 1 || b.toStack == -1,
+                                              std::clamp(b.progress, 0.0f, 1.0f), skala);
+            x += d.x;
             y += d.y;
             z += d.z;
             a1 += d.a1;

@@ -44,6 +44,9 @@ extern float (*cardPulse)(int stack, int slot);
 float highlightalpha(float pulse, bool meldGrid, int phase);
 // Shade of a vertex at height v: 1 - (1.08 - v) x light x factor.
 float cardshade(float v, float light, float factor);
+// The shade the normal pass gives a vertex at height v: Poker's or the plain one, and 1.0 when
+// the display option for unshaded cards is on.
+float vertexshade(float v, float factor, bool poker, bool human, int gray, bool unshaded);
 // The shade factor by game (the display options on): 0.12 Rommé and Canasta, 0.3 the Black
 // Jack seats, 0.2 elsewhere; with the options off 0.15 / 0.25.
 float shadefactor(int gameId, bool blackJackSeat, bool optionsOn);
@@ -83,9 +86,11 @@ struct MixWeights {
 MixWeights flightmix(int flightCode, float progress);
 
 // Black Jack's deal: a card flying from the shoe drops toward the seat as it comes, by its
-// progress p and the card scale m (the human's hand rises toward the viewer instead).
+// progress p and the card scale m (the human's hand rises toward the viewer instead), and
+// draws in a little sideways. A card bound for a later slot of the hand passes higher over the
+// cards already there; that arc is gone when it lands.
 struct DealOffset {
-    float y, z, a1;
+    float y, z, a1, x;
 };
 DealOffset bjdealoffset(bool human, float p, float m);
 

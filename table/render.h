@@ -25,6 +25,7 @@ struct RenderOptions {
     uint8_t NoLighting = 0;
     uint8_t NoTextures = 0;
     uint8_t NoBlend = 0;
+    uint8_t Unshaded = 0;     // cards drawn without their darkening toward the lower end
     int32_t detail = 3;       // geometry detail 1..5 (others count as the default)
     uint8_t gameOnTable = 1;  // the shell's game-state byte: a game is on the table
     uint8_t keineTische = 0;  // developer switch of key 7: no cards at all

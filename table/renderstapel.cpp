@@ -1,6 +1,8 @@
 #include "table/renderstapel.h"
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 
 #include "core/cg.h"
 #include "platform/num.h"
@@ -77,6 +79,23 @@ bool samePartyOnTurn(int owner) {
     return cg.spielId == 4 && t.gleichePartei && t.gleichePartei(owner, cg.aktSpieler);
 }
 
+// The selection pass in the meld grid offers only the piles the human's selection can be laid
+// onto; asked once per pile and pass.
+hand auswahl;
+int8_t anlegbarMerk[kPiles + 1];
+
+void auswahlNeu() {
+    std::memset(static_cast<void*>(&auswahl), 0, sizeof(auswahl));
+    if (tischhooks::tab().auswahlHand) tischhooks::tab().auswahlHand(auswahl);
+    std::fill(std::begin(anlegbarMerk), std::end(anlegbarMerk), int8_t{-1});
+}
+
+bool anlegbarPile(int hi) {
+    if (hi < 1 || hi > kPiles) return false;
+    if (anlegbarMerk[hi] < 0) anlegbarMerk[hi] = k12.anlegbar(auswahl, hi) ? 1 : 0;
+    return anlegbarMerk[hi] != 0;
+}
+
 // A canasta: a meld of seven cards or more.
 int pileCount(int hi) { return hi >= 1 && hi <= kPiles ? k12.pile(hi).anz : 0; }
 
@@ -136,12 +155,27 @@ void tableCard(DrawList& out, int stack, int slot, int sweep, bool meld) {
         }
     }
     const bool above = slot < s.anz ? atRest(s.at(slot + 1)) : true;
-    if ((face || back) && rest && above && renderOptions.LowDetailShadows) {
-        const bool down = isfacedownstack(stack);
-        if (shadow && !iscardvisible(stack, slot)) return;
-        if ((sel || mirror) && down && slot != 1 && slot < s.anz && slot % 4 != 0) return;
-        if (renderPass == 0 && down && slot != 1 && slot < s.anz - 1 && slot % 2 != 0) return;
+    // a meld card its owner's panel lifts (motion kind 4) is still mirrored and, at low detail,
+    // the only card of the middle that casts a shadow
+    bool raised = false;
+    if ((face || back) && rest && above) {
+        const bool kind4 = b.kind == 4;
+        if (stack == 12 && mirror && kind4) {
+            raised = true;
+            face = false;
+        }
+        if (renderOptions.LowDetailShadows) {
+            const bool down = isfacedownstack(stack);
+            if (shadow && !iscardvisible(stack, slot)) return;
+            if (stack == 12 && shadow) {
+                if (!kind4) return;
+                back = false;
+            }
+            if ((sel || mirror) && down && slot != 1 && slot < s.anz && slot % 4 != 0) return;
+            if (renderPass == 0 && down && slot != 1 && slot < s.anz - 1 && slot % 2 != 0) return;
+        }
     }
+    if (sel && grid && !anlegbarPile(k.hi)) return;
     if (mirror) {
         if (sweep == 0)
             face = false;
@@ -157,7 +191,7 @@ void tableCard(DrawList& out, int stack, int slot, int sweep, bool meld) {
         }
         // a resting card lying flat on a middle pile leaves no mirror image, but a canasta
         // stands out in it
-        if (stack != 11 && !isfacedownstack(stack) && rest) {
+        if (stack != 11 && !isfacedownstack(stack) && rest && !raised) {
             face = false;
             back = meldBack;
             if (cg.spielId == 4 && stack == 12 && pileCount(k.hi) >= 7 && sweep == 1 && !highlight && !lowest)
@@ -316,6 +350,7 @@ void collectstacks(DrawList& out) {
     if (sel && cg.aktSpieler != 1) return;
     mirrorSign = renderPass == 3 ? -1.0f : 1.0f;
     anzTischStapel = 6;
+    if (sel && cg.ablauf.meldModus) auswahlNeu();
     const bool mirror = renderPass == 3;
     // table stacks 16, 15, 13, 12, 11: stack 14 is never drawn
     for (int sweep = mirror ? 0 : 1; sweep <= 1; ++sweep) {

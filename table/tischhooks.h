@@ -32,6 +32,11 @@ struct Tabelle {
     bool (*istWild)(const karte& c) = nullptr;      // canasta.istWild (default: Joker or Zwei)
     bool (*istJoker)(const karte& c) = nullptr;     // romme.istJoker (default: value 14)
     bool (*gleichePartei)(int a, int b) = nullptr;  // canasta.gleichePartei
+    // A card of the seat was re-slotted (it landed in its new slot): the running game updates its
+    // own view of the hand (Mau Mau, Skat for seat 1) and the shell resets the seat's entries in
+    // the in-game dialog. Not asked in Schwimmen.
+    void (*umgesteckt)(int seat, int slot) = nullptr;
+    void (*auswahlHand)(hand& out) = nullptr;  // romme.auswahlHand: the human's selected meld
 };
 
 Tabelle& tab();

@@ -292,6 +292,37 @@ TEST_F(Central, ComputerTurnPacksAndUnpacksExceptInSkat) {
     }
 }
 
+// Stopwatch 4 times the packing, 3 the computer turn, 2 the game's step, each around its work.
+TEST_F(Central, StopwatchesTimePackingComputerTurnAndStep) {
+    static std::string spur;
+    spur.clear();
+    spiele::Eintrag e = fakeSpiel(false);
+    e.spielSchritt = [](TCG&) { spur += "S "; };
+    e.kiTick = [] { spur += "K "; };
+    ASSERT_TRUE(spiele::anmelden(spiele::kDoppelkopf, e));
+    cg.spielId = spiele::kDoppelkopf;
+    cg.ablauf.anzSpieler = 4;
+    central::dienste.stoppuhrStart = [](int nr) { spur += "+" + std::to_string(nr) + " "; };
+    central::dienste.stoppuhrStopp = [](int nr) { spur += "-" + std::to_string(nr) + " "; };
+    central::dienste.packen = [] { spur += "P "; };
+    central::dienste.entpacken = [] { spur += "E "; };
+    struct Case {
+        int seat;
+        uint8_t offen;
+        const char* spur;
+    };
+    const Case cases[] = {{3, 2, "+4 P -4 +3 K -3 E "}, {3, 0, "+2 S -2 "}, {1, 2, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.seat << "/" << int(c.offen));
+        spur.clear();
+        cg.aktSpieler = c.seat;
+        cg.stapelListen[3].computer = 1;
+        cg.antwort.offen = c.offen;
+        central::spielSchritt(cg);
+        EXPECT_EQ(spur, c.spur);
+    }
+}
+
 TEST_F(Central, BubblesCloseAfterTheirTimeAndSpeech) {
     laufend(spiele::kSchwimmen);
     static int spricht;
@@ -820,6 +851,77 @@ TEST_F(Panels, StockZoneOnlyWhenTheStockMayBeClickedAndHoldsCards) {
         central::panelFreigeben(cg);
         EXPECT_EQ(zu(central::ids.ipanel, central::ids.tab[20]), c.zone);
         EXPECT_FALSE(zu(central::ids.ipanel, central::ids.tab[21]));
+    }
+}
+
+// The human's question sets the keyboard's start element (the first card button) and the
+// keyboard flag; a relayout, fast mode or a computer seat on turn leave both alone.
+TEST_F(Panels, HumanQuestionSetsTheKeyboardStart) {
+    laufend(spiele::kSkat);
+    static int startDialog, startElement, flag;
+    static bool schnell;
+    central::dienste.tastaturStart = [](int d, int e) {
+        startDialog = d;
+        startElement = e;
+    };
+    central::dienste.tastaturFlag = [](uint8_t v) { flag = v; };
+    central::dienste.schnellModus = [] { return schnell; };
+    cg.stapelListen[3].computer = 1;
+    struct Case {
+        int seat;
+        bool fast, relayout, gesetzt;
+    };
+    const Case cases[] = {
+        {1, false, false, true}, {1, false, true, false}, {1, true, false, false}, {3, false, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.seat << " " << c.fast << " " << c.relayout);
+        startDialog = startElement = flag = 0;
+        schnell = c.fast;
+        cg.aktSpieler = c.seat;
+        central::entscheidungsDialog(cg, 58);
+        app->ShowDialog(central::ids.ingame);  // a relayout only moves a dialog that is shown
+        central::dialogAnordnen(cg, false, c.relayout);
+        EXPECT_EQ(startDialog, c.gesetzt ? central::ids.ipanel : 0);
+        EXPECT_EQ(startElement, c.gesetzt ? central::ids.tab[1] : 0);
+        EXPECT_EQ(flag, c.gesetzt ? 1 : 0);
+    }
+}
+
+// In keyboard mode every legal card asks for the focus, the last one last; the focus then goes
+// to the first card button that is shown and enabled, and only when a request is set.
+TEST_F(Panels, LegalCardsRequestTheKeyboardFocus) {
+    laufend(spiele::kSkat);
+    static std::vector<int> anfragen;
+    static bool angefragt;
+    central::dienste.stapelAnzahl = [](int s) { return s == 1 ? 8 : 0; };
+    central::dienste.karteLegal = [](int slot) { return slot == 3 || slot == 6; };
+    central::dienste.fokusAnfrage = [](int d, int e) {
+        EXPECT_EQ(d, central::ids.ipanel);
+        anfragen.push_back(e);
+    };
+    central::dienste.fokusAngefragt = [] { return angefragt; };
+    app->ShowDialog(central::ids.ipanel);
+    // No button fades: hidden means hidden for the focus search.
+    for (int i = 1; i <= 25; ++i)
+        app->dlg(central::ids.ipanel).el(central::ids.tab[i]).Fade = pvl::TPVLFade{};
+    central::entscheidungsDialog(cg, 58);
+    struct Case {
+        bool tastatur, angefragt;
+        std::vector<int> anfragen;
+        int fokus;
+    };
+    const auto& t = central::ids.tab;
+    const Case cases[] = {
+        {true, true, {t[3], t[6]}, t[3]}, {false, true, {}, t[3]}, {true, false, {t[3], t[6]}, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.tastatur << " " << c.angefragt);
+        anfragen.clear();
+        angefragt = c.angefragt;
+        app->KbdFocusOn = c.tastatur;
+        app->KbdFocusElement = app->KbdFocusDialog = 0;
+        central::panelFreigeben(cg);
+        EXPECT_EQ(anfragen, c.anfragen);
+        EXPECT_EQ(app->KbdFocusElement, c.fokus);
     }
 }
 

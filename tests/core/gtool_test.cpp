@@ -1,17 +1,24 @@
 #include "core/gtool.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/central.h"
 #include "core/cg.h"
 #include "core/envparam.h"
 #include "core/seams.h"
 #include "core/skat_1.h"
 #include "core/spiele.h"
+#include "core/spielliste.h"
+#include "gui/pvl.h"
+#include "gui/pvlhost.h"
 #include "hand_fixture.h"
 #include "platform/msgsink.h"
 #include "platform/rnd.h"
@@ -572,6 +579,7 @@ TEST_F(GTool, SeatHelpersAskTheTable) {
     EXPECT_EQ(gtool::sitzFaktor(0), 1.0f);
     EXPECT_EQ(gtool::sitzFaktor(7), 1.0f);
 
+    gtool::sitze.faktor = nullptr;  // every panel fully shown
     gtool::sitze.namensschild = [](int seat) { g_schild = seat; };
     cg.ablauf.anzSpieler = 3;
     struct Case {
@@ -593,6 +601,189 @@ TEST_F(GTool, SeatHelpersAskTheTable) {
     }
     gtool::sitze = {};
     cg.ablauf.anzSpieler = 0;
+}
+
+// ---- what the table answers ----
+
+// Twenty stacks as plain hands; a slot's deal number is stack x 1000 + slot.
+hand g_stapel[21];
+int g_zurueck = -1;
+
+class GToolTisch : public GTool {
+protected:
+    void SetUp() override {
+        GTool::SetUp();
+        for (hand& h : g_stapel) h = hand{};
+        g_zurueck = -1;
+        central::dienste = central::Dienste{};
+        central::dienste.slotKopie = [](int st, int slot, karte& c, int32_t& deal) {
+            if (st < 1 || st > 20 || slot < 1 || slot > 166) return false;
+            c = g_stapel[st].at(slot);
+            deal = 1000 * st + slot;
+            return true;
+        };
+        central::dienste.stapelSpiegeln = [](int st) {
+            return st >= 1 && st <= 20 ? &g_stapel[st] : nullptr;
+        };
+        central::dienste.spiegelZurueck = [](int st) { g_zurueck = st; };
+    }
+    void TearDown() override {
+        central::dienste = central::Dienste{};
+        GTool::TearDown();
+    }
+    static void deck(int st, int n) {
+        g_stapel[st].anz = static_cast<int16_t>(n);
+        for (int i = 1; i <= n; ++i)
+            g_stapel[st].at(i) = karte{uint8_t(1 + (i - 1) % 8), uint8_t(1 + (i - 1) / 8), 0};
+    }
+    static std::vector<int> reihe(int st) {
+        std::vector<int> r;
+        for (int i = 1; i <= g_stapel[st].anz; ++i)
+            r.push_back(g_stapel[st].at(i).t * 10 + g_stapel[st].at(i).f);
+        return r;
+    }
+};
+
+TEST_F(GToolTisch, OpenCardIsSlotOneOfTheDiscardPile) {
+    g_stapel[14].at(1) = karte{5, 2, 0};
+    g_stapel[14].anz = 1;
+    gtool::SlotKopie k = gtool::offeneKarte();
+    EXPECT_EQ(k.c.t, 5);
+    EXPECT_EQ(k.c.f, 2);
+    EXPECT_EQ(k.dealNr, 14001);
+    // A table that has no such slot, or no table at all: an empty card.
+    using Kopie = bool (*)(int, int, karte&, int32_t&);
+    const Kopie ohne[] = {[](int, int, karte&, int32_t&) { return false; }, nullptr};
+    for (Kopie kopie : ohne) {
+        central::dienste.slotKopie = kopie;
+        k = gtool::offeneKarte();
+        EXPECT_EQ(k.c.t, 0);
+        EXPECT_EQ(k.c.f, 0);
+        EXPECT_EQ(k.dealNr, 0);
+    }
+}
+
+TEST_F(GToolTisch, ShufflingKeepsTheCardsAndWritesThemBack) {
+    struct Case {
+        int stack;
+        bool talon;  // through talonMischen
+        int karten;
+    };
+    const Case cases[] = {{11, true, 32}, {11, false, 52}, {3, false, 10}, {12, false, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.stack << " " << c.talon << " " << c.karten);
+        deck(c.stack, c.karten);
+        const std::vector<int> vorher = reihe(c.stack);
+        std::vector<int> laeufe[2];
+        for (auto& lauf : laeufe) {
+            deck(c.stack, c.karten);
+            g_zurueck = -1;
+            rnd::seed(42);
+            EXPECT_EQ(c.talon ? gtool::talonMischen() : gtool::stapelMischen(c.stack), 0);
+            EXPECT_EQ(g_zurueck, c.stack);
+            lauf = reihe(c.stack);
+        }
+        EXPECT_EQ(laeufe[0], laeufe[1]);  // one seed, one order
+        if (c.karten > 8) {
+            EXPECT_NE(laeufe[0], vorher);
+        }
+        std::vector<int> a = laeufe[0], b = vorher;
+        std::sort(a.begin(), a.end());
+        std::sort(b.begin(), b.end());
+        EXPECT_EQ(a, b);
+    }
+    // No such stack: nothing to shuffle, nothing written back.
+    g_zurueck = -1;
+    EXPECT_EQ(gtool::stapelMischen(0), 0);
+    EXPECT_EQ(g_zurueck, -1);
+    central::dienste.stapelSpiegeln = nullptr;
+    EXPECT_EQ(gtool::talonMischen(), 0);
+    EXPECT_EQ(g_zurueck, -1);
+    EXPECT_TRUE(msgs.texts().empty());
+}
+
+// The name plate shows as opaque as the most opaque of the seat's panel, the score table and
+// the result box, and not at all while all three are faded out.
+class GToolSchild : public GTool {
+protected:
+    void SetUp() override {
+        GTool::SetUp();
+        dir = std::filesystem::temp_directory_path() / ("gtool_test_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        host = std::make_unique<pvlhost::FakeHost>();
+        app = std::make_unique<pvl::TPVLApplication>(*host, dir);
+        spielliste::ids.dialog = app->CreateCustomDialog(0, 0, 600, 400, false, "Spielliste", 0, 0, "", 1.0f);
+        app->MsgDialog = app->CreateCustomDialog(100, 230, 600, 165, true, "", 0, 0, "", 1.0f);
+        app->CreateObject(pvl::ekLabel, 10, 10, "");  // the box's title
+        central::dienste.app = app.get();
+        cg.ablauf.anzSpieler = 3;
+        envParam.namen[2] = "Anna";
+        gezeichnet = 0;
+        gtool::sitze.schild = [](int seat, const std::string& t, float alpha) {
+            gezeichnet = seat;
+            text = t;
+            deckkraft = alpha;
+        };
+    }
+    void TearDown() override {
+        gtool::sitze = {};
+        spielliste::ids = spielliste::Ids{};
+        central::dienste = central::Dienste{};
+        app.reset();
+        std::filesystem::remove_all(dir);
+        cg.ablauf.anzSpieler = 0;
+        GTool::TearDown();
+    }
+    static inline int gezeichnet = 0;
+    static inline std::string text;
+    static inline float deckkraft = 0;
+    static inline float faktor = 0;
+    std::filesystem::path dir;
+    std::unique_ptr<pvlhost::FakeHost> host;
+    std::unique_ptr<pvl::TPVLApplication> app;
+};
+
+TEST_F(GToolSchild, OpacityIsTheLargestOfPanelScoreTableAndResultBox) {
+    gtool::sitze.faktor = [](int) { return faktor; };
+    struct Case {
+        float panel, liste;
+        const char* titel;
+        float box;
+        bool gezeigt;
+        float alpha;
+    };
+    const Case cases[] = {
+        {0.5f, 0, "Spielergebnis", 0, true, 0.5f},
+        {0, 0.3f, "", 0, true, 0.3f},
+        {0.2f, 0.7f, "", 0, true, 0.7f},
+        {0, 0, "\rSpielergebnis", 0.6f, true, 0.6f},
+        {0, 0, "Spielergebnis", 0.6f, true, 0.6f},
+        {0.1f, 0, "Spielergebnis", 0.9f, true, 0.9f},
+        {0.8f, 0, "Spielergebnis", 0.4f, true, 0.8f},
+        {0, 0, "Hinweis", 0.6f, false, 0},
+        {0, 0, "Spielergebnis", 0, false, 0},
+        {0, 0, "", 0, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.panel << " " << c.liste << " " << c.titel << " " << c.box);
+        faktor = c.panel;
+        app->dlg(spielliste::ids.dialog).Fade.Alpha = c.liste;
+        app->SetCaption(app->MsgDialog, 1, c.titel);
+        app->dlg(app->MsgDialog).Fade.Alpha = c.box;
+        gezeichnet = 0;
+        gtool::sitzNameZeigen(2);
+        EXPECT_EQ(gezeichnet, c.gezeigt ? 2 : 0);
+        if (c.gezeigt) {
+            EXPECT_FLOAT_EQ(deckkraft, c.alpha);
+            EXPECT_EQ(text, "!Anna");
+        }
+    }
+    // Without the seat's panel hook the seat counts as fully shown.
+    gtool::sitze.faktor = nullptr;
+    gezeichnet = 0;
+    gtool::sitzNameZeigen(3);
+    EXPECT_EQ(gezeichnet, 3);
+    EXPECT_FLOAT_EQ(deckkraft, 1.0f);
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/central.h"
+#include "core/gtool.h"
 #include "core/spiele.h"
 #include "platform/msgsink.h"
 #include "platform/rnd.h"
@@ -224,6 +226,21 @@ TEST_F(Harness, RefusedMoveRequestSetsNoWait) {
     EXPECT_EQ(cg.bewegungWarten.marke, 0);
     EXPECT_EQ(glu::zugliste.anz, 0);
     EXPECT_FALSE(meldungen.texts().empty());
+}
+
+// The game tools reach the real stacks in the harness: a talon shuffle keeps its cards.
+TEST_F(Harness, TalonShuffleKeepsTheCardsOfTheTalon) {
+    harness::Lauf lauf(einstellung(3));
+    ASSERT_TRUE(lauf.starten());
+    TSpieler& talon = glu::spieler[10];
+    talon.anz = 8;
+    for (int i = 1; i <= 8; ++i) talon.at(i).c = karte{static_cast<uint8_t>(i), 2, 0};
+    gtool::talonMischen();
+    ASSERT_EQ(talon.anz, 8);
+    std::vector<int> werte;
+    for (int i = 1; i <= 8; ++i) werte.push_back(talon.at(i).c.t);
+    std::sort(werte.begin(), werte.end());
+    EXPECT_EQ(werte, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 }  // namespace

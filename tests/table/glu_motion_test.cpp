@@ -289,3 +289,39 @@ TEST_F(Motion, StackAccessorRejectsZero) {
     EXPECT_EQ(glu::stapel(-20, "test"), &glu::spielerZwilling[19]);
     EXPECT_EQ(glu::stapel(20, "test"), &glu::spieler[19]);
 }
+
+namespace {
+int umgestecktSeat = 0, umgestecktSlot = 0, umgestecktCalls = 0;
+void merkeUmgesteckt(int seat, int slot) {
+    umgestecktSeat = seat;
+    umgestecktSlot = slot;
+    ++umgestecktCalls;
+}
+}  // namespace
+
+TEST_F(Motion, ReSlottedCardTellsTheGameExceptInSchwimmen) {
+    tischhooks::tab().umgesteckt = merkeUmgesteckt;
+    struct Case {
+        int game, to;
+        int calls, seat;
+    };
+    // a twin destination re-slots the seat's card; a flight to a live stack, or a middle pile
+    // closing its gap through its twin, is no seat's re-slotting
+    const Case cases[] = {{0, -2, 1, 2}, {1, -1, 1, 1}, {2, -2, 0, 0}, {4, 12, 0, 0}, {1, -13, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "game " << c.game << " to " << c.to);
+        glu::reset();
+        glu::anzSitze = 4;
+        glu::anzTischStapel = 6;
+        cg.spielId = static_cast<uint8_t>(c.game);
+        umgestecktSeat = umgestecktSlot = umgestecktCalls = 0;
+        const int from = c.to < 0 ? -c.to : 1;  // 13 -> -13 lands as 13 -> 13 through the twin
+        for (int i = 1; i <= 3; ++i) legen(from, static_cast<uint8_t>(i), 1);
+        for (int i = 1; i <= 3; ++i) legen(-from, static_cast<uint8_t>(i), 1);
+        ASSERT_TRUE(glu::movecard(from, 3, c.to, 2, 1, 2, 1, 0, 0, 0));
+        bisRuhe(50);
+        EXPECT_EQ(umgestecktCalls, c.calls);
+        EXPECT_EQ(umgestecktSeat, c.seat);
+        EXPECT_EQ(umgestecktSlot, c.calls ? 2 : 0);
+    }
+}

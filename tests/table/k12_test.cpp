@@ -171,3 +171,111 @@ TEST_F(Piles, MeldCardsTakeTheirPlaceAndPileFromTheContainer) {
     glu::getcardslot(12, 3, true, k);
     EXPECT_EQ(+k.c.t, 0);
 }
+
+TEST_F(Piles, ACanastaTakesOneCardOfRoomAndShrinksToItWhileItIsMade) {
+    cg.spielId = 4;
+    stapelLegen(1, 5, 1);
+    stapelLegen(2, 3, 2);
+    k12.d.anz1 = 2;
+    k12.zellenAusKarten();
+    const float pt = k12.pitch();
+    hand lege;
+    std::memset(static_cast<void*>(&lege), 0, sizeof(lege));
+    lege.anz = 2;
+    struct Case {
+        bool laying, layOn;
+        float progress;
+        float room;  // cards pile 1 takes room for
+    };
+    // five cards and two being laid make a canasta: from 7 cards wide down to 1 with the
+    // progress; laid onto in place (lay-on) it neither grows nor closes
+    const Case cases[] = {{false, false, 0, 5},
+                          {true, false, 0, 7},
+                          {true, false, 0.5f, 4},
+                          {true, false, 1, 1},
+                          {true, true, 0.5f, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.laying << c.layOn << " " << c.progress);
+        k12.anlegenStarten(lege, lege, 1, 1, 1, c.layOn, 0, 0, karte{}, 0);
+        k12.d.aktiv = c.laying ? 1 : 0;
+        k12.d.fortschritt = c.progress;
+        EXPECT_NEAR(k12.platzKarten(1), c.room, 1e-4);
+        Pos6 p{};
+        k12.stapelPosition(2, p);
+        EXPECT_NEAR(+p.v[0], -175 + c.room * pt * 0.2f + pt * 1.3f, 1e-3);
+        // the cards of the pile slide together with the same progress
+        TKartenSlot k{};
+        k12.zellenPlatz(1, 5, k, false, 0);
+        const float zusammen = c.laying && !c.layOn ? 4 * c.progress : 0;
+        EXPECT_NEAR(+k.x, (4 - zusammen) * 0.2f * pt, 1e-3);
+    }
+}
+
+TEST_F(Piles, CardsFlyingBackCountByWhatIsLeftAndOpenABrokenCanasta) {
+    cg.spielId = 4;
+    cg.aktSpieler = 1;
+    stapelLegen(1, 7, 1);
+    k12.d.anz1 = 1;
+    k12.zellenAusKarten();
+    EXPECT_FLOAT_EQ(k12.platzKarten(1), 1);
+    // two cards on their way back to the human's twin stack, one to another seat's
+    struct Flug {
+        int slot, to;
+        float progress;
+    };
+    const Flug fluege[] = {{6, -1, 0.25f}, {7, -1, 0.5f}, {5, -2, 0.5f}};
+    for (const auto& f : fluege) {
+        TBewegung& b = st(12).at(f.slot).bewegung;
+        b.active = 1;
+        b.toStack = f.to;
+        b.progress = f.progress;
+    }
+    float rest = 0;
+    EXPECT_EQ(k12.rueckflug(1, &rest), 2);
+    EXPECT_FLOAT_EQ(rest, 1.25f);
+    EXPECT_FLOAT_EQ(k12.platzKarten(1), 1);  // still closed until its flag is set
+    k12.rueckflugPruefen();
+    EXPECT_EQ(+k12.flags[0], 1);
+    EXPECT_FLOAT_EQ(k12.platzKarten(1), 5 + 1.25f);
+    // a canasta that stays one after its returning cards leaves closed
+    k12.flags[0] = 0;
+    stapelLegen(1, 2, 1);  // positions 1..2 again: rebuild as nine cards
+    for (int i = 8; i <= 9; ++i) st(12).at(i).pilePos = i;
+    k12.zellenAusKarten();
+    ASSERT_EQ(+k12.pile(1).anz, 9);
+    k12.rueckflugPruefen();
+    EXPECT_EQ(+k12.flags[0], 0);
+}
+
+TEST_F(Piles, PreviewAndLayabilityOfASelection) {
+    stapelLegen(1, 3, 6);
+    k12.d.anz1 = 1;
+    k12.zellenAusKarten();
+    hand wahl;
+    std::memset(static_cast<void*>(&wahl), 0, sizeof(wahl));
+    wahl.anz = 1;
+    wahl.at(1) = karte{6, 2, 0};
+    static bool erlaubt = true;
+    tischhooks::tab().isset = [](const hand&) { return erlaubt; };
+    tischhooks::tab().ismeldung = [](const hand&) { return erlaubt; };
+    struct Case {
+        int game, pile;
+        bool allowed;
+        int anz;
+        bool layable;
+    };
+    const Case cases[] = {{3, 1, true, 4, true},   {3, 1, false, 4, false}, {4, 1, true, 4, true},
+                          {4, 1, false, 0, false}, {3, 2, true, 0, false},  {1, 1, true, 0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "game " << c.game << " pile " << c.pile << " " << c.allowed);
+        cg.spielId = static_cast<uint8_t>(c.game);
+        erlaubt = c.allowed;
+        const hand h = k12.vorschau(wahl, c.pile);
+        EXPECT_EQ(+h.anz, c.anz);
+        EXPECT_EQ(k12.anlegbar(wahl, c.pile), c.layable);
+    }
+    wahl.anz = 0;
+    cg.spielId = 3;
+    erlaubt = true;
+    EXPECT_FALSE(k12.anlegbar(wahl, 1));
+}

@@ -279,12 +279,12 @@ TEST(CardMesh, BlackJackDealOffsets) {
         glu::DealOffset d;
     };
     const Case cases[] = {
-        {true, 0, 1, {0, 0, 0}},
-        {true, 1, 1, {110, 155, -38.5f}},
-        {true, 0.5f, 0.7f, {55, 77.5f - 6, -19.25f - 6}},
-        {false, 1, 1, {-205, -63, 24}},
-        {false, 0.5f, 1, {-205 * 0.75f, -31.5f, 12}},
-        {false, 1, 0.85f, {-205 * 0.7225f, -63 - 4.5f, 24 + 4.5f}},
+        {true, 0, 1, {0, 0, 0, 0}},
+        {true, 1, 1, {110, 155, -38.5f, -13}},
+        {true, 0.5f, 0.7f, {55, 77.5f - 6, -19.25f - 6, -6.5f}},
+        {false, 1, 1, {-205, -63, 24, -10.9f}},
+        {false, 0.5f, 1, {-205 * 0.75f, -31.5f, 12, -5.45f}},
+        {false, 1, 0.85f, {-205 * 0.7225f, -63 - 4.5f, 24 + 4.5f, -10.9f}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.human << " " << c.p << " " << c.m);
@@ -292,6 +292,26 @@ TEST(CardMesh, BlackJackDealOffsets) {
         EXPECT_NEAR(d.y, c.d.y, 1e-3);
         EXPECT_NEAR(d.z, c.d.z, 1e-3);
         EXPECT_NEAR(d.a1, c.d.a1, 1e-3);
+        EXPECT_NEAR(d.x, c.d.x, 1e-3);
+    }
+}
+
+TEST(CardMesh, UnshadedOptionGivesFullShadeInEveryGame) {
+    struct Case {
+        float v;
+        bool poker, human, unshaded;
+        float shade;
+    };
+    const Case cases[] = {
+        {0, false, false, false, 1 - 1.08f * 0.2f},
+        {0, false, false, true, 1},
+        {0.5f, true, true, true, 1},
+        {1, true, false, true, 1},
+        {0.5f, true, false, false, glu::pokershade(0.5f, 1, false, 40)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.v << " " << c.poker << " " << c.unshaded);
+        EXPECT_NEAR(glu::vertexshade(c.v, 0.2f, c.poker, c.human, 40, c.unshaded), c.shade, 1e-5);
     }
 }
 

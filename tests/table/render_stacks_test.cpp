@@ -294,3 +294,46 @@ TEST_F(CanastaStacks, CanastaPartnersMeldsStayDarkAndACanastaThinsAtTheLowestDet
     collect(0);
     EXPECT_EQ(list.n, 10);
 }
+
+TEST_F(CanastaStacks, ARaisedMeldCardMirrorsAndAloneCastsAShadowAtLowDetail) {
+    cg.spielId = 3;
+    cg.ablauf.meldModus = 1;
+    k12.d.anz1 = 1;
+    canastaPile(1, 3, 1);
+    glu::spieler[11].at(3).bewegung.kind = 4;  // lifted by its owner's panel, at rest
+    collect(3);
+    EXPECT_EQ(text(), "12/3b ");
+    collect(2);
+    EXPECT_EQ(text(), "12/1f 12/2f 12/3f ");
+    glu::renderOptions.LowDetailShadows = 1;
+    collect(2);
+    EXPECT_EQ(text(), "12/3f ");
+    collect(3);
+    EXPECT_EQ(text(), "12/3b ");
+    glu::spieler[11].at(3).bewegung.kind = 0;
+    collect(3);
+    EXPECT_EQ(list.n, 0);
+}
+
+TEST_F(CanastaStacks, SelectionPassOffersOnlyThePilesTheSelectionFits) {
+    cg.spielId = 3;
+    cg.ablauf.meldModus = 1;
+    cg.entscheidung.stapelKlick = 1;
+    cg.entscheidung.klickStapel1 = 12;
+    k12.d.anz1 = 2;
+    canastaPile(1, 2, 1);
+    canastaPile(2, 2, 3);
+    // the selection fits only the human's own meld
+    tischhooks::tab().isset = [](const hand& h) { return h.besitzer == 1; };
+    collect(1);
+    EXPECT_EQ(list.n, 0);  // nothing selected
+    tischhooks::tab().auswahlHand = [](hand& h) {
+        h.anz = 1;
+        h.at(1) = karte{5, 1, 0};
+    };
+    collect(1);
+    EXPECT_EQ(text(), "12/1f 12/2f ");
+    cg.ablauf.meldModus = 0;  // outside the meld grid stack 12 is not filtered
+    collect(1);
+    EXPECT_EQ(list.n, 4);
+}

@@ -13,6 +13,7 @@
 #include "platform/text.h"
 #include "platform/ticks.h"
 #include "table/glu.h"
+#include "table/gtooldienste.h"
 #include "table/k12.h"
 #include "table/tischcg.h"
 #include "table/tischdienste.h"
@@ -32,6 +33,9 @@ void fertig(int fromStack, int, int fromSlot, int, int) {
 central::Dienste tischDienste() {
     central::Dienste d;
     tischdienste::eintragen(d);
+    // The game tools' stack entries, but no name plates: nothing is drawn here.
+    gtool::Sitze ohneSchilder;
+    gtooldienste::eintragen(d, ohneSchilder);
     d.spielerAnzahl = [] { return g_spieler; };
     return d;
 }

@@ -260,6 +260,48 @@ TEST_F(TableGl, AFreeCardShowsOnlyTheSideTurnedToTheViewer) {
     glu::setprojection();
 }
 
+// The display option for unshaded cards lifts the darkening toward a card's lower end: the
+// same card draws brighter, and most where it was darkest.
+TEST_F(TableGl, UnshadedCardsDrawBrighter) {
+    emptyTable();
+    glu::startflyingcards();
+    const uint32_t grey = solidTexture(200, 200, 200);
+    const auto draw = [&](uint8_t unshaded) {
+        glu::renderOptions.Unshaded = unshaded;
+        clearFrame();
+        glu::renderPass = 0;
+        glu::CardArgs a;
+        a.x = 380;
+        a.y = 900;
+        a.z = -1000;
+        a.width = 200;
+        a.height = 350;
+        a.texture = grey;
+        glu::drawcard(a);
+        glFinish();
+        std::vector<int> rows;
+        for (int y = 0; y < H; y += 2) {
+            int sum = 0;
+            for (int x = 0; x < W; x += 2) sum += pixel(x, y).sum();
+            rows.push_back(sum);
+        }
+        return rows;
+    };
+    const std::vector<int> shaded = draw(0), plain = draw(1);
+    glu::renderOptions.Unshaded = 0;
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    int brighter = 0, darker = 0;
+    for (size_t i = 0; i < shaded.size(); ++i) {
+        brighter += plain[i] > shaded[i] + 50;
+        darker += plain[i] + 50 < shaded[i];
+    }
+    EXPECT_GT(brighter, 20);
+    EXPECT_EQ(darker, 0);
+    const GLuint name = grey;
+    glDeleteTextures(1, &name);
+    glu::setprojection();
+}
+
 // A game's label stands on its card: Jass writes on the top card of a pile beside the table.
 TEST_F(TableGl, AGamesLabelIsWrittenOnItsCard) {
     dealSkat();
