@@ -98,6 +98,7 @@ void install(pvl::TPVLApplication& app, sdlhost::SdlHost& host, const std::files
     };
     app.Hooks.beginFrame = [&app] { glpaint::beginFrame(app); };
     app.Hooks.paintDialogs = [&app] { glpaint::DialogPaint(app); };
+    app.Hooks.wireFrame = [&app] { glpaint::wireFrame(app); };
     app.Hooks.viewport = [&app] { viewportHook(app); };
     app.Hooks.charwidth = [](std::string_view t) { return gltext::charwidth(t); };
     app.Hooks.initWindow = [&app](int w, int h) { return InitWindow(app, w, h); };

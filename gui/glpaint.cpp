@@ -314,10 +314,13 @@ void list(Ctx& c) {
     if (el.Kind == ekList) listRows(c);
 }
 
+bool wirePass = false;  // the debug wire-frame pass is drawing
+
 void rolling(Ctx& c) {
     TPVLElement& el = *c.el;
     const float fps = c.app.Fps;
-    if (el.MouseState != 2 && fps > 0) el.Angle += 17.0f / fps;
+    // The rolling text moves once per frame, not once per pass.
+    if (el.MouseState != 2 && fps > 0 && !wirePass) el.Angle += 17.0f / fps;
     const float L = el.ScrollLimit * 24.0f;
     if (el.Angle > L) el.Angle = 0;
     if (el.Angle < 0) el.Angle += L;
@@ -412,20 +415,7 @@ void grid(Ctx& c) {
             coveredTo[static_cast<size_t>(k)] = row + more;
         }
     };
-    for (int n = 1; n <= cols && n <= el.LineCount; ++n) cell(n, 0, c.y - 19);
-    const int first = std::max(rnd(el.TopIndex * static_cast<double>(cols)) + 1, cols + 1);
-    const int lastRowStart = el.LineCount - cols + 1;  // the final row always shows
-    for (int n = first; n <= el.LineCount; ++n) {
-        const int row = (n - first) / cols + 1;
-        if (row > el.VisibleLines && n < lastRowStart) continue;
-        if (n >= lastRowStart && row > el.VisibleLines) {
-            // The final row's cells after its first one sit on a footer line under the grid.
-            if (n == lastRowStart) continue;
-            cell(n, row, c.y + el.Height + 3);
-            continue;
-        }
-        cell(n, row, c.y + 8 + 24.0f * (row - 1));
-    }
+    for (const GridCell& g : gridCells(el)) cell(g.n, g.row, c.y + g.y);
 }
 
 void chooser(Ctx& c) {
@@ -718,6 +708,39 @@ void DialogPaint(TPVLApplication& app) {
         glMatrixMode(GL_MODELVIEW);
         g.TextWidthFactor = savedFactor;
     }
+}
+
+void wireFrame(TPVLApplication& app) {
+    glPushAttrib(GL_POLYGON_BIT | GL_ENABLE_BIT | GL_TEXTURE_BIT);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    auto& g = glstate::gl();
+    const uint8_t texturing = g.NoTexturing;
+    g.NoTexturing = 1;
+    wirePass = true;
+    DialogPaint(app);
+    wirePass = false;
+    g.NoTexturing = texturing;
+    glPopAttrib();
+}
+
+std::vector<GridCell> gridCells(const TPVLElement& el) {
+    const int cols = std::max<int>(1, el.ListOption);
+    std::vector<GridCell> out;
+    for (int n = 1; n <= cols && n <= el.LineCount; ++n) out.push_back({n, 0, -19.0f});
+    const int first = std::max(rnd(el.TopIndex * static_cast<double>(cols)) + 1, cols + 1);
+    const int lastRowStart = el.LineCount - cols + 1;  // the final row always shows
+    for (int n = first; n <= el.LineCount; ++n) {
+        const int row = (n - first) / cols + 1;
+        if (row <= el.VisibleLines)
+            out.push_back({n, row, 8 + 24.0f * (row - 1)});
+        else if (n >= lastRowStart)
+            // Scrolled out of sight, the final row sits on a footer line under the grid.
+            out.push_back({n, row, el.Height + 3.0f});
+    }
+    return out;
 }
 
 }  // namespace glpaint

@@ -17,6 +17,20 @@ void drehen(const pvl::TPVLApplication& app);
 // Draws every shown dialog: non-exclusive ones, then exclusive ones, then dialog 3 on top.
 void DialogPaint(pvl::TPVLApplication& app);
 
+// The debug wire-frame pass: every shown dialog again as outlines, untextured and unlit; fill
+// mode and the enables are as before afterwards.
+void wireFrame(pvl::TPVLApplication& app);
+
+// A grid text's cell as drawn: line n, its row (0 the title row) and its text y from the
+// element's top.
+struct GridCell {
+    int n = 0;
+    int row = 0;
+    float y = 0;
+    bool operator==(const GridCell&) const = default;
+};
+std::vector<GridCell> gridCells(const pvl::TPVLElement& el);
+
 // The text-cursor phase: on 500 ms, off 300 ms, by the painter's own clock.
 struct Blink {
     uint8_t CursorBlink = 1;

@@ -222,6 +222,26 @@ int TPVLApplication::CreateCustomDialog(int x, int y, int width, int height, boo
     return d;
 }
 
+void TPVLApplication::SetNewDialog(int d, int16_t extra, std::string_view txt, float scale, uint8_t style) {
+    TPVLDialog* g = dialog(d, "SetNewDialog");
+    if (!g) return;
+    g->Extra = extra;
+    if (txt.empty()) return;
+    g->PaintFlag = 0;
+    g->Style = style;
+    const int shift = rnd((scale - 1.0) * 12.0);
+    const int n = std::min<int>(g->ElementCount, MaxElements);
+    for (int e = 1; e <= n; ++e) {
+        TPVLElement& el = g->el(e);
+        if (e == 1) {
+            el.Scale = scale;
+            el.Y = i16(el.Y + rnd(shift * 1.5));
+        } else {
+            el.Y = i16(el.Y + shift);
+        }
+    }
+}
+
 int TPVLApplication::CreateCapDialog(bool large, std::string_view caption) {
     if (large) return CreateCustomDialog(80, 50, 640, 500, true, caption, 1, 0, "", 1.0f);
     return CreateCustomDialog(300, 80, 220, 410, true, caption, 1, 0, "", 1.0f);

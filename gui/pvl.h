@@ -69,7 +69,16 @@ struct TPVLHooks {
     std::function<void()> changeDisplay;
     // GL_AUX_BUFFERS after the compatibility check: 0 turns the blur pass off.
     std::function<int()> auxBuffers;
+    // The debug wire-frame pass: the dialogs drawn again as untextured outlines, after the
+    // frame's normal painting.
+    std::function<void()> wireFrame;
+    // Developer key Shift+Y: the program's statistics panel switches its display on or off.
+    std::function<void()> toggleStatistics;
 };
+
+// Render debug flags (1..12, toggled by the developer keys) with a meaning inside the library.
+constexpr int dbgWireFrame = 2;    // a second, wire-frame pass over every drawn frame
+constexpr int dbgEvery200th = 12;  // only every 200th frame is drawn
 
 struct DisplayMode {
     int32_t width = 0, height = 0, bits = 0;
@@ -138,6 +147,9 @@ public:
     void VsbDialog(int d, uint8_t visible);
     void InvsbDialog(int d) { VsbDialog(d, 0); }
     void DialogBlendCheck();
+    // Re-dresses a dialog: a new Extra, and with a text a caption scale and style that move
+    // the elements down to make room.
+    void SetNewDialog(int d, int16_t extra, std::string_view text, float scale, uint8_t style);
 
     // ---- string container lines (dialog id + 1000 = second string of a paired line)
     bool lineValid(int d, int e, int line) const;
@@ -283,6 +295,7 @@ public:
     std::function<bool()> CloseQueryCall;
     std::function<void(int, int)> SavedMouseDown, SavedMouseUp;
     std::function<void()> SavedResize;
+    std::function<void()> SavedPaint;  // the form's own paint handler, run before event -7
     TPVLHooks Hooks;
 
     // ---- fields

@@ -74,7 +74,9 @@ void TPVLApplication::Mainloop(bool modal) {
     FpsUpdated = 0;
     timingFrame();
     uint32_t now = ticks::now();
-    bool debugDraw = Options.RenderFlags[0] != 0 || Options.RenderFlags[10] != 0;
+    const bool wire = Options.RenderFlags[dbgWireFrame - 2] != 0;
+    const bool every200th = Options.RenderFlags[dbgEvery200th - 2] != 0;
+    const bool debugDraw = wire || every200th;
     if (!Host.active() && !debugDraw && FrameCount % 50 != 0) {
         if (InactiveFrames == 0) {
             timingSaved_.rateTick = RateTick;
@@ -118,14 +120,16 @@ void TPVLApplication::Mainloop(bool modal) {
         Minimized = 0;
         Freeze = 0;
     }
-    // Debug mode 12 draws only while the frame counter is a multiple of 200.
-    const bool drawThis = Options.RenderFlags[10] == 0 || FrameCount % 200 == 0;
+    const bool drawThis = !every200th || FrameCount % 200 == 0;
     if (drawThis) {
         if (Hooks.beginFrame) Hooks.beginFrame();
         DialogBlendCheck();
     }
     event(peFrame, modal ? 0 : -2);
-    if (drawThis && !NoPaint && Hooks.paintDialogs) Hooks.paintDialogs();
+    if (drawThis && !NoPaint && Hooks.paintDialogs) {
+        Hooks.paintDialogs();
+        if (wire && Hooks.wireFrame) Hooks.wireFrame();
+    }
     NoPaint = 0;
     if (!NoPresent && drawThis) Host.present();
     NoPresent = 0;

@@ -619,6 +619,9 @@ void TPVLApplication::FormKeyDown(int key, bool shift) {
         } else if (k == 'W') {
             toggle(11);
             flag(10) = flag(11);
+        } else if (k == 'Y') {
+            // The statistics panel belongs to the program; the library only passes the key on.
+            if (Hooks.toggleStatistics) Hooks.toggleStatistics();
         } else if (k == 'S') {
             toggle(12);
             flag(10) = flag(12);

@@ -237,6 +237,7 @@ void TPVLApplication::paintgoon(const std::vector<std::string>& args) {
         PVLOptionFromDialog(true);
     }
     if (AppState == 3) return;
+    if (SavedPaint) SavedPaint();
     event(pePreStart, -7);
     if (Hooks.initWindow) bits = Hooks.initWindow(640, 480);
     if (bits < 16) {

@@ -65,4 +65,33 @@ TEST_F(PaintOrder, PlainDialogsFirstThenExclusiveThenTheFirstPanelOnTop) {
     EXPECT_EQ(std::find(after.begin(), after.end(), plain), after.end());
 }
 
+TEST(GlPaint, GridShowsTheFinalRowOnAFooterLineWhenScrolledOutOfSight) {
+    using C = glpaint::GridCell;
+    pvl::TPVLElement el{};
+    el.ListOption = 2;
+    el.VisibleLines = 2;
+    el.Height = 50;
+    el.LineCount = 10;  // title row 1-2, rows 3-4, 5-6, 7-8, final row 9-10
+    EXPECT_EQ(glpaint::gridCells(el), (std::vector<C>{{1, 0, -19},
+                                                      {2, 0, -19},
+                                                      {3, 1, 8},
+                                                      {4, 1, 8},
+                                                      {5, 2, 32},
+                                                      {6, 2, 32},
+                                                      {9, 4, 53},
+                                                      {10, 4, 53}}));
+    // Scrolled to the end, the final row is an ordinary row again.
+    el.TopIndex = 3;
+    EXPECT_EQ(glpaint::gridCells(el),
+              (std::vector<C>{{1, 0, -19}, {2, 0, -19}, {7, 1, 8}, {8, 1, 8}, {9, 2, 32}, {10, 2, 32}}));
+    // Everything fits: no footer.
+    el.TopIndex = 0;
+    el.LineCount = 5;
+    EXPECT_EQ(glpaint::gridCells(el),
+              (std::vector<C>{{1, 0, -19}, {2, 0, -19}, {3, 1, 8}, {4, 1, 8}, {5, 2, 32}}));
+    // Only a title row.
+    el.LineCount = 1;
+    EXPECT_EQ(glpaint::gridCells(el), (std::vector<C>{{1, 0, -19}}));
+}
+
 }  // namespace

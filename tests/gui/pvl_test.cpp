@@ -400,4 +400,53 @@ TEST_F(Dialogs, HashCaptionNeverFadesIn) {
     EXPECT_EQ(app->dlg(d).ElementCount, 0);
 }
 
+TEST_F(Dialogs, SetNewDialogMovesTheElementsDownByTheCaptionScale) {
+    struct Case {
+        float scale;
+        int captionShift, shift;
+    };
+    // d = round((scale - 1) x 12), the caption element moves round(1.5 d), half to even.
+    const Case cases[] = {{1.0f, 0, 0}, {1.5f, 9, 6}, {1.25f, 4, 3}, {1.75f, 14, 9}, {0.5f, -9, -6}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.scale);
+        const int d = dialogAt(100, 100, 400, 300, "Titel");
+        app->CreateObject(ekButton, 20, 100, "!OK");
+        app->CreateObject(ekLabel, 20, 150, "Text");
+        TPVLDialog& g = app->dlg(d);
+        g.PaintFlag = 7;  // a record loaded from a file may bring a background texture
+        const int y1 = g.el(1).Y, y2 = g.el(2).Y, y3 = g.el(3).Y;
+        app->SetNewDialog(d, 42, "Neuer Text", c.scale, 3);
+        EXPECT_EQ(g.Extra, 42);
+        EXPECT_EQ(g.PaintFlag, 0);
+        EXPECT_EQ(g.Style, 3);
+        EXPECT_FLOAT_EQ(g.el(1).Scale, c.scale);
+        EXPECT_EQ(g.el(1).Y, y1 + c.captionShift);
+        EXPECT_EQ(g.el(2).Y, y2 + c.shift);
+        EXPECT_EQ(g.el(3).Y, y3 + c.shift);
+        EXPECT_FLOAT_EQ(g.el(2).Scale, 1.0f);
+    }
+}
+
+TEST_F(Dialogs, SetNewDialogWithoutTextOnlyChangesExtra) {
+    const int d = dialogAt(100, 100, 400, 300, "Titel");
+    app->CreateObject(ekButton, 20, 100, "!OK");
+    app->dlg(d).PaintFlag = 7;
+    TPVLDialog before = app->dlg(d);
+    app->SetNewDialog(d, -5, "", 2.0f, 9);
+    before.Extra = -5;
+    EXPECT_EQ(std::memcmp(&before, &app->dlg(d), sizeof(TPVLDialog)), 0);
+}
+
+TEST_F(Dialogs, SetNewDialogOnAnEmptyOrUnknownDialog) {
+    // No elements: nothing to move, and no element 1 is written.
+    const int d = dialogAt(0, 0, 100, 100);
+    app->SetNewDialog(d, 1, "Text", 2.0f, 2);
+    EXPECT_EQ(app->dlg(d).ElementCount, 0);
+    EXPECT_EQ(app->dlg(d).Style, 2);
+    EXPECT_EQ(app->dlg(d).el(1).Scale, 0.0f);
+    msgsink::clear();
+    app->SetNewDialog(999, 1, "Text", 2.0f, 2);
+    EXPECT_TRUE(capture.contains("PVLApplication Error"));
+}
+
 }  // namespace

@@ -58,9 +58,10 @@ TEST_F(Start, OrderIsPreStartThenStartupThenRunning) {
         order.push_back(w * 1000 + h);
         return 32;
     };
+    app->SavedPaint = [&] { order.push_back(7); };  // the form's own paint handler comes first
     app->SetCaption(app->SettingsDialog, app->Lib.marker, "second");  // no graphics test
     app->paintgoon({"/0"});
-    EXPECT_EQ(order, (std::vector<int>{pvl::pePreStart, 640480, pvl::peStartup, pvl::peFrame * 100 + 2}));
+    EXPECT_EQ(order, (std::vector<int>{7, pvl::pePreStart, 640480, pvl::peStartup, pvl::peFrame * 100 + 2}));
     EXPECT_EQ(stateAtStartup, 0);
     EXPECT_EQ(app->TestStart, -1);
     // A second call (the form painted again) starts nothing.
@@ -313,6 +314,59 @@ TEST_F(Loop, ActiveAgainAfterMinimiseUnfreezes) {
     frames(1);
     EXPECT_EQ(app->Minimized, 0);
     EXPECT_EQ(app->Freeze, 0);
+}
+
+TEST_F(Loop, WireFramePassFollowsEachDrawnPaintWhileItsFlagIsOn) {
+    std::string trace;
+    app->Hooks.paintDialogs = [&] { trace += 'p'; };
+    app->Hooks.wireFrame = [&] { trace += 'w'; };
+    host.frameMs = 0;
+    frames(2);
+    EXPECT_EQ(trace, "pp");
+    trace.clear();
+    app->Options.RenderFlags[pvl::dbgWireFrame - 2] = 1;
+    frames(2);
+    app->NoPaint = 1;  // a suppressed paint has no wire-frame either
+    frames(1);
+    EXPECT_EQ(trace, "pwpw");
+    // A background window keeps drawing every frame while the pass is on.
+    trace.clear();
+    host.setActive(false);
+    frames(3);
+    EXPECT_EQ(trace, "pwpwpw");
+    EXPECT_EQ(host.waits, 0);
+    // With only every 200th frame drawn, the pass goes with those frames.
+    trace.clear();
+    host.setActive(true);
+    app->Options.RenderFlags[pvl::dbgEvery200th - 2] = 1;
+    app->FrameCount = 0;
+    frames(400);
+    EXPECT_EQ(trace, "pwpw");
+}
+
+TEST_F(Loop, ShiftYTogglesTheStatisticsOnlyInDeveloperMode) {
+    struct Case {
+        bool dev, shift;
+        int key, toggles;
+    };
+    const Case cases[] = {
+        {true, true, 'Y', 1}, {true, false, 'Y', 0}, {false, true, 'Y', 0}, {true, true, 'Z', 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dev << c.shift << static_cast<char>(c.key));
+        int toggles = 0;
+        app->Hooks.toggleStatistics = [&] { ++toggles; };
+        app->DevMode = c.dev ? 1 : 0;
+        if (c.shift) host.press(pvl::vk::Shift);
+        app->KeyDown(c.key);
+        host.release(pvl::vk::Shift);
+        EXPECT_EQ(toggles, c.toggles);
+    }
+    // Without a program behind the hook the key does nothing.
+    app->Hooks.toggleStatistics = nullptr;
+    app->DevMode = 1;
+    host.press(pvl::vk::Shift);
+    app->KeyDown('Y');
+    host.release(pvl::vk::Shift);
 }
 
 }  // namespace

@@ -340,6 +340,41 @@ TEST_F(Painter, WindowMessagesReachTheForm) {
     frames(2);
 }
 
+TEST_F(Painter, WireFramePassDrawsOutlinesAndRestoresTheFill) {
+    frames(25);
+    const image::Image filled = frame();
+    const auto pass = app->Hooks.wireFrame;
+    ASSERT_TRUE(pass);
+    image::Image wired;
+    GLint mode[2] = {};
+    GLboolean texBefore = GL_FALSE, texAfter = GL_TRUE;
+    app->Hooks.wireFrame = [&] {
+        // Only the pass itself on a black screen.
+        glClear(GL_COLOR_BUFFER_BIT);
+        texBefore = glIsEnabled(GL_TEXTURE_2D);
+        pass();
+        texAfter = glIsEnabled(GL_TEXTURE_2D);
+        glGetIntegerv(GL_POLYGON_MODE, mode);
+        wired = grab();
+    };
+    app->Options.RenderFlags[pvl::dbgWireFrame - 2] = 1;
+    app->Mainloop(false);
+    app->Options.RenderFlags[pvl::dbgWireFrame - 2] = 0;
+    app->Hooks.wireFrame = pass;
+    ASSERT_FALSE(wired.empty());
+    EXPECT_EQ(mode[0], GL_FILL);
+    EXPECT_EQ(texAfter, texBefore);
+    auto lit = [](const image::Image& img) {
+        int n = 0;
+        for (int y = 60; y < 530; ++y)
+            for (int x = 60; x < 740; ++x) n += at(img, x, y).sum() > 60;
+        return n;
+    };
+    const int outline = lit(wired), full = lit(filled);
+    EXPECT_GT(outline, 500);       // the outlines are there
+    EXPECT_LT(outline, full / 2);  // and are no filled bodies
+}
+
 TEST_F(Painter, FullScreenAndBackKeepTheTextures) {
     glform::Display& ds = glform::display();
     ASSERT_GT(ds.FullScreen.Count, 0);
