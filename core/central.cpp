@@ -672,7 +672,7 @@ void panelFreigeben(TCG& cg) {
     }
 }
 
-void zugMarkenVerbergen(TCG& cg) {
+void zugMarkenVerbergen(const TCG& cg) {
     for (int s = 1; s <= spielerAnzahl(cg); ++s) sichtbar(ids.ipanel, ids.zugMarke[s], false);
 }
 

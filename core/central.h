@@ -160,6 +160,6 @@ void dialogAnordnen(TCG& cg, bool noShow, bool relayout);
 void panelFreigeben(TCG& cg);
 void tischAufbauen(TCG& cg);
 // Hides the turn markers of seats 1 .. seat count (result box, next round).
-void zugMarkenVerbergen(TCG& cg);
+void zugMarkenVerbergen(const TCG& cg);
 
 }  // namespace central

@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "core/central.h"
-#include "platform/fileio.h"
 #include "core/envparam.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "gui/pvl.h"
+#include "platform/fileio.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
 
@@ -243,8 +243,12 @@ void spielergebnis(const TCG& g) {
     if (app && app->validDialog(central::ids.helpPanel)) app->VsbDialog(central::ids.helpPanel, 0);
     if (anbindung.tischElementVerbergen) anbindung.tischElementVerbergen();
     const int id = g.spielId;
-    if (id != 1 && id != 5 && id != 6 && id != kJass && anbindung.zugMarkenVerbergen)
-        anbindung.zugMarkenVerbergen();
+    if (id != 1 && id != 5 && id != 6 && id != kJass) {
+        if (anbindung.zugMarkenVerbergen)
+            anbindung.zugMarkenVerbergen();
+        else
+            central::zugMarkenVerbergen(g);
+    }
     if (app)
         app->msgbox(text, "Spielergebnis", 0, "!Weiter", 0, false);
     else

@@ -82,8 +82,8 @@ struct Anbindung {
     std::function<int64_t()> bjStartGeld;         // Black Jack: the starting money
     std::function<int()> bjMinStufe;              // BlackJackMinOpponentLevel
     std::function<void()> tischElementVerbergen;  // the one element of the table dialog it hides
-    std::function<void()> zugMarkenVerbergen;
-    std::function<void()> listeAuffrischen;  // the click on the high-score display's refresh
+    std::function<void()> zugMarkenVerbergen;     // empty: central::zugMarkenVerbergen
+    std::function<void()> listeAuffrischen;       // the click on the high-score display's refresh
 };
 extern Anbindung anbindung;
 

@@ -7,6 +7,7 @@
 #include "core/central.h"
 #include "core/highscore.h"
 #include "core/spiele.h"
+#include "core/statunit.h"
 #include "gui/pvl.h"
 #include "platform/num.h"
 
@@ -377,14 +378,27 @@ void punkteTabelle(TCG& g, const TGameResult& r, bool flag) {
             if (app()->validDialog(central::ids.helpPanel)) app()->InvsbDialog(central::ids.helpPanel);
             if (elementDa(central::ids.hinweisDialog, central::ids.hinweisKnopf))
                 app()->SetVisible(central::ids.hinweisDialog, central::ids.hinweisKnopf, false);
-            if (id != 1 && id != 5 && id != 6 && id != 12 && anbindung.zugMarkenVerbergen)
-                anbindung.zugMarkenVerbergen();
+            if (id != 1 && id != 5 && id != 6 && id != 12) {
+                if (anbindung.zugMarkenVerbergen)
+                    anbindung.zugMarkenVerbergen();
+                else
+                    central::zugMarkenVerbergen(g);
+            }
             if (id != kBlackJack) app()->msgbox(abrechnung, "Spielergebnis", 0, "!Weiter", 0, false);
         }
         const bool zustand = central::dienste.spielZustand && central::dienste.spielZustand() != 0;
         if ((flag || zustand) && app()->validDialog(ids.dialog)) app()->CallDialog(ids.dialog);
     }
-    if (id == kBlackJack && ende && anbindung.blackjackSerie) anbindung.blackjackSerie();
+    // The unattended statistics run: a finished Black Jack match is counted and started again,
+    // and every result table goes on by itself.
+    if (statunit::anzeige()) {
+        if (id == kBlackJack && ende) {
+            ++statunit::matchAnzahl;
+            statunit::spieleOffset += g.spielliste.runden;
+            if (anbindung.blackjackSerie) anbindung.blackjackSerie();
+        }
+        statunit::klicken();
+    }
 }
 
 void pokerTabelle(TCG& g) { fuellen(g, nullptr, false, ""); }

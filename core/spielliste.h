@@ -125,11 +125,13 @@ struct Anbindung {
     std::function<int()> dealer;  // Black Jack's dealer seat
     std::function<void(bool flag)> schnapsenTabelle;
     std::function<void(bool flag)> jassTabelle;
-    std::function<bool()> skatUmGeld;     // Skat option "Um Geld"
-    std::function<int()> skatGeldOption;  // 1..4
-    std::function<int()> schafkopfCent;   // cents per point
-    std::function<void()> zugMarkenVerbergen;
-    std::function<void()> blackjackSerie;  // the statistics run of a finished Black Jack match
+    std::function<bool()> skatUmGeld;          // Skat option "Um Geld"
+    std::function<int()> skatGeldOption;       // 1..4
+    std::function<int()> schafkopfCent;        // cents per point
+    std::function<void()> zugMarkenVerbergen;  // empty: central::zugMarkenVerbergen
+    // A finished Black Jack match while the statistics are shown: the shell's game state := 1
+    // and a new match of the same game (central::neuesSpiel with weiter 0).
+    std::function<void()> blackjackSerie;
 };
 extern Anbindung anbindung;
 

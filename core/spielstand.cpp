@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "core/central.h"
-#include "platform/fileio.h"
 #include "core/spielliste.h"
 #include "gui/pvl.h"
+#include "platform/fileio.h"
 #include "platform/msgsink.h"
 #include "platform/text.h"
 #include "platform/ticks.h"
@@ -246,7 +246,10 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
     if (anbindung.pokerNachLaden) anbindung.pokerNachLaden();
     if (anbindung.spiegelLaden) anbindung.spiegelLaden(g.spielId, g);
     if (anbindung.setzeTischModus) anbindung.setzeTischModus(g.ablauf.tischModus);
-    if (anbindung.dialogAnordnen) anbindung.dialogAnordnen();
+    if (anbindung.dialogAnordnen)
+        anbindung.dialogAnordnen();
+    else
+        central::dialogAnordnen(g, false, false);
     std::memcpy(bild(g) + kTeil1, spiel.data() + kTeil1, kTeil2);
     if (anbindung.setzeSpielerAnzahl)
         anbindung.setzeSpielerAnzahl(g.ablauf.anzSpieler);

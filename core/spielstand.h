@@ -53,7 +53,7 @@ struct Anbindung {
     // changes in the second piece is put back), the seat count, and in phase 5 the hidden panels
     // and the refilled score table (empty: "#ingamedialog" is hidden and the table refilled).
     std::function<void()> pokerNachLaden;
-    std::function<void()> dialogAnordnen;
+    std::function<void()> dialogAnordnen;  // empty: central::dialogAnordnen (false, false)
     std::function<void(int32_t)> setzeSpielerAnzahl;
     std::function<void()> phaseFuenf;
     // Message boxes: a yes/no question (6 = yes) and an information box.

@@ -7,7 +7,10 @@
 
 #include "core/central.h"
 #include "core/envparam.h"
+#include "core/highscore.h"
+#include "core/spiele.h"
 #include "core/spielstand.h"
+#include "core/statunit.h"
 #include "files_tempdir.h"
 #include "gui/pvl.h"
 #include "gui/pvlhost.h"
@@ -361,4 +364,106 @@ TEST_F(ResultDialog, GameSavedAfterARoundComesBackWithItsTable) {
     ASSERT_GE(c.size(), 10u);
     EXPECT_EQ((std::vector<std::string>(c.begin() + 5, c.begin() + 10)),
               (std::vector<std::string>{"!1.", "!+7", "!-7", "!", "Herz"}));
+}
+
+// While the statistics are shown every result table goes on by itself; a finished Black Jack
+// match is counted first.
+TEST_F(ResultDialog, StatisticsRunContinuesEveryTable) {
+    static int klicks = 0;
+    klicks = 0;
+    statunit::oberflaeche.klickSpielliste = [](int element) { klicks += element == 2; };
+    struct Case {
+        uint8_t spiel;
+        bool ende;
+        int klicks, matches, serien;
+    };
+    const Case cases[] = {
+        {kMauMau, false, 1, 0, 0}, {kBlackJack, false, 1, 0, 0}, {kBlackJack, true, 1, 1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.spiel);
+        klicks = 0;
+        statunit::matchAnzahl = 0;
+        statunit::spieleOffset = 0;
+        int serien = 0;
+        spielliste::anbindung.blackjackSerie = [&] { ++serien; };
+        rec->spielId = c.spiel;
+        rec->spielliste.runden = 0;
+        spiele::Eintrag e;
+        e.spielSchritt = [](TCG&) {};
+        e.kiTick = [] {};
+        e.neuesSpiel = [](bool) {};
+        e.spielLaden = [] {};
+        static bool ende;
+        ende = c.ende;
+        e.partieEnde = [] { return ende; };
+        ASSERT_TRUE(spiele::anmelden(c.spiel, e));
+        // Display off: nothing goes on by itself.
+        spielliste::punkteTabelle(*rec, round({1, 0, 0, 0, 0, 0}), false);
+        EXPECT_EQ(klicks, 0);
+        EXPECT_EQ(serien, 0);
+        ASSERT_TRUE(statunit::umschalten());
+        spielliste::punkteTabelle(*rec, round({1, 0, 0, 0, 0, 0}), false);
+        EXPECT_FALSE(statunit::umschalten());
+        spiele::abmelden(c.spiel);
+        EXPECT_EQ(klicks, c.klicks);
+        EXPECT_EQ(statunit::matchAnzahl, c.matches);
+        EXPECT_EQ(statunit::spieleOffset, c.matches * 2);
+        EXPECT_EQ(serien, c.serien);
+    }
+    statunit::oberflaeche = {};
+    statunit::matchAnzahl = 0;
+    statunit::spieleOffset = 0;
+}
+
+// A game saved with a question open shows the question again once it is loaded.
+TEST_F(ResultDialog, GameSavedWithAnOpenQuestionShowsItAgain) {
+    central::ids.ipanel = app->CreateCustomDialog(0, 0, 800, 600, false, "#ipanel", 0, 0, "", 1.0f);
+    central::ids.ingame = app->CreateCustomDialog(290, 560, 0, 0, false, "#ingamedialog", 0, 0, "", 1.0f);
+    central::ids.reihe[2][1] = app->CreateCustomObject(pvl::ekButton, 0, 0, "!", 100, 30, 0, 1);
+    central::ids.reihe[2][2] = app->CreateCustomObject(pvl::ekButton, 110, 0, "!", 100, 30, 0, 1);
+    rec->spielId = kMauMau;
+    rec->aktSpieler = 1;
+    rec->phase.nr = 2;
+    TEntscheidung& st = rec->entscheidung;
+    st.mitKnoepfen = 1;
+    st.knopfAnzahl = 2;
+    st.art = 69;
+    st.texte[1] = "!Neue Karten";
+    st.texte[2] = "!Behalten";
+    ASSERT_TRUE(spielstand::spielSpeichern(*rec, "save", "Offene Frage", true));
+
+    auto other = std::make_unique<TCG>();
+    app->dlg(central::ids.ingame).X = 0;
+    ASSERT_TRUE(spielstand::spielLaden(*other, "save", "Offene Frage", "mau"));
+    EXPECT_EQ(app->dlg(central::ids.ingame).Visible, 1);
+    EXPECT_EQ(app->GetCaption(central::ids.ingame, central::ids.reihe[2][1], false), "!Neue Karten");
+    EXPECT_EQ(app->GetCaption(central::ids.ingame, central::ids.reihe[2][2], false), "!Behalten");
+    EXPECT_EQ(app->dlg(central::ids.ingame).X, 290);
+}
+
+// The round's result and the end of the match hide the turn markers, except in the games that
+// keep them for their next round.
+TEST_F(ResultDialog, TurnMarkersHiddenExceptInSkatDoppelkopfSchafkopfJass) {
+    central::ids.ipanel = app->CreateCustomDialog(0, 0, 800, 600, true, "#ipanel", 0, 0, "", 1.0f);
+    for (int s = 1; s <= 3; ++s) central::ids.zugMarke[s] = app->CreateObject(pvl::ekLabel, 0, 0, "");
+    auto markerShown = [&](int s) {
+        return app->dlg(central::ids.ipanel).el(central::ids.zugMarke[s]).Visible != 0;
+    };
+    struct Case {
+        uint8_t spiel;
+        bool hidden;
+    };
+    const Case cases[] = {{kMauMau, true}, {kCanasta, true},    {kSkat, false},
+                          {5, false},      {kSchafkopf, false}, {12, false}};
+    for (int weg = 0; weg < 2; ++weg)
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::to_string(weg) + " " + std::to_string(c.spiel));
+            for (int s = 1; s <= 3; ++s) app->SetVisible(central::ids.ipanel, central::ids.zugMarke[s], true);
+            rec->spielId = c.spiel;
+            if (weg == 0)
+                spielliste::punkteTabelle(*rec, round({1, 0, 0, 0, 0, 0}), false);
+            else
+                highscore::spielergebnis(*rec);
+            for (int s = 1; s <= 3; ++s) EXPECT_EQ(markerShown(s), !c.hidden);
+        }
 }
