@@ -2,11 +2,13 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/cg.h"
 #include "core/envparam.h"
 #include "gui/glframe.h"
+#include "gui/glstate.h"
 #include "gui/gltext.h"
 #include "platform/num.h"
 #include "table/glu.h"
@@ -110,6 +112,7 @@ BubbleText bubbletext(const std::string& caption, bool visible, int seat, int ga
         }
     }
     if (gameId == 8 && b.lines == 1 && pokerState3) b.scale = 0.8f;
+    if (gameId == 9 && seat == 1) b.scale *= 1.14f;
     if (b.line1.empty()) b.show = b.lines == 2;
     return b;
 }
@@ -118,6 +121,29 @@ float bubblewidth(const BubbleText& b) {
     float w = (0.12f + 0.07f * cw(b.line1)) * b.scale;
     if (b.lengthSplit) w = std::fmax(w, (0.12f + 0.07f * cw(b.line2)) * b.scale);
     return w;
+}
+
+float blackjackbubblelift() {
+    if (!cg.blackjack.siebzehnUndVier) return -0.1f;
+    // in 17 und 4 the human's bubble climbs with the hand, already while its cards fly in
+    const TSpieler& hand = spieler[0];
+    const TSpieler& shoe = spieler[10];
+    float f = static_cast<float>(std::max(-1, hand.anz - 3));
+    const int top = num::clamp<int>(shoe.anz, 0, kSlots);
+    for (int i = top; i >= 1 && i > top - 5; --i) {
+        const TBewegung& b = shoe.at(i).bewegung;
+        if (b.active && b.toStack == -1) f += b.progress;
+    }
+    return 0.08f * f;
+}
+
+float blackjackbubbleshift(int seat, int seatCount, size_t line1Length, bool narrowScreen) {
+    if (seatCount < 5 || !narrowScreen) return 0;
+    // a long text at the table's ends would run off a narrow screen
+    const float step = line1Length > 17 ? 1.0f : line1Length >= 13 ? 0.5f : 0.0f;
+    if (seat == 2) return step == 1.0f ? 0.18f : step * 0.2f;
+    if (seat == seatCount) return -0.1f * step;
+    return 0;
 }
 
 float markerfade(float fade, bool sliding, float p) {
@@ -277,7 +303,9 @@ void drawseatbubble(int seat) {
         case 9:
             if (g == 9) {
                 glTranslatef(-0.03f, 0.15f, -0.15f);
-                if (one) glTranslatef(0, -0.1f, 0);
+                if (one) glTranslatef(0, blackjackbubblelift(), 0);
+                const auto& af = glstate::gl().AspectFlags;
+                glTranslatef(blackjackbubbleshift(seat, anzSitze, b.line1.size(), af[0] || af[3]), 0, 0);
             }
             glTranslatef(0, motion.lift, 0);
             glTranslatef(0.08f, one ? 0.65f : 0.55f, one ? 0.15f : 0.12f);

@@ -51,6 +51,11 @@ struct BubbleText {
 // shrinks the text, and only such a text may split into two lines.
 BubbleText bubbletext(const std::string& caption, bool visible, int seat, int gameId, int seatCount,
                       bool pokerState3);
+// Black Jack: the human's bubble height (17 und 4 lifts it with the cards held and arriving).
+float blackjackbubblelift();
+// Black Jack with 5 or more seats on a 4:3 or 5:4 screen: how far seat 2's bubble moves right
+// and the last seat's left by the length of its first line.
+float blackjackbubbleshift(int seat, int seatCount, size_t line1Length, bool narrowScreen);
 // The marker fade while the seat's stack slides with progress p: out and back in.
 float markerfade(float fade, bool sliding, float p);
 // Width of a bubble in table units.

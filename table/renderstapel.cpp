@@ -115,15 +115,22 @@ void tableCard(DrawList& out, int stack, int slot, int sweep, bool meld) {
     bool highlight = false;
     const bool rest = atRest(k);
     const TBewegung& b = k.bewegung;
+    const bool bj = cg.spielId == 9;
+    // Black Jack: does the card land face up where it goes (no game answer: it does)
+    const auto bjOffen = [&b] {
+        const auto f = tischhooks::tab().bjKarteOffen;
+        return f ? f(b.toStack, b.toSlot) : true;
+    };
     if (!rest) {
-        const bool bj = cg.spielId == 9;
         if (!bj && b.toStack <= -2 && b.toStack >= -10 && b.fromStack != 12 && b.fromStack != 13 &&
             b.fromStack != 16)
             texture = tex.s0;
+        if (bj && b.toStack <= -1 && b.toStack >= -10 && !bjOffen()) texture = tex.s0;
         if (cg.spielId == 1 && mirror && (b.fromStack == 11 || b.fromStack == 15) &&
             (b.toStack == 11 || b.toStack == 15))
             texture = tex.s0;
-        if (b.toStack == b.fromStack && b.toStack != 12 && b.toStack != 13) texture = tex.s0;
+        if (b.toStack == b.fromStack && b.toStack != 12 && b.toStack != 13 && !(bj && bjOffen()))
+            texture = tex.s0;
     }
     if (cg.spielId == 0 && stack == 11 && S(14).anz == 1) highlight = true;
     const bool grid = meld && stack == 12;
@@ -143,15 +150,19 @@ void tableCard(DrawList& out, int stack, int slot, int sweep, bool meld) {
         else
             back = false;
     }
-    if (shadow) back = false;
+    if (shadow) {
+        face = true;
+        back = false;
+    }
     if (mirror) {
         std::swap(face, back);
         const bool closed = talonClosed();
+        const bool bjOpen = bj && bjOffen();
         // a closed Schnapsen talon shows its top card (the trump) in the mirror too
         if (!(closed && stack == 11 && slot == s.anz)) {
-            if (stack == 11 && !pileClicks && tischcg::tz.tischModus == 1 && !closed)
+            if (stack == 11 && !pileClicks && tischcg::tz.tischModus == 1 && !closed && !bjOpen)
                 texture = slot == 1 ? 0 : tex.s0;
-            if (rest) texture = tex.s0;
+            if (rest && !bjOpen) texture = tex.s0;
         }
     }
     const bool above = slot < s.anz ? atRest(s.at(slot + 1)) : true;
@@ -204,7 +215,7 @@ void tableCard(DrawList& out, int stack, int slot, int sweep, bool meld) {
         const int cnt = pileCount(k.hi);
         if (cnt >= 7 && (cnt - k.pilePos) % 2 != 0) return;
     }
-    if (cg.spielId == 9 && (stack == 11 || stack == 13)) {
+    if (bj && (stack == 11 || stack == 13)) {
         // Black Jack's shoe and discard: these rules replace the sides decided above
         const bool toDiscard = !rest && b.toStack == 13;
         const bool thin = renderOptions.LowDetailShadows && slot != 1 && slot != s.anz && slot % 3 != 0;

@@ -107,6 +107,8 @@ bool readparams(const std::string& content, TEnvParam& out, std::string& error) 
     return true;
 }
 
+bool spiegelerlaubt(int env) { return env != 3 && env != 5; }
+
 bool loadcards(const fs::path& bilder, int detail, int picture, int back) {
     using glu::tex;
     if (picture < 1) picture = 1;
@@ -166,7 +168,7 @@ bool loadenvironment(const fs::path& bilder, int detail, int env, std::string& e
     t.tischlm = loadFile(dir / "tischlm.jpg");
     tex = t;
     p.umgebung = env;
-    p.spiegelErlaubt = (env == 5 || env == 8) ? 0 : 1;
+    p.spiegelErlaubt = spiegelerlaubt(env) ? 1 : 0;
     envParam = p;
     glu::clearcolor(p.gray);
     return true;

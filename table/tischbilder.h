@@ -14,6 +14,10 @@ namespace tischbilder {
 // and returns false with the reason in `error`.
 bool readparams(const std::string& content, TEnvParam& out, std::string& error);
 
+// Whether the environment may draw its mirror image: not the glass table (3) nor the poker
+// table (5).
+bool spiegelerlaubt(int env);
+
 // data/bilder/<detail>/kb<picture>.dat and kbp<picture>.dat (or kbp.dat) cut into the face
 // textures; s0, the backs h<back-1> and hr<back-1>. False when the first atlas is missing or
 // damaged (the textures already loaded stay).

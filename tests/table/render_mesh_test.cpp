@@ -128,6 +128,7 @@ TEST(Overlays, BubbleTextRules) {
          longText.substr(1), ""},
         {"long with ? splits at the first space from 25", longText, true, 2, 1, 3, true, 2, 0.7f,
          text::w("Ich habe gerade kein Glück, "), " aber morgen wird es besser"},
+        {"Black Jack seat 1 larger", "Hallo", true, 1, 9, 3, true, 1, 0.6f * 1.14f, "Hallo", ""},
         {"no space: one line", noSpace, true, 2, 1, 3, true, 1, 0.7f, noSpace.substr(1), ""},
     };
     for (const auto& c : cases) {
@@ -366,5 +367,23 @@ TEST(CardLabels, WhichCardCarriesTheGamesLabel) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.game << " " << c.stack << "/" << c.slot);
         EXPECT_EQ(glu::haslabel(c.game, c.stack, c.slot, c.anz, c.pilePos, c.firstShown, 3), c.label);
+    }
+}
+
+TEST(Overlays, BlackJackBubblesAtTheTableEndsMoveInOnNarrowScreens) {
+    struct Case {
+        int seat, seats;
+        size_t len;
+        bool narrow;
+        float shift;
+    };
+    const Case cases[] = {
+        {2, 5, 18, true, 0.18f}, {2, 5, 17, true, 0.1f},  {2, 5, 13, true, 0.1f},
+        {2, 5, 12, true, 0.0f},  {5, 5, 18, true, -0.1f}, {5, 5, 13, true, -0.05f},
+        {3, 5, 18, true, 0.0f},  {2, 4, 18, true, 0.0f},  {2, 5, 18, false, 0.0f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.seat << "/" << c.seats << " len " << c.len << " " << c.narrow);
+        EXPECT_FLOAT_EQ(glu::blackjackbubbleshift(c.seat, c.seats, c.len, c.narrow), c.shift);
     }
 }

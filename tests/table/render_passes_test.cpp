@@ -165,3 +165,11 @@ TEST(RenderTable, ParamFileKeysInOrderWithTwoDigits) {
         EXPECT_EQ(q.rund, 9);  // nothing applied
     }
 }
+
+TEST(RenderTable, GlassAndPokerTablesDrawNoMirrorImage) {
+    const bool expected[] = {true, true, false, true, false};  // environments 1..5
+    for (int env = 1; env <= 5; ++env) {
+        SCOPED_TRACE(env);
+        EXPECT_EQ(tischbilder::spiegelerlaubt(env), expected[env - 1]);
+    }
+}

@@ -4,6 +4,7 @@
 
 #include "table/kamera.h"
 #include "table/kartenmesh.h"
+#include "table/overlays.h"
 #include "table/render.h"
 #include "table/renderstapel.h"
 #include "tisch_fixture.h"
@@ -336,4 +337,68 @@ TEST_F(CanastaStacks, SelectionPassOffersOnlyThePilesTheSelectionFits) {
     cg.ablauf.meldModus = 0;  // outside the meld grid stack 12 is not filtered
     collect(1);
     EXPECT_EQ(list.n, 4);
+}
+
+TEST_F(Stacks, ShadowPassDrawsEveryTableCardByItsFace) {
+    legen(11, 3, 2);  // the talon at rest shows only its back elsewhere
+    legen(12, 5, 1);
+    collect(2);
+    EXPECT_EQ(text(), "12/1f 11/1f ");
+}
+
+TEST_F(Stacks, BlackJackFlightPicturesFollowTheFaceUpRule) {
+    cg.spielId = 9;
+    glu::anzSitze = 2;
+    cg.ablauf.anzSpieler = 2;
+    tischhooks::tab().bjKarteOffen = [](int stack, int) { return stack != -2; };
+    legen(11, 3, 2);  // the shoe's card, value 3 of suit 2
+    auto& b = st(11).at(1).bewegung;
+    b.active = 1;
+    b.kind = 2;
+    b.fromStack = 11;
+    b.fromSlot = 1;
+    struct Case {
+        int to;
+        int pass;
+        uint32_t texture;
+    };
+    const Case cases[] = {
+        {-2, 0, 8u},    // to a twin slot where it lands face down: the back picture
+        {-3, 0, 203u},  // lands face up: its face
+        {11, 0, 203u},  // within its own stack, landing face up
+        {2, 3, 203u},   // mirrored on its way to a seat, landing face up
+    };
+    cg.entscheidung.stapelKlick = 0;
+    tischcg::tz.tischModus = 1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.to << " pass " << c.pass);
+        b.toStack = c.to;
+        b.toSlot = 1;
+        collect(c.pass);
+        int faces = 0;
+        for (int i = 0; i < list.n; ++i) {
+            if (list.r[i].stack != 11 || list.r[i].backSide) continue;
+            ++faces;
+            EXPECT_EQ(list.r[i].texture, c.texture);
+        }
+        EXPECT_EQ(faces, 1);
+    }
+}
+
+TEST_F(Stacks, BlackJackHumanBubbleClimbsWithTheHandIn17und4) {
+    cg.spielId = 9;
+    EXPECT_FLOAT_EQ(glu::blackjackbubblelift(), -0.1f);
+    cg.blackjack.siebzehnUndVier = 1;
+    EXPECT_FLOAT_EQ(glu::blackjackbubblelift(), -0.08f);  // no cards: f is held at -1
+    for (int i = 0; i < 4; ++i) legen(1, 3, 1);
+    for (int i = 0; i < 7; ++i) legen(11, 3, 1);
+    // the top five cards of the shoe count with their flight progress when they fly to the hand
+    st(11).at(7).bewegung = TBewegung{};
+    st(11).at(7).bewegung.active = 1;
+    st(11).at(7).bewegung.toStack = -1;
+    st(11).at(7).bewegung.progress = 0.5f;
+    st(11).at(2).bewegung = st(11).at(7).bewegung;  // below the top five
+    st(11).at(6).bewegung = st(11).at(7).bewegung;
+    st(11).at(6).bewegung.toStack = 2;  // to another seat
+    EXPECT_FLOAT_EQ(glu::blackjackbubblelift(), 0.08f * 1.5f);
 }
