@@ -185,7 +185,7 @@ void special(Ctx& c) {
         const float x = c.x + (el.SubKind == skCaptionButton ? el.VisibleLines : 0);
         if (c.state == 1) text(c, s, x, c.y + 10, 0, 5);
         if (c.state == 2) text(c, s, x, c.y + 10, 2, 5);
-        text(c, s, x, c.y + 10, c.state == 3 ? 3 : 0);
+        text(c, s, x, c.y + 10, c.state);
         return;
     }
     if (el.SubKind == skLibIcon) {
@@ -681,10 +681,10 @@ void DialogPaint(TPVLApplication& app) {
     GLint vp[4] = {};
     const float savedFactor = app.TextWidthFactor;
     if (wide) {
-        // The dialogs keep their 4:3 picture in the middle of a wide screen.
+        // The 4:3 picture stretched over the whole wide viewport: the pointer maps the full width
+        // to the virtual screen, the relayout narrows the dialogs and the text factor the glyphs
+        // to match, and the window border lies around the whole window.
         glGetIntegerv(GL_VIEWPORT, vp);
-        const int w43 = rnd(vp[3] * 4.0 / 3.0);
-        glViewport(vp[0] + rnd((vp[2] - w43) * 0.5), vp[1], w43, vp[3]);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluPerspective(0.75 * 47, 4.0 / 3.0, 1, 50);
@@ -730,10 +730,12 @@ std::vector<GridCell> gridCells(const TPVLElement& el) {
     const int cols = std::max<int>(1, el.ListOption);
     std::vector<GridCell> out;
     for (int n = 1; n <= cols && n <= el.LineCount; ++n) out.push_back({n, 0, -19.0f});
-    const int first = std::max(rnd(el.TopIndex * static_cast<double>(cols)) + 1, cols + 1);
+    // The scrolled cells count their rows from 0; row 0 lies under the title row.
+    const int first = std::max(rnd(el.TopIndex * static_cast<double>(cols)), 0) + 1;
     const int lastRowStart = el.LineCount - cols + 1;  // the final row always shows
     for (int n = first; n <= el.LineCount; ++n) {
-        const int row = (n - first) / cols + 1;
+        const int row = (n - first) / cols;
+        if (row == 0) continue;
         if (row <= el.VisibleLines)
             out.push_back({n, row, 8 + 24.0f * (row - 1)});
         else if (n >= lastRowStart)

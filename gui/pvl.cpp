@@ -313,7 +313,8 @@ int TPVLApplication::CreateCustomObject(int kind, int x, int y, std::string_view
             break;
         }
         case ekCheckBox:
-            e.Width = rnd(charwidth(e.Caption.str()) * 11.5 + 42);
+            // The caption argument: a long one is only "@scon" in the record by now.
+            e.Width = rnd(charwidth(caption) * 11.5 + 42);
             e.Height = def(height, 26);
             e.AnimSpeed = 0.015f;
             e.Checked = 0;
@@ -400,10 +401,10 @@ int TPVLApplication::CreateCustomObject(int kind, int x, int y, std::string_view
         int r = attach(CreateObject(ekArrow, x + w + 6, y + yo, "Right"));
         if (r > 0) dlg(d).el(r).Checked = 1;
         if (caption == "HorList2") {
-            attach(CreateCustomObject(ekImage, x + 35, y, "ListText", w - 29, 25, 0.0f, 1.0f));
+            attach(CreateSpecialObject(ekImage, x + 35, y, w - 29, 25, 0, "ListText"));
         } else {
             attach(CreateCustomObject(ekHBar, x + 34, y + 28, "LeftRight", w - 30, h + 4, 0.0f, 1.0f));
-            attach(CreateCustomObject(ekImage, x + 36, y, "ListText", w - 30, h + 4, 0.0f, 1.0f));
+            attach(CreateSpecialObject(ekImage, x + 36, y, w - 30, h + 4, 0, "ListText"));
         }
     }
     if (kind == ekArrow || kind == ekVBar || kind == ekHBar) {

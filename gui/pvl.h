@@ -74,6 +74,9 @@ struct TPVLHooks {
     std::function<void()> wireFrame;
     // Developer key Shift+Y: the program's statistics panel switches its display on or off.
     std::function<void()> toggleStatistics;
+    // Run by msgbox right after its box is shown: the statistics panel's refresh
+    // (statunit::aktualisieren), which clicks element 3 of the current dialog while it is on.
+    std::function<void()> statisticsRefresh;
 };
 
 // Render debug flags (1..12, toggled by the developer keys) with a meaning inside the library.

@@ -270,6 +270,8 @@ int TPVLApplication::msgbox(std::string_view txt, std::string_view title, int ki
     level.answer = MsgAnswer;
     msgStack_.push_back(&level);
     InMsgBox = 1;
+    // After the level is pushed, so that its click answers this box and not a waiting outer one.
+    if (Hooks.statisticsRefresh) Hooks.statisticsRefresh();
     while (!level.done && InMsgBox && dlg(MsgDialog).Visible && AppState != 3) Mainloop(true);
     msgStack_.pop_back();
     InMsgBox = 0;

@@ -80,8 +80,18 @@ TEST(GlPaint, GridShowsTheFinalRowOnAFooterLineWhenScrolledOutOfSight) {
                                                       {6, 2, 32},
                                                       {9, 4, 53},
                                                       {10, 4, 53}}));
-    // Scrolled to the end, the final row is an ordinary row again.
-    el.TopIndex = 3;
+    // One row down: rows 3-4 slide under the title row; 7-8 come into sight.
+    el.TopIndex = 1;
+    EXPECT_EQ(glpaint::gridCells(el), (std::vector<C>{{1, 0, -19},
+                                                      {2, 0, -19},
+                                                      {5, 1, 8},
+                                                      {6, 1, 8},
+                                                      {7, 2, 32},
+                                                      {8, 2, 32},
+                                                      {9, 3, 53},
+                                                      {10, 3, 53}}));
+    // Scrolled two rows, the final row is an ordinary row again.
+    el.TopIndex = 2;
     EXPECT_EQ(glpaint::gridCells(el),
               (std::vector<C>{{1, 0, -19}, {2, 0, -19}, {7, 1, 8}, {8, 1, 8}, {9, 2, 32}, {10, 2, 32}}));
     // Everything fits: no footer.

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -80,6 +81,11 @@ TEST_F(Records, DefaultsPerKind) {
         EXPECT_EQ(x.Enabled, 1);
         EXPECT_EQ(x.Visible, 1);
     }
+    // A check box is as wide as its caption, also one long enough for the string container.
+    const std::string longBox = "Computer spielt schneller!";  // 26 characters
+    int box = app->CreateCustomObject(ekCheckBox, 0, 0, longBox, -1, -1, 0.0f, 1.0f);
+    EXPECT_EQ(el(8, box).Caption.str(), "@scon");
+    EXPECT_EQ(el(8, box).Width, static_cast<int>(std::lround(app->charwidth(longBox) * 11.5 + 42)));
     int edit = app->CreateCustomObject(ekEdit, 0, 0, "", -1, -1, 0.0f, 1.0f);
     EXPECT_EQ(el(8, edit).Ti, -1);  // a text field made with height -1
     EXPECT_EQ(el(8, edit).VisibleLines, 20);
@@ -139,7 +145,25 @@ TEST_F(Records, CompoundKindsBringTheirChildren) {
     int ch = app->CreateCustomObject(ekChooser, 10, 10, "", 200, 30, 0.0f, 1.0f);
     EXPECT_EQ(el(8, ch).ChildCount, 4);
     EXPECT_EQ(el(8, ch).VisibleLines, 1);
-    EXPECT_EQ(el(8, el(8, ch).child(4)).Caption.str(), "ListText");
+    // The text strips of both chooser forms are special objects: given size, no icon, no slots.
+    int ch2 = app->CreateCustomObject(ekChooser, 10, 200, "HorList2", 200, 30, 0.0f, 1.0f);
+    struct Strip {
+        int chooser, child, x, w, h;
+    };
+    const Strip strips[] = {{ch, 4, 10 + 36, 200 - 30, 30 + 4}, {ch2, 3, 10 + 35, 200 - 29, 25}};
+    for (const auto& c : strips) {
+        SCOPED_TRACE(c.chooser);
+        const TPVLElement& t = el(8, el(8, c.chooser).child(c.child));
+        EXPECT_EQ(t.Caption.str(), "ListText");
+        EXPECT_EQ(t.Kind, ekImage);
+        EXPECT_EQ(t.X, c.x);
+        EXPECT_EQ(t.Width, c.w);
+        EXPECT_EQ(t.Height, c.h);
+        EXPECT_EQ(t.Ti, -1);
+        EXPECT_EQ(t.SlotReserve, 0);
+        EXPECT_FLOAT_EQ(t.AnimSpeed, 0.01f);
+        EXPECT_EQ(t.ParentElement, c.chooser);
+    }
 }
 
 // ---------------------------------------------------------------- string container

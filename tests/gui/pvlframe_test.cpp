@@ -110,6 +110,31 @@ TEST_F(MsgBox, EnterAnswersWithTheFirstVisibleButton) {
     }
 }
 
+TEST_F(MsgBox, StatisticsRefreshClicksElementThreeOfTheShownBox) {
+    // The program's statistics refresh with its display on: element 3 of the box is its OK.
+    int calls = 0;
+    app->Hooks.statisticsRefresh = [&] {
+        ++calls;
+        EXPECT_EQ(app->CurrentDialog, app->MsgDialog);
+        EXPECT_TRUE(app->dlg(app->MsgDialog).Visible);
+        app->CreateClickEvent(app->CurrentDialog, 3);
+    };
+    EXPECT_EQ(app->msgbox("Weiter?", "", 0, "", 0, false), idOk);
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(app->dlg(app->MsgDialog).Visible);
+    // Inside a waiting yes/no box the click answers only the inner box.
+    app->Hooks.statisticsRefresh = nullptr;
+    int inner = 0;
+    host.post([&] {
+        app->Hooks.statisticsRefresh = [&] { app->CreateClickEvent(app->CurrentDialog, 3); };
+        inner = app->msgbox("Innen", "", 0, "", 0, false);
+        app->Hooks.statisticsRefresh = nullptr;
+        clickLater(No);
+    });
+    EXPECT_EQ(app->msgbox("Aussen?", "", 4, "", 0, false), idNo);
+    EXPECT_EQ(inner, idOk);
+}
+
 TEST_F(MsgBox, WaitingFramesAreModal) {
     clickLater(Ok);
     app->msgbox("x", "", 0, "", 0, false);

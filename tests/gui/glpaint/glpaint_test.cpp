@@ -233,6 +233,42 @@ TEST_F(Painter, HoveredButtonIsDrawnLighter) {
     frames(2);
 }
 
+TEST_F(Painter, HoveredCaptionButtonTakesTheHighlightColour) {
+    using namespace pvl;
+    const int d = app->CreateCustomDialog(100, 535, 400, 60, false, "", 1, 0, "", 1.0f);
+    app->SetCreateIn(d);
+    app->CreateCustomSpecialObject(ekImage, 140, 5, 140, 40, skCaptionButton, "!Weiter", "", 45, 40, 20, 5,
+                                   1.3f);
+    app->ShowDialog(d);
+    // Keyboard focus would light the button without the pointer.
+    const uint8_t focus = app->KbdFocusOn;
+    app->KbdFocusOn = 0;
+    const TPVLColor saved = app->Options.HighlightTextColor;
+    app->Options.HighlightTextColor = {1, 0, 0, 1};
+    auto red = [](const image::Image& img) {
+        int n = 0;
+        for (int y = 545; y < 580; ++y)
+            for (int x = 235; x < 420; ++x) {
+                const Rgb c = at(img, x, y);
+                n += c.r > 150 && c.g < 90 && c.b < 90;
+            }
+        return n;
+    };
+    pointTo(700, 590);
+    frames(25);
+    const image::Image away = frame();
+    pointTo(260, 560);
+    frames(3);
+    const image::Image over = frame();
+    EXPECT_EQ(red(away), 0);
+    EXPECT_GT(red(over), 20);
+    app->Options.HighlightTextColor = saved;
+    app->KbdFocusOn = focus;
+    app->HideDialog(d);
+    pointTo(700, 590);
+    frames(25);
+}
+
 TEST_F(Painter, MessageBoxIsDrawnOverTheDialog) {
     image::Image shot;
     bool grabbing = false;
@@ -397,4 +433,48 @@ TEST_F(Painter, FullScreenAndBackKeepTheTextures) {
     frames(25);
     const image::Image img = frame();
     EXPECT_GT(bright(img, 60 + 35, 60 + 48, 60 + 200, 60 + 66), 40);  // the label again
+}
+
+TEST_F(Painter, WideWindowDrawsWhereThePointerMaps) {
+    int x = 0, y = 0, w0 = 0, h0 = 0;
+    window::getBounds(x, y, w0, h0);
+    window::setBounds(x, y, 1280, 720);
+    app->FormResize(1280, 720);
+    pointTo(1270, 700);
+    frames(30);
+    int cw = 0, ch = 0;
+    window::clientSize(cw, ch);
+    ASSERT_TRUE(app->Is16x9());
+    image::Image shot;
+    afterPaint = [&] {
+        shot.width = cw;
+        shot.height = ch;
+        shot.channels = 3;
+        shot.pixels.resize(static_cast<size_t>(cw) * ch * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, cw, ch, GL_RGB, GL_UNSIGNED_BYTE, shot.pixels.data());
+    };
+    app->Mainloop(false);
+    afterPaint = nullptr;
+    // Virtual to window pixels as the pointer maps them: the full width is 807 units.
+    auto lit = [&](double vx0, double vy0, double vx1, double vy1) {
+        int n = 0;
+        for (int py = static_cast<int>(vy0 * ch / 607); py < static_cast<int>(vy1 * ch / 607); ++py)
+            for (int px = static_cast<int>(vx0 * cw / 807); px < static_cast<int>(vx1 * cw / 807); ++px) {
+                const uint8_t* p = shot.at(std::clamp(px, 0, cw - 1), std::clamp(ch - 1 - py, 0, ch - 1));
+                n += p[0] + p[1] + p[2] > 300;
+            }
+        return n;
+    };
+    const pvl::TPVLDialog& g = app->dlg(dlgId);
+    const pvl::TPVLElement& b = g.el(button);
+    const double bx = g.X + b.X, by = g.Y + b.Y;
+    // The button's plate where a click on it lands, and the window border at the window's edges.
+    EXPECT_GT(lit(bx + 10, by + 8, bx + b.Width - 10, by + 14), 100);
+    EXPECT_GT(lit(0, 200, 4, 400), 20);
+    EXPECT_GT(lit(803, 200, 807, 400), 20);
+    window::setBounds(x, y, w0, h0);
+    app->FormResize(w0, h0);
+    frames(5);
+    EXPECT_TRUE(app->Is4x3());
 }
