@@ -357,18 +357,19 @@ void setuptablelayout(uint8_t full) {
     if (full) talon.anz = 0;
     setPos(talon.pos, 40, 274 + dz, -310);
     if (g == 2) talon.pos.v[2] += 80;
-    float kz = 2.0f;
     if (g == 9) {
         talon.pos.v[2] += 190;
         if (cg.blackjack.deckAnzahl == 3) talon.pos.v[2] += 60;
         talon.pos.v[0] += 70;
         talon.pos.v[5] = -30;
-        if (cg.blackjack.deckAnzahl == 3 && !cg.blackjack.siebzehnUndVier)
-            kz = 1.4f;
-        else if ((cg.blackjack.deckAnzahl == 2 && !cg.blackjack.siebzehnUndVier) ||
-                 (cg.blackjack.deckAnzahl == 3 && cg.blackjack.siebzehnUndVier))
-            kz = 1.8f;
     }
+    // the deck count is every game's: a talon of more decks lies denser
+    float kz = 2.0f;
+    if (cg.blackjack.deckAnzahl == 3 && !cg.blackjack.siebzehnUndVier)
+        kz = 1.4f;
+    else if ((cg.blackjack.deckAnzahl == 2 && !cg.blackjack.siebzehnUndVier) ||
+             (cg.blackjack.deckAnzahl == 3 && cg.blackjack.siebzehnUndVier))
+        kz = 1.8f;
     for (int i = 1; i <= kSlots; ++i) {
         TKartenSlot& k = talon.at(i);
         k.a1 = 180;

@@ -109,6 +109,25 @@ TEST_F(Layout, GamePositionsOfTalonAndMiddle) {
     }
 }
 
+// The talon's card spacing follows the deck count of whatever game runs, not only Black Jack.
+TEST_F(Layout, TalonSpacingFollowsTheDeckCount) {
+    struct Case {
+        int game, decks;
+        uint8_t kurz;
+        float spacing;
+    };
+    const Case cases[] = {{3, 2, 0, 1.8f}, {4, 3, 0, 1.4f}, {1, 1, 0, 2.0f},
+                          {9, 3, 0, 1.4f}, {9, 3, 1, 1.8f}, {9, 2, 1, 2.0f}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.game << " " << c.decks << " " << int{c.kurz});
+        cg.spielId = static_cast<uint8_t>(c.game);
+        cg.blackjack.deckAnzahl = c.decks;
+        cg.blackjack.siebzehnUndVier = c.kurz;
+        glu::setuptablelayout(0);
+        EXPECT_FLOAT_EQ(+st(11).at(10).z, 10 * c.spacing);
+    }
+}
+
 TEST_F(Layout, BlackJackRowsInStackAndTwin) {
     cg.spielId = 9;
     glu::anzSitze = 3;
