@@ -248,7 +248,7 @@ void special(Ctx& c) {
         const float dz = el.SubKind == 9 && c.state == 1 ? c.depth : 0;
         glTranslated(c.x / 502.0, -c.y / 502.0, dz);
         if (t > 0) glframe::painttransquad2(t, el.Width, el.Height, c.alpha, 0, 0);
-    } else if (t > -1 || t == -2) {
+    } else if (t > -1) {  // -1 or less: no quad, only the text
         quad(c, t, c.x, c.y, el.Width, el.Height, c.state, 0);
         overlay(c, c.x, c.y, el.Width, el.Height, 0);
     }
@@ -387,16 +387,19 @@ void grid(Ctx& c) {
         }
         std::string rest;
         gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 6, 0, c.alpha, right, 0, "", rest);
-        if (dimFrom >= 0 && row >= dimFrom) {
-            gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 2, 0, 0.35f * c.alpha, right, 0, "", rest);
-            return;
-        }
+        const bool dimmed = dimFrom >= 0 && row >= dimFrom;
         std::string dummy;
-        if (!rest.empty() && rest[0] == '>') {
+        if (dimmed) {
+            // Dimmed cells skip the glow and highlight passes but still continue below.
+            gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 2, 0, 0.35f * c.alpha, right, 0, "",
+                             dummy);
+        } else if (!rest.empty() && rest[0] == '>') {
             gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 5, 0, c.alpha, right, 0, "", dummy);
             rest.erase(0, 1);
         }
-        if (glowRow >= 0 && row == glowRow) {
+        if (dimmed) {
+            // drawn once above
+        } else if (glowRow >= 0 && row == glowRow) {
             gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 5, 0, c.alpha, right, 0, "", dummy);
             gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 2, 0, c.alpha, right, 0, "", dummy);
         } else if (!hl.empty()) {

@@ -375,6 +375,9 @@ public:
         int32_t back = 0, resolutions = 0, windowed = 0, full = 0, change = 0, texture = 0, geometry = 0,
                 effects = 0, effectsDetail = 0, volume[3] = {}, music = 0, fullResolutions = 0;
     } Lib;
+    // Sound choices of the graphics dialog (volumes as 7 minus the chooser's TopIndex, music as
+    // its TopIndex) and the values in force; "Jetzt ändern" lights while they differ.
+    int32_t Volumes[3] = {}, Music = 0, AppliedVolumes[3] = {}, AppliedMusic = 0;
 
     void event(int code, int arg);
 

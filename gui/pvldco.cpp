@@ -274,7 +274,8 @@ void TPVLApplication::PVLOptionFromDialog(bool apply) {
         Options.FontName = "Arial";
         Options.TextColor = Options.HighlightTextColor = Options.DisabledTextColor = {1.0f, 1.0f, 1.0f, 1.0f};
         const float h = 50.0f / 99.0f;
-        Options.FrameColorLower = Options.DefaultColors = {h, h, h, h};
+        // The next two after the text colours: border 1 and border 2.
+        Options.DefaultColors = Options.DialogColor = {h, h, h, h};
         Options.TexturePath = text::w("data\\pavlune");
         Options.TextFactor = 1.0f;
         Options.WindowStyle = 1;
@@ -284,19 +285,29 @@ void TPVLApplication::PVLOptionFromDialog(bool apply) {
     Options.ShadowsOn = (e == 3 || e == 4 || e == 5) ? 1 : 0;
     Options.ReflectionOn = (e == 2 || e == 4 || e == 5) ? 1 : 0;
     Options.FullScreen = dlg(gd).el(Lib.full).Checked;
-    const int s1 = dlg(gd).el(Lib.resolutions).SelIndex;
+    // One resolution list serves both modes: its line is the window choice s1 or, with
+    // "Vollbild" checked, the full-screen choice s2.
+    const int sel = dlg(gd).el(Lib.resolutions).SelIndex;
+    const int s1 = Options.FullScreen ? 0 : sel, s2 = Options.FullScreen ? sel : 0;
     int c0 = dlg(gd).el(Lib.texture).TopIndex;
     if (c0 == 0) c0 = 1;
+    Options.TextureDetail = c0;
     Options.GeometryDetail = dlg(gd).el(Lib.geometry).TopIndex;
+    for (int i = 0; i < 3; ++i) Volumes[i] = 7 - dlg(gd).el(Lib.volume[i]).TopIndex;
+    Music = dlg(gd).el(Lib.music).TopIndex;
     const int ed = dlg(gd).el(Lib.effectsDetail).TopIndex;
     Options.EffectsDetail = ed;
-    Options.ChosenDisplay = c0 + 2 * s1 + (Options.FullScreen ? 100 : 0);
-    Options.ChosenGraphics = Options.ChosenDisplay + 1000 * Options.GeometryDetail;
-    const bool changed = Options.ChosenGraphics != Options.AppliedGraphics;
+    Options.ChosenGraphics = c0 + 2 * s1 + 10 * s2;
+    Options.ChosenDisplay = c0;
+    auto sound = [](const int32_t* v) { return v[2] + 10 * v[0] + 100 * v[1]; };
+    const bool changed = Options.ChosenGraphics != Options.AppliedGraphics || Music != AppliedMusic ||
+                         sound(Volumes) != sound(AppliedVolumes);
     dlg(gd).el(Lib.change).Enabled = changed ? 1 : 0;
     if (apply) {
         Options.AppliedDisplay = Options.ChosenDisplay;
         Options.AppliedGraphics = Options.ChosenGraphics;
+        AppliedMusic = Music;
+        for (int i = 0; i < 3; ++i) AppliedVolumes[i] = Volumes[i];
     }
     Options.LowEffects = ed < 2 ? 1 : 0;
     Options.LowDetailShadows = ed < 3 ? 1 : 0;

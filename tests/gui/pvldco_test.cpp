@@ -1,4 +1,5 @@
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "guifixture.h"
@@ -234,6 +235,69 @@ TEST_F(Dco, ColourFieldsFeedTheOptionsTheirLabelsName) {
         app->PVLOptionFromDialog(false);
         EXPECT_NEAR((app->Options.*c.option).r, 1.0f, 1e-6f);
     }
+}
+
+// A speed field that is not a number: the defaults replace the text colours and the two colours
+// after them (borders 1 and 2); the other borders keep what the fields gave them.
+TEST_F(Dco, UnreadableNumberFieldTakesTheDefaultColours) {
+    for (int i = 0; i < 8; ++i) app->SetCaption(app->SettingsDialog, app->Lib.colors[i], "10203040");
+    app->PVLOptionFromDialog(false);
+    app->SetCaption(app->SettingsDialog, app->Lib.rot[0], "schnell");
+    app->PVLOptionFromDialog(false);
+    struct Case {
+        TPVLColor TPVLOptions::*option;
+        float r;
+    };
+    const float k = 1.0f / 99;
+    const Case cases[] = {
+        {&TPVLOptions::TextColor, 1},          {&TPVLOptions::HighlightTextColor, 1},
+        {&TPVLOptions::DisabledTextColor, 1},  {&TPVLOptions::DefaultColors, 50 * k},
+        {&TPVLOptions::DialogColor, 50 * k},   {&TPVLOptions::FrameColorLower, 10 * k},
+        {&TPVLOptions::FrameColorEnd, 10 * k}, {&TPVLOptions::ElementColor, 10 * k},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        EXPECT_NEAR((app->Options.*c.option).r, c.r, 1e-6f);
+    }
+    EXPECT_EQ(app->Options.RotSpeeds[0], 550);
+}
+
+// "Jetzt ändern" lights for a new resolution line, a switch between window and full screen on
+// that line, a new volume or music choice; the detail and effect choosers take effect at once.
+TEST_F(Dco, ApplyButtonFollowsResolutionAndSound) {
+    const int gd = app->GraphicsDialog;
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        bool lit;
+    };
+    const Case cases[] = {
+        {"nothing", [] {}, false},
+        {"resolution line", [&] { app->dlg(gd).el(app->Lib.resolutions).SelIndex = 3; }, true},
+        {"full screen", [&] { app->SetBoolean(gd, app->Lib.full, true); }, true},
+        {"volume 1", [&] { app->SetTopIndex(gd, app->Lib.volume[0], 2); }, true},
+        {"volume 3", [&] { app->SetTopIndex(gd, app->Lib.volume[2], 5); }, true},
+        {"music", [&] { app->SetTopIndex(gd, app->Lib.music, 3); }, true},
+        {"geometry detail", [&] { app->SetTopIndex(gd, app->Lib.geometry, 5); }, false},
+        {"effects", [&] { app->SetTopIndex(gd, app->Lib.effects, 4); }, false},
+        {"effects detail", [&] { app->SetTopIndex(gd, app->Lib.effectsDetail, 4); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        app->dlg(gd).el(app->Lib.resolutions).SelIndex = 2;
+        app->SetBoolean(gd, app->Lib.full, false);
+        app->PVLOptionFromDialog(true);
+        c.change();
+        app->PVLOptionFromDialog(false);
+        EXPECT_EQ(app->dlg(gd).el(app->Lib.change).Enabled, c.lit ? 1 : 0);
+        app->PVLOptionFromDialog(true);  // in force now
+        app->PVLOptionFromDialog(false);
+        EXPECT_EQ(app->dlg(gd).el(app->Lib.change).Enabled, 0);
+    }
+    // Volumes are kept as 7 minus the chooser's position.
+    app->SetTopIndex(gd, app->Lib.volume[1], 6);
+    app->PVLOptionFromDialog(false);
+    EXPECT_EQ(app->Volumes[1], 1);
 }
 
 // ---------------------------------------------------------------- raw records

@@ -478,3 +478,44 @@ TEST_F(Painter, WideWindowDrawsWhereThePointerMaps) {
     frames(5);
     EXPECT_TRUE(app->Is4x3());
 }
+
+// A special object whose texture number is -1 or less draws no quad: -2, the white shade of
+// the overlays, included.
+TEST_F(Painter, SpecialObjectWithNegativeTextureDrawsNoQuad) {
+    app->SetCreateIn(dlgId);
+    const int img = app->CreateSpecialObject(pvl::ekImage, 230, 190, 80, 40, pvl::skImage, "");
+    const int gx = 60 + 230, gy = 60 + 190;
+    pointTo(700, 590);
+    app->dlg(dlgId).el(img).Ti = -1;
+    frames(3);
+    const long none = brightness(frame(), gx, gy, gx + 80, gy + 40);
+    app->dlg(dlgId).el(img).Ti = -2;
+    frames(3);
+    const long shade = brightness(frame(), gx, gy, gx + 80, gy + 40);
+    app->SetVisibleAbsolute(dlgId, img, false);
+    frames(3);
+    EXPECT_EQ(shade, none);
+}
+
+// A dimmed cell of a Ti -7 grid skips only the glow and highlight passes: a text too long for
+// its column still continues, undimmed, on the row below.
+TEST_F(Painter, DimmedGridCellStillContinuesBelow) {
+    const int d = app->CreateCustomDialog(100, 420, 300, 120, false, "", 1, 0, "", 1.0f);
+    const int g = app->CreateCustomObject(pvl::ekScrollText, 20, 30, "", 220, 72, 1.0f, 1.0f);
+    for (const char* t : {"Titel", "Ein sehr langer Zellentext, der nicht passt", ""}) app->AddString(g, t, 0);
+    app->dlg(d).el(g).Ti = -7;
+    app->dlg(d).el(g).VisibleLines = 2;
+    app->SetHighlight(d, g, "91");  // no glowing row, rows from 1 dimmed
+    app->CallDialog(d);
+    pointTo(700, 590);
+    frames(25);
+    const image::Image img = frame();
+    const int x = 100 + 20, y = 420 + 30;
+    // Row 1 at y + 8 is drawn dimmed; its continuation on row 2 (y + 29) at full strength.
+    const int row1 = bright(img, x - 5, y + 8, x + 200, y + 24);
+    const int row2 = bright(img, x - 5, y + 30, x + 200, y + 48);
+    EXPECT_GT(row2, 30);
+    EXPECT_GT(row2, row1);
+    app->HideDialog(d);
+    frames(25);
+}
