@@ -387,19 +387,16 @@ void grid(Ctx& c) {
         }
         std::string rest;
         gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 6, 0, c.alpha, right, 0, "", rest);
-        const bool dimmed = dimFrom >= 0 && row >= dimFrom;
+        if (dimFrom >= 0 && row >= dimFrom) {
+            gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 2, 0, 0.35f * c.alpha, right, 0, "", rest);
+            return;
+        }
         std::string dummy;
-        if (dimmed) {
-            // Dimmed cells skip the glow and highlight passes but still continue below.
-            gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 2, 0, 0.35f * c.alpha, right, 0, "",
-                             dummy);
-        } else if (!rest.empty() && rest[0] == '>') {
+        if (!rest.empty() && rest[0] == '>') {
             gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 5, 0, c.alpha, right, 0, "", dummy);
             rest.erase(0, 1);
         }
-        if (dimmed) {
-            // drawn once above
-        } else if (glowRow >= 0 && row == glowRow) {
+        if (glowRow >= 0 && row == glowRow) {
             gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 5, 0, c.alpha, right, 0, "", dummy);
             gltext::bprintit(s, c.state, c.scale, tx, ty, c.depth, 2, 0, c.alpha, right, 0, "", dummy);
         } else if (!hl.empty()) {
