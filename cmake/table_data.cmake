@@ -19,17 +19,7 @@ if(ks_cardart_srcs)
     add_executable(ks_cardgen ${CMAKE_SOURCE_DIR}/tools/cards/main.cpp)
     target_compile_options(ks_cardgen PRIVATE ${KS_WARNINGS})
     target_link_libraries(ks_cardgen PRIVATE ks_cardart Threads::Threads)
-    if(KS_DATA)
-        # The stamp lives inside data/, so deleting the folder brings the images back.
-        set(ks_table_stamp ${CMAKE_SOURCE_DIR}/data/bilder/.table_data.stamp)
-        add_custom_command(OUTPUT ${ks_table_stamp}
-                           COMMAND ks_cardgen ${CMAKE_SOURCE_DIR}/data
-                           COMMAND ${CMAKE_COMMAND} -E touch ${ks_table_stamp}
-                           DEPENDS ks_cardgen
-                           COMMENT "Drawing card, chip and table images into data/bilder"
-                           VERBATIM)
-        add_custom_target(table_data ALL DEPENDS ${ks_table_stamp})
-    endif()
+    ks_generate_data(table_data ks_cardgen bilder "Drawing card, chip and table images into data/bilder")
 endif()
 
 ks_tests(tools_tests tests/tools ks_cardart ks_canvas)

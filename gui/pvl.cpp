@@ -680,20 +680,22 @@ std::string TPVLApplication::GetCaption(int d, int e, bool zeroIfEmpty) {
     return t.empty() && zeroIfEmpty ? "0" : t;
 }
 
-std::string TPVLApplication::GetHint(int d, int e, bool zeroIfEmpty) {
-    TPVLElement* el = element(d, e, "GetHint");
+// The hint (block 1) or the highlight (block 2): the record's short text, or the long text in
+// the element's own block when the record only holds "@scon".
+std::string TPVLApplication::shortOrLong(int d, int e, int which, const char* routine, bool zeroIfEmpty) {
+    TPVLElement* el = element(d, e, routine);
     if (!el) return zeroIfEmpty ? "0" : "";
-    std::string t = el->Hint.str();
-    if (t == "@scon") t = readLongText(d, e, 1);
+    std::string t = (which == 1 ? el->Hint : el->Highlight).str();
+    if (t == "@scon") t = readLongText(d, e, which);
     return t.empty() && zeroIfEmpty ? "0" : t;
 }
 
+std::string TPVLApplication::GetHint(int d, int e, bool zeroIfEmpty) {
+    return shortOrLong(d, e, 1, "GetHint", zeroIfEmpty);
+}
+
 std::string TPVLApplication::GetHighlight(int d, int e, bool zeroIfEmpty) {
-    TPVLElement* el = element(d, e, "GetHighlight");
-    if (!el) return zeroIfEmpty ? "0" : "";
-    std::string t = el->Highlight.str();
-    if (t == "@scon") t = readLongText(d, e, 2);
-    return t.empty() && zeroIfEmpty ? "0" : t;
+    return shortOrLong(d, e, 2, "GetHighlight", zeroIfEmpty);
 }
 
 std::string TPVLApplication::GetText(int d, int e, bool zeroIfEmpty) {

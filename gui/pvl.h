@@ -402,6 +402,7 @@ private:
     void fadeStep(TPVLFade& f, bool target);
     void setLongText(int d, int e, int which, std::string_view t);
     std::string readLongText(int d, int e, int which) const;
+    std::string shortOrLong(int d, int e, int which, const char* routine, bool zeroIfEmpty);
     std::string joinLines(int d, int e, int from, int to) const;
     void stringError(int d, int e);
     void idError(const char* where, int d, int e);

@@ -1,8 +1,7 @@
-// A window with a GL context for the table drawing tests: the card and environment pictures
+// A window with a GL context for the table drawing tests and the render benchmark: the card and environment pictures
 // of data/bilder when they exist, the library font, and a dealt Skat table.
 #pragma once
 #include <GL/gl.h>
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>

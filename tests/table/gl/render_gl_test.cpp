@@ -1,4 +1,6 @@
 // The table drawn on a real GL context (Xvfb with Mesa's software renderer), read back.
+#include <gtest/gtest.h>
+
 #include "render_fixture.h"
 #include "table/flugkarten.h"
 #include "table/kartenmesh.h"
