@@ -532,6 +532,7 @@ void dialogAnordnen(TCG& cg, bool noShow, bool relayout) {
         if (!relayout) {
             if (dienste.tastaturStart) dienste.tastaturStart(ids.ipanel, ids.tab[1]);
             if (dienste.tastaturFlag) dienste.tastaturFlag(1);
+            if (dienste.tischModusSetzen) dienste.tischModusSetzen(1);
         }
         if (da && st.mitKnoepfen) {
             pvl::TPVLDialog& dl = a->dlg(d);

@@ -93,6 +93,8 @@ struct Dienste {
     void (*tastaturFlag)(uint8_t v) = nullptr;
     void (*fokusAnfrage)(int dialog, int element) = nullptr;
     bool (*fokusAngefragt)() = nullptr;  // empty: the library's keyboard focus is on
+    // The shell's table input state: a laid-out question for the human opens the table (1).
+    void (*tischModusSetzen)(uint8_t v) = nullptr;
 
     // table engine
     void (*setuptablelayout)(int voll) = nullptr;

@@ -22,9 +22,14 @@ Felder tz;
 namespace tischhooks {
 namespace {
 Tabelle tabelle;
-}
+Schale ohneSchale;
+}  // namespace
 Tabelle& tab() { return tabelle; }
-void reset() { tabelle = Tabelle{}; }
+void reset() {
+    tabelle = Tabelle{};
+    ohneSchale = Schale{};
+}
+Schale& schale() { return tabelle.schale ? *tabelle.schale : ohneSchale; }
 }  // namespace tischhooks
 
 namespace glu {
@@ -274,7 +279,7 @@ bool movecard(int fromStack, int fromSlot, int toStack, int toSlot, uint8_t flag
         z.draw1 = z.draw2 = 0;
         z.face = 0;
     }
-    tz.tischModus = 2;
+    tischhooks::schale().tischModus = 2;
 
     TKartenSlot k = st(fromStack).at(fromSlot);
     if (toStack == 12) {
@@ -420,7 +425,7 @@ void movestack(const Pos6& target, int spi, float parameter) {
 }
 
 void liftcard(TBewegung& b, uint8_t up, int stack, int slot) {
-    if (cg.spielId == 7 && up && slot == tz.gehobeneKarte && !tz.schnapsenKeinPaar &&
+    if (cg.spielId == 7 && up && slot == tischhooks::schale().gehobeneKarte && !tz.schnapsenKeinPaar &&
         hk().schnapsenPaarPruefen)
         hk().schnapsenPaarPruefen(2, 0);
     // A card in flight is never lifted: its motion record belongs to the flight.
@@ -772,7 +777,7 @@ void stepanimation(const FrameTime& t) {
 
     // Every slot is visited, not only 1..count: a card still in flight above a count that an
     // earlier arrival lowered must land too.
-    if (!(tz.anzeigeTest && tz.pokerHalt)) {
+    if (!(tischhooks::schale().anzeigeTest && tischhooks::schale().pokerHalt)) {
         const int n = num::clamp<int>(anzSitze, 0, kStapel);
         for (int s = 1; s <= n; ++s) {
             stepstackslide(s);
@@ -1009,7 +1014,7 @@ bool anycardselectable() {
 }
 
 bool ishandopen(int seat) {
-    if (tz.passSelector == 2) return false;
+    if (tischhooks::schale().passSelector == 2) return false;
     const int g = cg.spielId;
     if (g == 8) return hk().pokerZeigen ? hk().pokerZeigen(seat) : false;
     if (g <= 4 && hk().handOffen[g]) return hk().handOffen[g](seat);

@@ -274,7 +274,7 @@ void liftstep(TBewegung& b, int spi, int slot) {
     if (!(fps > 0)) return;
     const bool tisch = spi >= 11 && spi <= 13;
     float h = 40;
-    if (cg.spielId == 7 && spi == 1 && slot != tz.gehobeneKarte) h = 26;
+    if (cg.spielId == 7 && spi == 1 && slot != tischhooks::schale().gehobeneKarte) h = 26;
     switch (b.state) {
         case 0:
             b.progress += 8 / fps;

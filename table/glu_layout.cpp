@@ -316,9 +316,9 @@ void throwposition(int seat, int turns, TKartenSlot& out) {
 void setuptablelayout(uint8_t full) {
     const int g = cg.spielId;
     if (g == 9) full = 0;
-    const float dz = static_cast<float>((tz.varz - 50) * 2);
-    const float dx = static_cast<float>(tz.varx - 50);
-    const float dy = static_cast<float>(tz.vary - 50);
+    const float dz = static_cast<float>((tischhooks::schale().varz - 50) * 2);
+    const float dx = static_cast<float>(tischhooks::schale().varx - 50);
+    const float dy = static_cast<float>(tischhooks::schale().vary - 50);
 
     if (g != 9) {
         st(7).id = 7;

@@ -11,7 +11,7 @@
 #include "gui/glstate.h"
 #include "table/glu.h"
 #include "table/render.h"
-#include "table/tischcg.h"
+#include "table/tischhooks.h"
 
 namespace glu {
 
@@ -116,7 +116,7 @@ bool invertmatrix3(const double m[16], double out[9]) {
 bool pickallowed() {
     const int akt = cg.aktSpieler;
     if (akt >= 1 && akt <= 20 && cg.stapelListen[akt].computer != 0) return false;
-    if (tischcg::tz.tischModus != 1) return false;
+    if (tischhooks::schale().tischModus != 1) return false;
     // the first three answer bytes of the decision: pile click, card play, the third kind
     return cg.entscheidung.stapelKlick != 0 || cg.entscheidung.kartenSpiel != 0 ||
            cg.entscheidung.inBenutzung != 0;

@@ -11,7 +11,6 @@
 #include "table/kamera.h"
 #include "table/kartenmesh.h"
 #include "table/render.h"
-#include "table/tischcg.h"
 #include "table/tischhooks.h"
 
 namespace glu {
@@ -160,7 +159,7 @@ void tableCard(DrawList& out, int stack, int slot, int sweep, bool meld) {
         const bool bjOpen = bj && bjOffen();
         // a closed Schnapsen talon shows its top card (the trump) in the mirror too
         if (!(closed && stack == 11 && slot == s.anz)) {
-            if (stack == 11 && !pileClicks && tischcg::tz.tischModus == 1 && !closed && !bjOpen)
+            if (stack == 11 && !pileClicks && tischhooks::schale().tischModus == 1 && !closed && !bjOpen)
                 texture = slot == 1 ? 0 : tex.s0;
             if (rest && !bjOpen) texture = tex.s0;
         }

@@ -1,6 +1,6 @@
 // STAND-IN: values the table engine reads and writes that have no field yet in the central game
-// record (core/cg.h), in the table design parameters (core/envparam.h) or in the shell. Each
-// moves to its owner once that exists, and this record goes.
+// record (core/cg.h) or in the table design parameters (core/envparam.h). Each moves to its
+// owner once that exists, and this record goes.
 #pragma once
 #include <cstdint>
 
@@ -21,13 +21,7 @@ struct Felder {
     uint8_t maumauWunsch = 0;       // Mau Mau wished suit
     int32_t schwimmenP = 0;         // Schwimmen: place of the last exchanged card
     int32_t stichAnz = 0;           // cards in the current trick (`stich`)
-    // shell (application form)
-    uint8_t tischModus = 0;                   // aStatus: 1 input expected, 2 a card was sent
-    int32_t varx = 50, vary = 50, varz = 50;  // developer trackbars
-    uint8_t anzeigeTest = 0, pokerHalt = 0;   // together they stop the seats' card motion
-    int32_t passSelector = 0;                 // drawing pass selector (2: hands never open)
-    int32_t gehobeneKarte = 0;                // the raised hand card that the shell remembers
-    uint8_t schnapsenKeinPaar = 0;            // Schnapsen flag that suppresses the pair check
+    uint8_t schnapsenKeinPaar = 0;  // Schnapsen flag that suppresses the pair check
 };
 
 extern Felder tz;

@@ -9,6 +9,16 @@ namespace tischhooks {
 
 constexpr int kSpiele = 13;
 
+// The shell's values that the table engine reads. The shell holds the record and points the
+// hook table at it; without a shell a record of defaults stands in.
+struct Schale {
+    uint8_t tischModus = 0;                   // table input state: 1 input expected, 2 a card was sent
+    int32_t varx = 50, vary = 50, varz = 50;  // developer offsets of the seats' layout
+    uint8_t anzeigeTest = 0, pokerHalt = 0;   // together they stop the seats' card motion
+    int32_t passSelector = 0;                 // drawing pass selector (2: hands never open)
+    int32_t gehobeneKarte = 0;                // the raised hand card that the shell remembers
+};
+
 struct Tabelle {
     // per game id: the game's own answers (empty = the default of the table rules)
     bool (*spielbar[kSpiele])(const TKartenSlot& slot) = {};
@@ -37,9 +47,13 @@ struct Tabelle {
     // the in-game dialog. Not asked in Schwimmen.
     void (*umgesteckt)(int seat, int slot) = nullptr;
     void (*auswahlHand)(hand& out) = nullptr;  // romme.auswahlHand: the human's selected meld
+
+    Schale* schale = nullptr;
 };
 
 Tabelle& tab();
 void reset();
+// The shell's record, or the defaults when no shell has installed one.
+Schale& schale();
 
 }  // namespace tischhooks

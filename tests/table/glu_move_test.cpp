@@ -42,7 +42,7 @@ TEST_F(MoveCard, RefusedRequestLeavesNoTrace) {
         EXPECT_EQ(+glu::zugliste.anz, 0);
         EXPECT_EQ(std::memcmp(&vorher, &st(1), sizeof(TSpieler)), 0);
         EXPECT_EQ(+st(14).anz, 0);
-        EXPECT_EQ(tischcg::tz.tischModus, 0);
+        EXPECT_EQ(tischhooks::schale().tischModus, 0);
         ASSERT_EQ(meldungen.texts().size(), 1u);
         EXPECT_TRUE(meldungen.contains(text::w(c.text)));
     }
@@ -164,7 +164,7 @@ TEST_F(MoveCard, StackFourteenShowsTheCardSentToTheMiddleBeforeItLands) {
     EXPECT_EQ(+st(14).at(1).c.t, 5);
     EXPECT_EQ(+st(14).at(1).c.f, 3);
     EXPECT_EQ(+st(12).anz, 0);
-    EXPECT_EQ(tischcg::tz.tischModus, 2);
+    EXPECT_EQ(tischhooks::schale().tischModus, 2);
 }
 
 TEST_F(MoveCard, RaisedCardStartsFromItsLiftedPlace) {

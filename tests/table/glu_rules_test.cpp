@@ -39,7 +39,7 @@ TEST_F(Rules, OpenHandsFaceDownStacksAndHighlight) {
     cg.spielId = 3;
     EXPECT_TRUE(glu::ishandopen(2));
     EXPECT_FALSE(glu::ishandopen(3));
-    tischcg::tz.passSelector = 2;
+    tischhooks::schale().passSelector = 2;
     EXPECT_FALSE(glu::ishandopen(2));
     cg.spielId = 5;
     EXPECT_TRUE(glu::isfacedownstack(7));

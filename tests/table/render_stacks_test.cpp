@@ -369,7 +369,7 @@ TEST_F(Stacks, BlackJackFlightPicturesFollowTheFaceUpRule) {
         {2, 3, 203u},   // mirrored on its way to a seat, landing face up
     };
     cg.entscheidung.stapelKlick = 0;
-    tischcg::tz.tischModus = 1;
+    tischhooks::schale().tischModus = 1;
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.to << " pass " << c.pass);
         b.toStack = c.to;

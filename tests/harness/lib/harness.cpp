@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/rahmen.h"
 #include "core/central.h"
 #include "core/envparam.h"
 #include "core/spiele.h"
@@ -25,10 +26,6 @@ namespace {
 
 // The seat count the shell would hold; read by central::neuesSpiel.
 int g_spieler = 4;
-
-void fertig(int fromStack, int, int fromSlot, int, int) {
-    central::bewegungFertig(cg, fromStack, 0, fromSlot);
-}
 
 central::Dienste tischDienste() {
     central::Dienste d;
@@ -79,12 +76,14 @@ void Lauf::frame() {
     ++frameNr_;
     // A game that starts its next round itself resets seat 1 to a human.
     if (e_.menschAlsComputer) cg.stapelListen[1].computer = 1;
-    glu::drainfinished(fertig);
-    central::spielSchritt(cg);
+    // The program's own frame logic; a click of the human comes after it, as in the program.
+    rahmen::Takt t;
+    t.spiel = true;
+    t.fps = e_.fps;
+    rahmen::ablauf(cg, t);
     const int akt = cg.aktSpieler;
     const bool computer = akt >= 1 && akt <= 20 && cg.stapelListen[akt].computer == 1;
     if (antworter && cg.antwort.offen == 2 && !computer) antworter(cg);
-    glu::stepanimation(glu::FrameTime{e_.fps});
     innen_->msRest += 1000.0 / e_.fps;
     const double ganz = std::floor(innen_->msRest);
     innen_->msRest -= ganz;

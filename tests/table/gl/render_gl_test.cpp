@@ -79,7 +79,7 @@ namespace {
 void humanTurn() {
     cg.aktSpieler = 1;
     cg.stapelListen[1].computer = 0;
-    tischcg::tz.tischModus = 1;
+    tischhooks::schale().tischModus = 1;
     cg.entscheidung.kartenSpiel = 1;
     cg.entscheidung.stapelKlick = 1;
     cg.entscheidung.klickStapel1 = 11;
@@ -118,7 +118,7 @@ TEST_F(TableGl, NothingIsPickedOnAComputerTurnOrWithoutInput) {
         humanTurn();
         cg.aktSpieler = c.akt;
         cg.stapelListen[c.akt].computer = c.computer;
-        tischcg::tz.tischModus = c.modus;
+        tischhooks::schale().tischModus = c.modus;
         glu::hover = glu::Hover{};
         glu::hover.handCard = 3;  // kept: no pass runs
         glu::pickobject(600, 560);
