@@ -25,12 +25,13 @@ void diagcreate(glapp::Tglapp& a) {
     d.kartenspiele = a.CreateCustomDialog(280, 40, 260, 520, true, "Kartenspiele", 0, 10, "", 2.0f);
     a.SetCreateIn(d.kartenspiele);
     a.CreateCustomObject(1, 0, -19, "", 200, 32, 1.0f, 1.9f);
-    const char* links[] = {"Mau Mau", "Schwimmen", "Rommé", "Canasta", "Skat", "Doppelkopf", "Schafkopf", "Jass"};
+    const char* links[] = {"Mau Mau", "Schwimmen",  "Rommé",     "Canasta",
+                           "Skat",    "Doppelkopf", "Schafkopf", "Jass"};
     const int linksId[] = {0, 2, 3, 4, 1, 5, 6, 12};
     for (int k = 1; k <= 8; ++k)
         d.spielKnoepfe[linksId[k - 1]] = menuButton(a, 60, 60 + 42 * k, 140, 38, text::w(links[k - 1]));
-    const char* rechts[] = {"No Limit Poker", "Pot Limit Poker", "Split Limit Poker", "Schnapsen",
-                            "Sechsundsechzig", "Black Jack", "17 und 4"};
+    const char* rechts[] = {"No Limit Poker",  "Pot Limit Poker", "Split Limit Poker", "Schnapsen",
+                            "Sechsundsechzig", "Black Jack",      "17 und 4"};
     const int rechtsId[] = {8, -1, -1, 7, 10, 9, 11};
     for (int k = 1; k <= 7; ++k) {
         const int e = menuButton(a, 260, 60 + 42 * k, 140, 38, text::w(rechts[k - 1]));

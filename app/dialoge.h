@@ -34,14 +34,14 @@ struct Ids {
     int nameFeld[14] = {};
     int maumauSonder[5] = {};  // the five special-card lists of the Mau Mau rule page
     // Panels.
-    int iconMenue = 1;   // element 1 of the library's icon layer: the menu icon
-    int iconHilfe = 0;   // the "?" icon of the icon layer
-    int ipanel = 0;      // "#ipanel"
+    int iconMenue = 1;        // element 1 of the library's icon layer: the menu icon
+    int iconHilfe = 0;        // the "?" icon of the icon layer
+    int ipanel = 0;           // "#ipanel"
     int ipanelFarbe[5] = {};  // its suit elements 1..4
-    int infopanel = 0;   // "#infopanel" (pnlDebug)
-    int sortSkat = 0;    // "#farbsortiermenü_skat"
-    int sortRomme = 0;   // "#sortiermenü_romme"
-    int pokerpanel = 0;  // "#pokerpanel"
+    int infopanel = 0;        // "#infopanel" (pnlDebug)
+    int sortSkat = 0;         // "#farbsortiermenü_skat"
+    int sortRomme = 0;        // "#sortiermenü_romme"
+    int pokerpanel = 0;       // "#pokerpanel"
     int buttonpanel = 0, farbpanel = 0, helppanel = 0, ingame = 0;
     // The two dialogs whose elements move down by 44 in the layout pass.
     int tiefer[2] = {};

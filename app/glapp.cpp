@@ -1,12 +1,36 @@
-// The main form's life: creation of the central objects, the start-up stages, the shut-down.
+// The main form's life: the central objects at creation, the start-up stages, the shut-down in
+// logged steps.
 #include "app/glapp.h"
 
+#include <exception>
+
+#include "app/dialoge.h"
+#include "app/pendrelshare.h"
+#include "app/ton.h"
+#include "core/central.h"
+#include "core/cg.h"
+#include "core/envparam.h"
+#include "core/gtool.h"
+#include "core/highscore.h"
 #include "core/hilfe.h"
+#include "core/spielstand.h"
+#include "core/statunit.h"
+#include "gui/gltex.h"
+#include "platform/rnd.h"
+#include "platform/sdl/window.h"
+#include "platform/text.h"
+#include "platform/ticks.h"
+#include "table/flugkarten.h"
+#include "table/gtooldienste.h"
+#include "table/k12.h"
+#include "table/render.h"
+#include "table/tischdienste.h"
 
 namespace glapp {
 
 uint8_t spielAktiv = 0;
-uint8_t aStatus = asNone;
+tischhooks::Schale schale;
+uint8_t& aStatus = schale.tischModus;
 int32_t zeigerKarte = 0, zeigerStapel = 0, zeigerStapelKarte = 0;
 std::string tastenPuffer;
 std::string userName;
@@ -16,26 +40,152 @@ Tglapp* glapp = nullptr;
 THelpContainer* hc = nullptr;
 THelpContainer* ihc = nullptr;
 
-void Tglapp::FormCreate() {}
+bool mitGL() { return window::hasContext(); }
+
+void ladeAnzeige(const std::string& text, int prozent) {
+    if (!mitGL()) return;
+    if (!text.empty()) gltex::SetiCaption(text);
+    gltex::SetPos(prozent);
+}
+
+void Tglapp::verbinden() {
+    glapp = this;
+    central::Dienste& d = central::dienste;
+    d = central::Dienste{};
+    tischdienste::eintragen(d);
+    gtooldienste::eintragen(d, gtool::sitze);
+    d.app = this;
+    d.spielZustand = [] { return spielAktiv; };
+    d.schnellModus = [] { return glapp && glapp->Options.RenderFlags[11 - 2] != 0; };
+    d.weiblich = [](const std::string& n) { return glapp && pendrelshare::checkmaedel(n, glapp->AppDir); };
+    d.weiblichMerken = [](bool w) { nameWeiblich = w; };
+    d.zufallNeu = [] { rnd::randomize(); };
+    d.setksize = [] {
+        if (glapp) glapp->setksize();
+    };
+    d.loadenv = [](int first) {
+        if (glapp) glapp->loadenv(first != 0);
+    };
+    d.hinweisZeigen = [] {
+        if (glapp) dialoge::showinnerhelp(*glapp);
+    };
+    d.horizontal = [] { return glapp ? static_cast<int>(glapp->Options.WideOffsets[0]) : 0; };
+    d.tastaturStart = [](int dialog, int element) {
+        if (!glapp) return;
+        glapp->KbdFocusDialog = dialog;
+        glapp->KbdFocusElement = element;
+    };
+    d.tischModusSetzen = [](uint8_t v) { aStatus = v; };
+    tischhooks::tab().schale = &schale;
+    tischhooks::tab().effekt = [](int nr, int stack, int slot) { ton::effekt(nr, stack, slot); };
+    spielstand::anbindung.tischModus = [] { return aStatus; };
+    spielstand::anbindung.setzeTischModus = [](uint8_t v) { aStatus = v; };
+    tischdienste::anbinden(spielstand::anbindung);
+    Hooks.statisticsRefresh = [] { statunit::aktualisieren(); };
+    Hooks.toggleStatistics = [] { statunit::umschalten(); };
+    // The form paints nothing of its own before the library's start.
+    SavedPaint = [] {};
+    OnEvent = [this](int code, int arg) { FormMouseWheelDown(code, arg, 56); };
+    OverCall = [this](int dialog, int element) { mouseover(dialog, element); };
+    OutCall = [this](int dialog, int element) { mouseout(dialog, element); };
+    hilfe::log = [this](const std::string& t) { wrp2(t); };
+    glu::renderLog = [this](const std::string& t) { wrp2(t); };
+}
+
+void Tglapp::FormCreate() {
+    verbinden();
+    DevMode = 0;
+    KbdNavigation = 1;
+    startTick = ticks::now();
+    if (!hc) hc = new THelpContainer();
+    if (!ihc) ihc = new THelpContainer();
+    // The speech tables and the sound manager; the chip handler, the poker statistics and the
+    // poker player's tables join here once those games exist.
+    ton::erstellen(AppDir);
+    userName.clear();
+    pendrelshare::FillFirstNames();
+    if (!CloseQueryCall) CloseQueryCall = [this] { return ccapp(); };
+}
+
 bool Tglapp::wirklichbeenden() { return true; }
-void Tglapp::startup() {}
-void Tglapp::shutdown() {}
-void Tglapp::windowInit() {}
-void Tglapp::loadsettz() {}
-void Tglapp::savesettz() {}
-void Tglapp::FormMouseWheelDown(int, int, int) {}
-void Tglapp::main(bool) {}
-void Tglapp::checkupdownmoves(bool) {}
-void Tglapp::onestep() {}
-void Tglapp::loadenv(bool) {}
-void Tglapp::setksize() {}
-void Tglapp::kbladen() {}
-void Tglapp::lkb(bool) {}
-void Tglapp::pk_loadchips() {}
-void Tglapp::pk_loadchips2() {}
-void Tglapp::mouseover(int, int) {}
-void Tglapp::carddone(int, int) {}
-void Tglapp::ziehrunter() {}
-void Tglapp::ktausch(const karte&, const karte&) {}
+
+void Tglapp::windowInit() {
+    nameWeiblich = false;
+    std::string n = pendrelshare::ReadRegStringClean("Username", pendrelshare::ProductId());
+    if (n.empty()) n = pendrelshare::ReadRegStringClean("Computername", pendrelshare::ProductId());
+    if (n.empty()) return;
+    userName = n;
+    try {
+        nameWeiblich = pendrelshare::checkmaedel(userName, AppDir);
+    } catch (const std::exception&) {
+        nameWeiblich = false;
+    }
+}
+
+void Tglapp::startup() {
+    ladeAnzeige("Objekte erstellen..", 20);
+    dialoge::diagcreate(*this);
+    const dialoge::Ids& d = dialoge::ids();
+    auto englisch = [&] {
+        if (validElement(d.anzeige, d.kartenbild)) WriteLine(d.anzeige, d.kartenbild, 2, "Englisch");
+    };
+    englisch();
+    loadsettz();
+    ladeAnzeige("Einstellungen laden..", 22);
+    loadall();
+    for (int e : d.creditsBild) {
+        if (!validElement(d.dlgCredits, e)) continue;
+        SetVisible(d.dlgCredits, e, false);
+        SetEnabled(d.dlgCredits, e, false);
+    }
+    englisch();
+    loadenv(true);
+    if (mitGL()) glu::startflyingcards();
+    setksize();
+    ton::musikEinstellen(false);
+    if (!userName.empty()) {
+        for (int g = 0; g <= 12; ++g)
+            if (validElement(d.regeln[g], d.nameFeld[g])) SetCaption(d.regeln[g], d.nameFeld[g], userName);
+        cg.spieler.at(1).name = userName.substr(0, 255);
+        cg.spieler.at(1).stimme = nameWeiblich ? 1 : 4;
+    }
+}
+
+void abschnitt(pvl::TPVLApplication& a, const char* name, const std::function<void()>& f) {
+    a.wrp2(name);
+    try {
+        f();
+        a.wrp2("OK");
+    } catch (const std::exception& e) {
+        a.wrp2(std::string("FEHLER: ") + e.what());
+    } catch (...) {
+        a.wrp2("FEHLER: Unbekannter Fehler");
+    }
+}
+
+void Tglapp::shutdown() {
+    try {
+        ton::musikSchliessen();
+    } catch (...) {
+        // The music player may fail to stop; shutting down goes on.
+    }
+    abschnitt(*this, "unit1.onclose(-5).SAVEALL", [this] { saveall(); });
+    abschnitt(*this, "unit1.onclose(-5).SAVESETTZ", [this] { savesettz(); });
+    abschnitt(*this, "unit1.onclose(-5).K12_FREE", [] { k12 = Tk12Container{}; });
+    abschnitt(*this, "unit1.onclose(-5).HC_FREE,IHC_FREE", [] {
+        delete hc;
+        hc = nullptr;
+        delete ihc;
+        ihc = nullptr;
+    });
+    // The central record lives as long as the program; its step stays for the log's sake.
+    abschnitt(*this, "unit1.onclose(-5).CG_FREE", [] {});
+    abschnitt(*this, "unit1.onclose(-5).SNDFREE", [] { ton::sndFreigeben(); });
+    abschnitt(*this, "unit1.onclose(-5).SCODEFREE", [] { ton::scodeFreigeben(); });
+    abschnitt(*this, "unit1.onclose(-5).POKC_FREE", [] {});
+}
+
+void Tglapp::loadsettz() { highscore::highscoreLaden(cg); }
+void Tglapp::savesettz() { highscore::highscoreSpeichern(cg); }
 
 }  // namespace glapp

@@ -3,11 +3,13 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/karten.h"
 #include "gui/pvl.h"
+#include "table/tischhooks.h"
 
 class THelpContainer;
 
@@ -16,9 +18,11 @@ namespace glapp {
 // Shell state (spielAktiv): 0 no game (menus), 1 a game is running, 2 the game is paused in
 // the game menu or a settled round waits on its score sheet.
 extern uint8_t spielAktiv;
-// Table input state (aStatus).
+// The shell's values that the table engine reads through its hook table.
+extern tischhooks::Schale schale;
+// Table input state (aStatus), held in that record.
 enum : uint8_t { asNone = 0, asEingabe = 1, asAnimation = 2 };
-extern uint8_t aStatus;
+extern uint8_t& aStatus;
 // What the picking found under the mouse: the human's hand slot (0 none), the table stack
 // 11..13 (0 none) and its slot.
 extern int32_t zeigerKarte, zeigerStapel, zeigerStapelKarte;
@@ -36,6 +40,9 @@ public:
     // ---- life (glapp.cpp)
     // The creation handler: central objects, name tables, the close query.
     void FormCreate();
+    // Fills what the lower units leave to the shell: the game core's services, the table
+    // engine's shell values and sounds, the library's hooks and the event callback.
+    void verbinden();
     bool ccapp() { return true; }
     bool wirklichbeenden();
     void startup();   // peStartup: dialogs, settings, high scores, textures, music
@@ -70,6 +77,25 @@ public:
     void ziehrunter();
     void ktausch(const karte& a, const karte& b);
 };
+
+// The preview a game shows while the mouse rests on a decision button (the hand in the order
+// of the game type under the button, a trump): per game id, with the question's kind and the
+// button's answer code. Empty: no preview.
+using Vorschau = void (*)(int art, int code);
+extern Vorschau vorschau[13];
+
+// One logged shut-down step: its name, then "OK", or the error in place of "OK"; a failing
+// step never keeps the later ones (the high scores, the learning store) from running.
+void abschnitt(pvl::TPVLApplication& a, const char* name, const std::function<void()>& f);
+
+// Whether a GL context exists: without one (tests, the default-options tool) nothing is
+// drawn or loaded into textures, and everything else runs the same.
+bool mitGL();
+// The loading screen's caption (when not empty) and progress.
+void ladeAnzeige(const std::string& text, int prozent);
+
+// A card raised by the hover or chosen for a meld (its lift is up or on the way up).
+inline bool gehoben(const TBewegung& b) { return b.active && b.kind == 1 && b.state != 1; }
 
 // The form (glapp) and the help containers (hc: the game's rules, ihc: in-game hints).
 extern Tglapp* glapp;

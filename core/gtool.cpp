@@ -277,7 +277,7 @@ void gegnerName(int seat, TSpielerEintrag& name) {
     name.name = "";
     const int anzahl = num::clamp(umgebung.gegnerAnzahl, 1, kGegnerNamen);
     const int i = rnd::random(anzahl);
-    const bool female = i < 30;
+    const bool female = i < umgebung.weiblich;
     name.name = umgebung.gegnerNamen[i].str();
     name.weiblich = female ? 1 : 0;
     int voice;

@@ -38,6 +38,7 @@ struct Umgebung {
     std::string farbNamen[kFarbStile][31];  // [style-1][suit 0..30]
     ShortString<10> gegnerNamen[kGegnerNamen];
     int gegnerAnzahl = kGegnerNamen;
+    int weiblich = 30;  // the first this many opponent names are female
     int blasenZeit = 0;  // how long a speech bubble shows, in ms
 };
 extern Umgebung umgebung;

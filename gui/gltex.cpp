@@ -188,6 +188,13 @@ int ctexLoad(const fs::path& fileName, int detail) {
     return 1000 + g.Count;
 }
 
+int registered(const fs::path& fileName) {
+    const auto& g = gl();
+    for (int i = 1; i <= g.Count; ++i)
+        if (g.Names[i] == fileName.string()) return g.Ids[i];
+    return 0;
+}
+
 void newContext() {
     auto& g = gl();
     g.TexCounter = 0;
@@ -201,12 +208,10 @@ namespace {
 
 // A file of the library registered once per run: later reloads put it back into its name.
 int registerOnce(const fs::path& file) {
-    auto& g = gl();
-    for (int i = 1; i <= g.Count; ++i)
-        if (g.Names[i] == file.string()) {
-            ltexLoad(file, g.Ids[i], false);
-            return g.Ids[i];
-        }
+    if (const int id = registered(file)) {
+        ltexLoad(file, id, false);
+        return id;
+    }
     return ctexLoad(file, -1);
 }
 

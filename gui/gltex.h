@@ -30,6 +30,8 @@ bool filterFor(int detail, int& minFilter, int& magFilter);
 int ltexLoad(const std::filesystem::path& fileName, int textureId, bool forceAlpha);
 // Registers a program texture under the fixed names 1001, 1002, ... and loads it.
 int ctexLoad(const std::filesystem::path& fileName, int detail);
+// The texture number of a registered program texture file, 0 when the file is not registered.
+int registered(const std::filesystem::path& fileName);
 // The reload after a new context: library textures, glyph widths, tile numbers, registered
 // program textures, then event -4. Returns the last library texture name.
 int LoadText(const std::filesystem::path& path);

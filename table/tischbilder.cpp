@@ -39,6 +39,8 @@ uint32_t loadFile(const fs::path& p) {
     return upload(img);
 }
 
+}  // namespace
+
 // One cell of a 4 x 8 atlas; row 0 is the top row as the picture is viewed.
 image::Image cell(const image::Image& atlas, int column, int row) {
     image::Image c;
@@ -62,8 +64,6 @@ bool readAtlas(const fs::path& p, image::Image& out) {
     if (!fileio::readAll(p, bytes)) return false;
     return image::decodeJpeg(bytes, out) && out.width >= 4 && out.height >= 8;
 }
-
-}  // namespace
 
 bool readparams(const std::string& content, TEnvParam& out, std::string& error) {
     struct Key {

@@ -6,8 +6,14 @@
 #include <string>
 
 #include "core/envparam.h"
+#include "platform/image.h"
 
 namespace tischbilder {
+
+// One cell of a 4 x 8 card atlas; row 0 is the top row as the picture is viewed.
+image::Image cell(const image::Image& atlas, int column, int row);
+// A card atlas: JPEG whatever its extension says; false when it is missing or damaged.
+bool readAtlas(const std::filesystem::path& p, image::Image& out);
 
 // Reads the design values of param.txt: each key followed by two digits, in the fixed order,
 // `ref_weg=` last. A missing key or a value that is not two digits leaves `out` untouched

@@ -1,0 +1,197 @@
+// One frame of the program: panels, finished card moves, the game step, card motion, the pick
+// of the card under the mouse, the hover lift and the table with its shadow and reflection
+// passes as the options and the measured speed allow.
+#include <string>
+
+#include "app/dialoge.h"
+#include "app/glapp.h"
+#include "app/rahmen.h"
+#include "app/ton.h"
+#include "core/cg.h"
+#include "core/gtool.h"
+#include "core/spiele.h"
+#include "gui/glstate.h"
+#include "platform/ticks.h"
+#include "table/flugkarten.h"
+#include "table/glu.h"
+#include "table/k12.h"
+#include "table/kamera.h"
+#include "table/render.h"
+
+namespace glapp {
+
+// The frame's own values: the previous pick, the slow-frame counter and the developer line.
+int32_t zeigerKarteAlt = 0, zeigerStapelAlt = 0, zeigerStapelKarteAlt = 0;
+int langsameFrames = 0;
+std::string statusZeile;
+
+namespace {
+
+rahmen::Maus letzteMaus;
+
+// Render debug flags of the library that the shell reads.
+bool autoplay(const Tglapp& a) { return a.Options.RenderFlags[10 - 2] != 0; }
+bool infoPanel(const Tglapp& a) { return a.Options.RenderFlags[8 - 2] != 0; }
+
+void panels(Tglapp& a) {
+    const dialoge::Ids& d = dialoge::ids();
+    if (a.validDialog(d.infopanel)) a.VsbDialog(d.infopanel, infoPanel(a) ? 1 : 0);
+    if (a.validElement(a.TopPanel, d.iconMenue))
+        a.SetVisibleAbsolute(a.TopPanel, d.iconMenue, spielAktiv != 0);
+    const bool imSpiel = spielAktiv == 1 || spielAktiv == 2;
+    const int phase = cg.phase.nr;
+    if (a.validDialog(d.sortSkat))
+        a.VsbDialog(
+            d.sortSkat,
+            imSpiel && cg.spielId == spiele::kSkat && (phase == 1 || phase == 6 || phase == 7) ? 1 : 0);
+    if (a.validDialog(d.sortRomme)) a.VsbDialog(d.sortRomme, imSpiel && cg.spielId == spiele::kRomme ? 1 : 0);
+    if (a.validDialog(d.pokerpanel)) a.InvsbDialog(d.pokerpanel);
+}
+
+bool pileAllowed(int stack) {
+    const TEntscheidung& e = cg.entscheidung;
+    return stack != 0 && (stack == e.klickStapel1 || stack == e.klickStapel2);
+}
+
+void pick(Tglapp& a) {
+    int karte = 0;
+    const bool schnapsen = cg.spielId == spiele::kSchnapsen || cg.spielId == spiele::kSechsundsechzig;
+    const dialoge::Ids& d = dialoge::ids();
+    bool keiner = spielAktiv == 2;
+    if (spielAktiv == 1 && a.CurrentDialog != 0 && a.CurrentDialog == d.spielliste &&
+        a.validDialog(d.spielliste) && a.dlg(d.spielliste).Visible)
+        keiner = true;
+    if (schnapsen && (a.OverGui || cg.antwort.offen != 2)) keiner = true;
+    if (!keiner) {
+        const pvlhost::Point c = a.Host.cursor();
+        const pvlhost::Rect w = a.Host.window();
+        if (mitGL()) glu::pickobject(c.x - w.left, c.y - w.top);
+        karte = glu::hover.handCard;
+        zeigerStapel = glu::hover.tableStack;
+        zeigerStapelKarte = glu::hover.tableSlot;
+        if (!cg.entscheidung.stapelKlick) zeigerStapelKarte = 0;
+        if (cg.spielId != spiele::kRomme && cg.spielId != spiele::kCanasta) {
+            const TSpieler* s1 = glu::stapel(1, "Tglapp.main");
+            if (s1 && karte > s1->anz) karte = 0;
+            if (s1 && karte > 0 && !glu::islegalcard(s1->at(karte))) karte = 0;
+        }
+    }
+    zeigerKarte = karte;
+}
+
+}  // namespace
+
+void Tglapp::main(bool modal) {
+    panels(*this);
+    rahmen::Takt t;
+    t.modal = modal;
+    t.spiel = spielAktiv != 0;
+    t.schnell = Options.RenderFlags[11 - 2] != 0;
+    t.eingefroren = Freeze != 0;
+    t.fps = Fps;
+    rahmen::ablauf(cg, t);
+    if (cg.ablauf.schrittZaehler % 5 == 0 && cg.spielId != spiele::kPoker) gtool::sitzPanelZeigen();
+
+    if (spielAktiv == 0) {
+        if (mitGL()) glu::drawframe(Fps);
+        return;
+    }
+    cg.stapelListen[1].computer = autoplay(*this) ? 1 : 0;
+
+    const pvlhost::Point c = Host.cursor();
+    const rahmen::Maus jetzt{c.x / 2, c.y / 2};
+    cg.ablauf.rahmenWert = jetzt.x + jetzt.y * 65536;
+    if (rahmen::pickFaellig(cg.ablauf.schrittZaehler, Fps, jetzt, letzteMaus)) pick(*this);
+
+    if (infoPanel(*this)) {
+        if (glstate::gl().ColorBits < 32)
+            statusZeile = "No 32 Bit: Shad/Refl off";
+        else if (langsameFrames > 2)
+            statusZeile = "Too slow: Shad/Refl off";
+        else
+            statusZeile = std::to_string(glu::zugliste.anz);
+        statusZeile += "\n\rFPS: " + std::to_string(static_cast<int>(Fps));
+        statusZeile += "\n\raStatus: ";
+        statusZeile += aStatus == asEingabe ? "asEingabe" : aStatus == asAnimation ? "asAnimation" : "asNone";
+        SetTes(statusZeile);
+    }
+
+    if (cg.spielId != spiele::kPoker) checkupdownmoves(modal);
+
+    const uint32_t zeichenTick = ticks::now();
+    cg.ablauf.schrittZaehler += 1;
+    if (!mitGL()) {
+        // Nothing to draw without a context.
+    } else if (!t.schnell) {
+        const bool aus = langsameFrames > 2;
+        const bool schatten = Options.ShadowsOn && !aus, spiegel = Options.ReflectionOn && !aus;
+        glu::drawwithreflection(schatten && spiegel ? 4 : spiegel ? 3 : schatten ? 2 : 0, false);
+    } else if ((cg.spielId == spiele::kPoker || cg.spielId == spiele::kBlackJack) && glu::chipDraw) {
+        glu::chipDraw(0);
+    }
+    langsameFrames = rahmen::langsam(langsameFrames, ticks::elapsed(zeichenTick, ticks::now()));
+}
+
+void Tglapp::checkupdownmoves(bool) {
+    TSpieler* s1 = glu::stapel(1, "Tglapp.checkupdownmoves");
+    if (!s1) return;
+    if (aStatus != asEingabe) {
+        zeigerKarte = 0;
+        zeigerKarteAlt = 0;
+        // Cards the hover raised go down; a meld selection stays up.
+        if (!cg.entscheidung.mehrfachWahl)
+            for (int i = 1; i <= s1->anz; ++i) {
+                TBewegung& b = s1->at(i).bewegung;
+                if (gehoben(b)) glu::liftcard(b, 0, 1, i);
+            }
+        return;
+    }
+    // The top cards of the talon and the discard pile follow the pointer.
+    if (zeigerStapel != zeigerStapelAlt) {
+        if ((zeigerStapel == 11 || zeigerStapel == 13) && pileAllowed(zeigerStapel)) {
+            TSpieler* s = glu::stapel(zeigerStapel, "Tglapp.checkupdownmoves");
+            if (s && zeigerStapelKarte >= 1 && zeigerStapelKarte <= s->anz) {
+                TBewegung& b = s->at(zeigerStapelKarte).bewegung;
+                if (!gehoben(b)) ton::effekt(15, zeigerStapel, zeigerStapelKarte);
+                glu::liftcard(b, 1, zeigerStapel, zeigerStapelKarte);
+            }
+        }
+        if ((zeigerStapelAlt == 11 || zeigerStapelAlt == 13) && pileAllowed(zeigerStapelAlt)) {
+            TSpieler* s = glu::stapel(zeigerStapelAlt, "Tglapp.checkupdownmoves");
+            if (s && s->anz > 0 && zeigerStapelKarteAlt >= 1 && zeigerStapelKarteAlt <= s->anz)
+                glu::liftcard(s->at(zeigerStapelKarteAlt).bewegung, 0, zeigerStapelAlt, zeigerStapelKarteAlt);
+        }
+    }
+    // Single cards of the meld area.
+    if (pileAllowed(12)) {
+        TSpieler* s = glu::stapel(12, "Tglapp.checkupdownmoves");
+        if (s && zeigerStapel == 12 && zeigerStapelKarte != zeigerStapelKarteAlt) {
+            if (zeigerStapelKarte >= 1 && zeigerStapelKarte <= s->anz) {
+                TBewegung& b = s->at(zeigerStapelKarte).bewegung;
+                if (!gehoben(b)) ton::effekt(13, 12, zeigerStapelKarte);
+                glu::liftcard(b, 1, 12, zeigerStapelKarte);
+            }
+            if (zeigerStapelKarteAlt >= 1 && zeigerStapelKarteAlt <= s->anz)
+                glu::liftcard(s->at(zeigerStapelKarteAlt).bewegung, 0, 12, zeigerStapelKarteAlt);
+        }
+    }
+    zeigerStapelAlt = zeigerStapel;
+    zeigerStapelKarteAlt = zeigerStapelKarte;
+    // The hand: the card under the pointer rises if the game allows it, the one left sinks.
+    if (!cg.entscheidung.mehrfachWahl) {
+        if (zeigerKarteAlt != zeigerKarte && zeigerKarteAlt >= 1 && zeigerKarteAlt <= s1->anz)
+            glu::liftcard(s1->at(zeigerKarteAlt).bewegung, 0, 1, zeigerKarteAlt);
+        if (zeigerKarte >= 1 && zeigerKarte <= s1->anz && glu::islegalcard(s1->at(zeigerKarte))) {
+            TBewegung& b = s1->at(zeigerKarte).bewegung;
+            const bool neu = !gehoben(b);
+            schale.gehobeneKarte = zeigerKarte;
+            glu::liftcard(b, 1, 1, zeigerKarte);
+            if (neu && zeigerKarte != zeigerKarteAlt) ton::effekt(15, 1, zeigerKarte);
+        }
+    }
+    zeigerKarteAlt = zeigerKarte;
+}
+
+void Tglapp::onestep() { glu::stepanimation(glu::FrameTime{Fps}); }
+
+}  // namespace glapp

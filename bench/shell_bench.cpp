@@ -1,0 +1,122 @@
+// The program's start-up from the form's creation to the first frame of the main menu, with
+// the card cache warm and cold (a real window under Xvfb; skipped without a display), and one
+// frame of the shell's routine without drawing while 50 cards fly.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "app/glapp.h"
+#include "core/cg.h"
+#include "core/envparam.h"
+#include "gui/glform.h"
+#include "gui/pvlhost.h"
+#include "gui/sdlhost.h"
+#include "platform/rnd.h"
+#include "platform/sdl/window.h"
+#include "table/glu.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A program folder of its own: the made data, but its own settings and card cache.
+fs::path programmOrdner() {
+    static fs::path dir;
+    if (dir.empty()) {
+        dir = fs::temp_directory_path() / ("ks_shell_bench_" + std::to_string(getpid()));
+        fs::create_directories(dir / "data" / "settings");
+        for (const auto& e : fs::directory_iterator(fs::path(KS_SOURCE_DIR) / "data"))
+            if (e.path().filename() != "settings")
+                fs::create_directory_symlink(e.path(), dir / "data" / e.path().filename());
+        setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    }
+    return dir;
+}
+
+// One start: creation, the library's start with the preset that skips the first-start test,
+// every start-up stage, frames until the main menu has drawn once, then the shut-down.
+void einStart() {
+    const fs::path dir = programmOrdner();
+    fs::current_path(dir);
+    sdlhost::SdlHost host;
+    glapp::Tglapp app(host, dir, "Kartenspiele");
+    host.attach(&app);
+    glform::install(app, host, dir / "data" / "pavlune");
+    app.FormCreate();
+    const auto weiter = app.OnEvent;
+    app.OnEvent = [&](int code, int arg) {
+        weiter(code, arg);
+        if (code == pvl::peFrame && glapp::spielAktiv == 0 && app.CurrentDialog != 0) app.closeme();
+    };
+    app.paintgoon({"02"});
+    app.Destroy();
+    host.attach(nullptr);
+    glapp::glapp = nullptr;
+}
+
+void start(benchmark::State& state, bool kalt) {
+    if (!window::init()) {
+        state.SkipWithError("no display");
+        return;
+    }
+    einStart();  // fills the cache once
+    for (auto _ : state) {
+        if (kalt) {
+            state.PauseTiming();
+            fs::remove_all(programmOrdner() / "cache");
+            state.ResumeTiming();
+        }
+        einStart();
+    }
+    window::shutdown();
+}
+void BM_StartToMenuWarmCache(benchmark::State& state) { start(state, false); }
+void BM_StartToMenuColdCache(benchmark::State& state) { start(state, true); }
+BENCHMARK(BM_StartToMenuWarmCache)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_StartToMenuColdCache)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One frame of the shell in a game, without a window: panels, moves, the step, motion, the
+// pick schedule and the hover, with every stack full and 50 cards in flight.
+void BM_FrameWithoutDrawing(benchmark::State& state) {
+    pvlhost::FakeHost host;
+    glapp::Tglapp app(host, programmOrdner());
+    app.FormCreate();
+    app.event(pvl::peStartup, -1);
+    glapp::spielAktiv = 1;
+    app.Fps = 60;
+    rnd::seed(1);
+    auto fuellen = [] {
+        glu::reset();
+        envParam.kartenSpeed = 1;
+        glu::anzSitze = 6;
+        glu::anzTischStapel = 6;
+        glu::setuptablelayout(0);
+        for (int s = 1; s <= 16; ++s) {
+            if (s >= 7 && s <= 10) continue;
+            TSpieler& t = glu::spieler[s - 1];
+            t.anz = kSlots;
+            for (int i = 1; i <= kSlots; ++i) t.at(i).c = karte{static_cast<uint8_t>(1 + i % 8), 1, 0};
+        }
+        for (int i = 0; i < 50; ++i) glu::movecard(11, kSlots - i, 8, 1 + i, 1, 2, 2, 0, 0, 0);
+    };
+    fuellen();
+    int frames = 0;
+    for (auto _ : state) {
+        if (++frames == 400) {
+            state.PauseTiming();
+            fuellen();
+            frames = 0;
+            state.ResumeTiming();
+        }
+        app.main(false);
+        benchmark::DoNotOptimize(glu::zugliste.anz);
+    }
+    glapp::spielAktiv = 0;
+}
+BENCHMARK(BM_FrameWithoutDrawing)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

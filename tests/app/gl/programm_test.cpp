@@ -1,0 +1,187 @@
+// The whole program under Xvfb: it starts (first-start test skipped by the preset "2"), reaches
+// the main menu over the flying cards, ends with status 0 on a close request, and logs every
+// shut-down step with its "OK"; a second start does the same with the saved states.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "platform/fileio.h"
+#include "platform/image.h"
+
+// Last: Xlib's macros (None, Bool, Status) would break the headers above.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Fenster {
+    Display* dpy = nullptr;
+    Window win = 0;
+};
+
+Window suchen(Display* dpy, Window w) {
+    char* name = nullptr;
+    if (XFetchName(dpy, w, &name) && name) {
+        const bool treffer = std::string(name) == "Kartenspiele";
+        XFree(name);
+        XWindowAttributes a;
+        if (treffer && XGetWindowAttributes(dpy, w, &a) && a.map_state == IsViewable) return w;
+    }
+    Window root = 0, parent = 0, *kinder = nullptr;
+    unsigned n = 0;
+    if (!XQueryTree(dpy, w, &root, &parent, &kinder, &n)) return 0;
+    Window r = 0;
+    for (unsigned i = 0; i < n && !r; ++i) r = suchen(dpy, kinder[i]);
+    if (kinder) XFree(kinder);
+    return r;
+}
+
+// The program's window as a picture (rows bottom-up, RGB), empty when there is none.
+image::Image bild(Display* dpy) {
+    image::Image img;
+    const Window w = suchen(dpy, DefaultRootWindow(dpy));
+    if (!w) return img;
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(dpy, w, &a) || a.width <= 0 || a.height <= 0) return img;
+    XImage* x = XGetImage(dpy, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+    if (!x) return img;
+    img.width = a.width;
+    img.height = a.height;
+    img.channels = 3;
+    img.pixels.resize(static_cast<size_t>(a.width) * a.height * 3);
+    for (int y = 0; y < a.height; ++y)
+        for (int xx = 0; xx < a.width; ++xx) {
+            const unsigned long p = XGetPixel(x, xx, y);
+            uint8_t* d = img.at(xx, a.height - 1 - y);
+            d[0] = static_cast<uint8_t>((p >> 16) & 0xFF);
+            d[1] = static_cast<uint8_t>((p >> 8) & 0xFF);
+            d[2] = static_cast<uint8_t>(p & 0xFF);
+        }
+    XDestroyImage(x);
+    return img;
+}
+
+// The main menu is up: its panel (virtual x 300..520, y 80..460 of 800 x 600) is blue with
+// white text on it.
+bool menueDa(const image::Image& img) {
+    if (img.empty()) return false;
+    long rot = 0, blau = 0, hell = 0, n = 0;
+    for (int vy = 80; vy < 460; vy += 3)
+        for (int vx = 300; vx < 520; vx += 3) {
+            const int x = vx * img.width / 800, y = img.height - 1 - vy * img.height / 600;
+            const uint8_t* p = img.at(x, y);
+            rot += p[0];
+            blau += p[2];
+            if (p[0] > 200 && p[1] > 200 && p[2] > 200) ++hell;
+            ++n;
+        }
+    return n > 0 && blau > rot + 20 * n && hell > 20;
+}
+
+class Programm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
+        dpy = XOpenDisplay(nullptr);
+        if (!dpy) GTEST_SKIP() << "no display";
+        const fs::path daten = fs::path(KS_SOURCE_DIR) / "data";
+        if (!fs::exists(daten / "pavlune" / "font.bmp") || !fs::exists(daten / "bilder"))
+            GTEST_SKIP() << "data/ has not been made";
+        dir = fs::temp_directory_path() / ("ks_programm_" + std::to_string(getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir / "data" / "settings");
+        // The program's data, but a settings folder and caches of its own.
+        for (const auto& e : fs::directory_iterator(daten))
+            if (e.path().filename() != "settings")
+                fs::create_directory_symlink(e.path(), dir / "data" / e.path().filename());
+    }
+    void TearDown() override {
+        if (dpy) XCloseDisplay(dpy);
+        std::error_code ec;
+        if (!dir.empty()) fs::remove_all(dir, ec);
+    }
+
+    pid_t starten() {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (chdir(dir.c_str()) != 0) _exit(120);
+            setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+            setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            execl(KS_PROGRAM, KS_PROGRAM, "02", static_cast<char*>(nullptr));
+            _exit(121);
+        }
+        return pid;
+    }
+    // Waits for the main menu; the last picture taken goes to `zuletzt`.
+    bool aufMenueWarten(pid_t pid, image::Image& zuletzt) {
+        for (int i = 0; i < 300; ++i) {
+            int status = 0;
+            if (waitpid(pid, &status, WNOHANG) == pid) return false;  // ended on its own
+            zuletzt = bild(dpy);
+            if (menueDa(zuletzt)) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return false;
+    }
+    int beenden(pid_t pid) {
+        kill(pid, SIGTERM);  // SDL turns it into the window's close request
+        for (int i = 0; i < 300; ++i) {
+            int status = 0;
+            if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        return -2;
+    }
+    std::string log() {
+        std::string s;
+        fileio::readAll(dir / "proto2.txt", s);
+        return s;
+    }
+
+    Display* dpy = nullptr;
+    fs::path dir;
+};
+
+TEST_F(Programm, StartsToTheMainMenuAndEndsCleanlyTwice) {
+    for (int lauf = 1; lauf <= 2; ++lauf) {
+        SCOPED_TRACE(testing::Message() << "start " << lauf);
+        const pid_t pid = starten();
+        ASSERT_GT(pid, 0);
+        image::Image img;
+        const bool menue = aufMenueWarten(pid, img);
+        if (!img.empty()) image::writeBmp("app_menu_" + std::to_string(lauf) + ".bmp", img);
+        EXPECT_TRUE(menue) << "the main menu never showed";
+        EXPECT_EQ(beenden(pid), 0);
+        const std::string l = log();
+        size_t pos = 0;
+        for (const char* s : {"SAVEALL", "SAVESETTZ", "K12_FREE", "HC_FREE,IHC_FREE", "CG_FREE", "SNDFREE",
+                              "SCODEFREE", "POKC_FREE"}) {
+            const std::string zeile = std::string("unit1.onclose(-5).") + s + "\r\nOK\r\n";
+            const size_t p = l.find(zeile, pos);
+            EXPECT_NE(p, std::string::npos) << s << " missing in\n" << l;
+            if (p != std::string::npos) pos = p + zeile.size();
+        }
+        EXPECT_NE(l.find(">OK_INHERITED"), std::string::npos);
+        bool dco = false;
+        for (const auto& e : fs::directory_iterator(dir / "data" / "settings"))
+            dco = dco || e.path().extension() == ".dco";
+        EXPECT_TRUE(dco) << "no dialog state was saved";
+        EXPECT_FALSE(fs::exists(dir / "errors.txt"));
+    }
+    // The card faces went to the cache folder, not into the data that the build made.
+    EXPECT_TRUE(fs::exists(dir / "cache" / "kartenspiele" / "kb11.tmp"));
+}
+
+}  // namespace
