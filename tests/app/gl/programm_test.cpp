@@ -3,6 +3,7 @@
 // shut-down step with its "OK"; a second start does the same with the saved states.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,14 +46,27 @@ Window suchen(Display* dpy, Window w) {
     return r;
 }
 
-// The program's window as a picture (rows bottom-up, RGB), empty when there is none.
+// Xlib's default handler ends the process on any error, e.g. a window that changes while it is
+// read: here an error only spoils that one picture.
+int xFehler(Display*, XErrorEvent*) { return 0; }
+
+// The program's window as a picture (rows bottom-up, RGB), empty when there is none. It is read
+// from the root window, which is always viewable.
 image::Image bild(Display* dpy) {
     image::Image img;
-    const Window w = suchen(dpy, DefaultRootWindow(dpy));
+    const Window root = DefaultRootWindow(dpy);
+    const Window w = suchen(dpy, root);
     if (!w) return img;
     XWindowAttributes a;
     if (!XGetWindowAttributes(dpy, w, &a) || a.width <= 0 || a.height <= 0) return img;
-    XImage* x = XGetImage(dpy, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+    int rx = 0, ry = 0;
+    Window kind = 0;
+    if (!XTranslateCoordinates(dpy, w, root, 0, 0, &rx, &ry, &kind)) return img;
+    XWindowAttributes r;
+    XGetWindowAttributes(dpy, root, &r);
+    if (rx < 0 || ry < 0 || rx + a.width > r.width || ry + a.height > r.height) return img;
+    XImage* x = XGetImage(dpy, root, rx, ry, a.width, a.height, AllPlanes, ZPixmap);
+    XSync(dpy, False);
     if (!x) return img;
     img.width = a.width;
     img.height = a.height;
@@ -93,6 +107,7 @@ protected:
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
         dpy = XOpenDisplay(nullptr);
         if (!dpy) GTEST_SKIP() << "no display";
+        XSetErrorHandler(xFehler);
         const fs::path daten = fs::path(KS_SOURCE_DIR) / "data";
         if (!fs::exists(daten / "pavlune" / "font.bmp") || !fs::exists(daten / "bilder"))
             GTEST_SKIP() << "data/ has not been made";
@@ -113,6 +128,8 @@ protected:
     pid_t starten() {
         const pid_t pid = fork();
         if (pid == 0) {
+            // The program goes with the test, whatever ends the test.
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
             if (chdir(dir.c_str()) != 0) _exit(120);
             setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
             setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
