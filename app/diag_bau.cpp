@@ -141,8 +141,8 @@ void pnlInGame(Bauer& b) {
     c.knopfBis = c.reihe[6][6];
     const int pfeile[4][2] = {{10, 13}, {28, 14}, {10, 15}, {28, 16}};
     for (int i = 0; i < 4; ++i) {
-        const int e = b.a.CreateCustomSpecialObject(10, 100, pfeile[i][0], 10, 10, static_cast<uint8_t>(pfeile[i][1]),
-                                                    "", "", 45, 40, 20, 5, 1.3f);
+        const int e = b.a.CreateCustomSpecialObject(
+            10, 100, pfeile[i][0], 10, 10, static_cast<uint8_t>(pfeile[i][1]), "", "", 45, 40, 20, 5, 1.3f);
         pvl::TPVLElement& el = b.el(d.ingame, e);
         el.Width = 18;
         el.Height = 18;
@@ -170,7 +170,8 @@ void anzeige(Bauer& b) {
     d.umgebung = b.wahl(130, 105, 150, 20, {"Holztisch", "Marmortisch", "Glastisch", "Gruft", "Pokertisch"});
     b.rahmen(30, 150, 290, 150, "Karten");
     b.label(20, 190, "Rückseite");
-    d.rueckseite = b.wahl(130, 195, 150, 20, {"Rückseite 1", "Rückseite 2", "Rückseite 3", "Rückseite 4", "Rückseite 5"});
+    d.rueckseite = b.wahl(130, 195, 150, 20,
+                          {"Rückseite 1", "Rückseite 2", "Rückseite 3", "Rückseite 4", "Rückseite 5"});
     d.kartenbildLabel = b.label(20, 230, "Kartenbild");
     d.kartenbild = b.wahl(130, 235, 150, 20, {"Französisch", "Englisch"});
     b.label(20, 270, "Ausblenden");
@@ -182,7 +183,8 @@ void anzeige(Bauer& b) {
     d.animationen = b.wahl(430, 105, 150, 20,
                            {"Sehr langsam", "Langsam", "Normal", "Schnell", "Sehr schnell", "Blitzschnell"});
     b.label(320, 140, "Anzeigedauer");
-    d.anzeigedauer = b.wahl(430, 145, 150, 20, {"Sehr lange", "Lange", "Normal", "Kurz", "Sehr kurz", "Minimal"});
+    d.anzeigedauer =
+        b.wahl(430, 145, 150, 20, {"Sehr lange", "Lange", "Normal", "Kurz", "Sehr kurz", "Minimal"});
     b.rahmen(325, 190, 295, 150, "Austeilen");
     b.label(320, 230, "Austeilen");
     d.austeilen = b.wahl(430, 235, 150, 20, {"Alle auf einmal", "Einzeln"});
@@ -212,7 +214,8 @@ void hilfeDialog(Bauer& b) {
     d.hilfeErgebnis = b.obj(13, 20, 140, 180, 305, 4.0f, 1.0f, "Searchliste");
     b.a.SetPageIndex(d.hilfe, d.hilfeErgebnis, 2);
     d.hilfeContainer = b.obj(19, 10, 91, 224, 362, 175.0f, 1.0f, "Inhalt/Suche");
-    for (int e : {d.hilfeThemen, d.hilfeErgebnis, d.hilfeSuche, d.hilfeSuchen}) b.a.AddChild(d.hilfeContainer, e);
+    for (int e : {d.hilfeThemen, d.hilfeErgebnis, d.hilfeSuche, d.hilfeSuchen})
+        b.a.AddChild(d.hilfeContainer, e);
     b.a.SetPageIndex(d.hilfe, d.hilfeContainer, 1);
     d.hilfeText = b.obj(15, 244, 100, 360, 352, 1.0f, 1.0f, "highlight");
     b.a.SetHighlight(d.hilfe, d.hilfeText, "de");
@@ -236,11 +239,20 @@ void panelsNachMenue(Bauer& b) {
     const struct {
         const char* t;
         int x, y, w;
-    } knoepfe[14] = {{"Grafikoptionen", 240, 5, 140}, {"ResetHighscore", 240, 35, 140}, {"Konsistenz", 390, 5, 100},
-                     {"Cheat", 390, 35, 100},         {"X", 240, 65, 140},              {"Save", 390, 65, 100},
-                     {"+", 240, 92, 30},              {"-", 280, 92, 30},               {"+", 340, 92, 30},
-                     {"-", 380, 92, 30},              {"TimerStart", 240, 120, 100},    {"TimerStop", 350, 120, 100},
-                     {"Testfall1", 240, 150, 100},    {"Testfall2", 350, 150, 100}};
+    } knoepfe[14] = {{"Grafikoptionen", 240, 5, 140},
+                     {"ResetHighscore", 240, 35, 140},
+                     {"Konsistenz", 390, 5, 100},
+                     {"Cheat", 390, 35, 100},
+                     {"X", 240, 65, 140},
+                     {"Save", 390, 65, 100},
+                     {"+", 240, 92, 30},
+                     {"-", 280, 92, 30},
+                     {"+", 340, 92, 30},
+                     {"-", 380, 92, 30},
+                     {"TimerStart", 240, 120, 100},
+                     {"TimerStop", 350, 120, 100},
+                     {"Testfall1", 240, 150, 100},
+                     {"Testfall2", 350, 150, 100}};
     for (int i = 0; i < 14; ++i)
         d.debugKnoepfe[i] = b.obj(0, knoepfe[i].x, knoepfe[i].y, knoepfe[i].w, 24, 0.02f, 1.0f, knoepfe[i].t);
     d.debugSb = b.obj(1, 6, 286, 20, 0, 0.0f, 1.0f, "SBSTRING");
@@ -346,7 +358,8 @@ void diagcreate(glapp::Tglapp& a) {
     d.hsTitel = b.label(304, 52, "Liste x");
     b.el(d.highscore, d.hsTitel).Scale = 1.2f;
     d.hsListe = b.obj(15, 20, 120, 580, 250, 4.0f, 1.0f, "Highscoreliste");
-    for (int i = 0; i < 3; ++i) d.hsTab[i] = b.knopf(80 + 190 * i, 385, 140, 40, "Liste " + std::to_string(i + 1));
+    for (int i = 0; i < 3; ++i)
+        d.hsTab[i] = b.knopf(80 + 190 * i, 385, 140, 40, "Liste " + std::to_string(i + 1));
     d.hsLoeschen = b.knopf(480, 440, 140, 40, "Löschen");
 
     hilfeDialog(b);
@@ -377,11 +390,13 @@ void diagcreate(glapp::Tglapp& a) {
 
     d.kartenspiele = b.dialog(280, 40, 260, 520, true, "Kartenspiele", 0, 10, "", 2.0f);
     d.kartenspieleTitel = b.obj(1, 0, -19, 200, 32, 1.0f, 1.9f, "");
-    const char* links[] = {"Mau Mau", "Schwimmen", "Rommé", "Canasta", "Skat", "Doppelkopf", "Schafkopf", "Jass"};
+    const char* links[] = {"Mau Mau", "Schwimmen",  "Rommé",     "Canasta",
+                           "Skat",    "Doppelkopf", "Schafkopf", "Jass"};
     const int linksId[] = {0, 2, 3, 4, 1, 5, 6, 12};
-    for (int k = 1; k <= 8; ++k) d.spielKnoepfe[linksId[k - 1]] = b.knopf(60, 60 + 42 * k, 140, 38, links[k - 1]);
-    const char* rechts[] = {"No Limit Poker", "Pot Limit Poker", "Split Limit Poker", "Schnapsen",
-                            "Sechsundsechzig", "Black Jack", "17 und 4"};
+    for (int k = 1; k <= 8; ++k)
+        d.spielKnoepfe[linksId[k - 1]] = b.knopf(60, 60 + 42 * k, 140, 38, links[k - 1]);
+    const char* rechts[] = {"No Limit Poker",  "Pot Limit Poker", "Split Limit Poker", "Schnapsen",
+                            "Sechsundsechzig", "Black Jack",      "17 und 4"};
     const int rechtsId[] = {8, -1, -1, 7, 10, 9, 11};
     for (int k = 1; k <= 7; ++k) {
         const int e = b.knopf(260, 60 + 42 * k, 140, 38, rechts[k - 1]);

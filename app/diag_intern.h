@@ -29,8 +29,8 @@ struct Bauer {
         return d;
     }
     int knopf(int x, int y, int w, int h, std::string_view cap, int sub = 7) {
-        return a.CreateCustomSpecialObject(10, x, y, w, h, static_cast<uint8_t>(sub), text::w(cap), "", 45, 40,
-                                           20, 5, 1.3f);
+        return a.CreateCustomSpecialObject(10, x, y, w, h, static_cast<uint8_t>(sub), text::w(cap), "", 45,
+                                           40, 20, 5, 1.3f);
     }
     int label(int x, int y, std::string_view cap) { return a.CreateObject(1, x, y, text::w(cap)); }
     int check(int x, int y, std::string_view cap) { return a.CreateObject(4, x, y, text::w(cap)); }

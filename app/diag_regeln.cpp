@@ -8,9 +8,10 @@
 namespace dialoge::bau {
 
 std::vector<std::string> r16(bool b) {
-    return {"1 Runde",   "2 Runden",  "3 Runden",  "6 Runden",  "9 Runden",  "10 Runden",
-            "12 Runden", "15 Runden", "18 Runden", "20 Runden", "25 Runden", "30 Runden",
-            "36 Runden", "50 Runden", b ? "100 Runden" : "200 Runden", "Keine Grenze"};
+    return {"1 Runde",     "2 Runden",  "3 Runden",  "6 Runden",  "9 Runden",
+            "10 Runden",   "12 Runden", "15 Runden", "18 Runden", "20 Runden",
+            "25 Runden",   "30 Runden", "36 Runden", "50 Runden", b ? "100 Runden" : "200 Runden",
+            "Keine Grenze"};
 }
 std::vector<std::string> punkte(std::initializer_list<int> werte, bool ohneGrenze) {
     std::vector<std::string> v;
@@ -25,11 +26,13 @@ std::vector<std::string> geber(int n) {
     return v;
 }
 std::vector<std::string> naechster() {
-    return {"Zufall", "Letzter Spieler", "Gewinner", "Verlierer", "Uhrzeigersinn", "gegen Uhrzeiger", "wie 1. Geber"};
+    return {"Zufall",        "Letzter Spieler", "Gewinner",    "Verlierer",
+            "Uhrzeigersinn", "gegen Uhrzeiger", "wie 1. Geber"};
 }
 std::vector<std::string> b16() {
     std::vector<std::string> v;
-    for (int n : {1, 2, 3, 6, 9, 10, 12, 15, 18, 20, 25, 30, 36, 50, 100}) v.push_back(std::to_string(n) + " Bummerl");
+    for (int n : {1, 2, 3, 6, 9, 10, 12, 15, 18, 20, 25, 30, 36, 50, 100})
+        v.push_back(std::to_string(n) + " Bummerl");
     v.push_back("Keine Grenze");
     return v;
 }
@@ -41,7 +44,8 @@ int seite(Bauer& b, int spiel, std::string_view cap) {
     const int dlg = b.gross(cap);
     d.regeln[spiel] = dlg;
     b.knopf(310, 460, 140, 40, "Spiel starten");
-    if (spiel != 1) d.standardKnoepfe[spiel] = b.knopf(440, spiel == 4 ? 400 : 397, 140, 40, "Standardregeln");
+    if (spiel != 1)
+        d.standardKnoepfe[spiel] = b.knopf(440, spiel == 4 ? 400 : 397, 140, 40, "Standardregeln");
     return dlg;
 }
 int opt(int spiel, int e) {
@@ -89,7 +93,9 @@ void maketabcon(Bauer& b, int spiel) {
     auto allgemein = [&](int i) {
         if (g == 8) return ids_.pokerBegriffe > 0 && i >= ids_.pokerBegriffe;
         if (g == 1) return (i >= 6 && i <= 12) || i == 19 || i == 20;
-        if (g == 4) return a.dlg(d).el(i).Caption.str() == text::w("In Zweierteams spielen (gegenübersitzende Spieler)");
+        if (g == 4)
+            return a.dlg(d).el(i).Caption.str() ==
+                   text::w("In Zweierteams spielen (gegenübersitzende Spieler)");
         return false;
     };
 
@@ -170,31 +176,36 @@ void skatUnterseiten(Bauer& b, int welche) {
                   k3 = b.check(250, 200, "Mit Kontra, Re, Sup, Hirsch");
         b.gruppe("Kontra", {k1, k2, k3});
         b.rahmen(88, 255, 470, 150, "Kontra/Re Ansage");
-        const int a1 = b.check(250, 295, "Nach der Spielansage"), a2 = b.check(250, 330, "Nach dem ersten Stich");
+        const int a1 = b.check(250, 295, "Nach der Spielansage"),
+                  a2 = b.check(250, 330, "Nach dem ersten Stich");
         b.gruppe("Kontraansage", {a1, a2});
         d.kontraOptionen = {k1, k2, k3, a1, a2};
     } else if (welche == 1) {
         d.bockRamsch = b.gross("Bock und Ramsch");
         b.knopf(270, 440, 140, 40, "Zurück");
         b.rahmen(38, 55, 280, 150, "Bock/Ramschspiele");
-        const char* wann[] = {"Bei eingepasstem Spiel", "Kontra verloren",  "Wenn Grand Hand gewonnen",
-                              "Wenn Grand Hand verloren", "Nach 60:60",     "Bei Spiel über 100",
+        const char* wann[] = {"Bei eingepasstem Spiel",   "Kontra verloren",   "Wenn Grand Hand gewonnen",
+                              "Wenn Grand Hand verloren", "Nach 60:60",        "Bei Spiel über 100",
                               "Spieler ist Schneider",    "Bei Spielabschluss"};
         int w[8];
         for (int i = 0; i < 8; ++i) w[i] = b.check(50, 90 + 30 * i, wann[i]);
         b.gruppe("BockWenn", {w[0], w[2], w[3], w[4], w[5], w[6], w[7]}, false);
         b.label(28, 335, "Bockrunden");
         b.label(28, 370, "Ramschrunden");
-        const std::vector<std::string> runden{"Keine", "Ein Spiel", "Eine Runde", "Zwei Runden", "Drei Runden"};
+        const std::vector<std::string> runden{"Keine", "Ein Spiel", "Eine Runde", "Zwei Runden",
+                                              "Drei Runden"};
         const int bock = b.wahl(200, 340, 200, 22, runden), ramsch = b.wahl(200, 375, 200, 22, runden);
-        const int o1 = b.check(360, 90, "Buben schieben erlaubt"), o2 = b.check(360, 120, "Jungfrau ansagen erlaubt"),
+        const int o1 = b.check(360, 90, "Buben schieben erlaubt"),
+                  o2 = b.check(360, 120, "Jungfrau ansagen erlaubt"),
                   o3 = b.check(360, 150, "Grand Hand erlaubt"), o4 = b.check(360, 180, "Durchmarsch erlaubt");
         b.rahmen(348, 225, 270, 150, "Skat beim Ramsch geht an");
-        const int s1 = b.check(360, 260, "Spieler mit meisten Augen"), s2 = b.check(360, 290, "Gewinner des letzten Stichs");
+        const int s1 = b.check(360, 260, "Spieler mit meisten Augen"),
+                  s2 = b.check(360, 290, "Gewinner des letzten Stichs");
         b.gruppe("Skatgehtan", {s1, s2});
         b.rahmen(348, 55, 270, 150, "Ramschoptionen");
         const int r = b.check(50, 410, "Ramsch, wenn keiner reizt");
-        d.bockRamschOptionen = {w[0], w[1], w[2], w[3], w[4], w[5], w[6], w[7], bock, ramsch, o1, o2, o3, o4, s1, s2, r};
+        d.bockRamschOptionen = {w[0],   w[1], w[2], w[3], w[4], w[5], w[6], w[7], bock,
+                                ramsch, o1,   o2,   o3,   o4,   s1,   s2,   r};
     } else {
         d.umGeld = b.gross("Um Geld spielen");
         b.knopf(270, 440, 140, 40, "Zurück");
@@ -214,37 +225,38 @@ void regelnSkat(Bauer& b) {
     const int c4 = b.check(30, 75, "Internationale Skatordnung");
     const int c5 = b.check(30, 105, "Eigene");
     for (int e : {l3, c4, c5}) a.SetVisibleAbsolute(d, e, false);
-    b.gruppe("Regelwerk", {4, 5});                     // 6
-    b.rahmen(75, 247, 490, 150, "Spieldauer");         // 7
-    b.check(225, 287, "6 Runden (18 Spiele)");         // 8
-    b.check(225, 317, "12 Runden (36 Spiele)");        // 9
-    b.check(225, 347, "24 Runden (72 Spiele)");        // 10
+    b.gruppe("Regelwerk", {4, 5});                       // 6
+    b.rahmen(75, 247, 490, 150, "Spieldauer");           // 7
+    b.check(225, 287, "6 Runden (18 Spiele)");           // 8
+    b.check(225, 317, "12 Runden (36 Spiele)");          // 9
+    b.check(225, 347, "24 Runden (72 Spiele)");          // 10
     b.obj(4, 225, 377, 125, 30, 0.0f, 1.0f, "Eigene:");  // 11
-    b.gruppe("Runden", {8, 9, 10, 11});                // 12
-    b.rahmen(266, 270, 270, 150, "Geber (1. Spiel)");  // 13
-    b.check(280, 310, "1. Spieler (Mensch)");          // 14
+    b.gruppe("Runden", {8, 9, 10, 11});                  // 12
+    b.rahmen(266, 270, 270, 150, "Geber (1. Spiel)");    // 13
+    b.check(280, 310, "1. Spieler (Mensch)");            // 14
     b.check(280, 340, "2. Spieler (Computer)");
     b.check(280, 370, "3. Spieler (Computer)");
-    b.check(280, 400, "Zufällig");                       // 17
-    b.gruppe("Geber", {14, 15, 16, 17, 13});             // 18
-    b.obj(12, 318, 377, 40, 1, 3.0f, 1.0f, "10");        // 19
-    b.label(345, 374, "Spiele");                         // 20
-    b.check(60, 165, "Mit Rum");                         // 21
+    b.check(280, 400, "Zufällig");                 // 17
+    b.gruppe("Geber", {14, 15, 16, 17, 13});       // 18
+    b.obj(12, 318, 377, 40, 1, 3.0f, 1.0f, "10");  // 19
+    b.label(345, 374, "Spiele");                   // 20
+    b.check(60, 165, "Mit Rum");                   // 21
     b.check(60, 195, "Mit Spitze");
     b.check(60, 225, "Grand zählt nur 20");
-    b.check(280, 165, "Kontra/Re");                      // 24
+    b.check(280, 165, "Kontra/Re");  // 24
     b.check(280, 195, "Bock/Ramsch");
-    b.check(280, 225, "Um Geld");                        // 26
-    for (int i = 0; i < 3; ++i) ids().skatOptionen[i] = b.obj(0, 430, 165 + 30 * i, 90, 28, 0.0f, 1.0f, "Optionen");
-    b.rahmen(48, 270, 200, 150, "Spielliste");           // 30
-    b.check(60, 310, "Standardwertung");                 // 31
+    b.check(280, 225, "Um Geld");  // 26
+    for (int i = 0; i < 3; ++i)
+        ids().skatOptionen[i] = b.obj(0, 430, 165 + 30 * i, 90, 28, 0.0f, 1.0f, "Optionen");
+    b.rahmen(48, 270, 200, 150, "Spielliste");  // 30
+    b.check(60, 310, "Standardwertung");        // 31
     b.check(60, 340, "Turnierwertung");
     b.check(60, 370, "Nur Minuspunkte");
-    b.check(60, 400, "Nur Pluspunkte");                  // 34
+    b.check(60, 400, "Nur Pluspunkte");                               // 34
     const int wertung = b.obj(5, 0, 0, 0, 0, 0.0f, 1.0f, "Wertung");  // 35
     a.AddBaby(wertung, 30);
     for (int m = 31; m <= 34; ++m) a.AddChild(wertung, m);
-    const int sonst = b.label(308, 40, "#SONSTIGES");    // 36
+    const int sonst = b.label(308, 40, "#SONSTIGES");  // 36
     for (int m = 21; m <= 25; ++m) a.AddBaby(sonst, m);
     b.obj(4, 60, 120, 140, 30, 0.02f, 1.0f, "Internationale Skatordnung (ISkO)");  // 37
     for (int m : {11, 36, 35}) a.AddBaby(5, m);
@@ -266,7 +278,8 @@ void regelnMauMau(Bauer& b) {
     b.label(35, 255, "Rundenzahl");
     opt(0, b.wahl(145, 260, 140, 20, r16(true)));
     b.label(10, 290, "Bis Punktzahl");
-    opt(0, b.wahl(120, 295, 140, 20, punkte({50, 100, 150, 200, 250, 300, 400, 500, 600, 800, 1000, 1200, 1500, 2000}, true)));
+    opt(0, b.wahl(120, 295, 140, 20,
+                  punkte({50, 100, 150, 200, 250, 300, 400, 500, 600, 800, 1000, 1200, 1500, 2000}, true)));
     struct S {
         int lx, ly;
         const char* t;
@@ -318,7 +331,8 @@ void regelnRomme(Bauer& b) {
     opt(3, b.wahl(170, 275, 150, 20, r16(false)));
     b.label(35, 225, "Spielen bis");
     opt(3, b.wahl(170, 230, 150, 20,
-                  punkte({100, 200, 300, 400, 500, 750, 1000, 1500, 2000, 2500, 3000, 4000, 5000, 10000}, true)));
+                  punkte({100, 200, 300, 400, 500, 750, 1000, 1500, 2000, 2500, 3000, 4000, 5000, 10000},
+                         true)));
     b.label(350, 120, "Joker zählt");
     opt(3, b.wahl(450, 125, 105, 20, punkte({20, 25, 40}, false)));
     b.label(350, 160, "1. Satz ab");
@@ -343,12 +357,13 @@ void regelnCanasta(Bauer& b) {
     opt(4, b.wahl(169, 212, 145, 20, r16(false)));
     b.label(37, 240, "Spielen bis");
     opt(4, b.wahl(169, 245, 145, 20,
-                  punkte({1000, 1500, 2000, 2500, 3000, 4000, 5000, 6000, 7500, 10000, 15000, 20000, 25000, 30000, 50000},
+                  punkte({1000, 1500, 2000, 2500, 3000, 4000, 5000, 6000, 7500, 10000, 15000, 20000, 25000,
+                          30000, 50000},
                          true)));
     b.label(342, 108, "Startkarten");
     opt(4, b.wahl(452, 113, 102, 20,
-                  {"Standard", "8 Karten", "9 Karten", "10 Karten", "11 Karten", "12 Karten", "13 Karten", "14 Karten",
-                   "15 Karten", "16 Karten"}));
+                  {"Standard", "8 Karten", "9 Karten", "10 Karten", "11 Karten", "12 Karten", "13 Karten",
+                   "14 Karten", "15 Karten", "16 Karten"}));
     b.label(342, 141, "Karten ziehen");
     opt(4, b.wahl(452, 146, 102, 20, {"1 Karte", "2 Karten"}));
     opt(4, b.check(160, 274, "In Zweierteams spielen (gegenübersitzende Spieler)"));
@@ -440,8 +455,8 @@ void regelnPoker(Bauer& b) {
                    {"Blinds", 168, {"20 (B), 10 (S)", "40 (B), 20 (S)", "100 (B), 50 (S)"}},
                    {"Blinds erhöhen",
                     206,
-                    {"Nie", "Alle 7 Spiele", "Alle 10 Spiele", "Alle 15 Spiele", "Alle 20 Spiele", "Alle 25 Spiele",
-                     "Alle 30 Spiele"}},
+                    {"Nie", "Alle 7 Spiele", "Alle 10 Spiele", "Alle 15 Spiele", "Alle 20 Spiele",
+                     "Alle 25 Spiele", "Alle 30 Spiele"}},
                    {"Spielwährung", 244, {"Euromünzen", "Chips (Euro)", "Chips (Dollar)"}}};
     for (const auto& z : zeilen) {
         b.label(130, z.y, z.t);
@@ -462,8 +477,9 @@ void regelnSchnapsen(Bauer& b, bool sechsundsechzig) {
     b.label(10, 290, "Punkte/Bummerl");
     opt(g, b.wahl(120, 295, 140, 20, {"7 Punkte", "11 Punkte"}));
     opt(g, b.check(90, 150, "Sperren des Talons (Zudrehen) erlaubt "));
-    opt(g, b.check(90, 190, sechsundsechzig ? "Tauschen der Atout-Karte (Trumpfkarte) mit Atout-Neun erlaubt  "
-                                            : "Tauschen der Atout-Karte (Trumpfkarte) mit Atout-Bube erlaubt  "));
+    opt(g, b.check(90, 190,
+                   sechsundsechzig ? "Tauschen der Atout-Karte (Trumpfkarte) mit Atout-Neun erlaubt  "
+                                   : "Tauschen der Atout-Karte (Trumpfkarte) mit Atout-Bube erlaubt  "));
     maketabcon(b, g);
 }
 
@@ -472,11 +488,13 @@ void regelnBlackJack(Bauer& b, bool siebzehnUndVier) {
     const int v = siebzehnUndVier ? 1 : 0;
     seite(b, g, siebzehnUndVier ? "17 und 4" : "Black Jack");
     const std::vector<std::string> blatt =
-        siebzehnUndVier ? std::vector<std::string>{"1 Satz (32 Karten)", "2 Sätze (64 Karten)", "3 Sätze (96 Karten)"}
-                        : std::vector<std::string>{"1 Satz (52 Karten)", "2 Sätze (104 Karten)", "3 Sätze (156 Karten)"};
+        siebzehnUndVier
+            ? std::vector<std::string>{"1 Satz (32 Karten)", "2 Sätze (64 Karten)", "3 Sätze (96 Karten)"}
+            : std::vector<std::string>{"1 Satz (52 Karten)", "2 Sätze (104 Karten)", "3 Sätze (156 Karten)"};
     const std::vector<std::string> letzte =
         siebzehnUndVier
-            ? std::vector<std::string>{"Nur wenn D. pleite ist", "Alle 3 Runden", "Alle 5 Runden", "Alle 10 Runden"}
+            ? std::vector<std::string>{"Nur wenn D. pleite ist", "Alle 3 Runden", "Alle 5 Runden",
+                                       "Alle 10 Runden"}
             : std::vector<std::string>{"Bei allen offen", "Bei Dealer verdeckt", "Bei allen verdeckt"};
     auto utf8 = [](const std::vector<std::string>& cp) {
         std::vector<std::string> u;
@@ -497,10 +515,11 @@ void regelnBlackJack(Bauer& b, bool siebzehnUndVier) {
         opt(g, b.wahl(265, 115 + 32 * k, 176, 20, zeilen[k].e));
     }
     const std::vector<const char*> boxen =
-        siebzehnUndVier ? std::vector<const char*>{"Zwei Asse gewinnen doppelt   ", "Stapel vor jedem Spiel mischen   "}
-                        : std::vector<const char*>{"Wenn ein Spieler einen Black Jack hatte, wird er zum Dealer   ",
-                                                   "Dealer zieht bei \"Soft 17\" (As und 6) keine weitere Karte   ",
-                                                   "Stapel vor jedem Spiel mischen   ", "Verdoppeln erlaubt  "};
+        siebzehnUndVier
+            ? std::vector<const char*>{"Zwei Asse gewinnen doppelt   ", "Stapel vor jedem Spiel mischen   "}
+            : std::vector<const char*>{"Wenn ein Spieler einen Black Jack hatte, wird er zum Dealer   ",
+                                       "Dealer zieht bei \"Soft 17\" (As und 6) keine weitere Karte   ",
+                                       "Stapel vor jedem Spiel mischen   ", "Verdoppeln erlaubt  "};
     for (size_t j = 0; j < boxen.size(); ++j)
         opt(g, b.obj(4, 140, 313 + 30 * static_cast<int>(j), 170, 20, 0.02f, 1.0f, boxen[j]));
     b.label(35, 255, "Rundenzahl");

@@ -37,14 +37,14 @@ struct Ids {
     int nameFeld[14] = {};
     int maumauSonder[5] = {};  // the five special-card lists of the Mau Mau rule page
     // Panels.
-    int iconMenue = 1;   // element 1 of the library's icon layer: the menu icon
-    int iconHilfe = 0;   // the "?" icon of the icon layer
-    int ipanel = 0;      // "#ipanel"
+    int iconMenue = 1;        // element 1 of the library's icon layer: the menu icon
+    int iconHilfe = 0;        // the "?" icon of the icon layer
+    int ipanel = 0;           // "#ipanel"
     int ipanelFarbe[5] = {};  // its suit elements 1..4
-    int infopanel = 0;   // "#infopanel" (pnlDebug)
-    int sortSkat = 0;    // "#farbsortiermenü_skat"
-    int sortRomme = 0;   // "#sortiermenü_romme"
-    int pokerpanel = 0;  // "#pokerpanel"
+    int infopanel = 0;        // "#infopanel" (pnlDebug)
+    int sortSkat = 0;         // "#farbsortiermenü_skat"
+    int sortRomme = 0;        // "#sortiermenü_romme"
+    int pokerpanel = 0;       // "#pokerpanel"
     int buttonpanel = 0, farbpanel = 0, helppanel = 0, ingame = 0;
     // The two dialogs whose elements move down by 44 in the layout pass.
     int tiefer[2] = {};
@@ -59,11 +59,11 @@ struct Ids {
     int hilfePanelText = 0, hilfePanelZu = 0;
     int sortSkatKnopf[6] = {};  // "1".."4", "G", "N"
     int sortRommeKnopf[2] = {};
-    int farbKnopf[4] = {};          // "#farbpanel"
+    int farbKnopf[4] = {};  // "#farbpanel"
     int pokerPot = 0, pokerEinsatz = 0;
-    int ingameText = 0;             // the decision text of "#ingamedialog"
-    int ingameHilfe = 0;            // its "?" button
-    int ingamePfeile[4] = {};       // small up, small down, large up, large down
+    int ingameText = 0;        // the decision text of "#ingamedialog"
+    int ingameHilfe = 0;       // its "?" button
+    int ingamePfeile[4] = {};  // small up, small down, large up, large down
     // "Game Menü" and "Spielmenü".
     int gmZurueck = 2, gmNeu = 0, gmLaden = 0, gmEinstellungen = 0, gmHighscore = 0, gmHilfe = 0;
     int gmTitel[2] = {};
@@ -102,7 +102,7 @@ struct Ids {
         int farbe[5] = {};
         int obenabe = 0, undenufe = 0, slalomO = 0, slalomU = 0;
         int fuchs = 0, karl = 0, doko = 0;
-        int solo[6] = {};  // f_b, f_d, f_f, f_bd, f_x, and the texture of announcement 12
+        int solo[6] = {};       // f_b, f_d, f_f, f_bd, f_x, and the texture of announcement 12
         int schafkopf[5] = {};  // f_k, f_w, f_sie, f_tout, and the texture of f_b
         int u[6] = {};
         int logo2 = 0, logo3 = 0, back = 0;

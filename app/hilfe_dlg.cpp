@@ -132,15 +132,31 @@ void buildhighscore(glapp::Tglapp& a, int stufe) {
     stufe = std::clamp(stufe, 1, 3);
     const int g = ::cg.spielId;
     const int anzeigeId = ::cg.spielIdMenue <= 12 ? ::cg.spielIdMenue : g;
-    a.SetCaption(d.highscore, 1, (anzeigeId <= 12 ? central::spielNamen.anzeige[anzeigeId] : "") + " Highscore");
+    a.SetCaption(d.highscore, 1,
+                 (anzeigeId <= 12 ? central::spielNamen.anzeige[anzeigeId] : "") + " Highscore");
     std::vector<std::string> kat;
     switch (g) {
-        case 0: case 2: case 3: kat = {"Unter 10 Runden", "Über 10 Runden"}; break;
-        case 1: kat = {"ISkO", "Nicht ISkO", "Über 12 Spiele"}; break;
-        case 4: kat = {"Zweierpartei", "Einzelspieler", "Über 15 Runden"}; break;
-        case 5: case 6: kat = {"Unter 10 Spiele", "Unter 25 Spiele", "Über 25 Spiele"}; break;
-        case 8: kat = {""}; break;
-        default: kat = {"Anfänger", "Standard", "Profi"}; break;
+        case 0:
+        case 2:
+        case 3:
+            kat = {"Unter 10 Runden", "Über 10 Runden"};
+            break;
+        case 1:
+            kat = {"ISkO", "Nicht ISkO", "Über 12 Spiele"};
+            break;
+        case 4:
+            kat = {"Zweierpartei", "Einzelspieler", "Über 15 Runden"};
+            break;
+        case 5:
+        case 6:
+            kat = {"Unter 10 Spiele", "Unter 25 Spiele", "Über 25 Spiele"};
+            break;
+        case 8:
+            kat = {""};
+            break;
+        default:
+            kat = {"Anfänger", "Standard", "Profi"};
+            break;
     }
     const std::string titel = stufe <= static_cast<int>(kat.size()) ? kat[stufe - 1] : "";
     a.SetCaption(d.highscore, d.hsTitel, "!" + text::w(titel));

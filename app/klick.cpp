@@ -37,11 +37,16 @@ int pfeilIndex(int element) {
 int blackjackSchritt(int pfeil, bool siebzehnUndVier) {
     const int klein = siebzehnUndVier ? 1 : 2, gross = siebzehnUndVier ? 5 : 8;
     switch (pfeil) {
-        case 1: return klein;
-        case 2: return -klein;
-        case 3: return gross;
-        case 4: return -gross;
-        default: return 0;
+        case 1:
+            return klein;
+        case 2:
+            return -klein;
+        case 3:
+            return gross;
+        case 4:
+            return -gross;
+        default:
+            return 0;
     }
 }
 
@@ -100,7 +105,8 @@ void spielmenueOeffnen(glapp::Tglapp& a) {
     const Ids& d = ids();
     glapp::spielAktiv = 2;
     const int g = ::cg.spielId;
-    std::string oben, unten = g <= 12 ? central::spielNamen.anzeige[::cg.spielIdMenue <= 12 ? ::cg.spielIdMenue : g] : "";
+    std::string oben,
+        unten = g <= 12 ? central::spielNamen.anzeige[::cg.spielIdMenue <= 12 ? ::cg.spielIdMenue : g] : "";
     if (g == spiele::kPoker) {
         oben = central::spielNamen.anzeige[8];
         unten = "Poker";
@@ -165,10 +171,12 @@ bool regelSeite(glapp::Tglapp& a, int dialog, int element) {
     // option handler.
     const int aktuell = ::cg.spielIdMenue <= 12 ? ::cg.spielIdMenue : ::cg.spielId;
     if (element == d.standardKnoepfe[g] && g == aktuell)
-        a.LoadFromFile(dialog, a.AppDir / "data" / "settings" / ("di_" + std::to_string(dialog) + "_def.dco"), 0);
+        a.LoadFromFile(dialog, a.AppDir / "data" / "settings" / ("di_" + std::to_string(dialog) + "_def.dco"),
+                       0);
     if (g == spiele::kSkat) {
         for (int i = 0; i < 3; ++i)
-            if (element == d.skatOptionen[i]) a.CallDialog(i == 0 ? d.kontra : i == 1 ? d.bockRamsch : d.umGeld);
+            if (element == d.skatOptionen[i])
+                a.CallDialog(i == 0 ? d.kontra : i == 1 ? d.bockRamsch : d.umGeld);
         if (element == 37 && haken.skatStandardRegeln) haken.skatStandardRegeln();
         optionen(g, element, false);
         return true;
@@ -235,11 +243,13 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
         if (element == d.speichernListe) {
             int sel = 0;
             a.ReadSelIndex(d.speichern, d.speichernListe, sel);
-            if (sel >= 1) a.SetCaption(d.speichern, d.speichernName, a.GetLine(d.speichern, d.speichernListe, sel));
+            if (sel >= 1)
+                a.SetCaption(d.speichern, d.speichernName, a.GetLine(d.speichern, d.speichernListe, sel));
             a.SetSelIndex(d.speichern, d.speichernName, 0);
         }
         if (element == d.speichernOk) {
-            spielstand::spielSpeichern(::cg, saveOrdner(a), a.GetCaption(d.speichern, d.speichernName, false), false);
+            spielstand::spielSpeichern(::cg, saveOrdner(a), a.GetCaption(d.speichern, d.speichernName, false),
+                                       false);
             showspeichern(a);
         }
         return;
@@ -251,7 +261,8 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
             a.ReadSelIndex(d.laden, d.ladenListe, sel);
             const std::string name = sel >= 1 ? a.GetLine(d.laden, d.ladenListe, sel) : "";
             // A failed load has said why; the dialog stays open and the game state unchanged.
-            if (!name.empty() && spielstand::spielLaden(::cg, saveOrdner(a), name, spielstand::spielCode(::cg))) {
+            if (!name.empty() &&
+                spielstand::spielLaden(::cg, saveOrdner(a), name, spielstand::spielCode(::cg))) {
                 glapp::spielAktiv = 1;
                 central::nachLaden(::cg);
                 a.InvsbDialog(d.laden);
@@ -276,7 +287,8 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
         if (element == d.iconMenue) spielmenueOeffnen(a);
         return;
     }
-    if (dialog == d.spielliste && (glapp::spielAktiv == 2 || (a.CurrentDialog == d.spielliste && a.dlg(dialog).Visible))) {
+    if (dialog == d.spielliste &&
+        (glapp::spielAktiv == 2 || (a.CurrentDialog == d.spielliste && a.dlg(dialog).Visible))) {
         spielliste(a, element);
         return;
     }
@@ -373,7 +385,8 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
         }
         if (element == d.gmHighscore) {
             int stufe = 1;
-            if (::cg.spielId == spiele::kPoker) stufe = ::cg.poker.splitLimit ? 3 : ::cg.poker.potLimit ? 2 : 1;
+            if (::cg.spielId == spiele::kPoker)
+                stufe = ::cg.poker.splitLimit ? 3 : ::cg.poker.potLimit ? 2 : 1;
             buildhighscore(a, stufe);
             a.CallDialog(d.highscore);
         }
@@ -396,7 +409,8 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
             spielWaehlen(a, getga(element, d.spielKnoepfe), element);
         } else if (element == d.credits) {
             if (haken.musikDatei) haken.musikDatei("credits");
-            if (a.validElement(d.dlgCredits, d.creditsListe)) a.dlg(d.dlgCredits).el(d.creditsListe).TopIndex = -100;
+            if (a.validElement(d.dlgCredits, d.creditsListe))
+                a.dlg(d.dlgCredits).el(d.creditsListe).TopIndex = -100;
             a.CallDialog(d.dlgCredits);
         } else if (element == d.ende) {
             a.closeme();

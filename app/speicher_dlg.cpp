@@ -35,7 +35,8 @@ void listSaveFiles(glapp::Tglapp& a, int dialog, int liste) {
     const int alt = a.CreateInDialog;
     a.SetCreateIn(dialog);
     a.DelStrings(dialog, liste, true);
-    for (const std::string& n : saveNamen(a.AppDir / "save", spielstand::spielCode(::cg))) a.AddString(liste, n, 0);
+    for (const std::string& n : saveNamen(a.AppDir / "save", spielstand::spielCode(::cg)))
+        a.AddString(liste, n, 0);
     a.SetCreateIn(alt);
 }
 
@@ -71,8 +72,8 @@ void testSave(glapp::Tglapp& a, bool showMessage) {
     umbenennen(ordner / (quelle + "." + code), ordner / ("test." + code));
     spielstand::spielSpeichern(::cg, ordner, "autosave" + std::to_string(::cg.aktSpieler), true);
     if (showMessage)
-        a.msgbox("Spiel gespeichert in " + text::fromUtf8((ordner / ("test." + code)).string()), "", 0, "!OK", 0,
-                 false);
+        a.msgbox("Spiel gespeichert in " + text::fromUtf8((ordner / ("test." + code)).string()), "", 0, "!OK",
+                 0, false);
 }
 
 void dotestsave(glapp::Tglapp& a) { testSave(a, true); }

@@ -23,10 +23,9 @@ void wortTabellen() {
                                 {"", "Kreuz", "Pik", "Herz", "Karo"},
                                 {"", "Eichel", "Grün", "Herz", "Schellen"},
                                 {"", "Kreuz", "Pik", "Herz", "Karo"}};
-    const std::pair<int, const char*> typen[] = {{0, "Überreizt"},      {10, "Null"},          {11, "Grand"},
-                                                 {12, "Ramsch"},        {14, "Kein Spiel"},    {15, "Obenabe"},
-                                                 {16, "Undenufe"},      {17, "Slalom"},        {18, "Slalom Obenabe"},
-                                                 {19, "Slalom Undenufe"}};
+    const std::pair<int, const char*> typen[] = {
+        {0, "Überreizt"}, {10, "Null"},     {11, "Grand"},  {12, "Ramsch"},         {14, "Kein Spiel"},
+        {15, "Obenabe"},  {16, "Undenufe"}, {17, "Slalom"}, {18, "Slalom Obenabe"}, {19, "Slalom Undenufe"}};
     for (int s = 1; s <= 3; ++s) {
         for (int f = 1; f <= 4; ++f) farbNamen[s][f] = text::w(farben[s][f]);
         for (const auto& [i, t] : typen) farbNamen[s][i] = text::w(t);
@@ -106,30 +105,61 @@ void paare(std::string& t, std::initializer_list<std::pair<const char*, const ch
 std::string filtertext(std::string_view text_, int spielId, int bild, bool pokerDeutsch) {
     std::string t(text_);
     if (spielId == spiele::kPoker) {
-        const std::pair<const char*, char> symbole[] = {{"Kreuz", '\x98'}, {"Pik", '\x99'}, {"Herz", '\x9A'},
-                                                        {"Karo", '\x9B'}};
+        const std::pair<const char*, char> symbole[] = {
+            {"Kreuz", '\x98'}, {"Pik", '\x99'}, {"Herz", '\x9A'}, {"Karo", '\x9B'}};
         for (const auto& [w, c] : symbole) ersetzen(t, std::string(w) + " ", std::string(1, c) + " ");
-        for (int i = 0; i < 3; ++i) ersetzen(t, std::string(symbole[i].first) + ",", std::string(1, symbole[i].second) + ",");
+        for (int i = 0; i < 3; ++i)
+            ersetzen(t, std::string(symbole[i].first) + ",", std::string(1, symbole[i].second) + ",");
         ersetzen(t, "Karo.", "\x9B.");
         if (pokerDeutsch) {
-            paare(t, {{"@call2", "Call"}, {"@fold2", "Fold"}, {"@raise2", "Raise"}, {"@bet2", "Bet"},
-                      {"@check2", "Check"}, {"@allin2", "All-In"}, {"@call", "Mitgehen"}, {"@fold", "Passen"},
-                      {"@raise", "Erhöhen"}, {"@bet", "Setzen"}, {"@check", "Weiter"}, {"@allin", "Alles setzen"},
-                      {"@straight2", "Straight"}, {"@straight", "Straße"}, {"Two Pairs", "Zwei Paare"},
-                      {"Pair", "Paar"}, {"Four Of A Kind", "Poker"}, {"Three Of A Kind", "Drilling"},
-                      {"High Card", "Höchste Karte"}, {"(Zwei Paare)", "(Two Pairs)"}, {"(Paar)", "(Pair)"},
-                      {"(Poker)", "(Four Of A Kind)"}, {"(Drilling)", "(Three Of A Kind)"},
+            paare(t, {{"@call2", "Call"},
+                      {"@fold2", "Fold"},
+                      {"@raise2", "Raise"},
+                      {"@bet2", "Bet"},
+                      {"@check2", "Check"},
+                      {"@allin2", "All-In"},
+                      {"@call", "Mitgehen"},
+                      {"@fold", "Passen"},
+                      {"@raise", "Erhöhen"},
+                      {"@bet", "Setzen"},
+                      {"@check", "Weiter"},
+                      {"@allin", "Alles setzen"},
+                      {"@straight2", "Straight"},
+                      {"@straight", "Straße"},
+                      {"Two Pairs", "Zwei Paare"},
+                      {"Pair", "Paar"},
+                      {"Four Of A Kind", "Poker"},
+                      {"Three Of A Kind", "Drilling"},
+                      {"High Card", "Höchste Karte"},
+                      {"(Zwei Paare)", "(Two Pairs)"},
+                      {"(Paar)", "(Pair)"},
+                      {"(Poker)", "(Four Of A Kind)"},
+                      {"(Drilling)", "(Three Of A Kind)"},
                       {"(Höchste Karte)", "(High Card)"}});
         } else {
-            paare(t, {{"@straight2", "Straße"}, {"@straight", "Straight"}, {"@call2", "Mitgehen"},
-                      {"@fold2", "Passen"}, {"@raise2", "Erhöhen"}, {"@bet2", "Setzen"}, {"@check2", "Weiter"},
-                      {"@allin2", "Alles setzen"}, {"@call", "Call"}, {"@fold", "Fold"}, {"@raise", "Raise"},
-                      {"@bet", "Bet"}, {"@check", "Check"}, {"@allin", "All-In"}});
+            paare(t, {{"@straight2", "Straße"},
+                      {"@straight", "Straight"},
+                      {"@call2", "Mitgehen"},
+                      {"@fold2", "Passen"},
+                      {"@raise2", "Erhöhen"},
+                      {"@bet2", "Setzen"},
+                      {"@check2", "Weiter"},
+                      {"@allin2", "Alles setzen"},
+                      {"@call", "Call"},
+                      {"@fold", "Fold"},
+                      {"@raise", "Raise"},
+                      {"@bet", "Bet"},
+                      {"@check", "Check"},
+                      {"@allin", "All-In"}});
         }
         return t;
     }
     if (bild == 2)
-        paare(t, {{"Kreuz", "Eichel"}, {"Pik", "Grün"}, {"Karo", "Schellen"}, {"Bube", "Unter"}, {"Dame", "Ober"}});
+        paare(t, {{"Kreuz", "Eichel"},
+                  {"Pik", "Grün"},
+                  {"Karo", "Schellen"},
+                  {"Bube", "Unter"},
+                  {"Dame", "Ober"}});
     return t;
 }
 

@@ -74,7 +74,7 @@ TEST_F(DiagBau, DurationChoosersMoveByTheGamesOffset) {
         const char* laenge;
         int dy;
     };
-    const Fall faelle[] = {{0, "Rundenzahl", 0}, {4, "Rundenzahl", 28}, {5, "Rundenzahl", -30},
+    const Fall faelle[] = {{0, "Rundenzahl", 0},   {4, "Rundenzahl", 28},    {5, "Rundenzahl", -30},
                            {6, "Rundenzahl", -30}, {7, "Bummerl/Partie", 0}, {12, "Rundenzahl", 0}};
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.spiel);

@@ -9,11 +9,11 @@
 #include <string>
 
 #include "app/dialoge.h"
-#include "core/files_tempdir.h"
 #include "app/glapp.h"
 #include "app/klick.h"
 #include "core/central.h"
 #include "core/cg.h"
+#include "core/files_tempdir.h"
 #include "gui/pvlhost.h"
 #include "platform/msgsink.h"
 

@@ -1,0 +1,159 @@
+// Save lists, the test save, option files and the help and high-score dialogs.
+#include <fstream>
+
+#include "core/hilfe.h"
+#include "core/spiele.h"
+#include "dialoge_fixture.h"
+#include "platform/text.h"
+
+namespace {
+
+void datei(const std::filesystem::path& p) {
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream(p) << "x";
+}
+
+using SaveListe = Dialoge;
+
+TEST_F(SaveListe, ListsGameFilesOnly) {
+    EXPECT_TRUE(dialoge::saveNamen(dir / "fehlt", "bjk").empty());
+    const auto s = dir / "save";
+    for (const char* n :
+         {"x.bjk", "x._bjk", "autosave2.bjk", "autosave2._bjk", "poker.nlp", ".bjk", "a b.BJK"})
+        datei(s / n);
+    std::filesystem::create_directories(s / "ordner.bjk");
+    EXPECT_EQ(dialoge::saveNamen(s, "bjk"), (std::vector<std::string>{"a b", "autosave2", "x"}));
+    EXPECT_EQ(dialoge::saveNamen(s, "nlp"), (std::vector<std::string>{"poker"}));
+}
+
+TEST_F(SaveListe, TestSaveTakesTheAutosaveBeforeTheSeatOnTurn) {
+    ::cg.spielId = spiele::kBlackJack;
+    ::cg.ablauf.anzSpieler = 4;
+    ::cg.aktSpieler = 1;  // 1 - 2 < 1: the last seat
+    const auto s = dir / "save";
+    datei(s / "autosave4.bjk");
+    datei(s / "autosave4._bjk");
+    datei(s / "test.bjk");
+    dialoge::testSave(*app, false);
+    EXPECT_TRUE(std::filesystem::exists(s / "test.bjk"));
+    EXPECT_TRUE(std::filesystem::exists(s / "test._bjk"));
+    EXPECT_FALSE(std::filesystem::exists(s / "autosave4.bjk"));
+}
+
+TEST_F(SaveListe, EveryDialogStateSurvivesWriteAndReload) {
+    const auto f = [&](int dlg) { return dir / ("di_" + std::to_string(dlg) + ".dco"); };
+    int dialoge = 0;
+    for (int dlg = d().optionen; dlg <= app->DialogList.Count; ++dlg) {
+        if (app->dlg(dlg).Caption.str().rfind('#', 0) == 0) continue;
+        ++dialoge;
+        for (int e = 1; e <= app->dlg(dlg).ElementCount; ++e) {
+            pvl::TPVLElement& x = el(dlg, e);
+            if (x.Kind == pvl::ekCheckBox) x.Checked = static_cast<uint8_t>(e % 2);
+            if (x.Kind == pvl::ekChooser) x.TopIndex = static_cast<int16_t>(std::min<int>(2, x.LineCount));
+            if (x.Kind == pvl::ekEdit) app->SetCaption(dlg, e, "v" + std::to_string(e));
+        }
+        ASSERT_TRUE(app->SaveToFile(dlg, f(dlg)));
+    }
+    EXPECT_EQ(dialoge, 28);
+    auto zweite = bauen();
+    for (int dlg = d().optionen; dlg <= zweite->DialogList.Count; ++dlg) {
+        if (zweite->dlg(dlg).Caption.str().rfind('#', 0) == 0) continue;
+        SCOPED_TRACE(dlg);
+        ASSERT_TRUE(zweite->LoadFromFile(dlg, f(dlg), 0));
+        for (int e = 1; e <= zweite->dlg(dlg).ElementCount; ++e) {
+            const pvl::TPVLElement& x = zweite->dlg(dlg).el(e);
+            if (x.Kind == pvl::ekCheckBox) {
+                EXPECT_EQ(x.Checked, e % 2) << e;
+            } else if (x.Kind == pvl::ekChooser) {
+                EXPECT_EQ(x.TopIndex, std::min<int>(2, x.LineCount)) << e;
+            } else if (x.Kind == pvl::ekEdit) {
+                EXPECT_EQ(zweite->GetCaption(dlg, e, false), "v" + std::to_string(e));
+            }
+        }
+    }
+}
+
+TEST_F(SaveListe, MissingStateFilesTakeTheDefaults) {
+    const auto s = dir / "data" / "settings";
+    std::filesystem::create_directories(s);
+    const int mau = d().regeln[0], skat = d().regeln[1];
+    const int wahl = d().regelOptionen[0][0];
+    app->SetTopIndex(mau, wahl, 3);
+    app->SetBoolean(skat, 21, true);
+    ASSERT_TRUE(app->SaveToFile(mau, s / ("di_" + std::to_string(mau) + "_def.dco")));
+    ASSERT_TRUE(app->SaveToFile(skat, s / ("di_" + std::to_string(skat) + "_def.dco")));
+    app->SetBoolean(skat, 21, false);
+    ASSERT_TRUE(app->SaveToFile(skat, s / ("di_" + std::to_string(skat) + ".dco")));
+    auto zweite = bauen();
+    zweite->loadall();
+    dialoge::standardLaden(*zweite);
+    int top = 0;
+    zweite->ReadTopIndex(mau, wahl, top);
+    EXPECT_EQ(top, 3);                          // no saved state: the default
+    EXPECT_FALSE(zweite->isChecked(skat, 21));  // the saved state wins
+}
+
+using HilfeDlg = Dialoge;
+
+TEST_F(HilfeDlg, TopicTextWrapsAndTheSearchTopNeverGoesNegative) {
+    const int h = d().hilfe, e = d().hilfeText;
+    dialoge::writehelptext(*app, "Skat", "Reizen", "", "\r\nErste Zeile\r\nZweite Zeile");
+    EXPECT_EQ(app->GetLine(h, e, 1), "^  Skat: Reizen");
+    EXPECT_EQ(app->GetLine(h, e, 2), " Erste Zeile");
+    EXPECT_EQ(app->GetLine(h, e, 3), " Zweite Zeile");
+    EXPECT_EQ(app->GetLine(h, e, 4), " ");
+    dialoge::writehelptext(*app, "Skat", "", "ERSTE", "Erste Zeile");
+    EXPECT_EQ(app->GetLine(h, e, 1), "^  Skat");
+    EXPECT_EQ(el(h, e).TopIndex, 0);
+    std::string lang;
+    for (int i = 0; i < 60; ++i) lang += "wort ";
+    dialoge::writehelptext(*app, "K", "T", "", lang + "\r\nende");
+    const int n = el(h, e).LineCount;
+    EXPECT_GT(n, 4);
+    EXPECT_EQ(app->GetLine(h, e, n - 1), " ende");
+    dialoge::writehelptext(*app, "K", "T", "ende", lang + "\r\nende");
+    // The line before "ende" already holds it in its window: two above that.
+    EXPECT_EQ(el(h, e).TopIndex, n - 4);
+}
+
+TEST_F(HilfeDlg, HintPanelHeightByLineCount) {
+    THelpContainer hinweise;
+    hinweise.parse("Hinweise#31#Ziehen#" + std::string(12 * 70, 'x') + "#32#Kurz#kurz#");
+    glapp::ihc = &hinweise;
+    ::cg.entscheidung.art = 31;
+    dialoge::showinnerhelp(*app);
+    EXPECT_EQ(app->dlg(d().helppanel).Height, 410);
+    EXPECT_TRUE(app->dlg(d().helppanel).Visible);
+    ::cg.entscheidung.art = 32;
+    dialoge::showinnerhelp(*app);
+    EXPECT_EQ(app->dlg(d().helppanel).Height, 77);
+    EXPECT_EQ(app->GetCaption(d().helppanel, d().hilfePanelText, false), "kurz");
+    EXPECT_FALSE(el(d().iconLayer, d().iconHilfe).Visible);
+    glapp::ihc = nullptr;
+}
+
+TEST_F(HilfeDlg, HighScoreListShowsLeerForEmptyPlaces) {
+    ::cg.spielId = spiele::kSkat;
+    ::cg.spielIdMenue = spiele::kSkat;
+    THighscoreEintrag& erster = ::cg.highscore.at(1, 2, 1);
+    erster.punkte = 512;
+    erster.name = "Anna";
+    ::cg.highscore.at(1, 2, 2).punkte = 7;
+    ::cg.highscore.at(1, 2, 2).leer = 1;
+    dialoge::buildhighscore(*app, 2);
+    const int h = d().highscore, l = d().hsListe;
+    EXPECT_EQ(app->GetCaption(h, d().hsTitel, false), "!Nicht ISkO");
+    EXPECT_EQ(app->GetLine(h, l, 3), "Punkte");
+    EXPECT_EQ(app->GetLine(h, l, 7), "1.");
+    EXPECT_EQ(app->GetLine(h, l, 8), "512");
+    EXPECT_EQ(app->GetLine(h, l, 10), "Anna");
+    EXPECT_EQ(app->GetLine(h, l, 13), "7");
+    EXPECT_EQ(app->GetLine(h, l, 15), "Leer");
+    EXPECT_EQ(el(h, l).LineCount, 5 * 12);
+    EXPECT_TRUE(el(h, d().hsTab[2]).Visible);
+    ::cg.spielId = spiele::kMauMau;
+    dialoge::buildhighscore(*app, 1);
+    EXPECT_FALSE(el(h, d().hsTab[2]).Visible);
+}
+
+}  // namespace
