@@ -78,7 +78,7 @@ void regelnBlackJack(Bauer& b, bool siebzehnUndVier);
 void regelnJass(Bauer& b);
 void skatUnterseiten(Bauer& b, int welche);  // 0 Kontra, 1 Bock und Ramsch, 2 Um Geld
 
-// Fills the card-word tables.
+// Fills the card-word tables (ours and the game core's copy) and the opponents' names.
 void wortTabellen();
 
 }  // namespace dialoge::bau

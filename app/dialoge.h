@@ -145,6 +145,8 @@ void anzactualize(glapp::Tglapp& a, int element);
 // Display lines of a hint text: pieces before a CR count against 70 characters, the rest
 // against width - 3 (at least 1).
 int zeilenZahl(std::string_view text, int width);
+// The standard rules and display settings on the dialogs as built (the default files).
+void standardWerte(glapp::Tglapp& a);
 // After loadall: every program dialog whose state file is missing gets its default file.
 void standardLaden(glapp::Tglapp& a);
 
@@ -165,6 +167,8 @@ void testSave(glapp::Tglapp& a, bool showMessage);
 // farbNamen[style 1..3][0..30], wertNamen[style 1..5][0..20].
 extern std::string farbNamen[4][31];
 extern std::string wertNamen[6][21];
+// The opponents' first names of the game core (30 women's names, then men's).
+void gegnerNamenFuellen();
 // The card picture in force: 1 French, 2 German-suited (the display chooser's entry).
 int kartenbild(glapp::Tglapp& a);
 // The filter with its settings given (tests and the help reader).

@@ -170,9 +170,13 @@ bool regelSeite(glapp::Tglapp& a, int dialog, int element) {
     // Only the page of the game chosen reloads its defaults; any page's click reaches its
     // option handler.
     const int aktuell = ::cg.spielIdMenue <= 12 ? ::cg.spielIdMenue : ::cg.spielId;
-    if (element == d.standardKnoepfe[g] && g == aktuell)
+    if (element == d.standardKnoepfe[g] && g == aktuell) {
         a.LoadFromFile(dialog, a.AppDir / "data" / "settings" / ("di_" + std::to_string(dialog) + "_def.dco"),
                        0);
+        // The file holds the visibility of the tab it was written on: show the tab in front.
+        const int k = d.regelContainer[g];
+        if (a.validElement(dialog, k)) a.SetPageIndex(dialog, k, a.dlg(dialog).el(k).PageIndex);
+    }
     if (g == spiele::kSkat) {
         for (int i = 0; i < 3; ++i)
             if (element == d.skatOptionen[i])

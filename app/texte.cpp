@@ -7,6 +7,7 @@
 #include "core/central.h"
 #include "core/cg.h"
 #include "core/envparam.h"
+#include "core/gtool.h"
 #include "core/spiele.h"
 
 namespace dialoge {
@@ -42,7 +43,31 @@ void wortTabellen() {
         for (int v = 9; v <= 13; ++v) wertNamen[s][v] = std::to_string(v - 7) + (s == 4 ? "er" : "");
         wertNamen[s][14] = "Joker";
     }
+    // The game core names cards from its own copy (styles counted from 0 there).
+    for (int s = 1; s <= gtool::kStile; ++s)
+        for (int v = 0; v <= 20; ++v) gtool::umgebung.wertNamen[s - 1][v] = wertNamen[s][v];
+    for (int s = 1; s <= gtool::kFarbStile; ++s)
+        for (int f = 0; f <= 30; ++f) gtool::umgebung.farbNamen[s - 1][f] = farbNamen[s][f];
+    gegnerNamenFuellen();
 }
+
+}  // namespace bau
+
+void gegnerNamenFuellen() {
+    // The first 30 are women's names: the game core gives them a female voice.
+    const char* namen[gtool::kGegnerNamen] = {
+        "Anna",    "Lena",    "Sabine", "Petra",   "Monika", "Julia",  "Claudia", "Heike",
+        "Karin",   "Birgit",  "Sandra", "Nicole",  "Ute",    "Renate", "Marion",  "Susanne",
+        "Katrin",  "Maria",   "Eva",    "Laura",   "Sarah",  "Tanja",  "Silke",   "Doris",
+        "Helga",   "Inge",    "Jana",   "Martina", "Simone", "Anke",   "Peter",   "Thomas",
+        "Michael", "Andreas", "Stefan", "Frank",   "Markus", "Jürgen", "Klaus",   "Uwe",
+        "Martin",  "Jan",     "Tobias", "Sven",    "Dieter", "Ralf",   "Bernd",   "Lukas",
+        "Felix",   "Paul",    "Jonas",  "Max",     "Georg",  "Heinz",  "Werner",  "Karl"};
+    for (int i = 0; i < gtool::kGegnerNamen; ++i) gtool::umgebung.gegnerNamen[i] = text::w(namen[i]);
+    gtool::umgebung.gegnerAnzahl = gtool::kGegnerNamen;
+}
+
+namespace bau {
 
 void creditsFuellen(glapp::Tglapp& a, int dialog, int liste) {
     const char* zeilen[] = {"!Kartenspiele",

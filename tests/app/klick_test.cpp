@@ -102,8 +102,12 @@ TEST_F(Klick, StandardRulesOnlyOnTheChosenGamesPage) {
     EXPECT_EQ(handler[0], (std::pair<int, int>{1, d().standardKnoepfe[1]}));
 
     ::cg.spielIdMenue = 1;
+    dialoge::klick(*app, skat, d().regelnKnoepfe[1]);
     dialoge::klick(*app, skat, d().standardKnoepfe[1]);
     EXPECT_TRUE(app->isChecked(skat, 21));
+    // The file was written on the first tab; the rules tab stays in front.
+    EXPECT_TRUE(el(skat, 21).Visible);
+    EXPECT_FALSE(el(skat, 19).Visible);
 }
 
 TEST_F(Klick, CompoundPartsReachTheHandlerThroughTheirParent) {

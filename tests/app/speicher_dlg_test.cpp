@@ -157,3 +157,40 @@ TEST_F(HilfeDlg, HighScoreListShowsLeerForEmptyPlaces) {
 }
 
 }  // namespace
+
+namespace {
+
+using Standard = Dialoge;
+
+// Every chooser of the option dialogs stands on an entry and every radio group has one member
+// ticked: a first start never reads an impossible combination.
+TEST_F(Standard, DefaultsLeaveNoChooserEmptyAndEveryRadioGroupDecided) {
+    dialoge::standardWerte(*app);
+    std::vector<int> dialoge(std::begin(d().regeln), std::begin(d().regeln) + 13);
+    for (int x : {d().kontra, d().bockRamsch, d().umGeld, d().anzeige}) dialoge.push_back(x);
+    for (int dlg : dialoge) {
+        SCOPED_TRACE(dlg);
+        for (int e = 1; e <= app->dlg(dlg).ElementCount; ++e) {
+            const pvl::TPVLElement& x = el(dlg, e);
+            if (x.Kind == pvl::ekChooser && x.LineCount > 0) {
+                EXPECT_GE(x.TopIndex, 1) << e;
+            }
+            if (x.Kind != pvl::ekHeading) continue;
+            int radio = 0, tick = 0;
+            for (int c = 1; c <= x.ChildCount; ++c) {
+                const pvl::TPVLElement& m = el(dlg, x.child(c));
+                if (m.Kind != pvl::ekCheckBox || m.ParentElement != e) continue;
+                ++radio;
+                tick += m.Checked;
+            }
+            if (radio > 0) {
+                EXPECT_EQ(tick, 1) << e;
+            }
+        }
+    }
+    // The Mau Mau special cards: 7 draws two, the Bube chooses the suit.
+    EXPECT_EQ(app->GetCaption(d().regeln[0], d().maumauSonder[0], false), "7");
+    EXPECT_EQ(app->GetCaption(d().regeln[0], d().maumauSonder[4], false), "Bube");
+}
+
+}  // namespace
