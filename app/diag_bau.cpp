@@ -17,11 +17,11 @@ std::function<int(const std::filesystem::path& file)> texturLaden;
 std::function<std::vector<std::string>(bool hoechst, int variante)> einsatzTexte =
     [](bool hoechst, int variante) -> std::vector<std::string> {
     // The steps the Black Jack unit will own; until it installs them these stand in.
-    if (variante == 1)
-        return hoechst ? std::vector<std::string>{"20 €", "50 €", "100 €", "200 €", "500 €"}
-                       : std::vector<std::string>{"1 €", "2 €", "5 €", "10 €", "20 €"};
-    return hoechst ? std::vector<std::string>{"100 €", "200 €", "500 €", "1000 €", "2000 €"}
-                   : std::vector<std::string>{"5 €", "10 €", "20 €", "50 €", "100 €"};
+    const int min[2][5] = {{5, 10, 20, 50, 100}, {1, 2, 5, 10, 20}};
+    const int max[2][5] = {{100, 200, 500, 1000, 2000}, {20, 50, 100, 200, 500}};
+    std::vector<std::string> v;
+    for (int b : (hoechst ? max : min)[variante == 1 ? 1 : 0]) v.push_back(text::w(std::to_string(b) + " €"));
+    return v;
 };
 
 namespace {
@@ -388,7 +388,9 @@ void diagcreate(glapp::Tglapp& a) {
     d.smSpielliste = b.knopf(80, 220, 140, 40, "Spielliste");
     menueTitel(b, d.spielmenue, d.smTitel, 1.235f);
 
-    d.kartenspiele = b.dialog(280, 40, 260, 520, true, "Kartenspiele", 0, 10, "", 2.0f);
+    // Wide enough for both columns of game buttons, and Credits and Ende below them instead of
+    // across the last buttons of the left column.
+    d.kartenspiele = b.dialog(150, 40, 520, 540, true, "Kartenspiele", 0, 10, "", 2.0f);
     d.kartenspieleTitel = b.obj(1, 0, -19, 200, 32, 1.0f, 1.9f, "");
     const char* links[] = {"Mau Mau", "Schwimmen",  "Rommé",     "Canasta",
                            "Skat",    "Doppelkopf", "Schafkopf", "Jass"};
@@ -402,8 +404,8 @@ void diagcreate(glapp::Tglapp& a) {
         const int e = b.knopf(260, 60 + 42 * k, 140, 38, rechts[k - 1]);
         if (rechtsId[k - 1] >= 0) d.spielKnoepfe[rechtsId[k - 1]] = e;
     }
-    d.credits = b.knopf(110, 350, 110, 38, "Credits");
-    d.ende = b.knopf(110, 395, 110, 38, "Ende");
+    d.credits = b.knopf(190, 440, 110, 38, "Credits");
+    d.ende = b.knopf(190, 482, 110, 38, "Ende");
     a.CallDialog(d.kartenspiele);
 
     panelsNachMenue(b);

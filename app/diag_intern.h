@@ -78,6 +78,8 @@ void regelnBlackJack(Bauer& b, bool siebzehnUndVier);
 void regelnJass(Bauer& b);
 void skatUnterseiten(Bauer& b, int welche);  // 0 Kontra, 1 Bock und Ramsch, 2 Um Geld
 
+// Turns a rule page's container to its page (1 "Allgemein", 2 "Regeln").
+void seiteZeigen(glapp::Tglapp& a, int spiel, int seite);
 // Fills the card-word tables (ours and the game core's copy) and the opponents' names.
 void wortTabellen();
 

@@ -37,6 +37,17 @@ std::vector<std::string> b16() {
     return v;
 }
 
+void seiteZeigen(glapp::Tglapp& a, int spiel, int seite) {
+    const Ids& d = ids();
+    const int s = d.regeln[spiel], k = d.regelContainer[spiel];
+    if (!a.validElement(s, k)) return;
+    a.SetPageIndex(s, k, seite);
+    // The Skat page's rule-set elements stay hidden although their radio group shows its
+    // members with its page.
+    if (spiel == 1)
+        for (int e : {3, 4, 5}) a.SetVisibleAbsolute(s, e, false);
+}
+
 namespace {
 
 int seite(Bauer& b, int spiel, std::string_view cap) {
@@ -94,8 +105,8 @@ void maketabcon(Bauer& b, int spiel) {
         if (g == 8) return ids_.pokerBegriffe > 0 && i >= ids_.pokerBegriffe;
         if (g == 1) return (i >= 6 && i <= 12) || i == 19 || i == 20;
         if (g == 4)
-            return a.dlg(d).el(i).Caption.str() ==
-                   text::w("In Zweierteams spielen (gegenübersitzende Spieler)");
+            // A long caption lives in the string container: compare the whole text.
+            return a.GetCaption(d, i, false) == text::w("In Zweierteams spielen (gegenübersitzende Spieler)");
         return false;
     };
 
@@ -151,7 +162,9 @@ void maketabcon(Bauer& b, int spiel) {
     }
     b.rahmen(75, 121, 490, 150, "Spieler");
     if (hatDauer) b.rahmen(75, 290 + dy, 490, 150, "Spieldauer");
-    if (hatAllgemein && g != 1) b.rahmen(75, 287, 490, 150, "Optionen");
+    // Canasta's one general option sits right under the players; its durations move down to
+    // make room, and an "Optionen" frame there would lie across theirs.
+    if (hatAllgemein && g != 1 && g != 4) b.rahmen(75, 287, 490, 150, "Optionen");
     for (int i = erster; i <= a.dlg(d).ElementCount; ++i) {
         if (a.dlg(d).el(i).ParentElement != 0) continue;
         a.SetPageIndex(d, i, 1);
@@ -161,7 +174,7 @@ void maketabcon(Bauer& b, int spiel) {
     ids_.allgemeinKnoepfe[g] = b.knopf(57, 64, 140, 40, "Allgemein");
     ids_.regelnKnoepfe[g] = b.knopf(180, 64, 140, 40, "Regeln");
     ids_.regelContainer[g] = k;
-    a.SetPageIndex(d, k, 1);
+    seiteZeigen(a, g, 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "app/diag_intern.h"
 #include "app/dialoge.h"
 #include "app/glapp.h"
 #include "app/ton.h"
@@ -152,8 +153,8 @@ bool regelSeite(glapp::Tglapp& a, int dialog, int element) {
     }
     const int g = getga(dialog, d.regeln);
     if (g == 13) return false;
-    if (element == d.allgemeinKnoepfe[g]) a.SetPageIndex(dialog, d.regelContainer[g], 1);
-    if (element == d.regelnKnoepfe[g]) a.SetPageIndex(dialog, d.regelContainer[g], 2);
+    if (element == d.allgemeinKnoepfe[g]) bau::seiteZeigen(a, g, 1);
+    if (element == d.regelnKnoepfe[g]) bau::seiteZeigen(a, g, 2);
     if (element == d.zurueckKnoepfe[g]) a.HideDialog(dialog);
     if (element == 2) {
         a.InvsbDialog(dialog);
@@ -175,7 +176,7 @@ bool regelSeite(glapp::Tglapp& a, int dialog, int element) {
                        0);
         // The file holds the visibility of the tab it was written on: show the tab in front.
         const int k = d.regelContainer[g];
-        if (a.validElement(dialog, k)) a.SetPageIndex(dialog, k, a.dlg(dialog).el(k).PageIndex);
+        if (a.validElement(dialog, k)) bau::seiteZeigen(a, g, a.dlg(dialog).el(k).PageIndex);
     }
     if (g == spiele::kSkat) {
         for (int i = 0; i < 3; ++i)
@@ -402,7 +403,7 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
             const int g = ::cg.spielIdMenue <= 12 ? ::cg.spielIdMenue : ::cg.spielId;
             optionen(g, 0, false);
             endis(a, d.regeln[g]);
-            a.SetPageIndex(d.regeln[g], d.regelContainer[g], 1);
+            bau::seiteZeigen(a, g, 1);
             a.CallDialog(d.regeln[g]);
         }
         return;

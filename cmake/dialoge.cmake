@@ -14,3 +14,8 @@ if(KS_DATA)
                        VERBATIM)
     add_custom_target(dialoge_data ALL DEPENDS ${ks_dialoge_stamp})
 endif()
+
+# The screenshots of the menus and rule pages draw the library's images themselves.
+if(TARGET app_gl_tests)
+    target_link_libraries(app_gl_tests PRIVATE ks_pavlune_art)
+endif()

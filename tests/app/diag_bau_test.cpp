@@ -104,6 +104,14 @@ TEST_F(DiagBau, PokerGeneralOptionsOnPageOneInAnOptionsFrame) {
     EXPECT_EQ(findeCaption(*app, s, "Spieldauer"), 0);
     EXPECT_GT(d().spielerzahlWahl[8], 0);
     EXPECT_EQ(d().spielerzahlWahl[1], 0);
+    // Canasta's team option is general although its caption is long, and gets no frame.
+    const int c = d().regeln[4];
+    const int team = d().regelOptionen[4][7];
+    EXPECT_EQ(el(c, team).PageIndex, 1);
+    EXPECT_EQ(findeCaption(*app, c, "Optionen"), 0);
+    // The Skat page's rule-set boxes stay hidden whichever tab is shown.
+    dialoge::klick(*app, d().regeln[1], d().allgemeinKnoepfe[1]);
+    for (int e : {3, 4, 5}) EXPECT_FALSE(el(d().regeln[1], e).Visible) << e;
     // "Startguthaben" is a rule: page 2.
     EXPECT_EQ(el(s, findeCaption(*app, s, "Startguthaben")).PageIndex, 2);
 }
