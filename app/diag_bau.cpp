@@ -4,6 +4,7 @@
 #include "app/dialoge.h"
 #include "core/central.h"
 #include "core/cg.h"
+#include "core/hilfe.h"
 #include "core/spielliste.h"
 
 namespace dialoge {
@@ -317,6 +318,8 @@ void diagcreate(glapp::Tglapp& a) {
     a.OutCall = [&a](int dlg, int e) { a.mouseout(dlg, e); };
     ::cg.spielIdMenue = 9;
     bau::wortTabellen();
+    // Every help token is read through the card-word and poker-term filter.
+    hilfe::filter = [](const std::string& t) { return filtertext(t); };
     glapp::spielAktiv = 0;
 
     d.optionen = b.dialog(280, 80, 260, 440, true, "Optionen", 0, 10, "menu.jpg", 2.0f);

@@ -159,6 +159,8 @@ void buildhighscore(glapp::Tglapp& a, int stufe);
 // ---- save and load
 // The saved games of the current game in the folder, in name order, without extension.
 std::vector<std::string> saveNamen(const std::filesystem::path& ordner, const std::string& code);
+// The save code the load dialog lists: a chosen variant's own ("66_", "174") before it runs.
+std::string ladeCode();
 void showladen(glapp::Tglapp& a);
 void showspeichern(glapp::Tglapp& a);
 void testSave(glapp::Tglapp& a, bool showMessage);

@@ -266,8 +266,7 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
             a.ReadSelIndex(d.laden, d.ladenListe, sel);
             const std::string name = sel >= 1 ? a.GetLine(d.laden, d.ladenListe, sel) : "";
             // A failed load has said why; the dialog stays open and the game state unchanged.
-            if (!name.empty() &&
-                spielstand::spielLaden(::cg, saveOrdner(a), name, spielstand::spielCode(::cg))) {
+            if (!name.empty() && spielstand::spielLaden(::cg, saveOrdner(a), name, ladeCode())) {
                 glapp::spielAktiv = 1;
                 central::nachLaden(::cg);
                 a.InvsbDialog(d.laden);

@@ -5,6 +5,7 @@
 
 #include "app/dialoge.h"
 #include "app/glapp.h"
+#include "core/central.h"
 #include "core/cg.h"
 #include "core/spielstand.h"
 #include "platform/text.h"
@@ -28,15 +29,23 @@ std::vector<std::string> saveNamen(const std::filesystem::path& ordner, const st
     return namen;
 }
 
+namespace {}  // namespace
+
+std::string ladeCode() {
+    // Before a variant runs the record holds its base game; the menu id still names it.
+    const int m = ::cg.spielIdMenue;
+    if (m == 10 || m == 11) return central::spielNamen.code[m];
+    return spielstand::spielCode(::cg);
+}
+
 namespace {
 
-void listSaveFiles(glapp::Tglapp& a, int dialog, int liste) {
+void listSaveFiles(glapp::Tglapp& a, int dialog, int liste, const std::string& code) {
     if (!a.validElement(dialog, liste)) return;
     const int alt = a.CreateInDialog;
     a.SetCreateIn(dialog);
     a.DelStrings(dialog, liste, true);
-    for (const std::string& n : saveNamen(a.AppDir / "save", spielstand::spielCode(::cg)))
-        a.AddString(liste, n, 0);
+    for (const std::string& n : saveNamen(a.AppDir / "save", code)) a.AddString(liste, n, 0);
     a.SetCreateIn(alt);
 }
 
@@ -48,12 +57,12 @@ void umbenennen(const std::filesystem::path& von, const std::filesystem::path& n
 }  // namespace
 
 void showladen(glapp::Tglapp& a) {
-    listSaveFiles(a, ids().laden, ids().ladenListe);
+    listSaveFiles(a, ids().laden, ids().ladenListe, ladeCode());
     a.CallDialog(ids().laden);
 }
 
 void showspeichern(glapp::Tglapp& a) {
-    listSaveFiles(a, ids().speichern, ids().speichernListe);
+    listSaveFiles(a, ids().speichern, ids().speichernListe, spielstand::spielCode(::cg));
     a.CallDialog(ids().speichern);
 }
 

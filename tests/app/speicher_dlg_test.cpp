@@ -26,6 +26,19 @@ TEST_F(SaveListe, ListsGameFilesOnly) {
     EXPECT_EQ(dialoge::saveNamen(s, "nlp"), (std::vector<std::string>{"poker"}));
 }
 
+TEST_F(SaveListe, AChosenVariantListsItsOwnSaves) {
+    const auto s = dir / "save";
+    datei(s / "bummerl.66_");
+    datei(s / "schnapsen.snp");
+    dialoge::klick(*app, d().kartenspiele, d().spielKnoepfe[10]);
+    dialoge::klick(*app, d().gameMenue, d().gmLaden);
+    ASSERT_EQ(el(d().laden, d().ladenListe).LineCount, 1);
+    EXPECT_EQ(app->GetLine(d().laden, d().ladenListe, 1), "bummerl");
+    dialoge::klick(*app, d().kartenspiele, d().spielKnoepfe[7]);
+    dialoge::showladen(*app);
+    EXPECT_EQ(app->GetLine(d().laden, d().ladenListe, 1), "schnapsen");
+}
+
 TEST_F(SaveListe, TestSaveTakesTheAutosaveBeforeTheSeatOnTurn) {
     ::cg.spielId = spiele::kBlackJack;
     ::cg.ablauf.anzSpieler = 4;

@@ -10,11 +10,15 @@
 
 #include "app/dialoge.h"
 #include "app/glapp.h"
+#include "core/cg.h"
+#include "core/hilfe.h"
 #include "gui/glform.h"
 #include "gui/glpaint.h"
 #include "gui/sdlhost.h"
+#include "platform/fileio.h"
 #include "platform/image.h"
 #include "platform/sdl/window.h"
+#include "platform/text.h"
 #include "platform/ticks.h"
 #include "tools/pavlune/pavlune.h"
 
@@ -144,6 +148,30 @@ TEST_F(DialogeGl, EveryRulePageOnBothTabs) {
         app->SetPageIndex(s, d.regelContainer[g], 2);
         EXPECT_GT(gezeichnet(zeigen(s, "regeln" + std::to_string(g) + "b"), 100, 100, 700, 500), 3000);
     }
+}
+
+TEST_F(DialogeGl, HelpHighScoresSaveLoadAndCredits) {
+    const dialoge::Ids& d = dialoge::ids();
+    std::string roh;
+    ASSERT_TRUE(fileio::readAll(fs::path(KS_SOURCE_DIR) / "tools" / "help" / "skat.txt", roh));
+    THelpContainer hilfe;
+    hilfe.parse(hilfe::joinLines(text::fromUtf8(roh)));
+    glapp::hc = &hilfe;
+    ::cg.spielId = 1;
+    ::cg.spielIdMenue = 1;
+    const HelpPage p = hilfe.inhaltZeigen();
+    app->SetCreateIn(d.hilfe);
+    for (const std::string& z : p.lines) app->AddString(d.hilfeThemen, z, 0);
+    dialoge::writehelptext(*app, p.caption, p.title, "", hilfe.chapters[6].text);
+    EXPECT_GT(gezeichnet(zeigen(d.hilfe, "hilfe"), 100, 100, 700, 500), 3000);
+    glapp::hc = nullptr;
+    dialoge::buildhighscore(*app, 1);
+    EXPECT_GT(gezeichnet(zeigen(d.highscore, "highscore"), 100, 100, 700, 500), 3000);
+    EXPECT_GT(gezeichnet(zeigen(d.speichern, "speichern"), 300, 100, 520, 500), 1000);
+    EXPECT_GT(gezeichnet(zeigen(d.laden, "laden"), 300, 100, 520, 500), 1000);
+    EXPECT_GT(gezeichnet(zeigen(d.dlgCredits, "credits"), 250, 100, 550, 500), 1000);
+    EXPECT_GT(gezeichnet(zeigen(d.spielmenue, "spielmenue"), 300, 100, 520, 500), 1000);
+    EXPECT_GT(gezeichnet(zeigen(d.einstellungen, "einstellungen"), 300, 100, 520, 500), 1000);
 }
 
 }  // namespace
