@@ -129,6 +129,22 @@ TEST_F(HilfeDlg, TopicTextWrapsAndTheSearchTopNeverGoesNegative) {
     EXPECT_EQ(el(h, e).TopIndex, n - 4);
 }
 
+TEST_F(HilfeDlg, AMissingHelpFileSaysSoAndAPresentOneIsListed) {
+    THelpContainer regeln;
+    glapp::hc = &regeln;
+    ::cg.spielIdMenue = spiele::kJass;
+    dialoge::buildhelp(*app);
+    EXPECT_EQ(app->GetLine(d().hilfe, d().hilfeText, 2), text::w(" Für dieses Spiel gibt es keine Hilfe."));
+    EXPECT_EQ(el(d().hilfe, d().hilfeThemen).LineCount, 0);
+    std::filesystem::create_directories(dir / "data" / "help");
+    std::ofstream(dir / "data" / "help" / "jass.txt") << "Jass#!!1#Jass#Vier Spieler.#2#Trumpf#Puur und Nell.#";
+    dialoge::buildhelp(*app);
+    EXPECT_EQ(el(d().hilfe, d().hilfeThemen).LineCount, 2);
+    EXPECT_EQ(app->GetLine(d().hilfe, d().hilfeText, 1), "^  Jass: Trumpf");
+    EXPECT_EQ(app->GetLine(d().hilfe, d().hilfeText, 2), " Puur und Nell.");
+    glapp::hc = nullptr;
+}
+
 TEST_F(HilfeDlg, HintPanelHeightByLineCount) {
     THelpContainer hinweise;
     hinweise.parse("Hinweise#31#Ziehen#" + std::string(12 * 70, 'x') + "#32#Kurz#kurz#");
