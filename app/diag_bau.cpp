@@ -65,7 +65,8 @@ void texturen(glapp::Tglapp& a) {
     const std::string detail = std::to_string(a.Options.TextureDetail);
     t.chips2 = tex(a, detail + "/chips2.jpg");
     t.chipk2 = tex(a, detail + "/chipk2.jpg");
-    a.pk_loadchips2();
+    // The chip pictures need the display; the option-file tool builds without one.
+    if (texturLaden) a.pk_loadchips2();
 
     central::PanelIds& c = central::ids;
     for (int k = 10; k <= 12; ++k) c.icon1Tex[k] = t.ansage[k];
