@@ -1,6 +1,7 @@
 // Clicks on the shell's dialogs: decision buttons, rule pages, the main menu, save and load.
 #include <fstream>
 
+#include "core/envparam.h"
 #include "core/spiele.h"
 #include "dialoge_fixture.h"
 #include "platform/text.h"
@@ -195,6 +196,56 @@ TEST_F(Klick, GameMenuAndPausedGameMenu) {
     dialoge::klick(*app, d().regeln[1], d().regelnKnoepfe[1]);
     EXPECT_EQ(app->dlg(d().regeln[1]).el(d().regelContainer[1]).PageIndex, 2);
     EXPECT_FALSE(app->dlg(d().regeln[1]).el(37).Visible == 0);
+}
+
+}  // namespace
+
+namespace {
+
+using Punkteliste = Dialoge;
+
+// The score sheet's one button acts by its caption: back, the next round, or the match's end.
+TEST_F(Punkteliste, SecondButtonActsByItsCaption) {
+    const int s = d().spielliste;
+    ::cg.spielId = spiele::kSkat;
+    ::cg.spielIdMenue = spiele::kSkat;
+    glapp::spielAktiv = 2;
+    app->CallDialog(s);
+    app->SetCaption(s, d().slWeiter, text::w("Zurück"));
+    dialoge::klick(*app, s, d().slWeiter);
+    EXPECT_FALSE(app->dlg(s).Visible);
+    EXPECT_EQ(glapp::spielAktiv, 2);
+
+    app->CallDialog(s);
+    app->SetCaption(s, d().slWeiter, "Weiter");
+    dialoge::klick(*app, s, d().slWeiter);
+    EXPECT_FALSE(app->dlg(s).Visible);
+    EXPECT_EQ(glapp::spielAktiv, 1);  // the next round (Skat is not built here: the core says so)
+
+    glapp::spielAktiv = 2;
+    app->InvsbDialog(d().kartenspiele);
+    app->CallDialog(s);
+    app->SetCaption(s, d().slWeiter, "Ende");
+    dialoge::klick(*app, s, d().slWeiter);
+    EXPECT_FALSE(app->dlg(s).Visible);
+    EXPECT_EQ(glapp::spielAktiv, 0);
+    EXPECT_TRUE(app->dlg(d().kartenspiele).Visible);
+
+    // While no game is paused and the sheet is not in front, a click there does nothing.
+    glapp::spielAktiv = 1;
+    app->VsbDialog(s, 1);
+    app->CallDialog(d().kartenspiele);
+    app->SetCaption(s, d().slWeiter, text::w("Zurück"));
+    dialoge::klick(*app, s, d().slWeiter);
+    EXPECT_TRUE(app->dlg(s).Visible);
+}
+
+TEST_F(Punkteliste, DisplayChoosersFeedTheSettings) {
+    app->SetTopIndex(d().anzeige, d().rueckseite, 4);
+    app->SetTopIndex(d().anzeige, d().ausblenden, 3);
+    dialoge::klick(*app, d().anzeige, d().rueckseite + 2);
+    EXPECT_EQ(envParam.rueckseite, 4);
+    EXPECT_EQ(envParam.ausblenden, 3);
 }
 
 }  // namespace

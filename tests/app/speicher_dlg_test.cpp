@@ -137,7 +137,8 @@ TEST_F(HilfeDlg, AMissingHelpFileSaysSoAndAPresentOneIsListed) {
     EXPECT_EQ(app->GetLine(d().hilfe, d().hilfeText, 2), text::w(" Für dieses Spiel gibt es keine Hilfe."));
     EXPECT_EQ(el(d().hilfe, d().hilfeThemen).LineCount, 0);
     std::filesystem::create_directories(dir / "data" / "help");
-    std::ofstream(dir / "data" / "help" / "jass.txt") << "Jass#!!1#Jass#Vier Spieler.#2#Trumpf#Puur und Nell.#";
+    std::ofstream(dir / "data" / "help" / "jass.txt")
+        << "Jass#!!1#Jass#Vier Spieler.#2#Trumpf#Puur und Nell.#";
     dialoge::buildhelp(*app);
     EXPECT_EQ(el(d().hilfe, d().hilfeThemen).LineCount, 2);
     EXPECT_EQ(app->GetLine(d().hilfe, d().hilfeText, 1), "^  Jass: Trumpf");
