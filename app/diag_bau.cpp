@@ -449,6 +449,7 @@ void diagcreate(glapp::Tglapp& a) {
     bau::regelnSchnapsen(b, true);
     bau::regelnJass(b);
 
+    anbinden();
     d.tiefer[0] = d.gameMenue;
     d.tiefer[1] = d.spielmenue;
     ::cg.spielId = 9;

@@ -165,6 +165,14 @@ void showladen(glapp::Tglapp& a);
 void showspeichern(glapp::Tglapp& a);
 void testSave(glapp::Tglapp& a, bool showMessage);
 
+// ---- what the game core reads from the rule pages (anbindung.cpp)
+// Seats of the chosen game: its "Spielerzahl" chooser, else the game's fixed table.
+int spielerZahl(int spielIdMenue);
+// The "Schwierigkeit" chooser of the game's page: 1 "Anfänger" .. 3 "Profi".
+int schwierigkeit(int spielIdMenue);
+// Fills the game core's services that read these dialogs, where still empty.
+void anbinden();
+
 // ---- card words (Windows-1252), filled by diagcreate
 // farbNamen[style 1..3][0..30], wertNamen[style 1..5][0..20].
 extern std::string farbNamen[4][31];

@@ -249,3 +249,33 @@ TEST_F(Punkteliste, DisplayChoosersFeedTheSettings) {
 }
 
 }  // namespace
+
+namespace {
+
+using Anbindung = Dialoge;
+
+TEST_F(Anbindung, GameCoreReadsNameDifficultyAndSeatsOfTheChosenPage) {
+    central::dienste = {};
+    central::dienste.app = app.get();
+    dialoge::anbinden();
+    const auto& s = central::dienste;
+    ASSERT_TRUE(s.spielerAnzahl && s.menschName && s.staerke);
+    const int romme = d().regeln[3];
+    app->SetCaption(romme, d().nameFeld[3], "Paula");
+    app->SetTopIndex(romme, d().spielerzahlWahl[3], 2);  // "3 Spieler"
+    app->SetTopIndex(romme, d().schwierigkeitsWahl[3], 3);
+    ::cg.spielIdMenue = spiele::kRomme;
+    EXPECT_EQ(s.spielerAnzahl(), 3);
+    EXPECT_EQ(s.menschName(spiele::kRomme), "Paula");
+    EXPECT_EQ(s.staerke(spiele::kRomme, 2), 3);
+    struct Fall {
+        int spiel, sitze;
+    };
+    for (const Fall f : {Fall{1, 3}, Fall{7, 2}, Fall{10, 2}, Fall{5, 4}, Fall{12, 4}}) {
+        ::cg.spielIdMenue = static_cast<uint8_t>(f.spiel);
+        EXPECT_EQ(s.spielerAnzahl(), f.sitze) << f.spiel;
+    }
+    central::dienste = {};
+}
+
+}  // namespace
