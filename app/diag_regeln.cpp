@@ -72,7 +72,7 @@ void maketabcon(Bauer& b, int spiel) {
     Ids& ids_ = ids();
     glapp::Tglapp& a = b.a;
     const int d = ids_.regeln[spiel];
-    const int g = getga(d, ids_.regeln);
+    const int g = regelSpiel(d);
     const int n = a.dlg(d).ElementCount;
     const int k = b.obj(19, 35, 100, 570, 345, 240.0f, 1.0f, "Allgemein/Regeln");
     const int dy = g == 4 ? 28 : (g == 5 || g == 6) ? -30 : 0;

@@ -138,6 +138,9 @@ void mauMauListen(glapp::Tglapp& a);
 bool isinga(int id, const int (&liste)[14]);
 // The game id of the entry, 8 for the poker siblings, 13 for none (a later match wins).
 int getga(int id, const int (&liste)[14]);
+// The game whose rule page the dialog is, 13 for none. The poker siblings' +1/+2 rule is the
+// game buttons' only: the dialogs after the poker page are no poker pages.
+int regelSpiel(int dialog);
 void spielWaehlen(glapp::Tglapp& a, int spiel, int element);
 void resetGameNames(glapp::Tglapp& a);
 void endis(glapp::Tglapp& a, int dialog);

@@ -151,7 +151,7 @@ bool regelSeite(glapp::Tglapp& a, int dialog, int element) {
         optionen(spiele::kSkat, element, false);
         return true;
     }
-    const int g = getga(dialog, d.regeln);
+    const int g = regelSpiel(dialog);
     if (g == 13) return false;
     if (element == d.allgemeinKnoepfe[g]) bau::seiteZeigen(a, g, 1);
     if (element == d.regelnKnoepfe[g]) bau::seiteZeigen(a, g, 2);

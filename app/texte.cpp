@@ -253,6 +253,12 @@ int getga(int id, const int (&liste)[14]) {
     return g;
 }
 
+int regelSpiel(int dialog) {
+    for (int g = 0; g <= 12; ++g)
+        if (dialog > 0 && ids().regeln[g] == dialog) return g;
+    return 13;
+}
+
 void spielWaehlen(glapp::Tglapp& a, int spiel, int element) {
     Ids& d = ids();
     ::cg.spielIdMenue = static_cast<uint8_t>(spiel);

@@ -279,3 +279,24 @@ TEST_F(Anbindung, GameCoreReadsNameDifficultyAndSeatsOfTheChosenPage) {
 }
 
 }  // namespace
+
+namespace {
+
+using Nachbarn = Dialoge;
+
+// The dialogs right after the poker page are no poker pages: a click on the poker pot panel
+// starts nothing and reaches no option handler.
+TEST_F(Nachbarn, DialogsAfterThePokerPageAreNoRulePages) {
+    EXPECT_EQ(d().dlgCredits, d().regeln[8] + 1);
+    EXPECT_EQ(d().pokerpanel, d().regeln[8] + 2);
+    EXPECT_EQ(dialoge::regelSpiel(d().pokerpanel), 13);
+    int handler = 0;
+    dialoge::haken.optionen = [&](int, int, bool) { ++handler; };
+    glapp::spielAktiv = 0;
+    dialoge::klick(*app, d().pokerpanel, 2);
+    EXPECT_EQ(handler, 0);
+    EXPECT_EQ(glapp::spielAktiv, 0);
+    EXPECT_TRUE(cap->texts().empty());
+}
+
+}  // namespace
