@@ -1,6 +1,7 @@
 // The program's card words and the text filter, the game-list helpers around the main menu,
 // the display options and the credits.
 #include <algorithm>
+#include <cctype>
 
 #include "app/diag_intern.h"
 #include "app/dialoge.h"
