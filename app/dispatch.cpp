@@ -60,7 +60,7 @@ void taste(Tglapp& a, int key) {
     const dialoge::Ids& d = dialoge::ids();
     if (key == vk::Escape) {
         if (spielAktiv == 1)
-            a.FormMouseWheelDown(a.TopPanel, d.iconMenue, 56);
+            a.FormMouseWheelDown(d.iconLayer, d.iconMenue, 56);
         else if (a.CurrentDialog != 0 && a.CurrentDialog == d.kartenspiele)
             a.closeme();
     }
@@ -81,7 +81,8 @@ void taste(Tglapp& a, int key) {
         envParam.animationsStufe = envParam.anzeigeStufe = 6;
         ton::guiTon(2);
     }
-    if (key == vk::F1 && a.validElement(a.TopPanel, d.iconHilfe) && a.dlg(a.TopPanel).el(d.iconHilfe).Visible)
+    if (key == vk::F1 && a.validElement(d.iconLayer, d.iconHilfe) &&
+        a.dlg(d.iconLayer).el(d.iconHilfe).Visible)
         dialoge::showinnerhelp(a);
     if (!a.DevMode) return;
     if (key == vk::OemPlus && cg.spielId <= 12) {
@@ -117,7 +118,7 @@ void Tglapp::FormMouseWheelDown(int code, int arg, int shift) {
     const dialoge::Ids& d = dialoge::ids();
     if (code == pvl::peCloseButton) {
         if (spielAktiv == 1) {
-            code = TopPanel;
+            code = d.iconLayer;
             arg = d.iconMenue;
         } else {
             closeme();

@@ -36,8 +36,8 @@ bool infoPanel(const Tglapp& a) { return a.Options.RenderFlags[8 - 2] != 0; }
 void panels(Tglapp& a) {
     const dialoge::Ids& d = dialoge::ids();
     if (a.validDialog(d.infopanel)) a.VsbDialog(d.infopanel, infoPanel(a) ? 1 : 0);
-    if (a.validElement(a.TopPanel, d.iconMenue))
-        a.SetVisibleAbsolute(a.TopPanel, d.iconMenue, spielAktiv != 0);
+    if (a.validElement(d.iconLayer, d.iconMenue))
+        a.SetVisibleAbsolute(d.iconLayer, d.iconMenue, spielAktiv != 0);
     const bool imSpiel = spielAktiv == 1 || spielAktiv == 2;
     const int phase = cg.phase.nr;
     if (a.validDialog(d.sortSkat))

@@ -6,6 +6,7 @@
 
 #include "app/dialoge.h"
 #include "app/pendrelshare.h"
+#include "app/texturen.h"
 #include "app/ton.h"
 #include "core/central.h"
 #include "core/cg.h"
@@ -25,6 +26,8 @@
 #include "table/k12.h"
 #include "table/render.h"
 #include "table/tischdienste.h"
+
+namespace fs = std::filesystem;
 
 namespace glapp {
 
@@ -124,6 +127,8 @@ void Tglapp::windowInit() {
 
 void Tglapp::startup() {
     ladeAnzeige("Objekte erstellen..", 20);
+    if (mitGL())
+        dialoge::texturLaden = [](const fs::path& f) { return static_cast<int>(texturen::textur(f, false)); };
     dialoge::diagcreate(*this);
     const dialoge::Ids& d = dialoge::ids();
     auto englisch = [&] {
@@ -133,6 +138,8 @@ void Tglapp::startup() {
     loadsettz();
     ladeAnzeige("Einstellungen laden..", 22);
     loadall();
+    // A dialog without a saved state of its own starts from its default file.
+    dialoge::standardLaden(*this);
     for (int e : d.creditsBild) {
         if (!validElement(d.dlgCredits, e)) continue;
         SetVisible(d.dlgCredits, e, false);

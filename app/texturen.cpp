@@ -128,6 +128,14 @@ std::string stempelText(const fs::path& atlas, int picture, int detail) {
            std::to_string(zeit) + " " + atlas.string() + "\n";
 }
 
+uint32_t textur(const fs::path& datei, bool neu) {
+    if (const int id = gltex::registered(datei)) {
+        if (neu) gltex::ltexLoad(datei, id, false);
+        return static_cast<uint32_t>(id);
+    }
+    return static_cast<uint32_t>(gltex::ctexLoad(datei, -1));
+}
+
 bool cacheGueltig(const fs::path& cache, const fs::path& atlas, int picture, int detail) {
     std::string stempel;
     std::error_code ec;
@@ -159,15 +167,7 @@ int detailOrdner(const Tglapp& a) { return num::clamp<int>(a.Options.TextureDeta
 
 fs::path bilderOrdner() { return fs::current_path() / "data" / "bilder"; }
 
-// A program texture by file: a file already registered keeps its number (after a new context
-// the library has reloaded it); `neu` loads a file whose content changed.
-uint32_t textur(const fs::path& datei, bool neu) {
-    if (const int id = gltex::registered(datei)) {
-        if (neu) gltex::ltexLoad(datei, id, false);
-        return static_cast<uint32_t>(id);
-    }
-    return static_cast<uint32_t>(gltex::ctexLoad(datei, -1));
-}
+using texturen::textur;
 
 uint32_t texturWennDa(const fs::path& datei) {
     std::error_code ec;

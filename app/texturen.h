@@ -25,6 +25,10 @@ float kartenSkala(int groesse, int spielId);
 // stay as they were and `error` says why.
 bool LoadTableParams(const std::filesystem::path& ordner, TEnvParam& p, std::string& error);
 
+// A program texture by file: a file already registered keeps its number (after a new context
+// the library has reloaded it); `neu` loads a file whose content changed.
+uint32_t textur(const std::filesystem::path& datei, bool neu);
+
 // The cached faces: "kb" + suit + rank + ".tmp" in the cache folder, JPEG.
 std::filesystem::path kartenDatei(const std::filesystem::path& cache, int suit, int rank);
 // What the cache's stamp file says of the faces it holds.

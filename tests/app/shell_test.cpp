@@ -395,15 +395,18 @@ TEST_F(Form, AccessCodes) {
 TEST_F(Form, EscapeClosesOnlyFromTheMainMenu) {
     const int menue = dialoge::ids().kartenspiele;
     ASSERT_EQ(app->CurrentDialog, menue);
-    glapp::spielAktiv = 1;
-    app->FormMouseWheelDown(pvl::peKey, vk::Escape);
-    EXPECT_NE(app->AppState, 3) << "Esc in a game closed the program";
-    glapp::spielAktiv = 0;
     const int anderer = app->CreateCustomDialog(10, 10, 100, 100, true, "Anderer", 0, 0, "", 1.0f);
     app->CallDialog(anderer);
     app->FormMouseWheelDown(pvl::peKey, vk::Escape);
     EXPECT_NE(app->AppState, 3) << "Esc on another dialog closed the program";
     app->HideDialog(anderer);
+    ASSERT_EQ(app->CurrentDialog, menue);
+    glapp::spielAktiv = 1;
+    app->FormMouseWheelDown(pvl::peKey, vk::Escape);
+    EXPECT_NE(app->AppState, 3) << "Esc in a game closed the program";
+    EXPECT_EQ(app->CurrentDialog, dialoge::ids().spielmenue) << "Esc in a game opens the game menu";
+    app->HideDialog(app->CurrentDialog);
+    glapp::spielAktiv = 0;
     ASSERT_EQ(app->CurrentDialog, menue);
     app->FormMouseWheelDown(pvl::peKey, vk::Escape);
     EXPECT_EQ(app->AppState, 3);
