@@ -30,3 +30,6 @@ function(ks_sound_bench)
     endif()
 endfunction()
 cmake_language(DEFER CALL ks_sound_bench)
+
+# The fuzz targets of the WAVE and codes.txt readers need the sound library.
+list(APPEND KS_FUZZ_LIBS ks_sound)
