@@ -33,6 +33,10 @@ struct Zustand {
     SDL_AudioDeviceID geraet = 0;
     bool sdlAudio = false;
     std::vector<float> summe;
+    // A device still open at exit stops before the voices it reads go away.
+    ~Zustand() {
+        if (geraet) SDL_CloseAudioDevice(geraet);
+    }
 };
 
 Zustand& z() {

@@ -47,8 +47,8 @@ TEST(Wave, FindsTheDataAfterPaddedAndSkippedChunks) {
         riff(fmt(1, 2, 11025, 8, 18) + chunk("LIST", "abc") + chunk("data", "\x01\x02\x03\x04"));
     wave::Kopf k;
     ASSERT_TRUE(wave::lesen(bytes(file), file.size(), k));
-    EXPECT_EQ(k.format.channels, 2);
-    EXPECT_EQ(k.format.sampleRate, 11025u);
+    EXPECT_EQ(int{k.format.channels}, 2);  // copied out of the packed record
+    EXPECT_EQ(uint32_t{k.format.sampleRate}, 11025u);
     EXPECT_EQ(k.datenGroesse, 4u);
     EXPECT_EQ(k.samples, 2u);  // two stereo 8-bit frames
     EXPECT_EQ(file.substr(k.datenPos, 4), "\x01\x02\x03\x04");
