@@ -285,8 +285,9 @@ void TSoundContainer::musikMuster(const std::string& m) {
 }
 
 void TSoundContainer::musikEinstellen(bool restart) {
-    if (keinMusikSpieler) return;
+    // The volumes of effects and voices are taken even when there is no music player.
     lautstaerken(false);
+    if (keinMusikSpieler) return;
     const std::string m = musterAusWahl(u_.optionen ? u_.optionen().musikWahl : 1);
     if (musikVol < 1) {
         benachrichtigen = false;

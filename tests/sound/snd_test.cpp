@@ -316,6 +316,17 @@ TEST_F(Snd, MissingTracksFallBackThenStayQuiet) {
     EXPECT_FALSE(s.keinMusikSpieler);
 }
 
+TEST_F(Snd, WithoutAMusicPlayerTheOptionsStillSetTheVolumes) {
+    TSoundContainer& s = machen();
+    s.keinMusikSpieler = true;
+    opt.effekte = 3;
+    opt.stimmen = 5;
+    s.musikEinstellen(false);
+    EXPECT_EQ(s.effekteVol, 40);
+    EXPECT_EQ(s.stimmenVol, 12);
+    EXPECT_TRUE(geoeffnet.empty());
+}
+
 TEST_F(Snd, AFailedTrackKeepsTheFailureToMusic) {
     wavfix::schreiben(dir_ / "data/music/11.mp3", "x");
     datei("data/sound/up.wav");
