@@ -7,6 +7,7 @@
 
 #include "sound/isg.h"
 #include "sound/mixer.h"
+#include "sound/mp3.h"
 #include "sound/scode.h"
 #include "sound/snd.h"
 
@@ -24,7 +25,7 @@ std::shared_ptr<const mixer::Pcm> rauschen(int kanaele, size_t frames) {
 void BM_MixOneSecond16VoicesAndMusic(benchmark::State& state) {
     mixer::zuruecksetzen();
     const auto pcm = rauschen(1, 3 * mixer::kRate);
-    mixer::musikStarten(rauschen(2, 3 * mixer::kRate));
+    const auto musik = rauschen(2, 2 * mixer::kRate);
     mixer::musikLautstaerke(600);
     int ids[16];
     for (int i = 0; i < 16; ++i) {
@@ -42,7 +43,8 @@ void BM_MixOneSecond16VoicesAndMusic(benchmark::State& state) {
             ids[i] = mixer::stimmeNeu(pcm);
             mixer::abspielen(ids[i]);
         }
-        mixer::musikStarten(rauschen(2, 2 * mixer::kRate));
+        mixer::musikStarten();
+        mixer::musikSchreiben(musik->daten.data(), musik->frames());
         state.ResumeTiming();
         // One second in the device's blocks of 1024 frames.
         for (int f = 0; f < mixer::kRate; f += 1024) mixer::mischen(out.data(), 1024);
@@ -84,5 +86,26 @@ void BM_LoadEveryEffect(benchmark::State& state) {
     isg::cacheLeeren();
 }
 BENCHMARK(BM_LoadEveryEffect)->Unit(benchmark::kMillisecond);
+
+// Decoding one second of a generated track, as the frame loop does ahead of the mixer.
+void BM_DecodeOneSecondOfMusic(benchmark::State& state) {
+    const fs::path datei = fs::path(KS_SOURCE_DIR) / "data/music/21.mp3";
+    if (!fs::exists(datei)) {
+        state.SkipWithError("no generated data");
+        return;
+    }
+    std::vector<int16_t> out;
+    for (auto _ : state) {
+        state.PauseTiming();
+        mp3::Strom s;
+        std::string grund;
+        if (!s.oeffnen(datei, grund)) state.SkipWithError(grund.c_str());
+        out.clear();
+        state.ResumeTiming();
+        while (out.size() / 2 < static_cast<size_t>(mixer::kRate) && !s.fertig()) s.lesen(out, 4096);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_DecodeOneSecondOfMusic)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -26,9 +26,9 @@ struct Stimme {
 struct Zustand {
     std::mutex m;
     Stimme stimmen[kStimmen];
-    std::shared_ptr<const Pcm> musik;
+    std::vector<int16_t> musik;  // stereo frames from musikPos on are still to play
     size_t musikPos = 0;
-    bool musikEnde = false;
+    bool musikAn = false, musikAlles = false, musikEnde = false;
     float musikFaktor = 1.0f;
     SDL_AudioDeviceID geraet = 0;
     bool sdlAudio = false;
@@ -86,16 +86,15 @@ void mischenIntern(int16_t* out, int frames) {
         s.pos += m;
         if (s.pos >= ende) s.laeuft = false;
     }
-    if (st.musik) {
-        const Pcm& p = *st.musik;
-        const size_t ende = p.frames();
-        const size_t m = std::min<size_t>(static_cast<size_t>(frames), ende - std::min(ende, st.musikPos));
-        const int16_t* q = p.daten.data() + st.musikPos * 2;
+    if (st.musikAn) {
+        const size_t da = st.musik.size() / 2 - st.musikPos;
+        const size_t m = std::min<size_t>(static_cast<size_t>(frames), da);
+        const int16_t* q = st.musik.data() + st.musikPos * 2;
         const float g = st.musikFaktor;
         for (size_t i = 0; i < 2 * m; ++i) acc[i] += q[i] * g;
         st.musikPos += m;
-        if (st.musikPos >= ende) {
-            st.musik.reset();
+        if (st.musikAlles && st.musikPos * 2 >= st.musik.size()) {
+            st.musikAn = false;
             st.musikEnde = true;
         }
     }
@@ -242,22 +241,47 @@ void balance(int id, int pan) {
     }
 }
 
-void musikStarten(std::shared_ptr<const Pcm> pcm) {
+void musikStarten() {
     std::lock_guard<std::mutex> lock(z().m);
-    z().musik = pcm && pcm->kanaele == 2 ? std::move(pcm) : nullptr;
+    z().musik.clear();
     z().musikPos = 0;
+    z().musikAn = true;
+    z().musikAlles = false;
     z().musikEnde = false;
+}
+
+void musikSchreiben(const int16_t* frames, size_t n) {
+    std::lock_guard<std::mutex> lock(z().m);
+    Zustand& st = z();
+    // What has played is dropped once it is the larger part, so the buffer stays small.
+    if (st.musikPos > 0 && st.musikPos * 2 >= st.musik.size() / 2) {
+        st.musik.erase(st.musik.begin(), st.musik.begin() + static_cast<std::ptrdiff_t>(st.musikPos * 2));
+        st.musikPos = 0;
+    }
+    st.musik.insert(st.musik.end(), frames, frames + 2 * n);
+}
+
+void musikFertig() {
+    std::lock_guard<std::mutex> lock(z().m);
+    z().musikAlles = true;
+}
+
+size_t musikGepuffert() {
+    std::lock_guard<std::mutex> lock(z().m);
+    return z().musik.size() / 2 - z().musikPos;
 }
 
 void musikStoppen() {
     std::lock_guard<std::mutex> lock(z().m);
-    z().musik.reset();
+    z().musik.clear();
+    z().musikPos = 0;
+    z().musikAn = false;
     z().musikEnde = false;
 }
 
 bool musikLaeuft() {
     std::lock_guard<std::mutex> lock(z().m);
-    return z().musik != nullptr;
+    return z().musikAn;
 }
 
 bool musikZuEnde() {
@@ -281,9 +305,9 @@ void mischen(int16_t* out, int frames) {
 void zuruecksetzen() {
     std::lock_guard<std::mutex> lock(z().m);
     for (Stimme& s : z().stimmen) s = Stimme{};
-    z().musik.reset();
+    z().musik.clear();
     z().musikPos = 0;
-    z().musikEnde = false;
+    z().musikAn = z().musikAlles = z().musikEnde = false;
     z().musikFaktor = 1.0f;
 }
 

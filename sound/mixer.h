@@ -47,10 +47,14 @@ uint32_t position(int id);
 void lautstaerke(int id, int mB);  // -10000..0
 void balance(int id, int pan);     // -10000 (left) .. 10000 (right); the far side is attenuated by |pan|
 
-// The music voice: a whole decoded track (stereo at kRate) plays once; volume 0..1000.
-void musikStarten(std::shared_ptr<const Pcm> pcm);
+// The music voice: stereo frames at kRate that the main thread writes ahead of the mix. Once
+// the writer has said fertig and every frame has played, the end flag is set. Volume 0..1000.
+void musikStarten();
+void musikSchreiben(const int16_t* frames, size_t n);
+void musikFertig();
+size_t musikGepuffert();  // frames written but not yet played
 void musikStoppen();
-bool musikLaeuft();
+bool musikLaeuft();  // started, and not yet played to its end
 // True once after a track has played to its end.
 bool musikZuEnde();
 void musikLautstaerke(int v);

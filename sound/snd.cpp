@@ -35,6 +35,10 @@ constexpr Art kArten[] = {
 constexpr double kNachlaufBytes = 10000.0;
 constexpr double kNachlaufRate = 44100.0;
 
+// The music is decoded this far ahead of what plays (frames), a second and a half: a frame
+// loop that stalls that long is already unusable.
+constexpr size_t kMusikVorlauf = mixer::kRate * 3 / 2;
+
 }  // namespace
 
 TSoundContainer::TSoundContainer(Umgebung u) : u_(std::move(u)) {
@@ -229,21 +233,40 @@ bool TSoundContainer::musikMoeglich() const { return musikVol >= 1 && !keinMusik
 bool TSoundContainer::oeffnen(const fs::path& p) {
     letzteMusik = p.string();
     if (u_.musikOeffnen) return u_.musikOeffnen(p);
+    strom_ = std::make_unique<mp3::Strom>();
     std::string grund;
-    auto pcm = mp3::laden(p, grund);
-    if (!pcm) {
+    if (!strom_->oeffnen(p, grund)) {
+        strom_.reset();
         loggen("Music file refused (" + grund + "): " + p.string());
         return false;
     }
-    mixer::musikStarten(std::move(pcm));
+    mixer::musikStarten();
+    fuellen();
     return true;
 }
 
+void TSoundContainer::fuellen() {
+    if (!strom_) return;
+    std::vector<int16_t> stueck;
+    while (!strom_->fertig() && mixer::musikGepuffert() < kMusikVorlauf) {
+        stueck.clear();
+        strom_->lesen(stueck, 4096);
+        mixer::musikSchreiben(stueck.data(), stueck.size() / 2);
+    }
+    if (strom_->fertig()) {
+        if (!strom_->grund().empty()) loggen("Music file damaged (" + strom_->grund() + "): " + letzteMusik);
+        mixer::musikFertig();
+        strom_.reset();
+    }
+}
+
 void TSoundContainer::stoppen() {
-    if (u_.musikStoppen)
+    if (u_.musikStoppen) {
         u_.musikStoppen();
-    else
+    } else {
+        strom_.reset();
         mixer::musikStoppen();
+    }
     musikOffen = false;
 }
 
@@ -325,5 +348,6 @@ void TSoundContainer::musikSchliessen() {
 }
 
 void TSoundContainer::schritt() {
+    fuellen();
     if (mixer::musikZuEnde() && benachrichtigen && musikOffen) musikEnde();
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "sound/isg.h"
+#include "sound/mp3.h"
 
 class TSoundContainer {
 public:
@@ -26,7 +27,7 @@ public:
         std::function<bool()> schliesst;  // the application is closing
         std::function<bool()> schnell;    // fast run: nothing is heard
         std::function<void(const std::string&)> log;
-        // Opens and starts a music file; empty: decode it and play it in the mixer.
+        // Opens and starts a music file; empty: it is decoded, a piece each frame, into the mixer.
         std::function<bool(const std::filesystem::path&)> musikOeffnen;
         // Stops and closes the music; empty: the mixer's music stops.
         std::function<void()> musikStoppen;
@@ -81,7 +82,8 @@ public:
     void mciLautstaerke(int wert);
     // Stops and closes the player (shut-down).
     void musikSchliessen();
-    // Once per frame: a track that ended becomes the end notice.
+    // Once per frame: the music decoded ahead of the mixer, and a track that ended becomes the
+    // end notice.
     void schritt();
     static std::string musterAusWahl(int wahl);
 
@@ -109,6 +111,8 @@ private:
     Umgebung u_;
     void loggen(const std::string& s) const;
     bool schnell() const { return u_.schnell && u_.schnell(); }
+    std::unique_ptr<mp3::Strom> strom_;
     bool oeffnen(const std::filesystem::path& p);
     void stoppen();
+    void fuellen();
 };

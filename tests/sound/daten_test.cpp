@@ -93,3 +93,42 @@ TEST(Daten, MusicTracksDecode) {
     std::string grund;
     EXPECT_FALSE(mp3::laden(kOrdner / "data/music/99.mp3", grund));
 }
+
+TEST(Daten, MusicPlaysThroughTheMixerAndTheNextTrackFollows) {
+    if (!daten()) GTEST_SKIP() << "no generated data";
+    mixer::zuruecksetzen();
+    TSoundContainer::Umgebung u;
+    u.ordner = kOrdner;
+    u.ausgabe = isg::TISGSound::Ausgabe::Puffer;
+    u.optionen = [] {
+        TSoundContainer::Optionen o;
+        o.musikWahl = 6;  // "13": one track, again and again
+        return o;
+    };
+    TSoundContainer s(u);
+    s.keinMusikSpieler = false;
+    s.musikEinstellen(false);
+    ASSERT_TRUE(s.musikOffen);
+    std::string grund;
+    const auto ganz = mp3::laden(kOrdner / "data/music/13.mp3", grund);
+    ASSERT_TRUE(ganz);
+    // Frame by frame as the program plays: decode ahead, mix one block, until the track ends.
+    std::vector<int16_t> out(2 * 1024);
+    size_t gespielt = 0, laut = 0;
+    while (mixer::musikLaeuft() && gespielt < 2 * ganz->frames()) {
+        s.schritt();
+        mixer::mischen(out.data(), 1024);
+        gespielt += 1024;
+        for (int16_t v : out) laut += v != 0 ? 1 : 0;
+    }
+    EXPECT_GE(gespielt, ganz->frames());
+    EXPECT_LT(gespielt, ganz->frames() + 2048);
+    EXPECT_GT(laut, ganz->frames() / 2);
+    // The end notice starts the track again.
+    s.schritt();
+    EXPECT_TRUE(mixer::musikLaeuft());
+    EXPECT_EQ(fs::path(s.letzteMusik).filename(), "13.mp3");
+    s.musikSchliessen();
+    EXPECT_FALSE(mixer::musikLaeuft());
+    mixer::zuruecksetzen();
+}

@@ -97,16 +97,24 @@ TEST_F(Mixer, EightBitIsCentredAndRatesAreInterpolated) {
     EXPECT_EQ(mixer::umwandeln(wavfix::bytes(s), s.size(), 3, 8, 100), nullptr);
 }
 
-TEST_F(Mixer, MusicPlaysOnceAndReportsItsEndOnce) {
-    std::string s = wavfix::samples16(200, 1000);  // 100 stereo frames
-    mixer::musikStarten(mixer::umwandeln(wavfix::bytes(s), s.size(), 2, 16, mixer::kRate));
+TEST_F(Mixer, MusicPlaysWhatIsWrittenAheadAndReportsItsEndOnce) {
+    const std::string s = wavfix::samples16(120, 1000);  // 60 stereo frames
+    const auto* frames = reinterpret_cast<const int16_t*>(s.data());
+    mixer::musikStarten();
+    mixer::musikSchreiben(frames, 60);
     mixer::musikLautstaerke(500);
-    std::vector<int16_t> out(2 * 60);
-    mixer::mischen(out.data(), 60);
+    std::vector<int16_t> out(2 * 50);
+    mixer::mischen(out.data(), 50);
     EXPECT_EQ(out[0], 500);
-    EXPECT_FALSE(mixer::musikZuEnde());
-    mixer::mischen(out.data(), 60);
-    EXPECT_EQ(out[2 * 50], 0);  // past the end of the track
+    EXPECT_EQ(mixer::musikGepuffert(), 10u);
+    mixer::musikSchreiben(frames, 60);  // more arrives in time
+    mixer::mischen(out.data(), 50);
+    EXPECT_EQ(out[2 * 49], 500);
+    EXPECT_FALSE(mixer::musikZuEnde());  // a writer that is late is not an end
+    mixer::musikFertig();
+    mixer::mischen(out.data(), 50);
+    EXPECT_EQ(out[2 * 19], 500);
+    EXPECT_EQ(out[2 * 20], 0);  // past the last frame
     EXPECT_TRUE(mixer::musikZuEnde());
     EXPECT_FALSE(mixer::musikZuEnde());
     EXPECT_FALSE(mixer::musikLaeuft());
