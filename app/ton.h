@@ -3,6 +3,9 @@
 #pragma once
 #include <filesystem>
 
+class TSCReader;
+class TSoundContainer;
+
 namespace ton {
 
 // Creates the speech reader (every sentence table) and the sound manager; fills the game
@@ -18,5 +21,11 @@ void guiTon(int nr);
 void effekt(int nr, int stack, int slot);
 void sndFreigeben();
 void scodeFreigeben();
+// Once per frame: a music track that has ended starts the next one.
+void schritt();
+
+// The central objects (nullptr before erstellen and after freeing).
+extern TSCReader* scode;
+extern TSoundContainer* snd;
 
 }  // namespace ton
