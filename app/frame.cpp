@@ -83,6 +83,7 @@ void pick(Tglapp& a) {
 
 void Tglapp::main(bool modal) {
     panels(*this);
+    ton::schritt();
     rahmen::Takt t;
     t.modal = modal;
     t.spiel = spielAktiv != 0;

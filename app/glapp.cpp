@@ -80,7 +80,6 @@ void Tglapp::verbinden() {
     };
     d.tischModusSetzen = [](uint8_t v) { aStatus = v; };
     tischhooks::tab().schale = &schale;
-    tischhooks::tab().effekt = [](int nr, int stack, int slot) { ton::effekt(nr, stack, slot); };
     spielstand::anbindung.tischModus = [] { return aStatus; };
     spielstand::anbindung.setzeTischModus = [](uint8_t v) { aStatus = v; };
     tischdienste::anbinden(spielstand::anbindung);
