@@ -158,12 +158,13 @@ void markenSetzen() {
 // The settlement text of one seat against the dealer and its result.
 void vergleichen(int s) {
     TBlackjackSitz& z = sitz(s);
+    // a natural beats any other 21; a bust counts nothing
     int eigen = handWert(s, -1);
-    if (BlackJackIsNatural(s)) eigen += 1;
     if (eigen > 21) eigen = 0;
+    if (BlackJackIsNatural(s)) eigen += 1;
     int gegen = bj().dealerWert;
-    if (BlackJackIsNatural(dealer())) gegen += 1;
     if (gegen > 21) gegen = 0;
+    if (BlackJackIsNatural(dealer())) gegen += 1;
     std::string t;
     if (gegen == 0 || eigen > gegen) {
         t = "Gewinnt mit " + BlackJackHandTextDative(s);
