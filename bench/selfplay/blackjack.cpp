@@ -1,6 +1,7 @@
 // Black Jack ("bjk") and 17 und 4 ("174") in self-play.
 #include "games/casino/blackjack.h"
 
+#include <cmath>
 #include <map>
 
 #include "core/spiele.h"
@@ -57,7 +58,11 @@ selfplay::Spiel spiel(const char* code, int id, bool kurz) {
     s.runde = [](std::vector<double>& punkte) -> std::string {
         const int n = blackjack::anzahl();
         punkte.assign(static_cast<size_t>(n), 0.0);
-        for (int i = 1; i <= n; ++i) punkte[static_cast<size_t>(i - 1)] = cg.blackjack.sitz.at(i).betrag;
+        // The dealer plays by a fixed rule and keeps the table's edge: a seat's strength shows
+        // in the rounds it plays against the dealer, so the dealer's round is not counted.
+        for (int i = 1; i <= n; ++i)
+            punkte[static_cast<size_t>(i - 1)] =
+                i == cg.blackjack.dealer ? std::nan("") : static_cast<double>(cg.blackjack.sitz.at(i).betrag);
         int64_t summe = 0;
         for (int i = 1; i <= n; ++i) summe += cg.blackjack.sitz.at(i).betrag;
         const int64_t geld = blackjack::tischGeld();

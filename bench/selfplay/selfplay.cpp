@@ -125,6 +125,7 @@ int main(int argc, char** argv) {
         const std::string warum = spiel->runde(punkte);
         if (!warum.empty()) melden(gespielt, warum);
         for (size_t s = 0; s < sitze.size() && s < punkte.size(); ++s) {
+            if (std::isnan(punkte[s])) continue;  // a round the game does not score for this seat
             sitze[s].runden += 1;
             sitze[s].summe += punkte[s];
             sitze[s].quadrate += punkte[s] * punkte[s];

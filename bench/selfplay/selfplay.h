@@ -26,8 +26,9 @@ struct Spiel {
     std::function<void(int spieler)> vorbereiten;
     // A round is complete and waits for the next.
     std::function<bool(const TCG&)> rundeVorbei;
-    // After a complete round: each seat's score of the round (seats 1..n at [s - 1]); a broken
-    // invariant is a non-empty text.
+    // After a complete round: each seat's score of the round (seats 1..n at [s - 1], NaN for a
+    // seat the round does not score, like Black Jack's dealer); a broken invariant is a
+    // non-empty text.
     std::function<std::string(std::vector<double>& punkte)> runde;
     // The match is over; sieger gets the winning seat (0 for none).
     std::function<bool(int& sieger)> partieVorbei;

@@ -9,8 +9,10 @@
 #include "games/casino/blackjack.h"
 #include "games/casino/blackjackki.h"
 #include "games/casino/chipanim.h"
+#include "games/casino/chipdraw.h"
 #include "games/casino/geldtext.h"
 #include "games/casino/pokerchips.h"
+#include "table/render.h"
 #include "table/tischhooks.h"
 
 namespace blackjack {
@@ -45,6 +47,7 @@ void anmelden() {
     central::dienste.chipsFertig = chipanim::animationStep;
     central::dienste.chipsLeeren = [] { chipanim::AnimationHandler.Clear(); };
     central::dienste.blackjackKnoepfe = geldtext::UpdateBlackJackBetButtons;
+    glu::chipDraw = chipdraw::DrawChips;
 
     pokerchips::sitzImSpiel = [](int s) { return !laeuft() || BlackJackSeatActive(s); };
     pokerchips::startGeld = [] { return laeuft() ? cg.blackjack.regeln.startGeld : 100; };
