@@ -12,3 +12,5 @@ target_compile_options(selfplay PRIVATE ${KS_WARNINGS})
 target_include_directories(selfplay PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(selfplay PRIVATE ks_casino ks_harness)
 set_target_properties(selfplay PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+ks_gl_tests(casino_gl_tests tests/games/casino/gl ks_casino ks_harness)
