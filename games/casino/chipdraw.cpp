@@ -10,6 +10,7 @@
 #include "games/casino/chipanim.h"
 #include "games/casino/chiplayout.h"
 #include "games/casino/pokerchips.h"
+#include "gui/gltex.h"
 #include "platform/num.h"
 #include "table/kamera.h"
 
@@ -19,6 +20,23 @@ Texturen texturen;
 int qualitaet = 3;
 
 using pokerchips::Pose;
+
+bool texturenLaden(const std::filesystem::path& ordner, bool euro, int detail) {
+    bool alle = true;
+    auto laden = [&](const char* name, unsigned& ziel) {
+        std::error_code ec;
+        if (!std::filesystem::exists(ordner / name, ec)) {
+            alle = false;
+            return;
+        }
+        ziel = static_cast<unsigned>(gltex::ctexLoad(ordner / name, detail));
+    };
+    laden(euro ? "_echips.jpg" : "chips.jpg", texturen.flaeche);
+    laden(euro ? "_echipk.jpg" : "chipk.jpg", texturen.rand);
+    laden("chips2.jpg", texturen.markeFlaeche);
+    laden("chipk2.jpg", texturen.markeRand);
+    return alle;
+}
 
 int segmente(int detail, int quality) {
     constexpr int tabelle[4][5] = {

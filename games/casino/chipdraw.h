@@ -3,6 +3,7 @@
 // draw nothing too.
 #pragma once
 #include <cstdint>
+#include <filesystem>
 
 namespace chipdraw {
 
@@ -12,6 +13,11 @@ struct Texturen {
     unsigned markeFlaeche = 0, markeRand = 0;  // chips2.jpg / chipk2.jpg
 };
 extern Texturen texturen;
+// Loads the chip textures of a picture folder (data/bilder/<detail>): chips.jpg and chipk.jpg,
+// or _echips.jpg and _echipk.jpg for euro chips, and the markers' chips2.jpg and chipk2.jpg.
+// False when a file is missing; what loaded stays in use.
+bool texturenLaden(const std::filesystem::path& ordner, bool euro, int detail);
+
 // The GUI library's quality setting 1..5 (segments of a piece); other values give 48.
 extern int qualitaet;
 

@@ -27,6 +27,8 @@ TEST(CasinoGl, ScreenshotOfABlackJackRoundWithChipStacks) {
         return g.phase.nr == 4 && g.antwort.offen == 2 && chipanim::AnimationHandler.fluege() == 0;
     }),
               0);
+    const bool texturen =
+        chipdraw::texturenLaden(std::filesystem::path(KS_SOURCE_DIR) / "data" / "bilder" / "1", false, 1);
     glu::renderOptions = glu::RenderOptions{};
     glu::kameraModus = 0;
 
@@ -50,4 +52,5 @@ TEST(CasinoGl, ScreenshotOfABlackJackRoundWithChipStacks) {
     // the bank's tray, four seats' stacks and three bets cover a good part of the table
     EXPECT_GT(anders, 100);
     ASSERT_TRUE(screenshot("table_blackjack.bmp"));
+    if (texturen) chipdraw::texturen = chipdraw::Texturen{};
 }
