@@ -793,8 +793,8 @@ void rundeStarten(bool neueSerie) {
                     break;
                 }
             }
-            if (b.dealer != alt)
-                chipanim::queueChipMove(8 + alt, 8 + b.dealer, pokerchips::kMarkenWert, true, 0, 0);
+            // the game core empties the chip queue after this: the marker is put over at once
+            if (b.dealer != alt) pokerchips::markeVersetzen(8 + alt, 8 + b.dealer);
         }
     }
     for (int s = 1; s <= 6; ++s) b.sicht.at(s) = b.sitz.at(s);

@@ -460,6 +460,23 @@ void abgangEntfernen() {
     }
 }
 
+void markeVersetzen(int von, int nach) {
+    if (!seatOk(von) || !seatOk(nach)) return;
+    ChipStack& q = seat(von).stacks[kMarke];
+    int i = q.count - 1;
+    while (i >= 0 && q.entries[i].zustand != kRuht) --i;
+    if (i < 0) return;
+    const int16_t code = q.entries[i].wert;
+    for (int j = i; j + 1 < q.count; ++j) {
+        q.entries[j] = q.entries[j + 1];
+        q.entries[j].slot = j;
+    }
+    q.count -= 1;
+    ChipStack& z = seat(nach).stacks[kMarke];
+    AddChipsToStack(nach, kMarke, 1, -1);
+    if (z.count > 0) z.entries[z.count - 1].wert = code;
+}
+
 void leeren() {
     for (int s = 1; s <= kSitze; ++s) initChipSeat(s, true);
 }

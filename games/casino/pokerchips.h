@@ -105,6 +105,9 @@ extern bool (*potAuszahlung)(int s, int& betrag);
 // The GUI's uniform-chip option: every chip the same shade and no jitter.
 extern bool gleicheChips;
 
+// Puts a seat's top marker onto another seat at once, without a flight.
+void markeVersetzen(int von, int nach);
+
 // Every seat emptied, the bank without supply (tests and a new program state).
 void leeren();
 

@@ -139,6 +139,17 @@ TEST_F(Chips, ASaveWhileChipsFlyStoresThemAtTheirDestination) {
     EXPECT_EQ(seat(3).stacks[kMarke].entries[0].wert, 2);
 }
 
+TEST_F(Chips, AMarkerPutOverAtOnceKeepsItsCode) {
+    AddChipsToStack(10, kMarke, 1, -1);
+    seat(10).stacks[kMarke].entries[0].wert = 2;
+    markeVersetzen(10, 12);
+    EXPECT_EQ(seat(10).stacks[kMarke].count, 0);
+    ASSERT_EQ(seat(12).stacks[kMarke].count, 1);
+    EXPECT_EQ(seat(12).stacks[kMarke].entries[0].wert, 2);
+    markeVersetzen(10, 12);  // nothing left to move
+    EXPECT_EQ(seat(12).stacks[kMarke].count, 1);
+}
+
 TEST_F(Chips, BankSupplyByStartingMoney) {
     // 100 with four seats: k = 5; (3n + 4) k + 7 = 87 ones, 86 fives, 24 tens, 16 25s, 5 100s
     startGeld = [] { return int32_t{100}; };
