@@ -7,17 +7,23 @@
 
 #include "core/cg.h"
 #include "core/envparam.h"
+#include "core/highscore.h"
 #include "games/casino/chipanim.h"
 #include "games/casino/chiplayout.h"
+#include "games/casino/geldtext.h"
 #include "games/casino/pokerchips.h"
 #include "gui/gltex.h"
 #include "platform/num.h"
 #include "table/kamera.h"
+#include "table/overlays.h"
+#include "table/render.h"
 
 namespace chipdraw {
 
 Texturen texturen;
 int qualitaet = 3;
+float (*panelBlende)(int seat) = nullptr;
+float (*listeBlende)() = nullptr;
 
 using pokerchips::Pose;
 
@@ -220,6 +226,68 @@ void eintrag(const ChipEntry& e, int sitz, int typ, uint8_t pass) {
     stueck(slotPose(sitz, typ, e.slot), typ, code, pass, 1, e.shade, detail);
 }
 
+// The matrix of a seat's label, beside its chips.
+void placeSeatLabel(int sitz, bool gehoben, bool gegner) {
+    const int n = num::clamp<int>(cg.ablauf.anzSpieler, 1, 6);
+    const ChipSeat& cs = seat(sitz);
+    float x = cs.base.x - 90, y = cs.base.y - 175, z = cs.base.z;
+    if (sitz >= 1 && sitz <= n) {
+        x -= 60;
+        y -= 10;
+        if (sitz == 1 && cs.stacks[2].count > 66) x += 55;
+    }
+    if (sitz >= 2 && sitz <= n) {
+        const float a = static_cast<float>(sitz - 1) / n, b = static_cast<float>(sitz) / n;
+        if (a < 0.35f) x += 20;
+        if (b >= 0.55f) y -= (b - 0.55f) / 0.45f * 55 + 20;
+    }
+    if (cg.spielId == 9) {
+        if (sitz == 1) {
+            x -= 50;
+        } else {
+            y -= 0.16f * x + 20;
+            x += 100;
+            z += 30;
+        }
+    }
+    if (gehoben) z += 100;
+    glu::setcamera();
+    glTranslatef(0, 0.12f, 0);
+    glRotatef(-55, 1, 0, 0);
+    glTranslatef(0, 2.4f, 0.2f);
+    glTranslatef(-0.1f, -0.7f, 0.02f);
+    const int m = cs.stacks[kMarke].count;
+    glTranslatef(-1.62f, 3.15f, (sitz != 1 && sitz != 7 && sitz != 8 && m > 1) ? -2.58f + 0.02f * m : -2.56f);
+    glTranslatef(1.68f, -2.1f, 0);
+    glTranslatef(x / 502, y / 502, z / 502);
+    if (sitz >= 2 && sitz <= n && x < 400) glTranslatef(0.05f * (400 - x) / 497, -0.1f * (400 - x) / 497, 0);
+    // a seat whose hand is not shown keeps its label lower (Black Jack never shows one)
+    if (gegner) glTranslatef(0, -0.11f * (150 - x) / 502, 0);
+}
+
+void labels(int sitz) {
+    const int n = num::clamp<int>(cg.ablauf.anzSpieler, 1, 6);
+    const int32_t m = chipsAvailable(sitz, kKeinTyp);
+    if (sitz == 1 || sitz == kPot) {
+        if (m <= 0) return;
+        placeSeatLabel(sitz, false, false);
+        glu::drawseatlabel(geldtext::formatMoney(m), sitz, false, 1.0f);
+        return;
+    }
+    if (sitz < 2 || sitz > n || (sitzImSpiel && !sitzImSpiel(sitz))) return;
+    const float panel = panelBlende ? panelBlende(sitz) : 0.0f;
+    const float liste = listeBlende ? listeBlende() : 0.0f;
+    if (panel <= 0 && liste <= 0) return;
+    const std::string name = highscore::spielerName(cg, sitz, true);
+    placeSeatLabel(sitz, false, true);
+    glDisable(GL_DEPTH_TEST);
+    if (panel > 0)
+        glu::drawseatlabel("!" + name + ": " + geldtext::formatMoney(m), sitz, false, std::max(panel, liste));
+    else
+        glu::drawseatlabel("!" + name, sitz, false, liste);
+    glEnable(GL_DEPTH_TEST);
+}
+
 }  // namespace
 
 void DrawChips(uint8_t pass) {
@@ -247,6 +315,7 @@ void DrawChips(uint8_t pass) {
                 eintrag(e, sitz, typ, pass);
             }
         }
+        if (glu::renderPass == 0 && pass == 0) labels(sitz);
     }
     glPopMatrix();
     glDisable(GL_BLEND);

@@ -21,6 +21,11 @@ bool texturenLaden(const std::filesystem::path& ordner, bool euro, int detail);
 // The GUI library's quality setting 1..5 (segments of a piece); other values give 48.
 extern int qualitaet;
 
+// The fade of a seat's money panel in the poker table dialog (0 when hidden) and of the score
+// sheet, from the shell; empty: 0 (no opponent labels).
+extern float (*panelBlende)(int seat);
+extern float (*listeBlende)();
+
 // Pass 0 normal, 1 picking, 2 shadow, 3 mirror, 6 upkeep only. The table engine calls it
 // through its chip hook; the shell calls it with 6 in frames that do not draw the table.
 void DrawChips(uint8_t pass);
