@@ -152,7 +152,8 @@ void stueck(const Pose& p, int typ, int code, uint8_t pass, float alpha, float s
     const unsigned fl = marke ? texturen.markeFlaeche : texturen.flaeche;
     const unsigned rd = marke ? texturen.markeRand : texturen.rand;
     const float w = marke ? 1.0f / 3 : 1.0f / 5;
-    const float u0 = marke ? (cg.spielId == 9 ? 1.3f : 1.0f) * code / 3.0f : (code - 1) / 5.0f;
+    // the marker atlas has three equal columns: small blind, dealer, big blind
+    const float u0 = marke ? code / 3.0f : (code - 1) / 5.0f;
     const int n = segmente(detail, qualitaet);
     auto punkt = [&](int k, float& x, float& y) {
         const float t = static_cast<float>(k % n) / n * 2 * 3.1406f - 2.7f;

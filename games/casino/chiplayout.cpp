@@ -133,10 +133,26 @@ Pose chipPose(int level, int index, int seat, int column, bool absolute, int typ
         }
         p.a3 = 28 * j - 14;
     }
-    // the column bases of the first two columns lie beside the first
+    // a stack of more than a column's chips goes on beside the first column
     if (column == 1 || column == 2) {
-        const float off = seat == kBank || seat == kPot ? 90.0f * column : 0.0f;
-        p.x -= off;
+        if (seat == kBank || seat == kPot) {
+            p.x -= 90.0f * column;
+        } else if (q >= 1 && q <= 4) {
+            float dx = 0, dy = 0;
+            if (q == 1) {
+                dx = column == 1 ? -95.0f : -58.0f;
+                dy = column == 1 ? -24.0f : 56.0f;
+            } else if (q == 2) {
+                dx = column == 1 ? 95.0f : 58.0f;
+                dy = column == 1 ? -24.0f : 56.0f;
+            } else if (q == 3 || column == 1) {
+                dx = 33;
+                dy = -74;
+            }
+            if (seat >= 1 && seat <= n && seatOk(seat)) drehen(dx, dy, pokerchips::seat(seat).tischPos.a2);
+            p.x += dx;
+            p.y += dy;
+        }
     }
     return p;
 }

@@ -220,7 +220,8 @@ void initChipSeat(int s, bool keep) {
     }
     if (!keep && s == kBank) {
         const int marken = bj ? 1 : 3;
-        const int16_t codes[3] = {0, 2, 1};
+        // Black Jack's one marker is the dealer button (the middle picture of the marker atlas)
+        const int16_t codes[3] = {static_cast<int16_t>(bj ? 1 : 0), 2, 1};
         for (int i = 0; i < marken; ++i) {
             AddChipsToStack(kBank, kMarke, 1, -1);
             cs.stacks[kMarke].entries[i].wert = codes[i];
