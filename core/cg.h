@@ -369,16 +369,96 @@ struct TSchnapsen {
 };
 static_assert(offsetof(TSchnapsen, sechsundsechzig) == 141716 - kSchnapsenStart);
 
+// Black Jack rules as read from the rule page at every round start. The deck count, which
+// every game's deck fill reads, is not part of it: it is the first dword of the block.
+struct TBlackjackRegeln {
+    int32_t rundenLimit;          // rounds in the series (200 for "Keine Grenze")
+    int32_t startGeld;            // starting money per seat in chip units (100, 200, 500)
+    int32_t minEinsatz;           // minimum bet
+    int32_t maxEinsatz;           // maximum bet
+    uint8_t naturalDealer;        // a seat with a natural becomes the next dealer
+    uint8_t dealerZweiteOffen;    // the dealer's second card is dealt face up
+    uint8_t spielerZweiteOffen;   // the players' second card is dealt face up
+    uint8_t dealerSoft17;         // the dealer draws on a soft 17
+    int32_t dealerWechsel;        // 17 und 4: rounds per dealer (-1: only when broke)
+    uint8_t zweiAsseDoppelt;      // 17 und 4: two aces win twice the bet
+    uint8_t verdoppeln;           // Black Jack: doubling allowed
+    uint8_t mischen;              // shuffle before every round
+    uint8_t frei;
+};
+static_assert(sizeof(TBlackjackRegeln) == 28);
+
+// One seat's Black Jack record. The block holds two arrays of them: the shared records and the
+// view the step works on (copied in at the start of every step and back at its end).
+struct TBlackjackSitz {
+    uint8_t zustand;  // 0 out of the game, 1 playing this round, 2 settled this round
+    uint8_t imSpiel;  // still seated at the table
+    uint8_t verdoppelt;
+    uint8_t frei1;
+    int32_t einsatz;         // chips in the seat's bet box
+    int32_t startChips;      // chips at the start of the round
+    int32_t ergebnis;        // 1 won, 0 push, -1 lost
+    int32_t betrag;          // money won (+) or lost (-) this round; the dealer's is minus the rest
+    int32_t platz;           // finishing place, given when the seat goes broke
+    int32_t ausgeschieden;   // rounds played when it left
+    ShortString<150> text;   // the last bubble text of the seat
+    uint8_t frei2;
+    int32_t textWert;        // cleared whenever the text is written
+};
+static_assert(sizeof(TBlackjackSitz) == 184);
+static_assert(offsetof(TBlackjackSitz, text) == 28);
+static_assert(offsetof(TBlackjackSitz, textWert) == 180);
+
+constexpr int kBjGesehenMax = 200;
+
+// The Black Jack computer players' memory since the last shuffle, kept in the record so that a
+// saved game goes on as it would have.
+struct TBlackjackKI {
+    int32_t laufend;          // running Hi-Lo count of the cards seen
+    int32_t gesehenAnz;       // cards seen
+    int32_t talonBeimMischen;  // talon count at the last shuffle
+    int32_t index;            // last used entry of the seen-card list (starts at 1)
+    uint8_t stil[6];          // betting style of seats 1..6: 0 strictly, 1 randomly, 2 increasingly
+    uint8_t frei[2];
+    uint8_t gesehenT[kBjGesehenMax];  // seen cards: value code and suit of entry i at [i - 1]
+    uint8_t gesehenF[kBjGesehenMax];
+};
+static_assert(sizeof(TBlackjackKI) == 424);
+
 // Black Jack block, ending with the 17-und-4 flag and seat 1's place in the money table.
 struct TBlackjack {
     int32_t deckAnzahl;  // +141780 decks in the talon (every game's deck fill reads it)
-    uint8_t bereich1[145215 - kBlackjackStart - 4];
-    uint8_t siebzehnUndVier;  // +145215 "17 und 4" runs as game 9
+    TBlackjackRegeln regeln;
+    int32_t waehrung;               // currency option (1 euros and cents, 3 dollars, else euros)
+    int32_t einsatzVorschlag;       // the bet being set, shown on the bet buttons
+    int32_t dealer;                 // dealer seat
+    int32_t neuerDealer;            // chosen next dealer, 0 = none
+    int32_t rundenMitDealer;        // rounds played with this dealer
+    int32_t dealerWert;             // the dealer's final hand value
+    int32_t blasenSitz;             // seat whose settlement text waits to be spoken, 0 = none
+    ShortString<150> blasenText;    // that text
+    uint8_t einsammeln;             // the discard pile goes back under the talon at the next step
+    uint8_t mischenAusgelassen;     // this round was dealt without a shuffle
+    uint8_t entscheidungFlag;       // a Black Jack decision is open for the computer player
+    uint8_t frei1;
+    int32_t gesammelt;              // cards collected since the last shuffle
+    int32_t letzterVorschlag;       // the human's last bet, where the next proposal starts
+    uint8_t offen[6][20];           // face-up flags of cards 1..20 of seats 1..6
+    Feld1<TBlackjackSitz, 6> sitz;  // the shared seat records
+    Feld1<TBlackjackSitz, 6> sicht;  // the step's view of them
+    TBlackjackKI ki;
+    uint8_t bereich1[145215 - kBlackjackStart - 2551 - 424];
+    uint8_t siebzehnUndVier;  // +145215 "17 und 4" runs as game 9 (32-card deck)
     uint8_t bereich2[145224 - 145216];
 };
 static_assert(sizeof(TBlackjack) == 145224 - kBlackjackStart);
 static_assert(offsetof(TBlackjack, siebzehnUndVier) == 145215 - kBlackjackStart);
 static_assert(offsetof(TBlackjack, deckAnzahl) == 0);
+static_assert(offsetof(TBlackjack, regeln) == 4);
+static_assert(offsetof(TBlackjack, sitz) == 343);
+static_assert(offsetof(TBlackjack, sicht) == 343 + 6 * 184);
+
+
 
 // Jass block from +145228.
 struct TJass {

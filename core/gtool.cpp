@@ -424,6 +424,14 @@ void sagen(const std::string& text, int seat, int code, bool flag) {
     slot.dauer = static_cast<uint32_t>(dauer < 0 ? 0 : dauer);
     slot.dialog = dialog;
     slot.element = flag ? 0 : element;
+
+    // Black Jack keeps the shown text in the seat's record, in both of its arrays.
+    if (cg.spielId == spiele::kBlackJack && seat >= 1 && seat <= 6) {
+        for (auto* bjSitze : {&cg.blackjack.sitz, &cg.blackjack.sicht}) {
+            bjSitze->at(seat).text = gezeigt;
+            bjSitze->at(seat).textWert = 0;
+        }
+    }
 }
 
 }  // namespace gtool

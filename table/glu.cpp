@@ -905,7 +905,7 @@ void dealcards(int seat, int n, int skip, int sourceCount, int sourceStack, floa
             if (hk().bjKarteOffen) unterschied = hk().bjKarteOffen(-seat, 1) != hk().bjKarteOffen(-seat, 2);
             if (i - skip == 2 && unterschied)
                 d += 0.25f;
-            else if (tz.bjFlag && seat == 1)
+            else if (cg.blackjack.siebzehnUndVier && seat == 1)
                 d += 0.25f;
             else
                 d += 0.05f;
