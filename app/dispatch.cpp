@@ -12,6 +12,8 @@
 #include "core/hilfe.h"
 #include "core/spiele.h"
 #include "core/statunit.h"
+#include "games/casino/blackjack.h"
+#include "games/casino/chipanim.h"
 #include "gui/gltex.h"
 #include "platform/vk.h"
 #include "table/flugkarten.h"
@@ -29,6 +31,7 @@ void tischKlick(Tglapp& a) {
         zeigerStapel = 0;
         zeigerStapelKarte = 0;
     }
+    chipanim::AnimationHandler.ClickStack();
     if (zeigerKarte != 0 && aStatus == asEingabe) {
         const dialoge::Ids& d = dialoge::ids();
         if (!cg.entscheidung.mehrfachWahl) {
@@ -124,6 +127,7 @@ void Tglapp::FormMouseWheelDown(int code, int arg, int shift) {
             closeme();
         }
     }
+    if (cg.spielId == spiele::kBlackJack) blackjack::BlackJackEventHook(code);
     if (code == pvl::peWindowInit) return windowInit();
     if (code == pvl::peAfterTest) return;
     if (code == pvl::peGraphicsTest) {

@@ -10,6 +10,8 @@
 #include "core/cg.h"
 #include "core/gtool.h"
 #include "core/spiele.h"
+#include "games/casino/chipanim.h"
+#include "games/casino/chipdraw.h"
 #include "gui/glstate.h"
 #include "platform/ticks.h"
 #include "table/flugkarten.h"
@@ -66,6 +68,7 @@ void pick(Tglapp& a) {
         const pvlhost::Point c = a.Host.cursor();
         const pvlhost::Rect w = a.Host.window();
         if (mitGL()) glu::pickobject(c.x - w.left, c.y - w.top);
+        chipanim::AnimationHandler.SetHoverStack(glu::hover.chipName, false);
         karte = glu::hover.handCard;
         zeigerStapel = glu::hover.tableStack;
         zeigerStapelKarte = glu::hover.tableSlot;
@@ -121,14 +124,13 @@ void Tglapp::main(bool modal) {
 
     const uint32_t zeichenTick = ticks::now();
     cg.ablauf.schrittZaehler += 1;
-    if (!mitGL()) {
-        // Nothing to draw without a context.
-    } else if (!t.schnell) {
+    if (mitGL() && !t.schnell) {
         const bool aus = langsameFrames > 2;
         const bool schatten = Options.ShadowsOn && !aus, spiegel = Options.ReflectionOn && !aus;
         glu::drawwithreflection(schatten && spiegel ? 4 : spiegel ? 3 : schatten ? 2 : 0, false);
-    } else if ((cg.spielId == spiele::kPoker || cg.spielId == spiele::kBlackJack) && glu::chipDraw) {
-        glu::chipDraw(0);
+    } else if (cg.spielId == spiele::kPoker || cg.spielId == spiele::kBlackJack) {
+        // The chips' upkeep still runs when the table is not drawn.
+        chipdraw::DrawChips(6);
     }
     langsameFrames = rahmen::langsam(langsameFrames, ticks::elapsed(zeichenTick, ticks::now()));
 }

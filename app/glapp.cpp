@@ -96,6 +96,7 @@ void Tglapp::verbinden() {
 
 void Tglapp::FormCreate() {
     verbinden();
+    casinoVerbinden();
     DevMode = 0;
     KbdNavigation = 1;
     startTick = ticks::now();

@@ -43,6 +43,8 @@ public:
     // Fills what the lower units leave to the shell: the game core's services, the table
     // engine's shell values and sounds, the library's hooks and the event callback.
     void verbinden();
+    // The casino games' entries: registration, option reader, chip textures, bet buttons.
+    void casinoVerbinden();
     bool ccapp() { return true; }
     bool wirklichbeenden();
     void startup();   // peStartup: dialogs, settings, high scores, textures, music

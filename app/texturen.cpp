@@ -386,7 +386,5 @@ void Tglapp::lkb(bool nurNeuLaden) {
     glu::tex.backAlt = rueckseitenAlt[rs];
 }
 
-void Tglapp::pk_loadchips() {}
-void Tglapp::pk_loadchips2() {}
 
 }  // namespace glapp

@@ -35,7 +35,9 @@ bool texturenLaden(const std::filesystem::path& ordner, bool euro, int detail) {
             alle = false;
             return;
         }
-        ziel = static_cast<unsigned>(gltex::ctexLoad(ordner / name, detail));
+        // A file loaded before keeps its texture number; the library reloads it with a new context.
+        const int id = gltex::registered(ordner / name);
+        ziel = static_cast<unsigned>(id ? id : gltex::ctexLoad(ordner / name, detail));
     };
     laden(euro ? "_echips.jpg" : "chips.jpg", texturen.flaeche);
     laden(euro ? "_echipk.jpg" : "chipk.jpg", texturen.rand);
