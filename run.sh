@@ -5,8 +5,4 @@ cd "$(dirname "$0")"
 ./scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
-if [ -x build/kartenspiele ]; then
-    exec build/kartenspiele "$@"
-else
-    echo "Built. The program window does not exist yet: the libraries and their tests are built (./test.sh runs them)."
-fi
+exec build/kartenspiele "$@"
