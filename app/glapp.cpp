@@ -14,6 +14,7 @@
 #include "core/gtool.h"
 #include "core/highscore.h"
 #include "core/hilfe.h"
+#include "core/spielliste.h"
 #include "core/spielstand.h"
 #include "core/statunit.h"
 #include "gui/gltex.h"
@@ -83,6 +84,15 @@ void Tglapp::verbinden() {
     spielstand::anbindung.tischModus = [] { return aStatus; };
     spielstand::anbindung.setzeTischModus = [](uint8_t v) { aStatus = v; };
     tischdienste::anbinden(spielstand::anbindung);
+    // A game saved after its round was over: no panels, the score table as it was.
+    spielstand::anbindung.phaseFuenf = [] {
+        const dialoge::Ids& ids = dialoge::ids();
+        for (int p : {ids.farbpanel, ids.buttonpanel, central::ids.ingame})
+            if (glapp && glapp->validDialog(p)) glapp->dlg(p).Visible = 0;
+        TGameResult nurTabelle;
+        nurTabelle.nurTabelle = 1;
+        spielliste::punkteTabelle(cg, nurTabelle, true);
+    };
     Hooks.statisticsRefresh = [] { statunit::aktualisieren(); };
     Hooks.toggleStatistics = [] { statunit::umschalten(); };
     // The form paints nothing of its own before the library's start.

@@ -18,6 +18,7 @@
 #include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/spiele.h"
+#include "core/spielstand.h"
 #include "gui/pvlhost.h"
 #include "platform/fileio.h"
 #include "platform/msgsink.h"
@@ -529,6 +530,15 @@ TEST_F(Form, ShellFillsWhatTheLowerUnitsLeftOpen) {
     EXPECT_TRUE(static_cast<bool>(app->Hooks.toggleStatistics));
     EXPECT_TRUE(static_cast<bool>(app->SavedPaint));
     EXPECT_GT(gtool::umgebung.blasenZeit, 0);
+    // Loading a game saved after its round: the panels go, the score table comes.
+    const dialoge::Ids& d = dialoge::ids();
+    ASSERT_TRUE(app->validDialog(d.farbpanel));
+    ASSERT_TRUE(static_cast<bool>(spielstand::anbindung.phaseFuenf));
+    app->dlg(d.farbpanel).Visible = 1;
+    app->dlg(d.buttonpanel).Visible = 1;
+    spielstand::anbindung.phaseFuenf();
+    EXPECT_EQ(app->dlg(d.farbpanel).Visible, 0);
+    EXPECT_EQ(app->dlg(d.buttonpanel).Visible, 0);
     // The table engine writes the shell's input state through its hook table.
     central::dienste.tischModusSetzen(glapp::asEingabe);
     EXPECT_EQ(tischhooks::schale().tischModus, glapp::asEingabe);
