@@ -100,8 +100,13 @@ void Tglapp::verbinden() {
     OnEvent = [this](int code, int arg) { FormMouseWheelDown(code, arg, 56); };
     OverCall = [this](int dialog, int element) { mouseover(dialog, element); };
     OutCall = [this](int dialog, int element) { mouseout(dialog, element); };
-    hilfe::log = [this](const std::string& t) { wrp2(t); };
-    glu::renderLog = [this](const std::string& t) { wrp2(t); };
+    // The units below outlive the form: they log through the form while it exists.
+    hilfe::log = [](const std::string& t) {
+        if (glapp) glapp->wrp2(t);
+    };
+    glu::renderLog = [](const std::string& t) {
+        if (glapp) glapp->wrp2(t);
+    };
 }
 
 void Tglapp::FormCreate() {
@@ -118,6 +123,11 @@ void Tglapp::FormCreate() {
     userName.clear();
     pendrelshare::FillFirstNames();
     if (!CloseQueryCall) CloseQueryCall = [this] { return ccapp(); };
+}
+
+Tglapp::~Tglapp() {
+    if (glapp == this) glapp = nullptr;
+    if (central::dienste.app == this) central::dienste = central::Dienste{};
 }
 
 bool Tglapp::wirklichbeenden() { return true; }

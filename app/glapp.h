@@ -36,6 +36,9 @@ extern uint32_t startTick;
 class Tglapp : public pvl::TPVLApplication {
 public:
     using pvl::TPVLApplication::TPVLApplication;
+    ~Tglapp();
+    Tglapp(const Tglapp&) = delete;
+    Tglapp& operator=(const Tglapp&) = delete;
 
     // ---- life (glapp.cpp)
     // The creation handler: central objects, name tables, the close query.
@@ -79,6 +82,10 @@ public:
     void ziehrunter();
     void ktausch(const karte& a, const karte& b);
 };
+
+// Developer mode: a number-pad digit moves the seats' layout offsets (0..100) and lays the
+// table out anew; false for a digit that moves nothing.
+bool entwicklerVersatz(int ziffer);
 
 // The preview a game shows while the mouse rests on a decision button (the hand in the order
 // of the game type under the button, a trump): per game id, with the question's kind and the

@@ -386,5 +386,4 @@ void Tglapp::lkb(bool nurNeuLaden) {
     glu::tex.backAlt = rueckseitenAlt[rs];
 }
 
-
 }  // namespace glapp

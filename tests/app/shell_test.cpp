@@ -13,6 +13,7 @@
 #include "app/pendrelshare.h"
 #include "app/rahmen.h"
 #include "app/texturen.h"
+#include "app/ton.h"
 #include "core/central.h"
 #include "core/cg.h"
 #include "core/envparam.h"
@@ -361,6 +362,9 @@ protected:
     }
     void TearDown() override {
         app.reset();
+        // The form made the sound objects for its own folder; the next test makes its own.
+        ton::sndFreigeben();
+        ton::scodeFreigeben();
         glapp::spielAktiv = 0;
         leeren();
     }
@@ -391,6 +395,23 @@ TEST_F(Form, AccessCodes) {
     EXPECT_EQ(envParam.kiVerzoegerung, 0);
     EXPECT_EQ(envParam.kartenSpeed, 1000000);
     EXPECT_NE(app->Options.RenderFlags[10 - 2], 0) << "the computer does not play the human's seat";
+}
+
+TEST_F(Form, DeveloperNumberPadMovesTheSeatsLayout) {
+    cg.spielId = spiele::kSkat;
+    glu::anzSitze = 3;
+    glu::setuptablelayout(1);
+    ASSERT_FLOAT_EQ(glu::spieler[6].pos.v[1], 874.0f);
+    app->FormMouseWheelDown(pvl::peKey, vk::Numpad9);
+    EXPECT_EQ(glapp::schale.varz, 50) << "only in developer mode";
+    app->DevMode = 1;
+    for (int i = 0; i < 3; ++i) app->FormMouseWheelDown(pvl::peKey, vk::Numpad9);
+    EXPECT_EQ(glapp::schale.varz, 65);
+    // The trick pile of seat 1 stands 2 units farther for every step of the offset.
+    EXPECT_FLOAT_EQ(glu::spieler[6].pos.v[1], 904.0f) << "the table was not laid out anew";
+    for (int i = 0; i < 30; ++i) app->FormMouseWheelDown(pvl::peKey, vk::Numpad0 + 2);
+    EXPECT_EQ(glapp::schale.vary, 0);
+    glapp::schale = tischhooks::Schale{};
 }
 
 TEST_F(Form, EscapeClosesOnlyFromTheMainMenu) {
