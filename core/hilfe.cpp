@@ -115,7 +115,9 @@ void THelpContainer::parse(const std::string& whole) {
 bool THelpContainer::laden(const std::string& name) {
     fileName = name;
     std::string raw;
-    if (!fileio::readAll(fileio::local("data\\help\\" + text::toUtf8(name) + ".txt"), raw)) {
+    // Help texts are a few dozen kilobytes; a file beyond the limit is not one.
+    constexpr uint64_t kMaxHilfe = 4u << 20;
+    if (!fileio::readAll(fileio::local("data\\help\\" + text::toUtf8(name) + ".txt"), raw, kMaxHilfe)) {
         clear();
         hilfe::log("THelpContainer.laden: data\\help\\" + name + ".txt nicht gefunden");
         return false;

@@ -100,6 +100,11 @@ bool memoryClass(int mb, int cls);
 // Scores of the timed renders and the memory class to the preset; p is the class bonus.
 GraphicsPreset choosePreset(int f640, int fs, int f800, int p, bool class128, bool class256);
 
+// What makes a raw dialog record unusable (counts beyond their arrays, unknown kinds, sizes and
+// factors the painters and the hit test cannot take), as a short text; empty when it is sound.
+// Both readers of raw records, the dialog file and the saved game, take it.
+std::string recordFault(const TPVLDialog& rec);
+
 enum TkbcNext : uint8_t { kbcLeft = 0, kbcRight = 1, kbcUp = 2, kbcDown = 3, kbcTab = 4 };
 
 class TPVLApplication {
@@ -417,6 +422,8 @@ private:
     std::filesystem::path settingsDir() const;
     std::filesystem::path libraryDir() const;
     bool loadDco(int d, const std::string& data, int page, std::string& why);
+    bool writeDco(int d, const std::filesystem::path& file);
+    void dcoNotSaved(const std::vector<std::filesystem::path>& files);
 };
 
 }  // namespace pvl
