@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "gui/glstate.h"
 #include "gui/pvl.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
@@ -458,11 +459,7 @@ void TPVLApplication::Relayout(bool save) {
 }
 
 float TPVLApplication::linRatAddition(float v16x9, float v16x10, float v4x3) const {
-    if (Is16x9()) return v16x9;
-    if (Is16x10()) return v16x10;
-    if (IsFree())
-        return static_cast<float>((v16x9 / (16.0 / 9.0) * ViewAspect + v16x10 / 1.6 * ViewAspect) * 0.5);
-    return v4x3;
+    return glstate::linRat(Options.AspectFlags, ViewAspect, v16x9, v16x10, v4x3);
 }
 
 // ---------------------------------------------------------------- library dialogs

@@ -140,7 +140,9 @@ TEST(FileIo, PairStoppedBetweenRenamesIsFinishedByRecovery) {
             fileio::writeAllTogether({{dir / "a._ska", "new dialog"}, {dir / "a.ska", "new game"}});
         fileio::beforeRename = nullptr;
         EXPECT_EQ(done, stopAt == 2);
-        if (stopAt < 2) EXPECT_TRUE(fs::exists(dir / "a._ska.journal"));
+        if (stopAt < 2) {
+            EXPECT_TRUE(fs::exists(dir / "a._ska.journal"));
+        }
         if (stopAt == 1) {
             // The mix a reader took before: new dialog file, old game file.
             EXPECT_EQ(content(dir / "a._ska"), "new dialog");
