@@ -264,6 +264,7 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
     ticksVerschieben(g, panel, ticks::now());
     if (g.phase.nr == 5) {
         g.entscheidung.mitKnoepfen = 0;
+        g.entscheidung.inBenutzung = 0;
         if (anbindung.phaseFuenf) {
             anbindung.phaseFuenf();
         } else {
