@@ -371,7 +371,7 @@ void punkteTabelle(TCG& g, const TGameResult& r, bool flag) {
     }
     fuellen(g, &r, flag, limit);
     if (elementDa(ids.dialog, ids.weiter)) app()->SetCaption(ids.dialog, ids.weiter, knopfText(ende));
-    if (!isMoneyGame(id) && id != 12) infoSetzen(limit);
+    if (!isMoneyGame(id)) infoSetzen(limit);
 
     if (app()) {
         if (r.nurTabelle == 0) {

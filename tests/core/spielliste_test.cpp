@@ -467,3 +467,29 @@ TEST_F(ResultDialog, TurnMarkersHiddenExceptInSkatDoppelkopfSchafkopfJass) {
             for (int s = 1; s <= 3; ++s) EXPECT_EQ(markerShown(s), !c.hidden);
         }
 }
+
+// Jass empties its info line before it fills its own table, and the limit summary comes after
+// it in every case: a refresh (a game saved in phase 5 and loaded) shows the summary too.
+TEST_F(ResultDialog, JassInfoLineShowsTheLimitSummaryAfterARefresh) {
+    rec->spielId = spiele::kJass;
+    rec->ablauf.anzSpieler = 4;
+    spiele::Eintrag e;
+    e.spielSchritt = [](TCG&) {};
+    e.kiTick = [] {};
+    e.neuesSpiel = [](bool) {};
+    e.spielLaden = [] {};
+    e.limitText = [](std::string& t) { t = "Gespielt wird bis 2500 Punkte."; };
+    ASSERT_TRUE(spiele::anmelden(spiele::kJass, e));
+    int tabellen = 0;
+    spielliste::anbindung.jassTabelle = [&](bool) { ++tabellen; };
+    const auto& ids = spielliste::ids;
+    spielliste::punkteTabelle(*rec, round({57, 100, 57, 100, 0, 0}), false);
+    EXPECT_EQ(app->GetCaption(ids.dialog, ids.info, false), "Gespielt wird bis 2500 Punkte.");
+    app->SetCaption(ids.dialog, ids.info, "");
+    TGameResult nurTabelle;
+    nurTabelle.nurTabelle = 1;
+    spielliste::punkteTabelle(*rec, nurTabelle, false);
+    EXPECT_EQ(app->GetCaption(ids.dialog, ids.info, false), "Gespielt wird bis 2500 Punkte.");
+    EXPECT_EQ(tabellen, 2);
+    spiele::abmelden(spiele::kJass);
+}
