@@ -262,6 +262,25 @@ public:
                int xmode, bool overlay);
     void showme(std::string_view text, std::string_view title);
     void exceptme(std::string_view text);
+    // The renderer, version and extension strings of the GL context in the message box.
+    void showglinfo();
+
+    // ---- stopwatches (developer timing): [0] is the total, 1..20 the watches
+    struct TPVLTimer {
+        uint32_t Start[21] = {};
+        int64_t Ms[21] = {};
+        int32_t Count = 0;
+        std::string Names[21];
+    } Timer;
+    // Notes the total's start, the number of watches shown and clears every time.
+    void timeini(int count);
+    void timestart(int i, std::string_view name);
+    void timestart0(int i);
+    // Adds the time since the watch's start, when it is positive.
+    void timestop(int i);
+    // One line per watch ("Nr. i: ms ms share %") and the total, in a message box.
+    void timeshow();
+    std::string timeText() const;
 
     // ---- screen shape
     void FormResize(int width, int height);

@@ -1,5 +1,7 @@
 // The frame loop's model part, modal waits, message boxes, screen shapes and the library's
 // own dialogs.
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include "platform/msgsink.h"
 #include "platform/num.h"
 #include "platform/text.h"
+#include "platform/ticks.h"
 
 namespace pvl {
 
@@ -311,6 +314,54 @@ void TPVLApplication::exceptme(std::string_view txt) {
     msgsink::error(std::string(txt));  // once running, the sink shows it in the error dialog
     inside = false;
 }
+
+void TPVLApplication::showglinfo() {
+    // Without a context GL gives no strings.
+    auto str = [](GLenum e) {
+        const auto* p = reinterpret_cast<const char*>(glGetString(e));
+        return p ? std::string(p) : std::string("-");
+    };
+    std::string t = "Renderer: " + str(GL_RENDERER) + "\rVersion: " + str(GL_VERSION) +
+                    "\rHersteller: " + str(GL_VENDOR) + "\rErweiterungen: " + str(GL_EXTENSIONS);
+    msgbox(t, "OpenGL", 0, "!OK", 0, false);
+}
+
+// ---------------------------------------------------------------- stopwatches
+
+void TPVLApplication::timeini(int count) {
+    Timer = TPVLTimer{};
+    Timer.Count = std::clamp(count, 0, 20);
+    Timer.Start[0] = ticks::now();
+}
+
+void TPVLApplication::timestart(int i, std::string_view name) {
+    if (i < 1 || i > 20) return;
+    Timer.Names[i] = name;
+    timestart0(i);
+}
+
+void TPVLApplication::timestart0(int i) {
+    if (i >= 1 && i <= 20) Timer.Start[i] = ticks::now();
+}
+
+void TPVLApplication::timestop(int i) {
+    if (i < 1 || i > 20) return;
+    const uint32_t ms = ticks::elapsed(Timer.Start[i], ticks::now());
+    if (ms > 0 && ms < 0x80000000u) Timer.Ms[i] += ms;
+}
+
+std::string TPVLApplication::timeText() const {
+    const uint32_t total = ticks::elapsed(Timer.Start[0], ticks::now());
+    std::string t;
+    for (int i = 1; i <= Timer.Count; ++i) {
+        const int64_t share = total > 0 ? static_cast<int64_t>(num::round(Timer.Ms[i] * 100.0 / total)) : 0;
+        t += "Nr. " + text::fromInt(i) + ": " + text::fromInt(Timer.Ms[i]) + " ms " + text::fromInt(share) +
+             " %\r";
+    }
+    return t + "Zeit gesamt: " + text::fromInt(total);
+}
+
+void TPVLApplication::timeshow() { msgbox(timeText(), "Spielergebnis", 0, "!Weiter", 0, false); }
 
 // ---------------------------------------------------------------- screen shape
 
@@ -620,6 +671,7 @@ void TPVLApplication::libraryClick(int d, int e) {
         if (e == Lib.page1) SetPageIndex(SettingsDialog, Lib.pages, 1);
         if (e == Lib.page2) SetPageIndex(SettingsDialog, Lib.pages, 2);
         if (e == Lib.close) HideDialog(SettingsDialog);
+        if (e == Lib.glinfo) showglinfo();
         if (e == Lib.graphics) CallDialog(GraphicsDialog);
         if (e == Lib.apply) {
             PVLOptionFromDialog(true);
