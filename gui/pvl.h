@@ -67,6 +67,11 @@ struct TPVLHooks {
     std::function<bool(int width, int height, int bits)> testMode;
     // "Jetzt ändern" applied a new display choice: switch window / full screen to it.
     std::function<void()> changeDisplay;
+    // The window at Options.WindowWidth x WindowHeight in window mode (norms).
+    std::function<void()> windowMode;
+    // A new GL context at the client size with the textures loaded again; the texture event
+    // goes out as at start-up, so the program loads its own textures too.
+    std::function<void()> rebuildContext;
     // GL_AUX_BUFFERS after the compatibility check: 0 turns the blur pass off.
     std::function<int()> auxBuffers;
     // The debug wire-frame pass: the dialogs drawn again as untextured outlines, after the
@@ -307,6 +312,9 @@ public:
     void loadlibrary();
     void loadcompletely();
     void PVLOptionFromDialog(bool apply);
+    // Options.WindowWidth x WindowHeight := the display mode of the resolution list's window
+    // choice, 4:3 at its height; false when there is no such mode.
+    bool windowSizeFromChoice();
     bool SaveExactlyToFile(int d, const std::filesystem::path& file);
     bool LoadExactlyFromFile(int d, const std::filesystem::path& file);
 

@@ -632,6 +632,16 @@ void TPVLApplication::buildLibraryDialogs() {
     Options.FpsLabel = FpsLabel;
 }
 
+bool TPVLApplication::windowSizeFromChoice() {
+    const int line = dlg(GraphicsDialog).el(Lib.resolutions).SelIndex;
+    if (line < 1 || line > static_cast<int>(DisplayModes.size())) return false;
+    const int h = DisplayModes[static_cast<size_t>(line - 1)].height;
+    if (h <= 0) return false;
+    Options.WindowHeight = h;
+    Options.WindowWidth = static_cast<int32_t>(num::round(h / 3.0 * 4.0));
+    return true;
+}
+
 void TPVLApplication::msgButtons() {
     if (validElement(MsgDialog, MsgButtons[2])) return;  // made once
     SetCreateIn(MsgDialog);
@@ -660,6 +670,11 @@ void TPVLApplication::libraryClick(int d, int e) {
         if (e == Lib.back) {
             HideDialog(GraphicsDialog);
             event(peOptionsApplied, -9);
+            // Back in window mode with the display as applied: the window takes the chosen size.
+            PVLOptionFromDialog(false);
+            if (!Options.FullScreen && Options.ChosenDisplay == Options.AppliedDisplay &&
+                windowSizeFromChoice() && Hooks.windowMode)
+                Hooks.windowMode();
         } else if (e == Lib.change) {
             PVLOptionFromDialog(true);
             savelibrary();
@@ -674,8 +689,14 @@ void TPVLApplication::libraryClick(int d, int e) {
         if (e == Lib.glinfo) showglinfo();
         if (e == Lib.graphics) CallDialog(GraphicsDialog);
         if (e == Lib.apply) {
+            PVLOptionFromDialog(false);
+            const bool graphicsChanged = Options.ChosenGraphics != Options.AppliedGraphics;
             PVLOptionFromDialog(true);
             savelibrary();
+            if (graphicsChanged) {
+                if (Hooks.rebuildContext) Hooks.rebuildContext();
+                loadcompletely();
+            }
             event(peOptionsApplied, -9);
         }
     }

@@ -423,3 +423,61 @@ TEST_F(Raw, DamagedRecordsAreRefusedBeforeAnythingIsApplied) {
 }
 
 }  // namespace
+
+namespace {
+
+// "Einstellungen" in the settings dialog: a changed graphics choice makes a new GL context
+// with the textures and reads the option files again; an unchanged one does neither.
+TEST_F(Dco, SettingsApplyRebuildsTheContextWhenTheGraphicsChanged) {
+    const int gd = app->GraphicsDialog, sd = app->SettingsDialog;
+    int rebuilt = 0;
+    app->Hooks.rebuildContext = [&] { ++rebuilt; };
+    app->dlg(gd).el(app->Lib.resolutions).SelIndex = 2;
+    app->PVLOptionFromDialog(true);
+    app->CreateClickEvent(sd, app->Lib.apply);
+    EXPECT_EQ(rebuilt, 0);
+    app->dlg(gd).el(app->Lib.resolutions).SelIndex = 3;
+    app->CreateClickEvent(sd, app->Lib.apply);
+    EXPECT_EQ(rebuilt, 1);
+    EXPECT_EQ(app->Options.AppliedGraphics, app->Options.ChosenGraphics);
+    EXPECT_TRUE(std::filesystem::exists(dir / "pvlopt.dco"));
+    EXPECT_EQ(count(pvl::peOptionsApplied, -9), 2);
+    app->CreateClickEvent(sd, app->Lib.apply);
+    EXPECT_EQ(rebuilt, 1);
+}
+
+// "Zurück" in the graphics dialog: in window mode, with the display as applied, the window
+// takes the height of the chosen mode and four thirds of it as width.
+TEST_F(Dco, BackInWindowModeResizesToTheChosenMode) {
+    const int gd = app->GraphicsDialog;
+    app->listResolutions({{640, 480, 32}, {1280, 800, 32}, {1920, 1080, 32}});
+    int resized = 0;
+    app->Hooks.windowMode = [&] { ++resized; };
+    struct Case {
+        const char* what;
+        int line;
+        bool full;
+        int resizes, width, height;
+    };
+    const Case cases[] = {
+        {"1280 x 800", 2, false, 1, 1067, 800},
+        {"1920 x 1080", 3, false, 1, 1440, 1080},
+        {"full screen", 2, true, 0, 0, 0},
+        {"no such line", 9, false, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        resized = 0;
+        app->Options.WindowWidth = app->Options.WindowHeight = 0;
+        app->SetBoolean(gd, app->Lib.full, c.full);
+        app->dlg(gd).el(app->Lib.resolutions).SelIndex = static_cast<int16_t>(c.line);
+        app->CallDialog(gd);
+        app->CreateClickEvent(gd, app->Lib.back);
+        EXPECT_FALSE(app->dlg(gd).Visible);
+        EXPECT_EQ(resized, c.resizes);
+        EXPECT_EQ(app->Options.WindowWidth, c.width);
+        EXPECT_EQ(app->Options.WindowHeight, c.height);
+    }
+}
+
+}  // namespace
