@@ -404,6 +404,7 @@ public:
         int32_t pages = 0, page1 = 0, page2 = 0, close = 0, apply = 0, graphics = 0, glinfo = 0;
         int32_t font = 0, colors[8] = {}, folder = 0, percent = 0, windowStyle = 0, highlight = 0;
         int32_t fps = 0, winLeft = 0, winTop = 0, winWidth = 0, winHeight = 0, rot[3] = {}, marker = 0;
+        int32_t glSwitches[7] = {};  // the "OpenGL" developer choosers of the settings dialog
         int32_t back = 0, resolutions = 0, windowed = 0, full = 0, change = 0, texture = 0, geometry = 0,
                 effects = 0, effectsDetail = 0, volume[3] = {}, music = 0, fullResolutions = 0;
     } Lib;

@@ -582,6 +582,28 @@ void TPVLApplication::buildLibraryDialogs() {
     Lib.winTop = field(2, 122, "", "0", 1);
     Lib.winWidth = field(2, 148, "Fenster:", "640", 1);
     Lib.winHeight = field(2, 174, "", "480", 1);
+    // Developer choosers for single GL states; the first start leaves every one at its first line.
+    onPage(CreateObject(ekHeading, 400, 50, "OpenGL"), 2);
+    const char* glLabels[7] = {"GL_CULL_FACE:", "GL_DEPTH_TEST:", "GL_COL.MATERIAL:", "GL_BLEND:",
+                               "GL_MATERIAL:",  "Stenciltest:",   "16 Bit Test:"};
+    for (int i = 0; i < 7; ++i) {
+        const int y = 70 + 40 * i;
+        onPage(CreateObject(ekLabel, 400, y, glLabels[i]), 2);
+        const int c = CreateCustomObject(ekChooser, 400, y + 16, "HorList2", 240, 22, 0.0f, 1.0f);
+        onPage(c, 2);
+        if (i == 2 || i == 4) {
+            for (const char* l :
+                 {"Disabled", "GL_EMISSION", "GL_AMBIENT", "GL_DIFFUSE", "GL_SPECULAR", "GL_AMBIENT&D."})
+                AddString(c, l, 0);
+            // The material chooser offers two modes more.
+            if (i == 4)
+                for (const char* l : {"GL_SHININESS", "GL_COLOR_INDEXES"}) AddString(c, l, 0);
+        } else {
+            for (const char* l : {"Enabled", "Disabled"}) AddString(c, l, 0);
+        }
+        SetTopIndex(SettingsDialog, c, 1);
+        Lib.glSwitches[i] = c;
+    }
     onPage(CreateObject(ekHeading, 20, 210, "Sonstige"), 2);
     Lib.rot[0] = field(2, 230, "Drehgeschw.", "550", 1);
     Lib.rot[1] = field(2, 256, "", "200", 1);

@@ -380,4 +380,29 @@ TEST_F(Tools, GlInfoButtonShowsTheContextsStrings) {
     EXPECT_NE(t.find("\rErweiterungen: "), std::string::npos);
 }
 
+TEST_F(Tools, OpenGlChoosersOnTheSecondPage) {
+    const int sd = app->SettingsDialog;
+    struct Case {
+        int i;
+        int lines;
+        const char* first;
+        const char* last;
+    };
+    const Case cases[] = {{0, 2, "Enabled", "Disabled"},
+                          {2, 6, "Disabled", "GL_AMBIENT&D."},
+                          {4, 8, "Disabled", "GL_COLOR_INDEXES"},
+                          {6, 2, "Enabled", "Disabled"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.i);
+        const int e = app->Lib.glSwitches[c.i];
+        ASSERT_TRUE(app->validElement(sd, e));
+        EXPECT_EQ(app->dlg(sd).el(e).Kind, ekChooser);
+        EXPECT_EQ(app->dlg(sd).el(e).PageIndex, 2);
+        EXPECT_EQ(app->dlg(sd).el(e).LineCount, c.lines);
+        EXPECT_EQ(app->GetLine(sd, e, 1), c.first);
+        EXPECT_EQ(app->GetLine(sd, e, c.lines), c.last);
+    }
+    EXPECT_LE(app->dlg(sd).ElementCount, MaxElements);
+}
+
 }  // namespace
