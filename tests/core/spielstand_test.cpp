@@ -489,3 +489,31 @@ TEST_F(SavedGames, OversizedFilesAndDamagedDialogRecordsAreRefused) {
         EXPECT_EQ(image(*ziel), vorher);
     }
 }
+
+// The file image as spielSpeichern writes it, read back byte by byte: a field of the central
+// record at record offset o lies at file offset o - 4 (the object header is not saved), up to
+// the high-score block (offset 0x2F4F0, file offset 193,772), where the 256-byte chip record
+// follows.
+TEST_F(SavedGames, FileOffsetIsRecordOffsetMinusFourAndTheChipsFollow) {
+    ticks::Manual clock(0);
+    auto rec = noisyRecord(3, 5);
+    rec->spielId = 5;
+    rec->ablauf.anzSpieler = 4;
+    rec->kartenSkala = 0.75f;
+    ChipSaveRecord chips{};
+    std::memset(&chips, 0xC3, sizeof chips);
+    anbindung.chipsSichern = [&](ChipSaveRecord& r) { r = chips; };
+    ASSERT_TRUE(spielstand::spielSpeichern(*rec, "save", "Bild", true));
+    const std::string f = readBack("save/Bild.dok");
+    ASSERT_EQ(f.size(), 194028u);
+    EXPECT_EQ(static_cast<uint8_t>(f[0]), 5);  // spielId at record offset 4
+    int32_t spieler = 0;
+    std::memcpy(&spieler, f.data() + offsetof(TCG, ablauf) + offsetof(TAblauf, anzSpieler) - 4, 4);
+    EXPECT_EQ(spieler, 4);
+    float skala = 0;
+    std::memcpy(&skala, f.data() + 17784, 4);  // the card scale at record offset 17,788
+    EXPECT_EQ(skala, 0.75f);
+    // The last byte before the high scores, then the chip record and nothing after it.
+    EXPECT_EQ(f[193771], reinterpret_cast<const char*>(rec.get())[0x2F4F0 - 1]);
+    EXPECT_EQ(f.substr(193772), std::string(256, '\xC3'));
+}
