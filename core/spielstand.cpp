@@ -226,10 +226,18 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
         melden(fehler(text::w("ungültiger Name \"") + name + "." + code + "\"."));
         return false;
     }
-    // A save that was stopped between its renames is finished first.
+    // A save that was stopped between its renames is finished first; one that cannot be
+    // finished (its journal stays) would be a mix of two saves.
     fileio::recover(ordner);
     std::string spiel, dialog;
-    std::string grund = lesen(spielDatei(ordner, name, code), name + "." + code, kSpielGroesse, spiel);
+    auto journal = dialogDatei(ordner, name, code);
+    journal += ".journal";
+    std::error_code ec;
+    std::string grund = std::filesystem::exists(journal, ec)
+                            ? fehler("ein unterbrochenes Speichern von " + name + "." + code +
+                                     " konnte nicht abgeschlossen werden.")
+                            : std::string();
+    if (grund.empty()) grund = lesen(spielDatei(ordner, name, code), name + "." + code, kSpielGroesse, spiel);
     if (grund.empty())
         grund = lesen(dialogDatei(ordner, name, code), name + "._" + code, kDialogGroesse, dialog);
     if (grund.empty()) grund = spielPruefen(spiel);

@@ -78,11 +78,13 @@ std::string journalName(const fs::path& p, const fs::path& dir) {
     return p.parent_path() == dir ? p.filename().string() : fs::absolute(p).string();
 }
 
-// "<temporary>\t<target>\n" per file, in rename order.
-void rollForward(const fs::path& journal) {
+// "<temporary>\t<target>\n" per file, in rename order. The journal goes only once every rename
+// in it is done, so a rename that fails now is tried again by the next recovery.
+bool rollForward(const fs::path& journal) {
     std::string lines;
     std::error_code ec;
-    if (!readAll(journal, lines, 1 << 16)) return;
+    if (!readAll(journal, lines, 1 << 16)) return false;
+    bool done = true;
     const fs::path dir = journal.parent_path();
     size_t at = 0;
     while (at < lines.size()) {
@@ -94,9 +96,12 @@ void rollForward(const fs::path& journal) {
         if (tab == std::string::npos) continue;
         const fs::path tmp = dir / line.substr(0, tab), target = dir / line.substr(tab + 1);
         // A temporary already renamed is gone; one still there holds the new content.
-        if (fs::is_regular_file(tmp, ec)) fs::rename(tmp, target, ec);
+        if (!fs::is_regular_file(tmp, ec)) continue;
+        fs::rename(tmp, target, ec);
+        if (ec) done = false;
     }
-    fs::remove(journal, ec);
+    if (done) fs::remove(journal, ec);
+    return done;
 }
 
 bool writerGone(const std::string& digits) {
@@ -139,10 +144,7 @@ bool writeAllTogether(const std::vector<Part>& parts) {
         fs::rename(tmps[i], parts[i].path, ec);
         if (ec) ok = false;
     }
-    if (!ok) {
-        rollForward(journal);
-        return fs::exists(journal, ec) ? false : true;
-    }
+    if (!ok) return rollForward(journal);
     fs::remove(journal, ec);
     return true;
 }

@@ -517,3 +517,21 @@ TEST_F(SavedGames, FileOffsetIsRecordOffsetMinusFourAndTheChipsFollow) {
     EXPECT_EQ(f[193771], reinterpret_cast<const char*>(rec.get())[0x2F4F0 - 1]);
     EXPECT_EQ(f.substr(193772), std::string(256, '\xC3'));
 }
+
+// A journal whose renames cannot be finished (here the game file's place is taken by a folder)
+// stays, and the load refuses the pair rather than take a mix.
+TEST_F(SavedGames, UnfinishableJournalRefusesTheLoad) {
+    ticks::Manual clock(0);
+    auto rec = noisyRecord(1, 3);
+    ASSERT_TRUE(spielstand::spielSpeichern(*rec, "save", "Fest", true));
+    fs::remove("save/Fest.rom");
+    fs::create_directories("save/Fest.rom/belegt");
+    ASSERT_TRUE(fileio::writeAll("save/Fest.rom.tmp1", std::string(spielstand::kSpielGroesse, '\0')));
+    ASSERT_TRUE(fileio::writeAll("save/Fest._rom.journal", std::string("Fest.rom.tmp1\tFest.rom\n")));
+    auto ziel = noisyRecord(4, 4);
+    msgsink::Capture cap;
+    EXPECT_FALSE(spielstand::spielLaden(*ziel, "save", "Fest", "rom"));
+    EXPECT_TRUE(cap.contains("ein unterbrochenes Speichern von Fest.rom konnte nicht abgeschlossen werden."));
+    EXPECT_TRUE(fs::exists("save/Fest._rom.journal"));
+    EXPECT_EQ(ziel->spielId, 4);
+}
