@@ -125,6 +125,20 @@ void spielNamenZuruecksetzen() {
     for (int i = 0; i < 13; ++i) namenZurueck(i);
 }
 
+void pokerNamenEintragen(const TCG& cg) {
+    struct Form {
+        const char *anzeige, *code, *ordner;
+    };
+    static const Form formen[3] = {{"No Limit Poker", "nlp", "nlpoker"},
+                                   {"Pot Limit Poker", "plp", "plpoker"},
+                                   {"Split Limit Poker", "slp", "slpoker"}};
+    // Split Limit wins when both flags are set.
+    const Form& f = formen[cg.poker.splitLimit ? 2 : cg.poker.potLimit ? 1 : 0];
+    spielNamen.anzeige[spiele::kPoker] = f.anzeige;
+    spielNamen.code[spiele::kPoker] = f.code;
+    spielNamen.ordner[spiele::kPoker] = f.ordner;
+}
+
 // ---------------------------------------------------------------------------------------------
 // The action entry
 
@@ -156,6 +170,7 @@ bool antwort(TCG& cg, int art, int wert1, int wert2, const hand* h) {
     cg.antwort.wert2 = static_cast<int16_t>(num::clamp(wert2, lo, hi));
     cg.antwort.art = static_cast<uint8_t>(art);
     if (dialogDa(ids.ingame)) app()->InvsbDialog(ids.ingame);
+    cg.entscheidung.inBenutzung = 0;
     if (const spiele::Eintrag* g = spiele::eintrag(cg.spielId); g && g->nachZug)
         g->nachZug(art, cg.antwort.wert1, cg.antwort.wert2);
     return true;
@@ -406,19 +421,7 @@ void tischWiederherstellen(TCG& cg) {
     if (dienste.setksize) dienste.setksize();
     if (cg.spielId == spiele::kSchnapsen && cg.schnapsen.sechsundsechzig) namenKopieren(7, 10);
     if (cg.spielId == spiele::kBlackJack && cg.blackjack.siebzehnUndVier) namenKopieren(9, 11);
-    if (cg.spielId == spiele::kPoker) {
-        const char* anzeige = "No Limit Poker";
-        const char* code = "nlp";
-        const char* ordner = "nlpoker";
-        if (cg.poker.splitLimit) {
-            anzeige = "Split Limit Poker", code = "slp", ordner = "slpoker";
-        } else if (cg.poker.potLimit) {
-            anzeige = "Pot Limit Poker", code = "plp", ordner = "plpoker";
-        }
-        spielNamen.anzeige[8] = anzeige;
-        spielNamen.code[8] = code;
-        spielNamen.ordner[8] = ordner;
-    }
+    if (cg.spielId == spiele::kPoker) pokerNamenEintragen(cg);
 }
 
 bool nachLaden(TCG& cg) {
@@ -536,7 +539,10 @@ void dialogAnordnen(TCG& cg, bool noShow, bool relayout) {
         }
         if (da && st.mitKnoepfen) {
             pvl::TPVLDialog& dl = a->dlg(d);
-            for (int e = 1; e <= dl.ElementCount; ++e) a->SetVisible(d, e, false);
+            // A relayout only moves the dialog: the buttons and captions of the open question
+            // stay as they are (hiding them here left an empty dialog after a resize).
+            if (!relayout)
+                for (int e = 1; e <= dl.ElementCount; ++e) a->SetVisible(d, e, false);
             if (gtool::sonderDialog(st.art) && id != spiele::kSchnapsen) {
                 if (id == spiele::kBlackJack && dienste.blackjackKnoepfe) dienste.blackjackKnoepfe();
                 if (id == spiele::kPoker && dienste.pokerKnoepfe) dienste.pokerKnoepfe();
@@ -587,6 +593,9 @@ void dialogAnordnen(TCG& cg, bool noShow, bool relayout) {
                 el.Scale = skala;
             }
             if (!noShow && !relayout) a->ShowDialog(d);
+            // The camera's picking and the application's relayout rule ask this byte whether a
+            // decision dialog is open.
+            if (!relayout) cg.entscheidung.inBenutzung = 1;
         }
         if (!relayout) cg.entscheidungKopie = cg.entscheidung;
     } else if (!relayout) {

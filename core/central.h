@@ -34,6 +34,8 @@ struct SpielNamen {
 extern SpielNamen spielNamen;
 // Puts every entry back to its name as at start (the shell calls it when it leaves a variant).
 void spielNamenZuruecksetzen();
+// Entry 8 := the betting form of the record's poker flags, so a poker save bears its form's code.
+void pokerNamenEintragen(const TCG& cg);
 
 // Ids of the in-game panels and their elements; the shell fills them when it builds the dialogs.
 struct PanelIds {

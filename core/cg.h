@@ -676,39 +676,3 @@ static_assert(offsetof(TCG, highscore) == 0x2F4F0);
 
 // The one central record of the program (zero-filled at start).
 extern TCG cg;
-
-// Game-id tables and the start of a game by id.
-namespace tcg {
-
-constexpr int kSpiele = 13;  // game ids 0..12 (see core/spiele.h)
-
-// Indexed by game id 0..12, Windows-1252: display name, folder name (help and data files) and
-// three-letter code (save-file extension and high-score key). Rows 7, 8 and 9 change while a
-// variant runs.
-extern ShortString<50> spielNamen[kSpiele];
-extern ShortString<50> spielOrdner[kSpiele];
-extern ShortString<50> spielKuerzel[kSpiele];
-
-// All rows to their start values.
-void spielNamenFuellen();
-// The game that runs for a started id: 10 -> 7, 11 -> 9, every other id itself.
-uint8_t laufId(int id);
-// While Sechsundsechzig (10) or 17 und 4 (11) runs, row 7 or row 9 holds that game's row;
-// any other id changes nothing.
-void varianteEintragen(int id);
-// Rows 7 and 9 back to Schnapsen and Black Jack.
-void variantenZuruecksetzen();
-
-enum class PokerVariante { NoLimit = 0, PotLimit = 1, SplitLimit = 2 };
-// Row 8 := the variant's row, so a poker save bears its variant's code.
-void pokerVarianteEintragen(PokerVariante v);
-// The variant of the record's two poker flags (Split Limit wins over Pot Limit).
-PokerVariante pokerVariante(const TCG& c);
-
-// Starts game id 0..12 in the record: `spielId` := the running game, the game id copy of the
-// player part := id, the variant flags of Schnapsen and Black Jack := whether 10 or 11 was
-// started (starting 7 or 9 clears them), and rows 7 and 9 follow. Returns the running game;
-// an id outside 0..12 is refused with a message and changes nothing (returns 255).
-uint8_t spielStarten(TCG& c, int id);
-
-}  // namespace tcg

@@ -50,16 +50,19 @@ bool highscoreLaden(THighscore& hs) {
     const auto path = fileio::local(kDatei);
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !highscoreSpeichern(hs)) return false;
-    std::string buf;
-    if (!fileio::readAll(path, buf)) {
-        msgsink::show(
-            text::w("Fehler beim Lesen der Highscores: data\\settings\\hs.dat kann nicht gelesen werden."));
+    // A writer stopped before its rename leaves its temporary file beside hs.dat.
+    fileio::recover(path.parent_path());
+    // The size first: a file of another size is never read.
+    const int64_t size = fileio::fileSize(path);
+    if (size >= 0 && size != static_cast<int64_t>(sizeof(THighscore))) {
+        msgsink::show(text::w("Fehler beim Lesen der Highscores: data\\settings\\hs.dat hat ") +
+                      text::fromInt(size) + text::w(" statt 94080 Bytes und wird nicht übernommen."));
         return false;
     }
-    if (buf.size() != sizeof(THighscore)) {
-        msgsink::show(text::w("Fehler beim Lesen der Highscores: data\\settings\\hs.dat hat ") +
-                      text::fromInt(static_cast<int64_t>(buf.size())) +
-                      text::w(" statt 94080 Bytes und wird nicht übernommen."));
+    std::string buf;
+    if (!fileio::readAll(path, buf, sizeof(THighscore)) || buf.size() != sizeof(THighscore)) {
+        msgsink::show(
+            text::w("Fehler beim Lesen der Highscores: data\\settings\\hs.dat kann nicht gelesen werden."));
         return false;
     }
     std::memcpy(static_cast<void*>(&hs), buf.data(), sizeof(THighscore));

@@ -115,9 +115,14 @@ void THelpContainer::parse(const std::string& whole) {
 bool THelpContainer::laden(const std::string& name) {
     fileName = name;
     std::string raw;
-    if (!fileio::readAll(fileio::local("data\\help\\" + text::toUtf8(name) + ".txt"), raw)) {
+    // Help texts are a few dozen kilobytes; a file beyond the limit is not one.
+    constexpr uint64_t kMaxHilfe = 4u << 20;
+    const auto pfad = fileio::local("data\\help\\" + text::toUtf8(name) + ".txt");
+    if (!fileio::readAll(pfad, raw, kMaxHilfe)) {
         clear();
-        hilfe::log("THelpContainer.laden: data\\help\\" + name + ".txt nicht gefunden");
+        const bool zuGross = fileio::fileSize(pfad) > static_cast<int64_t>(kMaxHilfe);
+        hilfe::log("THelpContainer.laden: data\\help\\" + name +
+                   (zuGross ? text::w(".txt ist zu groß") : ".txt nicht gefunden"));
         return false;
     }
     parse(hilfe::joinLines(raw));

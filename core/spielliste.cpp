@@ -283,15 +283,21 @@ void infoSetzen(const std::string& t) {
 
 // Filling the table, shared by both routines; r is the round just handed over (nullptr for a
 // refresh from the history).
+// The developer switches of the library's render debug flags 11 and 12.
+bool entwicklerFlag(int f) { return app() && app()->Options.RenderFlags[f - 2] != 0; }
+
 void fuellen(TCG& g, const TGameResult* r, bool flag, const std::string& limit) {
     const int n = spielerZahl(g);
     const int id = g.spielId;
-    if (elementDa(ids.dialog, ids.haupt)) {
+    // Flag 12 runs matches unattended at full speed: only Schnapsen and Jass fill their tables.
+    const bool ohneTabelle = entwicklerFlag(12);
+    if (ohneTabelle && !isSchnapsen(id) && id != 12) return;
+    if (!ohneTabelle && elementDa(ids.dialog, ids.haupt)) {
         app()->DelStrings(ids.dialog, ids.haupt, false);
         app()->dlg(ids.dialog).el(ids.haupt).ListOption = static_cast<int16_t>(n + 2);
         app()->dlg(ids.dialog).el(ids.haupt).Ti = 0;
     }
-    if (elementDa(ids.dialog, ids.kasse)) {
+    if (!ohneTabelle && elementDa(ids.dialog, ids.kasse)) {
         app()->DelStrings(ids.dialog, ids.kasse, false);
         app()->dlg(ids.dialog).el(ids.kasse).ListOption = static_cast<int16_t>(n + 3);
     }
@@ -347,13 +353,42 @@ std::vector<std::string> tabellenNamen(const TCG& g, int n) {
     return namen;
 }
 
+namespace {
+
+// Developer switches 11 and 12: the result table goes on by itself instead of waiting for the
+// player. A finished Poker match starts the next of its series while the series lasts.
+void weiterOhneSpieler(TCG& g, bool ende) {
+    const int id = g.spielId;
+    auto& a = anbindung;
+    if (a.pokerTrace) a.pokerTrace("");
+    const bool serieVorbei = a.pokerSerieVorbei && a.pokerSerieVorbei();
+    if (id == kPoker && ende && !serieVorbei) {
+        if (a.spielZustandSetzen) a.spielZustandSetzen(1);
+        central::neuesSpiel(g, g.spielIdMenue, 0);
+        if (a.pokerNaechstePartie) a.pokerNaechstePartie();
+        g.poker.bigBlind = g.poker.bigBlindStart;
+        return;
+    }
+    if (app()) app()->CreateClickEvent(ids.dialog, ids.weiter);
+    if (id == kPoker) {
+        if (serieVorbei && a.pokerSerieAbschliessen) a.pokerSerieAbschliessen();
+        if (a.pokerNaechsteRunde) a.pokerNaechsteRunde();
+    }
+    if (app() && app()->validDialog(ids.dialog)) app()->InvsbDialog(ids.dialog);
+    if (a.spielZustandSetzen) a.spielZustandSetzen(1);
+    central::neuesSpiel(g, g.spielIdMenue, 1);
+}
+
+}  // namespace
+
 void punkteTabelle(TCG& g, const TGameResult& r, bool flag) {
     const int id = g.spielId;
     const int n = spielerZahl(g);
+    const bool f11 = entwicklerFlag(11), f12 = entwicklerFlag(12);
     g.phase.nr = 5;
     eintragen(g.spielliste, r, id, n);
     if (isMoneyGame(id)) {
-        if (anbindung.pleiteSitze) anbindung.pleiteSitze();
+        if (anbindung.pleiteSitze && !f12) anbindung.pleiteSitze();
         const int staerke = anbindung.minStaerke ? anbindung.minStaerke() : 1;
         for (int s = 1; s <= n; ++s)
             g.spielliste.summe[s] =
@@ -365,15 +400,18 @@ void punkteTabelle(TCG& g, const TGameResult& r, bool flag) {
     std::string abrechnung, limit;
     bool ende = false;
     if (const spiele::Eintrag* e = spiele::eintrag(id)) {
-        if (e->abrechnungText) e->abrechnungText(r, abrechnung);
+        if (e->abrechnungText && !f12) e->abrechnungText(r, abrechnung);
         if (e->partieEnde) ende = e->partieEnde();
         if (e->limitText) e->limitText(limit);
     }
     fuellen(g, &r, flag, limit);
     if (elementDa(ids.dialog, ids.weiter)) app()->SetCaption(ids.dialog, ids.weiter, knopfText(ende));
-    if (!isMoneyGame(id) && id != 12) infoSetzen(limit);
+    if (!isMoneyGame(id)) infoSetzen(limit);
 
-    if (app()) {
+    const bool casino = id == kPoker || id == kBlackJack;
+    if (f11 || (f12 && (!ende || !casino))) {
+        weiterOhneSpieler(g, ende);
+    } else if (app()) {
         if (r.nurTabelle == 0) {
             if (app()->validDialog(central::ids.helpPanel)) app()->InvsbDialog(central::ids.helpPanel);
             if (elementDa(central::ids.hinweisDialog, central::ids.hinweisKnopf))

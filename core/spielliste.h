@@ -132,6 +132,15 @@ struct Anbindung {
     // A finished Black Jack match while the statistics are shown: the shell's game state := 1
     // and a new match of the same game (central::neuesSpiel with weiter 0).
     std::function<void()> blackjackSerie;
+    // The unattended continuation of the developer switches: the shell's game-state byte, the
+    // poker trace line and the poker series counter (SeriesOver, NextMatch, StatText with Init,
+    // NextRound).
+    std::function<void(uint8_t)> spielZustandSetzen;
+    std::function<void(const std::string& tag)> pokerTrace;
+    std::function<bool()> pokerSerieVorbei;
+    std::function<void()> pokerNaechstePartie;
+    std::function<void()> pokerSerieAbschliessen;
+    std::function<void()> pokerNaechsteRunde;
 };
 extern Anbindung anbindung;
 

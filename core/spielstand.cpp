@@ -35,6 +35,23 @@ std::string fehler(const std::string& was) { return "Fehler beim Laden des Spiel
 
 void melden(const std::string& text) { msgsink::show(text); }
 
+std::string groesseFalsch(const std::string& was, int64_t ist, size_t soll) {
+    return fehler("die " + was + " hat " + text::fromInt(ist) + " statt " +
+                  text::fromInt(static_cast<int64_t>(soll)) + " Bytes.");
+}
+
+// Reads one file of the pair; its size is checked before it is read.
+std::string lesen(const std::filesystem::path& p, const std::string& anzeige, size_t groesse,
+                  std::string& out) {
+    const int64_t ist = fileio::fileSize(p);
+    if (ist < 0) return fehler("die Datei " + anzeige + " fehlt oder ist nicht lesbar.");
+    if (ist != static_cast<int64_t>(groesse))
+        return groesseFalsch(groesse == kSpielGroesse ? "Spieldatei" : "Dialogdatei", ist, groesse);
+    if (!fileio::readAll(p, out, groesse))
+        return fehler("die Datei " + anzeige + " fehlt oder ist nicht lesbar.");
+    return "";
+}
+
 // An empty entry of the binding falls back to what session control and the GUI library offer.
 pvl::TPVLDialog* ipanel() {
     if (anbindung.ipanel) return anbindung.ipanel();
@@ -98,8 +115,7 @@ std::filesystem::path dialogDatei(const std::filesystem::path& ordner, const std
 
 std::string spielPruefen(const std::string& spiel) {
     if (spiel.size() != kSpielGroesse)
-        return fehler("die Spieldatei hat " + text::fromInt(static_cast<int64_t>(spiel.size())) + " statt " +
-                      text::fromInt(kSpielGroesse) + " Bytes.");
+        return groesseFalsch("Spieldatei", static_cast<int64_t>(spiel.size()), kSpielGroesse);
     const int id = feld<uint8_t>(spiel, offsetof(TCG, spielId));
     if (!gueltigeSpielId(id)) return fehler("unbekanntes Spiel " + text::fromInt(id) + ".");
     const int32_t spieler = feld<int32_t>(spiel, offsetof(TCG, ablauf) + offsetof(TAblauf, anzSpieler));
@@ -117,19 +133,11 @@ std::string spielPruefen(const std::string& spiel) {
 
 std::string dialogPruefen(const std::string& dialog) {
     if (dialog.size() != kDialogGroesse)
-        return fehler("die Dialogdatei hat " + text::fromInt(static_cast<int64_t>(dialog.size())) +
-                      " statt " + text::fromInt(kDialogGroesse) + " Bytes.");
-    int16_t count;
-    std::memcpy(&count, dialog.data() + offsetof(pvl::TPVLDialog, ElementCount), sizeof count);
-    if (count < 0 || count > pvl::MaxElements) return fehler("Elementzahl " + text::fromInt(count) + ".");
-    for (int i = 1; i <= count; ++i) {
-        const uint8_t kind = static_cast<uint8_t>(
-            dialog[offsetof(pvl::TPVLDialog, Elements) + sizeof(pvl::TPVLElement) * (i - 1) +
-                   offsetof(pvl::TPVLElement, Kind)]);
-        if (kind > pvl::ekPagedContainer)
-            return fehler("Element " + text::fromInt(i) + " hat die Art " + text::fromInt(kind) + ".");
-    }
-    return "";
+        return groesseFalsch("Dialogdatei", static_cast<int64_t>(dialog.size()), kDialogGroesse);
+    auto rec = std::make_unique<pvl::TPVLDialog>();
+    std::memcpy(static_cast<void*>(rec.get()), dialog.data(), kDialogGroesse);
+    const std::string grund = pvl::recordFault(*rec);
+    return grund.empty() ? "" : fehler("die Dialogdatei ist beschädigt (" + grund + ").");
 }
 
 void dialogUebernehmen(pvl::TPVLDialog& live, const std::string& dialog) {
@@ -185,6 +193,7 @@ bool spielSpeichern(TCG& g, const std::filesystem::path& ordner, const std::stri
         melden("Fehler beim Speichern: der Spieltisch-Dialog fehlt.");
         return false;
     }
+    fileio::recover(ordner);
     std::error_code ec;
     if (!silent && std::filesystem::exists(spielPfad, ec)) {
         const std::string q = "Soll der Spielstand \"" + name + text::w("\" überschrieben werden?");
@@ -217,16 +226,21 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
         melden(fehler(text::w("ungültiger Name \"") + name + "." + code + "\"."));
         return false;
     }
+    // A save that was stopped between its renames is finished first; one that cannot be
+    // finished (its journal stays) would be a mix of two saves.
+    fileio::recover(ordner);
     std::string spiel, dialog;
-    if (!fileio::readAll(spielDatei(ordner, name, code), spiel)) {
-        melden(fehler("die Datei " + name + "." + code + " fehlt oder ist nicht lesbar."));
-        return false;
-    }
-    if (!fileio::readAll(dialogDatei(ordner, name, code), dialog)) {
-        melden(fehler("die Datei " + name + "._" + code + " fehlt oder ist nicht lesbar."));
-        return false;
-    }
-    std::string grund = spielPruefen(spiel);
+    auto journal = dialogDatei(ordner, name, code);
+    journal += ".journal";
+    std::error_code ec;
+    std::string grund = std::filesystem::exists(journal, ec)
+                            ? fehler("ein unterbrochenes Speichern von " + name + "." + code +
+                                     " konnte nicht abgeschlossen werden.")
+                            : std::string();
+    if (grund.empty()) grund = lesen(spielDatei(ordner, name, code), name + "." + code, kSpielGroesse, spiel);
+    if (grund.empty())
+        grund = lesen(dialogDatei(ordner, name, code), name + "._" + code, kDialogGroesse, dialog);
+    if (grund.empty()) grund = spielPruefen(spiel);
     if (grund.empty()) grund = dialogPruefen(dialog);
     pvl::TPVLDialog* panel = ipanel();
     if (grund.empty() && !panel) grund = fehler("der Spieltisch-Dialog fehlt.");
@@ -258,6 +272,7 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
     ticksVerschieben(g, panel, ticks::now());
     if (g.phase.nr == 5) {
         g.entscheidung.mitKnoepfen = 0;
+        g.entscheidung.inBenutzung = 0;
         if (anbindung.phaseFuenf) {
             anbindung.phaseFuenf();
         } else {

@@ -121,6 +121,15 @@ void install(pvl::TPVLApplication& app, sdlhost::SdlHost& host, const std::files
         return true;
     };
     app.Hooks.auxBuffers = [] { return auxAvailable() ? 1 : 0; };
+    app.Hooks.windowMode = [&app] { norms(app); };
+    app.Hooks.rebuildContext = [&app] {
+        int cw = 0, ch = 0;
+        window::clientSize(cw, ch);
+        if (SetupGL(app, cw, ch) == 0) return;
+        const std::filesystem::path dir = fileio::local(app.Options.TexturePath.str());
+        gltex::LoadText(std::filesystem::exists(dir / "border.bmp") ? dir : display().TexturePath);
+        app.ResizeViewport(cw, ch);
+    };
     app.Hooks.changeDisplay = [&app] {
         Display& d = display();
         if (app.Options.FullScreen) {

@@ -65,4 +65,13 @@ struct State {
 // The one record.
 State& gl();
 
+// The screen-shape picker of the library (linRatAddition and linRatMultiplication): value4x3 by
+// default, value16x10 on 16:10, value16x9 on 16:9 (it wins when both are set), and on a free shape
+// the mean of both wide values rescaled to the actual aspect.
+float linRat(const uint8_t (&aspectFlags)[5], double viewAspect, float v16x9, float v16x10, float v4x3);
+// The same from the record, for the drawing units that have no library object at hand.
+inline float linRatMultiplication(float v16x9, float v16x10, float v4x3) {
+    return linRat(gl().AspectFlags, gl().ViewAspect, v16x9, v16x10, v4x3);
+}
+
 }  // namespace glstate

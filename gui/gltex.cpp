@@ -439,6 +439,14 @@ void paintquadcustom(int texture, float x, float y, float width, float height, i
     endQuad();
 }
 
+void paintquadtexture(unsigned name, float x, float y, float width, float height) {
+    beginQuad(x, y, width, height, 0, false, 0, 0, 0, 1);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, name);
+    quad(width / 637.0f, height / 637.0f, 0, 0, 1, 1);
+    endQuad();
+}
+
 void paintquad3h(float x, float y, float width, float height, int layerMode, float depth, float alpha) {
     auto& g = gl();
     const float a = beginQuad(x, y, width, height, layerMode, false, 0, depth, 1, alpha);

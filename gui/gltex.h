@@ -46,6 +46,9 @@ void SetPos(int percent, bool clear = false);
 // negative ones plain shades.
 void paintquadcustom(int texture, float x, float y, float width, float height, int layerMode, bool plain,
                      float blendMode, float depth, uint8_t tileMode, float alphaFactor, float uScale);
+// The same for a texture of the program by its GL name, whatever the number (names up to 31
+// would be taken as tiles above): textured, opaque, at the library's quad depth.
+void paintquadtexture(unsigned name, float x, float y, float width, float height);
 // Three-slice quads whose ends keep their size: horizontal (button backgrounds) and vertical
 // (bar backgrounds).
 void paintquad3h(float x, float y, float width, float height, int layerMode, float depth, float alpha);

@@ -67,6 +67,11 @@ struct TPVLHooks {
     std::function<bool(int width, int height, int bits)> testMode;
     // "Jetzt ändern" applied a new display choice: switch window / full screen to it.
     std::function<void()> changeDisplay;
+    // The window at Options.WindowWidth x WindowHeight in window mode (norms).
+    std::function<void()> windowMode;
+    // A new GL context at the client size with the textures loaded again; the texture event
+    // goes out as at start-up, so the program loads its own textures too.
+    std::function<void()> rebuildContext;
     // GL_AUX_BUFFERS after the compatibility check: 0 turns the blur pass off.
     std::function<int()> auxBuffers;
     // The debug wire-frame pass: the dialogs drawn again as untextured outlines, after the
@@ -99,6 +104,11 @@ struct GraphicsPreset {
 bool memoryClass(int mb, int cls);
 // Scores of the timed renders and the memory class to the preset; p is the class bonus.
 GraphicsPreset choosePreset(int f640, int fs, int f800, int p, bool class128, bool class256);
+
+// What makes a raw dialog record unusable (counts beyond their arrays, unknown kinds, sizes and
+// factors the painters and the hit test cannot take), as a short text; empty when it is sound.
+// Both readers of raw records, the dialog file and the saved game, take it.
+std::string recordFault(const TPVLDialog& rec);
 
 enum TkbcNext : uint8_t { kbcLeft = 0, kbcRight = 1, kbcUp = 2, kbcDown = 3, kbcTab = 4 };
 
@@ -257,6 +267,25 @@ public:
                int xmode, bool overlay);
     void showme(std::string_view text, std::string_view title);
     void exceptme(std::string_view text);
+    // The renderer, version and extension strings of the GL context in the message box.
+    void showglinfo();
+
+    // ---- stopwatches (developer timing): [0] is the total, 1..20 the watches
+    struct TPVLTimer {
+        uint32_t Start[21] = {};
+        int64_t Ms[21] = {};
+        int32_t Count = 0;
+        std::string Names[21];
+    } Timer;
+    // Notes the total's start, the number of watches shown and clears every time.
+    void timeini(int count);
+    void timestart(int i, std::string_view name);
+    void timestart0(int i);
+    // Adds the time since the watch's start, when it is positive.
+    void timestop(int i);
+    // One line per watch ("Nr. i: ms ms share %") and the total, in a message box.
+    void timeshow();
+    std::string timeText() const;
 
     // ---- screen shape
     void FormResize(int width, int height);
@@ -283,6 +312,9 @@ public:
     void loadlibrary();
     void loadcompletely();
     void PVLOptionFromDialog(bool apply);
+    // Options.WindowWidth x WindowHeight := the display mode of the resolution list's window
+    // choice, 4:3 at its height; false when there is no such mode.
+    bool windowSizeFromChoice();
     bool SaveExactlyToFile(int d, const std::filesystem::path& file);
     bool LoadExactlyFromFile(int d, const std::filesystem::path& file);
 
@@ -372,6 +404,7 @@ public:
         int32_t pages = 0, page1 = 0, page2 = 0, close = 0, apply = 0, graphics = 0, glinfo = 0;
         int32_t font = 0, colors[8] = {}, folder = 0, percent = 0, windowStyle = 0, highlight = 0;
         int32_t fps = 0, winLeft = 0, winTop = 0, winWidth = 0, winHeight = 0, rot[3] = {}, marker = 0;
+        int32_t glSwitches[7] = {};  // the "OpenGL" developer choosers of the settings dialog
         int32_t back = 0, resolutions = 0, windowed = 0, full = 0, change = 0, texture = 0, geometry = 0,
                 effects = 0, effectsDetail = 0, volume[3] = {}, music = 0, fullResolutions = 0;
     } Lib;
@@ -417,6 +450,8 @@ private:
     std::filesystem::path settingsDir() const;
     std::filesystem::path libraryDir() const;
     bool loadDco(int d, const std::string& data, int page, std::string& why);
+    bool writeDco(int d, const std::filesystem::path& file);
+    void dcoNotSaved(const std::vector<std::filesystem::path>& files);
 };
 
 }  // namespace pvl

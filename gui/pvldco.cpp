@@ -1,11 +1,13 @@
 // Dialog-state files: the .dco text form of element states, the library's two settings
 // files, and the raw dialog record of saved games.
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "gui/gltext.h"
 #include "gui/pvl.h"
 #include "platform/fileio.h"
+#include "platform/msgsink.h"
 #include "platform/text.h"
 
 namespace pvl {
@@ -67,7 +69,43 @@ bool intToken(const std::string& t, int64_t lo, int64_t hi, int& out) {
 // The one colour-string decoder; a field that is not a colour keeps the colour as it was.
 bool colorFrom(const std::string& s, TPVLColor& c) { return gltext::colorFromString(s, c); }
 
+// Sizes beyond any screen; with them the element arithmetic (position plus size) stays far from
+// the limits of int32.
+constexpr int32_t kMaxExtent = 1 << 16;
+// A .dco holds a few hundred lines of at most 255 characters; anything far larger is damage.
+constexpr uint64_t kMaxDco = 4u << 20;
+constexpr float kMaxScale = 100.0f;
+
+bool finite(float v) { return std::isfinite(v); }
+
 }  // namespace
+
+std::string recordFault(const TPVLDialog& rec) {
+    if (rec.ElementCount < 0 || rec.ElementCount > MaxElements)
+        return "ElementCount " + text::fromInt(rec.ElementCount);
+    for (float c : rec.Colors)
+        if (!finite(c)) return "Colors";
+    if (!finite(rec.Fade.Alpha)) return "Fade";
+    for (int e = 1; e <= rec.ElementCount; ++e) {
+        const TPVLElement& el = rec.el(e);
+        const std::string at = " (e" + text::fromInt(e) + ")";
+        if (el.Kind > ekPagedContainer) return "Kind " + text::fromInt(el.Kind) + at;
+        if (el.ChildCount < 0 || el.ChildCount > MaxChildren)
+            return "ChildCount " + text::fromInt(el.ChildCount) + at;
+        if (el.Width < -kMaxExtent || el.Width > kMaxExtent) return "Width " + text::fromInt(el.Width) + at;
+        if (el.Height < -kMaxExtent || el.Height > kMaxExtent)
+            return "Height " + text::fromInt(el.Height) + at;
+        if (el.ElemOrigWidth < -kMaxExtent || el.ElemOrigWidth > kMaxExtent || el.ElemOrigX < -kMaxExtent ||
+            el.ElemOrigX > kMaxExtent)
+            return "ElemOrig" + at;
+        if (!finite(el.Scale) || el.Scale > kMaxScale || el.Scale < -kMaxScale) return "Scale" + at;
+        if (!finite(el.Angle) || !finite(el.AnimSpeed) || !finite(el.Fade.Alpha)) return "Angle" + at;
+    }
+    if (rec.OrigWidth < -kMaxExtent || rec.OrigWidth > kMaxExtent || rec.OrigX < -kMaxExtent ||
+        rec.OrigX > kMaxExtent)
+        return "OrigWidth";
+    return "";
+}
 
 std::filesystem::path TPVLApplication::settingsDir() const { return AppDir / "data" / "settings"; }
 
@@ -106,11 +144,11 @@ std::string TPVLApplication::PVLDcoFile(int d) {
     return out;
 }
 
-bool TPVLApplication::SaveToFile(int d, const std::filesystem::path& file) {
+bool TPVLApplication::writeDco(int d, const std::filesystem::path& file) {
     if (!dialog(d, "SaveToFile")) return false;
     std::filesystem::path idx = settingsDir() / "indexes.txt";
     std::string log;
-    fileio::readAll(idx, log);
+    fileio::readAll(idx, log, kMaxDco);
     std::error_code ec;
     std::filesystem::path full = std::filesystem::absolute(file, ec);
     log += dlg(d).Caption.str() + " <= " + text::fromUtf8(full.string()) + "\r\n";
@@ -120,6 +158,21 @@ bool TPVLApplication::SaveToFile(int d, const std::filesystem::path& file) {
         return false;
     }
     return true;
+}
+
+void TPVLApplication::dcoNotSaved(const std::vector<std::filesystem::path>& files) {
+    if (files.empty()) return;
+    std::string names;
+    for (const auto& f : files) names += (names.empty() ? "" : ", ") + text::fromUtf8(f.filename().string());
+    msgsink::show(text::w("Fehler beim Speichern der Einstellungen: ") + names +
+                  text::w(" konnte nicht geschrieben werden (Datenträger voll oder schreibgeschützt); die "
+                          "bisherigen Einstellungen bleiben erhalten."));
+}
+
+bool TPVLApplication::SaveToFile(int d, const std::filesystem::path& file) {
+    if (writeDco(d, file)) return true;
+    if (validDialog(d)) dcoNotSaved({file});
+    return false;
 }
 
 bool TPVLApplication::loadDco(int d, const std::string& data, int page, std::string& why) {
@@ -199,7 +252,7 @@ bool TPVLApplication::loadDco(int d, const std::string& data, int page, std::str
 bool TPVLApplication::LoadFromFile(int d, const std::filesystem::path& file, int page) {
     if (!dialog(d, "LoadFromFile")) return false;
     std::string data;
-    if (!fileio::readAll(file, data)) return false;  // missing: the dialog keeps its defaults
+    if (!fileio::readAll(file, data, kMaxDco)) return false;  // missing or oversized: the defaults stay
     std::string why;
     if (!loadDco(d, data, page, why)) {
         wrp2(".dco: " + text::fromUtf8(file.string()) + " abandoned (" + why + "), defaults kept");
@@ -210,8 +263,12 @@ bool TPVLApplication::LoadFromFile(int d, const std::filesystem::path& file, int
 
 void TPVLApplication::saveall() {
     fileio::writeAll(settingsDir() / "indexes.txt", std::string());
-    for (int d = GraphicsDialog + 1; d <= DialogList.Count; ++d)
-        SaveToFile(d, settingsDir() / ("di_" + std::to_string(d) + ".dco"));
+    std::vector<std::filesystem::path> failed;
+    for (int d = GraphicsDialog + 1; d <= DialogList.Count; ++d) {
+        const auto file = settingsDir() / ("di_" + std::to_string(d) + ".dco");
+        if (validDialog(d) && !writeDco(d, file)) failed.push_back(file);
+    }
+    dcoNotSaved(failed);
 }
 
 void TPVLApplication::loadall() {
@@ -224,8 +281,11 @@ void TPVLApplication::loadall() {
 
 void TPVLApplication::savelibrary() {
     std::filesystem::path dir = libraryDir();
-    SaveToFile(SettingsDialog, dir / "pvlopt.dco");
-    SaveToFile(GraphicsDialog, dir / "pvlgraph.dco");
+    std::vector<std::filesystem::path> failed;
+    for (auto [d, name] :
+         {std::pair{SettingsDialog, "pvlopt.dco"}, std::pair{GraphicsDialog, "pvlgraph.dco"}})
+        if (validDialog(d) && !writeDco(d, dir / name)) failed.push_back(dir / name);
+    dcoNotSaved(failed);
 }
 
 void TPVLApplication::loadlibrary() {
@@ -237,10 +297,16 @@ void TPVLApplication::loadlibrary() {
 void TPVLApplication::loadcompletely() {
     loadlibrary();
     auto num = [&](int e, int def) {
-        return static_cast<int>(text::toIntDef(GetCaption(SettingsDialog, e, false), def));
+        return static_cast<int>(std::clamp<int64_t>(text::toIntDef(GetCaption(SettingsDialog, e, false), def),
+                                                    -kMaxExtent, kMaxExtent));
     };
-    pvlhost::Rect w{num(Lib.winLeft, 0), num(Lib.winTop, 0), num(Lib.winWidth, 640), num(Lib.winHeight, 480)};
     pvlhost::Point s = Host.screen();
+    // The fields are free text: a value beyond the screen is taken as the screen's edge, so the
+    // arithmetic below cannot overflow.
+    auto within = [](int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; };
+    const int sx = std::max(s.x, 1), sy = std::max(s.y, 1);
+    pvlhost::Rect w{within(num(Lib.winLeft, 0), -sx, sx), within(num(Lib.winTop, 0), -sy, sy),
+                    within(num(Lib.winWidth, 640), 1, sx), within(num(Lib.winHeight, 480), 1, sy)};
     if (w.left + w.width > s.x) w.left = s.x - w.width;
     if (w.top + w.height > s.y) w.top = s.y - w.height;
     if (s.y <= w.height) w.height = s.y;
@@ -344,17 +410,11 @@ bool TPVLApplication::LoadExactlyFromFile(int d, const std::filesystem::path& fi
     }
     auto rec = std::make_unique<TPVLDialog>();
     std::memcpy(static_cast<void*>(rec.get()), data.data(), sizeof(TPVLDialog));
-    std::string bad;
-    if (rec->ElementCount < 0 || rec->ElementCount > MaxElements) {
-        bad = "ElementCount " + text::fromInt(rec->ElementCount);
-    } else {
-        for (int e = 1; e <= rec->ElementCount && bad.empty(); ++e) {
-            const TPVLElement& el = rec->el(e);
-            if (el.FirstSlot < 0 || el.FirstSlot >= Scon.SlotCount)
-                bad = "FirstSlot " + text::fromInt(el.FirstSlot) + " (e" + text::fromInt(e) + ")";
-            else if (el.ChildCount < 0 || el.ChildCount > MaxChildren)
-                bad = "ChildCount " + text::fromInt(el.ChildCount) + " (e" + text::fromInt(e) + ")";
-        }
+    std::string bad = recordFault(*rec);
+    for (int e = 1; e <= rec->ElementCount && bad.empty(); ++e) {
+        const TPVLElement& el = rec->el(e);
+        if (el.FirstSlot < 0 || el.FirstSlot >= Scon.SlotCount)
+            bad = "FirstSlot " + text::fromInt(el.FirstSlot) + " (e" + text::fromInt(e) + ")";
     }
     if (!bad.empty()) {
         exceptme(text::w("Fehler in pvl.LoadExactlyFromFile: ") + name + text::w(" beschädigt, ") + bad);

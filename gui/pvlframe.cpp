@@ -1,15 +1,19 @@
 // The frame loop's model part, modal waits, message boxes, screen shapes and the library's
 // own dialogs.
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "gui/glstate.h"
 #include "gui/pvl.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
 #include "platform/text.h"
+#include "platform/ticks.h"
 
 namespace pvl {
 
@@ -311,6 +315,54 @@ void TPVLApplication::exceptme(std::string_view txt) {
     inside = false;
 }
 
+void TPVLApplication::showglinfo() {
+    // Without a context GL gives no strings.
+    auto str = [](GLenum e) {
+        const auto* p = reinterpret_cast<const char*>(glGetString(e));
+        return p ? std::string(p) : std::string("-");
+    };
+    std::string t = "Renderer: " + str(GL_RENDERER) + "\rVersion: " + str(GL_VERSION) +
+                    "\rHersteller: " + str(GL_VENDOR) + "\rErweiterungen: " + str(GL_EXTENSIONS);
+    msgbox(t, "OpenGL", 0, "!OK", 0, false);
+}
+
+// ---------------------------------------------------------------- stopwatches
+
+void TPVLApplication::timeini(int count) {
+    Timer = TPVLTimer{};
+    Timer.Count = std::clamp(count, 0, 20);
+    Timer.Start[0] = ticks::now();
+}
+
+void TPVLApplication::timestart(int i, std::string_view name) {
+    if (i < 1 || i > 20) return;
+    Timer.Names[i] = name;
+    timestart0(i);
+}
+
+void TPVLApplication::timestart0(int i) {
+    if (i >= 1 && i <= 20) Timer.Start[i] = ticks::now();
+}
+
+void TPVLApplication::timestop(int i) {
+    if (i < 1 || i > 20) return;
+    const uint32_t ms = ticks::elapsed(Timer.Start[i], ticks::now());
+    if (ms > 0 && ms < 0x80000000u) Timer.Ms[i] += ms;
+}
+
+std::string TPVLApplication::timeText() const {
+    const uint32_t total = ticks::elapsed(Timer.Start[0], ticks::now());
+    std::string t;
+    for (int i = 1; i <= Timer.Count; ++i) {
+        const int64_t share = total > 0 ? static_cast<int64_t>(num::round(Timer.Ms[i] * 100.0 / total)) : 0;
+        t += "Nr. " + text::fromInt(i) + ": " + text::fromInt(Timer.Ms[i]) + " ms " + text::fromInt(share) +
+             " %\r";
+    }
+    return t + "Zeit gesamt: " + text::fromInt(total);
+}
+
+void TPVLApplication::timeshow() { msgbox(timeText(), "Spielergebnis", 0, "!Weiter", 0, false); }
+
 // ---------------------------------------------------------------- screen shape
 
 void TPVLApplication::FormResize(int width, int height) {
@@ -458,11 +510,7 @@ void TPVLApplication::Relayout(bool save) {
 }
 
 float TPVLApplication::linRatAddition(float v16x9, float v16x10, float v4x3) const {
-    if (Is16x9()) return v16x9;
-    if (Is16x10()) return v16x10;
-    if (IsFree())
-        return static_cast<float>((v16x9 / (16.0 / 9.0) * ViewAspect + v16x10 / 1.6 * ViewAspect) * 0.5);
-    return v4x3;
+    return glstate::linRat(Options.AspectFlags, ViewAspect, v16x9, v16x10, v4x3);
 }
 
 // ---------------------------------------------------------------- library dialogs
@@ -534,6 +582,28 @@ void TPVLApplication::buildLibraryDialogs() {
     Lib.winTop = field(2, 122, "", "0", 1);
     Lib.winWidth = field(2, 148, "Fenster:", "640", 1);
     Lib.winHeight = field(2, 174, "", "480", 1);
+    // Developer choosers for single GL states; the first start leaves every one at its first line.
+    onPage(CreateObject(ekHeading, 400, 50, "OpenGL"), 2);
+    const char* glLabels[7] = {"GL_CULL_FACE:", "GL_DEPTH_TEST:", "GL_COL.MATERIAL:", "GL_BLEND:",
+                               "GL_MATERIAL:",  "Stenciltest:",   "16 Bit Test:"};
+    for (int i = 0; i < 7; ++i) {
+        const int y = 70 + 40 * i;
+        onPage(CreateObject(ekLabel, 400, y, glLabels[i]), 2);
+        const int c = CreateCustomObject(ekChooser, 400, y + 16, "HorList2", 240, 22, 0.0f, 1.0f);
+        onPage(c, 2);
+        if (i == 2 || i == 4) {
+            for (const char* l :
+                 {"Disabled", "GL_EMISSION", "GL_AMBIENT", "GL_DIFFUSE", "GL_SPECULAR", "GL_AMBIENT&D."})
+                AddString(c, l, 0);
+            // The material chooser offers two modes more.
+            if (i == 4)
+                for (const char* l : {"GL_SHININESS", "GL_COLOR_INDEXES"}) AddString(c, l, 0);
+        } else {
+            for (const char* l : {"Enabled", "Disabled"}) AddString(c, l, 0);
+        }
+        SetTopIndex(SettingsDialog, c, 1);
+        Lib.glSwitches[i] = c;
+    }
     onPage(CreateObject(ekHeading, 20, 210, "Sonstige"), 2);
     Lib.rot[0] = field(2, 230, "Drehgeschw.", "550", 1);
     Lib.rot[1] = field(2, 256, "", "200", 1);
@@ -584,6 +654,16 @@ void TPVLApplication::buildLibraryDialogs() {
     Options.FpsLabel = FpsLabel;
 }
 
+bool TPVLApplication::windowSizeFromChoice() {
+    const int line = dlg(GraphicsDialog).el(Lib.resolutions).SelIndex;
+    if (line < 1 || line > static_cast<int>(DisplayModes.size())) return false;
+    const int h = DisplayModes[static_cast<size_t>(line - 1)].height;
+    if (h <= 0) return false;
+    Options.WindowHeight = h;
+    Options.WindowWidth = static_cast<int32_t>(num::round(h / 3.0 * 4.0));
+    return true;
+}
+
 void TPVLApplication::msgButtons() {
     if (validElement(MsgDialog, MsgButtons[2])) return;  // made once
     SetCreateIn(MsgDialog);
@@ -612,6 +692,11 @@ void TPVLApplication::libraryClick(int d, int e) {
         if (e == Lib.back) {
             HideDialog(GraphicsDialog);
             event(peOptionsApplied, -9);
+            // Back in window mode with the display as applied: the window takes the chosen size.
+            PVLOptionFromDialog(false);
+            if (!Options.FullScreen && Options.ChosenDisplay == Options.AppliedDisplay &&
+                windowSizeFromChoice() && Hooks.windowMode)
+                Hooks.windowMode();
         } else if (e == Lib.change) {
             PVLOptionFromDialog(true);
             savelibrary();
@@ -623,10 +708,17 @@ void TPVLApplication::libraryClick(int d, int e) {
         if (e == Lib.page1) SetPageIndex(SettingsDialog, Lib.pages, 1);
         if (e == Lib.page2) SetPageIndex(SettingsDialog, Lib.pages, 2);
         if (e == Lib.close) HideDialog(SettingsDialog);
+        if (e == Lib.glinfo) showglinfo();
         if (e == Lib.graphics) CallDialog(GraphicsDialog);
         if (e == Lib.apply) {
+            PVLOptionFromDialog(false);
+            const bool graphicsChanged = Options.ChosenGraphics != Options.AppliedGraphics;
             PVLOptionFromDialog(true);
             savelibrary();
+            if (graphicsChanged) {
+                if (Hooks.rebuildContext) Hooks.rebuildContext();
+                loadcompletely();
+            }
             event(peOptionsApplied, -9);
         }
     }

@@ -2,6 +2,7 @@
 
 #include <jpeglib.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -13,9 +14,6 @@
 namespace image {
 
 namespace {
-
-// Larger images are taken as damage; the program's largest texture is far smaller.
-constexpr int kMaxSide = 16384;
 
 uint32_t le16(const std::string& d, size_t at) {
     return static_cast<uint8_t>(d[at]) | static_cast<uint32_t>(static_cast<uint8_t>(d[at + 1])) << 8;
@@ -32,7 +30,9 @@ void put32(std::string& d, uint32_t v) {
     put16(d, v >> 16);
 }
 
-bool sizeOk(int64_t w, int64_t h) { return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide; }
+bool sizeOk(int64_t w, int64_t h) {
+    return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide && w * h <= kMaxPixels;
+}
 
 bool validImage(const Image& img) {
     return sizeOk(img.width, img.height) && (img.channels == 3 || img.channels == 4) &&
@@ -55,7 +55,9 @@ struct Field {
     }
 };
 
-bool readFile(const std::filesystem::path& p, std::string& data) { return fileio::readAll(p, data); }
+bool readFile(const std::filesystem::path& p, std::string& data) {
+    return fileio::readAll(p, data, kMaxFile);
+}
 
 }  // namespace
 
@@ -257,6 +259,12 @@ bool decodeTga(const std::string& d, Image& out) {
     }
     const int pixBytes = (bpp + 7) / 8;
     const bool alpha = (base == 2 && bpp == 32) || (base == 1 && cmapBits == 32);
+    // The data must be able to hold the pixels the header claims before anything is allocated:
+    // raw, every pixel; RLE, at most 128 pixels for each packet of 1 + pixBytes bytes.
+    const size_t left = at <= d.size() ? d.size() - at : 0;
+    const uint64_t claimed = static_cast<uint64_t>(w) * static_cast<uint64_t>(h);
+    const uint64_t room = rle ? left / (1u + pixBytes) * 128u : left / pixBytes;
+    if (claimed > room) return false;
     Image img;
     img.width = w;
     img.height = h;
@@ -339,6 +347,25 @@ struct JpegError {
 
 void jpegFail(j_common_ptr cinfo) { longjmp(reinterpret_cast<JpegError*>(cinfo->err)->jump, 1); }
 void jpegSilent(j_common_ptr) {}
+// A warning (level -1) means corrupt or missing data, which libjpeg would paper over with grey:
+// the file is refused instead. Trace messages (level >= 0) are ignored.
+void jpegWarningFails(j_common_ptr cinfo, int level) {
+    if (level < 0) jpegFail(cinfo);
+}
+
+// Each MCU of the first scan takes at least one bit (Huffman codes are never shorter), so a
+// file cannot describe more MCUs than eight times its length.
+bool plausible(const jpeg_decompress_struct& c, size_t bytes) {
+    if (!sizeOk(c.image_width, c.image_height) || c.arith_code) return false;
+    int hmax = 1, vmax = 1;
+    for (int i = 0; i < c.num_components; ++i) {
+        hmax = std::max(hmax, c.comp_info[i].h_samp_factor);
+        vmax = std::max(vmax, c.comp_info[i].v_samp_factor);
+    }
+    const uint64_t mcus = (static_cast<uint64_t>(c.image_width) + 8 * hmax - 1) / (8 * hmax) *
+                          ((static_cast<uint64_t>(c.image_height) + 8 * vmax - 1) / (8 * vmax));
+    return mcus <= static_cast<uint64_t>(bytes) * 8;
+}
 
 // No object with a destructor lives in these frames: the error path leaves them by longjmp.
 bool jpegDecode(const std::string& data, int& w, int& h, std::vector<uint8_t>& pixels) {
@@ -347,6 +374,7 @@ bool jpegDecode(const std::string& data, int& w, int& h, std::vector<uint8_t>& p
     cinfo.err = jpeg_std_error(&err.mgr);
     err.mgr.error_exit = jpegFail;
     err.mgr.output_message = jpegSilent;
+    err.mgr.emit_message = jpegWarningFails;
     if (setjmp(err.jump)) {
         jpeg_destroy_decompress(&cinfo);
         return false;
@@ -355,6 +383,12 @@ bool jpegDecode(const std::string& data, int& w, int& h, std::vector<uint8_t>& p
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
     if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    // Checked from the header alone: a progressive file makes libjpeg allocate the whole image
+    // as soon as decompression starts.
+    if (!plausible(cinfo, data.size())) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }

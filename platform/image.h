@@ -19,12 +19,18 @@ struct Image {
     }
 };
 
+// No picture of the program comes near these; larger ones are refused before decoding.
+constexpr int kMaxSide = 16384;
+constexpr int64_t kMaxPixels = 64ll << 20;
+constexpr uint64_t kMaxFile = 256ull << 20;
+
 // Readers return false on a missing, unknown or damaged file and then leave out untouched.
 // Uncompressed BMP of 8 (palette), 24 and 32 bits; 32-bit gives RGBA.
 bool readBmp(const std::filesystem::path& p, Image& out);
 // TGA types 1, 2, 3, 9, 10, 11 (palette, true colour, grey; raw or RLE) of 8, 15/16, 24, 32 bits.
 bool readTga(const std::filesystem::path& p, Image& out);
-// Baseline and progressive JPEG; always RGB.
+// Baseline and progressive JPEG (Huffman coded); always RGB. A file with corrupt or missing
+// data is refused, as is one whose header claims more than it could hold.
 bool readJpeg(const std::filesystem::path& p, Image& out);
 // By extension (.bmp, .tga, .jpg/.jpeg), case-insensitive.
 bool readImage(const std::filesystem::path& p, Image& out);

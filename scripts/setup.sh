@@ -9,6 +9,7 @@ packages=(
     libjpeg62-turbo-dev libfreetype-dev libmpg123-dev libespeak-ng-dev sox lame
     fonts-liberation2 fonts-dejavu-core espeak-ng
     xvfb xauth
+    clang libclang-rt-14-dev
 )
 
 missing=()

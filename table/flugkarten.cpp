@@ -81,10 +81,12 @@ void stepflyingcards(float fps) {
 void drawframe(float fps) {
     const auto& g = glstate::gl();
     glDepthMask(GL_FALSE);
-    if (tex.backdrop)
-        gltex::paintquadcustom(static_cast<int>(tex.backdrop), -(g.ViewWidth + 404.0f) / 2 + 400,
-                               -(g.ViewHeight + 304.0f) / 2 + 300, 2.0f * g.ViewWidth + 808,
-                               2.0f * g.ViewHeight + 608, 0, false, 0, 0, 0, 1, 1);
+    // Far larger than any screen and centred on the virtual screen's middle (400, 300), so every
+    // shape sees the middle of the picture.
+    if (tex.backdrop) {
+        const float w = 2.0f * g.ViewWidth + 808, h = 2.0f * g.ViewHeight + 608;
+        gltex::paintquadtexture(tex.backdrop, 400 - w / 2, 300 - h / 2, w, h);
+    }
     glEnable(GL_DEPTH_TEST);
     glDepthMask(GL_TRUE);
     coarseCards = 0;

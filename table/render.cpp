@@ -1,7 +1,9 @@
 #include "table/render.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/cg.h"
@@ -175,10 +177,38 @@ void endshadow() {
 
 namespace {
 
-// Wide screens widen the backdrop: 4:3 / 16:10 / 16:9.
-float linRat(float a, float b, float c) {
-    const auto& f = glstate::gl().AspectFlags;
-    return f[1] ? c : f[2] ? b : a;
+// The rectangle of the plane z = 0 of the current frame that the view sees, grown to hold
+// [x0, x1] x [y0, y1]: the corners of the viewport are cast onto the plane. The screen quad is
+// meant to fill the screen, and its design sizes fall short on wide and free shapes with our
+// camera.
+void coverView(float& x0, float& x1, float& y0, float& y1) {
+    GLdouble model[16], proj[16];
+    GLint view[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, proj);
+    glGetIntegerv(GL_VIEWPORT, view);
+    float lo[2] = {std::min(x0, x1), std::min(y0, y1)}, hi[2] = {std::max(x0, x1), std::max(y0, y1)};
+    for (int corner = 0; corner < 4; ++corner) {
+        const double wx = view[0] + (corner & 1 ? view[2] : 0), wy = view[1] + (corner & 2 ? view[3] : 0);
+        GLdouble n[3], f[3];
+        if (!gluUnProject(wx, wy, 0.0, model, proj, view, &n[0], &n[1], &n[2]) ||
+            !gluUnProject(wx, wy, 1.0, model, proj, view, &f[0], &f[1], &f[2]) || n[2] == f[2])
+            return;  // a frame the view cannot see into: keep the design sizes
+        const double t = n[2] / (n[2] - f[2]);
+        if (t < 0) return;  // the plane lies behind the viewer along this corner
+        for (int k = 0; k < 2; ++k) {
+            // A sliver beyond the corner, so rounding never leaves the edge pixels out.
+            const auto v = static_cast<float>(n[k] + t * (f[k] - n[k]));
+            lo[k] = std::min(lo[k], v - 0.01f);
+            hi[k] = std::max(hi[k], v + 0.01f);
+        }
+    }
+    // The quad keeps its orientation (its height is negative in its frame).
+    const bool xUp = x0 <= x1, yUp = y0 <= y1;
+    x0 = xUp ? lo[0] : hi[0];
+    x1 = xUp ? hi[0] : lo[0];
+    y0 = yUp ? lo[1] : hi[1];
+    y1 = yUp ? hi[1] : lo[1];
 }
 
 void backdropQuad(float left, float bottom, float width, float height, uint8_t kind, float shadowAlpha) {
@@ -197,7 +227,8 @@ void backdropQuad(float left, float bottom, float width, float height, uint8_t k
     // the quad's height is negative in its frame, so it winds the other way: draw either side
     const GLboolean culling = glIsEnabled(GL_CULL_FACE);
     glDisable(GL_CULL_FACE);
-    const float x0 = left, x1 = left + width, y0 = bottom, y1 = bottom + height;
+    float x0 = left, x1 = left + width, y0 = bottom, y1 = bottom + height;
+    coverView(x0, x1, y0, y1);
     glBegin(GL_TRIANGLE_FAN);
     glTexCoord2f(0.5f, 0.5f);
     glVertex3f((x0 + x1) / 2, (y0 + y1) / 2, 0);
@@ -231,8 +262,8 @@ void drawbackdrop(uint8_t kind) {
     float width = 0.908f * 4.62f;
     const float height = 1.2f * -3.625f;
     float left = -0.006f * 4.62f;
-    width *= linRat(1.0f, 1.3f, 1.35f);
-    left += linRat(0, 0.12f, 0.126f) * width;
+    width *= glstate::linRatMultiplication(1.0f, 1.3f, 1.35f);
+    left += glstate::linRatMultiplication(0, 0.12f, 0.126f) * width;
     backdropQuad(left, 0.02f, width, height, kind, envParam.gray / 99.0f);
 }
 
@@ -243,7 +274,8 @@ void drawbackdropflat(uint8_t kind) {
     const float height = 1.8f * -3.625f;
     float left = -0.2f * width;
     float bottom = 0.02f - 0.2f * height;
-    if (glstate::gl().AspectFlags[1] || glstate::gl().AspectFlags[2]) {
+    const auto& f = glstate::gl().AspectFlags;
+    if (f[1] || f[2] || f[4]) {
         width *= 2;
         left -= 0.36f * width;
         bottom -= 0.1f * height;

@@ -7,6 +7,7 @@
 
 #include "platform/fileio.h"
 #include "platform/image.h"
+#include "platform/text.h"
 #include "table/render.h"
 
 namespace tischbilder {
@@ -61,7 +62,7 @@ image::Image cell(const image::Image& atlas, int column, int row) {
 bool readAtlas(const fs::path& p, image::Image& out) {
     // the atlases are JPEG whatever their extension
     std::string bytes;
-    if (!fileio::readAll(p, bytes)) return false;
+    if (!fileio::readAll(p, bytes, image::kMaxFile)) return false;
     return image::decodeJpeg(bytes, out) && out.width >= 4 && out.height >= 8;
 }
 
@@ -139,33 +140,43 @@ bool loadenvironment(const fs::path& bilder, int detail, int env, std::string& e
     if (env < 1) env = 1;
     const fs::path dir = bilder / std::to_string(detail) / ("env" + std::to_string(env));
     std::string content;
-    if (!fileio::readAll(dir / "param.txt", content)) {
+    if (!fileio::readAll(dir / "param.txt", content, 1 << 16)) {
         error = "param.txt fehlt: " + (dir / "param.txt").string();
         return false;
     }
     TEnvParam p = envParam;
     if (!readparams(content, p, error)) return false;
-    glu::TableTextures t = tex;
-    const char* required[] = {"wandlm.jpg", "bodenlm.jpg", "wand.jpg",
-                              "boden.jpg",  "tisch.jpg",   "tischlm.jpg"};
-    for (const char* r : required) {
-        if (!fs::exists(dir / r)) {
-            error = std::string("Bild fehlt: ") + r;
+    // Every picture is decoded before anything is uploaded: a damaged required one leaves the
+    // textures and the design values as they were.
+    const char* names[] = {"wandlm.jpg", "bodenlm.jpg", "wand.jpg",   "out.jpg",
+                           "boden.jpg",  "tisch.jpg",   "tisch2.jpg", "tisch3.jpg",
+                           "tischk.jpg", "tischk2.jpg", "tischlm.jpg"};
+    const bool required[] = {true, true, true, false, true, true, false, false, false, false, true};
+    image::Image pics[std::size(names)];
+    for (size_t i = 0; i < std::size(names); ++i) {
+        const bool ok = image::readImage(dir / names[i], pics[i]) && !pics[i].empty();
+        if (!ok && required[i]) {
+            error =
+                (fs::exists(dir / names[i]) ? text::w("Bild beschädigt: ") : std::string("Bild fehlt: ")) +
+                names[i];
             return false;
         }
+        if (!ok) pics[i] = image::Image{};
     }
-    t.wandlm = loadFile(dir / "wandlm.jpg");
-    t.bodenlm = loadFile(dir / "bodenlm.jpg");
-    t.wand = loadFile(dir / "wand.jpg");
-    t.out = loadFile(dir / "out.jpg");
-    t.boden = loadFile(dir / "boden.jpg");
-    t.tisch = loadFile(dir / "tisch.jpg");
-    t.tisch2 = loadFile(dir / "tisch2.jpg");
-    t.tisch3 = loadFile(dir / "tisch3.jpg");
-    t.tischk = loadFile(dir / "tischk.jpg");
-    t.tischk2 = loadFile(dir / "tischk2.jpg");
+    auto up = [&](size_t i) -> uint32_t { return pics[i].empty() ? 0 : upload(pics[i]); };
+    glu::TableTextures t = tex;
+    t.wandlm = up(0);
+    t.bodenlm = up(1);
+    t.wand = up(2);
+    t.out = up(3);
+    t.boden = up(4);
+    t.tisch = up(5);
+    t.tisch2 = up(6);
+    t.tisch3 = up(7);
+    t.tischk = up(8);
+    t.tischk2 = up(9);
     if (t.tischk2 == 0) t.tischk2 = t.tischk;
-    t.tischlm = loadFile(dir / "tischlm.jpg");
+    t.tischlm = up(10);
     tex = t;
     p.umgebung = env;
     p.spiegelErlaubt = spiegelerlaubt(env) ? 1 : 0;

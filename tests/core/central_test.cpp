@@ -724,6 +724,48 @@ TEST_F(Panels, HumanQuestionIsShownAndAnswerHidesIt) {
     EXPECT_EQ(cg.entscheidung.art, 37);
 }
 
+// A window relayout while a question with buttons is open moves the dialog and leaves its
+// buttons, captions and message line shown.
+TEST_F(Panels, RelayoutKeepsTheButtonsOfAnOpenQuestion) {
+    laufend(spiele::kDoppelkopf);
+    TEntscheidung& st = cg.entscheidung;
+    st.mitKnoepfen = 1;
+    st.knopfAnzahl = 3;
+    st.art = 110;
+    st.texte[0] = "Ansagen?";
+    for (int k = 1; k <= 3; ++k) st.texte[k] = "!K" + std::to_string(k);
+    central::dialogAnordnen(cg, false, false);
+    const int d = central::ids.ingame;
+    ASSERT_TRUE(app->dlg(d).Visible);
+    app->dlg(d).X = 5;  // moved away: the relayout puts it back
+    central::dialogAnordnen(cg, false, true);
+    EXPECT_TRUE(app->dlg(d).Visible);
+    EXPECT_EQ(app->dlg(d).X, 320);
+    for (int k = 1; k <= 3; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_TRUE(zu(d, central::ids.reihe[3][k]));
+        EXPECT_EQ(app->GetCaption(d, central::ids.reihe[3][k], false), "!K" + std::to_string(k));
+    }
+    EXPECT_TRUE(zu(d, central::ids.textZeile));
+}
+
+// The decision dialog's in-use byte follows the dialog: set when a question with buttons is laid
+// out for the human, cleared by the answer; a computer's question or a relayout leave it.
+TEST_F(Panels, InUseByteFollowsTheDecisionDialog) {
+    laufend(spiele::kCanasta);
+    cg.entscheidung.inBenutzung = 0;
+    central::entscheidungAbfragen(cg, 79);
+    EXPECT_EQ(cg.entscheidung.inBenutzung, 1);
+    central::dialogAnordnen(cg, false, true);
+    EXPECT_EQ(cg.entscheidung.inBenutzung, 1);
+    EXPECT_TRUE(central::antwort(cg, central::kKnopf, 0, 79));
+    EXPECT_EQ(cg.entscheidung.inBenutzung, 0);
+    cg.aktSpieler = 2;
+    cg.stapelListen[2].computer = 1;
+    central::entscheidungAbfragen(cg, 79);
+    EXPECT_EQ(cg.entscheidung.inBenutzung, 0);
+}
+
 TEST_F(Panels, SchafkopfLongCaptionsShrinkOnNarrowButtons) {
     laufend(spiele::kSchafkopf);
     struct Case {

@@ -19,140 +19,22 @@ std::unique_ptr<TCG> frisch() { return std::make_unique<TCG>(); }
 
 unsigned char* bytes(TCG& c) { return reinterpret_cast<unsigned char*>(&c); }
 
-std::string utf8(const ShortString<50>& s) { return text::toUtf8(s.str()); }
-
-struct Zeile {
-    int id;
-    const char* name;
-    const char* ordner;
-    const char* kuerzel;
-};
-
-const Zeile kStart[] = {
-    {0, "Mau Mau", "maumau", "mau"},
-    {1, "Skat", "skat", "ska"},
-    {2, "Schwimmen", "schwimmen", "swi"},
-    {3, "Rommé", "romme", "rom"},
-    {4, "Canasta", "canasta", "can"},
-    {5, "Doppelkopf", "doppelkopf", "dok"},
-    {6, "Schafkopf", "schafkopf", "shk"},
-    {7, "Schnapsen", "schnapsen", "snp"},
-    {8, "Texas Hold`em Poker", "poker", "pok"},
-    {9, "Black Jack", "blackjack", "bjk"},
-    {10, "Sechsundsechzig", "66", "66_"},
-    {11, "17 und 4", "17und4", "174"},
-    {12, "Jass", "jass", "jas"},
-};
-
-void erwarteZeile(int row, const Zeile& z) {
-    SCOPED_TRACE(testing::Message() << "row " << row);
-    EXPECT_EQ(utf8(tcg::spielNamen[row]), z.name);
-    EXPECT_EQ(utf8(tcg::spielOrdner[row]), z.ordner);
-    EXPECT_EQ(utf8(tcg::spielKuerzel[row]), z.kuerzel);
-}
-
-class SpielNamen : public testing::Test {
-protected:
-    void SetUp() override { tcg::spielNamenFuellen(); }
-    void TearDown() override { tcg::spielNamenFuellen(); }
-};
-
 }  // namespace
 
-TEST_F(SpielNamen, StartRowsHoldEveryGame) {
-    for (const auto& z : kStart) erwarteZeile(z.id, z);
-    // Inside the program the names are Windows-1252: "Rommé" ends in the single byte 0xE9.
-    EXPECT_EQ(tcg::spielNamen[3].str(), std::string("Romm\xE9"));
-}
-
-TEST_F(SpielNamen, PokerVariantRenamesOnlyRow8) {
-    struct Case {
-        tcg::PokerVariante v;
-        Zeile row8;
-    };
-    const Case cases[] = {
-        {tcg::PokerVariante::PotLimit, {8, "Pot Limit Poker", "plpoker", "plp"}},
-        {tcg::PokerVariante::SplitLimit, {8, "Split Limit Poker", "slpoker", "slp"}},
-        {tcg::PokerVariante::NoLimit, {8, "No Limit Poker", "nlpoker", "nlp"}},
-    };
-    for (const auto& c : cases) {
-        tcg::pokerVarianteEintragen(c.v);
-        erwarteZeile(8, c.row8);
-        for (const auto& z : kStart)
-            if (z.id != 8) erwarteZeile(z.id, z);
-    }
-}
-
-TEST_F(SpielNamen, PokerVariantFollowsTheRecordFlags) {
-    struct Case {
-        uint8_t pot, split;
-        tcg::PokerVariante v;
-    };
-    const Case cases[] = {{0, 0, tcg::PokerVariante::NoLimit},
-                          {1, 0, tcg::PokerVariante::PotLimit},
-                          {0, 1, tcg::PokerVariante::SplitLimit},
-                          {1, 1, tcg::PokerVariante::SplitLimit}};
+// The variant and betting-form flags are read by byte position elsewhere (the high-score reset
+// takes the poker level from them).
+TEST(TcgRecord, VariantAndPokerFlagsSitAtTheirBytes) {
     auto c = frisch();
-    for (const auto& k : cases) {
-        c->poker.potLimit = k.pot;
-        c->poker.splitLimit = k.split;
-        EXPECT_EQ(tcg::pokerVariante(*c), k.v) << int(k.pot) << "/" << int(k.split);
-    }
-    // The flags are the bytes the high-score reset reads for the poker level.
     c->poker.potLimit = 0x11;
     c->poker.splitLimit = 0x22;
+    c->schnapsen.sechsundsechzig = 1;
+    c->blackjack.siebzehnUndVier = 1;
+    c->spielIdMenue = 10;
     EXPECT_EQ(bytes(*c)[138316], 0x11);
     EXPECT_EQ(bytes(*c)[138317], 0x22);
-}
-
-TEST_F(SpielNamen, StartingAVariantRunsItsBaseGameWithItsFlag) {
-    struct Case {
-        int id;
-        uint8_t lauf;
-        uint8_t sechsundsechzig, siebzehnUndVier;
-        const char* kuerzel7;
-        const char* kuerzel9;
-    };
-    // One record through a sequence of starts: a flag must not outlive its variant.
-    const Case cases[] = {
-        {10, 7, 1, 0, "66_", "bjk"},  {7, 7, 0, 0, "snp", "bjk"},  {11, 9, 0, 1, "snp", "174"},
-        {9, 9, 0, 0, "snp", "bjk"},   {10, 7, 1, 0, "66_", "bjk"}, {1, 1, 1, 0, "snp", "bjk"},
-        {12, 12, 1, 0, "snp", "bjk"}, {0, 0, 1, 0, "snp", "bjk"},
-    };
-    auto c = frisch();
-    for (const auto& k : cases) {
-        SCOPED_TRACE(testing::Message() << "start " << k.id);
-        EXPECT_EQ(tcg::spielStarten(*c, k.id), k.lauf);
-        EXPECT_EQ(c->spielId, k.lauf);
-        EXPECT_EQ(c->spielIdMenue, k.id);
-        EXPECT_EQ(c->schnapsen.sechsundsechzig, k.sechsundsechzig);
-        EXPECT_EQ(c->blackjack.siebzehnUndVier, k.siebzehnUndVier);
-        EXPECT_EQ(utf8(tcg::spielKuerzel[7]), k.kuerzel7);
-        EXPECT_EQ(utf8(tcg::spielKuerzel[9]), k.kuerzel9);
-    }
-    // While Sechsundsechzig runs all three tables hold row 10 in row 7.
-    tcg::spielStarten(*c, 10);
-    EXPECT_EQ(utf8(tcg::spielNamen[7]), "Sechsundsechzig");
-    EXPECT_EQ(utf8(tcg::spielOrdner[7]), "66");
     EXPECT_EQ(bytes(*c)[141716], 1);
-    EXPECT_EQ(bytes(*c)[0x2A924], 10);
-    tcg::spielStarten(*c, 11);
     EXPECT_EQ(bytes(*c)[145215], 1);
-}
-
-TEST_F(SpielNamen, UnknownIdIsRefusedAndChangesNothing) {
-    auto c = frisch();
-    tcg::spielStarten(*c, 5);
-    for (int id : {-1, 13, 255}) {
-        msgsink::Capture cap;
-        EXPECT_EQ(tcg::spielStarten(*c, id), 255);
-        EXPECT_TRUE(cap.contains("tcg.spielStarten")) << id;
-        EXPECT_EQ(c->spielId, 5);
-        EXPECT_EQ(c->spielIdMenue, 5);
-    }
-    EXPECT_EQ(tcg::laufId(10), 7);
-    EXPECT_EQ(tcg::laufId(11), 9);
-    EXPECT_EQ(tcg::laufId(8), 8);
+    EXPECT_EQ(bytes(*c)[0x2A924], 10);
 }
 
 TEST(TcgRecord, FreshRecordIsAllZero) {

@@ -1,6 +1,8 @@
 #include "core/highscore.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -253,6 +255,25 @@ TEST_F(HighscoreFile, DamagedFileIsReportedAndMemoryKept) {
         ASSERT_TRUE(fileio::readAll("data/settings/hs.dat", still));
         EXPECT_EQ(still, junk);  // the damaged file is left for the player to look at
     }
+}
+
+TEST_F(HighscoreFile, HugeFileIsRefusedByItsSizeAndStaleTemporariesGo) {
+    auto hs = zeroBlock();
+    const std::string before = bytes(*hs);
+    ASSERT_TRUE(fileio::writeAll("data/settings/hs.dat", std::string("x")));
+    std::filesystem::resize_file("data/settings/hs.dat", 2147483648u);  // sparse: costs no disk
+    // Left by a writer that is gone: a child that has exited and been reaped.
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    const std::string stale = "data/settings/hs.dat.tmp" + std::to_string(child);
+    ASSERT_TRUE(fileio::writeAll(stale, std::string("half")));
+    msgsink::Capture cap;
+    EXPECT_FALSE(highscore::highscoreLaden(*hs));
+    ASSERT_EQ(cap.texts().size(), 1u);
+    EXPECT_NE(cap.texts()[0].find("hat 2147483648 statt 94080 Bytes"), std::string::npos);
+    EXPECT_EQ(bytes(*hs), before);
+    EXPECT_FALSE(std::filesystem::exists(stale));
 }
 
 TEST_F(HighscoreFile, UnwritableFileIsReported) {

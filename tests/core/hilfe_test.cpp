@@ -223,3 +223,17 @@ TEST(HelpSearch, MostHitsFirstTiesInFileOrderHeadingsNeverHit) {
     EXPECT_EQ(h.results.count(), 0);
     EXPECT_EQ(page.text, "Keine Themen gefunden");
 }
+
+// A help text far beyond any real one (a sparse 2 GB file here) is refused by its size before
+// anything is read, and the previous game's texts go as with a missing file.
+TEST_F(HelpFiles, HugeFileIsRefusedByItsSize) {
+    write("riesig", "");
+    std::filesystem::resize_file("data/help/riesig.txt", 2147483648u);
+    THelpContainer h;
+    h.parse(hilfe::joinLines(kRules));
+    ASSERT_EQ(h.count, 4);
+    EXPECT_FALSE(h.laden("riesig"));
+    EXPECT_EQ(h.count, 0);
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_EQ(logged[0], text::w("THelpContainer.laden: data\\help\\riesig.txt ist zu groß"));
+}

@@ -467,3 +467,122 @@ TEST_F(ResultDialog, TurnMarkersHiddenExceptInSkatDoppelkopfSchafkopfJass) {
             for (int s = 1; s <= 3; ++s) EXPECT_EQ(markerShown(s), !c.hidden);
         }
 }
+
+// Jass empties its info line before it fills its own table, and the limit summary comes after
+// it in every case: a refresh (a game saved in phase 5 and loaded) shows the summary too.
+TEST_F(ResultDialog, JassInfoLineShowsTheLimitSummaryAfterARefresh) {
+    rec->spielId = spiele::kJass;
+    rec->ablauf.anzSpieler = 4;
+    spiele::Eintrag e;
+    e.spielSchritt = [](TCG&) {};
+    e.kiTick = [] {};
+    e.neuesSpiel = [](bool) {};
+    e.spielLaden = [] {};
+    e.limitText = [](std::string& t) { t = "Gespielt wird bis 2500 Punkte."; };
+    ASSERT_TRUE(spiele::anmelden(spiele::kJass, e));
+    int tabellen = 0;
+    spielliste::anbindung.jassTabelle = [&](bool) { ++tabellen; };
+    const auto& ids = spielliste::ids;
+    spielliste::punkteTabelle(*rec, round({57, 100, 57, 100, 0, 0}), false);
+    EXPECT_EQ(app->GetCaption(ids.dialog, ids.info, false), "Gespielt wird bis 2500 Punkte.");
+    app->SetCaption(ids.dialog, ids.info, "");
+    TGameResult nurTabelle;
+    nurTabelle.nurTabelle = 1;
+    spielliste::punkteTabelle(*rec, nurTabelle, false);
+    EXPECT_EQ(app->GetCaption(ids.dialog, ids.info, false), "Gespielt wird bis 2500 Punkte.");
+    EXPECT_EQ(tabellen, 2);
+    spiele::abmelden(spiele::kJass);
+}
+
+// Developer switches 11 and 12 (the library's render debug flags): the table goes on by itself.
+// Flag 12 also leaves the tables and the settlement text alone, except that a finished Poker or
+// Black Jack match waits for the player.
+TEST_F(ResultDialog, DeveloperSwitchesContinueWithoutThePlayer) {
+    struct Case {
+        const char* was;
+        int spiel;
+        bool f11, f12, ende, serieVorbei;
+        bool weiter;     // the unattended continuation ran
+        int neuesSpiel;  // -1 none, else the weiter argument (0 a new match, 1 the next game)
+        bool tabelleGefuellt;
+        bool abrechnung;  // the settlement text was fetched
+    };
+    const Case cases[] = {
+        {"11 Mau Mau", kMauMau, true, false, false, false, true, 1, true, true},
+        {"12 Mau Mau", kMauMau, false, true, false, false, true, 1, false, false},
+        {"12 Mau Mau over", kMauMau, false, true, true, false, true, 1, false, false},
+        {"12 Poker going on", kPoker, false, true, false, false, true, 1, false, false},
+        {"12 Poker over", kPoker, false, true, true, false, false, -1, false, false},
+        {"11 Poker over, series on", kPoker, true, false, true, false, true, 0, true, true},
+        {"11 Poker over, series done", kPoker, true, false, true, true, true, 1, true, true},
+        {"none", kMauMau, false, false, false, false, false, -1, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.was);
+        app->Options.RenderFlags[11 - 2] = c.f11 ? 1 : 0;
+        app->Options.RenderFlags[12 - 2] = c.f12 ? 1 : 0;
+        static int gestartet, abgerechnet;
+        static bool ende;
+        gestartet = -1;
+        abgerechnet = 0;
+        ende = c.ende;
+        spiele::Eintrag e;
+        e.spielSchritt = [](TCG&) {};
+        e.kiTick = [] {};
+        e.neuesSpiel = [](bool frisch) { gestartet = frisch ? 0 : 1; };
+        e.spielLaden = [] {};
+        e.partieEnde = [] { return ende; };
+        e.abrechnungText = [](const TGameResult&, std::string& t) {
+            ++abgerechnet;
+            t = "Abrechnung";
+        };
+        ASSERT_TRUE(spiele::anmelden(c.spiel, e));
+        std::vector<std::string> log;
+        auto& a = spielliste::anbindung;
+        a.spielZustandSetzen = [&](uint8_t z) { log.push_back("zustand " + std::to_string(z)); };
+        a.pokerTrace = [&](const std::string& t) { log.push_back("trace " + t); };
+        a.pokerSerieVorbei = [&] { return c.serieVorbei; };
+        a.pokerNaechstePartie = [&] { log.push_back("partie"); };
+        a.pokerSerieAbschliessen = [&] { log.push_back("abschluss"); };
+        a.pokerNaechsteRunde = [&] { log.push_back("runde"); };
+        int weiterKlicks = 0;
+        app->ClickCall = [&](int d, int el) {
+            weiterKlicks += d == spielliste::ids.dialog && el == spielliste::ids.weiter;
+        };
+        rec->spielId = static_cast<uint8_t>(c.spiel);
+        rec->spielIdMenue = static_cast<uint8_t>(c.spiel);
+        rec->spielliste.runden = 0;
+        rec->poker.bigBlindStart = 20;
+        rec->poker.bigBlind = 80;
+        app->DelStrings(spielliste::ids.dialog, spielliste::ids.haupt, false);
+        app->AddString(spielliste::ids.haupt, "alt", 0);
+        app->dlg(spielliste::ids.dialog).Visible = 1;
+        spielliste::punkteTabelle(*rec, round({1, -1, 0, 0, 0, 0}), false);
+        spiele::abmelden(c.spiel);
+        EXPECT_EQ(gestartet, c.neuesSpiel);
+        EXPECT_EQ(abgerechnet, c.abrechnung ? 1 : 0);
+        EXPECT_EQ(cells(spielliste::ids.haupt) != std::vector<std::string>{"alt"}, c.tabelleGefuellt);
+        if (!c.weiter) {
+            EXPECT_TRUE(log.empty());
+            EXPECT_EQ(weiterKlicks, 0);
+            continue;
+        }
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.front(), "trace ");
+        if (c.neuesSpiel == 0) {
+            // The next match of the series: no click, its big blind from the options.
+            EXPECT_EQ(log, (std::vector<std::string>{"trace ", "zustand 1", "partie"}));
+            EXPECT_EQ(weiterKlicks, 0);
+            EXPECT_EQ(rec->poker.bigBlind, 20);
+            continue;
+        }
+        EXPECT_EQ(weiterKlicks, 1);
+        EXPECT_EQ(app->dlg(spielliste::ids.dialog).Visible, 0);
+        std::vector<std::string> erwartet{"trace "};
+        if (c.spiel == kPoker && c.serieVorbei) erwartet.push_back("abschluss");
+        if (c.spiel == kPoker) erwartet.push_back("runde");
+        erwartet.push_back("zustand 1");
+        EXPECT_EQ(log, erwartet);
+    }
+    app->Options.RenderFlags[11 - 2] = app->Options.RenderFlags[12 - 2] = 0;
+}

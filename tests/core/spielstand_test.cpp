@@ -42,9 +42,24 @@ std::unique_ptr<pvl::TPVLDialog> noisyDialog(uint32_t seed) {
     fill(d.get(), sizeof(pvl::TPVLDialog), seed);
     d->ElementCount = 12;
     for (int i = 1; i <= pvl::MaxElements; ++i) {
-        d->el(i).Kind = static_cast<uint8_t>(i % 20);
-        std::memset(d->el(i).PaintCall, 0, sizeof d->el(i).PaintCall);
+        pvl::TPVLElement& e = d->el(i);
+        e.Kind = static_cast<uint8_t>(i % 20);
+        std::memset(e.PaintCall, 0, sizeof e.PaintCall);
+        // Sizes, factors and counts as a live dialog has them; the rest stays noise.
+        e.Width = 100 + i;
+        e.Height = 20 + i;
+        e.ElemOrigX = i;
+        e.ElemOrigWidth = 100 + i;
+        e.Scale = 1.0f;
+        e.Angle = 0.0f;
+        e.AnimSpeed = 0.5f;
+        e.Fade.Alpha = 1.0f;
+        e.ChildCount = static_cast<int8_t>(i % 4);
     }
+    for (float& c : d->Colors) c = 0.5f;
+    d->Fade.Alpha = 1.0f;
+    d->OrigX = 10;
+    d->OrigWidth = 400;
     return d;
 }
 
@@ -398,4 +413,125 @@ TEST(Companion, KeepsThisRunsSlotsAndPainters) {
     EXPECT_EQ(live->el(7).PaintCall[3], 0xAB);
     EXPECT_EQ(live->el(7).X, 321);  // the rest is the saved state
     EXPECT_EQ(live->ElementCount, file->ElementCount);
+}
+
+// A save stopped between its two renames (the new dialog file already in place, the old game
+// file still there) is finished by the next load: it loads the new pair, never the mix.
+TEST_F(SavedGames, SaveStoppedBetweenTheRenamesIsFinishedOnLoad) {
+    ticks::Manual clock(0);
+    auto alt = noisyRecord(1, 3);
+    ASSERT_TRUE(spielstand::spielSpeichern(*alt, "save", "Paar", true));
+    const std::string altesSpiel = readBack("save/Paar.rom");
+    auto neu = noisyRecord(2, 3);
+    panel = noisyDialog(9);
+    const std::string neuerDialog = bytesOf(*panel);
+    fileio::beforeRename = [](size_t done) { return done < 1; };
+    spielstand::spielSpeichern(*neu, "save", "Paar", true);
+    fileio::beforeRename = nullptr;
+    ASSERT_EQ(readBack("save/Paar._rom"), neuerDialog);  // the mix on disk
+    ASSERT_EQ(readBack("save/Paar.rom"), altesSpiel);
+
+    auto geladen = noisyRecord(5, 4);
+    panel = noisyDialog(11);
+    ASSERT_TRUE(spielstand::spielLaden(*geladen, "save", "Paar", "rom"));
+    EXPECT_EQ(readBack("save/Paar.rom").substr(0, spielstand::kBildGroesse), image(*neu));
+    EXPECT_EQ(readBack("save/Paar._rom"), neuerDialog);
+    EXPECT_FALSE(fs::exists("save/Paar._rom.journal"));
+    EXPECT_EQ(geladen->spielId, 3);
+}
+
+// Files of another size are refused by their size, before they are read: a 2 GB file (sparse
+// here) costs nothing. A dialog record is checked as strictly as a raw dialog file.
+TEST_F(SavedGames, OversizedFilesAndDamagedDialogRecordsAreRefused) {
+    ticks::Manual clock(0);
+    auto rec = noisyRecord(1, 3);
+    ASSERT_TRUE(spielstand::spielSpeichern(*rec, "save", "Gross", true));
+    const std::string spiel = readBack("save/Gross.rom"), dialog = readBack("save/Gross._rom");
+    auto ziel = noisyRecord(4, 4);
+    const std::string vorher = image(*ziel);
+    const size_t el1 = offsetof(pvl::TPVLDialog, Elements);
+    auto patch = [&](size_t at, const void* v, size_t n) {
+        std::string s = dialog;
+        std::memcpy(s.data() + at, v, n);
+        return s;
+    };
+    const int8_t kinder = 127;
+    const float scale = 1.6e19f;
+    const int32_t breite = 2147483000;
+    struct Case {
+        const char* was;
+        const char* datei;
+        std::string inhalt;  // empty: a sparse 2 GB file
+        const char* meldung;
+    };
+    const Case cases[] = {
+        {"2 GB game file", "save/Gross.rom", "", "hat 2147483648 statt 194028 Bytes"},
+        {"2 GB dialog file", "save/Gross._rom", "", "hat 2147483648 statt 36184 Bytes"},
+        {"127 children", "save/Gross._rom", patch(el1 + offsetof(pvl::TPVLElement, ChildCount), &kinder, 1),
+         "ChildCount 127 (e1)"},
+        {"label scale", "save/Gross._rom", patch(el1 + offsetof(pvl::TPVLElement, Scale), &scale, 4),
+         "Scale (e1)"},
+        {"element width", "save/Gross._rom", patch(el1 + offsetof(pvl::TPVLElement, Width), &breite, 4),
+         "Width 2147483000 (e1)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.was);
+        ASSERT_TRUE(fileio::writeAll("save/Gross.rom", spiel));
+        ASSERT_TRUE(fileio::writeAll("save/Gross._rom", dialog));
+        if (c.inhalt.empty()) {
+            fs::resize_file(c.datei, 2147483648u);
+        } else {
+            ASSERT_TRUE(fileio::writeAll(c.datei, c.inhalt));
+        }
+        msgsink::Capture cap;
+        EXPECT_FALSE(spielstand::spielLaden(*ziel, "save", "Gross", "rom"));
+        EXPECT_TRUE(cap.contains(c.meldung));
+        EXPECT_EQ(image(*ziel), vorher);
+    }
+}
+
+// The file image as spielSpeichern writes it, read back byte by byte: a field of the central
+// record at record offset o lies at file offset o - 4 (the object header is not saved), up to
+// the high-score block (offset 0x2F4F0, file offset 193,772), where the 256-byte chip record
+// follows.
+TEST_F(SavedGames, FileOffsetIsRecordOffsetMinusFourAndTheChipsFollow) {
+    ticks::Manual clock(0);
+    auto rec = noisyRecord(3, 5);
+    rec->spielId = 5;
+    rec->ablauf.anzSpieler = 4;
+    rec->kartenSkala = 0.75f;
+    ChipSaveRecord chips{};
+    std::memset(&chips, 0xC3, sizeof chips);
+    anbindung.chipsSichern = [&](ChipSaveRecord& r) { r = chips; };
+    ASSERT_TRUE(spielstand::spielSpeichern(*rec, "save", "Bild", true));
+    const std::string f = readBack("save/Bild.dok");
+    ASSERT_EQ(f.size(), 194028u);
+    EXPECT_EQ(static_cast<uint8_t>(f[0]), 5);  // spielId at record offset 4
+    int32_t spieler = 0;
+    std::memcpy(&spieler, f.data() + offsetof(TCG, ablauf) + offsetof(TAblauf, anzSpieler) - 4, 4);
+    EXPECT_EQ(spieler, 4);
+    float skala = 0;
+    std::memcpy(&skala, f.data() + 17784, 4);  // the card scale at record offset 17,788
+    EXPECT_EQ(skala, 0.75f);
+    // The last byte before the high scores, then the chip record and nothing after it.
+    EXPECT_EQ(f[193771], reinterpret_cast<const char*>(rec.get())[0x2F4F0 - 1]);
+    EXPECT_EQ(f.substr(193772), std::string(256, '\xC3'));
+}
+
+// A journal whose renames cannot be finished (here the game file's place is taken by a folder)
+// stays, and the load refuses the pair rather than take a mix.
+TEST_F(SavedGames, UnfinishableJournalRefusesTheLoad) {
+    ticks::Manual clock(0);
+    auto rec = noisyRecord(1, 3);
+    ASSERT_TRUE(spielstand::spielSpeichern(*rec, "save", "Fest", true));
+    fs::remove("save/Fest.rom");
+    fs::create_directories("save/Fest.rom/belegt");
+    ASSERT_TRUE(fileio::writeAll("save/Fest.rom.tmp1", std::string(spielstand::kSpielGroesse, '\0')));
+    ASSERT_TRUE(fileio::writeAll("save/Fest._rom.journal", std::string("Fest.rom.tmp1\tFest.rom\n")));
+    auto ziel = noisyRecord(4, 4);
+    msgsink::Capture cap;
+    EXPECT_FALSE(spielstand::spielLaden(*ziel, "save", "Fest", "rom"));
+    EXPECT_TRUE(cap.contains("ein unterbrochenes Speichern von Fest.rom konnte nicht abgeschlossen werden."));
+    EXPECT_TRUE(fs::exists("save/Fest._rom.journal"));
+    EXPECT_EQ(ziel->spielId, 4);
 }

@@ -1,5 +1,9 @@
+#include <unistd.h>
+
+#include <cstddef>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <string>
 
 #include "guifixture.h"
@@ -195,6 +199,47 @@ TEST_F(Dco, LibrarySettingsLiveWhereTheirFileIs) {
     EXPECT_EQ(other.window().top, 1024 - 768);  // kept on the screen
 }
 
+TEST_F(Dco, WindowFieldsBeyondTheScreenAreClampedToIt) {
+    // A hand-edited pvlopt.dco: positions and sizes at the end of int32 and past int64.
+    app->SetCaption(app->SettingsDialog, app->Lib.winLeft, "2147483647");
+    app->SetCaption(app->SettingsDialog, app->Lib.winTop, "-2147483648");
+    app->SetCaption(app->SettingsDialog, app->Lib.winWidth, "99999999999999999999");
+    app->SetCaption(app->SettingsDialog, app->Lib.winHeight, "2147483647");
+    app->savelibrary();
+    pvlhost::FakeHost other;
+    TPVLApplication second(other, dir);
+    const pvlhost::Point screen = other.screen();
+    const pvlhost::Rect w = other.window();
+    EXPECT_EQ(w.width, 640);  // not a number: the default
+    EXPECT_EQ(w.height, screen.y);
+    EXPECT_EQ(w.left, screen.x - 640);
+    EXPECT_EQ(w.top, -screen.y);
+}
+
+TEST_F(Dco, FailedSaveIsReportedAndKeepsTheOldFile) {
+    int d = options();
+    const auto file = dir / "data" / "settings" / "di_8.dco";
+    app->saveall();
+    const std::string old = read(file);
+    ASSERT_FALSE(old.empty());
+    // The temporary file cannot be created (a folder holds its name), as on a full or read-only
+    // disk: the old file stays and the player is told once for the whole save.
+    const auto blocker = dir / "data" / "settings" / ("di_8.dco.tmp" + std::to_string(::getpid()));
+    std::filesystem::create_directories(blocker / "x");
+    app->SetBoolean(d, 1, true);
+    msgsink::Capture told;  // recorded here instead of the message box
+    app->saveall();
+    EXPECT_EQ(read(file), old);
+    ASSERT_EQ(told.texts().size(), 1u);
+    EXPECT_TRUE(told.contains("Fehler beim Speichern der Einstellungen: di_8.dco konnte nicht"));
+    msgsink::clear();
+    EXPECT_FALSE(app->SaveToFile(d, file));
+    EXPECT_TRUE(told.contains("di_8.dco konnte nicht geschrieben werden"));
+    std::filesystem::remove_all(blocker);
+    EXPECT_TRUE(app->SaveToFile(d, file));
+    EXPECT_NE(read(file), old);
+}
+
 // Each colour field of the settings dialog feeds the option its label names; the lower body
 // colour once came from the "Border 1" field and started white, washing out the message box.
 TEST_F(Dco, ColourFieldsFeedTheOptionsTheirLabelsName) {
@@ -338,6 +383,9 @@ TEST_F(Raw, DamagedRecordsAreRefusedBeforeAnythingIsApplied) {
     const int16_t tooMany = 126, negative = -1;
     const int32_t slot = app->Scon.SlotCount, badSlot = -3;
     const int8_t children = 81;
+    const int32_t wide = 2147483000;
+    const float huge = 1.6e19f, nan = std::numeric_limits<float>::quiet_NaN();
+    const size_t el1 = offsetof(TPVLDialog, Elements);
     struct Case {
         const char* what;
         std::string data;
@@ -351,6 +399,11 @@ TEST_F(Raw, DamagedRecordsAreRefusedBeforeAnythingIsApplied) {
         {"FirstSlot at SlotCount", patch(32 + 220, &slot, 4), "FirstSlot"},
         {"FirstSlot negative", patch(32 + 220, &badSlot, 4), "FirstSlot -3"},
         {"ChildCount 81", patch(32 + 218, &children, 1), "ChildCount 81"},
+        // Values the painters and the hit test would overflow on.
+        {"Width near 2^31", patch(el1 + offsetof(TPVLElement, Width), &wide, 4), "Width 2147483000 (e1)"},
+        {"Height near 2^31", patch(el1 + offsetof(TPVLElement, Height), &wide, 4), "Height 2147483000 (e1)"},
+        {"Scale 1.6e19", patch(el1 + offsetof(TPVLElement, Scale), &huge, 4), "Scale (e1)"},
+        {"Scale NaN", patch(el1 + offsetof(TPVLElement, Scale), &nan, 4), "Scale (e1)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -367,6 +420,64 @@ TEST_F(Raw, DamagedRecordsAreRefusedBeforeAnythingIsApplied) {
     ASSERT_TRUE(fileio::writeAll(f, patch(32 + 248, &stale, 8)));
     ASSERT_TRUE(app->LoadExactlyFromFile(d, f));
     for (uint8_t byte : el(d, 1).PaintCall) EXPECT_EQ(byte, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// "Einstellungen" in the settings dialog: a changed graphics choice makes a new GL context
+// with the textures and reads the option files again; an unchanged one does neither.
+TEST_F(Dco, SettingsApplyRebuildsTheContextWhenTheGraphicsChanged) {
+    const int gd = app->GraphicsDialog, sd = app->SettingsDialog;
+    int rebuilt = 0;
+    app->Hooks.rebuildContext = [&] { ++rebuilt; };
+    app->dlg(gd).el(app->Lib.resolutions).SelIndex = 2;
+    app->PVLOptionFromDialog(true);
+    app->CreateClickEvent(sd, app->Lib.apply);
+    EXPECT_EQ(rebuilt, 0);
+    app->dlg(gd).el(app->Lib.resolutions).SelIndex = 3;
+    app->CreateClickEvent(sd, app->Lib.apply);
+    EXPECT_EQ(rebuilt, 1);
+    EXPECT_EQ(app->Options.AppliedGraphics, app->Options.ChosenGraphics);
+    EXPECT_TRUE(std::filesystem::exists(dir / "pvlopt.dco"));
+    EXPECT_EQ(count(pvl::peOptionsApplied, -9), 2);
+    app->CreateClickEvent(sd, app->Lib.apply);
+    EXPECT_EQ(rebuilt, 1);
+}
+
+// "Zurück" in the graphics dialog: in window mode, with the display as applied, the window
+// takes the height of the chosen mode and four thirds of it as width.
+TEST_F(Dco, BackInWindowModeResizesToTheChosenMode) {
+    const int gd = app->GraphicsDialog;
+    app->listResolutions({{640, 480, 32}, {1280, 800, 32}, {1920, 1080, 32}});
+    int resized = 0;
+    app->Hooks.windowMode = [&] { ++resized; };
+    struct Case {
+        const char* what;
+        int line;
+        bool full;
+        int resizes, width, height;
+    };
+    const Case cases[] = {
+        {"1280 x 800", 2, false, 1, 1067, 800},
+        {"1920 x 1080", 3, false, 1, 1440, 1080},
+        {"full screen", 2, true, 0, 0, 0},
+        {"no such line", 9, false, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        resized = 0;
+        app->Options.WindowWidth = app->Options.WindowHeight = 0;
+        app->SetBoolean(gd, app->Lib.full, c.full);
+        app->dlg(gd).el(app->Lib.resolutions).SelIndex = static_cast<int16_t>(c.line);
+        app->CallDialog(gd);
+        app->CreateClickEvent(gd, app->Lib.back);
+        EXPECT_FALSE(app->dlg(gd).Visible);
+        EXPECT_EQ(resized, c.resizes);
+        EXPECT_EQ(app->Options.WindowWidth, c.width);
+        EXPECT_EQ(app->Options.WindowHeight, c.height);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "guifixture.h"
 #include "platform/text.h"
+#include "platform/ticks.h"
 
 using namespace pvl;
 
@@ -333,6 +334,75 @@ TEST_F(Shapes, LayoutValuePerShape) {
         EXPECT_NEAR(app->linRatAddition(2.0f, 1.8f, 1.0f), c.want, 1e-4);
         EXPECT_NEAR(app->linRatMultiplication(2.0f, 1.8f, 1.0f), c.want, 1e-4);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// ---------------------------------------------------------------- stopwatches and GL info
+
+class Tools : public MsgBox {};
+
+TEST_F(Tools, StopwatchesAddTheirTimesAndShowShares) {
+    ticks::Manual clock(5000);
+    app->timeini(3);
+    app->timestart(1, "Zug");
+    clock.advance(250);
+    app->timestop(1);
+    app->timestart0(2);
+    clock.advance(500);
+    app->timestop(2);
+    app->timestart(1, "Zug");
+    clock.advance(250);
+    app->timestop(1);
+    EXPECT_EQ(app->Timer.Ms[1], 500);
+    EXPECT_EQ(app->Timer.Ms[2], 500);
+    EXPECT_EQ(app->Timer.Names[1], "Zug");
+    // 1000 ms in all: 500 of them are half.
+    EXPECT_EQ(app->timeText(), "Nr. 1: 500 ms 50 %\rNr. 2: 500 ms 50 %\rNr. 3: 0 ms 0 %\rZeit gesamt: 1000");
+    clickLater(Ok);
+    app->timeshow();
+    EXPECT_EQ(app->GetCaption(app->MsgDialog, 1, false), "Spielergebnis");
+    EXPECT_EQ(app->GetCaption(app->MsgDialog, app->MsgText, false), app->timeText());
+    app->timeini(1);
+    EXPECT_EQ(app->Timer.Ms[1], 0);
+    EXPECT_EQ(app->timeText(), "Nr. 1: 0 ms 0 %\rZeit gesamt: 0");
+}
+
+TEST_F(Tools, GlInfoButtonShowsTheContextsStrings) {
+    clickLater(Ok);
+    app->CreateClickEvent(app->SettingsDialog, app->Lib.glinfo);
+    EXPECT_EQ(app->GetCaption(app->MsgDialog, 1, false), "OpenGL");
+    const std::string t = app->GetCaption(app->MsgDialog, app->MsgText, false);
+    EXPECT_EQ(t.rfind("Renderer: ", 0), 0u) << t;
+    EXPECT_NE(t.find("\rVersion: "), std::string::npos);
+    EXPECT_NE(t.find("\rErweiterungen: "), std::string::npos);
+}
+
+TEST_F(Tools, OpenGlChoosersOnTheSecondPage) {
+    const int sd = app->SettingsDialog;
+    struct Case {
+        int i;
+        int lines;
+        const char* first;
+        const char* last;
+    };
+    const Case cases[] = {{0, 2, "Enabled", "Disabled"},
+                          {2, 6, "Disabled", "GL_AMBIENT&D."},
+                          {4, 8, "Disabled", "GL_COLOR_INDEXES"},
+                          {6, 2, "Enabled", "Disabled"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.i);
+        const int e = app->Lib.glSwitches[c.i];
+        ASSERT_TRUE(app->validElement(sd, e));
+        EXPECT_EQ(app->dlg(sd).el(e).Kind, ekChooser);
+        EXPECT_EQ(app->dlg(sd).el(e).PageIndex, 2);
+        EXPECT_EQ(app->dlg(sd).el(e).LineCount, c.lines);
+        EXPECT_EQ(app->GetLine(sd, e, 1), c.first);
+        EXPECT_EQ(app->GetLine(sd, e, c.lines), c.last);
+    }
+    EXPECT_LE(app->dlg(sd).ElementCount, MaxElements);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
-#include <unistd.h>
+#include <fstream>
 
 #include "platform/fileio.h"
 #include "platform/msgsink.h"
@@ -27,9 +29,18 @@ TEST(Text, CaseFoldsUmlauts) {
 }
 
 TEST(Text, ToIntReportsInsteadOfThrowing) {
-    struct Case { const char* s; bool ok; int64_t v; };
-    const Case cases[] = {{"12", true, 12}, {" -7 ", true, -7}, {"+3", true, 3}, {"", false, 0},
-                          {"1a", false, 0}, {"-", false, 0}, {"99999999999999999999", false, 0}};
+    struct Case {
+        const char* s;
+        bool ok;
+        int64_t v;
+    };
+    const Case cases[] = {{"12", true, 12},
+                          {" -7 ", true, -7},
+                          {"+3", true, 3},
+                          {"", false, 0},
+                          {"1a", false, 0},
+                          {"-", false, 0},
+                          {"99999999999999999999", false, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.s);
         int64_t v = 0;
@@ -49,7 +60,10 @@ TEST(ShortString, CutsAtCapacityAndNeverReadsPast) {
 }
 
 TEST(Num, RoundsHalfToEven) {
-    struct Case { double x; int64_t r; };
+    struct Case {
+        double x;
+        int64_t r;
+    };
     const Case cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.6, 3}, {-0.4, 0}};
     for (const auto& c : cases) EXPECT_EQ(num::round(c.x), c.r) << c.x;
 }
@@ -100,5 +114,72 @@ TEST(FileIo, WritesWholeOrLeavesTheOldFile) {
     EXPECT_EQ(s, "old");
     EXPECT_FALSE(fileio::readAll(dir / "missing", ignored));
     EXPECT_EQ(fileio::local("data\\help\\skat.txt"), fs::path("data/help/skat.txt"));
+    fs::remove_all(dir);
+}
+
+namespace {
+std::string content(const fs::path& p) {
+    std::string s;
+    return fileio::readAll(p, s) ? s : "<missing>";
+}
+}  // namespace
+
+// A writer stopped before each rename (its journal already written), as a kill between the steps
+// leaves it: recovery yields the new pair whole. A writer stopped before its journal leaves the
+// old pair, as WritesWholeOrLeavesTheOldFile shows.
+TEST(FileIo, PairStoppedBetweenRenamesIsFinishedByRecovery) {
+    const auto dir = fs::temp_directory_path() / ("ks_pair_" + std::to_string(::getpid()));
+    for (size_t stopAt = 0; stopAt <= 2; ++stopAt) {
+        SCOPED_TRACE(stopAt);
+        fs::remove_all(dir);
+        ASSERT_TRUE(fileio::writeAllTogether({{dir / "a._ska", "old dialog"}, {dir / "a.ska", "old game"}}));
+        static size_t stop;
+        stop = stopAt;
+        fileio::beforeRename = [](size_t done) { return done < stop; };
+        const bool done =
+            fileio::writeAllTogether({{dir / "a._ska", "new dialog"}, {dir / "a.ska", "new game"}});
+        fileio::beforeRename = nullptr;
+        EXPECT_EQ(done, stopAt == 2);
+        if (stopAt < 2) {
+            EXPECT_TRUE(fs::exists(dir / "a._ska.journal"));
+        }
+        if (stopAt == 1) {
+            // The mix a reader took before: new dialog file, old game file.
+            EXPECT_EQ(content(dir / "a._ska"), "new dialog");
+            EXPECT_EQ(content(dir / "a.ska"), "old game");
+        }
+        fileio::recover(dir);
+        EXPECT_EQ(content(dir / "a._ska"), "new dialog");
+        EXPECT_EQ(content(dir / "a.ska"), "new game");
+        EXPECT_FALSE(fs::exists(dir / "a._ska.journal"));
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+    }
+    fs::remove_all(dir);
+}
+
+TEST(FileIo, RecoveryRemovesTemporariesOfWritersThatAreGone) {
+    const auto dir = fs::temp_directory_path() / ("ks_stale_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    // A process id that surely runs no more: a child that has exited and been reaped.
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    ASSERT_GT(child, 0);
+    int status = 0;
+    waitpid(child, &status, 0);
+    const std::string gone = std::to_string(child), mine = std::to_string(::getpid());
+    for (const char* name : {"hs.dat", "x.ska", "x._ska"}) {
+        std::ofstream(dir / (std::string(name) + ".tmp" + gone)) << "half";
+        std::ofstream(dir / (std::string(name) + ".tmp" + mine)) << "being written";
+    }
+    std::ofstream(dir / "hs.dat") << "kept";
+    std::ofstream(dir / "notes.tmpx") << "not ours";
+    fileio::recover(dir);
+    for (const char* name : {"hs.dat", "x.ska", "x._ska"}) {
+        EXPECT_FALSE(fs::exists(dir / (std::string(name) + ".tmp" + gone))) << name;
+        EXPECT_TRUE(fs::exists(dir / (std::string(name) + ".tmp" + mine))) << name;
+    }
+    EXPECT_EQ(content(dir / "hs.dat"), "kept");
+    EXPECT_TRUE(fs::exists(dir / "notes.tmpx"));
     fs::remove_all(dir);
 }

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "platform/fileio.h"
@@ -205,4 +206,70 @@ TEST_F(ImageFiles, InvalidImageIsNotWrittenAndOldFileStays) {
     std::string d;
     ASSERT_TRUE(fileio::readAll(p, d));
     EXPECT_EQ(d, "old");
+}
+
+namespace {
+fs::path fixture(const char* name) { return fs::path(KS_SOURCE_DIR) / "tests/fixtures/bilder" / name; }
+}  // namespace
+
+// Headers that claim far more than the file holds are refused from the header, before any pixel
+// buffer is allocated; the sanitizer build would report the gigabytes otherwise, and the clock
+// shows the difference (these took seconds to minutes before).
+TEST(Image, ClaimsBeyondTheDataAreRefusedBeforeDecoding) {
+    struct Case {
+        const char* file;
+        uintmax_t size;
+    };
+    const Case cases[] = {
+        {"huge_claim.jpg", 647},        // baseline, 16384 x 16384
+        {"huge_progressive.jpg", 647},  // progressive, 8000 x 8000 from 647 bytes
+        {"huge.tga", 18},               // raw 8000 x 8000 with no data at all
+        {"huge_rle.tga", 26},           // RLE: 8 bytes cannot hold 64 million pixels
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_EQ(fs::file_size(fixture(c.file)), c.size);
+        image::Image img;
+        img.width = 3;
+        EXPECT_FALSE(image::readImage(fixture(c.file), img));
+        EXPECT_EQ(img.width, 3);
+        EXPECT_TRUE(img.pixels.empty());
+    }
+}
+
+TEST(Image, JpegWithMissingDataIsRefused) {
+    image::Image whole, cut;
+    ASSERT_TRUE(image::readJpeg(fixture("whole_atlas.jpg"), whole));
+    EXPECT_EQ(whole.width, 64);
+    EXPECT_EQ(whole.height, 128);
+    // The same picture cut in half: libjpeg would fill the lower half with grey.
+    EXPECT_FALSE(image::readJpeg(fixture("cut_atlas.jpg"), cut));
+    EXPECT_TRUE(cut.empty());
+    // A marker inside the entropy-coded data is corrupt data too.
+    std::string bytes;
+    ASSERT_TRUE(fileio::readAll(fixture("whole_atlas.jpg"), bytes));
+    std::string damaged = bytes;
+    damaged.insert(damaged.size() / 2 + 200, "\xFF\xD5", 2);  // a restart marker nobody announced
+    EXPECT_FALSE(image::decodeJpeg(damaged, cut));
+    // Arithmetic coding is not ours: such a header (SOF9) is refused.
+    std::string arith = bytes;
+    const size_t sof = arith.find("\xFF\xC0", 2);
+    ASSERT_NE(sof, std::string::npos);
+    arith[sof + 1] = static_cast<char>(0xC9);
+    EXPECT_FALSE(image::decodeJpeg(arith, cut));
+}
+
+TEST(Image, OversizedFilesAreNotRead) {
+    const auto dir = fs::temp_directory_path() / ("ks_big_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    // A sparse file: its size is claimed without the disk holding it.
+    const auto big = dir / "big.bmp";
+    { std::ofstream(big, std::ios::binary) << "BM"; }
+    fs::resize_file(big, image::kMaxFile + 1);
+    image::Image img;
+    EXPECT_FALSE(image::readImage(big, img));
+    std::string s = "kept";
+    EXPECT_FALSE(fileio::readAll(big, s, 1000));
+    EXPECT_EQ(s, "kept");
+    fs::remove_all(dir);
 }

@@ -162,3 +162,34 @@ TEST_F(Layout, OpenHandPositionOfSkat) {
     EXPECT_FLOAT_EQ(+p.v[2], 100);
     EXPECT_FLOAT_EQ(+p.v[4], -170);
 }
+
+// Seats 2..n of three to six players, the expected places worked out by hand from the layout
+// formulas (angle w from the seat's share of the arc, then x = 1050 sin w + 720 - 90 w^2 -
+// 300 w + 50 and z = 120 w - 160 - 1100 cos w, the casino and meld games scaled by 1.3).
+TEST_F(Layout, SeatsOfThreeToSixPlayers) {
+    struct Case {
+        int game, seats, seat;
+        bool open;
+        float x, z, a2;
+    };
+    const Case cases[] = {
+        {0, 3, 3, false, 1220.904f, -844.824f, 130.509f},  {0, 4, 2, false, 153.975f, -965.009f, 236.633f},
+        {0, 5, 3, false, 521.464f, -1241.029f, 201.259f},  {0, 6, 6, false, 1261.586f, -655.125f, 118.024f},
+        {1, 3, 2, false, 306.532f, -1125.905f, 217.904f},  {1, 3, 3, false, 1162.660f, -975.377f, 156.096f},
+        {3, 4, 2, false, 25.971f, -1278.808f, 232.620f},   {3, 6, 4, true, 683.251f, -1598.201f, 186.183f},
+        {4, 5, 5, false, 1363.649f, -1027.230f, 128.216f}, {8, 6, 6, false, 1380.272f, -967.974f, 125.031f},
+        {5, 4, 4, false, 1274.898f, -888.842f, 135.336f},  {6, 4, 3, false, 718.418f, -1265.221f, 180.900f},
+        {12, 4, 2, false, 89.913f, -985.292f, 226.464f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "game " << c.game << ", " << c.seats << " seats, seat " << c.seat);
+        cg.spielId = static_cast<uint8_t>(c.game);
+        glu::anzSitze = c.seats;
+        st(c.seat).id = c.seat;
+        st(c.seat).anz = 0;
+        glu::seatposition(st(c.seat), c.open ? 1 : 0, 0);
+        EXPECT_NEAR(st(c.seat).pos.v[0], c.x, 0.05f);
+        EXPECT_NEAR(st(c.seat).pos.v[2], c.z, 0.05f);
+        EXPECT_NEAR(st(c.seat).pos.v[4], c.a2, 0.01f);
+    }
+}

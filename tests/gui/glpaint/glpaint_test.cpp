@@ -14,10 +14,10 @@
 #include "gui/gltex.h"
 #include "gui/sdlhost.h"
 #include "platform/image.h"
-#include "platform/ticks.h"
 #include "platform/msgsink.h"
 #include "platform/sdl/window.h"
 #include "platform/text.h"
+#include "platform/ticks.h"
 #include "tools/pavlune/pavlune.h"
 
 namespace fs = std::filesystem;
@@ -513,3 +513,27 @@ TEST_F(Painter, SpecialObjectWithNegativeTextureDrawsNoQuad) {
     EXPECT_EQ(shade, none);
 }
 
+// A context rebuild (the settings' apply with a changed graphics choice) makes a new context,
+// loads the library textures into it and sends the texture event as at start-up; the dialogs
+// draw as before.
+TEST_F(Painter, ContextRebuildLoadsTheTexturesAgain) {
+    int textureEvents = 0;
+    const auto saved = glstate::gl().event;
+    glstate::gl().event = [&](int code) {
+        textureEvents += code == -4;
+        if (saved) saved(code);
+    };
+    ASSERT_TRUE(app->Hooks.rebuildContext);
+    app->Hooks.rebuildContext();
+    glstate::gl().event = saved;
+    EXPECT_EQ(textureEvents, 1);
+    EXPECT_GT(glstate::gl().LibTextures[6], 0);
+    EXPECT_TRUE(glIsTexture(static_cast<GLuint>(glstate::gl().LibTextures[6])));
+    int w = 0, h = 0;
+    window::clientSize(w, h);
+    EXPECT_EQ(w, W);
+    EXPECT_EQ(h, H);
+    frames(25);
+    const image::Image img = frame();
+    EXPECT_GT(bright(img, 60 + 35, 60 + 48, 60 + 200, 60 + 66), 40);  // the label again
+}

@@ -351,3 +351,143 @@ TEST_F(TableGl, TheMirrorShowsTheSideFacingTheTable) {
     EXPECT_GT(mirrored, plain + 1000);
     envParam.reflection = before;
 }
+
+namespace {
+
+// A window shape emulated in the 800 x 600 window: the viewport, the aspect and the shape flag
+// the library would set for it.
+struct Shape {
+    const char* name;
+    int w, h;
+    int flag;  // 0 4:3, 1 16:9, 2 16:10, 4 free
+};
+const Shape kShapes[] = {
+    {"4:3", 800, 600, 0}, {"16:10", 800, 500, 2}, {"16:9", 800, 450, 1}, {"1024x600", 800, 469, 4}};
+
+void useShape(const Shape& s) {
+    auto& g = glstate::gl();
+    for (auto& f : g.AspectFlags) f = 0;
+    g.AspectFlags[s.flag] = 1;
+    g.ViewAspect = static_cast<double>(s.w) / s.h;
+    glViewport(0, 0, s.w, s.h);
+    glu::setprojection();
+}
+
+void restoreShape() { useShape(kShapes[0]); }
+
+// Pixels of the viewport (window rows from the bottom) darker than `limit` in all channels.
+int darkCount(const Shape& s, int limit, int step, int* total) {
+    std::vector<uint8_t> px(static_cast<size_t>(s.w) * s.h * 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, s.w, s.h, GL_RGBA, GL_UNSIGNED_BYTE, px.data());
+    int dark = 0;
+    *total = 0;
+    for (int y = 0; y < s.h; y += step)
+        for (int x = 0; x < s.w; x += step) {
+            const uint8_t* p = &px[(static_cast<size_t>(y) * s.w + x) * 4];
+            ++*total;
+            dark += p[0] < limit && p[1] < limit && p[2] < limit;
+        }
+    // The four corner pixels always count.
+    for (int cy : {0, s.h - 1})
+        for (int cx : {0, s.w - 1}) {
+            const uint8_t* p = &px[(static_cast<size_t>(cy) * s.w + cx) * 4];
+            EXPECT_TRUE(p[0] < limit && p[1] < limit && p[2] < limit) << "corner " << cx << "," << cy;
+        }
+    return dark;
+}
+
+}  // namespace
+
+// The darkening quad of the shadow pass darkens every pixel whose stencil is set: with the
+// stencil set everywhere and grey 99, the whole view turns black in every window shape, for
+// the table frame's quad and for the flat one.
+TEST_F(TableGl, ShadowDarkeningCoversTheWholeViewInEveryShape) {
+    dealSkat();
+    envParam.gray = 99;
+    for (const Shape& s : kShapes) {
+        for (bool flat : {false, true}) {
+            SCOPED_TRACE(std::string(s.name) + (flat ? " flat" : ""));
+            useShape(s);
+            glClearColor(1, 1, 1, 1);
+            glClearStencil(1);
+            clearFrame();
+            glEnable(GL_STENCIL_TEST);
+            glStencilFunc(GL_NOTEQUAL, 0, 255);
+            glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+            glDisable(GL_DEPTH_TEST);
+            if (flat)
+                glu::drawbackdropflat(2);
+            else
+                glu::drawbackdrop(2);
+            glEnable(GL_DEPTH_TEST);
+            glDisable(GL_STENCIL_TEST);
+            glFinish();
+            int total = 0;
+            EXPECT_EQ(darkCount(s, 8, 4, &total), total);
+        }
+    }
+    glClearStencil(0);
+    glClearColor(0, 0, 0, 0);
+    envParam.gray = 38;
+    restoreShape();
+}
+
+// The menu backdrop is centred on the screen in every shape: with a picture of four coloured
+// quadrants, the pixels just beside the screen's middle show the four colours in their places.
+TEST_F(TableGl, MenuBackdropIsCentredInEveryShape) {
+    emptyTable();
+    GLuint quadrants = 0;
+    glGenTextures(1, &quadrants);
+    glBindTexture(GL_TEXTURE_2D, quadrants);
+    // Rows bottom-up: blue, white below; red, green above.
+    const uint8_t px[2 * 2 * 3] = {0, 0, 255, 255, 255, 255, 255, 0, 0, 0, 255, 0};
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 2, 0, GL_RGB, GL_UNSIGNED_BYTE, px);
+    const uint32_t saved = glu::tex.backdrop;
+    glu::tex.backdrop = quadrants;  // a small GL name: once taken for a tile of the library image
+    glu::startflyingcards();
+    auto& g = glstate::gl();
+    for (const Shape& s : kShapes) {
+        SCOPED_TRACE(s.name);
+        useShape(s);
+        g.ViewWidth = s.w;
+        g.ViewHeight = s.h;
+        glClearColor(0, 0, 0, 0);
+        clearFrame();
+        glu::drawframe(0);
+        glFinish();
+        struct Probe {
+            int dx, dy;  // from the middle, window rows upwards
+            int r, g, b;
+        };
+        // Beside the middle, clear of the flying cards that rise through it: the two halves meet
+        // within 8 pixels of the middle column and 12 of the middle row.
+        const Probe probes[] = {{-8, 100, 255, 0, 0}, {8, 100, 0, 255, 0},    {-100, 12, 255, 0, 0},
+                                {100, 12, 0, 255, 0}, {-100, -12, 0, 0, 255}, {100, -12, 255, 255, 255}};
+        for (const auto& p : probes) {
+            uint8_t c[4] = {};
+            glReadPixels(s.w / 2 + p.dx, s.h / 2 + p.dy, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, c);
+            EXPECT_NEAR(c[0], p.r, 40) << p.dx << "," << p.dy;
+            EXPECT_NEAR(c[1], p.g, 40) << p.dx << "," << p.dy;
+            EXPECT_NEAR(c[2], p.b, 40) << p.dx << "," << p.dy;
+        }
+        if (s.flag == 1) screenshot("menu_scene_16x9.bmp");
+    }
+    g.ViewWidth = W;
+    g.ViewHeight = H;
+    glu::tex.backdrop = saved;
+    glDeleteTextures(1, &quadrants);
+    restoreShape();
+}
+
+TEST_F(TableGl, ScreenshotOfADealtTableAt16x9WithShadows) {
+    dealSkat();
+    useShape(kShapes[2]);
+    frame(4);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    ASSERT_TRUE(screenshot("table_skat_16x9.bmp"));
+    restoreShape();
+}
