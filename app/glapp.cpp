@@ -18,6 +18,7 @@
 #include "core/spielstand.h"
 #include "core/statunit.h"
 #include "gui/gltex.h"
+#include "platform/fileio.h"
 #include "platform/rnd.h"
 #include "platform/sdl/window.h"
 #include "platform/text.h"
@@ -80,6 +81,13 @@ void Tglapp::verbinden() {
         glapp->KbdFocusElement = element;
     };
     d.tischModusSetzen = [](uint8_t v) { aStatus = v; };
+    d.stoppuhrStart = [](int nr) {
+        if (glapp) glapp->timestart0(nr);
+    };
+    d.stoppuhrStopp = [](int nr) {
+        if (glapp) glapp->timestop(nr);
+    };
+    spielliste::anbindung.spielZustandSetzen = [](uint8_t z) { spielAktiv = z; };
     tischhooks::tab().schale = &schale;
     spielstand::anbindung.tischModus = [] { return aStatus; };
     spielstand::anbindung.setzeTischModus = [](uint8_t v) { aStatus = v; };
@@ -115,6 +123,8 @@ void Tglapp::FormCreate() {
     DevMode = 0;
     KbdNavigation = 1;
     startTick = ticks::now();
+    // A save that was cut off between its renames is finished (or undone) before anything reads.
+    fileio::recover(AppDir / "save");
     if (!hc) hc = new THelpContainer();
     if (!ihc) ihc = new THelpContainer();
     // The speech tables and the sound manager; the chip handler, the poker statistics and the

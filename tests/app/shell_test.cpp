@@ -19,6 +19,7 @@
 #include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/spiele.h"
+#include "core/spielliste.h"
 #include "core/spielstand.h"
 #include "gui/pvlhost.h"
 #include "platform/fileio.h"
@@ -544,6 +545,9 @@ TEST_F(Form, ShellFillsWhatTheLowerUnitsLeftOpen) {
     EXPECT_EQ(central::dienste.app, app.get());
     EXPECT_NE(central::dienste.spielZustand, nullptr);
     EXPECT_NE(central::dienste.tischModusSetzen, nullptr);
+    EXPECT_NE(central::dienste.stoppuhrStart, nullptr);
+    EXPECT_NE(central::dienste.stoppuhrStopp, nullptr);
+    EXPECT_TRUE(static_cast<bool>(spielliste::anbindung.spielZustandSetzen));
     EXPECT_NE(central::dienste.stapelAnzahl, nullptr);
     EXPECT_NE(tischhooks::tab().effekt, nullptr);
     EXPECT_EQ(tischhooks::tab().schale, &glapp::schale);
