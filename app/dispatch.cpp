@@ -14,7 +14,6 @@
 #include "core/statunit.h"
 #include "games/casino/blackjack.h"
 #include "games/casino/chipanim.h"
-#include "gui/gltex.h"
 #include "platform/num.h"
 #include "platform/vk.h"
 #include "table/flugkarten.h"

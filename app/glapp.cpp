@@ -127,8 +127,8 @@ void Tglapp::FormCreate() {
     fileio::recover(AppDir / "save");
     if (!hc) hc = new THelpContainer();
     if (!ihc) ihc = new THelpContainer();
-    // The speech tables and the sound manager; the chip handler, the poker statistics and the
-    // poker player's tables join here once those games exist.
+    // The speech tables and the sound manager (the chip handler is a program-wide object of the
+    // casino games); the poker statistics and the poker player's tables join here with Poker.
     ton::erstellen(AppDir);
     userName.clear();
     pendrelshare::FillFirstNames();
@@ -148,11 +148,8 @@ void Tglapp::windowInit() {
     if (n.empty()) n = pendrelshare::ReadRegStringClean("Computername", pendrelshare::ProductId());
     if (n.empty()) return;
     userName = n;
-    try {
-        nameWeiblich = pendrelshare::checkmaedel(userName, AppDir);
-    } catch (const std::exception&) {
-        nameWeiblich = false;
-    }
+    // Without namecheck.txt only the endings decide.
+    nameWeiblich = pendrelshare::checkmaedel(userName, AppDir);
 }
 
 void Tglapp::startup() {

@@ -14,14 +14,18 @@ target_link_libraries(kartenspiele PRIVATE ks_app)
 
 ks_tests(app_tests tests/app ks_app)
 ks_gl_tests(app_gl_tests tests/app/gl ks_app)
-if(TARGET app_gl_tests)
-    add_dependencies(app_gl_tests kartenspiele)
-    target_compile_definitions(app_gl_tests PRIVATE KS_PROGRAM="$<TARGET_FILE:kartenspiele>")
-endif()
+
+# The whole program started as a process under Xvfb and looked at through X: it runs alone, so
+# that no other test's window lies over it.
 find_package(X11 REQUIRED)
-if(TARGET app_gl_tests)
-    target_link_libraries(app_gl_tests PRIVATE X11::X11)
-endif()
+add_executable(app_program_tests ${CMAKE_SOURCE_DIR}/tests/app/programm/programm_test.cpp)
+target_compile_options(app_program_tests PRIVATE ${KS_WARNINGS})
+target_compile_definitions(app_program_tests PRIVATE KS_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+                                                     KS_PROGRAM="$<TARGET_FILE:kartenspiele>")
+target_link_libraries(app_program_tests PRIVATE ks_platform X11::X11 GTest::gtest GTest::gtest_main)
+add_dependencies(app_program_tests kartenspiele)
+gtest_discover_tests(app_program_tests WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} DISCOVERY_TIMEOUT 60
+                     PROPERTIES LABELS gl RUN_SERIAL TRUE)
 
 # The shell's benchmark needs the shell; bench targets exist only at the end of the root file.
 function(ks_app_bench)

@@ -17,6 +17,7 @@
 #include "platform/image.h"
 
 // Last: Xlib's macros (None, Bool, Status) would break the headers above.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -24,15 +25,29 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Fenster {
-    Display* dpy = nullptr;
-    Window win = 0;
-};
+// The process that owns a window, as the window says (0 when it does not).
+long besitzer(Display* dpy, Window w) {
+    const Atom pidAtom = XInternAtom(dpy, "_NET_WM_PID", True);
+    if (pidAtom == 0) return 0;
+    Atom typ = 0;
+    int format = 0;
+    unsigned long n = 0, rest = 0;
+    unsigned char* daten = nullptr;
+    long pid = 0;
+    if (XGetWindowProperty(dpy, w, pidAtom, 0, 1, False, XA_CARDINAL, &typ, &format, &n, &rest, &daten) ==
+            Success &&
+        daten && n == 1 && format == 32)
+        pid = static_cast<long>(*reinterpret_cast<unsigned long*>(daten));
+    if (daten) XFree(daten);
+    return pid;
+}
 
-Window suchen(Display* dpy, Window w) {
+// The program's window: other tests draw windows of the same name on the same display, so the
+// window must belong to the process this test started.
+Window suchen(Display* dpy, Window w, pid_t pid) {
     char* name = nullptr;
     if (XFetchName(dpy, w, &name) && name) {
-        const bool treffer = std::string(name) == "Kartenspiele";
+        const bool treffer = std::string(name) == "Kartenspiele" && besitzer(dpy, w) == pid;
         XFree(name);
         XWindowAttributes a;
         if (treffer && XGetWindowAttributes(dpy, w, &a) && a.map_state == IsViewable) return w;
@@ -41,7 +56,7 @@ Window suchen(Display* dpy, Window w) {
     unsigned n = 0;
     if (!XQueryTree(dpy, w, &root, &parent, &kinder, &n)) return 0;
     Window r = 0;
-    for (unsigned i = 0; i < n && !r; ++i) r = suchen(dpy, kinder[i]);
+    for (unsigned i = 0; i < n && !r; ++i) r = suchen(dpy, kinder[i], pid);
     if (kinder) XFree(kinder);
     return r;
 }
@@ -52,10 +67,10 @@ int xFehler(Display*, XErrorEvent*) { return 0; }
 
 // The program's window as a picture (rows bottom-up, RGB), empty when there is none. It is read
 // from the root window, which is always viewable.
-image::Image bild(Display* dpy) {
+image::Image bild(Display* dpy, pid_t pid) {
     image::Image img;
     const Window root = DefaultRootWindow(dpy);
-    const Window w = suchen(dpy, root);
+    const Window w = suchen(dpy, root, pid);
     if (!w) return img;
     XWindowAttributes a;
     if (!XGetWindowAttributes(dpy, w, &a) || a.width <= 0 || a.height <= 0) return img;
@@ -144,7 +159,7 @@ protected:
         for (int i = 0; i < 300; ++i) {
             int status = 0;
             if (waitpid(pid, &status, WNOHANG) == pid) return false;  // ended on its own
-            zuletzt = bild(dpy);
+            zuletzt = bild(dpy, pid);
             if (menueDa(zuletzt)) return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
