@@ -1,0 +1,28 @@
+# Skat: rules core, flow, settlement, options and characters, bidding evaluation (ks_skat), its
+# data files in data/oldsk (copied from tools/skat at build time) and its tests.
+file(GLOB ks_skat_srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/games/skat_jass_schnapsen/skat*.cpp)
+add_library(ks_skat STATIC ${ks_skat_srcs})
+target_include_directories(ks_skat PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(ks_skat PRIVATE ${KS_WARNINGS})
+target_link_libraries(ks_skat PUBLIC ks_table)
+
+if(TARGET ks_app)
+    target_link_libraries(ks_app PUBLIC ks_skat)
+endif()
+
+if(KS_DATA)
+    set(ks_skat_daten buben.txt karten.txt kartenf.txt ch.txt)
+    set(ks_skat_ziele)
+    foreach(f ${ks_skat_daten})
+        add_custom_command(OUTPUT ${CMAKE_SOURCE_DIR}/data/oldsk/${f}
+                           COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/tools/skat/${f}
+                                   ${CMAKE_SOURCE_DIR}/data/oldsk/${f}
+                           DEPENDS ${CMAKE_SOURCE_DIR}/tools/skat/${f}
+                           COMMENT "Copying the Skat data file ${f} into data/oldsk"
+                           VERBATIM)
+        list(APPEND ks_skat_ziele ${CMAKE_SOURCE_DIR}/data/oldsk/${f})
+    endforeach()
+    add_custom_target(skat_data ALL DEPENDS ${ks_skat_ziele})
+endif()
+
+ks_tests(skat_tests tests/games/skat ks_harness ks_skat)
