@@ -315,7 +315,7 @@ void bockRamsch(const TGameResult& r, std::string& text) {
 void abrechnungText(const TGameResult& r, std::string& text) {
     const int seat = std::clamp<int>(r.spieler, 1, 3);
     text = name(seat) + (r.gewonnen ? " gewinnt das Spiel mit " : " verliert das Spiel mit ") +
-           zahl(r.spielWerte[0]) + " Augen." + r.text2;
+           zahl(r.spielWerte[0]) + " Augen.\r" + r.text2;
 }
 
 bool partieEnde() { return cg.skat.optionen.limit <= cg.spielliste.runden; }
