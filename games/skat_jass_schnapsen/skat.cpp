@@ -963,6 +963,12 @@ void spielSchritt(TCG& g) {
 }
 
 void spielLaden() {
+    // Moves under way belong to the table before the load; none of them may land on this one.
+    glu::zugliste.anz = 0;
+    glu::fertigliste.anz = 0;
+    for (int s = 1; s <= kStapel; ++s)
+        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
+            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
     central::tischWiederherstellen(cg);
     cg.ablauf.anzSpieler = 3;
     for (int s : {1, 2, 3, 7, 8, 9, 11, 12, 15}) spiegeln(s);

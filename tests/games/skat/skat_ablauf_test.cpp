@@ -1,0 +1,251 @@
+// The flow of a deal with scripted answers: the order of the bidding, all passing, a Hand game
+// that never sees the Skat, the Kontra chain under each option, Schieberamsch, and a game saved
+// and restored in the middle of a trick.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/central.h"
+#include "core/spielstand.h"
+#include "games/skat_jass_schnapsen/skat.h"
+#include "games/skat_jass_schnapsen/skat_bewertung.h"
+#include "games/skat_jass_schnapsen/skat_regeln.h"
+#include "harness/lib/harness.h"
+#include "table/glu.h"
+#include "table/tischdienste.h"
+
+namespace {
+
+struct Frage {
+    int seat, art;
+    std::string knopf1;  // the first button's caption
+    bool operator==(const Frage& o) const { return seat == o.seat && art == o.art; }
+};
+
+std::ostream& operator<<(std::ostream& os, const Frage& f) { return os << f.seat << ":" << f.art << "'" << f.knopf1 << "'"; }
+
+// Every seat is scripted: a question answered by the script (by dialog kind, in order of
+// asking, per kind) or else as a computer seat would.
+class SkatAblauf : public testing::Test {
+protected:
+    void SetUp() override {
+        skat_1::datenOrdner = KS_SOURCE_DIR "/tools/skat/";
+        skat_1::musterVergessen();
+        harness::Einstellung e;
+        e.spielId = spiele::kSkat;
+        e.spieler = 3;
+        e.seed = 5;
+        e.menschAlsComputer = false;
+        lauf = std::make_unique<harness::Lauf>(e);
+        skat::anmelden();
+        TSkatOptionen& o = cg.skat.optionen;
+        o.wertung = 1;
+        o.limit = 36;
+        o.grandGrundwert = 24;
+        o.bockrunden = o.ramschrunden = 1;
+        o.ersterGeber = 3;  // Vorhand 1, Mittelhand 2, Hinterhand 3
+        lauf->antworter = [this](TCG& g) {
+            const int art = g.entscheidung.art;
+            fragen.push_back({g.aktSpieler, art, g.entscheidung.texte[1].str()});
+            auto it = skript.find(art);
+            if (it != skript.end() && !it->second.empty()) {
+                const int code = it->second.front();
+                it->second.erase(it->second.begin());
+                return central::antwort(g, central::kKnopf, 0, code);
+            }
+            skatki::kiTick();
+            return true;
+        };
+    }
+    void TearDown() override { lauf.reset(); }
+
+    void starten(int weiter = 0) {
+        ASSERT_TRUE(lauf->starten(weiter));
+        for (int s = 2; s <= 3; ++s) cg.stapelListen[s].computer = 0;
+    }
+    // Runs until the condition or the end of the deal.
+    void bis(const std::function<bool()>& ziel) {
+        ASSERT_GE(lauf->bis([&](const TCG& g) { return ziel() || skat::dealVorbei(g); }), 0);
+        ASSERT_FALSE(lauf->fehlgeschlagen());
+    }
+    std::vector<Frage> von(int art) const {
+        std::vector<Frage> v;
+        for (const Frage& f : fragen)
+            if (f.art == art) v.push_back(f);
+        return v;
+    }
+    bool gefragt(int art) const { return !von(art).empty(); }
+
+    std::unique_ptr<harness::Lauf> lauf;
+    std::map<int, std::vector<int>> skript;
+    std::vector<Frage> fragen;
+};
+
+constexpr int kReizen = 41, kHalten = 42, kPassen = 43;
+
+}  // namespace
+
+TEST_F(SkatAblauf, BiddingOrderAndAHoldAnsweredWithPass) {
+    // Mittelhand (2) bids 18 and 20, Vorhand (1) holds 18 and passes at 20, Hinterhand (3) passes
+    // at 22: Mittelhand plays at 20.
+    skript[48] = {kReizen, kReizen, kPassen};
+    skript[49] = {kHalten, kPassen};
+    skript[50] = {45};  // Hand
+    skript[55] = {11};  // Grand
+    skript[56] = {1};
+    starten();
+    bis([] { return cg.phase.nr == 4; });
+    const std::vector<Frage> erwartet = {{2, 48, ""}, {1, 49, ""}, {2, 48, ""}, {1, 49, ""}, {3, 48, ""}};
+    std::vector<Frage> reizen;
+    for (const Frage& f : fragen)
+        if (f.art == 48 || f.art == 49) reizen.push_back(f);
+    EXPECT_EQ(reizen, erwartet);
+    EXPECT_EQ(reizen[0].knopf1, "! 18 reizen");
+    EXPECT_EQ(reizen[1].knopf1, "! 18 halten");
+    EXPECT_EQ(reizen[2].knopf1, "! 20 reizen");
+    EXPECT_EQ(reizen[4].knopf1, "! 22 reizen");
+    EXPECT_EQ(cg.skat.spiel.alleinspieler, 2);
+    EXPECT_EQ(cg.skat.spiel.reizwert, 20);
+    // a Hand game skips laying away and asks for the level
+    EXPECT_FALSE(gefragt(54));
+    EXPECT_FALSE(gefragt(53));
+    EXPECT_TRUE(gefragt(56));
+    EXPECT_EQ(harness::anzahl(11), 2);
+    EXPECT_EQ(cg.skat.sk.typ, skat_1::kGrand);
+    EXPECT_FALSE(gefragt(59));  // no Spitze in Grand
+}
+
+TEST_F(SkatAblauf, AllPassIsPassedInOrARamschByTheOptions) {
+    skript[48] = {kPassen, kPassen, kPassen};
+    starten();
+    bis([] { return false; });
+    const std::vector<Frage> erwartet = {{2, 48, ""}, {3, 48, ""}, {1, 48, ""}};
+    EXPECT_EQ(von(48), erwartet);
+    EXPECT_EQ(von(48)[2].knopf1, "! 18 reizen");  // Vorhand is asked to bid 18
+    EXPECT_EQ(cg.skat.spiel.typ, skat_1::kEingepasst);
+    EXPECT_EQ(skat::letztesErgebnis().text2, "Spiel wurde eingepasst");
+
+    fragen.clear();
+    skript[48] = {kPassen, kPassen, kPassen};
+    cg.skat.optionen.bockRamsch = 1;
+    cg.skat.optionen.ramschKeinerReizt = 1;
+    starten(1);
+    bis([] { return false; });
+    EXPECT_EQ(cg.skat.spiel.ramsch, 1);
+    EXPECT_EQ(cg.skat.sk.typ, skat_1::kRamsch);
+    EXPECT_EQ(skat::letztesErgebnis().text1.rfind("Ramsch", 0) == 0 ||
+                  skat::letztesErgebnis().text1.rfind("Durchmarsch", 0) == 0,
+              true)
+        << skat::letztesErgebnis().text1;
+}
+
+TEST_F(SkatAblauf, KontraChainUnderEachOption) {
+    struct Fall {
+        const char* was;
+        uint8_t mit, mitRe, alle;
+        std::vector<int> antworten44, antworten63, antworten64, antworten65;
+        std::vector<Frage> erwartet;
+        int kontra;
+    };
+    // Vorhand (1) plays Grand Hand; defenders 2 and 3.
+    const Fall faelle[] = {
+        {"nur Kontra", 1, 0, 0, {1}, {}, {}, {}, {{2, 44, ""}}, 1},
+        {"Kontra und Re", 0, 1, 0, {1}, {2}, {}, {}, {{2, 44, ""}, {1, 63, ""}}, 2},
+        {"bis Hirsch", 0, 0, 1, {1}, {2}, {3}, {4}, {{2, 44, ""}, {1, 63, ""}, {2, 64, ""}, {1, 65, ""}}, 4},
+        {"zweiter Gegner sagt Kontra", 0, 0, 1, {-1, 1}, {-1}, {}, {}, {{2, 44, ""}, {3, 44, ""}, {1, 63, ""}}, 1},
+        {"keiner will", 1, 0, 0, {-1, -1}, {}, {}, {}, {{2, 44, ""}, {3, 44, ""}}, 0},
+    };
+    bool erstes = true;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        fragen.clear();
+        skript.clear();
+        skript[48] = {kPassen, kPassen, kReizen};
+        skript[50] = {45};
+        skript[55] = {11};
+        skript[56] = {1};
+        skript[44] = f.antworten44;
+        skript[63] = f.antworten63;
+        skript[64] = f.antworten64;
+        skript[65] = f.antworten65;
+        TSkatOptionen& o = cg.skat.optionen;
+        o.kontraRe = 1;
+        o.nachSpielansage = 1;
+        o.mitKontra = f.mit;
+        o.mitKontraRe = f.mitRe;
+        o.mitKontraAlle = f.alle;
+        o.ersterGeber = 3;
+        cg.skat.geber = 2;  // the next deal moves it on to 3
+        starten(erstes ? 0 : 1);
+        erstes = false;
+        bis([] { return cg.phase.nr == 4; });
+        std::vector<Frage> kontra;
+        for (const Frage& x : fragen)
+            if (x.art == 44 || (x.art >= 63 && x.art <= 65)) kontra.push_back(x);
+        EXPECT_EQ(kontra, f.erwartet);
+        EXPECT_EQ(cg.skat.spiel.kontra, f.kontra);
+        EXPECT_EQ(cg.aktSpieler, 1);  // Vorhand leads after the Kontra round
+        bis([] { return false; });
+    }
+}
+
+TEST_F(SkatAblauf, SchieberamschPushesTheSkatOn) {
+    TSkatOptionen& o = cg.skat.optionen;
+    o.bockRamsch = 1;
+    o.grandHand = 1;
+    o.jungfrauAnsagen = 1;
+    cg.skat.spiegelText = "R";
+    cg.skat.geber = 2;  // dealer 3 for this deal
+    skript[66] = {66, 66, 66};
+    skript[67] = {45, 45, 51};  // the third seat takes the Skat
+    skript[68] = {0, 0, 0};
+    starten(1);
+    bis([] { return cg.phase.nr == 4; });
+    EXPECT_EQ(cg.skat.sonderMarke.str(), "R");
+    EXPECT_EQ(cg.skat.spiel.schieberamsch, 1);
+    EXPECT_EQ(cg.skat.spiel.geschoben, 2);
+    EXPECT_EQ(von(66).size(), 3u);
+    EXPECT_EQ(von(67).size(), 3u);
+    EXPECT_TRUE(gefragt(54));  // the seat that took it laid two cards away
+    EXPECT_EQ(harness::anzahl(11), 2);
+    bis([] { return false; });
+    EXPECT_NE(skat::letztesErgebnis().text2.find("2x geschoben"), std::string::npos) << skat::letztesErgebnis().text2;
+}
+
+TEST_F(SkatAblauf, RestoreInTheMiddleOfATrick) {
+    tischdienste::anbinden(spielstand::anbindung);
+    static pvl::TPVLDialog panel{};
+    spielstand::anbindung.ipanel = [] { return &panel; };
+    const std::filesystem::path ordner = std::filesystem::temp_directory_path() / "skat_ablauf_test";
+    std::filesystem::create_directories(ordner);
+    skript[48] = {kPassen, kPassen, kReizen};
+    skript[50] = {51};
+    starten();
+    bis([] {
+        return cg.phase.nr == 4 && skat_1::stich().anz == 1 && glu::zugliste.anz == 0 &&
+               cg.bewegungWarten.aktiv == 0;
+    });
+    ASSERT_EQ(skat_1::stich().anz, 1);
+    const karte erste = skat_1::stich().at(1);
+    int karten[4] = {0, harness::anzahl(1), harness::anzahl(2), harness::anzahl(3)};
+    ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "mitte", true));
+    lauf->frames(200);  // play on, then go back
+    ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "mitte", "ska"));
+    ASSERT_TRUE(central::nachLaden(cg));
+    for (int s = 2; s <= 3; ++s) cg.stapelListen[s].computer = 0;
+    EXPECT_EQ(skat_1::stich().anz, 1);
+    EXPECT_TRUE(gleich(skat_1::stich().at(1), erste));
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(harness::anzahl(s), karten[s]) << s;
+    EXPECT_EQ(harness::anzahl(12), 1);
+    bis([] { return false; });
+    EXPECT_TRUE(skat::dealVorbei(cg));
+    int summe = 0;
+    for (int s = 1; s <= 3; ++s) summe += skat_1::augenSumme(skat_1::gewonnenSitz(s));
+    EXPECT_EQ(summe + skat_1::augenSumme(skat_1::skatKopie()), 120);
+    std::filesystem::remove_all(ordner);
+    spielstand::anbindung = spielstand::Anbindung{};
+}
