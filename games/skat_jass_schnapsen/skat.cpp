@@ -1072,6 +1072,10 @@ SelfplayEintrag selfplayEintrag() {
     e.anmelden = anmelden;
     e.dealVorbei = dealVorbei;
     e.ergebnis = letztesErgebnis;
+    e.kartenErhalten = kartenErhalten;
+    e.dealPruefen = dealPruefen;
+    e.optionSetzen = optionSetzen;
+    e.zufallsAntwort = zufallsAntwort;
     return e;
 }
 

@@ -68,17 +68,39 @@ extern Seiten seiten;
 // The character index every computer seat gets when no page is built.
 extern int standardCharakter;
 
+// ---- whole-game runs (soak tests, bench/selfplay)
+// Each of the 32 cards exactly once on the table while no card is in flight.
+bool kartenErhalten(std::string& warum);
+// Every card played followed suit when it had to: call after every frame.
+struct Bedienpruefung {
+    hand vorher[4] = {};
+    int stichAnz = 0;
+    bool pruefen(std::string& warum);
+};
+// After a deal: 120 card points in all, the parties' points add up, and each seat's account
+// moved by what the settlement gave it (kontoVorher: the accounts before the deal, by seat).
+bool dealPruefen(const int32_t kontoVorher[4], std::string& warum);
+// A rule option by name: Wertung (1..4), Spiele (games limit), Rum, Spitze, Grand20, Kontra (0,
+// 1 Kontra, 2 and Re, 3 up to Hirsch), Bock (Bock/Ramsch with every trigger, the value the
+// series' list position), Ramsch (a Ramsch when all pass). False for an unknown name.
+bool optionSetzen(const std::string& name, int wert);
+// The yardstick player: a uniformly random legal answer to the open question.
+void zufallsAntwort();
+
 // ---- registration
 void anmelden();
-// The entry of Skat for bench/selfplay: the game's id and three-letter code, its entry points,
-// and whether a deal has ended.
+// The entry of Skat for bench/selfplay.
 struct SelfplayEintrag {
     int spielId = spiele::kSkat;
     const char* kuerzel = "ska";
     int spieler = 3;
-    void (*anmelden)() = nullptr;
-    bool (*dealVorbei)(const TCG& g) = nullptr;
-    const TGameResult& (*ergebnis)() = nullptr;
+    void (*anmelden)() = nullptr;                    // once, after the harness is made
+    bool (*dealVorbei)(const TCG& g) = nullptr;      // a round has ended and is booked
+    const TGameResult& (*ergebnis)() = nullptr;      // the last round's result
+    bool (*kartenErhalten)(std::string& warum) = nullptr;
+    bool (*dealPruefen)(const int32_t kontoVorher[4], std::string& warum) = nullptr;
+    bool (*optionSetzen)(const std::string& name, int wert) = nullptr;
+    void (*zufallsAntwort)() = nullptr;  // level 0
 };
 SelfplayEintrag selfplayEintrag();
 
