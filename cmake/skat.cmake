@@ -26,3 +26,4 @@ if(KS_DATA)
 endif()
 
 ks_tests(skat_tests tests/games/skat ks_harness ks_skat)
+ks_gl_tests(skat_gl_tests tests/games/skat/gl ks_harness ks_skat)

@@ -20,7 +20,7 @@ struct Felder {
     uint8_t canastaTeams = 0;       // Canasta partnership byte
     uint8_t maumauWunsch = 0;       // Mau Mau wished suit
     int32_t schwimmenP = 0;         // Schwimmen: place of the last exchanged card
-    int32_t stichAnz = 0;           // cards in the current trick (`stich`)
+    int32_t stichAnz = 0;           // cards in the current trick of Doppelkopf, Schafkopf, Schnapsen, Jass
     // shell (application form)
     uint8_t tischModus = 0;                   // aStatus: 1 input expected, 2 a card was sent
     int32_t varx = 50, vary = 50, varz = 50;  // developer trackbars

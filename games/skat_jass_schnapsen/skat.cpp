@@ -294,7 +294,6 @@ void reizen(TCG& g) {
                 const int passer = sp.passSitz;
                 const int hh = sp.hinterhandSitz;
                 sp.sagerSitz = hh;
-                sp.hoererSitz = passer == sp.hoererSitz ? (g.aktSpieler == sp.hoererSitz ? sp.sagerSitz : 0) : 0;
                 // The holder is the seat that is neither the passer nor Hinterhand.
                 for (int s = 1; s <= 3; ++s)
                     if (s != passer && s != hh) sp.hoererSitz = s;
@@ -582,7 +581,6 @@ void kontraPhase(TCG& g) {
                 g.phase.schritt = 10;
                 return;
             }
-            if (sp.kontra == 2 && a.art == kNichts && g.phase.fluss2 == 0) g.phase.fluss2 = 0;
             g.aktSpieler = sp.kontra % 2 == 1 ? allein : sp.kontraSitz;
             g.phase.schritt = 1;
             fragen(g, dialog[sp.kontra]);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/central.h"
+#include "core/envparam.h"
 #include "core/spielstand.h"
 #include "games/skat_jass_schnapsen/skat.h"
 #include "games/skat_jass_schnapsen/skat_bewertung.h"
@@ -117,6 +118,35 @@ TEST_F(SkatAblauf, BiddingOrderAndAHoldAnsweredWithPass) {
     EXPECT_EQ(harness::anzahl(11), 2);
     EXPECT_EQ(cg.skat.sk.typ, skat_1::kGrand);
     EXPECT_FALSE(gefragt(59));  // no Spitze in Grand
+}
+
+TEST_F(SkatAblauf, BiddingToTheEndOfTheListAsksNoFurtherBid) {
+    skript[48] = std::vector<int>(200, kReizen);
+    skript[49] = std::vector<int>(200, kHalten);
+    skript[50] = {45};
+    skript[55] = {11};
+    skript[56] = {1};
+    starten();
+    bis([] { return cg.phase.nr == 4; });
+    const int letzter = skat_1::reizwert(cg.skat.reizAnzahl);
+    EXPECT_EQ(letzter, 216);  // Kreuz x 18
+    for (const Frage& f : von(48)) EXPECT_NE(f.knopf1, "! 0 reizen");
+    EXPECT_EQ(von(48).back().knopf1, "! " + std::to_string(letzter) + " reizen");
+    EXPECT_EQ(cg.skat.spiel.alleinspieler, 1);  // Vorhand held every value
+    EXPECT_EQ(cg.skat.spiel.reizwert, letzter);
+}
+
+TEST_F(SkatAblauf, PacketDealGivesTenCardsEachAndTheSkat) {
+    envParam.austeilen = 2;  // one packet after the other: 3, Skat, 4, 3
+    skript[48] = {kPassen, kPassen, kPassen};
+    starten();
+    bis([] { return cg.phase.nr == 6; });
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(harness::anzahl(s), 10) << s;
+    EXPECT_EQ(harness::anzahl(11), 2);
+    EXPECT_EQ(harness::anzahl(15), 0);
+    std::string warum;
+    EXPECT_TRUE(skat::kartenErhalten(warum)) << warum;
+    bis([] { return false; });
 }
 
 TEST_F(SkatAblauf, AllPassIsPassedInOrARamschByTheOptions) {

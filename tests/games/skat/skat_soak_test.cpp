@@ -4,7 +4,9 @@
 // appears. The same seeds replay the same matches.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/central.h"
 #include "games/skat_jass_schnapsen/skat.h"
@@ -138,4 +140,29 @@ TEST_F(SkatSoak, OneSeedReplaysTheSameMatch) {
     const Zahlen b = matchSpielen(77, 5);
     EXPECT_EQ(a.frames, b.frames);
     EXPECT_EQ(konto1, cg.konto[1]);
+}
+
+// The long run for figures: SKAT_SOAK_MATCHES=n plays n matches of 18 deals (skipped without it).
+TEST_F(SkatSoak, LongRunFromTheEnvironment) {
+    const char* n = std::getenv("SKAT_SOAK_MATCHES");
+    if (!n) GTEST_SKIP() << "SKAT_SOAK_MATCHES not set";
+    Zahlen gesamt;
+    const int matches = std::atoi(n);
+    for (int m = 1; m <= matches; ++m) {
+        SCOPED_TRACE(m);
+        const Zahlen z = matchSpielen(static_cast<uint64_t>(1000 + m), m % 6);
+        ASSERT_FALSE(HasFailure());
+        gesamt.deals += z.deals;
+        gesamt.mitSpieler += z.mitSpieler;
+        gesamt.gewonnen += z.gewonnen;
+        gesamt.ramschOhneReizen += z.ramschOhneReizen;
+        gesamt.eingepasst += z.eingepasst;
+        gesamt.ramsch += z.ramsch;
+        gesamt.frames += z.frames;
+    }
+    const int gereizt = gesamt.mitSpieler + gesamt.eingepasst + gesamt.ramschOhneReizen;
+    std::printf("%d deals, %d bid, %d with a declarer (%.1f%%), declarers won %d (%.1f%%), %d Ramsch, %d frames\n",
+                gesamt.deals, gereizt, gesamt.mitSpieler, 100.0 * gesamt.mitSpieler / std::max(1, gereizt),
+                gesamt.gewonnen, 100.0 * gesamt.gewonnen / std::max(1, gesamt.mitSpieler), gesamt.ramsch,
+                gesamt.frames);
 }
