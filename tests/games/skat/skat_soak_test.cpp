@@ -18,6 +18,7 @@
 namespace {
 
 struct Zahlen {
+    int proTyp[13] = {}, gewonnenProTyp[13] = {};
     int deals = 0, mitSpieler = 0, gewonnen = 0, ramsch = 0, ramschOhneReizen = 0, eingepasst = 0, ueberreizt = 0, frames = 0;
 };
 
@@ -87,6 +88,11 @@ Zahlen matchSpielen(uint64_t seed, int satz, bool zufall = false) {
             ++z.mitSpieler;
             if (sp.typ == skat_1::kUeberreizt) ++z.ueberreizt;
             if (r.gewonnen) ++z.gewonnen;
+            const int t = sp.typ == skat_1::kUeberreizt ? 0 : sp.typ;
+            if (t >= 0 && t <= 12) {
+                ++z.proTyp[t];
+                if (r.gewonnen) ++z.gewonnenProTyp[t];
+            }
         }
     }
     return z;
@@ -159,7 +165,13 @@ TEST_F(SkatSoak, LongRunFromTheEnvironment) {
         gesamt.eingepasst += z.eingepasst;
         gesamt.ramsch += z.ramsch;
         gesamt.frames += z.frames;
+        for (int t = 0; t <= 12; ++t) {
+            gesamt.proTyp[t] += z.proTyp[t];
+            gesamt.gewonnenProTyp[t] += z.gewonnenProTyp[t];
+        }
     }
+    for (int t = 0; t <= 12; ++t)
+        if (gesamt.proTyp[t]) std::printf("type %d: %d games, %d won\n", t, gesamt.proTyp[t], gesamt.gewonnenProTyp[t]);
     const int gereizt = gesamt.mitSpieler + gesamt.eingepasst + gesamt.ramschOhneReizen;
     std::printf("%d deals, %d bid, %d with a declarer (%.1f%%), declarers won %d (%.1f%%), %d Ramsch, %d frames\n",
                 gesamt.deals, gereizt, gesamt.mitSpieler, 100.0 * gesamt.mitSpieler / std::max(1, gereizt),
