@@ -27,3 +27,14 @@ endif()
 
 ks_tests(skat_tests tests/games/skat ks_harness ks_skat)
 ks_gl_tests(skat_gl_tests tests/games/skat/gl ks_harness ks_skat)
+
+# The Skat benchmark needs the game and the harness; the benchmark targets are made after the
+# fragments, so the link is added once the whole directory is read.
+function(ks_skat_bench_link)
+    if(TARGET skat_bench)
+        target_link_libraries(skat_bench PRIVATE ks_skat ks_harness)
+    endif()
+endfunction()
+if(KS_BENCH)
+    cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL ks_skat_bench_link)
+endif()

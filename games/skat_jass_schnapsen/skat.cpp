@@ -746,13 +746,11 @@ void ramschVorSpiel(TCG& g) {
             }
             if (a.art == central::kKnopf && a.wert == 66) {
                 sagen("Gesund", seat, 13);
+                g.aktSpieler = naechster(seat);
+                g.phase.schritt = 0;
                 if (++g.phase.fluss2 >= 3) {
                     g.phase.schritt = 2;
                     g.phase.fluss2 = 0;
-                    g.aktSpieler = vorhand();
-                } else {
-                    g.aktSpieler = naechster(seat);
-                    g.phase.schritt = 0;
                 }
                 return;
             }
@@ -1002,10 +1000,11 @@ void spielLaden() {
 
 bool spielbar(const TKartenSlot& slot) {
     const karte k = slot.c;
+    // The seat whose stack (or its twin) holds the slot; the human's when none does.
     int seat = 1;
     for (int s = 1; s <= 3; ++s)
-        for (int i = 1; i <= anz(s); ++i)
-            if (&st(s).at(i) == &slot) seat = s;
+        for (const TSpieler* x : {&st(s), &glu::spielerZwilling[s - 1]})
+            if (&slot >= &x->k[0] && &slot < &x->k[kSlots]) seat = s;
     const int p = cg.phase.nr;
     if (p == kGeben || p == kReizen || p == kAnsage) return true;
     if (p == kRamschVorSpiel) return k.t != kBube || cg.skat.optionen.bubenSchieben;
