@@ -3,6 +3,7 @@
 // and restored in the middle of a trick.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -278,4 +279,49 @@ TEST_F(SkatAblauf, RestoreInTheMiddleOfATrick) {
     EXPECT_EQ(summe + skat_1::augenSumme(skat_1::skatKopie()), 120);
     std::filesystem::remove_all(ordner);
     spielstand::anbindung = spielstand::Anbindung{};
+}
+
+TEST(SkatTisch, AThrownCardLiesAboveTheCardsOfTheTrick) {
+    glu::reset();
+    cg.spielId = spiele::kSkat;
+    skat::anmelden();
+    skat_1::stich() = hand{};
+    TKartenSlot k{};
+    glu::throwposition(2, 1, k);
+    EXPECT_FLOAT_EQ(k.z, -97.0f);
+    handaddk(skat_1::stich(), skat_1::karteBilden(8, 1));
+    handaddk(skat_1::stich(), skat_1::karteBilden(7, 1));
+    glu::throwposition(3, 1, k);
+    EXPECT_FLOAT_EQ(k.z, 0.5f * 2 - 97.0f);
+}
+
+TEST(SkatTisch, LegalCardsFollowTheLedSuitAndBubenStayInRamsch) {
+    glu::reset();
+    std::memset(static_cast<void*>(&cg), 0, sizeof(cg));
+    cg.spielId = spiele::kSkat;
+    skat::anmelden();
+    TSpieler& s1 = glu::spieler[0];
+    auto geben = [&](std::initializer_list<karte> ks) {
+        s1.anz = 0;
+        for (const karte& k : ks) s1.at(++s1.anz).c = k;
+    };
+    using skat_1::karteBilden;
+    cg.skat.sk.typ = skat_1::kGrand;
+    cg.phase.nr = 4;
+    skat_1::stich() = hand{};
+    handaddk(skat_1::stich(), karteBilden(8, 3));  // Herz As led
+    geben({karteBilden(4, 3), karteBilden(8, 1), karteBilden(1, 3)});
+    EXPECT_FALSE(skat::spielbar(s1.at(1)));  // the Herz Bube is a trump in Grand, not a Herz
+    EXPECT_FALSE(skat::spielbar(s1.at(2)));
+    EXPECT_TRUE(skat::spielbar(s1.at(3)));
+    geben({karteBilden(4, 3), karteBilden(8, 1)});  // no Herz left: anything goes
+    EXPECT_TRUE(skat::spielbar(s1.at(1)));
+    EXPECT_TRUE(skat::spielbar(s1.at(2)));
+
+    cg.phase.nr = 9;  // laying away in Schieberamsch
+    EXPECT_FALSE(skat::spielbar(s1.at(1)));
+    EXPECT_TRUE(skat::spielbar(s1.at(2)));
+    cg.skat.optionen.bubenSchieben = 1;
+    EXPECT_TRUE(skat::spielbar(s1.at(1)));
+    skat_1::stich() = hand{};
 }
