@@ -69,12 +69,14 @@ void fragen(TCG& g, int art) {
 struct Aktion {
     int art = kNichts;
     int wert = 0;
-    int frage = 0;  // the dialog it answers
+    int stapel = 0;  // the stack of a pile click
+    int frage = 0;   // the dialog it answers
 };
 Aktion nehmen(TCG& g) {
     Aktion a;
     a.art = g.antwort.art;
     a.wert = g.antwort.wert2;
+    a.stapel = g.antwort.wert1;
     a.frage = g.phase.fluss3;
     g.antwort.art = kNichts;
     return a;
@@ -407,7 +409,7 @@ void drueckenSchritt(TCG& g, const Aktion& a, int seat, int fertig) {
         ausspielen(seat, a.wert, 11);
         return;
     }
-    if (a.art == central::kStapel && anz(11) > 0) {
+    if (a.art == central::kStapel && a.stapel == 11 && anz(11) > 0) {
         austeilen(seat, 1, 0, 0);
         return;
     }

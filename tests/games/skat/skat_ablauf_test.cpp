@@ -150,6 +150,35 @@ TEST_F(SkatAblauf, PacketDealGivesTenCardsEachAndTheSkat) {
     bis([] { return false; });
 }
 
+TEST_F(SkatAblauf, LayingAwayWithACardTakenBack) {
+    skript[48] = {kPassen, kPassen, kReizen};  // Vorhand (1) plays
+    skript[50] = {51};
+    int fertigGefragt = 0;
+    auto skriptAntworter = lauf->antworter;
+    lauf->antworter = [&](TCG& g) {
+        if (g.entscheidung.art == 54) {
+            fragen.push_back({g.aktSpieler, 54, ""});
+            return central::antwort(g, central::kKarte, 0, 1);
+        }
+        if (g.entscheidung.art == 53) {
+            fragen.push_back({g.aktSpieler, 53, ""});
+            if (++fertigGefragt == 1) return central::antwort(g, central::kStapel, 11, 2);
+            return central::antwort(g, central::kKnopf, 0, 53);
+        }
+        return skriptAntworter(g);
+    };
+    starten();
+    bis([] { return cg.entscheidung.art == 55; });
+    std::vector<int> folge;
+    for (const Frage& f : fragen)
+        if (f.art == 53 || f.art == 54) folge.push_back(f.art);
+    EXPECT_EQ(folge, (std::vector<int>{54, 54, 53, 54, 53}));
+    EXPECT_EQ(harness::anzahl(1), 10);
+    EXPECT_EQ(harness::anzahl(11), 2);
+    EXPECT_EQ(skat_1::skatKopie().anz, 2);
+    bis([] { return false; });
+}
+
 TEST_F(SkatAblauf, AllPassIsPassedInOrARamschByTheOptions) {
     skript[48] = {kPassen, kPassen, kPassen};
     starten();
