@@ -257,6 +257,21 @@ int naechsterListenwert(int ueber) {
     return pos;
 }
 
+// The bidder is asked for the next list value above the value reached; past the end of the list
+// nothing can be bid and the bidder passes.
+void bieterFragen(TCG& g) {
+    TSkatSpiel& sp = g.skat.spiel;
+    g.skat.reizPos = naechsterListenwert(sp.reizwertAktuell);
+    sp.sagerFragen = 1;
+    g.aktSpieler = sp.sagerSitz;
+    if (g.skat.reizPos > g.skat.reizAnzahl) {
+        g.antwort.art = central::kKnopf;
+        g.antwort.wert2 = 43;
+        return;
+    }
+    fragen(g, 48);
+}
+
 void reizen(TCG& g) {
     TSkatSpiel& sp = g.skat.spiel;
     const Aktion a = nehmen(g);
@@ -328,17 +343,7 @@ void reizen(TCG& g) {
                 g.phase.schritt = 4;
                 return;
         }
-        // the new bidder is asked
-        g.skat.reizPos = naechsterListenwert(sp.reizwertAktuell);
-        sp.sagerFragen = 1;
-        g.aktSpieler = sp.sagerSitz;
-        if (g.skat.reizPos > g.skat.reizAnzahl) {
-            // past the end of the list nothing can be bid: the bidder passes
-            g.antwort.art = central::kKnopf;
-            g.antwort.wert2 = 43;
-            return;
-        }
-        fragen(g, 48);
+        bieterFragen(g);
         return;
     }
     // go on: the other side of the bidding is asked
@@ -349,15 +354,7 @@ void reizen(TCG& g) {
         fragen(g, 49);
         return;
     }
-    sp.sagerFragen = 1;
-    g.skat.reizPos = naechsterListenwert(sp.reizwertAktuell);
-    g.aktSpieler = sp.sagerSitz;
-    if (g.skat.reizPos > g.skat.reizAnzahl) {
-        g.antwort.art = central::kKnopf;
-        g.antwort.wert2 = 43;
-        return;
-    }
-    fragen(g, 48);
+    bieterFragen(g);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -2,6 +2,8 @@
 // each value worked out by hand from the rules of Skat.
 #include <gtest/gtest.h>
 
+#include "games/skat/skat_karten.h"
+
 #include <cstring>
 
 #include "core/envparam.h"
@@ -12,13 +14,8 @@ namespace {
 
 using namespace skat_1;
 
-karte K(int t, int f) { return karteBilden(t, f); }
-
-hand H(std::initializer_list<karte> ks) {
-    hand h{};
-    for (const karte& k : ks) handaddk(h, k);
-    return h;
-}
+using skattest::H;
+using skattest::K;
 
 // Cards worth p points (repeats are fine: the settlement only adds them up).
 hand punkte(int p) {

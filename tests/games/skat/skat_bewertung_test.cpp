@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "games/skat/skat_karten.h"
+
 #include <cstring>
 
 #include "core/seams.h"
@@ -14,13 +16,8 @@ namespace {
 
 using namespace skat_1;
 
-karte K(int t, int f) { return karteBilden(t, f); }
-
-hand H(std::initializer_list<karte> ks) {
-    hand h{};
-    for (const karte& k : ks) handaddk(h, k);
-    return h;
-}
+using skattest::H;
+using skattest::K;
 
 class SkatBewertung : public testing::Test {
 protected:

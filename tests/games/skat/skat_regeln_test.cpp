@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "games/skat/skat_karten.h"
+
 #include <cstring>
 #include <vector>
 
@@ -13,13 +15,8 @@ namespace {
 
 using namespace skat_1;
 
-karte K(int t, int f) { return karteBilden(t, f); }
-
-hand H(std::initializer_list<karte> ks) {
-    hand h{};
-    for (const karte& k : ks) handaddk(h, k);
-    return h;
-}
+using skattest::H;
+using skattest::K;
 
 std::vector<int> liste() {
     std::vector<int> v;
