@@ -964,6 +964,8 @@ void spielLaden() {
     for (int s = 1; s <= kStapel; ++s)
         for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
             for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
+    // A game saved after a move landed but before it was reported waits for nothing now.
+    if (cg.bewegungWarten.aktiv) central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
     central::tischWiederherstellen(cg);
     cg.ablauf.anzSpieler = 3;
     for (int s : {1, 2, 3, 7, 8, 9, 11, 12, 15}) spiegeln(s);
@@ -973,14 +975,19 @@ void spielLaden() {
     if (typ == kNull || typ == kGrand || typ == kRamsch || (typ >= 1 && typ <= 4)) rangTabelle(typ);
     if (cg.phase.nr == kReizen || cg.phase.nr == kAnsage) {
         // the evaluation is not stored: bidding and declaring go on from the hands as dealt
-        const int altTyp = cg.skat.sk.typ;
-        for (int s = 3; s >= 1; --s) {
-            const hand jetzt = st(s).hand;
+        // (from the hands and the Skat as dealt, which stay as they were)
+        hand jetzt[4];
+        const hand skatJetzt = skatKopie();
+        const hand skatGegeben = skatOriginal();
+        for (int s = 1; s <= 3; ++s) {
+            jetzt[s] = st(s).hand;
             if (gegebeneHand(s).anz == 10) st(s).hand = gegebeneHand(s);
-            reizwertBerechnen(s);
-            st(s).hand = jetzt;
         }
-        cg.skat.sk.typ = altTyp;
+        if (skatGegeben.anz == 2) skatKopie() = skatGegeben;
+        for (int s = 3; s >= 1; --s) reizwertBerechnen(s);
+        for (int s = 1; s <= 3; ++s) st(s).hand = jetzt[s];
+        skatKopie() = skatJetzt;
+        skatOriginal() = skatGegeben;
     }
     const int allein = cg.skat.spiel.alleinspieler;
     if ((cg.phase.nr == kStiche || cg.phase.nr == kKontra) && istComputer(allein) &&

@@ -276,12 +276,45 @@ TEST_F(SkatAblauf, SchieberamschPushesTheSkatOn) {
     EXPECT_NE(skat::letztesErgebnis().text2.find("2x geschoben"), std::string::npos) << skat::letztesErgebnis().text2;
 }
 
+// Saving and loading through the saved-games unit, into a folder of the test's own.
+struct Speicher {
+    std::filesystem::path ordner = std::filesystem::temp_directory_path() / "skat_ablauf_test";
+    Speicher() {
+        tischdienste::anbinden(spielstand::anbindung);
+        static pvl::TPVLDialog panel{};
+        spielstand::anbindung.ipanel = [] { return &panel; };
+        std::filesystem::create_directories(ordner);
+    }
+    ~Speicher() {
+        std::filesystem::remove_all(ordner);
+        spielstand::anbindung = spielstand::Anbindung{};
+    }
+    bool sichern() { return spielstand::spielSpeichern(cg, ordner, "mitte", true); }
+    bool laden() { return spielstand::spielLaden(cg, ordner, "mitte", "ska") && central::nachLaden(cg); }
+};
+
+TEST_F(SkatAblauf, RestoreWhileLayingAwayKeepsTheHandsAsDealt) {
+    Speicher speicher;
+    skript[48] = {kPassen, kPassen, kReizen};
+    skript[50] = {51};
+    starten();
+    bis([] { return cg.phase.nr == 7 && harness::anzahl(1) == 12 && glu::zugliste.anz == 0; });
+    const hand gegeben = skat_1::gegebeneHand(1);
+    const hand skat = skat_1::skatOriginal();
+    const int typ = skat_1::bewertung(1).spielTyp;
+    ASSERT_TRUE(speicher.sichern());
+    skat_1::bewertung(1) = skat_1::Bewertung{};
+    ASSERT_TRUE(speicher.laden());
+    for (int s = 2; s <= 3; ++s) cg.stapelListen[s].computer = 0;
+    EXPECT_EQ(skat_1::bewertung(1).spielTyp, typ);
+    EXPECT_EQ(std::memcmp(&skat_1::gegebeneHand(1), &gegeben, sizeof(hand)), 0);
+    EXPECT_EQ(std::memcmp(&skat_1::skatOriginal(), &skat, sizeof(hand)), 0);
+    EXPECT_EQ(harness::anzahl(1), 12);
+    bis([] { return false; });
+}
+
 TEST_F(SkatAblauf, RestoreInTheMiddleOfATrick) {
-    tischdienste::anbinden(spielstand::anbindung);
-    static pvl::TPVLDialog panel{};
-    spielstand::anbindung.ipanel = [] { return &panel; };
-    const std::filesystem::path ordner = std::filesystem::temp_directory_path() / "skat_ablauf_test";
-    std::filesystem::create_directories(ordner);
+    Speicher speicher;
     skript[48] = {kPassen, kPassen, kReizen};
     skript[50] = {51};
     starten();
@@ -292,10 +325,9 @@ TEST_F(SkatAblauf, RestoreInTheMiddleOfATrick) {
     ASSERT_EQ(skat_1::stich().anz, 1);
     const karte erste = skat_1::stich().at(1);
     int karten[4] = {0, harness::anzahl(1), harness::anzahl(2), harness::anzahl(3)};
-    ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "mitte", true));
+    ASSERT_TRUE(speicher.sichern());
     lauf->frames(200);  // play on, then go back
-    ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "mitte", "ska"));
-    ASSERT_TRUE(central::nachLaden(cg));
+    ASSERT_TRUE(speicher.laden());
     for (int s = 2; s <= 3; ++s) cg.stapelListen[s].computer = 0;
     EXPECT_EQ(skat_1::stich().anz, 1);
     EXPECT_TRUE(gleich(skat_1::stich().at(1), erste));
@@ -306,8 +338,6 @@ TEST_F(SkatAblauf, RestoreInTheMiddleOfATrick) {
     int summe = 0;
     for (int s = 1; s <= 3; ++s) summe += skat_1::augenSumme(skat_1::gewonnenSitz(s));
     EXPECT_EQ(summe + skat_1::augenSumme(skat_1::skatKopie()), 120);
-    std::filesystem::remove_all(ordner);
-    spielstand::anbindung = spielstand::Anbindung{};
 }
 
 TEST(SkatTisch, AThrownCardLiesAboveTheCardsOfTheTrick) {
