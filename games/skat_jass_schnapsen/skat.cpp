@@ -113,6 +113,26 @@ karte ausspielen(int seat, int slot, int ziel) {
 }
 
 void spiegeln(int stack) { glu::stapelZuHand(st(stack)); }
+
+// Takes the card out of whichever stack holds it and lays it on top of the target, at once.
+bool karteUmlegen(const karte& k, int ziel) {
+    for (int s : {1, 2, 3, 7, 8, 9, 11, 12, 15}) {
+        if (s == ziel) continue;
+        TSpieler& x = st(s);
+        for (int i = 1; i <= x.anz; ++i) {
+            if (!gleich(x.at(i).c, k)) continue;
+            const TKartenSlot slot = x.at(i);
+            for (int j = i; j < x.anz; ++j) x.at(j) = x.at(j + 1);
+            x.anz -= 1;
+            TSpieler& z = st(ziel);
+            z.anz += 1;
+            z.at(z.anz) = slot;
+            z.at(z.anz).bewegung = TBewegung{};
+            return true;
+        }
+    }
+    return false;
+}
 void alleSpiegeln() {
     for (int s : {1, 2, 3, 11, 12}) spiegeln(s);
 }
@@ -966,6 +986,19 @@ void spielLaden() {
             for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
     // A game saved after a move landed but before it was reported waits for nothing now.
     if (cg.bewegungWarten.aktiv) central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+    // A card that was still flying when the game was saved lies where it came from: the table
+    // is brought to what the flow has already booked.
+    if (cg.phase.nr == kGeben) {
+        for (int s : {1, 2, 3, 15})
+            while (anz(s) > 0) karteUmlegen(st(s).at(anz(s)).c, 11);
+        cg.phase.schritt = 0;
+    }
+    if (cg.phase.nr == kStiche || cg.phase.nr == kKontra)
+        for (int i = 1; i <= stich().anz; ++i) {
+            bool liegt = false;
+            for (int j = 1; j <= anz(12); ++j) liegt = liegt || gleich(st(12).at(j).c, stich().at(i));
+            if (!liegt) karteUmlegen(stich().at(i), 12);
+        }
     central::tischWiederherstellen(cg);
     cg.ablauf.anzSpieler = 3;
     for (int s : {1, 2, 3, 7, 8, 9, 11, 12, 15}) spiegeln(s);

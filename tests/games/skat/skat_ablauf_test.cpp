@@ -384,3 +384,49 @@ TEST(SkatTisch, LegalCardsFollowTheLedSuitAndBubenStayInRamsch) {
     EXPECT_TRUE(skat::spielbar(s1.at(1)));
     skat_1::stich() = hand{};
 }
+
+// Saved and loaded again at arbitrary frames, a deal still plays to its end with every card kept.
+TEST(SkatSpeichern, SaveAndLoadAtAnyFrameKeepsTheDealWhole) {
+    skat_1::datenOrdner = KS_SOURCE_DIR "/tools/skat/";
+    for (uint64_t seed = 20; seed < 40; ++seed) {
+        SCOPED_TRACE(seed);
+        harness::Einstellung e;
+        e.spielId = spiele::kSkat;
+        e.spieler = 3;
+        e.seed = seed;
+        harness::Lauf lauf(e);
+        skat::anmelden();
+        Speicher speicher;
+        envParam.austeilen = seed % 4 == 0 ? 2 : 1;
+        cg.skat.optionen.wertung = 1;
+        cg.skat.optionen.limit = 36;
+        if (seed % 2) {
+            ASSERT_TRUE(skat::optionSetzen("Kontra", 3));
+        }
+        if (seed % 3 == 0) {
+            ASSERT_TRUE(skat::optionSetzen("Bock", 2));
+        }
+        lauf.invariante = [](const TCG&, std::string& warum) { return skat::kartenErhalten(warum); };
+        ASSERT_TRUE(lauf.starten());
+        int naechstes = 3 + static_cast<int>(seed);
+        while (!skat::dealVorbei(cg) && lauf.frameNr() < 20000) {
+            lauf.frame();
+            ASSERT_FALSE(lauf.fehlgeschlagen());
+            if (lauf.frameNr() == naechstes) {
+                ASSERT_TRUE(speicher.sichern());
+                lauf.frames(7);
+                ASSERT_TRUE(speicher.laden());
+                cg.stapelListen[1].computer = 1;
+                // far enough apart for a packet deal, which starts again when loaded half dealt
+                naechstes += 401 + static_cast<int>(seed) * 7;
+            }
+        }
+        EXPECT_TRUE(skat::dealVorbei(cg)) << "phase " << int(cg.phase.nr) << "/" << cg.phase.schritt << " bw "
+                                          << int(cg.bewegungWarten.aktiv) << " " << cg.bewegungWarten.halter << ","
+                                          << cg.bewegungWarten.marke << " anz " << harness::anzahl(1) << " "
+                                          << harness::anzahl(11) << " " << harness::anzahl(15) << " z" << glu::zugliste.anz;
+        int32_t null[4] = {0, 0, 0, 0};
+        std::string warum;
+        EXPECT_TRUE(skat::dealPruefen(null, warum)) << warum;
+    }
+}
