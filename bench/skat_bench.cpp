@@ -62,7 +62,8 @@ void BM_GanzerDeal(benchmark::State& state) {
         lauf.starten();
         frames += lauf.bis(skat::dealVorbei);
     }
-    state.counters["frames/deal"] = benchmark::Counter(static_cast<double>(frames) / static_cast<double>(state.iterations()));
+    state.counters["frames/deal"] =
+        benchmark::Counter(static_cast<double>(frames) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_GanzerDeal)->Unit(benchmark::kMillisecond);
 

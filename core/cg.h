@@ -247,13 +247,13 @@ struct TSkatSpiel {
     int32_t kontra;          // 0 none, 1 Kontra, 2 Re, 3 Sup, 4 Hirsch
     int32_t kontraSitz;      // the defender who said Kontra (or is asked)
     uint8_t spitzeFalsch;
-    uint8_t rum;  // the Skat was shown to all
+    uint8_t rum;            // the Skat was shown to all
     uint8_t stufeAngesagt;  // the announced level, kept apart from the level reached in play
     uint8_t frei8;
     int32_t hinterhandSitz;
     int32_t hoererSitz;  // the seat that holds
     int32_t sagerSitz;   // the seat that bids
-    int32_t passSitz;  // the seat that passed last
+    int32_t passSitz;    // the seat that passed last
     int32_t frei9;
     int32_t reizwertAktuell;  // value reached; 1: nobody has bid
     uint8_t sagerFragen;      // 0: the holder is asked, 1: the bidder
@@ -290,18 +290,18 @@ static_assert(offsetof(TSkatSk, typ) == 12);
 
 // Skat options `cg.skat.optionen`, read from the Skat option pages.
 struct TSkatOptionen {
-    uint8_t liste;       // first check box of the main page: high-score category 1 when set
-    int32_t wertung;     // 1 Standard, 2 Turnier, 3 Nur Minuspunkte, 4 Nur Pluspunkte
-    uint8_t eigene;      // "Eigene:" games limit
-    int32_t limit;       // games in the match
-    int32_t ersterGeber; // 1..3, 0 "Zufällig"
+    uint8_t liste;        // first check box of the main page: high-score category 1 when set
+    int32_t wertung;      // 1 Standard, 2 Turnier, 3 Nur Minuspunkte, 4 Nur Pluspunkte
+    uint8_t eigene;       // "Eigene:" games limit
+    int32_t limit;        // games in the match
+    int32_t ersterGeber;  // 1..3, 0 "Zufällig"
     uint8_t rum, spitze, grand20;
     int32_t grandGrundwert;  // 20 or 24
     uint8_t kontraRe, mitKontra, mitKontraRe, mitKontraAlle, nachSpielansage;
     uint8_t bockRamsch;
     int32_t bockrunden, ramschrunden;  // list positions 1 "Keine" .. 5
-    uint8_t beiEingepasst, kontraVerloren, grandHandVerloren, grandHandGewonnen, ramschKeinerReizt,
-        nach6060, ueber100, schneider, spielabschluss;
+    uint8_t beiEingepasst, kontraVerloren, grandHandVerloren, grandHandGewonnen, ramschKeinerReizt, nach6060,
+        ueber100, schneider, spielabschluss;
     uint8_t bubenSchieben, jungfrauAnsagen, grandHand, durchmarsch, skatMeisteAugen;
     uint8_t umGeld;
     int32_t geldProPunkt;  // 1..4
@@ -323,10 +323,10 @@ struct TSkat {
     TSkatOptionen optionen;            // +68620
     ShortString<1> sonderMarke;        // "B", "R" or empty: the special game this deal is
     uint8_t bereich[68794 - 68676];
-    hand spiegel1[5];       // +68794
-    hand spiegelFeld1[3];   // +72764
-    hand spiegel2[3];       // +75146
-    uint8_t spiegelFlag;    // +77528 the deal ended before its last trick
+    hand spiegel1[5];              // +68794
+    hand spiegelFeld1[3];          // +72764
+    hand spiegel2[3];              // +75146
+    uint8_t spiegelFlag;           // +77528 the deal ended before its last trick
     ShortString<255> spiegelText;  // +77529 the special-games queue
     uint8_t frei1;
     hand spiegelFeld2[3];  // +77786

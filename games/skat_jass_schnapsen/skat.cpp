@@ -32,7 +32,7 @@ enum Phase : uint8_t {
     kAnsage = 7,
     kKontra = 8,
     kRamschVorSpiel = 9,
-    kEnde = 5,      // the deal is booked (the score table's phase); the game core starts the next one
+    kEnde = 5,     // the deal is booked (the score table's phase); the game core starts the next one
     kBuchen = 19,  // the deal ends: booked in the next step
 };
 
@@ -191,11 +191,22 @@ void alleinspielerSetzen(TCG& g, int seat) {
 int paketZiel(int schritt) {
     const int v = vorhand();
     switch (schritt) {
-        case 1: case 5: case 8: return v;
-        case 2: case 6: case 9: return naechster(v);
-        case 3: case 7: case 10: return naechster(naechster(v));
-        case 4: return 15;
-        default: return 0;
+        case 1:
+        case 5:
+        case 8:
+            return v;
+        case 2:
+        case 6:
+        case 9:
+            return naechster(v);
+        case 3:
+        case 7:
+        case 10:
+            return naechster(naechster(v));
+        case 4:
+            return 15;
+        default:
+            return 0;
     }
 }
 
@@ -556,11 +567,15 @@ void ansage(TCG& g) {
 bool kontraMoeglich(int stufe) {
     const TSkatOptionen& o = cg.skat.optionen;
     switch (stufe) {
-        case 0: return o.mitKontra || o.mitKontraRe || o.mitKontraAlle;
-        case 1: return o.mitKontraRe || o.mitKontraAlle;
+        case 0:
+            return o.mitKontra || o.mitKontraRe || o.mitKontraAlle;
+        case 1:
+            return o.mitKontraRe || o.mitKontraAlle;
         case 2:
-        case 3: return o.mitKontraAlle != 0;
-        default: return false;
+        case 3:
+            return o.mitKontraAlle != 0;
+        default:
+            return false;
     }
 }
 
@@ -639,7 +654,8 @@ int stichPruefen(TCG& g, int gewinner) {
     int code = 0;
     if (anz(gewinner) == 0) code = 1;
     const bool nullSpiel = g.skat.sk.typ == kNull;
-    if (!code && !sp.ramsch && !nullSpiel && gewinner != allein && sp.stufeAngesagt >= kSchwarzAngesagt) code = 2;
+    if (!code && !sp.ramsch && !nullSpiel && gewinner != allein && sp.stufeAngesagt >= kSchwarzAngesagt)
+        code = 2;
     if (!code && !sp.ramsch && nullSpiel && gewinner == allein) code = 3;
     if (!code && sp.ramsch && sp.jungfrau.at(gewinner)) code = 4;
     if (!code && sp.spitzeFalsch) code = 5;
@@ -985,7 +1001,8 @@ void spielLaden() {
         for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
             for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
     // A game saved after a move landed but before it was reported waits for nothing now.
-    if (cg.bewegungWarten.aktiv) central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+    if (cg.bewegungWarten.aktiv)
+        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
     // A card that was still flying when the game was saved lies where it came from: the table
     // is brought to what the flow has already booked.
     if (cg.phase.nr == kGeben) {

@@ -94,9 +94,9 @@ struct SelfplayEintrag {
     int spielId = spiele::kSkat;
     const char* kuerzel = "ska";
     int spieler = 3;
-    void (*anmelden)() = nullptr;                    // once, after the harness is made
-    bool (*dealVorbei)(const TCG& g) = nullptr;      // a round has ended and is booked
-    const TGameResult& (*ergebnis)() = nullptr;      // the last round's result
+    void (*anmelden)() = nullptr;                // once, after the harness is made
+    bool (*dealVorbei)(const TCG& g) = nullptr;  // a round has ended and is booked
+    const TGameResult& (*ergebnis)() = nullptr;  // the last round's result
     bool (*kartenErhalten)(std::string& warum) = nullptr;
     bool (*dealPruefen)(const int32_t kontoVorher[4], std::string& warum) = nullptr;
     bool (*optionSetzen)(const std::string& name, int wert) = nullptr;

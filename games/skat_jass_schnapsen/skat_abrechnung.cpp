@@ -241,7 +241,8 @@ void abrechnung(TGameResult& r) {
             kopf = name(allein) + " " + "verliert, weil die 1. Spitze falsch benutzt wurde";
             sp.stufe = 0;
         } else {
-            kopf = name(allein) + " " + (gewonnen ? "gewinnt mit " : "verliert mit ") + zahl(sp.augen) + " Augen";
+            kopf = name(allein) + " " + (gewonnen ? "gewinnt mit " : "verliert mit ") + zahl(sp.augen) +
+                   " Augen";
         }
         label = typName(sp.typ) + " " + zahl(wert);
     }

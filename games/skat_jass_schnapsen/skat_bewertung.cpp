@@ -72,7 +72,8 @@ int musterParsen(const std::string& text, Mustertabelle& tab, std::string& meldu
                         pos < text.size() && text[pos] == '#';
         if (!ok || t < 1 || t > 8 || f < 0 || f > 5 || punkte < -128 || punkte > 127) {
             ++probleme;
-            meldung += "Regel ohne Form bei Zeichen " + text::fromInt(static_cast<int64_t>(regelStart)) + "\n";
+            meldung +=
+                "Regel ohne Form bei Zeichen " + text::fromInt(static_cast<int64_t>(regelStart)) + "\n";
             pos = regelStart;
             continue;
         }
@@ -85,7 +86,8 @@ int musterParsen(const std::string& text, Mustertabelle& tab, std::string& meldu
             }
             continue;
         }
-        tab.regel[tab.anzahl++] = MusterRegel{static_cast<int8_t>(t), static_cast<int8_t>(f), static_cast<int8_t>(punkte)};
+        tab.regel[tab.anzahl++] =
+            MusterRegel{static_cast<int8_t>(t), static_cast<int8_t>(f), static_cast<int8_t>(punkte)};
     }
     return probleme;
 }
@@ -248,8 +250,11 @@ int reizwertBerechnen(int seat) {
     {
         hand zwoelf = eigene;
         if (!e.hand) handAnhaengen(zwoelf, skat);
-        const int angesagt = e.schwarzAnsagen ? kSchwarzAngesagt : e.schneiderAnsagen ? kSchneiderAngesagt : 0;
-        e.faktor = static_cast<int16_t>(spielFaktor(zwoelf, e.spielTyp, e.hand, 0, e.offen ? kOffen : angesagt));
+        const int angesagt = e.schwarzAnsagen     ? kSchwarzAngesagt
+                             : e.schneiderAnsagen ? kSchneiderAngesagt
+                                                  : 0;
+        e.faktor =
+            static_cast<int16_t>(spielFaktor(zwoelf, e.spielTyp, e.hand, 0, e.offen ? kOffen : angesagt));
     }
     e.hoechsterWert = static_cast<int16_t>(e.faktor * Grundwert[e.spielTyp]);
     e.hoechstgebot = static_cast<int16_t>(hoechstgebotAus(e.punkte, e.hoechsterWert));

@@ -74,7 +74,9 @@ const Box kBoxen[] = {
 pvl::TPVLApplication* app() { return central::dienste.app; }
 bool da(int d, int e) { return app() && d > 0 && app()->validElement(d, e); }
 
-uint8_t box(int d, int e, uint8_t alt) { return da(d, e) ? static_cast<uint8_t>(app()->isChecked(d, e)) : alt; }
+uint8_t box(int d, int e, uint8_t alt) {
+    return da(d, e) ? static_cast<uint8_t>(app()->isChecked(d, e)) : alt;
+}
 void boxSetzen(int d, int e, bool v) {
     if (da(d, e)) app()->SetBoolean(d, e, v);
 }

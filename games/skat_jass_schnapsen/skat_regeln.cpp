@@ -41,7 +41,8 @@ void tabellenSetzen() {
     Grundwert[kGrand] = cg.skat.optionen.grand20 ? 20 : 24;
     const char* kontra[] = {"", "Kontra", "Re", "Sup", "Hirsch"};
     for (int i = 0; i <= 4; ++i) kontraNamen[i] = kontra[i];
-    const char* stufen[] = {"Normal", "Schneider", "Schneider angesagt", "Schwarz", "Schwarz angesagt", "Offen"};
+    const char* stufen[] = {"Normal",  "Schneider",        "Schneider angesagt",
+                            "Schwarz", "Schwarz angesagt", "Offen"};
     for (int i = 0; i <= 5; ++i) stufenNamen[i] = stufen[i];
     for (int t = 1; t <= 8; ++t) Rangtabelle[t] = RangInvers[t] = t;
 }

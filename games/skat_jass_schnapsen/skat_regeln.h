@@ -20,23 +20,23 @@ constexpr int kKreuz = 1, kPik = 2, kHerz = 3, kKaro = 4, kNull = 10, kGrand = 1
 constexpr int kNormal = 0, kSchneider = 1, kSchneiderAngesagt = 2, kSchwarz = 3, kSchwarzAngesagt = 4,
               kOffen = 5;
 
-extern int Grundwert[21];    // base value by game type 1..20 (entry 0 unused)
-extern int Rangtabelle[9];   // rank number by value code 1..8
-extern int RangInvers[9];    // value code by rank number 1..8
+extern int Grundwert[21];   // base value by game type 1..20 (entry 0 unused)
+extern int Rangtabelle[9];  // rank number by value code 1..8
+extern int RangInvers[9];   // value code by rank number 1..8
 extern std::string kartenNamen[9];
 extern std::string kontraNamen[5];  // level 1..4
 extern std::string stufenNamen[6];  // level 0..5
 
 // The Skat unit's hands, kept in the Skat block so that a saved game carries them.
-hand& stich();          // the current trick in playing order, each tag the seat
-hand& stichKarten();    // at(seat): the card the seat played to the current trick
-hand& skatKopie();      // the Skat as it lies now
-hand& letzterStich();   // stichKarten of the last finished trick
-hand& skatOriginal();   // the Skat as dealt
+hand& stich();                 // the current trick in playing order, each tag the seat
+hand& stichKarten();           // at(seat): the card the seat played to the current trick
+hand& skatKopie();             // the Skat as it lies now
+hand& letzterStich();          // stichKarten of the last finished trick
+hand& skatOriginal();          // the Skat as dealt
 hand& gegebeneHand(int seat);  // the seat's hand as dealt
-hand& gewonnenAllein();   // won cards of the declarer
-hand& gewonnenGegner();   // won cards of the defenders
-hand& alleGespielt();     // every card played in the deal
+hand& gewonnenAllein();        // won cards of the declarer
+hand& gewonnenGegner();        // won cards of the defenders
+hand& alleGespielt();          // every card played in the deal
 hand& gewonnenSitz(int seat);
 
 void tabellenSetzen();

@@ -54,7 +54,9 @@ bool Bedienpruefung::pruefen(std::string& warum) {
         const karte lead = st.at(1);
         const karte k = st.at(st.anz);
         const int seat = k.nr;
-        auto folgt = [&](const karte& x) { return istTrumpf(lead) ? istTrumpf(x) : (x.f == lead.f && !istTrumpf(x)); };
+        auto folgt = [&](const karte& x) {
+            return istTrumpf(lead) ? istTrumpf(x) : (x.f == lead.f && !istTrumpf(x));
+        };
         if (!folgt(k) && seat >= 1 && seat <= 3)
             for (int i = 1; i <= vorher[seat].anz; ++i)
                 if (folgt(vorher[seat].at(i))) {
@@ -134,7 +136,8 @@ void zufallsAntwort() {
         for (int i = 1; i <= st.anz; ++i)
             if (spielbar(st.at(i))) slots.push_back(i);
         if (!slots.empty()) {
-            central::antwort(cg, central::kKarte, 0, slots[static_cast<size_t>(rnd::random(static_cast<int>(slots.size())))]);
+            central::antwort(cg, central::kKarte, 0,
+                             slots[static_cast<size_t>(rnd::random(static_cast<int>(slots.size())))]);
             return;
         }
     }

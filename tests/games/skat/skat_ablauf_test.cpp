@@ -28,7 +28,9 @@ struct Frage {
     bool operator==(const Frage& o) const { return seat == o.seat && art == o.art; }
 };
 
-std::ostream& operator<<(std::ostream& os, const Frage& f) { return os << f.seat << ":" << f.art << "'" << f.knopf1 << "'"; }
+std::ostream& operator<<(std::ostream& os, const Frage& f) {
+    return os << f.seat << ":" << f.art << "'" << f.knopf1 << "'";
+}
 
 // Every seat is scripted: a question answered by the script (by dialog kind, in order of
 // asking, per kind) or else as a computer seat would.
@@ -216,7 +218,16 @@ TEST_F(SkatAblauf, KontraChainUnderEachOption) {
         {"nur Kontra", 1, 0, 0, {1}, {}, {}, {}, {{2, 44, ""}}, 1},
         {"Kontra und Re", 0, 1, 0, {1}, {2}, {}, {}, {{2, 44, ""}, {1, 63, ""}}, 2},
         {"bis Hirsch", 0, 0, 1, {1}, {2}, {3}, {4}, {{2, 44, ""}, {1, 63, ""}, {2, 64, ""}, {1, 65, ""}}, 4},
-        {"zweiter Gegner sagt Kontra", 0, 0, 1, {-1, 1}, {-1}, {}, {}, {{2, 44, ""}, {3, 44, ""}, {1, 63, ""}}, 1},
+        {"zweiter Gegner sagt Kontra",
+         0,
+         0,
+         1,
+         {-1, 1},
+         {-1},
+         {},
+         {},
+         {{2, 44, ""}, {3, 44, ""}, {1, 63, ""}},
+         1},
         {"keiner will", 1, 0, 0, {-1, -1}, {}, {}, {}, {{2, 44, ""}, {3, 44, ""}}, 0},
     };
     bool erstes = true;
@@ -273,7 +284,8 @@ TEST_F(SkatAblauf, SchieberamschPushesTheSkatOn) {
     EXPECT_TRUE(gefragt(54));  // the seat that took it laid two cards away
     EXPECT_EQ(harness::anzahl(11), 2);
     bis([] { return false; });
-    EXPECT_NE(skat::letztesErgebnis().text2.find("2x geschoben"), std::string::npos) << skat::letztesErgebnis().text2;
+    EXPECT_NE(skat::letztesErgebnis().text2.find("2x geschoben"), std::string::npos)
+        << skat::letztesErgebnis().text2;
 }
 
 // Saving and loading through the saved-games unit, into a folder of the test's own.
@@ -421,10 +433,11 @@ TEST(SkatSpeichern, SaveAndLoadAtAnyFrameKeepsTheDealWhole) {
                 naechstes += 401 + static_cast<int>(seed) * 7;
             }
         }
-        EXPECT_TRUE(skat::dealVorbei(cg)) << "phase " << int(cg.phase.nr) << "/" << cg.phase.schritt << " bw "
-                                          << int(cg.bewegungWarten.aktiv) << " " << cg.bewegungWarten.halter << ","
-                                          << cg.bewegungWarten.marke << " anz " << harness::anzahl(1) << " "
-                                          << harness::anzahl(11) << " " << harness::anzahl(15) << " z" << glu::zugliste.anz;
+        EXPECT_TRUE(skat::dealVorbei(cg))
+            << "phase " << int(cg.phase.nr) << "/" << cg.phase.schritt << " bw "
+            << int(cg.bewegungWarten.aktiv) << " " << cg.bewegungWarten.halter << ","
+            << cg.bewegungWarten.marke << " anz " << harness::anzahl(1) << " " << harness::anzahl(11) << " "
+            << harness::anzahl(15) << " z" << glu::zugliste.anz;
         int32_t null[4] = {0, 0, 0, 0};
         std::string warum;
         EXPECT_TRUE(skat::dealPruefen(null, warum)) << warum;

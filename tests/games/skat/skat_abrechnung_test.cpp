@@ -2,11 +2,10 @@
 // each value worked out by hand from the rules of Skat.
 #include <gtest/gtest.h>
 
-#include "games/skat/skat_karten.h"
-
 #include <cstring>
 
 #include "core/envparam.h"
+#include "games/skat/skat_karten.h"
 #include "games/skat_jass_schnapsen/skat.h"
 #include "games/skat_jass_schnapsen/skat_regeln.h"
 
@@ -54,8 +53,8 @@ protected:
 
     // A declarer (seat 1) game: type, dealt hand, Skat, bid, the declarer's points, whether each
     // side took a trick.
-    TGameResult spiel(int typ, const hand& gegeben, const hand& skat, int gebot, int augen, bool gegnerStich = true,
-                      bool alleinStich = true) {
+    TGameResult spiel(int typ, const hand& gegeben, const hand& skat, int gebot, int augen,
+                      bool gegnerStich = true, bool alleinStich = true) {
         TSkatSpiel& sp = cg.skat.spiel;
         sp.typ = sp.typ2 = typ;
         cg.skat.sk.typ = typ;
@@ -92,17 +91,21 @@ TEST_F(SkatAbrechnung, InternationalRulesTable) {
     const Fall faelle[] = {
         {"Grand mit 2", kGrand, mitBuben({1, 2}), leer, 18, 70, false, true, 0, 0, 72},
         {"Grand mit 2, Kontra", kGrand, mitBuben({1, 2}), leer, 18, 70, false, true, 0, 1, 144},
-        {"Grand mit 2 verloren, Kontra und Re", kGrand, mitBuben({1, 2}), leer, 18, 50, false, true, 0, 2, -576},
+        {"Grand mit 2 verloren, Kontra und Re", kGrand, mitBuben({1, 2}), leer, 18, 50, false, true, 0, 2,
+         -576},
         {"Kreuz mit 1 Schneider Schwarz", kKreuz, mitBuben({1}), leer, 18, 120, false, false, 0, 0, 48},
-        {"Kreuz Hand mit 1, Schwarz nicht angesagt", kKreuz, mitBuben({1}), leer, 18, 120, true, false, 0, 0, 60},
+        {"Kreuz Hand mit 1, Schwarz nicht angesagt", kKreuz, mitBuben({1}), leer, 18, 120, true, false, 0, 0,
+         60},
         {"Kreuz Hand mit 1 Schneider angesagt", kKreuz, mitBuben({1}), leer, 18, 95, true, true, 2, 0, 60},
-        {"Kreuz Hand Schneider angesagt, nur 80", kKreuz, mitBuben({1}), leer, 18, 80, true, true, 2, 0, -120},
+        {"Kreuz Hand Schneider angesagt, nur 80", kKreuz, mitBuben({1}), leer, 18, 80, true, true, 2, 0,
+         -120},
         {"Karo mit 1 bei 24 gereizt", kKaro, mitBuben({1}), leer, 24, 70, false, true, 0, 0, -54},
-        {"Pik Hand bei 72, Kreuz Bube im Skat", kPik, mitBuben({}), H({K(kBube, 1), K(1, 3)}), 72, 70, true, true, 0,
-         0, -154},
+        {"Pik Hand bei 72, Kreuz Bube im Skat", kPik, mitBuben({}), H({K(kBube, 1), K(1, 3)}), 72, 70, true,
+         true, 0, 0, -154},
         {"60 Augen verlieren", kHerz, mitBuben({2}), leer, 18, 60, false, true, 0, 0, -40},
         {"Herz ohne 1 mit 61", kHerz, mitBuben({2}), leer, 18, 61, false, true, 0, 0, 20},
-        {"Schwarz gewonnen hebt den Wert über das Gebot", kKaro, mitBuben({1}), leer, 36, 120, false, false, 0, 0, 36},
+        {"Schwarz gewonnen hebt den Wert über das Gebot", kKaro, mitBuben({1}), leer, 36, 120, false, false,
+         0, 0, 36},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
@@ -143,8 +146,8 @@ TEST_F(SkatAbrechnung, NullGames) {
         SetUp();
         cg.skat.spiel.hand = f.handSpiel;
         cg.skat.spiel.stufeAngesagt = static_cast<uint8_t>(f.offen ? kOffen : 0);
-        const TGameResult r = spiel(kNull, mitBuben({}), H({K(1, 3), K(2, 3)}), f.gebot, f.alleinStich ? 10 : 0, true,
-                                    f.alleinStich);
+        const TGameResult r = spiel(kNull, mitBuben({}), H({K(1, 3), K(2, 3)}), f.gebot,
+                                    f.alleinStich ? 10 : 0, true, f.alleinStich);
         EXPECT_EQ(r.spielWerte[1], f.wert);
     }
 }
@@ -156,8 +159,8 @@ TEST_F(SkatAbrechnung, ScoringVariants) {
     };
     // Grand mit 2: 72 won, -144 lost.
     const Fall faelle[] = {
-        {1, 70, 72, 0, 0},   {1, 50, -144, 0, 0}, {2, 70, 122, 0, 0},   {2, 50, -194, 40, 40},
-        {3, 70, 0, -72, -72}, {3, 50, -144, 0, 0}, {4, 70, 72, 0, 0},    {4, 50, 0, 144, 144},
+        {1, 70, 72, 0, 0},    {1, 50, -144, 0, 0}, {2, 70, 122, 0, 0}, {2, 50, -194, 40, 40},
+        {3, 70, 0, -72, -72}, {3, 50, -144, 0, 0}, {4, 70, 72, 0, 0},  {4, 50, 0, 144, 144},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message() << f.wertung << "/" << f.augen);

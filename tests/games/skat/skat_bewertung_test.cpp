@@ -3,11 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "games/skat/skat_karten.h"
-
 #include <cstring>
 
 #include "core/seams.h"
+#include "games/skat/skat_karten.h"
 #include "games/skat_jass_schnapsen/skat.h"
 #include "games/skat_jass_schnapsen/skat_regeln.h"
 #include "table/glu.h"
@@ -50,8 +49,9 @@ TEST_F(SkatBewertung, PatternFileParsing) {
     EXPECT_EQ(musterParsen("#1(4,1)20# but no data mark", t, meldung), 0);
     EXPECT_EQ(t.anzahl, 0);
 
-    const std::string text = "Kopf #1(8,0)99# zaehlt nicht\n|data|\n#1(4,1)20# Text #2(8,0)5# #1(8,0)7#\n"
-                             "#1(7,5)-4# #1(9,1)3# #1(8,x)2# #1(6,2)5";
+    const std::string text =
+        "Kopf #1(8,0)99# zaehlt nicht\n|data|\n#1(4,1)20# Text #2(8,0)5# #1(8,0)7#\n"
+        "#1(7,5)-4# #1(9,1)3# #1(8,x)2# #1(6,2)5";
     EXPECT_EQ(musterParsen(text, t, meldung), 3);  // value 9, the "x" and the rule without its end
     ASSERT_EQ(t.anzahl, 3);
     EXPECT_EQ(t.regel[0].t, 4);
@@ -94,9 +94,12 @@ TEST_F(SkatBewertung, BidLimitFromTheEvaluation) {
 }
 
 TEST_F(SkatBewertung, StrongHandBidsAndNothingLeaks) {
-    const hand stark = H({K(4, 1), K(4, 2), K(4, 3), K(8, 1), K(7, 1), K(6, 1), K(5, 1), K(8, 2), K(8, 3), K(7, 3)});
-    const hand mittel = H({K(4, 4), K(1, 1), K(2, 1), K(3, 1), K(7, 2), K(6, 2), K(5, 2), K(3, 2), K(2, 2), K(1, 2)});
-    const hand schwach = H({K(6, 3), K(5, 3), K(3, 3), K(2, 3), K(1, 3), K(8, 4), K(7, 4), K(6, 4), K(5, 4), K(3, 4)});
+    const hand stark =
+        H({K(4, 1), K(4, 2), K(4, 3), K(8, 1), K(7, 1), K(6, 1), K(5, 1), K(8, 2), K(8, 3), K(7, 3)});
+    const hand mittel =
+        H({K(4, 4), K(1, 1), K(2, 1), K(3, 1), K(7, 2), K(6, 2), K(5, 2), K(3, 2), K(2, 2), K(1, 2)});
+    const hand schwach =
+        H({K(6, 3), K(5, 3), K(3, 3), K(2, 3), K(1, 3), K(8, 4), K(7, 4), K(6, 4), K(5, 4), K(3, 4)});
     geben(stark, mittel, schwach, H({K(2, 4), K(1, 4)}));
     cg.skat.sk.typ = kHerz;
     rangTabelle(kHerz);
@@ -114,9 +117,12 @@ TEST_F(SkatBewertung, StrongHandBidsAndNothingLeaks) {
 
 TEST_F(SkatBewertung, LowCardsInEverySuitMakeANullHand) {
     // 7, 8, 9 of each suit and the Kreuz 10: nothing the others cannot undercut
-    const hand null = H({K(1, 1), K(2, 1), K(3, 1), K(1, 2), K(2, 2), K(3, 2), K(1, 3), K(2, 3), K(1, 4), K(2, 4)});
-    const hand b = H({K(4, 1), K(5, 1), K(6, 1), K(7, 1), K(8, 1), K(4, 2), K(5, 2), K(6, 2), K(7, 2), K(8, 2)});
-    const hand c = H({K(3, 3), K(4, 3), K(5, 3), K(6, 3), K(7, 3), K(8, 3), K(3, 4), K(4, 4), K(5, 4), K(6, 4)});
+    const hand null =
+        H({K(1, 1), K(2, 1), K(3, 1), K(1, 2), K(2, 2), K(3, 2), K(1, 3), K(2, 3), K(1, 4), K(2, 4)});
+    const hand b =
+        H({K(4, 1), K(5, 1), K(6, 1), K(7, 1), K(8, 1), K(4, 2), K(5, 2), K(6, 2), K(7, 2), K(8, 2)});
+    const hand c =
+        H({K(3, 3), K(4, 3), K(5, 3), K(6, 3), K(7, 3), K(8, 3), K(3, 4), K(4, 4), K(5, 4), K(6, 4)});
     geben(null, b, c, H({K(7, 4), K(8, 4)}));
     reizwertBerechnen(1);
     EXPECT_EQ(bewertung(1).spielTyp, kNull);
@@ -155,7 +161,7 @@ TEST_F(SkatBewertung, CharactersGoIntoTheSeatsAndAMissingFileIsNeutral) {
     datenOrdner = "/nirgends/";
     skat::optionenLesen(true);
     EXPECT_EQ(cg.sitzEinstellungen.at(2).skat.reizen, 0);  // 0: bids as the patterns say
-    EXPECT_EQ(cg.skat.optionen.wertung, 1);              // a never-read record gets the standard rules
+    EXPECT_EQ(cg.skat.optionen.wertung, 1);                // a never-read record gets the standard rules
     EXPECT_EQ(cg.skat.optionen.limit, 36);
 }
 

@@ -32,7 +32,8 @@ protected:
     int seite(int n, int edit) {
         const int d = dialogAt(0, 0, 600, 500);
         for (int e = 1; e <= n; ++e)
-            app->CreateCustomObject(e == edit ? pvl::ekEdit : pvl::ekCheckBox, 10, 10 + e, "x", -1, -1, 0.0f, 1.0f);
+            app->CreateCustomObject(e == edit ? pvl::ekEdit : pvl::ekCheckBox, 10, 10 + e, "x", -1, -1, 0.0f,
+                                    1.0f);
         return d;
     }
     void box(int d, int e, bool v) { app->SetBoolean(d, e, v); }
@@ -53,7 +54,7 @@ TEST_F(SkatOptionen, OwnGamesLimitIsCappedAndEmptyMeansNone) {
     EXPECT_EQ(o().limit, 0);
     cg.spielliste.runden = 1;
     EXPECT_TRUE(skat::partieEnde());  // the match ends after the first deal
-    box(h, 9, true);  // "12 Runden (36 Spiele)" overrides the edit
+    box(h, 9, true);                  // "12 Runden (36 Spiele)" overrides the edit
     skat::optionenLesen(false);
     EXPECT_EQ(o().limit, 36);
 }

@@ -4,12 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "games/skat/skat_karten.h"
-
 #include <cstring>
 #include <vector>
 
 #include "core/seams.h"
+#include "games/skat/skat_karten.h"
 
 namespace {
 
@@ -61,7 +60,8 @@ TEST_F(SkatRegeln, DeckHas120CardPointsAndTheBaseValues) {
 TEST_F(SkatRegeln, BiddingListWithGrand24And20) {
     reizliste(24);
     const std::vector<int> l = liste();
-    const std::vector<int> anfang = {18, 20, 22, 23, 24, 27, 30, 33, 35, 36, 40, 44, 45, 46, 48, 50, 54, 55, 59, 60};
+    const std::vector<int> anfang = {18, 20, 22, 23, 24, 27, 30, 33, 35, 36,
+                                     40, 44, 45, 46, 48, 50, 54, 55, 59, 60};
     ASSERT_GE(l.size(), anfang.size());
     EXPECT_EQ(std::vector<int>(l.begin(), l.begin() + 20), anfang);
     EXPECT_EQ(std::count(l.begin(), l.end(), 72), 1);
@@ -85,19 +85,23 @@ TEST_F(SkatRegeln, SmallestBidOfAGame) {
     struct Fall {
         int wert, typ, ergebnis;
     };
-    const Fall faelle[] = {{19, kKreuz, 24}, {19, kNull, 23}, {24, kKaro, 27}, {72, kPik, 77},   {18, kKaro, 18},
-                           {250, kKreuz, 252}, {24, kNull, 35}, {47, kNull, 59}, {100, kGrand, 120}};
-    for (const Fall& f : faelle) EXPECT_EQ(kleinsterReizwert(f.wert, f.typ), f.ergebnis) << f.wert << "/" << f.typ;
+    const Fall faelle[] = {{19, kKreuz, 24}, {19, kNull, 23}, {24, kKaro, 27},
+                           {72, kPik, 77},   {18, kKaro, 18}, {250, kKreuz, 252},
+                           {24, kNull, 35},  {47, kNull, 59}, {100, kGrand, 120}};
+    for (const Fall& f : faelle)
+        EXPECT_EQ(kleinsterReizwert(f.wert, f.typ), f.ergebnis) << f.wert << "/" << f.typ;
 }
 
 TEST_F(SkatRegeln, SpitzenMitAndOhne) {
     bool mit = true;
     // no Bube, no Kreuz As, no Kreuz 10, but the König: "ohne 6"
-    const hand ohne6 = H({K(6, 1), K(5, 1), K(8, 2), K(8, 3), K(7, 4), K(1, 2), K(2, 2), K(3, 3), K(2, 4), K(1, 4)});
+    const hand ohne6 =
+        H({K(6, 1), K(5, 1), K(8, 2), K(8, 3), K(7, 4), K(1, 2), K(2, 2), K(3, 3), K(2, 4), K(1, 4)});
     EXPECT_EQ(mitOhne(ohne6, mit, kKreuz), 6);
     EXPECT_FALSE(mit);
     // all four Buben, Kreuz As, 10, König but not the Dame: "mit 7"
-    const hand mit7 = H({K(4, 1), K(4, 2), K(4, 3), K(4, 4), K(8, 1), K(7, 1), K(6, 1), K(3, 1), K(1, 2), K(2, 2)});
+    const hand mit7 =
+        H({K(4, 1), K(4, 2), K(4, 3), K(4, 4), K(8, 1), K(7, 1), K(6, 1), K(3, 1), K(1, 2), K(2, 2)});
     EXPECT_EQ(mitOhne(mit7, mit, kKreuz), 7);
     EXPECT_TRUE(mit);
     // Grand counts only the Buben
@@ -144,23 +148,20 @@ TEST_F(SkatRegeln, TrickRulePerGameType) {
         bool sticht;
     };
     const Fall faelle[] = {
-        {kNull, K(7, 3), K(3, 3), true},    // Null: the 10 of Herz after the 9 wins
-        {kNull, K(4, 3), K(7, 3), true},    // Null: the Bube after the 10 wins
-        {kNull, K(7, 3), K(4, 3), false},
-        {kNull, K(8, 2), K(1, 3), false},   // another suit never wins
+        {kNull, K(7, 3), K(3, 3), true},  // Null: the 10 of Herz after the 9 wins
+        {kNull, K(4, 3), K(7, 3), true},  // Null: the Bube after the 10 wins
+        {kNull, K(7, 3), K(4, 3), false},  {kNull, K(8, 2), K(1, 3), false},  // another suit never wins
         {kKreuz, K(4, 4), K(8, 1), true},   // suit game: Karo Bube after the trump As
         {kKreuz, K(4, 2), K(4, 1), false},  // the Kreuz Bube is the highest
         {kKreuz, K(1, 1), K(8, 3), true},   // a trump 7 over a plain As
-        {kKreuz, K(8, 3), K(7, 3), true},
-        {kKreuz, K(7, 3), K(7, 3), false},  // equal cards never win
-        {kGrand, K(4, 4), K(8, 1), true},   // Grand: any Bube over any As
-        {kGrand, K(8, 1), K(7, 1), true},
-        {kGrand, K(7, 2), K(6, 1), false},
+        {kKreuz, K(8, 3), K(7, 3), true},  {kKreuz, K(7, 3), K(7, 3), false},  // equal cards never win
+        {kGrand, K(4, 4), K(8, 1), true},                                      // Grand: any Bube over any As
+        {kGrand, K(8, 1), K(7, 1), true},  {kGrand, K(7, 2), K(6, 1), false},
         {kRamsch, K(4, 3), K(4, 4), true},
     };
     for (const Fall& f : faelle) {
-        SCOPED_TRACE(testing::Message() << f.typ << " " << int(f.a.t) << "/" << int(f.a.f) << " after " << int(f.b.t)
-                                        << "/" << int(f.b.f));
+        SCOPED_TRACE(testing::Message() << f.typ << " " << int(f.a.t) << "/" << int(f.a.f) << " after "
+                                        << int(f.b.t) << "/" << int(f.b.f));
         typ(f.typ);
         EXPECT_EQ(sticht(f.a, f.b), f.sticht);
     }

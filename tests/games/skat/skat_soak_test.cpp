@@ -19,7 +19,8 @@ namespace {
 
 struct Zahlen {
     int proTyp[13] = {}, gewonnenProTyp[13] = {};
-    int deals = 0, mitSpieler = 0, gewonnen = 0, ramsch = 0, ramschOhneReizen = 0, eingepasst = 0, ueberreizt = 0, frames = 0;
+    int deals = 0, mitSpieler = 0, gewonnen = 0, ramsch = 0, ramschOhneReizen = 0, eingepasst = 0,
+        ueberreizt = 0, frames = 0;
 };
 
 void optionenSetzen(int satz) {
@@ -131,11 +132,12 @@ Zahlen spielen(int matches, uint64_t erster) {
     for (int t = 0; t <= 12; ++t)
         if (g.proTyp[t]) std::printf("type %d: %d games, %d won\n", t, g.proTyp[t], g.gewonnenProTyp[t]);
     const int gereizt = g.mitSpieler + g.eingepasst + g.ramschOhneReizen;
-    std::printf("%d deals, %d bid, %d with a declarer (%.1f%%), declarers won %d (%.1f%%), %d overbid, "
-                "%d Ramsch (%d after all passed), %d passed in, %d frames\n",
-                g.deals, gereizt, g.mitSpieler, 100.0 * g.mitSpieler / std::max(1, gereizt), g.gewonnen,
-                100.0 * g.gewonnen / std::max(1, g.mitSpieler), g.ueberreizt, g.ramsch, g.ramschOhneReizen,
-                g.eingepasst, g.frames);
+    std::printf(
+        "%d deals, %d bid, %d with a declarer (%.1f%%), declarers won %d (%.1f%%), %d overbid, "
+        "%d Ramsch (%d after all passed), %d passed in, %d frames\n",
+        g.deals, gereizt, g.mitSpieler, 100.0 * g.mitSpieler / std::max(1, gereizt), g.gewonnen,
+        100.0 * g.gewonnen / std::max(1, g.mitSpieler), g.ueberreizt, g.ramsch, g.ramschOhneReizen,
+        g.eingepasst, g.frames);
     return g;
 }
 
