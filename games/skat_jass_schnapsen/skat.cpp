@@ -433,7 +433,8 @@ void skatNehmen(TCG& g, int seat, int drueckSchritt) {
 
 // Laying away: a card onto the Skat, a card back from it, or done (then sub-step `fertig`).
 void drueckenSchritt(TCG& g, const Aktion& a, int seat, int fertig) {
-    if (a.art == central::kKarte && gueltigerSlot(seat, a.wert) && anz(11) < 2 && anz(seat) > 10) {
+    if (a.art == central::kKarte && gueltigerSlot(seat, a.wert) && anz(11) < 2 && anz(seat) > 10 &&
+        spielbar(st(seat).at(a.wert))) {
         ausspielen(seat, a.wert, 11);
         return;
     }
