@@ -49,6 +49,8 @@ int sonderspielAnzahl();
 
 // ---- options and characters
 void optionenLesen(bool ohneDialog);
+// An options record never filled (scoring 0) gets the standard rules and a 36-game match.
+void grundwerteWennLeer();
 void optionenSchreiben();
 void standardRegeln();
 void optionenAbgleichen();

@@ -150,9 +150,14 @@ void charakterFeldLesen(const std::string& datei, int record, int item, std::str
     charakterFeld(charakterDatei(datei), record, item, text);
 }
 
-void optionenLesen(bool ohneDialog) {
+void grundwerteWennLeer() {
     TSkatOptionen& o = cg.skat.optionen;
     if (o.wertung == 0) grundwerteSetzen(o);  // a record never filled: the standard rules
+}
+
+void optionenLesen(bool ohneDialog) {
+    TSkatOptionen& o = cg.skat.optionen;
+    grundwerteWennLeer();
     const std::string datei = skat_1::datenOrdner + "ch.txt";
     const int index = std::max(1, liste(seiten.haupt, seiten.charakterListe, standardCharakter));
     for (int s = 1; s <= 3; ++s) {

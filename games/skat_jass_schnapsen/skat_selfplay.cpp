@@ -92,6 +92,7 @@ bool dealPruefen(const int32_t kontoVorher[4], std::string& warum) {
 }
 
 bool optionSetzen(const std::string& name, int wert) {
+    grundwerteWennLeer();
     TSkatOptionen& o = cg.skat.optionen;
     const uint8_t an = wert != 0;
     if (name == "Wertung") {

@@ -25,6 +25,7 @@ namespace {
 struct Frage {
     int seat, art;
     std::string knopf1;  // the first button's caption
+    int gespielt = 0;    // cards played in the deal when it was asked
     bool operator==(const Frage& o) const { return seat == o.seat && art == o.art; }
 };
 
@@ -54,7 +55,7 @@ protected:
         o.ersterGeber = 3;  // Vorhand 1, Mittelhand 2, Hinterhand 3
         lauf->antworter = [this](TCG& g) {
             const int art = g.entscheidung.art;
-            fragen.push_back({g.aktSpieler, art, g.entscheidung.texte[1].str()});
+            fragen.push_back({g.aktSpieler, art, g.entscheidung.texte[1].str(), skat_1::alleGespielt().anz});
             auto it = skript.find(art);
             if (it != skript.end() && !it->second.empty()) {
                 const int code = it->second.front();
@@ -262,6 +263,30 @@ TEST_F(SkatAblauf, KontraChainUnderEachOption) {
         EXPECT_EQ(cg.aktSpieler, 1);  // Vorhand leads after the Kontra round
         bis([] { return false; });
     }
+}
+
+TEST_F(SkatAblauf, KontraAfterTheFirstTrick) {
+    skript[48] = {kPassen, kPassen, kReizen};
+    skript[50] = {45};
+    skript[55] = {11};
+    skript[56] = {1};
+    skript[44] = {-1, 1};  // the second defender says Kontra
+    skript[63] = {-1};
+    TSkatOptionen& o = cg.skat.optionen;
+    o.kontraRe = 1;
+    o.mitKontraRe = 1;
+    o.nachSpielansage = 0;  // "Nach dem ersten Stich"
+    starten();
+    bis([] { return false; });
+    const std::vector<Frage> kontra = von(44);
+    ASSERT_EQ(kontra.size(), 2u);
+    EXPECT_EQ(kontra[0].gespielt, 3);  // one trick is over when Kontra is asked
+    EXPECT_EQ(kontra[0].seat, 2);
+    EXPECT_EQ(kontra[1].seat, 3);
+    EXPECT_EQ(von(63).size(), 1u);
+    EXPECT_EQ(cg.skat.spiel.kontra, 1);
+    EXPECT_NE(skat::letztesErgebnis().text2.find(" - Kontra "), std::string::npos)
+        << skat::letztesErgebnis().text2;
 }
 
 TEST_F(SkatAblauf, SchieberamschPushesTheSkatOn) {

@@ -169,3 +169,35 @@ TEST_F(SkatSoak, LongRunFromTheEnvironment) {
     if (!n) GTEST_SKIP() << "SKAT_SOAK_MATCHES not set";
     spielen(std::atoi(n), 1001);
 }
+
+// bench/selfplay drives Skat through its entry alone: registration, options by name, rounds to
+// their end, the checks after each round, and the yardstick player.
+TEST_F(SkatSoak, SelfplayEntryPlaysRoundsOnItsOwn) {
+    const skat::SelfplayEintrag s = skat::selfplayEintrag();
+    EXPECT_EQ(s.spielId, spiele::kSkat);
+    EXPECT_STREQ(s.kuerzel, "ska");
+    harness::Einstellung e;
+    e.spielId = s.spielId;
+    e.spieler = s.spieler;
+    e.seed = 9;
+    e.menschAlsComputer = false;
+    harness::Lauf lauf(e);
+    s.anmelden();
+    ASSERT_TRUE(s.optionSetzen("Spiele", 3));
+    ASSERT_TRUE(s.optionSetzen("Kontra", 3));
+    lauf.antworter = [&](TCG&) {
+        s.zufallsAntwort();
+        return true;
+    };
+    lauf.invariante = [&](const TCG&, std::string& warum) { return s.kartenErhalten(warum); };
+    for (int runde = 0; runde < 3; ++runde) {
+        const int32_t vorher[4] = {0, cg.konto[1], cg.konto[2], cg.konto[3]};
+        ASSERT_TRUE(lauf.starten(runde == 0 ? 0 : 1));
+        for (int sitz = 1; sitz <= 3; ++sitz) cg.stapelListen[sitz].computer = 0;
+        ASSERT_GE(lauf.bis(s.dealVorbei), 0);
+        std::string warum;
+        EXPECT_TRUE(s.dealPruefen(vorher, warum)) << warum;
+        EXPECT_FALSE(s.ergebnis().text2.empty());
+    }
+    EXPECT_TRUE(skat::partieEnde());
+}
