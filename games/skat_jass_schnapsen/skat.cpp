@@ -517,13 +517,22 @@ void ansage(TCG& g) {
                 return;
             }
             if (a.art == central::kKnopf && a.wert == 46 && g.skat.optionen.rum) {
+                // "Skat mit Rum": the Skat is turned up for everyone before the declarer takes it
                 sp.rum = 1;
                 sp.hand = 0;
-                sagen("Rum", allein, 1);
-                g.phase.schritt = 21;
+                for (int i = 1; i <= anz(11); ++i) st(11).at(i).face = 1;
+                g.phase.fluss2 = 0;
+                g.phase.schritt = 5;
                 return;
             }
             fragen(g, g.skat.optionen.rum ? 60 : 50);
+            return;
+        case 5:  // the Skat lies open for a few steps
+            if (++g.phase.fluss2 == 1) sagen("Rum", allein, 1);
+            if (g.phase.fluss2 >= 4) {
+                for (int i = 1; i <= anz(11); ++i) st(11).at(i).face = 0;
+                g.phase.schritt = 21;
+            }
             return;
         case 21:
             skatNehmen(g, allein, 1);

@@ -289,6 +289,23 @@ TEST_F(SkatAblauf, KontraAfterTheFirstTrick) {
         << skat::letztesErgebnis().text2;
 }
 
+TEST_F(SkatAblauf, SkatMitRumCountsInTheReckoning) {
+    cg.skat.optionen.rum = 1;
+    skript[48] = {kPassen, kPassen, kReizen};
+    skript[60] = {46};
+    skript[55] = {11};
+    starten();
+    bis([] { return false; });
+    EXPECT_TRUE(gefragt(60));
+    EXPECT_FALSE(gefragt(50));
+    EXPECT_TRUE(gefragt(54));  // the shown Skat is taken up and two cards are laid away
+    EXPECT_EQ(cg.skat.spiel.rum, 1);
+    if (cg.skat.spiel.typ != skat_1::kUeberreizt) {
+        EXPECT_NE(skat::letztesErgebnis().text2.find("- Rum "), std::string::npos)
+            << skat::letztesErgebnis().text2;
+    }
+}
+
 TEST_F(SkatAblauf, SchieberamschPushesTheSkatOn) {
     TSkatOptionen& o = cg.skat.optionen;
     o.bockRamsch = 1;
