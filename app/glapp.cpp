@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "app/dialoge.h"
+#include "app/klick.h"
 #include "app/pendrelshare.h"
 #include "app/texturen.h"
 #include "app/ton.h"
@@ -14,9 +15,11 @@
 #include "core/gtool.h"
 #include "core/highscore.h"
 #include "core/hilfe.h"
+#include "core/spiele.h"
 #include "core/spielliste.h"
 #include "core/spielstand.h"
 #include "core/statunit.h"
+#include "games/skat_jass_schnapsen/skat.h"
 #include "gui/gltex.h"
 #include "platform/fileio.h"
 #include "platform/rnd.h"
@@ -120,6 +123,7 @@ void Tglapp::verbinden() {
 void Tglapp::FormCreate() {
     verbinden();
     casinoVerbinden();
+    skatVerbinden();
     DevMode = 0;
     KbdNavigation = 1;
     startTick = ticks::now();
@@ -152,12 +156,24 @@ void Tglapp::windowInit() {
     nameWeiblich = pendrelshare::checkmaedel(userName, AppDir);
 }
 
+void Tglapp::skatVerbinden() {
+    skat::anmelden();
+    dialoge::haken.optionen = [](int spielId, int, bool) {
+        if (spielId == spiele::kSkat) skat::optionenAbgleichen();
+    };
+    dialoge::haken.skatStandardRegeln = [] { skat::standardRegeln(); };
+}
+
 void Tglapp::startup() {
     ladeAnzeige("Objekte erstellen..", 20);
     if (mitGL())
         dialoge::texturLaden = [](const fs::path& f) { return static_cast<int>(texturen::textur(f, false)); };
     dialoge::diagcreate(*this);
     const dialoge::Ids& d = dialoge::ids();
+    skat::seiten.haupt = d.regeln[spiele::kSkat];
+    skat::seiten.kontra = d.kontra;
+    skat::seiten.bock = d.bockRamsch;
+    skat::seiten.geld = d.umGeld;
     auto englisch = [&] {
         if (validElement(d.anzeige, d.kartenbild)) WriteLine(d.anzeige, d.kartenbild, 2, "Englisch");
     };

@@ -48,6 +48,8 @@ public:
     void verbinden();
     // The casino games' entries: registration, option reader, chip textures, bet buttons.
     void casinoVerbinden();
+    // Skat's registration, its rule pages and their option handler.
+    void skatVerbinden();
     bool ccapp() { return true; }
     bool wirklichbeenden();
     void startup();   // peStartup: dialogs, settings, high scores, textures, music

@@ -14,3 +14,4 @@ target_link_libraries(selfplay PRIVATE ks_casino ks_harness)
 set_target_properties(selfplay PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 ks_gl_tests(casino_gl_tests tests/games/casino/gl ks_casino ks_harness)
+list(APPEND KS_FUZZ_LIBS ks_casino)

@@ -216,11 +216,64 @@ struct TMaumau {
 };
 static_assert(sizeof(TMaumau) == 68052 - 0x10730);
 
-// Skat game record `cg.skat.spiel` (bids, declarer, type, level, points ...), laid out by the
-// Skat unit.
+// Skat game record `cg.skat.spiel`: bids, declarer, type, level, points and the Ramsch state
+// of one deal. Seat-indexed arrays are 1..3.
 struct TSkatSpiel {
-    uint8_t bereich[68188 - 68060];
+    Feld1<int32_t, 3> gebot;  // last value each seat bid or held
+    int32_t reizwert;         // the bid the game was taken at
+    int32_t alleinspieler;    // declarer seat
+    int32_t faktor;           // multiplier, written by the settlement
+    int32_t typ;              // game type: 1..4 suit, 10 Null, 11 Grand, 12 Ramsch, 0 overbid, 100 passed in
+    int32_t typ2;             // the type an overbid game was declared as (smallest-bid rule)
+    int32_t spitze;           // 1 = Spitze announced
+    uint8_t frei1;
+    uint8_t stufe;  // 0 Normal, 1 Schneider, 2 Schneider angesagt, 3 Schwarz, 4 Schwarz angesagt, 5 Offen
+    uint8_t hand;   // Hand game
+    uint8_t frei2;
+    int32_t wert;  // signed game value
+    uint8_t gewonnen;
+    uint8_t frei3[3];
+    int32_t augen;       // declarer's card points
+    int32_t gegenAugen;  // the defenders' card points
+    uint8_t ramsch;
+    uint8_t schieberamsch;  // Ramsch with Schieben and Jungfrau
+    uint8_t frei4[2];
+    Feld1<uint8_t, 3> ohneStich;  // seat has taken no trick yet
+    Feld1<uint8_t, 3> jungfrau;   // seat announced Jungfrau
+    uint8_t frei5[2];
+    int32_t geschoben;  // how often the Skat was pushed on
+    int32_t frei6;
+    int32_t jungfrauFehler;  // seat whose Jungfrau announcement failed
+    int32_t kontra;          // 0 none, 1 Kontra, 2 Re, 3 Sup, 4 Hirsch
+    int32_t kontraSitz;      // the defender who said Kontra (or is asked)
+    uint8_t spitzeFalsch;
+    uint8_t rum;            // the Skat was shown to all
+    uint8_t stufeAngesagt;  // the announced level, kept apart from the level reached in play
+    uint8_t frei8;
+    int32_t hinterhandSitz;
+    int32_t hoererSitz;  // the seat that holds
+    int32_t sagerSitz;   // the seat that bids
+    int32_t passSitz;    // the seat that passed last
+    int32_t frei9;
+    int32_t reizwertAktuell;  // value reached; 1: nobody has bid
+    uint8_t sagerFragen;      // 0: the holder is asked, 1: the bidder
+    uint8_t frei10[3];
+    uint8_t frei11[8];
 };
+static_assert(sizeof(TSkatSpiel) == 68188 - 68060);
+static_assert(offsetof(TSkatSpiel, reizwert) == 12);
+static_assert(offsetof(TSkatSpiel, typ) == 24);
+static_assert(offsetof(TSkatSpiel, stufe) == 37);
+static_assert(offsetof(TSkatSpiel, wert) == 40);
+static_assert(offsetof(TSkatSpiel, augen) == 48);
+static_assert(offsetof(TSkatSpiel, ramsch) == 56);
+static_assert(offsetof(TSkatSpiel, ohneStich) == 60);
+static_assert(offsetof(TSkatSpiel, geschoben) == 68);
+static_assert(offsetof(TSkatSpiel, kontra) == 80);
+static_assert(offsetof(TSkatSpiel, spitzeFalsch) == 88);
+static_assert(offsetof(TSkatSpiel, hinterhandSitz) == 92);
+static_assert(offsetof(TSkatSpiel, reizwertAktuell) == 112);
+static_assert(offsetof(TSkatSpiel, sagerFragen) == 116);
 
 constexpr int kReizlisteMax = 100;
 
@@ -235,36 +288,72 @@ struct TSkatSk {
 static_assert(sizeof(TSkatSk) == 24);
 static_assert(offsetof(TSkatSk, typ) == 12);
 
-// Skat block from +68052. The `spiegel...` fields receive the Skat units' own hand records,
-// flag byte and text when a game is saved and give them back when it is loaded.
+// Skat options `cg.skat.optionen`, read from the Skat option pages.
+struct TSkatOptionen {
+    uint8_t liste;        // first check box of the main page: high-score category 1 when set
+    int32_t wertung;      // 1 Standard, 2 Turnier, 3 Nur Minuspunkte, 4 Nur Pluspunkte
+    uint8_t eigene;       // "Eigene:" games limit
+    int32_t limit;        // games in the match
+    int32_t ersterGeber;  // 1..3, 0 "Zufällig"
+    uint8_t rum, spitze, grand20;
+    int32_t grandGrundwert;  // 20 or 24
+    uint8_t kontraRe, mitKontra, mitKontraRe, mitKontraAlle, nachSpielansage;
+    uint8_t bockRamsch;
+    int32_t bockrunden, ramschrunden;  // list positions 1 "Keine" .. 5
+    uint8_t beiEingepasst, kontraVerloren, grandHandVerloren, grandHandGewonnen, ramschKeinerReizt, nach6060,
+        ueber100, schneider, spielabschluss;
+    uint8_t bubenSchieben, jungfrauAnsagen, grandHand, durchmarsch, skatMeisteAugen;
+    uint8_t umGeld;
+    int32_t geldProPunkt;  // 1..4
+};
+static_assert(sizeof(TSkatOptionen) == 54);
+
+// Skat block from +68052. The `spiegel...` fields hold the Skat unit's own hands, so that a saved
+// game carries them: the trick, the Skat copy, the last trick, the Skat as dealt, the card each
+// seat played to the trick; each seat's hand as dealt; the won cards of the declarer, of the
+// defenders, all played cards; the won cards of each seat.
 struct TSkat {
-    int32_t geber;                           // dealer seat 1..3 (Hinterhand)
-    int32_t anspieler;                       // seat that led the current trick
-    TSkatSpiel spiel;                        // +68060
-    int32_t reizliste[kReizlisteMax];        // the bidding list: value i at [i - 1]
-    int32_t reizAnzahl;                      // values in the list
-    int32_t reizPos;                         // read position, 1-based (0 before the first bid)
-    TSkatSk sk;                              // +68596
-    uint8_t bereichOptionen[68794 - 68620];  // options and the special-game mark
-    hand spiegel1[5];                        // +68794
-    hand spiegelFeld1[3];                    // +72764
-    hand spiegel2[3];                        // +75146
-    uint8_t spiegelFlag;                     // +77528
-    ShortString<255> spiegelText;            // +77529
+    int32_t geber;                     // dealer seat 1..3 (Hinterhand)
+    int32_t anspieler;                 // seat that led the current trick
+    TSkatSpiel spiel;                  // +68060
+    int32_t reizliste[kReizlisteMax];  // the bidding list: value i at [i - 1]
+    int32_t reizAnzahl;                // values in the list
+    int32_t reizPos;                   // read position, 1-based (0 before the first bid)
+    TSkatSk sk;                        // +68596
+    TSkatOptionen optionen;            // +68620
+    ShortString<1> sonderMarke;        // "B", "R" or empty: the special game this deal is
+    uint8_t bereich[68794 - 68676];
+    hand spiegel1[5];              // +68794
+    hand spiegelFeld1[3];          // +72764
+    hand spiegel2[3];              // +75146
+    uint8_t spiegelFlag;           // +77528 the deal ended before its last trick
+    ShortString<255> spiegelText;  // +77529 the special-games queue
     uint8_t frei1;
     hand spiegelFeld2[3];  // +77786
     uint8_t frei2[4];
 };
 static_assert(sizeof(TSkat) == 80172 - 68052);
 static_assert(offsetof(TSkat, spiel) == 68060 - 68052);
+static_assert(offsetof(TSkat, reizliste) == 68188 - 68052);
 static_assert(offsetof(TSkat, reizPos) == 68592 - 68052);
 static_assert(offsetof(TSkat, sk) == 68596 - 68052);
+static_assert(offsetof(TSkat, optionen) == 68620 - 68052);
+static_assert(offsetof(TSkat, sonderMarke) == 68674 - 68052);
 static_assert(offsetof(TSkat, spiegel1) == 68794 - 68052);
 static_assert(offsetof(TSkat, spiegelFeld1) == 72764 - 68052);
 static_assert(offsetof(TSkat, spiegel2) == 75146 - 68052);
 static_assert(offsetof(TSkat, spiegelFlag) == 77528 - 68052);
 static_assert(offsetof(TSkat, spiegelText) == 77529 - 68052);
 static_assert(offsetof(TSkat, spiegelFeld2) == 77786 - 68052);
+
+// A Skat seat's computer character, inside the seat's settings record: the character index
+// right after the strength, the seven values at the record's 4th..10th words.
+struct TSkatCharakter {
+    int32_t index;  // list position of the character
+    int32_t frei;
+    int32_t reizen, reizenr, wahrs, wahr0, kont, wafe, krafe;
+};
+static_assert(sizeof(TSkatCharakter) == 36);
 
 struct TSchwimmen {
     uint8_t bereich[80536 - 80172];
@@ -470,8 +559,11 @@ struct TJass {
 
 // Per-seat settings of the options page.
 struct TSitzEinstellung {
-    int32_t staerke;       // strength of the seat's computer player (1..3; seat 1 is 3)
-    uint8_t bereich[160];  // Skat keeps the seat's computer character here
+    int32_t staerke;  // strength of the seat's computer player (1..3; seat 1 is 3)
+    union {
+        uint8_t bereich[160];
+        TSkatCharakter skat;  // Skat keeps the seat's computer character here
+    };
 };
 static_assert(sizeof(TSitzEinstellung) == 164);
 

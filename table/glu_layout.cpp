@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/seams.h"
 #include "platform/num.h"
 #include "platform/rnd.h"
 #include "table/glu_intern.h"
@@ -297,7 +298,9 @@ void throwposition(int seat, int turns, TKartenSlot& out) {
         }
     }
     if (g == 1) {
-        out.z = 0.5f * static_cast<float>(tz.stichAnz) - 97;
+        // Skat keeps its own trick: each card thrown lies half a unit above the ones before it.
+        const hand* stich = seams::skatStich();
+        out.z = 0.5f * static_cast<float>(stich ? stich->anz : 0) - 97;
         if (seat == 1) out.y -= 10;
         if (seat == 2) {
             out.y -= 100;

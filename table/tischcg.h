@@ -19,7 +19,7 @@ struct Felder {
     uint8_t canastaTeams = 0;       // Canasta partnership byte
     uint8_t maumauWunsch = 0;       // Mau Mau wished suit
     int32_t schwimmenP = 0;         // Schwimmen: place of the last exchanged card
-    int32_t stichAnz = 0;           // cards in the current trick (`stich`)
+    int32_t stichAnz = 0;           // cards in the current trick of Doppelkopf, Schafkopf, Schnapsen, Jass
     uint8_t schnapsenKeinPaar = 0;  // Schnapsen flag that suppresses the pair check
 };
 

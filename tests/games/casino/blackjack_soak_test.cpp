@@ -1,5 +1,6 @@
 // Whole rounds and series of Black Jack and 17 und 4 in the headless harness.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <cmath>
@@ -255,7 +256,7 @@ TEST(BlackJackRound, SeventeenAndFourTiesLoseAndTheDealerStartsWithOneCard) {
 }
 
 TEST(BlackJackRound, ASaveInTheMiddleOfARoundGoesOnAlike) {
-    const auto ordner = std::filesystem::temp_directory_path() / "bj_save_test";
+    const auto ordner = std::filesystem::temp_directory_path() / ("bj_save_test_" + std::to_string(getpid()));
     std::filesystem::create_directories(ordner);
     static pvl::TPVLDialog panel{};
     harness::Einstellung e;
