@@ -4,7 +4,8 @@
 
 #include "core/envparam.h"
 
-constinit TCG cg{};
+// Aligned, so that the fields at aligned offsets of the packed record are aligned in memory too.
+alignas(8) constinit TCG cg{};
 TEnvParam envParam;
 
 namespace {

@@ -34,8 +34,8 @@ Schale& schale() { return tabelle.schale ? *tabelle.schale : ohneSchale; }
 
 namespace glu {
 
-TSpieler spieler[kStapel];
-TSpieler spielerZwilling[kStapel];
+alignas(8) TSpieler spieler[kStapel];
+alignas(8) TSpieler spielerZwilling[kStapel];
 int32_t anzSitze = 0;
 int32_t anzTischStapel = 0;
 TZugliste zugliste;

@@ -949,7 +949,7 @@ void neuesSpiel(bool frisch) {
         // every seat equally likely as the first dealer
         cg.skat.geber = g >= 1 && g <= 3 ? g : 1 + rnd::random(3);
     } else {
-        cg.skat.geber = naechster(std::clamp(cg.skat.geber, 1, 3));
+        cg.skat.geber = naechster(num::clamp<int>(cg.skat.geber, 1, 3));
     }
     dealZuruecksetzen();
     TSpieler& talon = st(11);

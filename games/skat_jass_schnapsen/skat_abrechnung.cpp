@@ -7,6 +7,7 @@
 #include "core/highscore.h"
 #include "games/skat_jass_schnapsen/skat.h"
 #include "games/skat_jass_schnapsen/skat_regeln.h"
+#include "platform/num.h"
 #include "platform/text.h"
 
 namespace skat {
@@ -280,8 +281,8 @@ void serieAnhaengen(const std::string& grund, std::string& text) {
     static const int anzahl[6] = {0, 0, 1, 3, 6, 9};
     text += "\r" + grund + " - Neue Bock/Ramschrunde";
     std::string q = warteschlange();
-    const int b = std::clamp(cg.skat.optionen.bockrunden, 1, 5);
-    const int rr = std::clamp(cg.skat.optionen.ramschrunden, 1, 5);
+    const int b = num::clamp<int>(cg.skat.optionen.bockrunden, 1, 5);
+    const int rr = num::clamp<int>(cg.skat.optionen.ramschrunden, 1, 5);
     q += std::string(static_cast<size_t>(anzahl[b]), 'B');
     q += std::string(static_cast<size_t>(anzahl[rr]), 'R');
     if (q.size() > 255) q.resize(255);  // the queue's room; a longer series is cut
@@ -290,8 +291,8 @@ void serieAnhaengen(const std::string& grund, std::string& text) {
 
 int sonderspielAnzahl() {
     static const int anzahl[6] = {0, 0, 1, 3, 6, 9};
-    return anzahl[std::clamp(cg.skat.optionen.bockrunden, 1, 5)] +
-           anzahl[std::clamp(cg.skat.optionen.ramschrunden, 1, 5)];
+    return anzahl[num::clamp<int>(cg.skat.optionen.bockrunden, 1, 5)] +
+           anzahl[num::clamp<int>(cg.skat.optionen.ramschrunden, 1, 5)];
 }
 
 void bockRamsch(const TGameResult& r, std::string& text) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/msgsink.h"
+#include "platform/num.h"
 #include "platform/text.h"
 #include "table/glu.h"
 
@@ -163,7 +164,7 @@ int stichGewinner(int anspieler) {
 
 int naechster(int seat) { return seat >= 3 ? 1 : seat + 1; }
 int voriger(int seat) { return seat <= 1 ? 3 : seat - 1; }
-int hinterhand() { return std::clamp(cg.skat.geber, 1, 3); }
+int hinterhand() { return num::clamp<int>(cg.skat.geber, 1, 3); }
 int vorhand() { return naechster(hinterhand()); }
 int mittelhand() { return naechster(vorhand()); }
 

@@ -146,7 +146,8 @@ TEST_F(Rahmen, NoGameNoStepAndFrozenMotionStands) {
     t.eingefroren = true;
     t.modal = true;
     rahmen::ablauf(cg, t);
-    EXPECT_EQ(glu::spieler[10].at(1).bewegung.progress, vorher);
+    const float nachher = glu::spieler[10].at(1).bewegung.progress;
+    EXPECT_EQ(nachher, vorher);
 }
 
 TEST(RahmenPlan, PickSchedule) {

@@ -202,8 +202,8 @@ TEST(BlackJackRound, ANaturalPaysThreeToTwoRoundedDown) {
     // seat 1: As, König; dealer: 9, 8
     talonLegen({8, 6, 3, 2});
     ASSERT_GE(lauf->bis(blackjack::rundeVorbei), 0);
-    EXPECT_EQ(cg.blackjack.sitz.at(1).betrag, 15);
-    EXPECT_EQ(cg.blackjack.sitz.at(2).betrag, -15);
+    EXPECT_EQ(+cg.blackjack.sitz.at(1).betrag, 15);
+    EXPECT_EQ(+cg.blackjack.sitz.at(2).betrag, -15);
     EXPECT_EQ(pokerchips::seatChipTotal(1), 115);
 }
 
@@ -218,8 +218,8 @@ TEST(BlackJackRound, ABustingSeatPaysAtOnce) {
     talonLegen({7, 13, 7, 1, 6});
     ASSERT_GE(lauf->bis(blackjack::rundeVorbei), 0);
     EXPECT_EQ(gefragt, 1);
-    EXPECT_EQ(cg.blackjack.sitz.at(1).ergebnis, -1);
-    EXPECT_EQ(cg.blackjack.sitz.at(1).betrag, -2);
+    EXPECT_EQ(+cg.blackjack.sitz.at(1).ergebnis, -1);
+    EXPECT_EQ(+cg.blackjack.sitz.at(1).betrag, -2);
     EXPECT_EQ(pokerchips::seatChipTotal(2), 102);
 }
 
@@ -233,8 +233,8 @@ TEST(BlackJackRound, ADoubledSeatGetsExactlyOneCard) {
     // seat 1: 5, 6 doubles and gets a 10 (21); the dealer 10, 8 stands
     talonLegen({12, 13, 7, 2, 7});
     ASSERT_GE(lauf->bis(blackjack::rundeVorbei), 0);
-    EXPECT_EQ(cg.blackjack.sitz.at(1).verdoppelt, 1);
-    EXPECT_EQ(cg.blackjack.sitz.at(1).betrag, 4);
+    EXPECT_EQ(+cg.blackjack.sitz.at(1).verdoppelt, 1);
+    EXPECT_EQ(+cg.blackjack.sitz.at(1).betrag, 4);
     EXPECT_EQ(pokerchips::seatChipTotal(1), 104);
 }
 
@@ -250,9 +250,9 @@ TEST(BlackJackRound, SeventeenAndFourTiesLoseAndTheDealerStartsWithOneCard) {
     EXPECT_EQ(harness::anzahl(2), 1);
     EXPECT_EQ(harness::anzahl(1), 2);
     ASSERT_GE(lauf->bis(blackjack::rundeVorbei), 0);
-    EXPECT_EQ(cg.blackjack.dealerWert, 17);
-    EXPECT_EQ(cg.blackjack.sitz.at(1).ergebnis, -1);
-    EXPECT_EQ(cg.blackjack.sitz.at(1).betrag, -1);
+    EXPECT_EQ(+cg.blackjack.dealerWert, 17);
+    EXPECT_EQ(+cg.blackjack.sitz.at(1).ergebnis, -1);
+    EXPECT_EQ(+cg.blackjack.sitz.at(1).betrag, -1);
 }
 
 TEST(BlackJackRound, ASaveInTheMiddleOfARoundGoesOnAlike) {

@@ -70,14 +70,14 @@ TEST_F(BlackJackSitze, BrokeSeatsLeaveWithTheirPlaces) {
     geld(3, 120);
     geld(4, 0);
     blackjack::BlackJackRemoveBrokeSeats(true);
-    EXPECT_EQ(cg.blackjack.sitz.at(2).platz, 3);
-    EXPECT_EQ(cg.blackjack.sitz.at(4).platz, 3);
+    EXPECT_EQ(+cg.blackjack.sitz.at(2).platz, 3);
+    EXPECT_EQ(+cg.blackjack.sitz.at(4).platz, 3);
     EXPECT_TRUE(blackjack::BlackJackSeatActive(2));  // a dry run only gives the places
     EXPECT_EQ(blackjack::BlackJackCountPlayableSeats(), 2);
     cg.spielliste.runden = 7;
     blackjack::BlackJackRemoveBrokeSeats(false);
     EXPECT_FALSE(blackjack::BlackJackSeatActive(2));
-    EXPECT_EQ(cg.blackjack.sitz.at(2).ausgeschieden, 7);
+    EXPECT_EQ(+cg.blackjack.sitz.at(2).ausgeschieden, 7);
     EXPECT_EQ(blackjack::BlackJackCountActiveSeats(), 2);
 }
 
@@ -87,7 +87,7 @@ TEST_F(BlackJackSitze, TheSeriesEnds) {
     geld(3, 50);
     cg.spielliste.runden = 10;
     EXPECT_FALSE(blackjack::BlackJackCheckGameEnd());
-    EXPECT_EQ(cg.blackjack.sitz.at(1).startChips, 50);
+    EXPECT_EQ(+cg.blackjack.sitz.at(1).startChips, 50);
     cg.spielliste.runden = 50;
     EXPECT_TRUE(blackjack::BlackJackCheckGameEnd());
     cg.spielliste.runden = 10;

@@ -152,17 +152,17 @@ TEST_F(SkatBewertung, CharactersGoIntoTheSeatsAndAMissingFileIsNeutral) {
     skat::standardCharakter = 3;
     skat::optionenLesen(true);
     for (int s = 1; s <= 3; ++s) {
-        EXPECT_EQ(cg.sitzEinstellungen.at(s).skat.index, 3);
-        EXPECT_EQ(cg.sitzEinstellungen.at(s).skat.reizen, 58);
-        EXPECT_EQ(cg.sitzEinstellungen.at(s).skat.wafe, 14);
-        EXPECT_EQ(cg.sitzEinstellungen.at(s).skat.krafe, 50);
+        EXPECT_EQ(+cg.sitzEinstellungen.at(s).skat.index, 3);
+        EXPECT_EQ(+cg.sitzEinstellungen.at(s).skat.reizen, 58);
+        EXPECT_EQ(+cg.sitzEinstellungen.at(s).skat.wafe, 14);
+        EXPECT_EQ(+cg.sitzEinstellungen.at(s).skat.krafe, 50);
     }
     skat::standardCharakter = 2;
     datenOrdner = "/nirgends/";
     skat::optionenLesen(true);
-    EXPECT_EQ(cg.sitzEinstellungen.at(2).skat.reizen, 0);  // 0: bids as the patterns say
-    EXPECT_EQ(cg.skat.optionen.wertung, 1);                // a never-read record gets the standard rules
-    EXPECT_EQ(cg.skat.optionen.limit, 36);
+    EXPECT_EQ(+cg.sitzEinstellungen.at(2).skat.reizen, 0);  // 0: bids as the patterns say
+    EXPECT_EQ(+cg.skat.optionen.wertung, 1);                // a never-read record gets the standard rules
+    EXPECT_EQ(+cg.skat.optionen.limit, 36);
 }
 
 TEST_F(SkatBewertung, IskoBoxFollowsTheRules) {

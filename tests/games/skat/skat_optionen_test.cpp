@@ -47,16 +47,16 @@ TEST_F(SkatOptionen, OwnGamesLimitIsCappedAndEmptyMeansNone) {
     box(h, 11, true);  // "Eigene:"
     app->SetCaption(h, 19, "250");
     skat::optionenLesen(false);
-    EXPECT_EQ(o().limit, 200);
+    EXPECT_EQ(+o().limit, 200);
     EXPECT_EQ(app->GetCaption(h, 19, false), "200");
     app->SetCaption(h, 19, "");
     skat::optionenLesen(false);
-    EXPECT_EQ(o().limit, 0);
+    EXPECT_EQ(+o().limit, 0);
     cg.spielliste.runden = 1;
     EXPECT_TRUE(skat::partieEnde());  // the match ends after the first deal
     box(h, 9, true);                  // "12 Runden (36 Spiele)" overrides the edit
     skat::optionenLesen(false);
-    EXPECT_EQ(o().limit, 36);
+    EXPECT_EQ(+o().limit, 36);
 }
 
 TEST_F(SkatOptionen, IskoBoxFollowsTheFiveRulesAndTheScoring) {
@@ -67,11 +67,11 @@ TEST_F(SkatOptionen, IskoBoxFollowsTheFiveRulesAndTheScoring) {
     box(h, 22, true);  // "Mit Spitze"
     skat::optionenAbgleichen();
     EXPECT_FALSE(app->isChecked(h, 27));
-    EXPECT_EQ(o().spitze, 1);
+    EXPECT_EQ(+o().spitze, 1);
     skat::standardRegeln();
     EXPECT_FALSE(app->isChecked(h, 22));
     EXPECT_TRUE(app->isChecked(h, 27));
-    EXPECT_EQ(o().grandGrundwert, 24);
+    EXPECT_EQ(+o().grandGrundwert, 24);
 }
 
 TEST_F(SkatOptionen, OptionsRoundTripThroughThePages) {
@@ -89,13 +89,13 @@ TEST_F(SkatOptionen, OptionsRoundTripThroughThePages) {
     EXPECT_TRUE(app->isChecked(skat::seiten.kontra, 10));  // "Nach dem ersten Stich"
     x = TSkatOptionen{};
     skat::optionenLesen(false);
-    EXPECT_EQ(x.wertung, 3);
-    EXPECT_EQ(x.limit, 72);
-    EXPECT_EQ(x.ersterGeber, 2);
-    EXPECT_EQ(x.kontraRe, 1);
-    EXPECT_EQ(x.mitKontraRe, 1);
-    EXPECT_EQ(x.bockRamsch, 1);
-    EXPECT_EQ(x.durchmarsch, 1);
-    EXPECT_EQ(x.geldProPunkt, 4);
-    EXPECT_EQ(x.grandGrundwert, 24);
+    EXPECT_EQ(+x.wertung, 3);
+    EXPECT_EQ(+x.limit, 72);
+    EXPECT_EQ(+x.ersterGeber, 2);
+    EXPECT_EQ(+x.kontraRe, 1);
+    EXPECT_EQ(+x.mitKontraRe, 1);
+    EXPECT_EQ(+x.bockRamsch, 1);
+    EXPECT_EQ(+x.durchmarsch, 1);
+    EXPECT_EQ(+x.geldProPunkt, 4);
+    EXPECT_EQ(+x.grandGrundwert, 24);
 }
