@@ -315,6 +315,11 @@ void bockRamsch(const TGameResult& r, std::string& text) {
 }
 
 void abrechnungText(const TGameResult& r, std::string& text) {
+    // A deal nobody played has no declarer who could win or lose it.
+    if (cg.skat.spiel.typ == kEingepasst && !cg.skat.spiel.ramsch) {
+        text = r.text2;
+        return;
+    }
     const int seat = std::clamp<int>(r.spieler, 1, 3);
     text = name(seat) + (r.gewonnen ? " gewinnt das Spiel mit " : " verliert das Spiel mit ") +
            zahl(r.spielWerte[0]) + " Augen.\r" + r.text2;

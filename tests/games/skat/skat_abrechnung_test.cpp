@@ -131,6 +131,14 @@ TEST_F(SkatAbrechnung, GrandReckoningLineAndTexts) {
     EXPECT_EQ(t.rfind("Anna gewinnt das Spiel mit 70 Augen.\rAnna gewinnt mit 70 Augen", 0), 0u) << t;
 }
 
+TEST_F(SkatAbrechnung, APassedInDealNamesNoLoser) {
+    const TGameResult r = spiel(kEingepasst, hand{}, hand{}, 0, 0, false, false);
+    std::string t;
+    skat::abrechnungText(r, t);
+    EXPECT_EQ(t, "Spiel wurde eingepasst");
+    EXPECT_EQ(r.at(1), 0);
+}
+
 TEST_F(SkatAbrechnung, NullGames) {
     struct Fall {
         bool handSpiel, offen, alleinStich;
