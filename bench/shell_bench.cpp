@@ -9,6 +9,8 @@
 #include <string>
 
 #include "app/glapp.h"
+#include "app/programmordner.h"
+#include "bench/stapel_fixture.h"
 #include "core/cg.h"
 #include "core/envparam.h"
 #include "gui/glform.h"
@@ -22,18 +24,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A program folder of its own: the made data, but its own settings and card cache.
 fs::path programmOrdner() {
-    static fs::path dir;
-    if (dir.empty()) {
-        dir = fs::temp_directory_path() / ("ks_shell_bench_" + std::to_string(getpid()));
-        fs::create_directories(dir / "data" / "settings");
-        for (const auto& e : fs::directory_iterator(fs::path(KS_SOURCE_DIR) / "data"))
-            if (e.path().filename() != "settings")
-                fs::create_directory_symlink(e.path(), dir / "data" / e.path().filename());
-        setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-    }
+    static const fs::path dir = testordner::programmOrdner("ks_shell_bench");
     return dir;
 }
 
@@ -96,26 +88,12 @@ void BM_FrameWithoutDrawing(benchmark::State& state) {
     glapp::spielAktiv = 1;
     app.Fps = 60;
     rnd::seed(1);
-    auto fuellen = [] {
-        glu::reset();
-        envParam.kartenSpeed = 1;
-        glu::anzSitze = 6;
-        glu::anzTischStapel = 6;
-        glu::setuptablelayout(0);
-        for (int s = 1; s <= 16; ++s) {
-            if (s >= 7 && s <= 10) continue;
-            TSpieler& t = glu::spieler[s - 1];
-            t.anz = kSlots;
-            for (int i = 1; i <= kSlots; ++i) t.at(i).c = karte{static_cast<uint8_t>(1 + i % 8), 1, 0};
-        }
-        for (int i = 0; i < 50; ++i) glu::movecard(11, kSlots - i, 8, 1 + i, 1, 2, 2, 0, 0, 0);
-    };
-    fuellen();
+    benchstapel::fuellen();
     int frames = 0;
     for (auto _ : state) {
         if (++frames == 400) {
             state.PauseTiming();
-            fuellen();
+            benchstapel::fuellen();
             frames = 0;
             state.ResumeTiming();
         }

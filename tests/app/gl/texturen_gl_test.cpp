@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/glapp.h"
+#include "app/programmordner.h"
 #include "gui/glform.h"
 #include "gui/glstate.h"
 #include "gui/sdlhost.h"
