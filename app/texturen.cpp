@@ -224,7 +224,7 @@ void umgebungLaden(Tglapp& a, int env, bool first) {
     for (const char* n : noetig) {
         image::Image probe;
         if (!image::readImage(ordner / n, probe) || probe.empty()) {
-            a.wrp2(std::string("Loadenv: Bild fehlt oder ist beschädigt: ") + (ordner / n).string());
+            a.wrp2(text::w("Loadenv: Bild fehlt oder ist beschädigt: ") + (ordner / n).string());
             return;
         }
     }
@@ -319,7 +319,7 @@ void Tglapp::kbladen() {
     ladeAnzeige("Kartentexturen vorbereiten..", 30);
     image::Image erster, zweiter;
     if (!tischbilder::readAtlas(atlasDatei(detail, bild), erster)) {
-        wrp2("Kartenbild fehlt oder ist beschädigt: " + atlasDatei(detail, bild).string());
+        wrp2(text::w("Kartenbild fehlt oder ist beschädigt: ") + atlasDatei(detail, bild).string());
         return;
     }
     for (int s = 1; s <= 4; ++s)
