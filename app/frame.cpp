@@ -7,6 +7,7 @@
 #include "app/glapp.h"
 #include "app/rahmen.h"
 #include "app/ton.h"
+#include "core/central.h"
 #include "core/cg.h"
 #include "core/gtool.h"
 #include "core/spiele.h"
@@ -73,16 +74,36 @@ void pick(Tglapp& a) {
         zeigerStapel = glu::hover.tableStack;
         zeigerStapelKarte = glu::hover.tableSlot;
         if (!cg.entscheidung.stapelKlick) zeigerStapelKarte = 0;
-        if (cg.spielId != spiele::kRomme && cg.spielId != spiele::kCanasta) {
-            const TSpieler* s1 = glu::stapel(1, "Tglapp.main");
-            if (s1 && karte > s1->anz) karte = 0;
-            if (s1 && karte > 0 && !glu::islegalcard(s1->at(karte))) karte = 0;
-        }
+        if (cg.spielId != spiele::kRomme && cg.spielId != spiele::kCanasta) tastaturZeiger(a, karte);
     }
     zeigerKarte = karte;
 }
 
 }  // namespace
+
+void tastaturZeiger(Tglapp& a, int& karte) {
+    const int panel = central::ids.ipanel;
+    const bool tastatur = a.KbdFocusOn && panel != 0 && a.KbdFocusDialog == panel;
+    // The position 1..25 of the focused element in the panel's table, 0 for none.
+    int platz = 0;
+    for (int k = 1; k <= 25 && tastatur; ++k)
+        if (central::ids.tab[k] != 0 && central::ids.tab[k] == a.KbdFocusElement) platz = k;
+    const int talon = glu::stapel(11, "Tglapp.main") ? glu::stapel(11, "Tglapp.main")->anz : 0;
+    const int mitte = glu::stapel(12, "Tglapp.main") ? glu::stapel(12, "Tglapp.main")->anz : 0;
+    if (zeigerStapelKarte == 0 && platz == 20) zeigerStapelKarte = talon;
+    const TSpieler* s1 = glu::stapel(1, "Tglapp.main");
+    if (s1 && karte > s1->anz) karte = 0;
+    if (s1 && karte > 0 && !glu::islegalcard(s1->at(karte))) karte = 0;
+    if (platz >= 1 && platz <= 19) {
+        karte = platz;
+    } else if (platz == 20) {
+        karte = 0;
+        if (talon > 0) zeigerStapel = 11, zeigerStapelKarte = talon;
+    } else if (platz >= 21) {
+        karte = 0;
+        if (mitte > 0) zeigerStapel = 12, zeigerStapelKarte = platz - 21;
+    }
+}
 
 void Tglapp::main(bool modal) {
     panels(*this);

@@ -85,6 +85,11 @@ public:
     void ktausch(const karte& a, const karte& b);
 };
 
+// The pick's last word on the hovered card and pile: a hand slot beyond the hand or one the game
+// refuses is none; with the keyboard on "#ipanel", its focused card button is the hovered card,
+// its talon button the talon's top card and its pile buttons 21..25 the slots of stack 12.
+void tastaturZeiger(Tglapp& a, int& karte);
+
 // Developer mode: a number-pad digit moves the seats' layout offsets (0..100) and lays the
 // table out anew; false for a digit that moves nothing.
 bool entwicklerVersatz(int ziffer);

@@ -527,6 +527,45 @@ TEST_F(Form, HoverMovesFromOneLegalCardToAnotherInOneFrame) {
     EXPECT_EQ(glapp::zeigerKarte, 0);
 }
 
+TEST_F(Form, TheKeyboardOnTheTablePanelStandsForTheMouse) {
+    cg.spielId = spiele::kMauMau;
+    tischhooks::tab().spielbar[spiele::kMauMau] = ungeradeSpielbar;
+    cg.entscheidung.kartenSpiel = 1;
+    glu::spieler[0].anz = 3;
+    for (int i = 1; i <= 3; ++i) glu::spieler[0].at(i).c = karte{static_cast<uint8_t>(i), 1, 0};
+    glu::spieler[10].anz = 5;  // the talon
+    glu::spieler[11].anz = 4;  // the middle
+    central::ids.ipanel = 7;
+    for (int k = 1; k <= 25; ++k) central::ids.tab[k] = 100 + k;
+    struct Fall {
+        bool tastatur;
+        int fokusPlatz, maus;
+        int karte, stapel, slot;
+    };
+    const Fall faelle[] = {
+        {false, 0, 3, 3, 0, 0},   // the mouse on a legal card
+        {false, 0, 2, 0, 0, 0},   // a card the game refuses is none
+        {false, 0, 9, 0, 0, 0},   // beyond the hand
+        {true, 2, 3, 2, 0, 0},    // the focused card button wins over the mouse
+        {true, 20, 3, 0, 11, 5},  // the talon button: the talon's top card
+        {true, 23, 1, 0, 12, 2},  // pile button 23: slot 2 of the middle
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "focus " << f.fokusPlatz << ", mouse " << f.maus);
+        app->KbdFocusOn = f.tastatur ? 1 : 0;
+        app->KbdFocusDialog = 7;
+        app->KbdFocusElement = f.fokusPlatz ? 100 + f.fokusPlatz : 0;
+        glapp::zeigerStapel = 0;
+        glapp::zeigerStapelKarte = 0;
+        int karte = f.maus;
+        glapp::tastaturZeiger(*app, karte);
+        EXPECT_EQ(karte, f.karte);
+        EXPECT_EQ(glapp::zeigerStapel, f.stapel);
+        EXPECT_EQ(glapp::zeigerStapelKarte, f.slot);
+    }
+    central::ids = central::PanelIds{};
+}
+
 TEST_F(Form, CardClickPlaysOnceUntilTheTableOpensAgain) {
     cg.spielId = spiele::kMauMau;
     cg.entscheidung.kartenSpiel = 1;
