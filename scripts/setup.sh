@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+    libsdl2-dev libx11-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
     libjpeg62-turbo-dev libfreetype-dev libmpg123-dev libespeak-ng-dev sox lame
     fonts-liberation2 fonts-dejavu-core espeak-ng
     xvfb xauth
