@@ -22,6 +22,7 @@ add_executable(app_program_tests ${CMAKE_SOURCE_DIR}/tests/app/programm/programm
 target_compile_options(app_program_tests PRIVATE ${KS_WARNINGS})
 target_compile_definitions(app_program_tests PRIVATE KS_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
                                                      KS_PROGRAM="$<TARGET_FILE:kartenspiele>")
+target_include_directories(app_program_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(app_program_tests PRIVATE ks_platform X11::X11 GTest::gtest GTest::gtest_main)
 add_dependencies(app_program_tests kartenspiele)
 gtest_discover_tests(app_program_tests WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} DISCOVERY_TIMEOUT 60

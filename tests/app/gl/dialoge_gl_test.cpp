@@ -12,6 +12,7 @@
 #include "app/glapp.h"
 #include "core/cg.h"
 #include "core/hilfe.h"
+#include "gui/glfenster.h"
 #include "gui/glform.h"
 #include "gui/glpaint.h"
 #include "gui/sdlhost.h"
@@ -26,16 +27,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int W = 800, H = 600;
-
-class TestHost : public sdlhost::SdlHost {
-public:
-    pvlhost::Point cursor() override {
-        const pvlhost::Rect r = window();
-        return {r.left + 799, r.top + 599};
-    }
-    bool active() override { return true; }
-};
+using glfenster::H;
+using glfenster::TestHost;
+using glfenster::W;
 
 class DialogeGl : public testing::Test {
 protected:
@@ -47,60 +41,18 @@ protected:
     static inline std::function<void()> afterPaint;
 
     static void SetUpTestSuite() {
-        if (!window::init()) {
-            why = "no display: " + window::lastError();
-            return;
-        }
-        dir = fs::temp_directory_path() / ("ks_dialoge_gl_" + std::to_string(getpid()));
-        fs::create_directories(dir);
-        if (!pavlune::writeAll(dir / "pavlune")) {
-            why = "could not draw the library images";
-            return;
-        }
-        host = new TestHost;
-        app = new glapp::Tglapp(*host, dir, "kartenspiele");
-        glform::install(*app, *host, dir / "pavlune");
-        app->Hooks.paintDialogs = [] {
-            glpaint::DialogPaint(*app);
-            if (afterPaint) afterPaint();
-        };
-        app->Options.WindowWidth = W;
-        app->Options.WindowHeight = H;
-        app->SetCaption(app->SettingsDialog, app->Lib.winWidth, "800");
-        app->SetCaption(app->SettingsDialog, app->Lib.winHeight, "600");
-        if (app->Hooks.initWindow(W, H) < 16) {
-            why = "no GL context: " + window::lastError();
-            return;
-        }
+        why = glfenster::oeffnen("ks_dialoge_gl", dir, host, app, afterPaint);
+        if (!why.empty()) return;
         app->Startup();
         dialoge::diagcreate(*app);
         dialoge::standardWerte(*app);
         ready = true;
     }
-    static void TearDownTestSuite() {
-        if (app) {
-            app->Destroy();
-            delete app;
-        }
-        delete host;
-        window::shutdown();
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
+    static void TearDownTestSuite() { glfenster::schliessen(dir, host, app); }
     void SetUp() override {
         if (!ready) GTEST_SKIP() << why;
     }
 
-    static image::Image grab() {
-        image::Image img;
-        img.width = W;
-        img.height = H;
-        img.channels = 3;
-        img.pixels.resize(static_cast<size_t>(W) * H * 3);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, img.pixels.data());
-        return img;
-    }
     // Shows only dialog d (and the icon layer), lets the fades finish and reads the frame back.
     static image::Image zeigen(int d, const std::string& name) {
         for (int x = app->GraphicsDialog + 1; x <= app->DialogList.Count; ++x)
@@ -109,7 +61,7 @@ protected:
         const uint32_t t0 = ticks::now();
         while (ticks::since(t0) < 700) app->Mainloop(false);
         image::Image shot;
-        afterPaint = [&] { shot = grab(); };
+        afterPaint = [&] { shot = glfenster::grab(); };
         app->Mainloop(false);
         afterPaint = nullptr;
         if (const char* ordner = std::getenv("KS_SHOTS"))

@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "app/programmordner.h"
 #include "platform/fileio.h"
 #include "platform/image.h"
 
@@ -126,13 +127,7 @@ protected:
         const fs::path daten = fs::path(KS_SOURCE_DIR) / "data";
         if (!fs::exists(daten / "pavlune" / "font.bmp") || !fs::exists(daten / "bilder"))
             GTEST_SKIP() << "data/ has not been made";
-        dir = fs::temp_directory_path() / ("ks_programm_" + std::to_string(getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir / "data" / "settings");
-        // The program's data, but a settings folder and caches of its own.
-        for (const auto& e : fs::directory_iterator(daten))
-            if (e.path().filename() != "settings")
-                fs::create_directory_symlink(e.path(), dir / "data" / e.path().filename());
+        dir = testordner::programmOrdner("ks_programm");
     }
     void TearDown() override {
         if (dpy) XCloseDisplay(dpy);
@@ -146,8 +141,6 @@ protected:
             // The program goes with the test, whatever ends the test.
             prctl(PR_SET_PDEATHSIG, SIGKILL);
             if (chdir(dir.c_str()) != 0) _exit(120);
-            setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-            setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
             setenv("SDL_AUDIODRIVER", "dummy", 1);
             execl(KS_PROGRAM, KS_PROGRAM, "02", static_cast<char*>(nullptr));
             _exit(121);

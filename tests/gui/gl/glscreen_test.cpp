@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "gui/glfenster.h"
 #include "gui/glframe.h"
 #include "gui/glstate.h"
 #include "gui/gltex.h"
@@ -321,13 +322,6 @@ TEST_F(Screen, Screenshot) {
     gltext::bprintit("Seite 2", 0, 1.2f, 510, 75, 0, 0, 0, 1, 0, 0, "", rest);
     EXPECT_GT(lit(60, 60, 300, 140), 500);
 
-    image::Image shot;
-    shot.width = W;
-    shot.height = H;
-    shot.channels = 3;
-    shot.pixels.resize(static_cast<size_t>(W) * H * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, shot.pixels.data());
-    EXPECT_TRUE(image::writeBmp("gui_gl_screenshot.bmp", shot));
+    EXPECT_TRUE(image::writeBmp("gui_gl_screenshot.bmp", glfenster::grab(W, H)));
     window::swap();
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "gui/glfenster.h"
 #include "gui/glform.h"
 #include "gui/glstate.h"
 #include "gui/gltex.h"
@@ -24,19 +25,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int W = 800, H = 600;
-
-// The real window, with the pointer and the focus scripted: Xvfb has neither a user nor a
-// window manager.
-class TestHost : public sdlhost::SdlHost {
-public:
-    pvlhost::Point cursor() override {
-        const pvlhost::Rect r = window();
-        return {r.left + px, r.top + py};
-    }
-    bool active() override { return true; }
-    int px = 799, py = 599;
-};
+using glfenster::H;
+using glfenster::TestHost;
+using glfenster::W;
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
@@ -55,31 +46,8 @@ protected:
     static inline image::Image loading;
 
     static void SetUpTestSuite() {
-        if (!window::init()) {
-            why = "no display: " + window::lastError();
-            return;
-        }
-        dir = fs::temp_directory_path() / ("ks_glpaint_" + std::to_string(getpid()));
-        fs::create_directories(dir);
-        if (!pavlune::writeAll(dir / "pavlune")) {
-            why = "could not draw the library images";
-            return;
-        }
-        host = new TestHost;
-        app = new pvl::TPVLApplication(*host, dir, "kartenspiele");
-        glform::install(*app, *host, dir / "pavlune");
-        app->Hooks.paintDialogs = [] {
-            glpaint::DialogPaint(*app);
-            if (afterPaint) afterPaint();
-        };
-        app->Options.WindowWidth = W;
-        app->Options.WindowHeight = H;
-        app->SetCaption(app->SettingsDialog, app->Lib.winWidth, "800");
-        app->SetCaption(app->SettingsDialog, app->Lib.winHeight, "600");
-        if (app->Hooks.initWindow(W, H) < 16) {
-            why = "no GL context: " + window::lastError();
-            return;
-        }
+        why = glfenster::oeffnen("ks_glpaint", dir, host, app, afterPaint);
+        if (!why.empty()) return;
         // The loading screen as the texture loader leaves it.
         gltex::SetiCaption("Texturen laden..");
         gltex::SetPos(60, true);
@@ -89,16 +57,7 @@ protected:
         buildDialog();
         ready = true;
     }
-    static void TearDownTestSuite() {
-        if (app) {
-            app->Destroy();
-            delete app;
-        }
-        delete host;
-        window::shutdown();
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
+    static void TearDownTestSuite() { glfenster::schliessen(dir, host, app); }
     static void buildDialog() {
         using namespace pvl;
         // Not exclusive, so it stays in sight under the message box.
@@ -136,16 +95,7 @@ protected:
         }
     }
 
-    static image::Image grab() {
-        image::Image img;
-        img.width = W;
-        img.height = H;
-        img.channels = 3;
-        img.pixels.resize(static_cast<size_t>(W) * H * 3);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, img.pixels.data());
-        return img;
-    }
+    static image::Image grab() { return glfenster::grab(); }
     // A frame of the outer loop, the picture read back before any swap.
     static image::Image frame() {
         image::Image shot;
@@ -462,14 +412,7 @@ TEST_F(Painter, WideWindowDrawsWhereThePointerMaps) {
     window::clientSize(cw, ch);
     ASSERT_TRUE(app->Is16x9());
     image::Image shot;
-    afterPaint = [&] {
-        shot.width = cw;
-        shot.height = ch;
-        shot.channels = 3;
-        shot.pixels.resize(static_cast<size_t>(cw) * ch * 3);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, cw, ch, GL_RGB, GL_UNSIGNED_BYTE, shot.pixels.data());
-    };
+    afterPaint = [&] { shot = glfenster::grab(cw, ch); };
     app->Mainloop(false);
     afterPaint = nullptr;
     // Virtual to window pixels as the pointer maps them: the full width is 807 units.
