@@ -1,5 +1,6 @@
 // A program folder of its own for a test or benchmark that runs the shell: the data the build
-// made (linked), but its own settings folder, and the card cache and configuration below it.
+// made (linked), but its own settings folder holding only the default option files, as at a
+// first start, and the card cache and configuration below it.
 #pragma once
 #include <unistd.h>
 
