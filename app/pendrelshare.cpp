@@ -5,6 +5,7 @@
 
 #include "core/gtool.h"
 #include "platform/fileio.h"
+#include "platform/konfig.h"
 #include "platform/text.h"
 
 namespace fs = std::filesystem;
@@ -44,18 +45,7 @@ std::string configValue(const std::string& key) {
     // A configuration of more than 64 KiB is no configuration of ours.
     if (!fs::is_regular_file(configFile(), ec) || fs::file_size(configFile(), ec) > 65536) return "";
     if (!fileio::readAll(configFile(), all)) return "";
-    size_t pos = 0;
-    while (pos < all.size()) {
-        size_t end = all.find('\n', pos);
-        if (end == std::string::npos) end = all.size();
-        std::string line = all.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const size_t eq = line.find('=');
-        if (eq != std::string::npos && line.compare(0, eq, key) == 0 && eq == key.size())
-            return text::fromUtf8(line.substr(eq + 1));
-    }
-    return "";
+    return konfig::wert(all, key);
 }
 
 std::string cleanRegString(const std::string& value) {
@@ -81,15 +71,7 @@ bool IsFemaleName(const std::string& part, const fs::path& programFolder) {
     const fs::path file = programFolder / "data" / "help" / "namecheck.txt";
     std::error_code ec;
     if (fs::file_size(file, ec) > (1u << 20) || !fileio::readAll(file, all)) return false;
-    // The names stand between "#" marks.
-    size_t start = all.find('#');
-    while (start != std::string::npos) {
-        const size_t next = all.find('#', start + 1);
-        if (next == std::string::npos) break;
-        if (text::upper(all.substr(start + 1, next - start - 1)) == n && !n.empty()) return true;
-        start = next;
-    }
-    return false;
+    return konfig::inListe(all, n);
 }
 
 bool checkmaedel(const std::string& name, const fs::path& programFolder) {
