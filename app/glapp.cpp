@@ -7,6 +7,7 @@
 #include "app/dialoge.h"
 #include "app/klick.h"
 #include "app/pendrelshare.h"
+#include "app/spielanbindung.h"
 #include "app/texturen.h"
 #include "app/ton.h"
 #include "core/central.h"
@@ -124,6 +125,13 @@ void Tglapp::FormCreate() {
     verbinden();
     casinoVerbinden();
     skatVerbinden();
+    pokerVerbinden(*this);
+    schnapsenVerbinden(*this);
+    jassVerbinden(*this);
+    schafkopfDoppelkopfVerbinden(*this);
+    canastaVerbinden(*this);
+    rommeVerbinden(*this);
+    maumauSchwimmenVerbinden(*this);
     DevMode = 0;
     KbdNavigation = 1;
     startTick = ticks::now();
@@ -174,6 +182,13 @@ void Tglapp::startup() {
     skat::seiten.kontra = d.kontra;
     skat::seiten.bock = d.bockRamsch;
     skat::seiten.geld = d.umGeld;
+    pokerSeiten(*this);
+    schnapsenSeiten(*this);
+    jassSeiten(*this);
+    schafkopfDoppelkopfSeiten(*this);
+    canastaSeiten(*this);
+    rommeSeiten(*this);
+    maumauSchwimmenSeiten(*this);
     auto englisch = [&] {
         if (validElement(d.anzeige, d.kartenbild)) WriteLine(d.anzeige, d.kartenbild, 2, "Englisch");
     };

@@ -71,6 +71,7 @@ bool chipSpiel() { return ::cg.spielId == spiele::kPoker || ::cg.spielId == spie
 
 void optionen(int spiel, int element, bool flag) {
     if (haken.optionen) haken.optionen(spiel, element, flag);
+    if (spiel >= 0 && spiel <= 12 && haken.optionenJe[spiel]) haken.optionenJe[spiel](element, flag);
 }
 
 void zumHauptmenue(glapp::Tglapp& a) {

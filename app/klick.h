@@ -1,6 +1,7 @@
 // What the dialog clicks need of the game units that sit beside the shell, and the pure parts
 // of the decision buttons. The units fill their hooks at start; an empty hook does nothing.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -11,6 +12,8 @@ struct Haken {
     // The option handler of a game's rule page: the clicked element (or its compound parent)
     // and whether the parent sits right before it; element 0 when the page is about to open.
     std::function<void(int spielId, int element, bool flag)> optionen;
+    // The same per game (index spielId 0..12), for the games that read their own page.
+    std::array<std::function<void(int element, bool flag)>, 13> optionenJe;
     std::function<void()> pokerReadOptions;
     std::function<void()> relayoutChips;
     std::function<void(int delta)> blackjackEinsatz;  // changes, clamps and captions the bet

@@ -1,0 +1,26 @@
+// The shell's connection to each game unit beside Black Jack and Skat: one pair of routines per
+// game, each in its own file of this folder. `...Verbinden` runs when the form is created
+// (registration, hooks, option readers); `...Seiten` runs once the dialogs exist (the game's
+// rule pages and panels by their ids).
+#pragma once
+
+namespace glapp {
+
+class Tglapp;
+
+void pokerVerbinden(Tglapp& a);
+void pokerSeiten(Tglapp& a);
+void schnapsenVerbinden(Tglapp& a);
+void schnapsenSeiten(Tglapp& a);
+void jassVerbinden(Tglapp& a);
+void jassSeiten(Tglapp& a);
+void schafkopfDoppelkopfVerbinden(Tglapp& a);
+void schafkopfDoppelkopfSeiten(Tglapp& a);
+void canastaVerbinden(Tglapp& a);
+void canastaSeiten(Tglapp& a);
+void rommeVerbinden(Tglapp& a);
+void rommeSeiten(Tglapp& a);
+void maumauSchwimmenVerbinden(Tglapp& a);
+void maumauSchwimmenSeiten(Tglapp& a);
+
+}  // namespace glapp

@@ -1,0 +1,11 @@
+// The shell's connection to the game unit: registration and hooks, then its pages.
+#include "app/glapp.h"
+#include "app/spielanbindung.h"
+
+namespace glapp {
+
+void schafkopfDoppelkopfVerbinden(Tglapp&) {}
+
+void schafkopfDoppelkopfSeiten(Tglapp&) {}
+
+}  // namespace glapp
