@@ -280,8 +280,13 @@ TEST_F(Painter, MessageBoxIsDrawnOverTheDialog) {
 }
 
 TEST_F(Painter, HiddenDialogFadesOut) {
-    frames(25);
+    // The fade-in runs on real time: on a fast machine 25 frames end before it does, and the
+    // fade-out starts from full opacity, so wait until the dialog is fully shown.
     const pvl::TPVLDialog& g = app->dlg(dlgId);
+    const uint32_t shownAt = ticks::now();
+    do frames(1);
+    while ((g.Fade.State != 0 || g.Fade.Alpha < 1.0f) && ticks::elapsed(shownAt, ticks::now()) < 3000);
+    ASSERT_EQ(g.Fade.Alpha, 1.0f);
     const image::Image shown = frame();
     const long full = brightness(shown, g.X + 30, g.Y + 40, g.X + 300, g.Y + 100);
     app->HideDialog(dlgId);
