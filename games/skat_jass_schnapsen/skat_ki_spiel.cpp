@@ -58,70 +58,61 @@ bool gegnerHat(const Lage& l, const karte& k) {
 // ---------------------------------------------------------------------------------------------
 // Neighbours
 
+namespace {
+
+// The value code one rank step from t (schritt +1 or -1 in rank numbers), passing over the Bube
+// where it is a trump; 0 past the end of the order.
+int rangNachbar(int t, int schritt, bool bubeAuslassen) {
+    for (int rg = Rangtabelle[t] + schritt; rg >= 1 && rg <= 8; rg += schritt) {
+        const int x = RangInvers[rg];
+        if (!(x == kBube && bubeAuslassen)) return x;
+    }
+    return 0;
+}
+
+// A plain card's neighbour in its suit, one step stronger or weaker; itself at the end. In Null
+// and Ramsch a lower rank number is the stronger card, elsewhere a higher one.
+karte farbNachbar(const karte& k, bool staerker) {
+    const int typ = cg.skat.sk.typ;
+    const bool umgekehrt = typ == kNull || typ == kRamsch;
+    const int t = rangNachbar(k.t, staerker != umgekehrt ? 1 : -1, typ != kNull);
+    karte r = k;
+    if (t != 0) r.t = static_cast<uint8_t>(t);
+    return r;
+}
+
+}  // namespace
+
 karte naechstHoehere(const karte& k) {
     if (!da(k)) return k;
-    const int typ = cg.skat.sk.typ;
+    if (!istTrumpf(k)) return farbNachbar(k, true);
     karte r = k;
-    if (istTrumpf(k)) {
-        if (k.t == kBube) {
-            if (k.f > 1) r.f = static_cast<uint8_t>(k.f - 1);
-            return r;
-        }
-        // the plain trumps go up by rank, past the As to the lowest Bube
-        const int rg = Rangtabelle[k.t];
-        int t = rg < 8 ? RangInvers[rg + 1] : 0;
-        if (t == kBube) t = rg + 2 <= 8 ? RangInvers[rg + 2] : 0;
-        if (t == 0) return karteBilden(kBube, 4);
-        r.t = static_cast<uint8_t>(t);
+    if (k.t == kBube) {
+        if (k.f > 1) r.f = static_cast<uint8_t>(k.f - 1);
         return r;
     }
-    // A plain card: the next stronger card of its suit in the game's order. In Null and Ramsch a
-    // lower rank number is the stronger card, elsewhere a higher one.
-    const bool umgekehrt = typ == kNull || typ == kRamsch;
-    const int schritt = umgekehrt ? -1 : 1;
-    int rg = Rangtabelle[k.t] + schritt;
-    while (rg >= 1 && rg <= 8) {
-        const int t = RangInvers[rg];
-        if (!(t == kBube && typ != kNull)) {
-            r.t = static_cast<uint8_t>(t);
-            return r;
-        }
-        rg += schritt;
-    }
-    return k;
+    // the plain trumps go up by rank, past the As to the lowest Bube
+    const int t = rangNachbar(k.t, 1, true);
+    if (t == 0) return karteBilden(kBube, 4);
+    r.t = static_cast<uint8_t>(t);
+    return r;
 }
 
 karte naechstNiedrigere(const karte& k) {
     if (!da(k)) return k;
+    if (!istTrumpf(k)) return farbNachbar(k, false);
     const int typ = cg.skat.sk.typ;
     karte r = k;
-    if (istTrumpf(k)) {
-        if (k.t == kBube) {
-            if (k.f < 4) {
-                r.f = static_cast<uint8_t>(k.f + 1);
-                return r;
-            }
-            if (typ >= 1 && typ <= 4) return karteBilden(8, typ);
-            return k;  // Grand and Ramsch: the Karo Bube is the lowest trump
-        }
-        const int rg = Rangtabelle[k.t];
-        int t = rg > 1 ? RangInvers[rg - 1] : 0;
-        if (t == kBube) t = rg - 2 >= 1 ? RangInvers[rg - 2] : 0;
-        r.t = static_cast<uint8_t>(t);  // below the trump 7: value code 0, a card nobody holds
-        return r;
-    }
-    const bool umgekehrt = typ == kNull || typ == kRamsch;
-    const int schritt = umgekehrt ? 1 : -1;
-    int rg = Rangtabelle[k.t] + schritt;
-    while (rg >= 1 && rg <= 8) {
-        const int t = RangInvers[rg];
-        if (!(t == kBube && typ != kNull)) {
-            r.t = static_cast<uint8_t>(t);
+    if (k.t == kBube) {
+        if (k.f < 4) {
+            r.f = static_cast<uint8_t>(k.f + 1);
             return r;
         }
-        rg += schritt;
+        if (typ >= 1 && typ <= 4) return karteBilden(8, typ);
+        return k;  // Grand and Ramsch: the Karo Bube is the lowest trump
     }
-    return k;
+    r.t = static_cast<uint8_t>(rangNachbar(k.t, -1, true));  // below the trump 7: 0, a card nobody holds
+    return r;
 }
 
 // ---------------------------------------------------------------------------------------------
