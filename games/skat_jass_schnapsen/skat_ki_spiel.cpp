@@ -263,7 +263,7 @@ karte vorhand(Lage& l) {
     // Now and then an As stays back behind a low card of its suit.
     if (rnd::uniform() < 0.5 && best.t == 8 && !istTrumpf(best)) {
         const int f = best.f;
-        if (farbAnzahlOhneTrumpf(l.real[l.next], f) > 1 && farbAnzahlOhneTrumpf(l.real[l.zweit], f) > 1) {
+        if (farbAnzahlOhneTrumpf(h1, f) > 1 && farbAnzahlOhneTrumpf(h2, f) > 1) {
             const karte tief = kleinsteKarte(teilVon(own, f));
             if (tief.t >= 1 && tief.t <= 3) best = tief;
         }

@@ -153,27 +153,37 @@ TEST_F(SkatKiSpiel, NullDeclarerLeadsTheSingletonSeven) {
     EXPECT_TRUE(gleich(k, K(1, 3))) << name(k);
 }
 
-TEST_F(SkatKiSpiel, DeclarerTakesTheTrickThatWouldGiveTheDefenders60) {
-    // Kreuz game, seat 3 declares and plays third after Herz 7 and Herz 8; it has no Herz, a trump
-    // 7 and a Pik 9 that the Pik Dame behind can take. A trick worth nothing is not bought with a
-    // trump, unless the defenders' cards would reach 60 with it.
+TEST_F(SkatKiSpiel, TheTrickThatWouldGiveTheOtherParty60IsTaken) {
+    // Kreuz game, seat 3 plays third after Herz 7 and Herz 8; it has no Herz, a trump 7 and a
+    // Pik 9 that the Pik Dame of seat 2 can take. A trick worth nothing is not bought with a
+    // trump, unless the other party's won cards would reach 60 with it: the defenders' for the
+    // declarer, the declarer's for a defender.
     struct Fall {
-        hand gegner;
+        const char* name;
+        int allein;
+        bool haufen59;
         karte erwartet;
     };
     const hand basis = H({K(8, 4), K(7, 4), K(6, 4), K(8, 2), K(7, 2), K(6, 3), K(5, 3), K(6, 2)});  // 57
     hand mit59 = basis, mit60 = basis;
     handaddk(mit59, K(4, 3));  // a Bube: 59
     handaddk(mit60, K(5, 4));  // a Dame: 60
-    for (const Fall& f : {Fall{mit59, K(3, 2)}, Fall{mit60, K(1, 1)}}) {
-        spiel(kKreuz, 3);
+    const std::vector<Fall> faelle = {
+        {"declarer, defenders at 59", 3, true, K(3, 2)},
+        {"declarer, defenders at 60", 3, false, K(1, 1)},
+        {"defender, declarer at 59", 2, true, K(3, 2)},
+        {"defender, declarer at 60", 2, false, K(1, 1)},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        spiel(kKreuz, f.allein);
         charakter(3, 0);
-        legen(1, H({K(5, 2)}));
-        legen(2, H({K(1, 4)}));
+        legen(1, H({K(1, 4)}));
+        legen(2, H({K(5, 2)}));
         legen(3, H({K(1, 1), K(3, 2)}));
         stichLegen(1, H({K(1, 3), K(2, 3)}));
-        gewonnenGegner() = f.gegner;
-        SCOPED_TRACE(augenSumme(f.gegner));
+        gewonnenGegner() = gewonnenAllein() = hand{};
+        (f.allein == 3 ? gewonnenGegner() : gewonnenAllein()) = f.haufen59 ? mit59 : mit60;
         const karte k = skatki::spielta(3);
         EXPECT_TRUE(gleich(k, f.erwartet)) << name(k);
     }
