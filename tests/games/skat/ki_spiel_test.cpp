@@ -307,3 +307,32 @@ TEST(SkatKiDeals, EveryChosenCardIsLegal) {
     EXPECT_GT(nullOderRamsch, 0);
     EXPECT_EQ(falsch, 0);
 }
+
+namespace {
+hand g_andererStich;
+const hand* andererStich() { return &g_andererStich; }
+}  // namespace
+
+// The card goes out by its real slot, and only when the flow's own test accepts it; else the
+// first card the flow accepts.
+TEST_F(SkatKiSpiel, CardIsSentByItsSlotAndOnlyWhenLegal) {
+    spiel(kGrand, 1);
+    charakter(2, 0);
+    cg.phase.nr = 4;
+    cg.aktSpieler = 2;
+    legen(1, H({K(5, 3), K(5, 1)}));
+    legen(2, H({K(1, 1), K(8, 3), K(2, 1)}));
+    legen(3, H({K(6, 4), K(3, 2), K(1, 4)}));
+    stichLegen(1, H({K(1, 3)}));
+    for (const bool gleicherStich : {true, false}) {
+        SCOPED_TRACE(gleicherStich);
+        // the flow sees the same trick, or one led with Kreuz
+        g_andererStich = gleicherStich ? stich() : H({K(3, 1)});
+        seams::spiele.skatStich = andererStich;
+        central::entscheidungAbfragen(cg, 58);
+        cg.antwort.art = 7;
+        skatki::kiTick();
+        EXPECT_EQ(cg.antwort.art, central::kKarte);
+        EXPECT_EQ(cg.antwort.wert2, gleicherStich ? 2 : 1);  // the Herz As, else the Kreuz 7
+    }
+}
