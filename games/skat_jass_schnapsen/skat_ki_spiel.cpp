@@ -4,6 +4,7 @@
 // rank numbers, so that "beating" there means staying under.
 #include <algorithm>
 
+#include "core/gtool.h"
 #include "games/skat_jass_schnapsen/skat_ki.h"
 #include "games/skat_jass_schnapsen/skat_regeln.h"
 #include "platform/num.h"
@@ -539,6 +540,7 @@ karte mithint(Lage& l) {
             if (da(d) && punkteVon(d) < 4) r = d;
         }
     }
+    if (!enthaeltKarte(l.eigene, r)) ::kiLog("FALSCHE KARTE GESPIELT!");
     return r;
 }
 
@@ -551,6 +553,7 @@ karte spielta(int seat) {
     const bool kraft = ch.krafe > rnd::uniform() * 100.0;
     const hand& s = stich();
     if (s.anz == 0) {
+        if (l.geraten[l.next].anz == 0 || l.geraten[l.zweit].anz == 0) ::kiLog("UBEKANZ1/2=0");
         if (!nullOderRamsch()) return vorhand(l);
         const bool geraten = wahrsTest(l);
         karte r = nullAnspiel(l, geraten ? l.geraten[l.next] : l.real[l.next],
