@@ -336,3 +336,36 @@ TEST_F(SkatKiSpiel, CardIsSentByItsSlotAndOnlyWhenLegal) {
         EXPECT_EQ(cg.antwort.wert2, gleicherStich ? 2 : 1);  // the Herz As, else the Kreuz 7
     }
 }
+
+// The second seat forecasts the third card: a partner behind lets a cheap lead pass with its
+// weakest losing card and takes a lead worth 10 or more as cheaply as it can; the declarer
+// behind takes with its highest card.
+TEST_F(SkatKiSpiel, SecondSeatForecastsTheThirdCard) {
+    struct Fall {
+        const char* name;
+        int allein;
+        karte angespielt, dritte, gewinner;
+    };
+    const std::vector<Fall> faelle = {
+        {"partner behind, cheap lead", 1, K(3, 3), K(2, 2), K(3, 3)},
+        {"partner behind, a Zehn led", 1, K(7, 3), K(1, 1), K(1, 1)},
+        {"declarer behind", 3, K(3, 3), K(4, 1), K(4, 1)},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        spiel(kKreuz, f.allein);
+        charakter(2, 0);
+        legen(1, H({K(8, 4), K(7, 2)}));
+        legen(2, H({K(1, 3), K(5, 4), K(3, 2)}));
+        legen(3, H({K(1, 1), K(4, 1), K(2, 2), K(6, 4)}));
+        stichLegen(1, H({f.angespielt}));
+        skatki::Lage l;
+        skatki::lageAufbauen(2, l, false);
+        l.angespielt = f.angespielt;
+        skatki::vorhersage(l);
+        EXPECT_TRUE(l.zweiterPlatz);
+        EXPECT_TRUE(gleich(l.zweite, f.dritte)) << name(l.zweite);
+        EXPECT_TRUE(gleich(l.gewinner, f.gewinner)) << name(l.gewinner);
+        EXPECT_TRUE(gleich(l.naechsteNiedrigste, K(1, 1)));  // by value code: the Kreuz 7
+    }
+}
