@@ -369,3 +369,24 @@ TEST_F(SkatKiSpiel, SecondSeatForecastsTheThirdCard) {
         EXPECT_TRUE(gleich(l.naechsteNiedrigste, K(1, 1)));  // by value code: the Kreuz 7
     }
 }
+
+// "wahrs" 0: the seat reasons with the other seats' real hands; 100: always with its guesses.
+TEST_F(SkatKiSpiel, WahrsChoosesBetweenRealAndGuessedHands) {
+    for (const int wahrs : {0, 100}) {
+        SCOPED_TRACE(wahrs);
+        spiel(kKreuz, 3);
+        charakter(2, wahrs);
+        legen(1, H({K(8, 4)}));
+        legen(2, H({K(1, 3), K(5, 4)}));
+        legen(3, H({K(4, 1), K(2, 2)}));
+        stichLegen(1, H({K(3, 3)}));
+        for (int runde = 0; runde < 10; ++runde) {
+            skatki::Lage l;
+            skatki::lageAufbauen(2, l, false);
+            l.geraten[3] = H({K(8, 3), K(2, 2)});
+            l.angespielt = K(3, 3);
+            skatki::vorhersage(l);
+            EXPECT_TRUE(gleich(l.zweite, wahrs == 0 ? K(4, 1) : K(8, 3))) << name(l.zweite);
+        }
+    }
+}
