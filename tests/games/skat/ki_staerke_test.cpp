@@ -1,8 +1,10 @@
 // Strength: a series of deals with a "Profi" in seat 1 against two "Anfänger" seats. The Profi
-// must gain more game points per deal than the Anfänger seats on average. SKAT_KI_DEALS sets a longer series;
-// the figures (game points per deal with their 95% interval, declarer win rates) are printed.
+// must gain more game points per deal than the Anfänger seats on average. SKAT_KI_DEALS sets a
+// longer series, SKAT_KI_GEGNER another level for seats 2 and 3 (0: the random-legal player); the
+// figures (game points per deal with their 95% interval, declarer win rates) are printed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +17,7 @@
 
 namespace {
 
-constexpr int kStufen[4] = {0, 3, 1, 1};
+int kStufen[4] = {0, 3, 1, 1};
 
 struct Sitz {
     double summe = 0, quadrate = 0;
@@ -29,6 +31,8 @@ TEST(SkatKiStaerke, ProfiGainsMoreThanAnfaenger) {
     skat_1::musterVergessen();
     const char* env = std::getenv("SKAT_KI_DEALS");
     const int deals = env ? std::max(1, std::atoi(env)) : 400;
+    const char* gegner = std::getenv("SKAT_KI_GEGNER");
+    kStufen[2] = kStufen[3] = gegner ? std::clamp(std::atoi(gegner), 0, 3) : 1;
     harness::Einstellung e;
     e.spielId = spiele::kSkat;
     e.spieler = 3;
