@@ -109,12 +109,10 @@ SelfplayEintrag selfplayEintrag();
 }  // namespace skat
 
 namespace skatki {
-// The computer seat on turn answers its open question: bidding, Skat and declaration by the
-// bidding evaluation, Kontra refused, Ramsch answered plainly; cards by karteWaehlen.
+// The computer seat on turn answers its open question (games/skat_jass_schnapsen/skat_ki.h).
 void kiTick();
-// The card a computer seat plays: the simplest legal one. The Skat computer player's card play
-// replaces this routine.
+// The slot of the card a computer seat plays: its chosen card, or its first legal card.
 int karteWaehlen(int seat);
-// The two slots (1-based) of the declarer's hand that a computer declarer lays away.
+// The two slots (1-based) of the hand that a computer seat lays away (0: already laid away).
 void druecken(int seat, int& slot1, int& slot2);
 }  // namespace skatki
