@@ -84,10 +84,6 @@ int main(int argc, char** argv) {
     for (int l : levels)
         if (l < 0 || l > 3) return fehler("levels are 0..3");
     while (static_cast<int>(levels.size()) < spieler) levels.push_back(3);
-    for (const auto& [name, w] : optionen)
-        if (!spiel->option(name, text::w(w)) && !spiel->option(text::w(name), text::w(w)) &&
-            !spiel->option(name, w))
-            return fehler(("unknown option " + name).c_str());
 
     harness::Einstellung e;
     e.spielId = spiel->spielId;
@@ -97,6 +93,11 @@ int main(int argc, char** argv) {
     e.maxFrames = 200000;
     harness::Lauf lauf(e);
     spiel->anmelden();
+    // The run has reset the settings: the options go in after it, or they would be lost.
+    for (const auto& [name, w] : optionen)
+        if (!spiel->option(name, text::w(w)) && !spiel->option(text::w(name), text::w(w)) &&
+            !spiel->option(name, w))
+            return fehler(("unknown option " + name).c_str());
     central::dienste.staerke = staerke;
     if (spiel->invariante) lauf.invariante = spiel->invariante;
     spiel->vorbereiten(spieler);
