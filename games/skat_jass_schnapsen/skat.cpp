@@ -447,7 +447,8 @@ void drueckenSchritt(TCG& g, const Aktion& a, int seat, int fertig) {
         return;
     }
     spiegeln(seat);
-    rangTabelle(bewertung(seat).spielTyp);
+    // Pushing in a Ramsch weighs the cards in the Ramsch order, not in the seat's best suit game.
+    rangTabelle(g.skat.spiel.ramsch ? kRamsch : bewertung(seat).spielTyp);
     fragen(g, anz(11) == 2 ? 53 : 54);
 }
 

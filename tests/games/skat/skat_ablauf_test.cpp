@@ -27,6 +27,7 @@ struct Frage {
     int seat, art;
     std::string knopf1;  // the first button's caption
     int gespielt = 0;    // cards played in the deal when it was asked
+    int rang7 = 0;       // the 7's rank number in the order the cards are weighed by then
     bool operator==(const Frage& o) const { return seat == o.seat && art == o.art; }
 };
 
@@ -56,7 +57,8 @@ protected:
         o.ersterGeber = 3;  // Vorhand 1, Mittelhand 2, Hinterhand 3
         lauf->antworter = [this](TCG& g) {
             const int art = g.entscheidung.art;
-            fragen.push_back({g.aktSpieler, art, g.entscheidung.texte[1].str(), skat_1::alleGespielt().anz});
+            fragen.push_back({g.aktSpieler, art, g.entscheidung.texte[1].str(), skat_1::alleGespielt().anz,
+                              skat_1::Rangtabelle[1]});
             auto it = skript.find(art);
             if (it != skript.end() && !it->second.empty()) {
                 const int code = it->second.front();
@@ -326,6 +328,8 @@ TEST_F(SkatAblauf, SchieberamschPushesTheSkatOn) {
     EXPECT_EQ(von(67).size(), 3u);
     EXPECT_TRUE(gefragt(54));  // the seat that took it laid two cards away
     EXPECT_EQ(harness::anzahl(11), 2);
+    // Laying away in a Ramsch weighs the cards in the Ramsch order, where the 7 ranks 8th.
+    for (const Frage& f : von(54)) EXPECT_EQ(f.rang7, 8) << f;
     bis([] { return false; });
     EXPECT_NE(skat::letztesErgebnis().text2.find("2x geschoben"), std::string::npos)
         << skat::letztesErgebnis().text2;
