@@ -392,7 +392,6 @@ void neuesSpiel(bool frisch) {
     cg.maumau.richtung = 1;
     cg.maumau.spielerAnzahl = n;
     if (frisch) {
-        for (int s = 1; s <= 6; ++s) cg.schwimmen.statistik[s - 1][0] = cg.schwimmen.statistik[s - 1][1] = 0;
         const int wahl = cg.maumau.geberWahl;
         cg.geber = wahl >= 2 && wahl - 1 <= n ? wahl - 1 : 2 + rnd::random(n - 1);
     } else {
