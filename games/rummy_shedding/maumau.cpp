@@ -325,6 +325,8 @@ void handVon(int seat, hand& h) {
 
 }  // namespace
 
+void (*optionenLesen)() = nullptr;
+
 karte offeneKarte() {
     const TSpieler& a = st(kAblage);
     return a.anz >= 1 ? a.at(a.anz).c : karte{};
@@ -372,6 +374,7 @@ void neuesSpiel(bool frisch) {
     bool leer = true;
     for (int r = kZiehen; r <= kNochmal; ++r) leer = leer && cg.maumau.sonderWert[r] == 0;
     if (leer) standardOptionen(cg.maumau);
+    if (frisch && optionenLesen) optionenLesen();
     const int letzter = cg.aktSpieler;
     central::neuesSpielAllgemein(cg);
     for (int s = 1; s <= 20; ++s) {

@@ -43,6 +43,9 @@ int rollenPosition(const TMaumau& m, int rolle, int p, bool abwaerts);
 int geberPosition(int wahl, int spieler, bool abwaerts);
 
 // ---- hooks and flow
+// Reads the rule page into cg.maumau at a fresh start (the shell fills it; empty: the options
+// stay as they are).
+extern void (*optionenLesen)();
 int sonderKarte(const karte& c);  // rolle of cg.maumau
 bool passtAuf(const karte& card, const karte& offen, int alt);
 bool spielbar(const TKartenSlot& slot);

@@ -70,12 +70,13 @@ void standardOptionen(TMaumau& m) {
     m.sonderWert[kAussetzen] = 2;  // Acht
     m.sonderWert[kWunsch] = 4;     // Bube
     m.sonderWert[kRichtung] = 3;   // Neun
+    m.sonderWert[kNochmal] = 8;    // Ass
     m.decks = 1;
     m.geberWahl = 1;
     m.startKarten = 5;
-    m.positiv = 0;
-    m.rundenLimit = 200;
-    m.punkteLimit = 100;
+    m.positiv = 1;
+    m.rundenLimit = 10;
+    m.punkteLimit = 0;
     m.wunschAufWunsch = 0;
     m.ziehenSammeln = 1;
     m.aussetzenSammeln = 0;

@@ -270,6 +270,8 @@ bool immerPasst(const karte&, const karte&, int) { return true; }
 
 }  // namespace
 
+void (*optionenLesen)() = nullptr;
+
 hand stapelHand(int stack) {
     hand h{};
     const TSpieler& s = st(stack);
@@ -327,6 +329,7 @@ void spielSchritt(TCG& g) {
 
 void neuesSpiel(bool frisch) {
     if (cg.schwimmen.rundenLimit == 0) standardOptionen(cg.schwimmen);
+    if (frisch && optionenLesen) optionenLesen();
     if (frisch)
         for (auto& werte : cg.schwimmen.statistik) werte[0] = werte[1] = 0;
     central::neuesSpielAllgemein(cg);

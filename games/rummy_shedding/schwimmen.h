@@ -56,6 +56,8 @@ void standardOptionen(TSchwimmen& s);
 bool nochDran(const TSchwimmen& s, int akt, int p, int n);
 
 // ---- hooks and flow
+// Reads the rule page into cg.schwimmen at a fresh start (the shell fills it).
+extern void (*optionenLesen)();
 bool spielbar(const TKartenSlot& slot);
 bool passtAuf(const karte& card, const karte& lead, int alt);
 bool handOffen(int seat);

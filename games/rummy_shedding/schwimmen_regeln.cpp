@@ -84,9 +84,9 @@ void standardOptionen(TSchwimmen& s) {
     s.geberWahl = 1;
     s.mitPasch = 1;
     s.alleTauschen = 1;
-    s.positiv = 0;
+    s.positiv = 1;
     s.rundenLimit = 200;
-    s.punkteLimit = 3;
+    s.punkteLimit = 10;
 }
 
 bool nochDran(const TSchwimmen& s, int akt, int p, int n) {

@@ -36,6 +36,7 @@ struct SchwimmenAblauf : testing::Test {
         schwimmen::anmelden();
         cg.schwimmen = TSchwimmen{};
         schwimmen::standardOptionen(cg.schwimmen);
+        cg.schwimmen.positiv = 0;
         schwimmen::abgewiesenLoeschen();
         ASSERT_TRUE(lauf->starten(0));
         if (!computer)
