@@ -89,6 +89,8 @@ void fragen(TCG& g, int art) {
     g.antwort.art = kNichts;
     const bool wartendesAussetzen = art == kAussetzen && g.maumau.letzteKarte.t == 0 && g.maumau.offen > 0;
     const int32_t vorher = g.maumau.offen;
+    // A plain turn builds no row and would keep the last question's hint topic.
+    if (art == 0) g.entscheidung.art = 1;
     central::entscheidungsDialog(g, art);
     // A sit-out still pending from an earlier card is counted down once, when the seat answers;
     // asking again must neither add to it nor take from it.
