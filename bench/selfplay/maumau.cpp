@@ -12,27 +12,35 @@ namespace {
 
 int32_t vorher[7] = {};
 
-selfplay::Spiel mau() {
+// What differs between the two games; the checks are the same.
+struct Teile {
+    const char* code;
+    int spielId;
+    void (*anmelden)();
+    bool (*option)(const std::string& name, int wert);
+    bool (*rundeVorbei)(const TCG& g);
+    const TGameResult& (*ergebnis)();
+    int (*abgewiesen)();
+    void (*abgewiesenLoeschen)();
+    bool (*partieEnde)();
+    bool (*kartenErhalten)(std::string& warum);
+};
+
+selfplay::Spiel spiel(const Teile& t) {
     selfplay::Spiel s;
-    s.code = "mau";
-    s.spielId = spiele::kMauMau;
+    s.code = t.code;
+    s.spielId = t.spielId;
     s.spielerStandard = 4;
-    s.anmelden = [] {
-        maumau::anmelden();
-        cg.maumau = TMaumau{};
-        maumau::standardOptionen(cg.maumau);
-    };
-    s.option = [](const std::string& name, const std::string& wert) {
-        return maumau::optionSetzen(name, std::atoi(wert.c_str()));
-    };
-    s.vorbereiten = [](int) {
+    s.anmelden = t.anmelden;
+    s.option = [t](const std::string& name, const std::string& wert) { return t.option(name, std::atoi(wert.c_str())); };
+    s.vorbereiten = [t](int) {
         for (int32_t& k : vorher) k = 0;
-        maumau::abgewiesenLoeschen();
+        t.abgewiesenLoeschen();
     };
-    s.rundeVorbei = maumau::rundeVorbei;
-    s.runde = [](std::vector<double>& punkte) -> std::string {
+    s.rundeVorbei = t.rundeVorbei;
+    s.runde = [t](std::vector<double>& punkte) -> std::string {
         const int n = cg.ablauf.anzSpieler;
-        const TGameResult& r = maumau::letztesErgebnis();
+        const TGameResult& r = t.ergebnis();
         std::string warum;
         punkte.assign(static_cast<size_t>(n), 0.0);
         for (int i = 1; i <= n; ++i) {
@@ -40,14 +48,14 @@ selfplay::Spiel mau() {
             punkte[static_cast<size_t>(i - 1)] = static_cast<double>(cg.konto[i] - vorher[i]);
             vorher[i] = cg.konto[i];
         }
-        if (maumau::abgewiesen() != 0) {
-            warum = std::to_string(maumau::abgewiesen()) + " abgewiesene Antworten";
-            maumau::abgewiesenLoeschen();
+        if (t.abgewiesen() != 0) {
+            warum = std::to_string(t.abgewiesen()) + " abgewiesene Antworten";
+            t.abgewiesenLoeschen();
         }
         return warum;
     };
-    s.partieVorbei = [](int& sieger) {
-        if (!maumau::partieEnde()) return false;
+    s.partieVorbei = [t](int& sieger) {
+        if (!t.partieEnde()) return false;
         const int n = cg.ablauf.anzSpieler;
         sieger = 1;
         for (int i = 2; i <= n; ++i)
@@ -55,62 +63,28 @@ selfplay::Spiel mau() {
         for (int32_t& k : vorher) k = 0;
         return true;
     };
-    s.invariante = [](const TCG&, std::string& warum) { return maumau::kartenErhalten(warum); };
+    s.invariante = [t](const TCG&, std::string& warum) { return t.kartenErhalten(warum); };
     return s;
 }
 
-selfplay::Anmeldung mauAnmeldung{mau()};
+selfplay::Anmeldung mau{spiel({"mau", spiele::kMauMau,
+                               [] {
+                                   maumau::anmelden();
+                                   cg.maumau = TMaumau{};
+                                   maumau::standardOptionen(cg.maumau);
+                               },
+                               maumau::optionSetzen, maumau::rundeVorbei, maumau::letztesErgebnis,
+                               maumau::abgewiesen, maumau::abgewiesenLoeschen, [] { return maumau::partieEnde(); },
+                               maumau::kartenErhalten})};
 
-selfplay::Spiel swi() {
-    selfplay::Spiel s;
-    s.code = "swi";
-    s.spielId = spiele::kSchwimmen;
-    s.spielerStandard = 4;
-    s.anmelden = [] {
-        schwimmen::anmelden();
-        cg.schwimmen = TSchwimmen{};
-        schwimmen::standardOptionen(cg.schwimmen);
-    };
-    s.option = [](const std::string& name, const std::string& wert) {
-        return schwimmen::optionSetzen(name, std::atoi(wert.c_str()));
-    };
-    s.vorbereiten = [](int) {
-        for (int32_t& k : vorher) k = 0;
-        schwimmen::abgewiesenLoeschen();
-    };
-    s.rundeVorbei = schwimmen::rundeVorbei;
-    s.runde = [](std::vector<double>& punkte) -> std::string {
-        const int n = cg.ablauf.anzSpieler;
-        const TGameResult& r = schwimmen::letztesErgebnis();
-        std::string warum;
-        punkte.assign(static_cast<size_t>(n), 0.0);
-        int getroffen = 0;
-        for (int i = 1; i <= n; ++i) {
-            if (cg.konto[i] - vorher[i] != r.at(i)) warum = "Buchung von Sitz " + std::to_string(i);
-            if (r.at(i) != 0) ++getroffen;
-            punkte[static_cast<size_t>(i - 1)] = static_cast<double>(cg.konto[i] - vorher[i]);
-            vorher[i] = cg.konto[i];
-        }
-        if (getroffen == 0) warum = "niemand bekam einen Punkt";
-        if (schwimmen::abgewiesen() != 0) {
-            warum = std::to_string(schwimmen::abgewiesen()) + " abgewiesene Antworten";
-            schwimmen::abgewiesenLoeschen();
-        }
-        return warum;
-    };
-    s.partieVorbei = [](int& sieger) {
-        if (!schwimmen::partieEnde()) return false;
-        const int n = cg.ablauf.anzSpieler;
-        sieger = 1;
-        for (int i = 2; i <= n; ++i)
-            if (cg.konto[i] > cg.konto[sieger]) sieger = i;
-        for (int32_t& k : vorher) k = 0;
-        return true;
-    };
-    s.invariante = [](const TCG&, std::string& warum) { return schwimmen::kartenErhalten(warum); };
-    return s;
-}
-
-selfplay::Anmeldung swiAnmeldung{swi()};
+selfplay::Anmeldung swi{spiel({"swi", spiele::kSchwimmen,
+                               [] {
+                                   schwimmen::anmelden();
+                                   cg.schwimmen = TSchwimmen{};
+                                   schwimmen::standardOptionen(cg.schwimmen);
+                               },
+                               schwimmen::optionSetzen, schwimmen::rundeVorbei, schwimmen::letztesErgebnis,
+                               schwimmen::abgewiesen, schwimmen::abgewiesenLoeschen,
+                               [] { return schwimmen::partieEnde(); }, schwimmen::kartenErhalten})};
 
 }  // namespace

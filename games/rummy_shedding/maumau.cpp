@@ -529,27 +529,6 @@ void limitText(std::string& text) {
            w(" max. Punkten erreicht");
 }
 
-void highscoreText(std::string& text) {
-    text.clear();
-    const int stufe = cg.spielliste.runden > 10 ? 2 : 1;
-    const int punkte = cg.konto[1];
-    if (punkte < 1) return;
-    int platz = 1;
-    while (platz <= 10 && !cg.highscore.at(spiele::kMauMau, stufe, platz).leer &&
-           punkte < cg.highscore.at(spiele::kMauMau, stufe, platz).punkte)
-        ++platz;
-    if (platz > 10) return;
-    for (int p = 10; p > platz; --p) {
-        cg.highscore.at(spiele::kMauMau, stufe, p) = cg.highscore.at(spiele::kMauMau, stufe, p - 1);
-        cg.highscore.at(spiele::kMauMau, stufe, p).platz = static_cast<uint8_t>(p);
-    }
-    THighscoreEintrag& e = cg.highscore.at(spiele::kMauMau, stufe, platz);
-    e = THighscoreEintrag{};
-    e.platz = static_cast<uint8_t>(platz);
-    e.punkte = punkte;
-    e.name = cg.spieler.at(1).name.str().substr(0, 100);
-    e.leer = 0;
-    text = w("Sie haben den ") + text::fromInt(platz) + w(". Platz in der Highscoreliste erreicht.");
-}
+void highscoreText(std::string& text) { text = highscoreEintragen(cg, spiele::kMauMau, cg.konto[1]); }
 
 }  // namespace maumau

@@ -34,6 +34,12 @@ int folgeSitz(int seat, int k, int richtung, int n);
 std::vector<int> rundenPunkte(const std::vector<hand>& haende, int sieger, bool positiv);
 // Whether the match is over after `runden` rounds with the seats' totals konto[1..n].
 bool partieEnde(const TMaumau& m, int runden, const int32_t* konto, int n);
+// Whether a seat's total reached the points limit (0: none); in the negative mode the loss counts.
+bool limitErreicht(bool positiv, int32_t limit, const int32_t* konto, int n);
+// Enters seat 1's match total `punkte` into the high scores of game `spielId` (level 2 after more
+// than 10 rounds, else 1): the first of places 1..10 whose score it reaches takes it, the places
+// below move down. The placing text, or empty when the score is below 1 or below every place.
+std::string highscoreEintragen(TCG& g, int spielId, int punkte);
 // The option values every new installation starts with.
 void standardOptionen(TMaumau& m);
 // The option page's role lists: after list `rolle` moved to position p (1..9) in direction

@@ -2,6 +2,8 @@
 // seat order, round points, the match end and the option page's consistency.
 #include "games/rummy_shedding/maumau.h"
 
+#include "platform/text.h"
+
 namespace maumau {
 
 int rolle(const TMaumau& m, const karte& c) {
@@ -54,14 +56,36 @@ std::vector<int> rundenPunkte(const std::vector<hand>& haende, int sieger, bool 
     return p;
 }
 
-bool partieEnde(const TMaumau& m, int runden, const int32_t* konto, int n) {
-    if (m.rundenLimit <= runden) return true;
-    if (m.punkteLimit <= 0) return false;
-    for (int s = 1; s <= n; ++s) {
-        const int32_t wert = m.positiv ? konto[s] : -konto[s];
-        if (wert >= m.punkteLimit) return true;
-    }
+bool limitErreicht(bool positiv, int32_t limit, const int32_t* konto, int n) {
+    if (limit <= 0) return false;
+    for (int s = 1; s <= n; ++s)
+        if ((positiv ? konto[s] : -konto[s]) >= limit) return true;
     return false;
+}
+
+bool partieEnde(const TMaumau& m, int runden, const int32_t* konto, int n) {
+    return m.rundenLimit <= runden || limitErreicht(m.positiv != 0, m.punkteLimit, konto, n);
+}
+
+std::string highscoreEintragen(TCG& g, int spielId, int punkte) {
+    const int stufe = g.spielliste.runden > 10 ? 2 : 1;
+    if (punkte < 1) return {};
+    int platz = 1;
+    while (platz <= 10 && !g.highscore.at(spielId, stufe, platz).leer &&
+           punkte < g.highscore.at(spielId, stufe, platz).punkte)
+        ++platz;
+    if (platz > 10) return {};
+    for (int p = 10; p > platz; --p) {
+        g.highscore.at(spielId, stufe, p) = g.highscore.at(spielId, stufe, p - 1);
+        g.highscore.at(spielId, stufe, p).platz = static_cast<uint8_t>(p);
+    }
+    THighscoreEintrag& e = g.highscore.at(spielId, stufe, platz);
+    e = THighscoreEintrag{};
+    e.platz = static_cast<uint8_t>(platz);
+    e.punkte = punkte;
+    e.name = g.spieler.at(1).name.str().substr(0, 100);
+    e.leer = 0;
+    return text::w("Sie haben den ") + text::fromInt(platz) + text::w(". Platz in der Highscoreliste erreicht.");
 }
 
 void standardOptionen(TMaumau& m) {

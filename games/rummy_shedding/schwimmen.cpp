@@ -15,6 +15,7 @@
 #include "core/highscore.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
+#include "games/rummy_shedding/maumau.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/glu.h"
@@ -419,28 +420,7 @@ void limitText(std::string& text) {
            text::w(" max. Punkten erreicht");
 }
 
-void highscoreText(std::string& text) {
-    text.clear();
-    const int stufe = cg.spielliste.runden > 10 ? 2 : 1;
-    const int punkte = cg.konto[1];
-    if (punkte < 1) return;
-    int platz = 1;
-    while (platz <= 10 && !cg.highscore.at(spiele::kSchwimmen, stufe, platz).leer &&
-           punkte < cg.highscore.at(spiele::kSchwimmen, stufe, platz).punkte)
-        ++platz;
-    if (platz > 10) return;
-    for (int p = 10; p > platz; --p) {
-        cg.highscore.at(spiele::kSchwimmen, stufe, p) = cg.highscore.at(spiele::kSchwimmen, stufe, p - 1);
-        cg.highscore.at(spiele::kSchwimmen, stufe, p).platz = static_cast<uint8_t>(p);
-    }
-    THighscoreEintrag& e = cg.highscore.at(spiele::kSchwimmen, stufe, platz);
-    e = THighscoreEintrag{};
-    e.platz = static_cast<uint8_t>(platz);
-    e.punkte = punkte;
-    e.name = cg.spieler.at(1).name.str().substr(0, 100);
-    e.leer = 0;
-    text = text::w("Sie haben den ") + text::fromInt(platz) + text::w(". Platz in der Highscoreliste erreicht.");
-}
+void highscoreText(std::string& text) { text = maumau::highscoreEintragen(cg, spiele::kSchwimmen, cg.konto[1]); }
 
 void anmelden() {
     spiele::Eintrag e;

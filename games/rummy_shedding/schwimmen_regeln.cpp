@@ -1,6 +1,7 @@
 // Schwimmen rules that depend on nothing but their inputs.
 #include <algorithm>
 
+#include "games/rummy_shedding/maumau.h"
 #include "games/rummy_shedding/schwimmen.h"
 #include "platform/text.h"
 
@@ -65,11 +66,7 @@ Rundenergebnis rundenErgebnis(const std::vector<int>& werte, bool positiv, const
 }
 
 bool partieEnde(const TSchwimmen& s, int runden, const int32_t* konto, int n) {
-    if (s.rundenLimit <= runden) return true;
-    if (s.punkteLimit <= 0) return false;
-    for (int p = 1; p <= n; ++p)
-        if ((s.positiv ? konto[p] : -konto[p]) >= s.punkteLimit) return true;
-    return false;
+    return s.rundenLimit <= runden || maumau::limitErreicht(s.positiv != 0, s.punkteLimit, konto, n);
 }
 
 int zahlAusText(const std::string& t) {

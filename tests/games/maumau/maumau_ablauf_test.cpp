@@ -8,19 +8,14 @@
 #include "core/spiele.h"
 #include "games/rummy_shedding/maumau.h"
 #include "harness/lib/harness.h"
+#include "karten_helfer.h"
 #include "table/glu.h"
 
 namespace {
 
-karte k(int t, int f) { return karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0}; }
-
-TSpieler& st(int s) { return glu::spieler[s - 1]; }
-
-void legen(int stack, std::initializer_list<karte> karten) {
-    TSpieler& s = st(stack);
-    s.anz = 0;
-    for (const karte& c : karten) s.at(++s.anz).c = c;
-}
+using kartentest::k;
+using kartentest::legen;
+using kartentest::st;
 
 // A game of n seats whose every seat the test answers itself.
 struct MauMauAblauf : testing::Test {

@@ -2,13 +2,15 @@
 // round points, match end and the option page's role lists.
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "core/spiele.h"
 #include "games/rummy_shedding/maumau.h"
+#include "karten_helfer.h"
 
 namespace {
 
-// Value codes: 1 Sieben, 2 Acht, 3 Neun, 4 Bube, 5 Dame, 6 König, 7 Zehn, 8 Ass; suits 1 Kreuz,
-// 2 Pik, 3 Herz, 4 Karo.
-karte k(int t, int f) { return karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0}; }
+using kartentest::k;
 
 // Sieben draws two, Acht sits out, Bube wishes, Neun reverses, Dame lays another.
 TMaumau regeln() {
@@ -133,6 +135,27 @@ TEST(MauMauRegeln, OptionPageKeepsCardRolesUnique) {
         SCOPED_TRACE(testing::Message() << c.rolle << " -> " << c.p);
         EXPECT_EQ(maumau::rollenPosition(m, c.rolle, c.p, c.abwaerts), c.erwartet);
     }
+}
+
+TEST(MauMauRegeln, HighScoreEntryTakesTheFirstPlaceItReaches) {
+    auto g = std::make_unique<TCG>();
+    g->spieler.at(1).name = std::string("Ute");
+    for (int p = 1; p <= 10; ++p) {
+        THighscoreEintrag& e = g->highscore.at(spiele::kMauMau, 1, p);
+        e.platz = static_cast<uint8_t>(p);
+        e.leer = p > 3;
+        e.punkte = p <= 3 ? 600 - 100 * p : 0;  // 500, 400, 300, then empty places
+    }
+    g->spielliste.runden = 10;
+    EXPECT_EQ(maumau::highscoreEintragen(*g, spiele::kMauMau, 400), "Sie haben den 2. Platz in der Highscoreliste erreicht.");
+    EXPECT_EQ(g->highscore.at(spiele::kMauMau, 1, 3).punkte, 400);  // the old second moved down
+    EXPECT_EQ(g->highscore.at(spiele::kMauMau, 1, 4).punkte, 300);
+    EXPECT_EQ(g->highscore.at(spiele::kMauMau, 1, 2).name.str(), "Ute");
+    EXPECT_EQ(maumau::highscoreEintragen(*g, spiele::kMauMau, 0), "");  // below 1: no entry
+    // More than 10 rounds: the second level's table.
+    g->spielliste.runden = 11;
+    EXPECT_EQ(maumau::highscoreEintragen(*g, spiele::kMauMau, 7), "Sie haben den 1. Platz in der Highscoreliste erreicht.");
+    EXPECT_EQ(g->highscore.at(spiele::kMauMau, 2, 1).punkte, 7);
 }
 
 TEST(MauMauRegeln, DealerChoiceStaysWithinTheSeats) {

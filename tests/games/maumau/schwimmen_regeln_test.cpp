@@ -5,13 +5,12 @@
 #include <cstring>
 
 #include "games/rummy_shedding/schwimmen.h"
+#include "karten_helfer.h"
 #include "platform/text.h"
 
 namespace {
 
-// Value codes: 1 Sieben, 2 Acht, 3 Neun, 4 Bube, 5 Dame, 6 König, 7 Zehn, 8 As; suits 1 Kreuz,
-// 2 Pik, 3 Herz, 4 Karo.
-karte k(int t, int f) { return karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0}; }
+using kartentest::k;
 
 // Built one by one: a braced list of these large records has been seen to lose their counts.
 std::vector<hand> haende(std::initializer_list<hand> l) {
