@@ -409,7 +409,18 @@ void neuesSpiel(bool frisch) {
     cg.phase.fluss2 = 0;
 }
 
+void bewegungenVerwerfen() {
+    glu::zugliste.anz = 0;
+    glu::fertigliste.anz = 0;
+    for (int s = 1; s <= kStapel; ++s)
+        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
+            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
+    // A game saved after a move landed but before it was reported waits for nothing now.
+    if (cg.bewegungWarten.aktiv) central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+}
+
 void spielLaden() {
+    bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     sortierSchluessel();
 }

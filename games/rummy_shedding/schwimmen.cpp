@@ -361,6 +361,7 @@ void neuesSpiel(bool frisch) {
 }
 
 void spielLaden() {
+    maumau::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     sortierSchluessel();
 }
