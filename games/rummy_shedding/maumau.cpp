@@ -9,6 +9,7 @@
 #include "core/entscheidung.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
+#include "core/kommentar.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "platform/rnd.h"
@@ -163,6 +164,51 @@ void gelegt(TCG& g) {
     g.phase.fluss1 = kFragen;
 }
 
+// A computer seat may remark on its situation at the start of its turn: the first row that fits
+// gives the excitement and the two remark values.
+void kommentar(TCG& g, int art) {
+    const int seat = g.aktSpieler;
+    if (seat == 1 || g.stapelListen[seat].computer != 1) return;
+    if (art == kWunsch || art == kNochmal || art == 37) return;
+    const karte offen = offeneKarte();
+    const TSpieler& h = st(seat);
+    int spielbar = 0, normal = 0, asse = 0, wunschFarbe = 0;
+    bool wunschAss = false;
+    for (int i = 1; i <= h.anz; ++i) {
+        const karte c = h.at(i).c;
+        if (c.t == 8) ++asse;
+        if (c.f == g.maumau.wunschFarbe) {
+            ++wunschFarbe;
+            wunschAss = wunschAss || c.t == 8;
+        }
+        if (!passt(g.maumau, c, offen, art)) continue;
+        ++spielbar;
+        const int r = rolle(g.maumau, c);
+        if (r == 0 || r == kNochmal) ++normal;
+    }
+    const int offenRolle = rolle(g.maumau, offen);
+    const int n = g.maumau.offen;
+    auto sag = [&](int erregung, int a, int b) { central::kommentar(seat, 0, b, a, erregung); };
+    if (art == kAussetzen && spielbar == 0)
+        sag(80, -2, -1);
+    else if (art == kZiehen && spielbar == 0)
+        sag(n <= 1 ? 80 : n == 2 ? 90 : n == 3 ? 95 : 100, -std::min(n, 3), 0);
+    else if (offenRolle == kWunsch && spielbar == 0)
+        sag(80, -1, 0);
+    else if (art == kZiehen)
+        sag(n <= 1 ? 40 : n == 2 ? 50 : 60, std::min(n, 3), 0);
+    else if (art == kAussetzen)
+        sag(40, 1, 0);
+    else if (offenRolle == kRichtung)
+        sag(80, 1, 2);
+    else if (offenRolle == kWunsch && normal > 0) {
+        if (wunschAss && (wunschFarbe >= 2 || asse >= 2))
+            sag(100, 3, 0);
+        else
+            sag(90, 1, 2);
+    }
+}
+
 void fragenStellen(TCG& g) {
     int art = 0;
     const int r = rolle(g.maumau, g.maumau.letzteKarte);
@@ -178,6 +224,7 @@ void fragenStellen(TCG& g) {
     g.folgeHalter = g.aktSpieler;
     fragen(g, art);
     if (art == kZiehen || art == kAussetzen || art == kWunsch) g.maumau.letzteKarte = karte{};
+    if (g.phase.schritt < 2) kommentar(g, art);
     g.phase.schritt = 1;
 }
 

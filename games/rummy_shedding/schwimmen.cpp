@@ -13,6 +13,7 @@
 #include "core/entscheidung.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
+#include "core/kommentar.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "games/rummy_shedding/maumau.h"
@@ -224,6 +225,7 @@ void zugBeantwortet(TCG& g) {
         s.geklopft = 1;
         sagen("Klopft", seat);
         s.abgelegtPos = 0;
+        kommentar(2, seat, 0);
         g.aktSpieler = naechsterSitz(seat, n);
         s.schiebenInFolge = 0;
         g.phase.schritt = 0;
@@ -407,6 +409,29 @@ bool optionSetzen(const std::string& name, int wert) {
 }
 
 void abrechnungText(const TGameResult& r, std::string& text) { text = r.text2; }
+
+void kommentar(int ereignis, int seat, int handwert) {
+    const int n = spieler();
+    if (ereignis == 1) {
+        if (seat < 2 || seat > n) return;
+        if (handwert >= 300)
+            central::kommentar(seat, 0, 3, 3, 90);
+        else if (handwert >= 280)
+            central::kommentar(seat, 0, 2, 3, 80);
+        else
+            central::kommentar(seat, 0, 1, 3, handwert >= 250 ? 50 : 60);
+        return;
+    }
+    if (ereignis != 2) return;
+    const int danach = naechsterSitz(seat, n);
+    for (int p = 1; p <= n; ++p) {
+        if (p == seat || p == danach) continue;
+        const int v = wert(p);
+        if (v >= 211) continue;
+        central::kommentar(p, 0, v < 121 ? -3 : v < 201 ? -2 : -1, -1, v < 121 ? 90 : v < 201 ? 80 : 60);
+        return;
+    }
+}
 
 bool partieEnde() { return partieEnde(cg.schwimmen, cg.spielliste.runden, cg.konto, spieler()); }
 

@@ -69,6 +69,10 @@ bool partieEnde();
 void limitText(std::string& text);
 void highscoreText(std::string& text);
 
+// Spoken reactions: event 1, a computer seat's hand of value `wert` as it swaps; event 2, a seat
+// knocked (the first other seat with a weak hand reacts).
+void kommentar(int ereignis, int seat, int wert);
+
 // ---- whole-game runs
 bool rundeVorbei(const TCG& g);
 const TGameResult& letztesErgebnis();

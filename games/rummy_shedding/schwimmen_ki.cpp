@@ -206,6 +206,15 @@ void kiTick() {
     if (w.entscheidung == 2) {
         central::antwort(cg, central::kKnopf, 0, schwimmen::kAlle);
     } else if (w.entscheidung == 1) {
+        // A good swap may be remarked on first: the card the seat before just laid down, or a
+        // ten or eleven, that lifts the hand well.
+        const int jetzt = handWert(eigene, pasch);
+        const bool gerade = w.j == s.abgelegtPos && w.wert >= jetzt + 30 && w.wert >= 250;
+        const bool hoch = schwimmen::kartenWert(w.tisch.t) >= 10 && w.wert >= jetzt + 30 && w.wert >= 260;
+        if (gerade)
+            schwimmen::kommentar(1, seat, w.wert);
+        else if (hoch)
+            schwimmen::kommentar(1, seat, w.wert - 30);
         central::antwort(cg, central::kKarte, 0, w.i);
     } else if (!s.geklopft && handWert(eigene, pasch) >= 290) {
         central::antwort(cg, central::kKnopf, 0, schwimmen::kKlopfen);
