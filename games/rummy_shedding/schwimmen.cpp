@@ -452,6 +452,7 @@ void anmelden() {
     spiele::Eintrag e;
     e.spielSchritt = spielSchritt;
     e.kiTick = schwimmenki::kiTick;
+    e.nachZug = schwimmenki::nachZug;
     e.neuesSpiel = neuesSpiel;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;

@@ -101,4 +101,7 @@ Wahl direktWahl(const hand& eigene, const hand& tisch, const TSchwimmen& s);
 // The evaluated swap for seat `akt` of n seats (hands[p - 1] is seat p's hand), at level stufe.
 Wahl tauschWahl(const std::vector<hand>& haende, const hand& tisch, const TSchwimmen& s, int akt, int stufe);
 void kiTick();
+// Watch hook after every accepted action: the table cards a seat was seen to take (less those it
+// laid down again) and the suit and value each seat collects.
+void nachZug(int art, int wert1, int wert2);
 }  // namespace schwimmenki

@@ -134,6 +134,41 @@ Wahl tauschWahl(const std::vector<hand>& haende, const hand& tisch, const TSchwi
     return w;
 }
 
+void nachZug(int art, int, int wert2) {
+    if (cg.phase.nr != 4) return;
+    const uint8_t zustand = central::dienste.spielZustand ? central::dienste.spielZustand() : 1;
+    if (zustand != 1 && zustand != 2) return;
+    const int seat = cg.aktSpieler;
+    if (seat < 1 || seat > 6) return;
+    hand& bekannt = cg.bekannteKarten.at(seat);
+    const hand tisch = schwimmen::stapelHand(schwimmen::kTisch);
+    const hand eigene = schwimmen::stapelHand(seat);
+    if (art == central::kStapel && wert2 >= 1 && wert2 <= tisch.anz && bekannt.anz < kHandMax) {
+        bekannt.at(++bekannt.anz) = tisch.at(wert2);
+    } else if (art == central::kKnopf && wert2 == schwimmen::kAlle) {
+        bekannt.anz = tisch.anz;
+        for (int i = 1; i <= tisch.anz; ++i) bekannt.at(i) = tisch.at(i);
+    } else if (art == central::kKarte && wert2 >= 1 && wert2 <= eigene.anz) {
+        for (int i = 1; i <= bekannt.anz; ++i) {
+            if (!gleich(bekannt.at(i), eigene.at(wert2))) continue;
+            for (int j = i; j < bekannt.anz; ++j) bekannt.at(j) = bekannt.at(j + 1);
+            --bekannt.anz;
+            break;
+        }
+    }
+    int32_t* info = cg.schwimmen.sitzInfo[seat - 1];
+    info[7] = info[8] = 0;
+    for (int i = 1; i <= eigene.anz; ++i) {
+        int farbe = 0, wert = 0;
+        for (int j = 1; j <= eigene.anz; ++j) {
+            farbe += eigene.at(j).f == eigene.at(i).f;
+            wert += eigene.at(j).t == eigene.at(i).t;
+        }
+        if (farbe >= 2 || (farbe == 1 && !cg.schwimmen.mitPasch)) info[7] = eigene.at(i).f;
+        if (cg.schwimmen.mitPasch && wert >= 2) info[8] = eigene.at(i).t;
+    }
+}
+
 void kiTick() {
     const int seat = cg.aktSpieler;
     const int n = std::clamp<int>(cg.ablauf.anzSpieler, 2, 6);

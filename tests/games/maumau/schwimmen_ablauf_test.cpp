@@ -150,6 +150,43 @@ TEST_F(SchwimmenAblauf, ComputerDoesNotRepeatTheSecondOrThirdLastKey) {
     }
 }
 
+TEST_F(SchwimmenAblauf, TheCardsASeatWasSeenToTakeAreKnown) {
+    starten(3);
+    ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
+    knopf(0);
+    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+    schwacheKarten();
+    const int seat = cg.aktSpieler;
+    const hand& bekannt = cg.bekannteKarten.at(seat);
+    ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, 1));  // lays its first card
+    ASSERT_EQ(gefragt(), schwimmen::kTischKarte);
+    // The table is sorted: Kreuz Bube first. Take it.
+    ASSERT_TRUE(gleich(st(12).at(1).c, k(4, 1)));
+    ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, 1));
+    ASSERT_EQ(bekannt.anz, 1);
+    EXPECT_TRUE(gleich(bekannt.at(1), k(4, 1)));
+    // Once round the table (two passes), then the seat lays the Bube down again: no longer known.
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+        knopf(schwimmen::kSchieben);
+    }
+    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+    ASSERT_EQ(cg.aktSpieler, seat);
+    int slot = 0;
+    for (int i = 1; i <= st(seat).anz; ++i)
+        if (gleich(st(seat).at(i).c, k(4, 1))) slot = i;
+    ASSERT_NE(slot, 0);
+    ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, slot));
+    EXPECT_EQ(bekannt.anz, 0);
+    // "Alle tauschen": the whole table becomes known.
+    ASSERT_EQ(gefragt(), schwimmen::kTischKarte);
+    ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, 1));
+    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+    const int naechster = cg.aktSpieler;
+    knopf(schwimmen::kAlle);
+    EXPECT_EQ(cg.bekannteKarten.at(naechster).anz, 3);
+}
+
 TEST_F(SchwimmenAblauf, WholeMatchesEndWithCardsConserved) {
     struct Variante {
         int spieler;
