@@ -35,7 +35,10 @@ int g_abgewiesen = 0;
 TSpieler& st(int stack) { return glu::spieler[stack - 1]; }
 int anz(int stack) { return st(stack).anz; }
 int spieler() { return std::clamp<int>(cg.ablauf.anzSpieler, 2, 6); }
-void sagen(const std::string& t, int seat) { gtool::sagen(text::w(t), seat, 0, false); }
+// A speech bubble; the code picks the seat's spoken sample (1 "Knack", 11 "Klopft", 12 "Schiebt").
+void sagen(const std::string& t, int seat, int code = 0, bool bleibt = false) {
+    gtool::sagen(text::w(t), seat, code, bleibt);
+}
 
 void warten(int halter, int marke) {
     cg.bewegungWarten.halter = static_cast<int16_t>(halter);
@@ -139,7 +142,7 @@ void eroeffnen(TCG& g) {
 
 void rundeZeigen(TCG& g) {
     for (int s = 1; s <= spieler(); ++s) {
-        sagen(wertText(wert(s)) + " Punkte", s);
+        sagen(wertText(wert(s)) + " Punkte", s, 0, true);
         if (s != 1) {
             Pos6 p;
             glu::openhandposition(s, p);
@@ -178,7 +181,7 @@ void zugBeginnen(TCG& g) {
         if (wert(p) == 310) knack = p;
     if (knack != 0) {
         g.aktSpieler = knack;
-        sagen("Knack", knack);
+        sagen("Knack", knack, 1);
         g.phase.schritt = 30;
         return;
     }
@@ -215,7 +218,7 @@ void zugBeantwortet(TCG& g) {
     }
     if (art == central::kKnopf && w == kSchieben) {
         s.schiebenInFolge += 1;
-        sagen("Schiebt", seat);
+        sagen("Schiebt", seat, 12);
         s.abgelegtPos = 0;
         g.aktSpieler = naechsterSitz(seat, n);
         g.phase.schritt = 0;
@@ -223,7 +226,7 @@ void zugBeantwortet(TCG& g) {
     }
     if (art == central::kKnopf && w == kKlopfen && !s.geklopft) {
         s.geklopft = 1;
-        sagen("Klopft", seat);
+        sagen("Klopft", seat, 11);
         s.abgelegtPos = 0;
         kommentar(2, seat, 0);
         g.aktSpieler = naechsterSitz(seat, n);
