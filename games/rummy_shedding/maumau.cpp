@@ -75,6 +75,15 @@ int talonBereit(int n) {
     return std::min(n, anz(kTalon));
 }
 
+// The table lays out only the pile's first ten places; a card laid above them takes the place of
+// one of those, a little higher, so the open card always lies on top where it can be seen.
+void ablagePlatz(int slot) {
+    if (slot <= 10 || slot > kSlots) return;
+    TSpieler& a = st(kAblage);
+    glu::copyplacement(a.at(slot), a.at(1 + (slot - 1) % 10));
+    a.at(slot).z = static_cast<float>(slot) - 100;
+}
+
 // n cards from the top of the talon to the seat; the step waits for the last.
 void austeilen(int seat, int n) {
     const int m = anz(kTalon);
@@ -126,6 +135,7 @@ void geben(TCG& g) {
     }
     if (g.phase.schritt == 1) {
         const int slot = anz(kTalon);
+        ablagePlatz(anz(kAblage) + 1);
         g.phase.schritt = 2;
         if (glu::movecardrecord(kTalon, slot, kAblage, anz(kAblage) + 1, 1, 2, 14, 0.1f, 0)) g.bewegungWarten.aktiv = 1;
         return;
@@ -289,6 +299,7 @@ void beantwortet(TCG& g) {
         const karte c = st(seat).at(wert).c;
         if (anz(seat) == 2) sagen("Mau", seat);
         if (anz(seat) == 1) sagen("Mau Mau", seat);
+        ablagePlatz(anz(kAblage) + 1);
         const int gespielt = glu::playcard(seat, wert, kAblage, 0);
         if (gespielt >= 1) warten(seat, gespielt);
         g.phase.fluss1 = kGelegt;
