@@ -152,13 +152,17 @@ TEST(SchwimmenKi, LevelTwoTakesTheHighestOwnValueWhateverItLeaves) {
 
 TEST(SchwimmenKi, PositiveModeStopsSwappingAtTwentyNine) {
     const TSchwimmen s = optionen(false, false, true);
-    const std::vector<hand> hs = haende({h3(k(8, 1), k(7, 1), k(1, 2)), h3(k(1, 3), k(2, 3), k(3, 4))});
-    const hand tisch = h3(k(6, 1), k(5, 3), k(4, 4));  // König Kreuz would make 31... from 21+7?
-    // Hand As + Zehn Kreuz = 21; König Kreuz makes 31, which direct 31 catches; the weighed
-    // swap of a hand already at 29 or more is dropped instead.
-    const std::vector<hand> hoch = haende({h3(k(8, 1), k(7, 1), k(3, 1)), hs[1]});  // 30
+    const hand tisch = h3(k(6, 1), k(5, 3), k(4, 4));  // König Kreuz, Dame Herz, Bube Karo
+    const hand gegner = h3(k(1, 3), k(2, 3), k(3, 4));
+    // As, Zehn and Neun Kreuz hold 30: the König would make 31, but at 29 or more the weighed
+    // swap is dropped (a direct 31 is taken before any weighing).
+    const std::vector<hand> hoch = haende({h3(k(8, 1), k(7, 1), k(3, 1)), gegner});
     EXPECT_EQ(schwimmenki::tauschWahl(hoch, tisch, s, 1, 3).entscheidung, 0);
-    EXPECT_EQ(schwimmenki::tauschWahl(hs, tisch, s, 1, 3).entscheidung, 1);
+    // As and Zehn Kreuz with the Sieben Pik hold 21: the Sieben goes for the König.
+    const schwimmenki::Wahl w = schwimmenki::tauschWahl(haende({h3(k(8, 1), k(7, 1), k(1, 2)), gegner}), tisch, s, 1, 3);
+    EXPECT_EQ(w.entscheidung, 1);
+    EXPECT_EQ(w.i, 3);
+    EXPECT_EQ(w.j, 1);
 }
 
 }  // namespace
