@@ -193,7 +193,10 @@ void kiTick() {
     for (int s = 1; s <= n; ++s)
         if (s != seat) l.rest = stapelHand(s, &l.rest);
 
-    const int wahl = waehlen(l, bewerten(l));
+    int wahl = waehlen(l, bewerten(l));
+    // A beginner misjudges one turn in five: any card that fits, or none.
+    if (cg.sitzEinstellungen.at(seat).staerke == 1 && rnd::uniform() < 0.2)
+        wahl = rnd::random(static_cast<int>(l.kandidaten.size()) + 1) - 1;
     if (wahl >= 0) {
         central::antwort(cg, central::kKarte, 0, l.kandidaten[static_cast<size_t>(wahl)]);
         return;
