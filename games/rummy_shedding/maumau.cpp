@@ -12,6 +12,7 @@
 #include "core/kommentar.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
+#include "gui/pvl.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/glu.h"
@@ -93,6 +94,17 @@ void austeilen(int seat, int n) {
     warten(kTalon, m + 1 - n);
 }
 
+// The status panel shows the wished suit's symbol while a suit is wished and nothing is pending.
+void anzeigeAktualisieren(const TCG& g) {
+    pvl::TPVLApplication* a = central::dienste.app;
+    const int d = central::ids.ipanel;
+    if (!a || !a->validDialog(d)) return;
+    for (int f = 1; f <= 4; ++f) {
+        const int e = central::ids.icon1Elem[f];
+        if (a->validElement(d, e)) a->SetVisible(d, e, g.maumau.wunschFarbe == f && g.maumau.offen == 0);
+    }
+}
+
 void fragen(TCG& g, int art) {
     g.phase.fluss2 = art;
     g.phase.fluss1 = kBeantwortet;
@@ -111,6 +123,7 @@ void fragen(TCG& g, int art) {
     g.antwort.warten = 3;
     g.antwort.offen = 2;
     central::dialogAnordnen(g, false, false);
+    anzeigeAktualisieren(g);
 }
 
 void abweisen(TCG& g) {
@@ -481,6 +494,7 @@ void spielLaden() {
     bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     sortierSchluessel();
+    anzeigeAktualisieren(cg);
 }
 
 bool rundeVorbei(const TCG& g) { return g.spielId == spiele::kMauMau && g.phase.nr == kGebucht; }
