@@ -89,6 +89,31 @@ TEST_F(MauMauAblauf, StackedDrawTwosCostTwoOrFourByTheOption) {
     }
 }
 
+TEST_F(MauMauAblauf, ComputerAnswersAPendingDrawWithADrawTwoWhenItHasOne) {
+    struct Case {
+        std::initializer_list<karte> hand;
+        uint8_t art;
+        int wert;
+    };
+    const Case cases[] = {
+        {{k(6, 4), k(1, 3), k(8, 3)}, central::kKarte, 2},  // the Sieben Herz answers in kind
+        {{k(6, 4), k(5, 1), k(8, 3)}, central::kKnopf, 31},  // none: it draws
+    };
+    for (const auto& c : cases) {
+        starten(2);
+        aufstellen(1, k(1, 1));  // a Sieben Kreuz was laid on seat 1
+        legen(1, c.hand);
+        legen(2, {k(7, 2), k(5, 2)});
+        legen(11, {k(3, 1), k(3, 2), k(3, 3)});
+        legen(maumau::kAblage, {k(1, 1)});
+        ASSERT_EQ(gefragt(), 31);
+        cg.sitzEinstellungen.at(1).staerke = 3;
+        maumauki::kiTick();
+        EXPECT_EQ(cg.antwort.art, c.art);
+        EXPECT_EQ(cg.antwort.wert2, c.wert);
+    }
+}
+
 TEST_F(MauMauAblauf, TwoSitOutsInARowAreEachCountedOnce) {
     for (const bool mehrere : {false, true}) {
         SCOPED_TRACE(mehrere ? "Mehrere setzen aus" : "Nur einer setzt aus");

@@ -54,6 +54,17 @@ struct SchwimmenAblauf : testing::Test {
     }
 };
 
+TEST(SchwimmenStatistik, EveryNewGameClearsTheSeatsInPlay) {
+    for (int s = 0; s < 6; ++s) cg.schwimmen.statistik[s][0] = cg.schwimmen.statistik[s][1] = 7;
+    cg.ablauf.anzSpieler = 4;
+    central::neuesSpielAllgemein(cg);
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_EQ(cg.schwimmen.statistik[s][0], 0) << s + 1;
+        EXPECT_EQ(cg.schwimmen.statistik[s][1], 0) << s + 1;
+    }
+    EXPECT_EQ(cg.schwimmen.statistik[4][0], 7);  // seats not in play keep theirs
+}
+
 TEST_F(SchwimmenAblauf, AfterAKnockEveryOtherSeatHasOneMoreTurnAndTheTableStays) {
     starten(3);
     ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
