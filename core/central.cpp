@@ -367,8 +367,10 @@ void neuesSpielAllgemein(TCG& cg) {
     cg.ablauf.meldModus = 0;
 
     const int n = spielerAnzahl(cg);
-    for (int s = 1; s <= n; ++s)
+    for (int s = 1; s <= n; ++s) {
         for (int i : {s, 7 + s, 14 + s}) skat_1::handLeeren(cg.bekannteKarten.at(i));
+        cg.schwimmen.statistik[s - 1][0] = cg.schwimmen.statistik[s - 1][1] = 0;
+    }
 
     cg.entscheidung.stapelKlick = 0;
     cg.entscheidung.art = 0;

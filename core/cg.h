@@ -209,12 +209,34 @@ static_assert(offsetof(TEntscheidung, art) == 0x10110 - 0xFAF8);
 // ---------------------------------------------------------------------------------------------
 // Game blocks
 
-// Mau Mau: fields from +0x10730 and from +67988.
+// Mau Mau: fields from +0x10730 and from +67988. Roles are 31 draw two, 32 sit out, 33 wish a
+// suit, 34 reverse, 35 lay another card.
 struct TMaumau {
-    uint8_t bereich1[67988 - 0x10730];
+    int32_t richtung;     // 1 seat numbers upwards, 2 downwards
+    int32_t wunschFarbe;  // 0 none, 1..4
+    int32_t offen;        // count of the pending draw or sit-out effect
+    int32_t offenArt;     // 31, 32 or 0
+    int32_t sonderWert[36];  // [31..35] value code 1..8 of the role's card, 9 none; 0..30 unused
+    int32_t decks;           // packs of 32 cards: 1 or 2
+    int32_t geberWahl;       // "Kartengeber" list position: 1 "Zufall", k + 1 "Spieler k"
+    int32_t startKarten;     // cards dealt to each seat
+    int32_t rundenLimit;     // 200 = none
+    int32_t punkteLimit;     // 0 = none
+    uint8_t positiv;         // "Punkte-Wertung" "Positiv"
+    uint8_t wunschAufWunsch;
+    uint8_t ziehenSammeln;     // "4,6 usw. Karten ziehen"
+    uint8_t aussetzenSammeln;  // "Mehrere setzen aus"
+    karte letzteKarte;         // the card just laid (cleared once its question was asked)
+    int32_t zugZaehler;        // turns of the round
+    int32_t spielerAnzahl;     // seats in play, 2..6
+    uint8_t bereich1[67988 - 0x10730 - 196];
     uint8_t bereich2[68052 - 67988];
 };
 static_assert(sizeof(TMaumau) == 68052 - 0x10730);
+static_assert(offsetof(TMaumau, sonderWert) == 16);
+static_assert(offsetof(TMaumau, positiv) == 180);
+static_assert(offsetof(TMaumau, letzteKarte) == 184);
+static_assert(offsetof(TMaumau, bereich1) == 196);
 
 // Skat game record `cg.skat.spiel`: bids, declarer, type, level, points and the Ramsch state
 // of one deal. Seat-indexed arrays are 1..3.
@@ -355,10 +377,26 @@ struct TSkatCharakter {
 };
 static_assert(sizeof(TSkatCharakter) == 36);
 
+// Schwimmen: statistics, options, the round's state and the computer player's seat records.
 struct TSchwimmen {
-    uint8_t bereich[80536 - 80172];
+    int32_t statistik[6][2];  // seats 1..6: two statistic values each, cleared at every new game
+    int32_t geberWahl;        // "1. Kartengeber": 1 "Zufall", k + 1 "Spieler k"
+    int32_t rundenLimit;      // 200 = none
+    int32_t punkteLimit;      // 0 = none
+    int32_t zuegeNachKlopfen;
+    int32_t schiebenInFolge;
+    int32_t abgelegtPos;  // table slot of the card the seat on turn just laid down, 0 none
+    uint8_t mitPasch;
+    uint8_t alleTauschen;
+    uint8_t positiv;
+    uint8_t geklopft;
+    int32_t sitzInfo[6][12];  // seats 1..6, values 0..11
 };
 static_assert(sizeof(TSchwimmen) == 364);
+static_assert(offsetof(TSchwimmen, geberWahl) == 48);
+static_assert(offsetof(TSchwimmen, abgelegtPos) == 68);
+static_assert(offsetof(TSchwimmen, mitPasch) == 72);
+static_assert(offsetof(TSchwimmen, sitzInfo) == 76);
 
 // Rommé block from +80536.
 struct TRomme {

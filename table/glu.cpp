@@ -1028,7 +1028,7 @@ int suittofollow() {
     } else if (st(13).anz >= 1 && st(13).anz <= kSlots) {
         offen = st(13).at(st(13).anz).c;
     }
-    if (tz.maumauWunsch != 0 && hk().sonderKarte && hk().sonderKarte(offen) == 33) return tz.maumauWunsch;
+    if (cg.maumau.wunschFarbe != 0 && hk().sonderKarte && hk().sonderKarte(offen) == 33) return cg.maumau.wunschFarbe;
     return offen.f;
 }
 

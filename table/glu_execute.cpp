@@ -219,7 +219,7 @@ void ablegen(int A, int B, int T, int D, int count) {
         const karte c = st(A).at(B).c;
         int p = gtool::einfuegePosition(Z, c);
         p = num::clamp(p, 1, Z.anz + 1);
-        if (cg.spielId == 2) tz.schwimmenP = p;
+        if (cg.spielId == 2) cg.schwimmen.abgelegtPos = p;
         TSpieler& Zw = st(-T);
         for (int k = Z.anz; k >= p; --k) {
             TKartenSlot& oben = Zw.at(k + 1);

@@ -74,7 +74,7 @@ TEST_F(Rules, SuitToFollowTakesTheWishOnlyAfterAWishCard) {
     legen(13, 4, 3);
     tischhooks::tab().sonderKarte = [](const karte& c) { return c.t == 4 ? 33 : 0; };
     EXPECT_EQ(glu::suittofollow(), 3);  // no wish stored: the wish card's own suit
-    tischcg::tz.maumauWunsch = 2;
+    cg.maumau.wunschFarbe = 2;
     EXPECT_EQ(glu::suittofollow(), 2);
     st(13).at(1).c.t = 5;
     EXPECT_EQ(glu::suittofollow(), 3);

@@ -1,0 +1,472 @@
+// Schwimmen flow: the deal, the opener's choice, the turns with swapping, passing and knocking,
+// the renewal of the table, "Knack", the end of the knock round, the result and registration.
+//
+// Cards change places between hands, table and talon at once (only the card in a slot changes,
+// the slot keeps its place on the table), so every hand keeps three slots and the table three or,
+// for the moment between laying down and taking up, four.
+#include "games/rummy_shedding/schwimmen.h"
+
+#include <algorithm>
+#include <set>
+
+#include "core/central.h"
+#include "core/entscheidung.h"
+#include "core/gtool.h"
+#include "core/highscore.h"
+#include "core/kommentar.h"
+#include "core/spiele.h"
+#include "core/spielliste.h"
+#include "games/rummy_shedding/maumau.h"
+#include "platform/rnd.h"
+#include "platform/text.h"
+#include "table/glu.h"
+#include "table/tischhooks.h"
+
+namespace schwimmen {
+
+namespace {
+
+constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
+constexpr uint8_t kGebucht = 5;
+
+TGameResult g_ergebnis;
+int g_abgewiesen = 0;
+
+TSpieler& st(int stack) { return glu::spieler[stack - 1]; }
+int anz(int stack) { return st(stack).anz; }
+int spieler() { return std::clamp<int>(cg.ablauf.anzSpieler, 2, 6); }
+// A speech bubble; the code picks the seat's spoken sample (1 "Knack", 11 "Klopft", 12 "Schiebt").
+void sagen(const std::string& t, int seat, int code = 0, bool bleibt = false) {
+    gtool::sagen(text::w(t), seat, code, bleibt);
+}
+
+void warten(int halter, int marke) {
+    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
+    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
+    cg.bewegungWarten.aktiv = 1;
+}
+
+void fragen(TCG& g, int art) {
+    g.phase.fluss2 = art;
+    g.antwort.art = kNichts;
+    central::entscheidungAbfragen(g, art);
+}
+
+void abweisen(TCG& g) {
+    ++g_abgewiesen;
+    g.antwort.offen = 2;
+}
+
+int wert(int seat) { return handWert(stapelHand(seat), cg.schwimmen.mitPasch != 0); }
+
+// The table's cards in sort order (suit Kreuz first, then value code).
+void tischSortieren() {
+    TSpieler& t = st(kTisch);
+    std::vector<karte> k;
+    for (int i = 1; i <= t.anz; ++i) k.push_back(t.at(i).c);
+    std::stable_sort(k.begin(), k.end(), [](const karte& a, const karte& b) {
+        return (5 - a.f) * 100 + a.t > (5 - b.f) * 100 + b.t;
+    });
+    for (int i = 1; i <= t.anz; ++i) t.at(i).c = k[static_cast<size_t>(i - 1)];
+}
+
+karte herausnehmen(int stack, int slot) {
+    TSpieler& s = st(stack);
+    const karte c = s.at(slot).c;
+    for (int i = slot; i < s.anz; ++i) s.at(i).c = s.at(i + 1).c;
+    s.at(s.anz).c = karte{};
+    s.anz -= 1;
+    return c;
+}
+void anhaengen(int stack, const karte& c) {
+    TSpieler& s = st(stack);
+    s.anz += 1;
+    s.at(s.anz).c = c;
+}
+
+// Lays a hand card on the table at its sorted place; returns that place.
+int ablegen(int seat, int slot) {
+    const karte c = herausnehmen(seat, slot);
+    anhaengen(kTisch, c);
+    tischSortieren();
+    for (int i = 1; i <= anz(kTisch); ++i)
+        if (gleich(st(kTisch).at(i).c, c)) return i;
+    return 0;
+}
+
+// The table's three cards go under the talon, which is shuffled, and three new ones are laid.
+// Shuffling matters: without it a table on which every seat passed would come back in the same
+// order, and deterministic players could pass round the table for ever.
+void tischErneuern() {
+    while (anz(kTisch) > 0) anhaengen(kAblage, herausnehmen(kTisch, anz(kTisch)));
+    while (anz(kAblage) > 0) anhaengen(kTalon, herausnehmen(kAblage, anz(kAblage)));
+    gtool::stapelMischen(kTalon);
+    for (int i = 0; i < 3 && anz(kTalon) > 0; ++i) anhaengen(kTisch, herausnehmen(kTalon, anz(kTalon)));
+    tischSortieren();
+}
+
+void geben(TCG& g) {
+    const int n = spieler();
+    if (g.phase.schritt == 0) {
+        const int m = anz(kTalon);
+        for (int i = 1; i <= n; ++i)
+            glu::dealcards(i, 3, 3 * (i - 1), 0, kTalon, 0.25f * static_cast<float>(i - 1));
+        warten(kTalon, m + 1 - 3 * n);
+        g.phase.schritt = n;
+        return;
+    }
+    g.phase.schritt = 0;
+    g.phase.nr = 3;
+    g.aktSpieler = g.geber;
+    fragen(g, kNeueKarten);
+}
+
+void eroeffnen(TCG& g) {
+    const uint8_t art = g.antwort.art;
+    if (art == kNichts) return;
+    g.antwort.art = kNichts;
+    const int w = g.antwort.wert2;
+    if (art != central::kKnopf || (w != kNeueKarten && w != 0)) {
+        abweisen(g);
+        return;
+    }
+    const int seat = g.aktSpieler;
+    for (int i = 0; i < 3; ++i) anhaengen(kTisch, herausnehmen(kTalon, anz(kTalon)));
+    if (w == kNeueKarten)
+        for (int i = 1; i <= 3; ++i) std::swap(st(seat).at(i).c, st(kTisch).at(i).c);
+    tischSortieren();
+    g.aktSpieler = naechsterSitz(seat, spieler());
+    g.phase.schritt = 0;
+    g.phase.nr = 4;
+}
+
+void rundeZeigen(TCG& g) {
+    for (int s = 1; s <= spieler(); ++s) {
+        sagen(wertText(wert(s)) + " Punkte", s, 0, true);
+        if (s != 1) {
+            Pos6 p;
+            glu::openhandposition(s, p);
+            glu::movestack(p, s, 200.0f);
+        }
+    }
+    g.phase.schritt = 31;
+}
+
+void rundeBuchen(TCG& g) {
+    const int n = spieler();
+    std::vector<int> werte;
+    std::vector<std::string> namen;
+    for (int s = 1; s <= n; ++s) {
+        werte.push_back(wert(s));
+        namen.push_back(highscore::spielerName(g, s, false));
+    }
+    const Rundenergebnis e = rundenErgebnis(werte, g.schwimmen.positiv != 0, namen);
+    TGameResult r;
+    for (int s = 1; s <= n; ++s) r.at(s) = e.punkte[static_cast<size_t>(s - 1)];
+    r.text2 = e.text;
+    r.text1 = e.kurz;
+    r.spielWerte[0] = 0;
+    r.zweiterWert = 1;
+    g_ergebnis = r;
+    spielliste::punkteTabelle(g, r, false);
+    g.phase.nr = kGebucht;
+}
+
+void zugBeginnen(TCG& g) {
+    const int n = spieler();
+    TSchwimmen& s = g.schwimmen;
+    // "Knack": a hand of 31 ends the round at the start of any turn.
+    int knack = 0;
+    for (int p = 1; p <= n; ++p)
+        if (wert(p) == 310) knack = p;
+    if (knack != 0) {
+        g.aktSpieler = knack;
+        sagen("Knack", knack, 1);
+        g.phase.schritt = 30;
+        return;
+    }
+    if (s.geklopft && s.zuegeNachKlopfen >= n - 1) {
+        g.phase.schritt = 30;
+        return;
+    }
+    if (!s.geklopft && s.schiebenInFolge >= n) {
+        tischErneuern();
+        s.schiebenInFolge = 0;
+        return;
+    }
+    if (s.geklopft) {
+        s.zuegeNachKlopfen += 1;
+        s.schiebenInFolge = 0;
+    }
+    fragen(g, s.alleTauschen ? kZugAlle : kZug);
+    g.phase.schritt = 1;
+}
+
+void zugBeantwortet(TCG& g) {
+    const uint8_t art = g.antwort.art;
+    if (art == kNichts) return;
+    g.antwort.art = kNichts;
+    TSchwimmen& s = g.schwimmen;
+    const int seat = g.aktSpieler;
+    const int w = g.antwort.wert2;
+    const int n = spieler();
+    if (art == central::kKarte && w >= 1 && w <= anz(seat)) {
+        s.schiebenInFolge = 0;
+        s.abgelegtPos = ablegen(seat, w);
+        g.phase.schritt = 2;
+        return;
+    }
+    if (art == central::kKnopf && w == kSchieben) {
+        s.schiebenInFolge += 1;
+        sagen("Schiebt", seat, 12);
+        s.abgelegtPos = 0;
+        g.aktSpieler = naechsterSitz(seat, n);
+        g.phase.schritt = 0;
+        return;
+    }
+    if (art == central::kKnopf && w == kKlopfen && !s.geklopft) {
+        s.geklopft = 1;
+        sagen("Klopft", seat, 11);
+        s.abgelegtPos = 0;
+        kommentar(2, seat, 0);
+        g.aktSpieler = naechsterSitz(seat, n);
+        s.schiebenInFolge = 0;
+        g.phase.schritt = 0;
+        return;
+    }
+    if (art == central::kKnopf && w == kAlle && s.alleTauschen) {
+        sagen("Alle", seat);
+        for (int i = 1; i <= 3; ++i) std::swap(st(seat).at(i).c, st(kTisch).at(i).c);
+        tischSortieren();
+        s.schiebenInFolge = 0;
+        s.abgelegtPos = 0;
+        g.aktSpieler = naechsterSitz(seat, n);
+        g.phase.schritt = 0;
+        return;
+    }
+    abweisen(g);
+}
+
+void karteNehmen(TCG& g) {
+    const uint8_t art = g.antwort.art;
+    if (art == kNichts) return;
+    g.antwort.art = kNichts;
+    TSchwimmen& s = g.schwimmen;
+    const int slot = g.antwort.wert2;
+    if (art != central::kStapel || g.antwort.wert1 != kTisch || slot < 1 || slot > anz(kTisch)) {
+        abweisen(g);
+        return;
+    }
+    if (slot == s.abgelegtPos)
+        s.abgelegtPos = 0;
+    else if (slot < s.abgelegtPos)
+        s.abgelegtPos -= 1;
+    anhaengen(g.aktSpieler, herausnehmen(kTisch, slot));
+    g.aktSpieler = naechsterSitz(g.aktSpieler, spieler());
+    g.phase.schritt = 0;
+}
+
+void sortierSchluessel() {
+    for (int f = 1; f <= 4; ++f)
+        for (int t = 1; t <= 14; ++t) ::Kartenwerte[f - 1][t - 1] = (5 - f) * 100 + t;
+}
+
+bool immer(const TKartenSlot&) { return true; }
+bool immerPasst(const karte&, const karte&, int) { return true; }
+
+}  // namespace
+
+void (*optionenLesen)() = nullptr;
+
+hand stapelHand(int stack) {
+    hand h{};
+    const TSpieler& s = st(stack);
+    h.anz = static_cast<int16_t>(std::min<int>(s.anz, kHandMax));
+    for (int i = 1; i <= h.anz; ++i) h.at(i) = s.at(i).c;
+    return h;
+}
+
+bool spielbar(const TKartenSlot&) { return true; }
+bool passtAuf(const karte&, const karte&, int) { return true; }
+bool handOffen(int seat) { return seat != 1 && cg.phase.nr == 4 && cg.phase.schritt == 31; }
+
+void spielSchritt(TCG& g) {
+    switch (g.phase.nr) {
+        case 0:
+            g.phase.nr = 1;
+            g.phase.schritt = 0;
+            return;
+        case 1:
+            geben(g);
+            return;
+        case 3:
+            eroeffnen(g);
+            return;
+        case 4:
+            break;
+        default:
+            return;
+    }
+    switch (g.phase.schritt) {
+        case 0:
+            zugBeginnen(g);
+            return;
+        case 1:
+            zugBeantwortet(g);
+            return;
+        case 2:
+            fragen(g, kTischKarte);
+            g.phase.schritt = 3;
+            return;
+        case 3:
+            karteNehmen(g);
+            return;
+        case 30:
+            rundeZeigen(g);
+            return;
+        case 31:
+            rundeBuchen(g);
+            return;
+        default:
+            g.phase.schritt = 0;
+            return;
+    }
+}
+
+void neuesSpiel(bool frisch) {
+    if (cg.schwimmen.rundenLimit == 0) standardOptionen(cg.schwimmen);
+    if (frisch && optionenLesen) optionenLesen();
+    if (frisch)
+        for (auto& werte : cg.schwimmen.statistik) werte[0] = werte[1] = 0;
+    central::neuesSpielAllgemein(cg);
+    for (int s = 1; s <= 20; ++s) {
+        glu::spieler[s - 1].anz = 0;
+        glu::spielerZwilling[s - 1].anz = 0;
+    }
+    sortierSchluessel();
+    st(kTalon).anz = gtool::deck32Fuellen(st(kTalon), 1);
+    gtool::stapelMischen(kTalon);
+    TSchwimmen& s = cg.schwimmen;
+    s.zuegeNachKlopfen = 0;
+    s.schiebenInFolge = 0;
+    s.geklopft = 0;
+    s.abgelegtPos = 0;
+    const int n = spieler();
+    if (frisch) {
+        for (auto& info : s.sitzInfo)
+            for (int32_t& v : info) v = 0;
+        cg.folgeHalter = 1;
+        cg.geber = s.geberWahl >= 2 && s.geberWahl - 1 <= n ? s.geberWahl - 1 : 2 + rnd::random(n - 1);
+    } else {
+        cg.geber = naechsterSitz(std::clamp<int>(cg.geber, 1, n), n);
+    }
+    cg.aktSpieler = cg.geber;
+    cg.antwort.art = kNichts;
+    cg.phase.fluss2 = 0;
+}
+
+void spielLaden() {
+    maumau::bewegungenVerwerfen();
+    central::tischWiederherstellen(cg);
+    sortierSchluessel();
+}
+
+bool rundeVorbei(const TCG& g) { return g.spielId == spiele::kSchwimmen && g.phase.nr == kGebucht; }
+const TGameResult& letztesErgebnis() { return g_ergebnis; }
+int abgewiesen() { return g_abgewiesen; }
+void abgewiesenLoeschen() { g_abgewiesen = 0; }
+
+bool kartenErhalten(std::string& warum) {
+    std::set<int> gesehen;
+    int n = 0;
+    for (int s : {1, 2, 3, 4, 5, 6, kTalon, kTisch, kAblage}) {
+        for (int i = 1; i <= anz(s); ++i) {
+            const karte k = st(s).at(i).c;
+            if (k.t == 0) continue;
+            ++n;
+            if (!gesehen.insert(k.t * 10 + k.f).second) {
+                warum = "Karte doppelt auf Stapel " + std::to_string(s);
+                return false;
+            }
+        }
+    }
+    if (glu::zugliste.anz == 0 && n != 32) {
+        warum = std::to_string(n) + " Karten statt 32";
+        return false;
+    }
+    return true;
+}
+
+bool optionSetzen(const std::string& name, int wert) {
+    TSchwimmen& s = cg.schwimmen;
+    if (s.rundenLimit == 0) standardOptionen(s);
+    const std::string n = text::toUtf8(name);
+    if (n == "Mit 3er Pasch") s.mitPasch = wert != 0;
+    else if (n == "Alle Karten tauschen erlaubt") s.alleTauschen = wert != 0;
+    else if (n == "Positiv") s.positiv = wert != 0;
+    else if (n == "Runden") s.rundenLimit = wert <= 0 ? 200 : wert;
+    else if (n == "Spielen bis") s.punkteLimit = std::max(0, wert);
+    else if (n == "1. Kartengeber") s.geberWahl = std::clamp(wert, 1, 7);
+    else return false;
+    return true;
+}
+
+void abrechnungText(const TGameResult& r, std::string& text) { text = r.text2; }
+
+void kommentar(int ereignis, int seat, int handwert) {
+    const int n = spieler();
+    if (ereignis == 1) {
+        if (seat < 2 || seat > n) return;
+        if (handwert >= 300)
+            central::kommentar(seat, 0, 3, 3, 90);
+        else if (handwert >= 280)
+            central::kommentar(seat, 0, 2, 3, 80);
+        else
+            central::kommentar(seat, 0, 1, 3, handwert >= 250 ? 50 : 60);
+        return;
+    }
+    if (ereignis != 2) return;
+    const int danach = naechsterSitz(seat, n);
+    for (int p = 1; p <= n; ++p) {
+        if (p == seat || p == danach) continue;
+        const int v = wert(p);
+        if (v >= 211) continue;
+        central::kommentar(p, 0, v < 121 ? -3 : v < 201 ? -2 : -1, -1, v < 121 ? 90 : v < 201 ? 80 : 60);
+        return;
+    }
+}
+
+bool partieEnde() { return partieEnde(cg.schwimmen, cg.spielliste.runden, cg.konto, spieler()); }
+
+void limitText(std::string& text) {
+    const TSchwimmen& s = cg.schwimmen;
+    int32_t best = 0;
+    for (int p = 1; p <= spieler(); ++p) best = std::max(best, s.positiv ? cg.konto[p] : -cg.konto[p]);
+    const std::string unbegrenzt = text::w("unbegrenzt");
+    text = text::fromInt(cg.spielliste.runden) + text::w(" von ") +
+           (s.rundenLimit >= 200 ? unbegrenzt : text::fromInt(s.rundenLimit)) + text::w(" Runden gespielt, ") +
+           text::fromInt(best) + text::w(" von ") + (s.punkteLimit <= 0 ? unbegrenzt : text::fromInt(s.punkteLimit)) +
+           text::w(" max. Punkten erreicht");
+}
+
+void highscoreText(std::string& text) { text = maumau::highscoreEintragen(cg, spiele::kSchwimmen, cg.konto[1]); }
+
+void anmelden() {
+    spiele::Eintrag e;
+    e.spielSchritt = spielSchritt;
+    e.kiTick = schwimmenki::kiTick;
+    e.nachZug = schwimmenki::nachZug;
+    e.neuesSpiel = neuesSpiel;
+    e.spielLaden = spielLaden;
+    e.highscoreText = highscoreText;
+    e.partieEnde = [] { return partieEnde(); };
+    e.limitText = limitText;
+    e.abrechnungText = abrechnungText;
+    spiele::anmelden(spiele::kSchwimmen, e);
+    tischhooks::Tabelle& t = tischhooks::tab();
+    t.spielbar[spiele::kSchwimmen] = immer;
+    t.passtAuf[spiele::kSchwimmen] = immerPasst;
+    t.handOffen[spiele::kSchwimmen] = handOffen;
+}
+
+}  // namespace schwimmen

@@ -1,0 +1,247 @@
+// The Schwimmen flow with scripted seats: the knock round, "Knack" at the start of a turn, the
+// table renewed only before a knock, the computer player's key memory, and whole matches.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+
+#include "core/central.h"
+#include "core/spiele.h"
+#include "games/rummy_shedding/schwimmen.h"
+#include "harness/lib/harness.h"
+#include "karten_helfer.h"
+#include "table/glu.h"
+
+namespace {
+
+using kartentest::k;
+using kartentest::legen;
+using kartentest::st;
+
+struct SchwimmenAblauf : testing::Test {
+    std::unique_ptr<harness::Lauf> lauf;
+
+    void starten(int n, bool computer = false, uint64_t seed = 5) {
+        harness::Einstellung e;
+        e.spielId = spiele::kSchwimmen;
+        e.spieler = n;
+        e.seed = seed;
+        e.menschAlsComputer = computer;
+        e.maxFrames = 20000;
+        lauf.reset();  // the old run empties the services when it goes
+        lauf = std::make_unique<harness::Lauf>(e);
+        schwimmen::anmelden();
+        cg.schwimmen = TSchwimmen{};
+        schwimmen::standardOptionen(cg.schwimmen);
+        cg.schwimmen.positiv = 0;
+        schwimmen::abgewiesenLoeschen();
+        ASSERT_TRUE(lauf->starten(0));
+        if (!computer)
+            for (int s = 1; s <= 6; ++s) cg.stapelListen[s].computer = 0;
+    }
+    // Runs until a seat is asked or the round is booked; the question's kind, 0 when booked.
+    int gefragt() {
+        EXPECT_GE(lauf->bis([](const TCG& g) { return g.antwort.offen == 2 || schwimmen::rundeVorbei(g); }), 0);
+        return schwimmen::rundeVorbei(cg) ? 0 : cg.phase.fluss2;
+    }
+    void knopf(int code) { ASSERT_TRUE(central::antwort(cg, central::kKnopf, 0, code)); }
+    // Weak hands all round (no 31 within reach) and a table that helps nobody much.
+    void schwacheKarten() {
+        legen(1, {k(1, 1), k(2, 2), k(3, 3)});
+        legen(2, {k(1, 2), k(2, 3), k(3, 4)});
+        legen(3, {k(1, 3), k(2, 4), k(3, 1)});
+        legen(12, {k(4, 1), k(5, 2), k(6, 3)});
+    }
+};
+
+TEST(SchwimmenStatistik, EveryNewGameClearsTheSeatsInPlay) {
+    for (int s = 0; s < 6; ++s) cg.schwimmen.statistik[s][0] = cg.schwimmen.statistik[s][1] = 7;
+    cg.ablauf.anzSpieler = 4;
+    central::neuesSpielAllgemein(cg);
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_EQ(cg.schwimmen.statistik[s][0], 0) << s + 1;
+        EXPECT_EQ(cg.schwimmen.statistik[s][1], 0) << s + 1;
+    }
+    EXPECT_EQ(cg.schwimmen.statistik[4][0], 7);  // seats not in play keep theirs
+}
+
+TEST_F(SchwimmenAblauf, AfterAKnockEveryOtherSeatHasOneMoreTurnAndTheTableStays) {
+    starten(3);
+    ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
+    knopf(0);
+    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+    schwacheKarten();
+    const int klopfer = cg.aktSpieler;
+    knopf(schwimmen::kKlopfen);
+    std::vector<int> danach;
+    while (gefragt() != 0) {
+        danach.push_back(cg.aktSpieler);
+        knopf(schwimmen::kSchieben);
+    }
+    // Two passes after a knock with three seats: no renewal, and the round ends.
+    const int a = klopfer % 3 + 1, b = a % 3 + 1;
+    EXPECT_EQ(danach, (std::vector<int>{a, b}));
+    EXPECT_TRUE(gleich(st(12).at(1).c, k(4, 1)));
+    // Negative mode: the lowest hand (all three hold 9 points: tie) loses a point each.
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(cg.konto[s], -1);
+    EXPECT_EQ(schwimmen::abgewiesen(), 0);
+}
+
+TEST_F(SchwimmenAblauf, AllSeatsPassingRenewsTheTableAndTheSameSeatGoesOn) {
+    starten(3);
+    ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
+    knopf(0);
+    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+    const int erster = cg.aktSpieler;
+    const int talon = st(11).anz;
+    for (int i = 0; i < 3; ++i) {
+        knopf(schwimmen::kSchieben);
+        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+    }
+    EXPECT_EQ(cg.aktSpieler, erster);
+    EXPECT_EQ(cg.schwimmen.schiebenInFolge, 0);
+    EXPECT_EQ(st(12).anz, 3);
+    EXPECT_EQ(st(11).anz, talon);  // three new cards out, the three old ones back under
+    std::string warum;
+    EXPECT_TRUE(schwimmen::kartenErhalten(warum)) << warum;
+}
+
+TEST_F(SchwimmenAblauf, ThirtyOneEndsTheRoundAtTheStartOfTheFirstTurn) {
+    starten(3);
+    ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
+    schwacheKarten();
+    legen(2, {k(8, 3), k(7, 3), k(6, 3)});  // As, Zehn, König Herz
+    legen(12, {});
+    legen(11, {k(4, 1), k(5, 2), k(6, 1), k(7, 2), k(8, 4)});
+    knopf(0);
+    EXPECT_EQ(gefragt(), 0);  // booked without a single turn
+    EXPECT_EQ(cg.aktSpieler, 2);
+    // Negative mode: seats 1 and 3 hold 9 points each and lose one.
+    EXPECT_EQ(cg.konto[1], -1);
+    EXPECT_EQ(cg.konto[2], 0);
+    EXPECT_EQ(cg.konto[3], -1);
+}
+
+TEST_F(SchwimmenAblauf, ComputerDoesNotRepeatTheSecondOrThirdLastKey) {
+    starten(3);
+    ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
+    knopf(0);
+    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+    const int seat = cg.aktSpieler;
+    cg.sitzEinstellungen.at(seat).staerke = 2;
+    cg.schwimmen.alleTauschen = 0;
+    // Zehn and Neun Kreuz with the Sieben Karo; the As Kreuz on the table: level 2 gives the Sieben
+    // (value code 1, suit 4) for the As (value code 8). Key 10000 + 1000 + 800 + 4 + 8 = 11812.
+    legen(1, {k(1, 2), k(2, 3), k(3, 4)});
+    legen(2, {k(1, 3), k(2, 4), k(3, 2)});
+    legen(3, {k(1, 2), k(2, 4), k(4, 3)});
+    legen(seat, {k(7, 1), k(3, 1), k(1, 4)});
+    legen(12, {k(8, 1), k(5, 3), k(6, 2)});
+    struct Case {
+        int vorletzter, drittletzter;
+        bool tauscht;
+    };
+    const Case cases[] = {{0, 0, true}, {11812, 0, false}, {0, 11812, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.vorletzter << " / " << c.drittletzter);
+        int32_t* info = cg.schwimmen.sitzInfo[seat - 1];
+        info[9] = 0;
+        info[10] = c.vorletzter;
+        info[11] = c.drittletzter;
+        cg.antwort.offen = 2;
+        schwimmenki::kiTick();
+        if (c.tauscht) {
+            EXPECT_EQ(cg.antwort.art, central::kKarte);
+            EXPECT_EQ(cg.antwort.wert2, 3);
+        } else {
+            EXPECT_EQ(cg.antwort.art, central::kKnopf);
+            EXPECT_EQ(cg.antwort.wert2, schwimmen::kSchieben);
+        }
+        EXPECT_EQ(info[9], 11812);
+    }
+}
+
+TEST_F(SchwimmenAblauf, TheCardsASeatWasSeenToTakeAreKnown) {
+    starten(3);
+    ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
+    knopf(0);
+    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+    schwacheKarten();
+    const int seat = cg.aktSpieler;
+    const hand& bekannt = cg.bekannteKarten.at(seat);
+    ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, 1));  // lays its first card
+    ASSERT_EQ(gefragt(), schwimmen::kTischKarte);
+    // The table is sorted: Kreuz Bube first. Take it.
+    ASSERT_TRUE(gleich(st(12).at(1).c, k(4, 1)));
+    ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, 1));
+    ASSERT_EQ(bekannt.anz, 1);
+    EXPECT_TRUE(gleich(bekannt.at(1), k(4, 1)));
+    // Once round the table (two passes), then the seat lays the Bube down again: no longer known.
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+        knopf(schwimmen::kSchieben);
+    }
+    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+    ASSERT_EQ(cg.aktSpieler, seat);
+    int slot = 0;
+    for (int i = 1; i <= st(seat).anz; ++i)
+        if (gleich(st(seat).at(i).c, k(4, 1))) slot = i;
+    ASSERT_NE(slot, 0);
+    ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, slot));
+    EXPECT_EQ(bekannt.anz, 0);
+    // "Alle tauschen": the whole table becomes known.
+    ASSERT_EQ(gefragt(), schwimmen::kTischKarte);
+    ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, 1));
+    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+    const int naechster = cg.aktSpieler;
+    knopf(schwimmen::kAlle);
+    EXPECT_EQ(cg.bekannteKarten.at(naechster).anz, 3);
+}
+
+TEST_F(SchwimmenAblauf, WholeMatchesEndWithCardsConserved) {
+    struct Variante {
+        int spieler;
+        bool pasch, alle, positiv;
+        int stufe;
+    };
+    const Variante varianten[] = {
+        {3, true, true, false, 3}, {2, false, false, true, 3}, {6, true, false, false, 2}, {4, true, true, true, 0}};
+    for (const auto& v : varianten) {
+        for (uint64_t seed = 1; seed <= 3; ++seed) {
+            SCOPED_TRACE(testing::Message() << v.spieler << " seats, level " << v.stufe << ", seed " << seed);
+            starten(v.spieler, true, seed);
+            cg.schwimmen.mitPasch = v.pasch;
+            cg.schwimmen.alleTauschen = v.alle;
+            cg.schwimmen.positiv = v.positiv;
+            cg.schwimmen.punkteLimit = 3;
+            static int stufe;
+            stufe = v.stufe;
+            central::dienste.staerke = [](int, int) { return stufe; };
+            ASSERT_TRUE(lauf->starten(0));
+            cg.sitzEinstellungen.at(1).staerke = stufe;
+            lauf->invariante = [](const TCG&, std::string& warum) { return schwimmen::kartenErhalten(warum); };
+            bool ende = false;
+            for (int runde = 1; runde <= 60 && !ende; ++runde) {
+                int32_t vorher[7] = {};
+                for (int s = 1; s <= v.spieler; ++s) vorher[s] = cg.konto[s];
+                ASSERT_GE(lauf->bis(schwimmen::rundeVorbei), 0);
+                int summe = 0;
+                for (int s = 1; s <= v.spieler; ++s) {
+                    const int d = cg.konto[s] - vorher[s];
+                    EXPECT_TRUE(d == 0 || d == (v.positiv ? 1 : -1));
+                    summe += d != 0;
+                }
+                EXPECT_GE(summe, 1);
+                ende = schwimmen::partieEnde();
+                if (!ende) {
+                    ASSERT_TRUE(lauf->starten(1));
+                    cg.sitzEinstellungen.at(1).staerke = stufe;
+                }
+            }
+            EXPECT_TRUE(ende);
+            EXPECT_EQ(schwimmen::abgewiesen(), 0);
+        }
+    }
+}
+
+}  // namespace
