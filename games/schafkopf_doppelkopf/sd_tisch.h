@@ -1,0 +1,65 @@
+// What the Schafkopf and Doppelkopf flows share: seats in a ring of four, the decision dialogs and
+// their stored answer, dealing, playing and clearing a trick on the table, the series limits and
+// the high score, and the checks of whole-game runs.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/cg.h"
+#include "core/karten.h"
+#include "table/tspieler.h"
+
+namespace sd {
+
+constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
+constexpr int kTalon = 11;
+constexpr int kStich = 12;
+constexpr int kPhaseEnde = 5;  // the deal is booked; the game core starts the next one
+
+TSpieler& st(int stack);
+int anz(int stack);
+// seat + n wrapped into 1..4
+int naechster(int seat, int n = 1);
+
+// Opens a decision dialog for the seat on turn; the kind is kept for the answer.
+void fragen(TCG& g, int art);
+struct Aktion {
+    int art = kNichts;
+    int wert = 0;
+    int frage = 0;  // the dialog it answers
+};
+// The stored action, once.
+Aktion nehmen(TCG& g);
+// The code is one of the buttons of the open dialog: an answer no button offered is refused.
+bool angeboten(const TCG& g, int code);
+
+// The cards a stack holds, bottom first.
+std::vector<karte> karten(int stack);
+// The deck onto the talon, shuffled.
+void talonFuellen(const std::vector<karte>& deck);
+// n cards from the top of the talon to the seat; the step waits for the packet.
+void austeilen(int seat, int n, float verzoegerung = 0);
+// Fast deal: n cards to every seat at once, from the seat after the dealer on.
+void austeilenAlle(int geber, int n);
+// The card in the seat's slot onto the trick pile; the step waits for it.
+void ausspielen(int seat, int slot);
+// The top card of one stack onto another; the step waits for it.
+void obenAuf(int von, int nach);
+// The seat's hand sorted by a key, highest first.
+void sortieren(int seat, int (*schluessel)(const karte& k));
+// The rank table of the table engine from a game's ranks ([suit - 1][value - 1], values 1..8).
+void kartenwerteSetzen(const int rang[4][8]);
+
+void sagen(const std::string& utf8, int seat, int code);
+std::string name(int seat);
+
+// Series limits and the high score of a game with a rounds and a points limit.
+int zahlAusText(const std::string& text);
+bool partieEnde(int rundenLimit, int punkteLimit);
+std::string limitText(int rundenLimit, int punkteLimit);
+std::string highscoreText(int spielId);
+
+// Every one of the n cards on the table exactly as often as the deck holds it, none in flight.
+bool kartenErhalten(const std::vector<karte>& deck, std::string& warum);
+
+}  // namespace sd
