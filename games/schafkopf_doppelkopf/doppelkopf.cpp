@@ -366,7 +366,7 @@ void stiche(TCG& g) {
             if (Z().stichAnz == 0) Z().anspieler = seat;
             Z().stich[Z().stichAnz++] = karte{k.t, k.f, static_cast<uint16_t>(seat)};
             Z().stichKarte += 1;
-            sd::ausspielen(seat, slot);
+            sd::ausspielen(seat, slot, Z().stichAnz);
             if (istKreuzDame(k)) sitz(seat).kreuzDamen += 1;
             parteiEreignis(2, seat);
             // Both Kreuz-Damen in one hand without a Hochzeit: the seat has played alone all along.
@@ -662,7 +662,7 @@ void spielLaden() {
     for (int i = 1; i <= Z().stichAnz && i <= sd::anz(sd::kStich); ++i) {
         const int seat = std::clamp<int>(Z().stich[i - 1].nr, 1, 4);
         glu::throwposition(seat, 1, sd::st(sd::kStich).at(i));
-        sd::st(sd::kStich).at(i).z = -97.0f + static_cast<float>(i - 1) * 0.5f;
+        sd::st(sd::kStich).at(i).z = -97.0f + static_cast<float>(i) * 0.5f;
     }
 }
 
@@ -711,7 +711,11 @@ void antworten(bool zufall) {
 
 }  // namespace
 
-void kiTick() { antworten(false); }
+// A seat of level 0 (the yardstick of whole-game runs) picks uniformly among its legal answers.
+void kiTick() {
+    const int seat = cg.aktSpieler;
+    antworten(central::dienste.staerke && central::dienste.staerke(cg.spielIdMenue, seat) == 0);
+}
 void zufallsAntwort() { antworten(true); }
 
 bool kartenErhalten(std::string& warum) { return sd::kartenErhalten(kartenSatz(), warum); }

@@ -8,6 +8,7 @@
 #include "core/highscore.h"
 #include "platform/text.h"
 #include "table/glu.h"
+#include "table/tischcg.h"
 
 namespace sd {
 
@@ -80,7 +81,8 @@ void austeilenAlle(int geber, int n) {
     warten(kTalon, m + 1 - 4 * n);
 }
 
-void ausspielen(int seat, int slot) {
+void ausspielen(int seat, int slot, int imStich) {
+    tischcg::tz.stichAnz = imStich;  // the table lays the card above the ones before it
     const int gespielt = glu::playcard(seat, slot, kStich, 0);
     if (gespielt >= 1) warten(seat, gespielt);
 }

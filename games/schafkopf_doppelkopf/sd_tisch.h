@@ -41,8 +41,8 @@ void talonFuellen(const std::vector<karte>& deck);
 void austeilen(int seat, int n, float verzoegerung = 0);
 // Fast deal: n cards to every seat at once, from the seat after the dealer on.
 void austeilenAlle(int geber, int n);
-// The card in the seat's slot onto the trick pile; the step waits for it.
-void ausspielen(int seat, int slot);
+// The card in the seat's slot onto the trick pile as its `imStich`-th card; the step waits for it.
+void ausspielen(int seat, int slot, int imStich);
 // The top card of one stack onto another; the step waits for it.
 void obenAuf(int von, int nach);
 // The seat's hand sorted by a key, highest first.
