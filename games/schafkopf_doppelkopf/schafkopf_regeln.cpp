@@ -217,8 +217,8 @@ int laufende(const Ordnung& o, const std::vector<karte>& seite, const std::vecto
 
 std::string farbName(int farbe) {
     if (entscheidung::fragen.farbName) return entscheidung::fragen.farbName(farbe);
-    static const char* const namen[] = {"Eichel", "Grün", "Herz", "Schellen"};
-    return farbe >= 1 && farbe <= 4 ? text::w(namen[farbe - 1]) : std::string();
+    static const char* const namen[] = {"Kreuz", "Pik", "Herz", "Karo"};
+    return farbe >= 1 && farbe <= 4 ? std::string(namen[farbe - 1]) : std::string();
 }
 
 std::string spielTypName(int typ, bool kurz) {

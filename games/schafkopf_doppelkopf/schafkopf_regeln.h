@@ -69,7 +69,7 @@ bool sieHand(const std::vector<karte>& hand);
 // holding all trumps never adds its plain cards.
 int laufende(const Ordnung& o, const std::vector<karte>& seite, const std::vector<karte>& gegner);
 
-// Names in the deck style of the program (German suit names unless the program sets others).
+// Names; the suits as the decision dialogs name them (the deck style the program sets).
 std::string farbName(int farbe);
 std::string spielTypName(int typ, bool kurz);
 std::string spielName(const TSchafkopfSpiel& s);

@@ -230,38 +230,38 @@ TEST(SchafkopfAbrechnung, GameValuesAndAmountsAddUpToZero) {
         const char* summary;
     };
     const std::vector<Case> cases = {
-        {"Rufspiel 61", kRufspiel, {1, 2}, p61, false, 0, 0, 2, false, {1, 1, -1, -1}, "Eichel-Rufspiel (gewonnen) 1"},
-        {"Rufspiel 60", kRufspiel, {1, 2}, p60, false, 0, 0, 2, false, {-1, -1, 1, 1}, "Eichel-Rufspiel (verloren) 1"},
+        {"Rufspiel 61", kRufspiel, {1, 2}, p61, false, 0, 0, 2, false, {1, 1, -1, -1}, "Kreuz-Rufspiel (gewonnen) 1"},
+        {"Rufspiel 60", kRufspiel, {1, 2}, p60, false, 0, 0, 2, false, {-1, -1, 1, 1}, "Kreuz-Rufspiel (verloren) 1"},
         {"Rufspiel Kontra", kRufspiel, {1, 2}, p61, false, 1, 0, 2, false, {2, 2, -2, -2},
-         "Eichel-Rufspiel (gewonnen) 1 - Kontra 2"},
+         "Kreuz-Rufspiel (gewonnen) 1 - Kontra 2"},
         {"Rufspiel Kontra Re", kRufspiel, {1, 2}, p61, false, 2, 0, 2, false, {4, 4, -4, -4},
-         "Eichel-Rufspiel (gewonnen) 1 - Kontra 2 - Re 4"},
+         "Kreuz-Rufspiel (gewonnen) 1 - Kontra 2 - Re 4"},
         {"Rufspiel Laufende 2", kRufspiel, {1, 2}, p61, false, 0, 2, 2, false, {3, 3, -3, -3},
-         "Eichel-Rufspiel (gewonnen) 1 - Laufende 3"},
-        {"Stilles Solo", kRufspiel, {1}, p61, false, 0, 0, 2, true, {3, -1, -1, -1}, "Eichel-Rufspiel (gewonnen) 1"},
-        {"Solo lost", kSolo, {1}, p60, false, 0, 0, 2, false, {-6, 2, 2, 2}, "Eichel-Solo (verloren) 2"},
-        {"Solo 90 no Schneider", kSolo, {1}, p90, false, 0, 0, 2, false, {6, -2, -2, -2}, "Eichel-Solo (gewonnen) 2"},
+         "Kreuz-Rufspiel (gewonnen) 1 - Laufende 3"},
+        {"Stilles Solo", kRufspiel, {1}, p61, false, 0, 0, 2, true, {3, -1, -1, -1}, "Kreuz-Rufspiel (gewonnen) 1"},
+        {"Solo lost", kSolo, {1}, p60, false, 0, 0, 2, false, {-6, 2, 2, 2}, "Kreuz-Solo (verloren) 2"},
+        {"Solo 90 no Schneider", kSolo, {1}, p90, false, 0, 0, 2, false, {6, -2, -2, -2}, "Kreuz-Solo (gewonnen) 2"},
         {"Solo Schneider", kSolo, {1}, p91, false, 0, 0, 2, false, {9, -3, -3, -3},
-         "Eichel-Solo (gewonnen) 2 - Schneider 3"},
+         "Kreuz-Solo (gewonnen) 2 - Schneider 3"},
         {"Solo Schwarz", kSolo, {1}, nullptr, false, 0, 0, 2, false, {12, -4, -4, -4},
-         "Eichel-Solo (gewonnen) 2 - Schwarz 4"},
-        {"Solo value 5", kSolo, {1}, p61, false, 0, 0, 5, false, {15, -5, -5, -5}, "Eichel-Solo (gewonnen) 5"},
+         "Kreuz-Solo (gewonnen) 2 - Schwarz 4"},
+        {"Solo value 5", kSolo, {1}, p61, false, 0, 0, 5, false, {15, -5, -5, -5}, "Kreuz-Solo (gewonnen) 5"},
         {"Solo value 4 Kontra", kSolo, {1}, p60, false, 1, 0, 4, false, {-24, 8, 8, 8},
-         "Eichel-Solo (verloren) 4 - Kontra 8"},
+         "Kreuz-Solo (verloren) 4 - Kontra 8"},
         {"Wenz 2 Laufende", kWenz, {1}, p61, false, 0, 2, 2, false, {6, -2, -2, -2}, "Wenz (gewonnen) 2"},
         {"Wenz 3 Laufende", kWenz, {1}, p61, false, 0, 3, 2, false, {15, -5, -5, -5},
          "Wenz (gewonnen) 2 - Laufende 5"},
         {"Geier Schneider lost", kGeier, {1}, "EZ", false, 0, 0, 2, false, {-9, 3, 3, 3},
          "Geier (verloren) 2 - Schneider 3"},
-        {"Farbwenz", kFarbwenz, {1}, p61, false, 0, 0, 2, false, {6, -2, -2, -2}, "Eichel-Wenz (gewonnen) 2"},
+        {"Farbwenz", kFarbwenz, {1}, p61, false, 0, 0, 2, false, {6, -2, -2, -2}, "Kreuz-Wenz (gewonnen) 2"},
         {"Farbgeier Laufende 3", kFarbgeier, {1}, p61, false, 0, 3, 2, false, {15, -5, -5, -5},
-         "Eichel-Geier (gewonnen) 2 - Laufende 5"},
+         "Kreuz-Geier (gewonnen) 2 - Laufende 5"},
         {"Sie", kSie, {1}, nullptr, false, 0, 8, 2, false, {144, -48, -48, -48},
          "Sie (gewonnen) 2 - Schwarz 4 - Laufende 12 - Sie (x4) 48"},
         {"Tout won", kSolo, {1}, nullptr, true, 0, 0, 2, false, {12, -4, -4, -4},
-         "Eichel-Solo-Tout (gewonnen) 2 - Tout 4"},
+         "Kreuz-Solo-Tout (gewonnen) 2 - Tout 4"},
         // the others take 119 points: still no Schneider in a Tout
-        {"Tout lost, no Schneider", kSolo, {1}, "E7", true, 0, 0, 2, false, {-12, 4, 4, 4}, "Eichel-Solo-Tout (verloren) 2 - Tout 4"},
+        {"Tout lost, no Schneider", kSolo, {1}, "E7", true, 0, 0, 2, false, {-12, 4, 4, 4}, "Kreuz-Solo-Tout (verloren) 2 - Tout 4"},
         {"Bettel won", kBettel, {1}, "", false, 0, 0, 5, false, {9, -3, -3, -3}, "Bettel 3"},
         {"Bettel lost Kontra Re", kBettel, {1}, "E7", false, 2, 0, 2, false, {-36, 12, 12, 12},
          "Bettel 3 - Kontra 6 - Re 12"},
@@ -291,14 +291,14 @@ TEST(SchafkopfAbrechnung, GameValuesAndAmountsAddUpToZero) {
 TEST(SchafkopfAbrechnung, ResultLinesNameWinnersOrTheLoser) {
     Abrechnung ruf = grund(kRufspiel, 1, {1, 2});
     piles(ruf, "EA GA HA SA EZ EK EO");
-    EXPECT_EQ(abrechnen(ruf).text2, "Eichel-Rufspiel (gewonnen) 1\r\rAnna und Bert gewinnen mit 61 Augen.");
+    EXPECT_EQ(abrechnen(ruf).text2, "Kreuz-Rufspiel (gewonnen) 1\r\rAnna und Bert gewinnen mit 61 Augen.");
     piles(ruf, "EA GA HA SA EZ EK EU");
-    EXPECT_EQ(abrechnen(ruf).text2, "Eichel-Rufspiel (verloren) 1\r\rCarl und Dora gewinnen mit 60 Augen.");
+    EXPECT_EQ(abrechnen(ruf).text2, "Kreuz-Rufspiel (verloren) 1\r\rCarl und Dora gewinnen mit 60 Augen.");
     Abrechnung solo = grund(kSolo, 2, {1});
     piles(solo, "EA GA HA SA EZ EK EU");
-    EXPECT_EQ(abrechnen(solo).text2, "Gr\xFCn-Solo (verloren) 2\r\rAnna verliert mit 60 Augen.");
+    EXPECT_EQ(abrechnen(solo).text2, "Pik-Solo (verloren) 2\r\rAnna verliert mit 60 Augen.");
     piles(solo, "EA GA HA SA EZ EK EO");
-    EXPECT_EQ(abrechnen(solo).text2, "Gr\xFCn-Solo (gewonnen) 2\r\rAnna gewinnt mit 61 Augen.");
+    EXPECT_EQ(abrechnen(solo).text2, "Pik-Solo (gewonnen) 2\r\rAnna gewinnt mit 61 Augen.");
     Abrechnung bettel = grund(kBettel, 0, {1});
     EXPECT_EQ(abrechnen(bettel).text2, "Bettel 3\r\rAnna gewinnt den Bettel.");
     bettel.stiche[1] = SH("E7 E8 E9 EU");
@@ -356,8 +356,8 @@ TEST(SchafkopfNamen, GameNamesFollowTheType) {
         bool tout;
         const char* name;
     };
-    const Case cases[] = {{kRufspiel, 4, false, "Schellen-Rufspiel"}, {kSolo, 3, true, "Herz-Solo-Tout"},
-                          {kFarbwenz, 2, false, "Gr\xFCn-Wenz"},      {kFarbgeier, 1, false, "Eichel-Geier"},
+    const Case cases[] = {{kRufspiel, 4, false, "Karo-Rufspiel"}, {kSolo, 3, true, "Herz-Solo-Tout"},
+                          {kFarbwenz, 2, false, "Pik-Wenz"},      {kFarbgeier, 1, false, "Kreuz-Geier"},
                           {kWenz, 0, true, "Wenz-Tout"},              {kSie, 0, false, "Sie"},
                           {kBettel, 0, false, "Bettel"},              {kRamsch, 0, false, "Ramsch"}};
     for (const auto& c : cases) EXPECT_EQ(spielName(spiel(c.typ, c.farbe, c.tout)), c.name);
