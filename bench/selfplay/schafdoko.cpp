@@ -19,7 +19,8 @@ struct Legalitaet {
     std::vector<karte> erlaubt;
     int seat = 0;
     int stichAnz = 0;
-    bool pruefen(const Zustand& z, int phase, int aktSpieler, std::vector<karte> (*spielbar)(), std::string& warum) {
+    bool pruefen(const Zustand& z, int phase, int aktSpieler, std::vector<karte> (*spielbar)(),
+                 std::string& warum) {
         if (z.stichAnz > stichAnz && z.stichAnz >= 1 && seat >= 1) {
             const karte k = z.stich[z.stichAnz - 1];
             if (k.nr != seat ||

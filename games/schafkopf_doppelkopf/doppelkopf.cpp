@@ -359,7 +359,8 @@ void stiche(TCG& g) {
             const int slot = a.art == central::kKarte && a.wert >= 1 && a.wert <= sd::anz(seat) ? a.wert : 0;
             const auto erlaubt = spielbareKarten();
             const karte k = slot ? sd::st(seat).at(slot).c : karte{};
-            if (!slot || std::none_of(erlaubt.begin(), erlaubt.end(), [&](const karte& x) { return gleich(x, k); })) {
+            if (!slot ||
+                std::none_of(erlaubt.begin(), erlaubt.end(), [&](const karte& x) { return gleich(x, k); })) {
                 sd::fragen(g, 47);
                 return;
             }
@@ -478,7 +479,8 @@ int naechsteAnsageSitz(int seat) {
 
 bool ansageErlaubtSitz(int seat) {
     if (seat < 1 || seat > 4) return false;
-    return ansageErlaubt(naechsteAnsageSitz(seat), sd::anz(seat), hochzeitOffen(), Z().geklaert ? Z().partnerKarten : 0);
+    return ansageErlaubt(naechsteAnsageSitz(seat), sd::anz(seat), hochzeitOffen(),
+                         Z().geklaert ? Z().partnerKarten : 0);
 }
 
 void parteiEreignis(int ereignis, int wert) {
@@ -541,8 +543,8 @@ void parteiEreignis(int ereignis, int wert) {
 
 int parteiCode(int seat, int sicht) {
     if (seat < 1 || seat > 4 || sicht < 0 || sicht > 4) {
-        msgsink::show(text::w("ACHTUNG! doppelkopf.parteievt: Bereichsfehler spinr,viewnr: ") + text::fromInt(seat) +
-                      "," + text::fromInt(sicht));
+        msgsink::show(text::w("ACHTUNG! doppelkopf.parteievt: Bereichsfehler spinr,viewnr: ") +
+                      text::fromInt(seat) + "," + text::fromInt(sicht));
         return 9;
     }
     const TParteiSicht& v = Z().sichten[sicht];
@@ -575,11 +577,16 @@ bool optionSetzen(const std::string& name, int wert) {
         const char* name;
         uint8_t* feld;
     };
-    const Schalter schalter[] = {{"Fuchs", &o.fuchs},         {"Doppelkopf", &o.doppelkopf},
-                                 {"Karlchen", &o.karlchen},   {"BubenDamensolo", &o.bubenDamenSolo},
-                                 {"ZweiteDulle", &o.zweiteDulle}, {"Re", &o.stufen[0]},
-                                 {"Keine90", &o.stufen[1]},   {"Keine60", &o.stufen[2]},
-                                 {"Keine30", &o.stufen[3]},   {"Schwarz", &o.stufen[4]}};
+    const Schalter schalter[] = {{"Fuchs", &o.fuchs},
+                                 {"Doppelkopf", &o.doppelkopf},
+                                 {"Karlchen", &o.karlchen},
+                                 {"BubenDamensolo", &o.bubenDamenSolo},
+                                 {"ZweiteDulle", &o.zweiteDulle},
+                                 {"Re", &o.stufen[0]},
+                                 {"Keine90", &o.stufen[1]},
+                                 {"Keine60", &o.stufen[2]},
+                                 {"Keine30", &o.stufen[3]},
+                                 {"Schwarz", &o.stufen[4]}};
     for (const auto& s : schalter)
         if (name == s.name) {
             *s.feld = an;
@@ -692,7 +699,8 @@ void antworten(bool zufall) {
         }
         const auto erlaubt = spielbareKarten();
         if (erlaubt.empty()) return;
-        const karte k = erlaubt[zufall ? static_cast<size_t>(rnd::random(static_cast<int>(erlaubt.size()))) : 0];
+        const karte k =
+            erlaubt[zufall ? static_cast<size_t>(rnd::random(static_cast<int>(erlaubt.size()))) : 0];
         const TSpieler& s = sd::st(seat);
         for (int i = 1; i <= s.anz; ++i)
             if (gleich(s.at(i).c, k)) {
@@ -701,7 +709,7 @@ void antworten(bool zufall) {
             }
         return;
     }
-    const int n = std::clamp<int>(cg.entscheidung.knopfAnzahl, 0, 8);
+    const int n = cg.entscheidung.mitKnoepfen ? std::clamp<int>(cg.entscheidung.knopfAnzahl, 0, 8) : 0;
     if (n == 0) return;
     int pos = 1 + rnd::random(n);
     // a plain seat rarely announces: the last button of an announcement question says no

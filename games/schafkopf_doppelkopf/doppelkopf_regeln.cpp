@@ -91,7 +91,8 @@ bool bedient(const Ordnung& o, const karte& k, const karte& led) {
     return k.f == led.f && !istTrumpf(o, k);
 }
 
-std::vector<karte> spielbareKarten(const Ordnung& o, const std::vector<karte>& hand, const std::vector<karte>& stich) {
+std::vector<karte> spielbareKarten(const Ordnung& o, const std::vector<karte>& hand,
+                                   const std::vector<karte>& stich) {
     if (stich.empty()) return hand;
     std::vector<karte> r;
     for (const karte& k : hand)

@@ -15,7 +15,14 @@ namespace doppelkopf {
 enum Wert : int { k9 = 3, kBube = 4, kDame = 5, kKoenig = 6, kZehn = 7, kAs = 8 };
 enum Farbe : int { kKreuz = 1, kPik = 2, kHerz = 3, kKaro = 4 };
 // Solo types; 0 is the normal game.
-enum Solo : int { kNormal = 0, kKaroSolo = 4, kBubensolo = 5, kDamensolo = 6, kFleischlos = 7, kBubenDamen = 8 };
+enum Solo : int {
+    kNormal = 0,
+    kKaroSolo = 4,
+    kBubensolo = 5,
+    kDamensolo = 6,
+    kFleischlos = 7,
+    kBubenDamen = 8
+};
 
 // The 48 cards: two of each from the 9 up, value by value and suit by suit (unshuffled).
 std::vector<karte> kartenSatz();
@@ -30,7 +37,8 @@ Ordnung trumpfOrdnung(int soloTyp);
 bool istTrumpf(const Ordnung& o, const karte& k);
 int rang(const Ordnung& o, const karte& k);
 bool bedient(const Ordnung& o, const karte& k, const karte& led);
-std::vector<karte> spielbareKarten(const Ordnung& o, const std::vector<karte>& hand, const std::vector<karte>& stich);
+std::vector<karte> spielbareKarten(const Ordnung& o, const std::vector<karte>& hand,
+                                   const std::vector<karte>& stich);
 // With zweiteDulle the later of two Dullen wins; otherwise an equal card never wins.
 bool sticht(const Ordnung& o, const karte& k, const karte& best, bool zweiteDulle);
 // Position (0-based) of the winning card in play order.

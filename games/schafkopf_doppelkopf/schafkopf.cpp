@@ -37,7 +37,9 @@ std::vector<karte> gegeben(int seat) {
     return std::vector<karte>(Z().gegeben[seat - 1], Z().gegeben[seat - 1] + 8);
 }
 
-bool braucheFarbe(int typ) { return typ == kSolo || typ == kFarbwenz || typ == kFarbgeier || typ == kRufspiel; }
+bool braucheFarbe(int typ) {
+    return typ == kSolo || typ == kFarbwenz || typ == kFarbgeier || typ == kRufspiel;
+}
 
 // Sort key of the human's hand: trumps first, then suit by suit, each by rank.
 int sortSchluessel(const karte& k) {
@@ -70,7 +72,8 @@ void sichtSetzen(int seat, int code) {
     if (parteienOffen())
         for (TParteiSicht& v : Z().sichten)
             for (int s = 1; s <= 4; ++s)
-                if (s != Z().gewerteterSpieler && Z().gewerteterSpieler != 0) v.code[s - 1] = v.code2[s - 1] = 11;
+                if (s != Z().gewerteterSpieler && Z().gewerteterSpieler != 0)
+                    v.code[s - 1] = v.code2[s - 1] = 11;
 }
 
 void folgern(TParteiSicht& v) {
@@ -106,7 +109,8 @@ void oeffentlichBauen() {
 void nachDemGeben(TCG& g) {
     for (int s = 1; s <= 4; ++s) {
         const auto h = sd::karten(s);
-        for (int i = 0; i < 8 && i < static_cast<int>(h.size()); ++i) Z().gegeben[s - 1][i] = h[static_cast<size_t>(i)];
+        for (int i = 0; i < 8 && i < static_cast<int>(h.size()); ++i)
+            Z().gegeben[s - 1][i] = h[static_cast<size_t>(i)];
     }
     sd::sortieren(1, sortSchluessel);
     g.phase.nr = kBieten;
@@ -294,10 +298,10 @@ void wahl(TCG& g) {
             // a type offered only above the highest bid as its Tout variant is played Tout
             b.tout = Z().angesagt >= 1 && spielWert(b.typ, false) <= spielWert(Z().hoechstes) ? 1 : 0;
             const int pos = std::max(1, std::min<int>(8, [&] {
-                for (int i = 1; i <= g.entscheidung.knopfAnzahl; ++i)
-                    if (g.entscheidung.code(i) == a.wert) return i;
-                return 1;
-            }()));
+                                         for (int i = 1; i <= g.entscheidung.knopfAnzahl; ++i)
+                                             if (g.entscheidung.code(i) == a.wert) return i;
+                                         return 1;
+                                     }()));
             b.titel = g.entscheidung.texte[pos].str();
             g.phase.fluss1 = braucheFarbe(b.typ) ? 2 : 4;
             return;
@@ -475,7 +479,8 @@ void stiche(TCG& g) {
             const int slot = a.art == central::kKarte && a.wert >= 1 && a.wert <= sd::anz(seat) ? a.wert : 0;
             const auto erlaubt = spielbareKarten();
             const karte k = slot ? sd::st(seat).at(slot).c : karte{};
-            if (!slot || std::none_of(erlaubt.begin(), erlaubt.end(), [&](const karte& x) { return gleich(x, k); })) {
+            if (!slot ||
+                std::none_of(erlaubt.begin(), erlaubt.end(), [&](const karte& x) { return gleich(x, k); })) {
                 g.phase.schritt = 2;
                 sd::fragen(g, 47);
                 return;
@@ -551,7 +556,8 @@ void spielEnde(TCG& g) {
     for (int s = 1; s <= 4; ++s) {
         a.stiche[static_cast<size_t>(s)] = sd::karten(s + 6);
         a.namen[static_cast<size_t>(s)] = sd::name(s);
-        a.spielerPartei[static_cast<size_t>(s)] = spiel().typ != kRamsch && (s == Z().spieler || s == partner);
+        a.spielerPartei[static_cast<size_t>(s)] =
+            spiel().typ != kRamsch && (s == Z().spieler || s == partner);
     }
     g_ergebnis = abrechnen(a);
     Z().ende = 1;
@@ -649,7 +655,7 @@ void parteiEreignis(int ereignis, int wert) {
 int parteiCode(int seat, int sicht) {
     if (seat < 1 || seat > 4 || sicht < 0 || sicht > 4) {
         msgsink::show(text::w("ACHTUNG! schafkopf.parteievt: Bereichsfehler spinr,viewnr: ") +
-                                 text::fromInt(seat) + "," + text::fromInt(sicht));
+                      text::fromInt(seat) + "," + text::fromInt(sicht));
         return 9;
     }
     const TParteiSicht& v = Z().sichten[sicht];
@@ -805,7 +811,8 @@ void antworten(bool zufall) {
     if (cg.phase.fluss3 == 47 && cg.phase.nr == kStiche) {
         const auto erlaubt = spielbareKarten();
         if (erlaubt.empty()) return;
-        const karte k = erlaubt[zufall ? static_cast<size_t>(rnd::random(static_cast<int>(erlaubt.size()))) : 0];
+        const karte k =
+            erlaubt[zufall ? static_cast<size_t>(rnd::random(static_cast<int>(erlaubt.size()))) : 0];
         const TSpieler& s = sd::st(seat);
         for (int i = 1; i <= s.anz; ++i)
             if (gleich(s.at(i).c, k)) {
@@ -814,7 +821,7 @@ void antworten(bool zufall) {
             }
         return;
     }
-    const int n = std::clamp<int>(cg.entscheidung.knopfAnzahl, 0, 8);
+    const int n = cg.entscheidung.mitKnoepfen ? std::clamp<int>(cg.entscheidung.knopfAnzahl, 0, 8) : 0;
     if (n == 0) return;
     central::antwort(cg, central::kKnopf, 0, cg.entscheidung.code(1 + rnd::random(n)));
 }

@@ -47,8 +47,8 @@ void optionenStandard();
 bool optionSetzen(const std::string& name, int wert);
 
 // ---- computer seats and whole-game runs
-void kiTick();         // a plain legal answer to the open question
-void zufallsAntwort(); // a uniformly random legal answer
+void kiTick();          // a plain legal answer to the open question
+void zufallsAntwort();  // a uniformly random legal answer
 // After a deal: 120 card points on the table, and each seat's account moved by its amount.
 bool dealPruefen(const int32_t kontoVorher[5], std::string& warum);
 bool kartenErhalten(std::string& warum);

@@ -96,23 +96,26 @@ bool bedient(const Ordnung& o, const karte& k, const karte& led) {
     return k.f == led.f && !istTrumpf(o, k);
 }
 
-std::vector<karte> spielbareKarten(const Ordnung& o, const TSchafkopfSpiel& spiel, const std::vector<karte>& hand,
-                                   const std::vector<karte>& stich) {
+std::vector<karte> spielbareKarten(const Ordnung& o, const TSchafkopfSpiel& spiel,
+                                   const std::vector<karte>& hand, const std::vector<karte>& stich) {
     const bool ruf = spiel.typ == kRufspiel;
     const karte as{kAs, spiel.farbe, 0};
-    const bool hatAs = ruf && std::any_of(hand.begin(), hand.end(), [&](const karte& k) { return gleicheKarte(k, as); });
+    const bool hatAs =
+        ruf && std::any_of(hand.begin(), hand.end(), [&](const karte& k) { return gleicheKarte(k, as); });
     std::vector<karte> r;
     if (stich.empty()) {
         r = hand;
         if (hatAs) {
             // With three or fewer cards of the called suit the ace may not hide behind them:
             // the suit is led with the ace or not at all. Four or more may run away.
-            const auto n = std::count_if(hand.begin(), hand.end(),
-                                         [&](const karte& k) { return k.f == spiel.farbe && !istTrumpf(o, k); });
+            const auto n = std::count_if(hand.begin(), hand.end(), [&](const karte& k) {
+                return k.f == spiel.farbe && !istTrumpf(o, k);
+            });
             if (n <= 3)
                 r.erase(std::remove_if(r.begin(), r.end(),
                                        [&](const karte& k) {
-                                           return k.f == spiel.farbe && !istTrumpf(o, k) && !gleicheKarte(k, as);
+                                           return k.f == spiel.farbe && !istTrumpf(o, k) &&
+                                                  !gleicheKarte(k, as);
                                        }),
                         r.end());
         }
@@ -302,12 +305,14 @@ TGameResult abrechnen(const Abrechnung& a) {
         for (int s = 1; s <= 4; ++s) r.at(s) = s == v ? -6 : 2;
         r.spieler = v;
         r.text1 = "Ramsch " + zahl(p);
-        r.text2 = r.text1 + "\r\r" + a.namen[static_cast<size_t>(v)] + " verliert beim Ramsch mit " + zahl(p) + " Augen.";
+        r.text2 = r.text1 + "\r\r" + a.namen[static_cast<size_t>(v)] + " verliert beim Ramsch mit " +
+                  zahl(p) + " Augen.";
         return r;
     }
     int seiteAugen = 0;
     for (int s = 1; s <= 4; ++s)
-        if (a.spielerPartei[static_cast<size_t>(s)]) seiteAugen += augenSumme(a.stiche[static_cast<size_t>(s)]);
+        if (a.spielerPartei[static_cast<size_t>(s)])
+            seiteAugen += augenSumme(a.stiche[static_cast<size_t>(s)]);
     const auto& eigene = a.stiche[static_cast<size_t>(a.spieler)];
     bool gewonnen = seiteAugen >= 61;
     if (sp.typ == kBettel) gewonnen = eigene.empty();
@@ -327,7 +332,8 @@ TGameResult abrechnen(const Abrechnung& a) {
     }
     std::string zeile;
     if (sp.typ == kBettel) {
-        zeile = a.namen[static_cast<size_t>(a.spieler)] + (gewonnen ? " gewinnt den Bettel." : " verliert den Bettel.");
+        zeile = a.namen[static_cast<size_t>(a.spieler)] +
+                (gewonnen ? " gewinnt den Bettel." : " verliert den Bettel.");
     } else {
         std::vector<int> w, l;
         for (int s = 1; s <= 4; ++s) (sieger[static_cast<size_t>(s)] ? w : l).push_back(s);

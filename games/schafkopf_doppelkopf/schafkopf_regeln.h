@@ -35,8 +35,8 @@ constexpr int kHerz = 3;
 std::vector<karte> kartenSatz();
 
 struct Ordnung {
-    int rang[4][8] = {};          // [suit - 1][value - 1]
-    bool trumpf[4][8] = {};       // the card is a trump
+    int rang[4][8] = {};             // [suit - 1][value - 1]
+    bool trumpf[4][8] = {};          // the card is a trump
     std::vector<karte> trumpfListe;  // strongest first
 };
 Ordnung trumpfOrdnung(int typ, int farbe);
@@ -46,8 +46,8 @@ int rang(const Ordnung& o, const karte& k);
 // The card follows the led card (an empty led card, value 0, accepts everything).
 bool bedient(const Ordnung& o, const karte& k, const karte& led);
 // The cards of `hand` that may be played onto `stich` (the cards played so far, in order).
-std::vector<karte> spielbareKarten(const Ordnung& o, const TSchafkopfSpiel& spiel, const std::vector<karte>& hand,
-                                   const std::vector<karte>& stich);
+std::vector<karte> spielbareKarten(const Ordnung& o, const TSchafkopfSpiel& spiel,
+                                   const std::vector<karte>& hand, const std::vector<karte>& stich);
 bool sticht(const Ordnung& o, const karte& k, const karte& best);
 // Position (0-based) of the winning card of a trick in play order.
 int stichSieger(const Ordnung& o, const std::vector<karte>& stich);
@@ -83,10 +83,10 @@ struct Abrechnung {
     bool eigenesAs = false;      // the declarer called and showed his own ace
     int kontra = 0;              // 0, 1 Kontra, 2 Re
     bool laufendeZaehlen = false;
-    int laufende = 0;            // the declarer's Laufende
-    int soloWert = 2;            // base of every game but Rufspiel, Bettel and Ramsch
-    std::array<bool, 5> spielerPartei{};          // the seat plays on the declarer's side
-    std::array<std::vector<karte>, 5> stiche{};   // the cards each seat won
+    int laufende = 0;                            // the declarer's Laufende
+    int soloWert = 2;                            // base of every game but Rufspiel, Bettel and Ramsch
+    std::array<bool, 5> spielerPartei{};         // the seat plays on the declarer's side
+    std::array<std::vector<karte>, 5> stiche{};  // the cards each seat won
     std::array<std::string, 5> namen{};
 };
 TGameResult abrechnen(const Abrechnung& a);

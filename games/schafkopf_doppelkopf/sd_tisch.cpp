@@ -33,7 +33,7 @@ Aktion nehmen(TCG& g) {
 }
 
 bool angeboten(const TCG& g, int code) {
-    const int n = std::clamp<int>(g.entscheidung.knopfAnzahl, 0, 8);
+    const int n = g.entscheidung.mitKnoepfen ? std::clamp<int>(g.entscheidung.knopfAnzahl, 0, 8) : 0;
     for (int i = 1; i <= n; ++i)
         if (g.entscheidung.code(i) == code) return true;
     return false;
@@ -132,9 +132,10 @@ bool partieEnde(int rundenLimit, int punkteLimit) {
 
 std::string limitText(int rundenLimit, int punkteLimit) {
     const auto z = [](int v) { return text::fromInt(v); };
-    return z(cg.spielliste.runden) + " von " + (rundenLimit >= 200 ? std::string("unbegrenzt") : z(rundenLimit)) +
-           " Runden gespielt, " + z(bestesKonto()) + " von " +
-           (punkteLimit <= 0 ? std::string("unbegrenzt") : z(punkteLimit)) + " max. Punkten erreicht";
+    return z(cg.spielliste.runden) + " von " +
+           (rundenLimit >= 200 ? std::string("unbegrenzt") : z(rundenLimit)) + " Runden gespielt, " +
+           z(bestesKonto()) + " von " + (punkteLimit <= 0 ? std::string("unbegrenzt") : z(punkteLimit)) +
+           " max. Punkten erreicht";
 }
 
 std::string highscoreText(int spielId) {

@@ -26,7 +26,8 @@ std::string farbFolge(const Ordnung& o, int f) {
 
 int trumpfKarten(const Ordnung& o) {
     const auto d = kartenSatz();
-    return static_cast<int>(std::count_if(d.begin(), d.end(), [&](const karte& k) { return istTrumpf(o, k); }));
+    return static_cast<int>(
+        std::count_if(d.begin(), d.end(), [&](const karte& k) { return istTrumpf(o, k); }));
 }
 
 }  // namespace
@@ -80,9 +81,9 @@ TEST(DoppelkopfStich, DullenAndEqualCards) {
         {kNormal, "hZ hZ cD d9", false, 0},  // the first Dulle stays
         {kNormal, "hZ hZ cD d9", true, 1},   // the second Dulle beats the first
         {kNormal, "cD cD hZ d9", true, 2},
-        {kNormal, "cA cA c9 cK", true, 0},   // an equal plain card never wins
-        {kNormal, "cA c9 d9 cA", false, 2},  // the smallest trump beats the ace
-        {kNormal, "hA hA hZ h9", false, 2},  // Herz led, the Dulle is a trump
+        {kNormal, "cA cA c9 cK", true, 0},     // an equal plain card never wins
+        {kNormal, "cA c9 d9 cA", false, 2},    // the smallest trump beats the ace
+        {kNormal, "hA hA hZ h9", false, 2},    // Herz led, the Dulle is a trump
         {kDamensolo, "hZ hZ hA h9", true, 2},  // no Dulle in a Damensolo: the ace wins
         {kFleischlos, "dB dD dK d9", false, 2},
     };
@@ -100,11 +101,10 @@ TEST(DoppelkopfSpielbar, FollowTrumpOrSuit) {
         const char* spielbar;
     };
     const Case cases[] = {
-        {"cA hZ d9", "", "cA hZ d9"},
-        {"cA hZ d9 hA", "h9", "hA"},       // the Dulle does not follow Herz
-        {"cA hZ d9 hA", "dA", "hZ d9"},    // trump led: every trump
-        {"cA cK sA", "hA", "cA cK sA"},    // cannot follow: anything
-        {"cD cA c9", "cK", "cA c9"},       // the Kreuz-Dame is a trump, not a Kreuz
+        {"cA hZ d9", "", "cA hZ d9"},   {"cA hZ d9 hA", "h9", "hA"},  // the Dulle does not follow Herz
+        {"cA hZ d9 hA", "dA", "hZ d9"},                               // trump led: every trump
+        {"cA cK sA", "hA", "cA cK sA"},                               // cannot follow: anything
+        {"cD cA c9", "cK", "cA c9"},  // the Kreuz-Dame is a trump, not a Kreuz
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.hand) + " / " + c.stich);
@@ -120,14 +120,22 @@ TEST(DoppelkopfAnsage, DeadlinesFollowTheCardsInHand) {
         bool erlaubt;
     };
     const Case cases[] = {
-        {1, 12, false, 0, true},  {1, 11, false, 0, true},  {1, 10, false, 0, false},
-        {2, 10, false, 0, true},  {2, 9, false, 0, false},  {3, 9, false, 0, true},
-        {5, 7, false, 0, true},   {5, 6, false, 0, false},  {0, 12, false, 0, false},
+        {1, 12, false, 0, true},
+        {1, 11, false, 0, true},
+        {1, 10, false, 0, false},
+        {2, 10, false, 0, true},
+        {2, 9, false, 0, false},
+        {3, 9, false, 0, true},
+        {5, 7, false, 0, true},
+        {5, 6, false, 0, false},
+        {0, 12, false, 0, false},
         {1, 12, true, 0, false},  // nobody announces while the Hochzeit seeks its partner
         // a Hochzeit clarified in trick 1 (partner held 11) moves every deadline by one card
-        {1, 10, false, 11, true}, {1, 9, false, 11, false},
+        {1, 10, false, 11, true},
+        {1, 9, false, 11, false},
         // clarified in trick 3 (partner held 9): by three cards
-        {1, 8, false, 9, true},   {1, 7, false, 9, false},
+        {1, 8, false, 9, true},
+        {1, 7, false, 9, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.naechste << "/" << c.karten << "/" << c.partnerKarten);
@@ -215,22 +223,35 @@ TEST(DoppelkopfAbrechnung, ValuesAmountsAndZeroSum) {
         {"Re said, 121", normal(121, 1, 0), {3, 3, -3, -3}, "Gewonnen 1 - Re gesagt 3"},
         {"Kontra said, Re wins with 120", normal(120, 0, 1), {3, 3, -3, -3}, "Gewonnen 1 - Kontra gesagt 3"},
         {"both said, 120:120 draw", normal(120, 1, 1), {0, 0, 0, 0}, "Unentschieden 0"},
-        {"Re + keine 90 with 151", normal(151, 2, 0), {5, 5, -5, -5},
+        {"Re + keine 90 with 151",
+         normal(151, 2, 0),
+         {5, 5, -5, -5},
          "Gewonnen 1 - Keine 90 gespielt 2 - Re gesagt 4 - Keine 90 gesagt 5"},
-        {"Re keine 90 fails at 150", normal(150, 2, 0), {-5, -5, 5, 5},
+        {"Re keine 90 fails at 150",
+         normal(150, 2, 0),
+         {-5, -5, 5, 5},
          "Gewonnen 1 - Gegen die Alten 2 - Re gesagt 4 - Keine 90 gesagt 5"},
-        {"Kontra + keine 60 with 181", normal(59, 0, 3), {-8, -8, 8, 8},
+        {"Kontra + keine 60 with 181",
+         normal(59, 0, 3),
+         {-8, -8, 8, 8},
          "Gewonnen 1 - Gegen die Alten 2 - Keine 60 gespielt 4 - Kontra gesagt 6 - Keine 60 gesagt 8"},
         {"Schwarz", normal(240, 0, 0), {5, 5, -5, -5}, "Gewonnen 1 - Schwarz gespielt 5"},
         {"solo lost", solo(1, 3, 89), {-6, 2, 2, 2}, "Herzsolo verloren - Keine 90 gespielt 2"},
-        {"solo won worth 3", solo(4, kBubensolo, 181), {-3, -3, -3, 9}, "Bubensolo gewonnen - Keine 60 gespielt 3"},
+        {"solo won worth 3",
+         solo(4, kBubensolo, 181),
+         {-3, -3, -3, 9},
+         "Bubensolo gewonnen - Keine 60 gespielt 3"},
         {"solo ignores special points", soloSonder, {-1, 3, -1, -1}, "Herzsolo gewonnen"},
         {"Fuchs", fuchs, {2, 2, -2, -2}, "Gewonnen 1 - Fuchs 2"},
         {"partner's Fuchs", fuchsPartner, {1, 1, -1, -1}, "Gewonnen 1"},
         {"Doppelkopf twice", doko, {3, 3, -3, -3}, "Gewonnen 1 - Doppelkopf 2x 3"},
-        {"losers' special points", verlierer, {-1, -1, 1, 1},
+        {"losers' special points",
+         verlierer,
+         {-1, -1, 1, 1},
          "Gewonnen 1 - Doppelkopf (-) 0 - Karlchen (-) -1"},
-        {"draw pays the net special points", remis, {-1, -1, 1, 1},
+        {"draw pays the net special points",
+         remis,
+         {-1, -1, 1, 1},
          "Unentschieden 0 - Karlchen 1 - Doppelkopf (-) 0 - Fuchs (-) -1"},
     };
     for (const auto& c : cases) {
@@ -257,10 +278,12 @@ TEST(DoppelkopfText, PercentWithDecimalsAndSign) {
         int n, total, stellen;
         const char* text;
     };
-    const Case cases[] = {{1, 3, 2, "33.33%"}, {2, 3, 1, "66.6%"},   {5, 0, 1, "0.0%"},    {1, 3, 0, "33.0%"},
-                          {1, 8, 3, "12.500%"}, {1, 3000, 2, "0.03%"}, {-1, 3, 2, "-33.33%"}, {-1, 200, 1, "-0.5%"},
-                          {3, 3, 1, "100.0%"},  {-5, -2, 1, "0.0%"}};
-    for (const auto& c : cases) EXPECT_EQ(prozentText(c.n, c.total, c.stellen), c.text) << c.n << "/" << c.total;
+    const Case cases[] = {{1, 3, 2, "33.33%"},   {2, 3, 1, "66.6%"},    {5, 0, 1, "0.0%"},
+                          {1, 3, 0, "33.0%"},    {1, 8, 3, "12.500%"},  {1, 3000, 2, "0.03%"},
+                          {-1, 3, 2, "-33.33%"}, {-1, 200, 1, "-0.5%"}, {3, 3, 1, "100.0%"},
+                          {-5, -2, 1, "0.0%"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(prozentText(c.n, c.total, c.stellen), c.text) << c.n << "/" << c.total;
 }
 
 TEST(DoppelkopfText, SoloNames) {

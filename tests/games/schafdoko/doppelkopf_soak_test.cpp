@@ -24,7 +24,8 @@ struct Legalitaet {
         const TDoppelkopfZustand& z = cg.doppelkopf.z;
         if (z.stichAnz > stichAnz && z.stichAnz >= 1 && seat >= 1) {
             const karte k = z.stich[z.stichAnz - 1];
-            if (k.nr != seat || std::none_of(erlaubt.begin(), erlaubt.end(), [&](const karte& x) { return gleich(x, k); })) {
+            if (k.nr != seat ||
+                std::none_of(erlaubt.begin(), erlaubt.end(), [&](const karte& x) { return gleich(x, k); })) {
                 warum = "Sitz " + std::to_string(k.nr) + " spielt eine Karte, die nicht erlaubt war";
                 return false;
             }
@@ -38,7 +39,8 @@ struct Legalitaet {
 
 struct Zahlen {
     std::set<int> solos;
-    bool hochzeit = false, hochzeitSolo = false, stilles = false, remis = false, fuchs = false, karlchen = false;
+    bool hochzeit = false, hochzeitSolo = false, stilles = false, remis = false, fuchs = false,
+         karlchen = false;
     int reStufe = 0, kontraStufe = 0;
     int deals = 0;
 };

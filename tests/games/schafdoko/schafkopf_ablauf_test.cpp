@@ -26,11 +26,13 @@ struct Frage {
     std::vector<std::string> knoepfe;  // the captions offered
     bool operator==(const Frage& o) const { return seat == o.seat && art == o.art; }
 };
-std::ostream& operator<<(std::ostream& os, const Frage& f) { return os << f.seat << ":" << f.art; }
+[[maybe_unused]] std::ostream& operator<<(std::ostream& os, const Frage& f) {
+    return os << f.seat << ":" << f.art;
+}
 
 // seat 1 can call Grün (seat 2 holds its ace) or Schellen (seat 3), not Eichel (its own ace)
-const char* const kHaende[4] = {"EO GO HA HZ EA E7 G7 S7", "HO SO EU GU GA GZ G8 G9", "HU SU HK H9 SA SZ SK S8",
-                                "H8 H7 EZ EK E8 E9 GK S9"};
+const char* const kHaende[4] = {"EO GO HA HZ EA E7 G7 S7", "HO SO EU GU GA GZ G8 G9",
+                                "HU SU HK H9 SA SZ SK S8", "H8 H7 EZ EK E8 E9 GK S9"};
 
 class SchafkopfAblauf : public testing::Test {
 protected:
@@ -47,7 +49,8 @@ protected:
         lauf->antworter = [this](TCG& g) {
             const int art = g.phase.fluss3;
             Frage f{g.aktSpieler, art, {}};
-            for (int i = 1; i <= g.entscheidung.knopfAnzahl; ++i) f.knoepfe.push_back(g.entscheidung.texte[i].str());
+            for (int i = 1; g.entscheidung.mitKnoepfen && i <= g.entscheidung.knopfAnzahl; ++i)
+                f.knoepfe.push_back(g.entscheidung.texte[i].str());
             if (art != 47) fragen.push_back(f);
             if (art == 47 && ersteKarte == 0) ersteKarte = g.aktSpieler;
             auto it = skript.find(art);
@@ -80,7 +83,9 @@ protected:
         ASSERT_GE(lauf->bis([&](const TCG& g) { return ziel() || schafkopf::dealVorbei(g); }), 0);
         ASSERT_FALSE(lauf->fehlgeschlagen());
     }
-    void zuEnde() { bis([] { return false; }); }
+    void zuEnde() {
+        bis([] { return false; });
+    }
     std::vector<Frage> von(int art) const {
         std::vector<Frage> v;
         for (const Frage& f : fragen)
@@ -170,11 +175,13 @@ TEST_F(SchafkopfAblauf, TwoBiddersTheSecondMayOnlyNameAHigherGame) {
     bis([this] { return ersteKarte != 0; });
     const std::vector<Frage> erwartet = {{1, 93, {}}, {2, 93, {}}, {1, 97, {}}, {1, 92, {}}, {1, 94, {}},
                                          {2, 92, {}}, {2, 91, {}}, {2, 94, {}}, {3, 93, {}}, {4, 93, {}}};
-    std::vector<Frage> bieten(fragen.begin(), fragen.begin() + std::min<size_t>(fragen.size(), erwartet.size()));
+    std::vector<Frage> bieten(fragen.begin(),
+                              fragen.begin() + std::min<size_t>(fragen.size(), erwartet.size()));
     EXPECT_EQ(bieten, erwartet);
     // the first bidder chooses among all games; the second may pass, and a Wenz or Geier only Tout
     EXPECT_EQ(von(92)[0].knoepfe, (std::vector<std::string>{"!Farbsolo", "!Wenz", "!Geier", "!Rufspiel"}));
-    EXPECT_EQ(von(92)[1].knoepfe, (std::vector<std::string>{"!Passen", "!Farbsolo", "!Wenz-Tout", "!Geier-Tout"}));
+    EXPECT_EQ(von(92)[1].knoepfe,
+              (std::vector<std::string>{"!Passen", "!Farbsolo", "!Wenz-Tout", "!Geier-Tout"}));
     EXPECT_EQ(cg.schafkopf.spiel.typ, schafkopf::kSolo);
     EXPECT_EQ(cg.schafkopf.spiel.farbe, 4);
     EXPECT_EQ(cg.schafkopf.spiel.tout, 0);
@@ -196,7 +203,8 @@ TEST_F(SchafkopfAblauf, FirstBidderPassesAndTheSecondPlaysAlone) {
     bis([this] { return ersteKarte != 0; });
     const std::vector<Frage> erwartet = {{1, 93, {}}, {2, 93, {}}, {1, 97, {}}, {3, 93, {}},
                                          {4, 93, {}}, {2, 92, {}}, {2, 91, {}}, {2, 94, {}}};
-    std::vector<Frage> bieten(fragen.begin(), fragen.begin() + std::min<size_t>(fragen.size(), erwartet.size()));
+    std::vector<Frage> bieten(fragen.begin(),
+                              fragen.begin() + std::min<size_t>(fragen.size(), erwartet.size()));
     EXPECT_EQ(bieten, erwartet);
     // seat 2 cannot call any suit: no Rufspiel for it, and no pass either
     EXPECT_EQ(von(92)[0].knoepfe, (std::vector<std::string>{"!Farbsolo", "!Wenz", "!Geier"}));

@@ -24,7 +24,8 @@ struct Legalitaet {
         const TSchafkopfZustand& z = cg.schafkopf.z;
         if (z.stichAnz > stichAnz && z.stichAnz >= 1 && seat >= 1) {
             const karte k = z.stich[z.stichAnz - 1];
-            if (k.nr != seat || std::none_of(erlaubt.begin(), erlaubt.end(), [&](const karte& x) { return gleich(x, k); })) {
+            if (k.nr != seat ||
+                std::none_of(erlaubt.begin(), erlaubt.end(), [&](const karte& x) { return gleich(x, k); })) {
                 warum = "Sitz " + std::to_string(k.nr) + " spielt eine Karte, die nicht erlaubt war";
                 return false;
             }
@@ -97,8 +98,8 @@ TEST(SchafkopfSoak, RandomSeriesUnderSeveralRuleSetsReachEveryGame) {
         if (HasFatalFailure()) return;
     }
     EXPECT_GE(z.deals, 96);
-    for (int typ : {schafkopf::kSolo, schafkopf::kWenz, schafkopf::kGeier, schafkopf::kFarbwenz, schafkopf::kFarbgeier,
-                    schafkopf::kBettel, schafkopf::kRufspiel, schafkopf::kRamsch})
+    for (int typ : {schafkopf::kSolo, schafkopf::kWenz, schafkopf::kGeier, schafkopf::kFarbwenz,
+                    schafkopf::kFarbgeier, schafkopf::kBettel, schafkopf::kRufspiel, schafkopf::kRamsch})
         EXPECT_TRUE(z.typen.count(typ)) << typ;
     EXPECT_TRUE(z.tout);
     EXPECT_TRUE(z.kontra);
