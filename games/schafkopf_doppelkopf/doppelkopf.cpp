@@ -558,6 +558,8 @@ bool partieEnde() { return sd::partieEnde(O().runden, O().punkte); }
 void limitText(std::string& text) { text = sd::limitText(O().runden, O().punkte); }
 void highscoreText(std::string& text) { text = sd::highscoreText(spiele::kDoppelkopf); }
 
+void (*optionenLesen)() = nullptr;
+
 void optionenStandard() {
     TDoppelkopfOptionen& o = O();
     o = TDoppelkopfOptionen{};
@@ -609,6 +611,7 @@ void neuesSpiel(bool frisch) {
     for (int s = 1; s <= 20; ++s) glu::spieler[s - 1].anz = 0;
     for (int s = 1; s <= 20; ++s) glu::spielerZwilling[s - 1].anz = 0;
     if (O().runden == 0) optionenStandard();
+    if (frisch && optionenLesen) optionenLesen();
     cg.ablauf.anzSpieler = 4;
     Z() = TDoppelkopfZustand{};
     Z().stichKarte = 1;

@@ -43,6 +43,9 @@ void limitText(std::string& text);
 void highscoreText(std::string& text);
 // The options a series starts with when no rule page was read.
 void optionenStandard();
+// Reads the rule page into the options when a series starts; the shell fills it (empty: the
+// options stay as they are).
+extern void (*optionenLesen)();
 // A rule option by its caption on the rule page (value 0/1 for check boxes, the number for the
 // lists); false for an unknown name.
 bool optionSetzen(const std::string& name, int wert);

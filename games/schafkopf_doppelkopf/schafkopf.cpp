@@ -674,6 +674,8 @@ bool partieEnde() { return sd::partieEnde(O().runden, O().punkte); }
 void limitText(std::string& text) { text = sd::limitText(O().runden, O().punkte); }
 void highscoreText(std::string& text) { text = sd::highscoreText(spiele::kSchafkopf); }
 
+void (*optionenLesen)() = nullptr;
+
 void optionenStandard() {
     TSchafkopfOptionen& o = O();
     o = TSchafkopfOptionen{};
@@ -725,6 +727,7 @@ void neuesSpiel(bool frisch) {
     for (int s = 1; s <= 20; ++s) glu::spieler[s - 1].anz = 0;
     for (int s = 1; s <= 20; ++s) glu::spielerZwilling[s - 1].anz = 0;
     if (O().runden == 0) optionenStandard();
+    if (frisch && optionenLesen) optionenLesen();
     cg.ablauf.anzSpieler = 4;
     spiel() = TSchafkopfSpiel{};
     Z() = TSchafkopfZustand{};
