@@ -7,36 +7,20 @@
 #include "core/spiele.h"
 #include "games/schafkopf_doppelkopf/doppelkopf.h"
 #include "games/schafkopf_doppelkopf/schafkopf.h"
+#include "games/schafkopf_doppelkopf/sd_tisch.h"
 #include "selfplay.h"
 
 namespace {
 
 int32_t vorher[5] = {};  // each seat's account when the deal began
 
-// Every card that reached the trick was among the legal cards of the seat on turn just before.
-template <typename Zustand>
-struct Legalitaet {
-    std::vector<karte> erlaubt;
-    int seat = 0;
-    int stichAnz = 0;
-    bool pruefen(const Zustand& z, int phase, int aktSpieler, std::vector<karte> (*spielbar)(),
-                 std::string& warum) {
-        if (z.stichAnz > stichAnz && z.stichAnz >= 1 && seat >= 1) {
-            const karte k = z.stich[z.stichAnz - 1];
-            if (k.nr != seat ||
-                std::none_of(erlaubt.begin(), erlaubt.end(), [&](const karte& x) { return gleich(x, k); })) {
-                warum = "Sitz " + std::to_string(k.nr) + " spielt eine Karte, die nicht erlaubt war";
-                return false;
-            }
-        }
-        stichAnz = z.stichAnz;
-        seat = phase == 4 ? aktSpieler : 0;
-        erlaubt = seat ? spielbar() : std::vector<karte>{};
-        return true;
-    }
-};
-Legalitaet<TSchafkopfZustand> legalSk;
-Legalitaet<TDoppelkopfZustand> legalDk;
+sd::Legalitaet legalSk, legalDk;
+
+bool legal(sd::Legalitaet& l, const TCG& g, const karte* stich, int anz, std::vector<karte> (*spielbar)(),
+           std::string& warum) {
+    const int amZug = g.phase.nr == 4 ? g.aktSpieler : 0;
+    return l.pruefen(stich, anz, amZug, amZug ? spielbar() : std::vector<karte>{}, warum);
+}
 
 template <typename Pruefen>
 std::string runde(std::vector<double>& punkte, Pruefen dealPruefen) {
@@ -80,7 +64,8 @@ selfplay::Spiel schafkopfSpiel() {
     s.partieVorbei = [](int& sieger) { return partieVorbei(schafkopf::partieEnde(), sieger); };
     s.invariante = [](const TCG& g, std::string& warum) {
         return schafkopf::kartenErhalten(warum) &&
-               legalSk.pruefen(g.schafkopf.z, g.phase.nr, g.aktSpieler, schafkopf::spielbareKarten, warum);
+               legal(legalSk, g, g.schafkopf.z.stich, g.schafkopf.z.stichAnz, schafkopf::spielbareKarten,
+                     warum);
     };
     return s;
 }
@@ -106,7 +91,8 @@ selfplay::Spiel doppelkopfSpiel() {
     s.partieVorbei = [](int& sieger) { return partieVorbei(doppelkopf::partieEnde(), sieger); };
     s.invariante = [](const TCG& g, std::string& warum) {
         return doppelkopf::kartenErhalten(warum) &&
-               legalDk.pruefen(g.doppelkopf.z, g.phase.nr, g.aktSpieler, doppelkopf::spielbareKarten, warum);
+               legal(legalDk, g, g.doppelkopf.z.stich, g.doppelkopf.z.stichAnz, doppelkopf::spielbareKarten,
+                     warum);
     };
     return s;
 }

@@ -61,18 +61,7 @@ void trumpfSetzen() { sd::kartenwerteSetzen(ordnung().rang); }
 bool soloLaeuft() { return Z().soloTyp != kNormal; }
 
 void folgern(TParteiSicht& v) {
-    if (v.spielTyp != 0) return;
-    for (int32_t* c : {v.code, v.code2}) {
-        int re = 0, kontra = 0;
-        for (int s = 0; s < 4; ++s) {
-            re += c[s] == 10;
-            kontra += c[s] == 11;
-        }
-        const int neu = re >= 2 ? 11 : (kontra >= 2 ? 10 : 0);
-        if (neu)
-            for (int s = 0; s < 4; ++s)
-                if (c[s] == 9) c[s] = neu;
-    }
+    if (v.spielTyp == 0) sd::folgern(v);  // a solo leaves nothing to infer
 }
 
 void sichtSetzen(int seat, int code) {
@@ -103,11 +92,7 @@ void oeffentlichBauen() {
 // Deal
 
 void nachDemGeben(TCG& g) {
-    for (int s = 1; s <= 4; ++s) {
-        const auto h = sd::karten(s);
-        for (int i = 0; i < 12 && i < static_cast<int>(h.size()); ++i)
-            Z().gegeben[s - 1][i] = h[static_cast<size_t>(i)];
-    }
+    for (int s = 1; s <= 4; ++s) sd::gegebenMerken(s, Z().gegeben[s - 1], 12);
     sd::sortieren(1, sortSchluessel);
     g.phase.nr = kVorbehalt;
     g.phase.schritt = 0;
@@ -117,22 +102,7 @@ void nachDemGeben(TCG& g) {
 }
 
 void geben(TCG& g) {
-    if (envParam.austeilen == 1) {
-        if (g.phase.schritt == 0) {
-            g.phase.schritt = 100;
-            sd::austeilenAlle(g.geber, 12);
-            return;
-        }
-        nachDemGeben(g);
-        return;
-    }
-    if (g.phase.schritt < 16) {
-        g.aktSpieler = naechster(g.geber, g.phase.schritt % 4 + 1);
-        ++g.phase.schritt;
-        sd::austeilen(g.aktSpieler, 3);
-        return;
-    }
-    nachDemGeben(g);
+    if (sd::geben(g, 12, 3)) nachDemGeben(g);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -542,13 +512,7 @@ void parteiEreignis(int ereignis, int wert) {
 }
 
 int parteiCode(int seat, int sicht) {
-    if (seat < 1 || seat > 4 || sicht < 0 || sicht > 4) {
-        msgsink::show(text::w("ACHTUNG! doppelkopf.parteievt: Bereichsfehler spinr,viewnr: ") +
-                      text::fromInt(seat) + "," + text::fromInt(sicht));
-        return 9;
-    }
-    const TParteiSicht& v = Z().sichten[sicht];
-    return v.code[seat - 1] != 9 ? v.code[seat - 1] : v.code2[seat - 1];
+    return sd::parteiCode(Z().sichten, seat, sicht, "doppelkopf.parteievt");
 }
 
 bool dealVorbei(const TCG& g) { return g.spielId == spiele::kDoppelkopf && g.phase.nr == sd::kPhaseEnde; }
@@ -607,27 +571,13 @@ bool optionSetzen(const std::string& name, int wert) {
 }
 
 void neuesSpiel(bool frisch) {
-    central::neuesSpielAllgemein(cg);
-    for (int s = 1; s <= 20; ++s) glu::spieler[s - 1].anz = 0;
-    for (int s = 1; s <= 20; ++s) glu::spielerZwilling[s - 1].anz = 0;
     if (O().runden == 0) optionenStandard();
     if (frisch && optionenLesen) optionenLesen();
-    cg.ablauf.anzSpieler = 4;
     Z() = TDoppelkopfZustand{};
     Z().stichKarte = 1;
     trumpfSetzen();
-    sd::talonFuellen(kartenSatz());
+    sd::dealBeginnen(frisch, O().geber, kartenSatz());
     parteiEreignis(0, 0);
-    if (frisch) {
-        const int o = O().geber;
-        cg.geber = o >= 2 && o <= 5 ? o - 1 : 1 + rnd::random(4);
-    } else {
-        cg.geber = naechster(std::clamp<int>(cg.geber, 1, 4));
-    }
-    cg.aktSpieler = cg.geber;
-    cg.phase.schritt = 0;
-    cg.phase.fluss1 = cg.phase.fluss2 = cg.phase.fluss3 = 0;
-    cg.antwort.art = sd::kNichts;
 }
 
 void spielSchritt(TCG& g) {
@@ -659,27 +609,13 @@ void spielSchritt(TCG& g) {
 }
 
 void spielLaden() {
-    glu::zugliste.anz = 0;
-    glu::fertigliste.anz = 0;
-    for (int s = 1; s <= kStapel; ++s)
-        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
-            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
-    if (cg.bewegungWarten.aktiv)
-        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
-    central::tischWiederherstellen(cg);
-    cg.ablauf.anzSpieler = 4;
+    sd::tischLaden(Z().stich, Z().stichAnz);
     trumpfSetzen();
-    for (int i = 1; i <= Z().stichAnz && i <= sd::anz(sd::kStich); ++i) {
-        const int seat = std::clamp<int>(Z().stich[i - 1].nr, 1, 4);
-        glu::throwposition(seat, 1, sd::st(sd::kStich).at(i));
-        sd::st(sd::kStich).at(i).z = -97.0f + static_cast<float>(i) * 0.5f;
-    }
 }
 
 bool spielbar(const TKartenSlot& slot) {
     if (cg.phase.nr != kStiche) return false;
-    const auto erlaubt = spielbareKarten();
-    return std::any_of(erlaubt.begin(), erlaubt.end(), [&](const karte& k) { return gleich(k, slot.c); });
+    return sd::enthalten(spielbareKarten(), slot.c);
 }
 
 bool passtAuf(const karte& card, const karte& lead, int) {
@@ -693,40 +629,24 @@ namespace {
 
 void antworten(bool zufall) {
     const int seat = cg.aktSpieler;
-    if (seat < 1 || seat > 4) return;
-    if (cg.phase.fluss3 == 47 && cg.phase.nr == kStiche) {
-        // now and then an announcement, when the seat may make one
-        if (zufall && ansageErlaubtSitz(seat) && rnd::random(8) == 0) {
-            central::antwort(cg, central::kKnopf, 0, 0);
-            return;
-        }
-        const auto erlaubt = spielbareKarten();
-        if (erlaubt.empty()) return;
-        const karte k =
-            erlaubt[zufall ? static_cast<size_t>(rnd::random(static_cast<int>(erlaubt.size()))) : 0];
-        const TSpieler& s = sd::st(seat);
-        for (int i = 1; i <= s.anz; ++i)
-            if (gleich(s.at(i).c, k)) {
-                central::antwort(cg, central::kKarte, 0, i);
-                return;
-            }
+    const bool karten = cg.phase.fluss3 == 47 && cg.phase.nr == kStiche;
+    // now and then an announcement, when the seat may make one
+    if (karten && zufall && ansageErlaubtSitz(seat) && rnd::random(8) == 0) {
+        central::antwort(cg, central::kKnopf, 0, 0);
         return;
     }
-    const int n = cg.entscheidung.mitKnoepfen ? std::clamp<int>(cg.entscheidung.knopfAnzahl, 0, 8) : 0;
-    if (n == 0) return;
-    int pos = 1 + rnd::random(n);
-    // a plain seat rarely announces: the last button of an announcement question says no
-    if (!zufall && cg.phase.fluss3 == 89) pos = n;
-    central::antwort(cg, central::kKnopf, 0, cg.entscheidung.code(pos));
+    // a plain seat does not announce: the last button of an announcement question says no
+    if (!zufall && cg.phase.fluss3 == 89 && cg.entscheidung.mitKnoepfen && cg.entscheidung.knopfAnzahl >= 1) {
+        central::antwort(cg, central::kKnopf, 0, cg.entscheidung.code(cg.entscheidung.knopfAnzahl));
+        return;
+    }
+    sd::antworten(zufall, karten, spielbareKarten());
 }
 
 }  // namespace
 
 // A seat of level 0 (the yardstick of whole-game runs) picks uniformly among its legal answers.
-void kiTick() {
-    const int seat = cg.aktSpieler;
-    antworten(central::dienste.staerke && central::dienste.staerke(cg.spielIdMenue, seat) == 0);
-}
+void kiTick() { antworten(sd::zufallsStufe(cg.aktSpieler)); }
 void zufallsAntwort() { antworten(true); }
 
 bool kartenErhalten(std::string& warum) { return sd::kartenErhalten(kartenSatz(), warum); }
@@ -734,23 +654,7 @@ bool kartenErhalten(std::string& warum) { return sd::kartenErhalten(kartenSatz()
 bool dealPruefen(const int32_t kontoVorher[5], std::string& warum) {
     int alle = 0;
     for (int s : {1, 2, 3, 4, 7, 8, 9, 10, sd::kTalon, sd::kStich}) alle += augenSumme(sd::karten(s));
-    if (alle != 240) {
-        warum = "Augen zusammen " + std::to_string(alle);
-        return false;
-    }
-    int summe = 0;
-    for (int s = 1; s <= 4; ++s) {
-        summe += g_ergebnis.at(s);
-        if (cg.konto[s] - kontoVorher[s] != g_ergebnis.at(s)) {
-            warum = "Sitz " + std::to_string(s) + " anders gebucht als abgerechnet";
-            return false;
-        }
-    }
-    if (summe != 0) {
-        warum = "Abrechnung nicht null: " + std::to_string(summe);
-        return false;
-    }
-    return true;
+    return sd::dealPruefen(g_ergebnis, alle, 240, kontoVorher, warum);
 }
 
 namespace {
@@ -768,13 +672,6 @@ entscheidung::DoppelkopfLage lage(int seat) {
     l.soloWort6 = soloWort(kDamensolo, false);
     l.soloWort8Kurz = soloWort(kBubenDamen, true);
     return l;
-}
-
-void handVon(int seat, hand& h) {
-    if (seat >= 1 && seat <= 20) {
-        glu::stapelZuHand(sd::st(seat));
-        h = sd::st(seat).hand;
-    }
 }
 
 }  // namespace
@@ -795,7 +692,7 @@ void anmelden() {
     t.passtAuf[spiele::kDoppelkopf] = passtAuf;
     seams::spiele.doppelkopfIstTrumpf = istTrumpfHook;
     entscheidung::fragen.doppelkopf = lage;
-    entscheidung::fragen.handVon = handVon;
+    entscheidung::fragen.handVon = sd::handVon;
 }
 
 }  // namespace doppelkopf

@@ -77,20 +77,6 @@ std::vector<karte> kartenSatz() {
     return d;
 }
 
-bool istTrumpf(const Ordnung& o, const karte& k) {
-    return k.t >= 1 && k.t <= 8 && k.f >= 1 && k.f <= 4 && o.trumpf[k.f - 1][k.t - 1];
-}
-
-int rang(const Ordnung& o, const karte& k) {
-    return k.t >= 1 && k.t <= 8 && k.f >= 1 && k.f <= 4 ? o.rang[k.f - 1][k.t - 1] : 0;
-}
-
-bool bedient(const Ordnung& o, const karte& k, const karte& led) {
-    if (led.t == 0) return true;
-    if (istTrumpf(o, led)) return istTrumpf(o, k);
-    return k.f == led.f && !istTrumpf(o, k);
-}
-
 std::vector<karte> spielbareKarten(const Ordnung& o, const std::vector<karte>& hand,
                                    const std::vector<karte>& stich) {
     if (stich.empty()) return hand;
@@ -104,9 +90,7 @@ bool istDulle(const karte& k) { return k.t == kZehn && k.f == kHerz; }
 
 bool sticht(const Ordnung& o, const karte& k, const karte& best, bool zweiteDulle) {
     if (zweiteDulle && istDulle(k) && istDulle(best) && istTrumpf(o, k)) return true;
-    if (istTrumpf(o, best)) return istTrumpf(o, k) && rang(o, k) > rang(o, best);
-    if (istTrumpf(o, k)) return true;
-    return k.f == best.f && rang(o, k) > rang(o, best);
+    return schafkopf::sticht(o, k, best);
 }
 
 int stichSieger(const Ordnung& o, const std::vector<karte>& stich, bool zweiteDulle) {
@@ -114,29 +98,6 @@ int stichSieger(const Ordnung& o, const std::vector<karte>& stich, bool zweiteDu
     for (int i = 1; i < static_cast<int>(stich.size()); ++i)
         if (sticht(o, stich[static_cast<size_t>(i)], stich[static_cast<size_t>(best)], zweiteDulle)) best = i;
     return best;
-}
-
-int augen(const karte& k) {
-    switch (k.t) {
-        case kAs:
-            return 11;
-        case kZehn:
-            return 10;
-        case kKoenig:
-            return 4;
-        case kDame:
-            return 3;
-        case kBube:
-            return 2;
-        default:
-            return 0;
-    }
-}
-
-int augenSumme(const std::vector<karte>& h) {
-    int s = 0;
-    for (const karte& k : h) s += augen(k);
-    return s;
 }
 
 int naechsteAnsage(int stufe, const std::array<bool, 5>& erlaubt) {

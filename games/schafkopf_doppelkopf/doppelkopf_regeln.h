@@ -8,6 +8,7 @@
 
 #include "core/karten.h"
 #include "core/spielliste.h"
+#include "games/schafkopf_doppelkopf/schafkopf_regeln.h"
 
 namespace doppelkopf {
 
@@ -27,16 +28,16 @@ enum Solo : int {
 // The 48 cards: two of each from the 9 up, value by value and suit by suit (unshuffled).
 std::vector<karte> kartenSatz();
 
-struct Ordnung {
-    int rang[4][8] = {};  // [suit - 1][value - 1]; both copies of a card share it
-    bool trumpf[4][8] = {};
-    std::vector<karte> trumpfListe;  // one entry per card face, strongest first
-};
+// Ranks, trumps, following suit and card points are those of Schafkopf over this deck.
+using schafkopf::augen;
+using schafkopf::augenSumme;
+using schafkopf::bedient;
+using schafkopf::istTrumpf;
+using schafkopf::Ordnung;
+using schafkopf::rang;
+
 Ordnung trumpfOrdnung(int soloTyp);
 
-bool istTrumpf(const Ordnung& o, const karte& k);
-int rang(const Ordnung& o, const karte& k);
-bool bedient(const Ordnung& o, const karte& k, const karte& led);
 std::vector<karte> spielbareKarten(const Ordnung& o, const std::vector<karte>& hand,
                                    const std::vector<karte>& stich);
 // With zweiteDulle the later of two Dullen wins; otherwise an equal card never wins.
@@ -45,8 +46,6 @@ bool sticht(const Ordnung& o, const karte& k, const karte& best, bool zweiteDull
 int stichSieger(const Ordnung& o, const std::vector<karte>& stich, bool zweiteDulle);
 
 bool istDulle(const karte& k);
-int augen(const karte& k);
-int augenSumme(const std::vector<karte>& h);
 
 // The next announcement level above `stufe` that the options allow (erlaubt[0..4] = levels
 // 1..5); 0 when there is none.

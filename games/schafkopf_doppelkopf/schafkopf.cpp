@@ -76,20 +76,6 @@ void sichtSetzen(int seat, int code) {
                     v.code[s - 1] = v.code2[s - 1] = 11;
 }
 
-void folgern(TParteiSicht& v) {
-    for (int32_t* c : {v.code, v.code2}) {
-        int re = 0, kontra = 0;
-        for (int s = 0; s < 4; ++s) {
-            re += c[s] == 10;
-            kontra += c[s] == 11;
-        }
-        const int neu = re >= 2 ? 11 : (kontra >= 2 ? 10 : 0);
-        if (neu)
-            for (int s = 0; s < 4; ++s)
-                if (c[s] == 9) c[s] = neu;
-    }
-}
-
 void oeffentlichBauen() {
     TParteiSicht& v = Z().sichten[0];
     v = TParteiSicht{};
@@ -107,11 +93,7 @@ void oeffentlichBauen() {
 // Deal
 
 void nachDemGeben(TCG& g) {
-    for (int s = 1; s <= 4; ++s) {
-        const auto h = sd::karten(s);
-        for (int i = 0; i < 8 && i < static_cast<int>(h.size()); ++i)
-            Z().gegeben[s - 1][i] = h[static_cast<size_t>(i)];
-    }
+    for (int s = 1; s <= 4; ++s) sd::gegebenMerken(s, Z().gegeben[s - 1], 8);
     sd::sortieren(1, sortSchluessel);
     g.phase.nr = kBieten;
     g.phase.schritt = 0;
@@ -120,22 +102,7 @@ void nachDemGeben(TCG& g) {
 }
 
 void geben(TCG& g) {
-    if (envParam.austeilen == 1) {
-        if (g.phase.schritt == 0) {
-            g.phase.schritt = 100;
-            sd::austeilenAlle(g.geber, 8);
-            return;
-        }
-        nachDemGeben(g);
-        return;
-    }
-    if (g.phase.schritt < 8) {
-        g.aktSpieler = naechster(g.geber, g.phase.schritt % 4 + 1);
-        ++g.phase.schritt;
-        sd::austeilen(g.aktSpieler, 4);
-        return;
-    }
-    nachDemGeben(g);
+    if (sd::geben(g, 8, 4)) nachDemGeben(g);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -611,7 +578,7 @@ void parteiEreignis(int ereignis, int wert) {
         case 1:
             oeffentlichBauen();
             for (int v = 1; v <= 4; ++v) Z().sichten[v] = Z().sichten[0];
-            for (TParteiSicht& v : Z().sichten) folgern(v);
+            for (TParteiSicht& v : Z().sichten) sd::folgern(v);
             break;
         case 2:
             if (spiel().typ == kRufspiel && wert >= 1 && wert <= 4) {
@@ -634,7 +601,7 @@ void parteiEreignis(int ereignis, int wert) {
             if (wert >= 1 && wert <= 4) sichtSetzen(wert, 10);
             break;
         case 8:
-            for (TParteiSicht& v : Z().sichten) folgern(v);
+            for (TParteiSicht& v : Z().sichten) sd::folgern(v);
             break;
         case 9:
             if (wert >= 1 && wert <= 4) {
@@ -653,13 +620,7 @@ void parteiEreignis(int ereignis, int wert) {
 }
 
 int parteiCode(int seat, int sicht) {
-    if (seat < 1 || seat > 4 || sicht < 0 || sicht > 4) {
-        msgsink::show(text::w("ACHTUNG! schafkopf.parteievt: Bereichsfehler spinr,viewnr: ") +
-                      text::fromInt(seat) + "," + text::fromInt(sicht));
-        return 9;
-    }
-    const TParteiSicht& v = Z().sichten[sicht];
-    return v.code[seat - 1] != 9 ? v.code[seat - 1] : v.code2[seat - 1];
+    return sd::parteiCode(Z().sichten, seat, sicht, "schafkopf.parteievt");
 }
 
 bool parteienOffen() {
@@ -723,28 +684,14 @@ bool optionSetzen(const std::string& name, int wert) {
 }
 
 void neuesSpiel(bool frisch) {
-    central::neuesSpielAllgemein(cg);
-    for (int s = 1; s <= 20; ++s) glu::spieler[s - 1].anz = 0;
-    for (int s = 1; s <= 20; ++s) glu::spielerZwilling[s - 1].anz = 0;
     if (O().runden == 0) optionenStandard();
     if (frisch && optionenLesen) optionenLesen();
-    cg.ablauf.anzSpieler = 4;
     spiel() = TSchafkopfSpiel{};
     Z() = TSchafkopfZustand{};
     Z().stichKarte = 1;
     trumpfSetzen();
-    sd::talonFuellen(kartenSatz());
+    sd::dealBeginnen(frisch, O().geber, kartenSatz());
     parteiEreignis(0, 0);
-    if (frisch) {
-        const int o = O().geber;
-        cg.geber = o >= 2 && o <= 5 ? o - 1 : 1 + rnd::random(4);
-    } else {
-        cg.geber = naechster(std::clamp<int>(cg.geber, 1, 4));
-    }
-    cg.aktSpieler = cg.geber;
-    cg.phase.schritt = 0;
-    cg.phase.fluss1 = cg.phase.fluss2 = cg.phase.fluss3 = 0;
-    cg.antwort.art = sd::kNichts;
 }
 
 void spielSchritt(TCG& g) {
@@ -776,27 +723,13 @@ void spielSchritt(TCG& g) {
 }
 
 void spielLaden() {
-    glu::zugliste.anz = 0;
-    glu::fertigliste.anz = 0;
-    for (int s = 1; s <= kStapel; ++s)
-        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
-            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
-    if (cg.bewegungWarten.aktiv)
-        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
-    central::tischWiederherstellen(cg);
-    cg.ablauf.anzSpieler = 4;
+    sd::tischLaden(Z().stich, Z().stichAnz);
     trumpfSetzen();
-    for (int i = 1; i <= Z().stichAnz && i <= sd::anz(sd::kStich); ++i) {
-        const int seat = std::clamp<int>(Z().stich[i - 1].nr, 1, 4);
-        glu::throwposition(seat, 1, sd::st(sd::kStich).at(i));
-        sd::st(sd::kStich).at(i).z = -97.0f + static_cast<float>(i) * 0.5f;
-    }
 }
 
 bool spielbar(const TKartenSlot& slot) {
     if (cg.phase.nr != kStiche) return false;
-    const auto erlaubt = spielbareKarten();
-    return std::any_of(erlaubt.begin(), erlaubt.end(), [&](const karte& k) { return gleich(k, slot.c); });
+    return sd::enthalten(spielbareKarten(), slot.c);
 }
 
 bool passtAuf(const karte& card, const karte& lead, int) {
@@ -809,33 +742,13 @@ bool passtAuf(const karte& card, const karte& lead, int) {
 namespace {
 
 void antworten(bool zufall) {
-    const int seat = cg.aktSpieler;
-    if (seat < 1 || seat > 4) return;
-    if (cg.phase.fluss3 == 47 && cg.phase.nr == kStiche) {
-        const auto erlaubt = spielbareKarten();
-        if (erlaubt.empty()) return;
-        const karte k =
-            erlaubt[zufall ? static_cast<size_t>(rnd::random(static_cast<int>(erlaubt.size()))) : 0];
-        const TSpieler& s = sd::st(seat);
-        for (int i = 1; i <= s.anz; ++i)
-            if (gleich(s.at(i).c, k)) {
-                central::antwort(cg, central::kKarte, 0, i);
-                return;
-            }
-        return;
-    }
-    const int n = cg.entscheidung.mitKnoepfen ? std::clamp<int>(cg.entscheidung.knopfAnzahl, 0, 8) : 0;
-    if (n == 0) return;
-    central::antwort(cg, central::kKnopf, 0, cg.entscheidung.code(1 + rnd::random(n)));
+    sd::antworten(zufall, cg.phase.fluss3 == 47 && cg.phase.nr == kStiche, spielbareKarten());
 }
 
 }  // namespace
 
 // A seat of level 0 (the yardstick of whole-game runs) picks uniformly among its legal answers.
-void kiTick() {
-    const int seat = cg.aktSpieler;
-    antworten(central::dienste.staerke && central::dienste.staerke(cg.spielIdMenue, seat) == 0);
-}
+void kiTick() { antworten(sd::zufallsStufe(cg.aktSpieler)); }
 void zufallsAntwort() { antworten(true); }
 
 bool kartenErhalten(std::string& warum) { return sd::kartenErhalten(kartenSatz(), warum); }
@@ -843,23 +756,7 @@ bool kartenErhalten(std::string& warum) { return sd::kartenErhalten(kartenSatz()
 bool dealPruefen(const int32_t kontoVorher[5], std::string& warum) {
     int alle = 0;
     for (int s : {1, 2, 3, 4, 7, 8, 9, 10, sd::kTalon, sd::kStich}) alle += augenSumme(sd::karten(s));
-    if (alle != 120) {
-        warum = "Augen zusammen " + std::to_string(alle);
-        return false;
-    }
-    int summe = 0;
-    for (int s = 1; s <= 4; ++s) {
-        summe += g_ergebnis.at(s);
-        if (cg.konto[s] - kontoVorher[s] != g_ergebnis.at(s)) {
-            warum = "Sitz " + std::to_string(s) + " anders gebucht als abgerechnet";
-            return false;
-        }
-    }
-    if (summe != 0) {
-        warum = "Abrechnung nicht null: " + std::to_string(summe);
-        return false;
-    }
-    return true;
+    return sd::dealPruefen(g_ergebnis, alle, 120, kontoVorher, warum);
 }
 
 namespace {
@@ -888,13 +785,6 @@ entscheidung::SchafkopfLage lage(int seat) {
     return l;
 }
 
-void handVon(int seat, hand& h) {
-    if (seat >= 1 && seat <= 20) {
-        glu::stapelZuHand(sd::st(seat));
-        h = sd::st(seat).hand;
-    }
-}
-
 }  // namespace
 
 void anmelden() {
@@ -913,7 +803,7 @@ void anmelden() {
     t.passtAuf[spiele::kSchafkopf] = passtAuf;
     seams::spiele.schafkopfIstTrumpf = istTrumpfHook;
     entscheidung::fragen.schafkopf = lage;
-    entscheidung::fragen.handVon = handVon;
+    entscheidung::fragen.handVon = sd::handVon;
 }
 
 }  // namespace schafkopf

@@ -30,7 +30,8 @@ enum Typ : int {
 enum Wert : int { k7 = 1, k8 = 2, k9 = 3, kUnter = 4, kOber = 5, kKoenig = 6, kZehn = 7, kAs = 8 };
 constexpr int kHerz = 3;
 
-// Ranks of one game: higher beats lower; trumps outrank every plain card.
+// Ranks of one game: higher beats lower; trumps outrank every plain card. Doppelkopf's ranks
+// are of the same form.
 // The 32 cards, value by value and suit by suit (unshuffled).
 std::vector<karte> kartenSatz();
 

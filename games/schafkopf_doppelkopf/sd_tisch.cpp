@@ -4,8 +4,11 @@
 #include <map>
 
 #include "core/central.h"
+#include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
+#include "platform/msgsink.h"
+#include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/glu.h"
 #include "table/tischcg.h"
@@ -79,6 +82,31 @@ void austeilenAlle(int geber, int n) {
     for (int i = 0; i < 4; ++i)
         glu::dealcards(naechster(geber, i + 1), n, n * i, 0, kTalon, 0.25f * static_cast<float>(i));
     warten(kTalon, m + 1 - 4 * n);
+}
+
+bool geben(TCG& g, int n, int paket) {
+    if (envParam.austeilen == 1) {
+        if (g.phase.schritt != 0) return true;
+        g.phase.schritt = 100;
+        austeilenAlle(g.geber, n);
+        return false;
+    }
+    if (g.phase.schritt >= 4 * n / paket) return true;
+    g.aktSpieler = naechster(g.geber, g.phase.schritt % 4 + 1);
+    ++g.phase.schritt;
+    austeilen(g.aktSpieler, paket);
+    return false;
+}
+
+void gegebenMerken(int seat, karte* ziel, int n) {
+    const auto h = karten(seat);
+    for (int i = 0; i < n && i < static_cast<int>(h.size()); ++i) ziel[i] = h[static_cast<size_t>(i)];
+}
+
+void handVon(int seat, hand& h) {
+    if (seat < 1 || seat > 20) return;
+    glu::stapelZuHand(st(seat));
+    h = st(seat).hand;
 }
 
 void ausspielen(int seat, int slot, int imStich) {
@@ -156,6 +184,133 @@ bool kartenErhalten(const std::vector<karte>& deck, std::string& warum) {
     for (const auto& [k, m] : ist) n += m;
     warum = std::to_string(n) + " Karten auf dem Tisch, nicht der Kartensatz";
     return false;
+}
+
+void dealBeginnen(bool frisch, int geberOption, const std::vector<karte>& deck) {
+    central::neuesSpielAllgemein(cg);
+    for (int s = 1; s <= 20; ++s) glu::spieler[s - 1].anz = 0;
+    for (int s = 1; s <= 20; ++s) glu::spielerZwilling[s - 1].anz = 0;
+    cg.ablauf.anzSpieler = 4;
+    talonFuellen(deck);
+    if (frisch)
+        cg.geber = geberOption >= 2 && geberOption <= 5 ? geberOption - 1 : 1 + rnd::random(4);
+    else
+        cg.geber = naechster(std::clamp<int>(cg.geber, 1, 4));
+    cg.aktSpieler = cg.geber;
+    cg.phase.schritt = 0;
+    cg.phase.fluss1 = cg.phase.fluss2 = cg.phase.fluss3 = 0;
+    cg.antwort.art = kNichts;
+}
+
+void tischLaden(const karte* stich, int stichAnz) {
+    glu::zugliste.anz = 0;
+    glu::fertigliste.anz = 0;
+    for (int s = 1; s <= kStapel; ++s)
+        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
+            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
+    // a game saved after a move landed but before it was reported waits for nothing now
+    if (cg.bewegungWarten.aktiv)
+        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+    central::tischWiederherstellen(cg);
+    cg.ablauf.anzSpieler = 4;
+    for (int i = 1; i <= stichAnz && i <= anz(kStich); ++i) {
+        const int seat = std::clamp<int>(stich[i - 1].nr, 1, 4);
+        glu::throwposition(seat, 1, st(kStich).at(i));
+        st(kStich).at(i).z = -97.0f + static_cast<float>(i) * 0.5f;
+    }
+}
+
+bool enthalten(const std::vector<karte>& h, const karte& k) {
+    return std::any_of(h.begin(), h.end(), [&](const karte& x) { return gleich(x, k); });
+}
+
+int gespielterSlot(const Aktion& a, int seat, const std::vector<karte>& erlaubt) {
+    if (a.art != central::kKarte || a.wert < 1 || a.wert > anz(seat)) return 0;
+    return enthalten(erlaubt, st(seat).at(a.wert).c) ? a.wert : 0;
+}
+
+bool zufallsStufe(int seat) {
+    return central::dienste.staerke && central::dienste.staerke(cg.spielIdMenue, seat) == 0;
+}
+
+void antworten(bool zufall, bool kartenFrage, const std::vector<karte>& erlaubt) {
+    const int seat = cg.aktSpieler;
+    if (seat < 1 || seat > 4) return;
+    if (kartenFrage) {
+        if (erlaubt.empty()) return;
+        const karte k =
+            erlaubt[zufall ? static_cast<size_t>(rnd::random(static_cast<int>(erlaubt.size()))) : 0];
+        const TSpieler& s = st(seat);
+        for (int i = 1; i <= s.anz; ++i)
+            if (gleich(s.at(i).c, k)) {
+                central::antwort(cg, central::kKarte, 0, i);
+                return;
+            }
+        return;
+    }
+    const int n = cg.entscheidung.mitKnoepfen ? std::clamp<int>(cg.entscheidung.knopfAnzahl, 0, 8) : 0;
+    if (n == 0) return;
+    central::antwort(cg, central::kKnopf, 0, cg.entscheidung.code(1 + rnd::random(n)));
+}
+
+bool dealPruefen(const TGameResult& r, int augen, int augenSoll, const int32_t kontoVorher[5],
+                 std::string& warum) {
+    if (augen != augenSoll) {
+        warum = "Augen zusammen " + std::to_string(augen);
+        return false;
+    }
+    int summe = 0;
+    for (int s = 1; s <= 4; ++s) {
+        summe += r.at(s);
+        if (cg.konto[s] - kontoVorher[s] != r.at(s)) {
+            warum = "Sitz " + std::to_string(s) + " anders gebucht als abgerechnet";
+            return false;
+        }
+    }
+    if (summe != 0) {
+        warum = "Abrechnung nicht null: " + std::to_string(summe);
+        return false;
+    }
+    return true;
+}
+
+void folgern(TParteiSicht& v) {
+    for (int32_t* c : {v.code, v.code2}) {
+        int re = 0, kontra = 0;
+        for (int s = 0; s < 4; ++s) {
+            re += c[s] == 10;
+            kontra += c[s] == 11;
+        }
+        const int neu = re >= 2 ? 11 : (kontra >= 2 ? 10 : 0);
+        if (neu)
+            for (int s = 0; s < 4; ++s)
+                if (c[s] == 9) c[s] = neu;
+    }
+}
+
+int parteiCode(const TParteiSicht* sichten, int seat, int sicht, const char* routine) {
+    if (seat < 1 || seat > 4 || sicht < 0 || sicht > 4) {
+        msgsink::show(text::w("ACHTUNG! ") + routine +
+                      ": Bereichsfehler spinr,viewnr: " + text::fromInt(seat) + "," + text::fromInt(sicht));
+        return 9;
+    }
+    const TParteiSicht& v = sichten[sicht];
+    return v.code[seat - 1] != 9 ? v.code[seat - 1] : v.code2[seat - 1];
+}
+
+bool Legalitaet::pruefen(const karte* stich, int anz, int amZug, const std::vector<karte>& jetzt,
+                         std::string& warum) {
+    if (anz > stichAnz && anz >= 1 && seat >= 1) {
+        const karte k = stich[anz - 1];
+        if (k.nr != seat || !enthalten(erlaubt, k)) {
+            warum = "Sitz " + std::to_string(k.nr) + " spielt eine Karte, die nicht erlaubt war";
+            return false;
+        }
+    }
+    stichAnz = anz;
+    seat = amZug;
+    erlaubt = jetzt;
+    return true;
 }
 
 }  // namespace sd

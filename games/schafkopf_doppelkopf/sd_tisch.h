@@ -7,6 +7,7 @@
 
 #include "core/cg.h"
 #include "core/karten.h"
+#include "core/spielliste.h"
 #include "table/tspieler.h"
 
 namespace sd {
@@ -39,6 +40,13 @@ std::vector<karte> karten(int stack);
 void talonFuellen(const std::vector<karte>& deck);
 // n cards from the top of the talon to the seat; the step waits for the packet.
 void austeilen(int seat, int n, float verzoegerung = 0);
+// One step of the deal of n cards to every seat, in packets from the seat after the dealer on
+// (all at once with the fast-deal setting); true once every card is out.
+bool geben(TCG& g, int n, int paket);
+// The seat's hand as dealt, its first n cards.
+void gegebenMerken(int seat, karte* ziel, int n);
+// The cards of a seat's hand, for the decision dialogs.
+void handVon(int seat, hand& h);
 // Fast deal: n cards to every seat at once, from the seat after the dealer on.
 void austeilenAlle(int geber, int n);
 // The card in the seat's slot onto the trick pile as its `imStich`-th card; the step waits for it.
@@ -61,5 +69,40 @@ std::string highscoreText(int spielId);
 
 // Every one of the n cards on the table exactly as often as the deck holds it, none in flight.
 bool kartenErhalten(const std::vector<karte>& deck, std::string& warum);
+
+// The start of every deal: the common start of the core, empty stacks, four seats, the shuffled
+// deck on the talon and the dealer (option 1 "Zufall", 2..5 seat 1..4; the next seat after a
+// deal of the same series).
+void dealBeginnen(bool frisch, int geberOption, const std::vector<karte>& deck);
+// After loading: moves under way dropped, the table rebuilt, the trick's cards where their
+// seats threw them.
+void tischLaden(const karte* stich, int stichAnz);
+// The slot of the card the stored action plays for the seat, when that card is among `erlaubt`;
+// else 0.
+int gespielterSlot(const Aktion& a, int seat, const std::vector<karte>& erlaubt);
+bool enthalten(const std::vector<karte>& h, const karte& k);
+
+// A computer seat's plain answer: with `zufall` uniformly among the legal answers, else the first
+// legal card or a random button.
+void antworten(bool zufall, bool kartenFrage, const std::vector<karte>& erlaubt);
+// The seat's level is 0 (the yardstick of whole-game runs).
+bool zufallsStufe(int seat);
+
+// After a deal: the deck's card points on the table, and each seat's account moved by the
+// settled amount, which adds up to zero (kontoVorher: the accounts before the deal, by seat).
+bool dealPruefen(const TGameResult& r, int augen, int augenSoll, const int32_t kontoVorher[5],
+                 std::string& warum);
+
+// Party views: when two seats are known on one side, the unknown seats are on the other.
+void folgern(TParteiSicht& v);
+int parteiCode(const TParteiSicht* sichten, int seat, int sicht, const char* routine);
+
+// Every card that reaches the trick was among the legal cards of its seat the frame before.
+struct Legalitaet {
+    std::vector<karte> erlaubt;
+    int seat = 0;
+    int stichAnz = 0;
+    bool pruefen(const karte* stich, int anz, int amZug, const std::vector<karte>& jetzt, std::string& warum);
+};
 
 }  // namespace sd

@@ -3,9 +3,7 @@
 // solo of both Kreuz-Damen, announcements before the first card and their deadline in play, and a
 // game saved and restored inside a trick.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -13,23 +11,14 @@
 
 #include "core/central.h"
 #include "core/spiele.h"
-#include "core/spielstand.h"
 #include "games/schafkopf_doppelkopf/doppelkopf.h"
 #include "harness/lib/harness.h"
-#include "sd_karten.h"
+#include "sd_lauf.h"
 #include "table/glu.h"
-#include "table/tischdienste.h"
 
 namespace {
 
-struct Frage {
-    int seat, art;
-    std::vector<std::string> knoepfe;
-    bool operator==(const Frage& o) const { return seat == o.seat && art == o.art; }
-};
-[[maybe_unused]] std::ostream& operator<<(std::ostream& os, const Frage& f) {
-    return os << f.seat << ":" << f.art;
-}
+using sdtest::Frage;
 
 // Seat 1 holds both Kreuz-Damen and both Dullen; seat 2 only trumps; a Kreuz led by seat 1 goes
 // to seat 2's trump.
@@ -40,92 +29,13 @@ const char* const kNormaleHaende[4] = {
     "hZ cD sD c9 c9 s9 s9 h9 h9 dA dZ dK", "hZ hD hD dD dD cB cB sB sB hB hB dB",
     "cD sD dB dA dZ dK d9 d9 cA cA cZ cZ", "cK cK sA sA sZ sZ sK sK hA hA hK hK"};
 
-class DoppelkopfAblauf : public testing::Test {
+class DoppelkopfAblauf : public sdtest::Ablauf {
 protected:
-    void SetUp() override {
-        harness::Einstellung e;
-        e.spielId = spiele::kDoppelkopf;
-        e.seed = 7;
-        e.menschAlsComputer = false;
-        lauf = std::make_unique<harness::Lauf>(e);
-        doppelkopf::anmelden();
-        doppelkopf::optionenStandard();
-        cg.doppelkopf.optionen.geber = 5;  // seat 4 deals, seat 1 is asked first and leads
-        lauf->antworter = [this](TCG& g) {
-            const int art = g.phase.fluss3;
-            const int seat = g.aktSpieler;
-            Frage f{seat, art, {}};
-            for (int i = 1; g.entscheidung.mitKnoepfen && i <= g.entscheidung.knopfAnzahl; ++i)
-                f.knoepfe.push_back(g.entscheidung.texte[i].str());
-            fragen.push_back(f);
-            if (art == 47) {
-                auto& liste = karten[seat];
-                if (!liste.empty()) {
-                    const karte k = sdtest::DK(liste.front());
-                    liste.erase(liste.begin());
-                    for (int i = 1; i <= glu::spieler[seat - 1].anz; ++i)
-                        if (gleich(glu::spieler[seat - 1].at(i).c, k))
-                            return central::antwort(g, central::kKarte, 0, i);
-                    ADD_FAILURE() << "seat " << seat << " does not hold its scripted card";
-                }
-            }
-            auto it = skript.find(art);
-            if (it != skript.end() && !it->second.empty()) {
-                const int code = it->second.front();
-                it->second.erase(it->second.begin());
-                return central::antwort(g, central::kKnopf, 0, code);
-            }
-            doppelkopf::kiTick();
-            return true;
-        };
-    }
-    void TearDown() override { lauf.reset(); }
-
-    void starten(const char* const haende[4]) {
-        ASSERT_TRUE(lauf->starten(0));
-        for (int s = 1; s <= 4; ++s) cg.stapelListen[s].computer = 0;
-        bis([] { return cg.phase.nr == 3 && glu::zugliste.anz == 0; });
-        for (int s = 1; s <= 4; ++s) {
-            const auto h = sdtest::DH(haende[s - 1]);
-            ASSERT_EQ(glu::spieler[s - 1].anz, 12);
-            for (int i = 1; i <= 12; ++i) {
-                glu::spieler[s - 1].at(i).c = h[static_cast<size_t>(i - 1)];
-                cg.doppelkopf.z.gegeben[s - 1][i - 1] = h[static_cast<size_t>(i - 1)];
-            }
-        }
-    }
-    void bis(const std::function<bool()>& ziel) {
-        ASSERT_GE(lauf->bis([&](const TCG& g) { return ziel() || doppelkopf::dealVorbei(g); }), 0);
-        ASSERT_FALSE(lauf->fehlgeschlagen());
-    }
-    void zuEnde() {
-        bis([] { return false; });
-    }
-    std::vector<Frage> von(int art) const {
-        std::vector<Frage> v;
-        for (const Frage& f : fragen)
-            if (f.art == art) v.push_back(f);
-        return v;
-    }
-    std::vector<int> sitze(int art) const {
-        std::vector<int> v;
-        for (const Frage& f : von(art)) v.push_back(f.seat);
-        return v;
-    }
+    DoppelkopfAblauf() : Ablauf(sdtest::doppelkopfSpiel()) {}
     std::array<int, 4> betraege() const {
         const TGameResult& r = doppelkopf::letztesErgebnis();
         return {r.at(1), r.at(2), r.at(3), r.at(4)};
     }
-    int ersterAusspieler() const {
-        for (const Frage& f : fragen)
-            if (f.art == 47) return f.seat;
-        return 0;
-    }
-
-    std::unique_ptr<harness::Lauf> lauf;
-    std::map<int, std::vector<int>> skript;
-    std::map<int, std::vector<std::string>> karten;  // cards a seat plays, in order
-    std::vector<Frage> fragen;
 };
 
 constexpr int kGesund = 66, kVorbehalt = 84, kSolo = 86, kHochzeit = 87;
@@ -276,26 +186,8 @@ TEST_F(DoppelkopfAblauf, TheAnnouncementButtonGoesWithTheDeadline) {
     EXPECT_EQ(spaet, 0);
 }
 
-// Saving and loading through the saved-games unit, into a folder of the test's own.
-struct Speicher {
-    std::filesystem::path ordner =
-        std::filesystem::temp_directory_path() / ("doppelkopf_ablauf_test_" + std::to_string(getpid()));
-    Speicher() {
-        tischdienste::anbinden(spielstand::anbindung);
-        static pvl::TPVLDialog panel{};
-        spielstand::anbindung.ipanel = [] { return &panel; };
-        std::filesystem::create_directories(ordner);
-    }
-    ~Speicher() {
-        std::filesystem::remove_all(ordner);
-        spielstand::anbindung = spielstand::Anbindung{};
-    }
-    bool sichern() { return spielstand::spielSpeichern(cg, ordner, "mitte", true); }
-    bool laden() { return spielstand::spielLaden(cg, ordner, "mitte", "dok") && central::nachLaden(cg); }
-};
-
 TEST_F(DoppelkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
-    Speicher speicher;
+    sdtest::Speicher speicher("dok");
     skript[66] = {kGesund, kGesund, kGesund, kGesund};
     starten(kNormaleHaende);
     bis([] {
@@ -318,10 +210,7 @@ TEST_F(DoppelkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
     EXPECT_TRUE(doppelkopf::dealVorbei(cg));
     std::string warum;
     EXPECT_TRUE(doppelkopf::kartenErhalten(warum)) << warum;
-    int summe = 0;
-    for (int s = 7; s <= 10; ++s)
-        for (int i = 1; i <= harness::anzahl(s); ++i) summe += doppelkopf::augen(glu::spieler[s - 1].at(i).c);
-    EXPECT_EQ(summe, 240);
+    EXPECT_EQ(stichAugen(), 240);
     const auto b = betraege();
     EXPECT_EQ(b[0] + b[1] + b[2] + b[3], 0);
 }

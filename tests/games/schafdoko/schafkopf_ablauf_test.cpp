@@ -2,9 +2,7 @@
 // (nobody plays, Ramsch, one bidder, two bidders, the first bidder passing), the Kontra and Re
 // laps, the first lead, a Bettel ending early, and a game saved and restored inside a trick.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -12,100 +10,31 @@
 
 #include "core/central.h"
 #include "core/spiele.h"
-#include "core/spielstand.h"
 #include "games/schafkopf_doppelkopf/schafkopf.h"
 #include "harness/lib/harness.h"
-#include "sd_karten.h"
+#include "sd_lauf.h"
 #include "table/glu.h"
-#include "table/tischdienste.h"
 
 namespace {
 
-struct Frage {
-    int seat, art;
-    std::vector<std::string> knoepfe;  // the captions offered
-    bool operator==(const Frage& o) const { return seat == o.seat && art == o.art; }
-};
-[[maybe_unused]] std::ostream& operator<<(std::ostream& os, const Frage& f) {
-    return os << f.seat << ":" << f.art;
-}
+using sdtest::Frage;
 
 // seat 1 can call Grün (seat 2 holds its ace) or Schellen (seat 3), not Eichel (its own ace)
 const char* const kHaende[4] = {"EO GO HA HZ EA E7 G7 S7", "HO SO EU GU GA GZ G8 G9",
                                 "HU SU HK H9 SA SZ SK S8", "H8 H7 EZ EK E8 E9 GK S9"};
 
-class SchafkopfAblauf : public testing::Test {
+class SchafkopfAblauf : public sdtest::Ablauf {
 protected:
+    SchafkopfAblauf() : Ablauf(sdtest::schafkopfSpiel()) {}
     void SetUp() override {
-        harness::Einstellung e;
-        e.spielId = spiele::kSchafkopf;
-        e.seed = 3;
-        e.menschAlsComputer = false;
-        lauf = std::make_unique<harness::Lauf>(e);
-        schafkopf::anmelden();
-        schafkopf::optionenStandard();
+        Ablauf::SetUp();
         ASSERT_TRUE(schafkopf::optionSetzen("Laufende", 0));
-        cg.schafkopf.optionen.geber = 5;  // seat 4 deals, seat 1 is asked first
-        lauf->antworter = [this](TCG& g) {
-            const int art = g.phase.fluss3;
-            Frage f{g.aktSpieler, art, {}};
-            for (int i = 1; g.entscheidung.mitKnoepfen && i <= g.entscheidung.knopfAnzahl; ++i)
-                f.knoepfe.push_back(g.entscheidung.texte[i].str());
-            if (art != 47) fragen.push_back(f);
-            if (art == 47 && ersteKarte == 0) ersteKarte = g.aktSpieler;
-            auto it = skript.find(art);
-            if (it != skript.end() && !it->second.empty()) {
-                const int code = it->second.front();
-                it->second.erase(it->second.begin());
-                return central::antwort(g, central::kKnopf, 0, code);
-            }
-            schafkopf::kiTick();
-            return true;
-        };
     }
-    void TearDown() override { lauf.reset(); }
-
-    // Starts a deal and gives the seats the hands of kHaende once the cards are out.
-    void starten() {
-        ASSERT_TRUE(lauf->starten(0));
-        for (int s = 1; s <= 4; ++s) cg.stapelListen[s].computer = 0;
-        bis([] { return cg.phase.nr == 3 && glu::zugliste.anz == 0; });
-        for (int s = 1; s <= 4; ++s) {
-            const auto h = sdtest::SH(kHaende[s - 1]);
-            ASSERT_EQ(glu::spieler[s - 1].anz, 8);
-            for (int i = 1; i <= 8; ++i) {
-                glu::spieler[s - 1].at(i).c = h[static_cast<size_t>(i - 1)];
-                cg.schafkopf.z.gegeben[s - 1][i - 1] = h[static_cast<size_t>(i - 1)];
-            }
-        }
-    }
-    void bis(const std::function<bool()>& ziel) {
-        ASSERT_GE(lauf->bis([&](const TCG& g) { return ziel() || schafkopf::dealVorbei(g); }), 0);
-        ASSERT_FALSE(lauf->fehlgeschlagen());
-    }
-    void zuEnde() {
-        bis([] { return false; });
-    }
-    std::vector<Frage> von(int art) const {
-        std::vector<Frage> v;
-        for (const Frage& f : fragen)
-            if (f.art == art) v.push_back(f);
-        return v;
-    }
-    std::vector<int> sitze(int art) const {
-        std::vector<int> v;
-        for (const Frage& f : von(art)) v.push_back(f.seat);
-        return v;
-    }
+    void starten() { Ablauf::starten(kHaende); }
     std::array<int, 4> betraege() const {
         const TGameResult& r = schafkopf::letztesErgebnis();
         return {r.at(1), r.at(2), r.at(3), r.at(4)};
     }
-
-    std::unique_ptr<harness::Lauf> lauf;
-    std::map<int, std::vector<int>> skript;
-    std::vector<Frage> fragen;
-    int ersteKarte = 0;
 };
 
 constexpr int kSpielen = 93, kWeiter = 37, kPassen = 43, kAnsagen = 96, kNormal = 95;
@@ -120,7 +49,7 @@ TEST_F(SchafkopfAblauf, NobodyPlaysEndsWithoutACard) {
     EXPECT_EQ(schafkopf::letztesErgebnis().text1, "Kein Spiel");
     EXPECT_EQ(betraege(), (std::array<int, 4>{0, 0, 0, 0}));
     for (int s = 1; s <= 4; ++s) EXPECT_EQ(harness::anzahl(s), 8);
-    EXPECT_EQ(ersteKarte, 0);
+    EXPECT_EQ(ersterAusspieler(), 0);
 }
 
 TEST_F(SchafkopfAblauf, NobodyPlaysWithRamschPlaysARamsch) {
@@ -143,10 +72,10 @@ TEST_F(SchafkopfAblauf, OneBidderNamesARufspielAfterTheLapAndTheSeatAfterTheDeal
     skript[91] = {2};  // Grün
     skript[44] = {-1, -1, -1, -1};
     starten();
-    bis([this] { return ersteKarte != 0; });
+    bis([this] { return ersterAusspieler() != 0; });
     const std::vector<Frage> erwartet = {{1, 93, {}}, {2, 93, {}}, {3, 93, {}}, {4, 93, {}},
                                          {1, 92, {}}, {1, 91, {}}, {3, 44, {}}, {4, 44, {}}};
-    EXPECT_EQ(fragen, erwartet);
+    EXPECT_EQ(vorDemSpiel(), erwartet);
     // the suits offered to call: not Eichel (own ace), never Herz
     EXPECT_EQ(von(91)[0].knoepfe, (std::vector<std::string>{"!Pik", "!Karo"}));
     EXPECT_EQ(cg.schafkopf.spiel.typ, schafkopf::kRufspiel);
@@ -155,7 +84,7 @@ TEST_F(SchafkopfAblauf, OneBidderNamesARufspielAfterTheLapAndTheSeatAfterTheDeal
     // seat 2 holds the called ace: it knows itself on the declarer's side and is not offered Kontra
     EXPECT_EQ(schafkopf::parteiCode(2, 2), 10);
     EXPECT_EQ(schafkopf::parteiCode(2, 3), 9);
-    EXPECT_EQ(ersteKarte, 1);  // dealer 4: seat 1 leads
+    EXPECT_EQ(ersterAusspieler(), 1);  // dealer 4: seat 1 leads
     zuEnde();
     EXPECT_EQ(schafkopf::letztesErgebnis().text1.rfind("Pik-Rufspiel", 0), 0u);
     const auto b = betraege();
@@ -172,7 +101,7 @@ TEST_F(SchafkopfAblauf, TwoBiddersTheSecondMayOnlyNameAHigherGame) {
     skript[91] = {4};
     skript[44] = {-1, -1, -1, -1};
     starten();
-    bis([this] { return ersteKarte != 0; });
+    bis([this] { return ersterAusspieler() != 0; });
     const std::vector<Frage> erwartet = {{1, 93, {}}, {2, 93, {}}, {1, 97, {}}, {1, 92, {}}, {1, 94, {}},
                                          {2, 92, {}}, {2, 91, {}}, {2, 94, {}}, {3, 93, {}}, {4, 93, {}}};
     std::vector<Frage> bieten(fragen.begin(),
@@ -200,7 +129,7 @@ TEST_F(SchafkopfAblauf, FirstBidderPassesAndTheSecondPlaysAlone) {
     skript[94] = {kNormal};
     skript[44] = {-1, -1, -1, -1};
     starten();
-    bis([this] { return ersteKarte != 0; });
+    bis([this] { return ersterAusspieler() != 0; });
     const std::vector<Frage> erwartet = {{1, 93, {}}, {2, 93, {}}, {1, 97, {}}, {3, 93, {}},
                                          {4, 93, {}}, {2, 92, {}}, {2, 91, {}}, {2, 94, {}}};
     std::vector<Frage> bieten(fragen.begin(),
@@ -243,26 +172,8 @@ TEST_F(SchafkopfAblauf, ABettelEndsWithTheDeclarersFirstTrick) {
     EXPECT_EQ(schafkopf::letztesErgebnis().text1, "Bettel 3");
 }
 
-// Saving and loading through the saved-games unit, into a folder of the test's own.
-struct Speicher {
-    std::filesystem::path ordner =
-        std::filesystem::temp_directory_path() / ("schafkopf_ablauf_test_" + std::to_string(getpid()));
-    Speicher() {
-        tischdienste::anbinden(spielstand::anbindung);
-        static pvl::TPVLDialog panel{};
-        spielstand::anbindung.ipanel = [] { return &panel; };
-        std::filesystem::create_directories(ordner);
-    }
-    ~Speicher() {
-        std::filesystem::remove_all(ordner);
-        spielstand::anbindung = spielstand::Anbindung{};
-    }
-    bool sichern() { return spielstand::spielSpeichern(cg, ordner, "mitte", true); }
-    bool laden() { return spielstand::spielLaden(cg, ordner, "mitte", "shk") && central::nachLaden(cg); }
-};
-
 TEST_F(SchafkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
-    Speicher speicher;
+    sdtest::Speicher speicher("shk");
     skript[93] = {kSpielen, kWeiter, kWeiter, kWeiter};
     skript[92] = {2};
     skript[91] = {3};
@@ -274,7 +185,7 @@ TEST_F(SchafkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
                glu::zugliste.anz == 0 && cg.bewegungWarten.aktiv == 0;
     });
     const TSchafkopfZustand vorher = cg.schafkopf.z;
-    int karten[5] = {0, harness::anzahl(1), harness::anzahl(2), harness::anzahl(3), harness::anzahl(4)};
+    int anzahl[5] = {0, harness::anzahl(1), harness::anzahl(2), harness::anzahl(3), harness::anzahl(4)};
     const int amZug = cg.aktSpieler;
     ASSERT_TRUE(speicher.sichern());
     lauf->frames(300);  // play on, then go back
@@ -284,14 +195,11 @@ TEST_F(SchafkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
     EXPECT_TRUE(gleich(cg.schafkopf.z.stich[0], vorher.stich[0]));
     EXPECT_TRUE(gleich(cg.schafkopf.z.stich[1], vorher.stich[1]));
     EXPECT_EQ(cg.aktSpieler, amZug);
-    for (int s = 1; s <= 4; ++s) EXPECT_EQ(harness::anzahl(s), karten[s]) << s;
+    for (int s = 1; s <= 4; ++s) EXPECT_EQ(harness::anzahl(s), anzahl[s]) << s;
     EXPECT_EQ(harness::anzahl(12), 2);
     zuEnde();
     EXPECT_TRUE(schafkopf::dealVorbei(cg));
     std::string warum;
     EXPECT_TRUE(schafkopf::kartenErhalten(warum)) << warum;
-    int summe = 0;
-    for (int s = 7; s <= 10; ++s)
-        for (int i = 1; i <= harness::anzahl(s); ++i) summe += schafkopf::augen(glu::spieler[s - 1].at(i).c);
-    EXPECT_EQ(summe, 120);
+    EXPECT_EQ(stichAugen(), 120);
 }
