@@ -403,12 +403,14 @@ struct TDoppelkopfOptionen {
     int32_t punkte;  // points limit (0 = none)
     int32_t geber;   // 1 "Zufall", 2..5 seat 1..4
     uint8_t fuchs, doppelkopf, karlchen;
+    uint8_t frei;
     int32_t soloAnzug;  // 1 "Solospieler", 2 "normal", 3 "nicht Solospieler"
     uint8_t bubenDamenSolo, zweiteDulle;
     uint8_t stufen[5];  // announcement levels 1..5 allowed
 };
 
-// The Doppelkopf deal in progress.
+// The Doppelkopf deal in progress; its fields lie on 4-byte boundaries, as the flow hands out
+// its card lists by pointer.
 struct TDoppelkopfZustand {
     int32_t soloTyp;       // 0 normal, 1..4 suit solo, 5 Buben, 6 Damen, 7 Fleischlos, 8 Buben-Damen
     int32_t solist;        // the soloist; in a Hochzeit the Hochzeit seat
@@ -428,6 +430,11 @@ struct TDoppelkopfZustand {
     karte gegeben[4][12];          // each seat's hand as dealt
     TParteiSicht sichten[5];       // view 0 public, 1..4 the seats'
 };
+static_assert(sizeof(TDoppelkopfSitz) == 24);
+static_assert(offsetof(TDoppelkopfZustand, stich) % 4 == 0);
+static_assert(offsetof(TDoppelkopfZustand, sitz) % 4 == 0);
+static_assert(offsetof(TDoppelkopfZustand, gegeben) % 4 == 0);
+static_assert(offsetof(TDoppelkopfZustand, sichten) % 4 == 0);
 
 // Doppelkopf block: two hand records of the game's own variables mirrored for saves at +104272,
 // its options at +119692.
@@ -440,6 +447,7 @@ struct TDoppelkopf {
 };
 static_assert(sizeof(TDoppelkopf) == 121068 - 104272);
 static_assert(offsetof(TDoppelkopf, optionen) == 119692 - 104272);
+static_assert((104272 + offsetof(TDoppelkopf, z)) % 4 == 0);
 
 // The 25-byte Schafkopf game record: which game is played (a plain record, copied by value).
 struct TSchafkopfSpiel {
@@ -455,8 +463,10 @@ static_assert(sizeof(TSchafkopfSpiel) == 25);
 struct TSchafkopfSitz {
     TSchafkopfSpiel gebot;
     uint8_t beantwortet;
+    uint8_t frei[2];
     int32_t laufende;
 };
+static_assert(sizeof(TSchafkopfSitz) == 32);
 
 // Schafkopf options, read from the rule page when a series starts.
 struct TSchafkopfOptionen {
@@ -466,12 +476,15 @@ struct TSchafkopfOptionen {
     int32_t centProPunkt;
     int32_t geldIndex;   // 1..7
     uint8_t tout, farbgeier, farbwenz, bettel, sie, kontra, re, ramsch, laufende, stillesSolo;
-    int32_t soloWert;    // 2, 4 or 5
+    uint8_t frei[2];
+    int32_t soloWert;  // 2, 4 or 5
 };
 
 // The Schafkopf deal in progress.
+// Its fields lie on 4-byte boundaries: the flow hands out its card lists by pointer.
 struct TSchafkopfZustand {
     TSchafkopfSpiel hoechstes;  // the highest bid so far
+    uint8_t frei1[3];
     TSchafkopfSitz sitz[4];     // seats 1..4 at [seat - 1]
     int32_t bieter;             // declarer seat of the bidding
     int32_t erster, zweiter;    // first and second seat that wanted to play
@@ -480,6 +493,7 @@ struct TSchafkopfZustand {
     int32_t gewerteterSpieler;  // the seat scored as playing alone
     uint8_t eigenesAs;          // the declarer played the ace he called himself
     uint8_t asGespielt;         // the called ace has been played
+    uint8_t frei2[2];
     int32_t angesagt;           // games announced in this bidding
     int32_t stichKarte;         // 1 before the first card of a trick, 5 after the fourth
     int32_t kontra;             // 0 none, 1 Kontra, 2 Re
@@ -491,6 +505,11 @@ struct TSchafkopfZustand {
     TParteiSicht sichten[5];    // view 0 public, 1..4 the seats'
     uint8_t ende;               // the deal is settled
 };
+static_assert(offsetof(TSchafkopfZustand, sitz) % 4 == 0);
+static_assert(offsetof(TSchafkopfZustand, angesagt) % 4 == 0);
+static_assert(offsetof(TSchafkopfZustand, stich) % 4 == 0);
+static_assert(offsetof(TSchafkopfZustand, gegeben) % 4 == 0);
+static_assert(offsetof(TSchafkopfZustand, sichten) % 4 == 0);
 
 // Schafkopf block: mirrored hands at +121068, options at +136488, game record at +138228.
 struct TSchafkopf {
@@ -503,6 +522,7 @@ struct TSchafkopf {
     uint8_t frei[3];
 };
 static_assert(sizeof(TSchafkopf) == 138256 - 121068);
+static_assert((121068 + offsetof(TSchafkopf, z)) % 4 == 0);
 static_assert(offsetof(TSchafkopf, optionen) == 136488 - 121068);
 static_assert(offsetof(TSchafkopf, spiel) == 138228 - 121068);
 

@@ -19,7 +19,7 @@ sd::Legalitaet legalSk, legalDk;
 bool legal(sd::Legalitaet& l, const TCG& g, const karte* stich, int anz, std::vector<karte> (*spielbar)(),
            std::string& warum) {
     const int amZug = g.phase.nr == 4 ? g.aktSpieler : 0;
-    return l.pruefen(stich, anz, amZug, amZug ? spielbar() : std::vector<karte>{}, warum);
+    return l.pruefen(stich, anz, amZug, spielbar, warum);
 }
 
 template <typename Pruefen>

@@ -49,7 +49,7 @@ std::array<bool, 5> stufenErlaubt() {
 }
 
 int sortSchluessel(const karte& k) {
-    const Ordnung o = trumpfOrdnung(cg.doppelkopf.z.soloTyp);
+    const Ordnung& o = ordnung();
     return istTrumpf(o, k) ? 1000 + rang(o, k) : (5 - k.f) * 100 + rang(o, k);
 }
 
@@ -426,7 +426,16 @@ void spielEnde(TCG& g) {
 
 // ---------------------------------------------------------------------------------------------
 
-Ordnung ordnung() { return trumpfOrdnung(Z().soloTyp); }
+const Ordnung& ordnung() {
+    // built once per game: the flow and the table ask for it many times a frame
+    static Ordnung o = trumpfOrdnung(kNormal);
+    static int typ = kNormal;
+    if (Z().soloTyp != typ) {
+        typ = Z().soloTyp;
+        o = trumpfOrdnung(typ);
+    }
+    return o;
+}
 
 std::vector<karte> spielbareKarten() {
     const int seat = cg.aktSpieler;

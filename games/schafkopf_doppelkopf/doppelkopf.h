@@ -20,7 +20,7 @@ void spielLaden();
 bool spielbar(const TKartenSlot& slot);
 bool passtAuf(const karte& card, const karte& lead, int alt);
 // The ranks of the game being played.
-Ordnung ordnung();
+const Ordnung& ordnung();
 // The cards the seat on turn may play now.
 std::vector<karte> spielbareKarten();
 // The seat plays on the Kontra side as far as the table knows.

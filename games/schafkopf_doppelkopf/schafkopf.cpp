@@ -43,14 +43,11 @@ bool braucheFarbe(int typ) {
 
 // Sort key of the human's hand: trumps first, then suit by suit, each by rank.
 int sortSchluessel(const karte& k) {
-    const Ordnung o = trumpfOrdnung(spiel().typ, spiel().farbe);
+    const Ordnung& o = ordnung();
     return istTrumpf(o, k) ? 1000 + rang(o, k) : (5 - k.f) * 100 + rang(o, k);
 }
 
-void trumpfSetzen() {
-    const Ordnung o = ordnung();
-    sd::kartenwerteSetzen(o.rang);
-}
+void trumpfSetzen() { sd::kartenwerteSetzen(ordnung().rang); }
 
 // The seat holding the called ace, from the hands as dealt.
 int asHalter() {
@@ -323,7 +320,7 @@ void spielFestlegen(TCG& g) {
     Z().spieler = Z().bieter;
     Z().gewerteterSpieler = Z().bieter;
     trumpfSetzen();
-    const Ordnung o = ordnung();
+    const Ordnung& o = ordnung();
     const int partner = asHalter();
     for (int s = 1; s <= 4; ++s) {
         std::vector<karte> seite = gegeben(s), gegner;
@@ -537,7 +534,17 @@ void spielEnde(TCG& g) {
 
 // ---------------------------------------------------------------------------------------------
 
-Ordnung ordnung() { return trumpfOrdnung(spiel().typ, spiel().farbe); }
+const Ordnung& ordnung() {
+    // built once per game: the flow and the table ask for it many times a frame
+    static Ordnung o = trumpfOrdnung(kKeinSpiel, 0);
+    static int typ = kKeinSpiel, farbe = 0;
+    if (spiel().typ != typ || spiel().farbe != farbe) {
+        typ = spiel().typ;
+        farbe = spiel().farbe;
+        o = trumpfOrdnung(typ, farbe);
+    }
+    return o;
+}
 
 std::vector<karte> spielbareKarten() {
     const int seat = cg.aktSpieler;

@@ -20,7 +20,7 @@ void spielLaden();
 bool spielbar(const TKartenSlot& slot);
 bool passtAuf(const karte& card, const karte& lead, int alt);
 // The ranks of the game being played (or of no game yet).
-Ordnung ordnung();
+const Ordnung& ordnung();
 // The cards the seat on turn may play now.
 std::vector<karte> spielbareKarten();
 // No game the options still allow can outrank the highest bid.

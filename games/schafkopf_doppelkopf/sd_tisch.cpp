@@ -1,7 +1,6 @@
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
 
 #include <algorithm>
-#include <map>
 
 #include "core/central.h"
 #include "core/envparam.h"
@@ -175,13 +174,24 @@ std::string highscoreText(int spielId) {
 
 bool kartenErhalten(const std::vector<karte>& deck, std::string& warum) {
     if (glu::zugliste.anz > 0) return true;  // a card in flight is counted where it lands
-    std::map<int, int> soll, ist;
-    for (const karte& k : deck) soll[k.t * 10 + k.f] += 1;
-    for (int s : {1, 2, 3, 4, 7, 8, 9, 10, kTalon, kStich})
-        for (const karte& k : karten(s)) ist[k.t * 10 + k.f] += 1;
-    if (soll == ist) return true;
+    int soll[9][5] = {}, ist[9][5] = {};
+    auto gueltig = [](const karte& k) { return k.t >= 1 && k.t <= 8 && k.f >= 1 && k.f <= 4; };
+    for (const karte& k : deck) soll[k.t][k.f] += 1;
     int n = 0;
-    for (const auto& [k, m] : ist) n += m;
+    bool fremd = false;
+    for (int s : {1, 2, 3, 4, 7, 8, 9, 10, kTalon, kStich}) {
+        const TSpieler& x = st(s);
+        for (int i = 1; i <= x.anz; ++i) {
+            const karte k = x.at(i).c;
+            if (k.t == 0) continue;
+            ++n;
+            if (gueltig(k))
+                ist[k.t][k.f] += 1;
+            else
+                fremd = true;
+        }
+    }
+    if (!fremd && std::equal(&soll[0][0], &soll[0][0] + 45, &ist[0][0])) return true;
     warum = std::to_string(n) + " Karten auf dem Tisch, nicht der Kartensatz";
     return false;
 }
@@ -274,18 +284,23 @@ bool dealPruefen(const TGameResult& r, int augen, int augenSoll, const int32_t k
     return true;
 }
 
-void folgern(TParteiSicht& v) {
-    for (int32_t* c : {v.code, v.code2}) {
-        int re = 0, kontra = 0;
-        for (int s = 0; s < 4; ++s) {
-            re += c[s] == 10;
-            kontra += c[s] == 11;
-        }
-        const int neu = re >= 2 ? 11 : (kontra >= 2 ? 10 : 0);
-        if (neu)
-            for (int s = 0; s < 4; ++s)
-                if (c[s] == 9) c[s] = neu;
+namespace {
+void folgern(int32_t c[4]) {
+    int re = 0, kontra = 0;
+    for (int s = 0; s < 4; ++s) {
+        re += c[s] == 10;
+        kontra += c[s] == 11;
     }
+    const int neu = re >= 2 ? 11 : (kontra >= 2 ? 10 : 0);
+    if (neu)
+        for (int s = 0; s < 4; ++s)
+            if (c[s] == 9) c[s] = neu;
+}
+}  // namespace
+
+void folgern(TParteiSicht& v) {
+    folgern(v.code);
+    folgern(v.code2);
 }
 
 int parteiCode(const TParteiSicht* sichten, int seat, int sicht, const char* routine) {
@@ -298,7 +313,7 @@ int parteiCode(const TParteiSicht* sichten, int seat, int sicht, const char* rou
     return v.code[seat - 1] != 9 ? v.code[seat - 1] : v.code2[seat - 1];
 }
 
-bool Legalitaet::pruefen(const karte* stich, int anz, int amZug, const std::vector<karte>& jetzt,
+bool Legalitaet::pruefen(const karte* stich, int anz, int amZug, std::vector<karte> (*spielbar)(),
                          std::string& warum) {
     if (anz > stichAnz && anz >= 1 && seat >= 1) {
         const karte k = stich[anz - 1];
@@ -307,9 +322,10 @@ bool Legalitaet::pruefen(const karte* stich, int anz, int amZug, const std::vect
             return false;
         }
     }
+    // the legal cards change only with the seat on turn or the trick
+    if (amZug != seat || anz != stichAnz) erlaubt = amZug ? spielbar() : std::vector<karte>{};
     stichAnz = anz;
     seat = amZug;
-    erlaubt = jetzt;
     return true;
 }
 

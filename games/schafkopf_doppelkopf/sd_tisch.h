@@ -102,7 +102,9 @@ struct Legalitaet {
     std::vector<karte> erlaubt;
     int seat = 0;
     int stichAnz = 0;
-    bool pruefen(const karte* stich, int anz, int amZug, const std::vector<karte>& jetzt, std::string& warum);
+    // amZug: the seat on turn while cards are played, else 0; spielbar: its legal cards now.
+    bool pruefen(const karte* stich, int anz, int amZug, std::vector<karte> (*spielbar)(),
+                 std::string& warum);
 };
 
 }  // namespace sd
