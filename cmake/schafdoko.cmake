@@ -17,3 +17,14 @@ if(TARGET selfplay)
 endif()
 
 ks_tests(schafdoko_tests tests/games/schafdoko ks_harness ks_schafkopf_doppelkopf)
+
+# The benchmark needs the games and the harness; the benchmark targets are made after the
+# fragments, so the link is added once the whole directory is read.
+function(ks_schafdoko_bench_link)
+    if(TARGET schafdoko_bench)
+        target_link_libraries(schafdoko_bench PRIVATE ks_schafkopf_doppelkopf ks_harness)
+    endif()
+endfunction()
+if(KS_BENCH)
+    cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL ks_schafdoko_bench_link)
+endif()
