@@ -100,6 +100,10 @@ int stichSieger(const Ordnung& o, const std::vector<karte>& stich, bool zweiteDu
     return best;
 }
 
+karte stichBesteKarte(const Ordnung& o, const std::vector<karte>& stich, bool zweiteDulle) {
+    return stich.empty() ? karte{} : stich[static_cast<size_t>(stichSieger(o, stich, zweiteDulle))];
+}
+
 int naechsteAnsage(int stufe, const std::array<bool, 5>& erlaubt) {
     for (int l = std::max(stufe, 0) + 1; l <= 5; ++l)
         if (erlaubt[static_cast<size_t>(l - 1)]) return l;

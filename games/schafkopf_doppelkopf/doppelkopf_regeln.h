@@ -44,6 +44,8 @@ std::vector<karte> spielbareKarten(const Ordnung& o, const std::vector<karte>& h
 bool sticht(const Ordnung& o, const karte& k, const karte& best, bool zweiteDulle);
 // Position (0-based) of the winning card in play order.
 int stichSieger(const Ordnung& o, const std::vector<karte>& stich, bool zweiteDulle);
+// The winning card itself, by the same rule (the Dulle option included).
+karte stichBesteKarte(const Ordnung& o, const std::vector<karte>& stich, bool zweiteDulle);
 
 bool istDulle(const karte& k);
 

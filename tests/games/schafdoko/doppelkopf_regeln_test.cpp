@@ -89,8 +89,14 @@ TEST(DoppelkopfStich, DullenAndEqualCards) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.stich << " option " << c.zweiteDulle);
-        EXPECT_EQ(stichSieger(trumpfOrdnung(c.solo), DH(c.stich), c.zweiteDulle), c.sieger);
+        const auto stich = DH(c.stich);
+        EXPECT_EQ(stichSieger(trumpfOrdnung(c.solo), stich, c.zweiteDulle), c.sieger);
     }
+    // the best card follows the same rule: with the option it is the second Dulle, tag and all
+    auto zweiDullen = DH("hZ hZ cD d9");
+    for (size_t i = 0; i < zweiDullen.size(); ++i) zweiDullen[i].nr = static_cast<uint16_t>(i + 1);
+    EXPECT_EQ(stichBesteKarte(trumpfOrdnung(kNormal), zweiDullen, true).nr, 2);
+    EXPECT_EQ(stichBesteKarte(trumpfOrdnung(kNormal), zweiDullen, false).nr, 1);
 }
 
 TEST(DoppelkopfSpielbar, FollowTrumpOrSuit) {
