@@ -7,15 +7,11 @@
 
 #include "core/central.h"
 #include "core/entscheidung.h"
-#include "core/envparam.h"
-#include "core/gtool.h"
 #include "core/seams.h"
 #include "core/spiele.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
-#include "platform/msgsink.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
-#include "table/glu.h"
 #include "table/tischhooks.h"
 
 namespace doppelkopf {

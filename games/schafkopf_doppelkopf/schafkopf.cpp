@@ -7,15 +7,10 @@
 
 #include "core/central.h"
 #include "core/entscheidung.h"
-#include "core/envparam.h"
-#include "core/gtool.h"
 #include "core/seams.h"
 #include "core/spiele.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
-#include "platform/msgsink.h"
-#include "platform/rnd.h"
 #include "platform/text.h"
-#include "table/glu.h"
 #include "table/tischhooks.h"
 
 namespace schafkopf {
@@ -261,12 +256,9 @@ void wahl(TCG& g) {
             b.typ = static_cast<uint8_t>(a.wert);
             // a type offered only above the highest bid as its Tout variant is played Tout
             b.tout = Z().angesagt >= 1 && spielWert(b.typ, false) <= spielWert(Z().hoechstes) ? 1 : 0;
-            const int pos = std::max(1, std::min<int>(8, [&] {
-                                         for (int i = 1; i <= g.entscheidung.knopfAnzahl; ++i)
-                                             if (g.entscheidung.code(i) == a.wert) return i;
-                                         return 1;
-                                     }()));
-            b.titel = g.entscheidung.texte[pos].str();
+            // the caption of the pressed button names the game as chosen ("...-Tout")
+            for (int i = 1; i <= std::min<int>(g.entscheidung.knopfAnzahl, 8); ++i)
+                if (g.entscheidung.code(i) == a.wert) b.titel = g.entscheidung.texte[i].str();
             g.phase.fluss1 = braucheFarbe(b.typ) ? 2 : 4;
             return;
         }
