@@ -172,6 +172,23 @@ TEST_F(SchafkopfAblauf, ABettelEndsWithTheDeclarersFirstTrick) {
     EXPECT_EQ(schafkopf::letztesErgebnis().text1, "Bettel 3");
 }
 
+TEST_F(SchafkopfAblauf, AToutEndsWithTheFirstTrickTheDeclarerLoses) {
+    skript[93] = {kSpielen, kWeiter, kWeiter, kWeiter};
+    skript[92] = {2};
+    skript[91] = {3};   // Herz
+    skript[94] = {94};  // Tout
+    skript[44] = {-1, -1, -1};
+    karten[1] = {"S7"};  // seat 2 cannot follow and trumps it
+    starten();
+    zuEnde();
+    EXPECT_EQ(cg.schafkopf.spiel.tout, 1);
+    EXPECT_EQ(harness::anzahl(8), 4);
+    for (int s = 1; s <= 4; ++s) EXPECT_EQ(harness::anzahl(s), 7);
+    // the solo's value 5 (the option's standard), doubled for the Tout; the declarer pays three
+    EXPECT_EQ(schafkopf::letztesErgebnis().text1, "Herz-Solo-Tout (verloren) 5 - Tout 10");
+    EXPECT_EQ(betraege(), (std::array<int, 4>{-30, 10, 10, 10}));
+}
+
 TEST_F(SchafkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
     sdtest::Speicher speicher("shk");
     skript[93] = {kSpielen, kWeiter, kWeiter, kWeiter};
