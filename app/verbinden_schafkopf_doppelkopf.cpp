@@ -1,10 +1,104 @@
-// The shell's connection to the game unit: registration and hooks, then its pages.
+// The shell's connection to Schafkopf and Doppelkopf: registration and the readers of their rule
+// pages, which the games call when a series starts.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/dialoge.h"
 #include "app/glapp.h"
 #include "app/spielanbindung.h"
+#include "core/cg.h"
+#include "core/spiele.h"
+#include "games/schafkopf_doppelkopf/doppelkopf.h"
+#include "games/schafkopf_doppelkopf/schafkopf.h"
+#include "games/schafkopf_doppelkopf/sd_tisch.h"
 
 namespace glapp {
 
-void schafkopfDoppelkopfVerbinden(Tglapp&) {}
+namespace {
+
+// One rule page: its elements in creation order, read by position.
+struct Seite {
+    Tglapp& a;
+    int seite;
+    const std::vector<int>& e;
+    int wahl(size_t i) const {
+        int v = 0;
+        a.ReadTopIndex(seite, e[i], v);
+        return v;
+    }
+    uint8_t haken(size_t i) const { return a.isChecked(seite, e[i]) ? 1 : 0; }
+    std::string zeile(size_t i) const { return a.GetLine(seite, e[i], wahl(i)); }
+    // "Keine Grenze" reads as `ohne`; other lines by the number before their last blank.
+    int grenze(size_t i, int ohne) const {
+        const std::string t = zeile(i);
+        return t == "Keine Grenze" ? ohne : sd::zahlAusText(t);
+    }
+};
+
+// The game's rule page when it is built with the elements the reader expects.
+std::optional<Seite> seiteHolen(int spielId, size_t elemente) {
+    if (!glapp) return std::nullopt;
+    const dialoge::Ids& d = dialoge::ids();
+    const int seite = d.regeln[spielId];
+    const auto& e = d.regelOptionen[spielId];
+    if (!glapp->validDialog(seite) || e.size() != elemente) return std::nullopt;
+    return Seite{*glapp, seite, e};
+}
+
+// Kartengeber, Rundenzahl, Spielen bis, the five game variants, Kontra, Re, Um Geld spielen,
+// Ramsch, Stilles Solo, Solo value, Laufende.
+void schafkopfLesen() {
+    const auto s = seiteHolen(spiele::kSchafkopf, 15);
+    if (!s) return;
+    TSchafkopfOptionen& o = cg.schafkopf.optionen;
+    static const int cent[] = {0, 1, 2, 5, 10, 20, 50};
+    o.geber = s->wahl(0);
+    o.runden = s->grenze(1, 200);
+    o.punkte = s->grenze(2, 0);
+    o.tout = s->haken(3);
+    o.farbgeier = s->haken(4);
+    o.farbwenz = s->haken(5);
+    o.bettel = s->haken(6);
+    o.sie = s->haken(7);
+    o.kontra = s->haken(8);
+    o.re = s->haken(9);
+    o.geldIndex = s->wahl(10);
+    o.centProPunkt = o.geldIndex >= 1 && o.geldIndex <= 7 ? cent[o.geldIndex - 1] : 0;
+    o.ramsch = s->haken(11);
+    o.stillesSolo = s->haken(12);
+    o.soloWert = sd::zahlAusText(s->zeile(13));
+    if (o.soloWert != 4 && o.soloWert != 5) o.soloWert = 2;
+    o.laufende = s->haken(14);
+}
+
+// Kartengeber, Rundenzahl, Spielen bis, 2. Dulle, Fuchs, Karlchen, Doppelkopf, the five
+// announcement limits, Bei Solo zieht an, Buben-Damensolo.
+void doppelkopfLesen() {
+    const auto s = seiteHolen(spiele::kDoppelkopf, 14);
+    if (!s) return;
+    TDoppelkopfOptionen& o = cg.doppelkopf.optionen;
+    o.geber = s->wahl(0);
+    o.runden = s->grenze(1, 200);
+    o.punkte = s->grenze(2, 0);
+    o.zweiteDulle = s->haken(3);
+    o.fuchs = s->haken(4);
+    o.karlchen = s->haken(5);
+    o.doppelkopf = s->haken(6);
+    for (size_t i = 0; i < 5; ++i) o.stufen[i] = s->haken(7 + i);
+    o.soloAnzug = s->wahl(12);
+    if (o.soloAnzug < 1 || o.soloAnzug > 3) o.soloAnzug = 2;
+    o.bubenDamenSolo = s->haken(13);
+}
+
+}  // namespace
+
+void schafkopfDoppelkopfVerbinden(Tglapp&) {
+    schafkopf::anmelden();
+    doppelkopf::anmelden();
+    schafkopf::optionenLesen = schafkopfLesen;
+    doppelkopf::optionenLesen = doppelkopfLesen;
+}
 
 void schafkopfDoppelkopfSeiten(Tglapp&) {}
 

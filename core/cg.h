@@ -412,31 +412,156 @@ struct TCanasta {
     uint8_t bereich[104272 - 86936];
 };
 
+// A party view: what one seat (or everybody) knows of the parties. Codes per seat 1..4:
+// 9 unknown, 10 the declarer's (Re) side, 11 the other (Kontra) side, 0 for himself (Ramsch),
+// 4 the silent soloist of Doppelkopf; a second copy of the codes; the game when it was built.
+struct TParteiSicht {
+    int32_t code[4];
+    int32_t code2[4];
+    int32_t frei1[20];
+    int32_t spielTyp;  // entry 28
+    int32_t frei2[4];
+};
+static_assert(sizeof(TParteiSicht) == 33 * 4);
+static_assert(offsetof(TParteiSicht, spielTyp) == 28 * 4);
+
+// Doppelkopf seat record: reservations, the Hochzeit party, the Kreuz-Damen played, and the
+// special points the seat made.
+struct TDoppelkopfSitz {
+    uint8_t soloVorbehalt, hochzeitVorbehalt, hochzeitPartei, vorbehalt;
+    int32_t kreuzDamen;  // Kreuz-Damen the seat has played
+    uint8_t doppelkopf, karlchen, fuchs1, fuchs2;
+    int32_t fuchs1Opfer, fuchs2Opfer;  // the seats whose Fuchs the seat caught
+    int32_t doppelkopfAnz;             // tricks of 40 or more card points
+};
+
+// Doppelkopf options, read from the rule page when a series starts.
+struct TDoppelkopfOptionen {
+    int32_t runden;  // rounds limit (200 = "Keine Grenze")
+    int32_t punkte;  // points limit (0 = none)
+    int32_t geber;   // 1 "Zufall", 2..5 seat 1..4
+    uint8_t fuchs, doppelkopf, karlchen;
+    uint8_t frei;
+    int32_t soloAnzug;  // 1 "Solospieler", 2 "normal", 3 "nicht Solospieler"
+    uint8_t bubenDamenSolo, zweiteDulle;
+    uint8_t stufen[5];  // announcement levels 1..5 allowed
+};
+
+// The Doppelkopf deal in progress; its fields lie on 4-byte boundaries, as the flow hands out
+// its card lists by pointer.
+struct TDoppelkopfZustand {
+    int32_t soloTyp;       // 0 normal, 1..4 suit solo, 5 Buben, 6 Damen, 7 Fleischlos, 8 Buben-Damen
+    int32_t solist;        // the soloist; in a Hochzeit the Hochzeit seat
+    int32_t hochzeit;      // the seat that announced a Hochzeit
+    int32_t partner;       // the Hochzeit partner found
+    uint8_t geklaert;      // the Hochzeit partner is found
+    uint8_t stilles;       // the solo is a silent one
+    uint8_t darfHeiraten;  // the seat being asked holds both Kreuz-Damen
+    uint8_t ende;          // the deal is settled
+    int32_t partnerKarten; // the partner's cards at clarification
+    int32_t stichKarte, stichNr, anspieler;
+    karte stich[4];
+    int32_t stichAnz;
+    int32_t reStufe, kontraStufe;  // the highest announcement of each side, 0..5
+    int32_t fragen;                // announcement questions asked
+    TDoppelkopfSitz sitz[4];       // seats 1..4 at [seat - 1]
+    karte gegeben[4][12];          // each seat's hand as dealt
+    TParteiSicht sichten[5];       // view 0 public, 1..4 the seats'
+};
+static_assert(sizeof(TDoppelkopfSitz) == 24);
+static_assert(offsetof(TDoppelkopfZustand, stich) % 4 == 0);
+static_assert(offsetof(TDoppelkopfZustand, sitz) % 4 == 0);
+static_assert(offsetof(TDoppelkopfZustand, gegeben) % 4 == 0);
+static_assert(offsetof(TDoppelkopfZustand, sichten) % 4 == 0);
+
 // Doppelkopf block: two hand records of the game's own variables mirrored for saves at +104272,
 // its options at +119692.
 struct TDoppelkopf {
     hand spiegel[2];
-    uint8_t bereich1[119692 - 105860];
-    uint8_t bereichOptionen[121068 - 119692];
+    TDoppelkopfZustand z;
+    uint8_t bereich1[119692 - 105860 - sizeof(TDoppelkopfZustand)];
+    TDoppelkopfOptionen optionen;
+    uint8_t bereichOptionen[121068 - 119692 - sizeof(TDoppelkopfOptionen)];
 };
 static_assert(sizeof(TDoppelkopf) == 121068 - 104272);
-static_assert(offsetof(TDoppelkopf, bereichOptionen) == 119692 - 104272);
+static_assert(offsetof(TDoppelkopf, optionen) == 119692 - 104272);
+static_assert((104272 + offsetof(TDoppelkopf, z)) % 4 == 0);
 
-// The 25-byte Schafkopf game record (type, suit, Tout flag ...), laid out by the Schafkopf unit.
+// The 25-byte Schafkopf game record: which game is played (a plain record, copied by value).
 struct TSchafkopfSpiel {
-    uint8_t bereich[25];
+    uint8_t typ;    // 0 none, 1 Sie, 2 Solo, 3 Wenz, 4 Geier, 5 Farbwenz, 6 Farbgeier, 7 Bettel, 8 Rufspiel, 9 Ramsch
+    uint8_t farbe;  // trump suit of Solo, Farbwenz, Farbgeier; the called suit of a Rufspiel
+    uint8_t frei;
+    uint8_t tout;          // all tricks must be won
+    ShortString<20> titel;  // the caption of the button that chose the game
 };
+static_assert(sizeof(TSchafkopfSpiel) == 25);
+
+// Schafkopf seat record: the seat's bid, its answered flag and its Laufende.
+struct TSchafkopfSitz {
+    TSchafkopfSpiel gebot;
+    uint8_t beantwortet;
+    uint8_t frei[2];
+    int32_t laufende;
+};
+static_assert(sizeof(TSchafkopfSitz) == 32);
+
+// Schafkopf options, read from the rule page when a series starts.
+struct TSchafkopfOptionen {
+    int32_t runden;      // rounds limit (200 = "Keine Grenze")
+    int32_t punkte;      // points limit (0 = none)
+    int32_t geber;       // 1 "Zufall", 2..5 seat 1..4
+    int32_t centProPunkt;
+    int32_t geldIndex;   // 1..7
+    uint8_t tout, farbgeier, farbwenz, bettel, sie, kontra, re, ramsch, laufende, stillesSolo;
+    uint8_t frei[2];
+    int32_t soloWert;  // 2, 4 or 5
+};
+
+// The Schafkopf deal in progress.
+// Its fields lie on 4-byte boundaries: the flow hands out its card lists by pointer.
+struct TSchafkopfZustand {
+    TSchafkopfSpiel hoechstes;  // the highest bid so far
+    uint8_t frei1[3];
+    TSchafkopfSitz sitz[4];     // seats 1..4 at [seat - 1]
+    int32_t bieter;             // declarer seat of the bidding
+    int32_t erster, zweiter;    // first and second seat that wanted to play
+    int32_t gebote;             // number of bids 0..3
+    int32_t spieler;            // declarer seat of the game
+    int32_t gewerteterSpieler;  // the seat scored as playing alone
+    uint8_t eigenesAs;          // the declarer played the ace he called himself
+    uint8_t asGespielt;         // the called ace has been played
+    uint8_t frei2[2];
+    int32_t angesagt;           // games announced in this bidding
+    int32_t stichKarte;         // 1 before the first card of a trick, 5 after the fourth
+    int32_t kontra;             // 0 none, 1 Kontra, 2 Re
+    int32_t stichNr;            // trick 1..8
+    int32_t anspieler;          // the seat that led the current trick
+    karte stich[4];             // the current trick in play order, the tag the seat
+    int32_t stichAnz;
+    karte gegeben[4][8];        // each seat's hand as dealt
+    TParteiSicht sichten[5];    // view 0 public, 1..4 the seats'
+    uint8_t ende;               // the deal is settled
+};
+static_assert(offsetof(TSchafkopfZustand, sitz) % 4 == 0);
+static_assert(offsetof(TSchafkopfZustand, angesagt) % 4 == 0);
+static_assert(offsetof(TSchafkopfZustand, stich) % 4 == 0);
+static_assert(offsetof(TSchafkopfZustand, gegeben) % 4 == 0);
+static_assert(offsetof(TSchafkopfZustand, sichten) % 4 == 0);
 
 // Schafkopf block: mirrored hands at +121068, options at +136488, game record at +138228.
 struct TSchafkopf {
     hand spiegel[2];
-    uint8_t bereich1[136488 - 122656];
-    uint8_t bereichOptionen[138228 - 136488];
+    TSchafkopfZustand z;
+    uint8_t bereich1[136488 - 122656 - sizeof(TSchafkopfZustand)];
+    TSchafkopfOptionen optionen;
+    uint8_t bereichOptionen[138228 - 136488 - sizeof(TSchafkopfOptionen)];
     TSchafkopfSpiel spiel;  // +138228
     uint8_t frei[3];
 };
 static_assert(sizeof(TSchafkopf) == 138256 - 121068);
-static_assert(offsetof(TSchafkopf, bereichOptionen) == 136488 - 121068);
+static_assert((121068 + offsetof(TSchafkopf, z)) % 4 == 0);
+static_assert(offsetof(TSchafkopf, optionen) == 136488 - 121068);
 static_assert(offsetof(TSchafkopf, spiel) == 138228 - 121068);
 
 // Seat record of the Poker block (520 bytes), seat p at +137836 + 520 p.

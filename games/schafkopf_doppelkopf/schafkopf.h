@@ -1,0 +1,61 @@
+// Schafkopf (game id 6): the per-frame phase machine of a deal (deal, bidding and game choice,
+// Kontra and Re, eight tricks, settlement), the party views, the options and series limits, the
+// hooks the game core and the table engine call, and the plain answers of computer seats until
+// the game's computer player exists.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/cg.h"
+#include "core/spielliste.h"
+#include "games/schafkopf_doppelkopf/schafkopf_regeln.h"
+#include "table/tspieler.h"
+
+namespace schafkopf {
+
+// ---- flow
+void spielSchritt(TCG& g);
+void neuesSpiel(bool frisch);
+void spielLaden();
+bool spielbar(const TKartenSlot& slot);
+bool passtAuf(const karte& card, const karte& lead, int alt);
+// The ranks of the game being played (or of no game yet).
+const Ordnung& ordnung();
+// The cards the seat on turn may play now.
+std::vector<karte> spielbareKarten();
+// No game the options still allow can outrank the highest bid.
+bool bietenBeendet();
+// The seat may say Kontra (level 0) or Re (level 1) now.
+bool kontraErlaubt(int seat);
+
+// ---- party views (view 0 public, 1..4 the seats')
+void parteiEreignis(int ereignis, int wert);
+int parteiCode(int seat, int sicht);
+bool parteienOffen();
+
+// ---- settlement, options, series
+bool dealVorbei(const TCG& g);
+const TGameResult& letztesErgebnis();
+void abrechnungText(const TGameResult& r, std::string& text);
+bool partieEnde();
+void limitText(std::string& text);
+void highscoreText(std::string& text);
+// The options a series starts with when no rule page was read.
+void optionenStandard();
+// Reads the rule page into the options when a series starts; the shell fills it (empty: the
+// options stay as they are).
+extern void (*optionenLesen)();
+// A rule option by its caption on the rule page (value 0/1 for check boxes, the number for the
+// lists); false for an unknown name.
+bool optionSetzen(const std::string& name, int wert);
+
+// ---- computer seats and whole-game runs
+void kiTick();          // a plain legal answer to the open question
+void zufallsAntwort();  // a uniformly random legal answer
+// After a deal: 120 card points on the table, and each seat's account moved by its amount.
+bool dealPruefen(const int32_t kontoVorher[5], std::string& warum);
+bool kartenErhalten(std::string& warum);
+
+void anmelden();
+
+}  // namespace schafkopf
