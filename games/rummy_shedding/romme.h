@@ -93,8 +93,9 @@ constexpr int kNextMax = 8;
 struct Meldung {
     hand karten;
     uint8_t art = 0;
-    int32_t ziel = 0;  // lay-off: the pile
+    int32_t ziel = 0;    // lay-off: the pile
     int32_t wert = 0;
+    uint8_t zurueck = 0;  // lay-off: the card took a Joker's place and the Joker came back
 };
 // One move of a turn: up to 9 melds and lay-offs.
 struct Eintrag {
@@ -102,6 +103,7 @@ struct Eintrag {
     int32_t anzahl = 0;  // melds in use
     int32_t wertSumme = 0;
     int32_t kartenSumme = 0;
+    int32_t zurueck = 0;  // Jokers that came back to the hand
 };
 
 // The move buffer of one search: fixed storage, allocated once, so a search inside one frame

@@ -89,6 +89,7 @@ int zugAnhaengen(Zugbuffer& b, int n, const Meldung& m, int karten) {
         e.anzahl = 0;
         e.wertSumme = 0;
         e.kartenSumme = 0;
+        e.zurueck = 0;
     } else {
         e = b.e[n];
     }
@@ -96,6 +97,7 @@ int zugAnhaengen(Zugbuffer& b, int n, const Meldung& m, int karten) {
     e.anzahl += 1;
     e.wertSumme += m.wert;
     e.kartenSumme += karten;
+    e.zurueck += m.zurueck;
     return neu;
 }
 
@@ -139,6 +141,7 @@ void anlegenVersuchen(Lauf& l, hand& h, int tiefe, int eintrag) {
             m.art = 1;
             m.ziel = p;
             m.wert = anlegeWert(pile, c, s);
+            m.zurueck = frei.t != 0 ? 1 : 0;
             const int n = zugAnhaengen(l.b, eintrag, m, 1);
             if (n == 0) return;
             const hand alt = pile;
@@ -319,6 +322,14 @@ void auswahlGeben(const hand& karten) {
     central::antwort(cg, central::kAuswahl, 0, 0, &sel);
 }
 
+// "Fertig" with nothing selected: the seat goes on to discard.
+void fertig() {
+    hand leer;
+    leeren(leer);
+    auswahlGeben(leer);
+    central::antwort(cg, central::kKnopf, 0, 0);
+}
+
 void ziehen(int seat) {
     const int lv = staerke(seat);
     const hand h = seatHand(seat);
@@ -367,7 +378,7 @@ void auslegen(int seat) {
     TRommeMarken& marken = cg.romme.marken.at(seat);
     for (int i = 1; i <= std::min<int>(h.anz + 1, kHandMax); ++i) marken.at(i) = 0;
     if (k == 0) {
-        central::antwort(cg, central::kKnopf, 0, 2);
+        fertig();
         return;
     }
     const Eintrag& e = g_buffer.e[k];
@@ -389,13 +400,13 @@ void auslegen(int seat) {
                         }
                 }
             g_buffer.anzahl = 0;
-            central::antwort(cg, central::kKnopf, 0, 2);
+            fertig();
             return;
         }
     }
-    if (e.kartenSumme >= h.anz) msgsink::show("error: plays too much (all) cards");
+    if (e.kartenSumme - e.zurueck >= h.anz) msgsink::show("error: plays too much (all) cards");
     if (cg.romme.warteSchritte <= 1) {
-        if (h.anz - e.kartenSumme == 1)
+        if (h.anz - e.kartenSumme + e.zurueck == 1)
             kommentieren(seat, cg.romme.kartenBeiZugbeginn >= 13 ? 1 : 2);
         else if (!s.sitzHatMeldung)
             kommentieren(seat, 3);
@@ -542,7 +553,7 @@ int besterZug(Zugbuffer& b, const hand& h, const Suche& s) {
         if (h.anz <= e.m[0].karten.anz) continue;
         if (s.fremd) {
             int j;
-            if (e.kartenSumme == h.anz - 1) {
+            if (e.kartenSumme - e.zurueck == h.anz - 1) {
                 j = -1;
             } else {
                 ohneJoker(e, s);

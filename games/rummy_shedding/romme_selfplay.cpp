@@ -116,7 +116,9 @@ void zufallsAntwort() {
             rommeki::einfacheSuche(b, h, s);
             const int k = rnd::random(b.anzahl + 1);
             if (k == 0) {
-                central::antwort(cg, central::kKnopf, 0, 2);
+                hand leer{};
+                central::antwort(cg, central::kAuswahl, 0, 0, &leer);
+                central::antwort(cg, central::kKnopf, 0, 0);
                 return;
             }
             const rommeki::Meldung& m = b.e[k].m[0];

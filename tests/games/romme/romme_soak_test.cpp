@@ -1,0 +1,107 @@
+// Whole Rommé matches between computer seats in the headless harness, under several rule sets:
+// all cards stay on the table, every meld on it is valid, every round is booked as settled,
+// nothing stalls and no consistency message appears.
+#include <gtest/gtest.h>
+
+#include "core/central.h"
+#include "core/spiele.h"
+#include "games/rummy_shedding/romme.h"
+#include "harness/lib/harness.h"
+
+namespace {
+
+struct Satz {
+    int spieler;
+    bool positiv, ecke, doppelt, fremd;
+    int saetze, mindest;
+};
+
+struct Zahlen {
+    int runden = 0, rommeHand = 0, talonNeu = 0;
+};
+
+Zahlen matchSpielen(uint64_t seed, const Satz& satz, bool zufall) {
+    Zahlen z;
+    harness::Einstellung e;
+    e.spielId = spiele::kRomme;
+    e.spieler = satz.spieler;
+    e.seed = seed;
+    e.menschAlsComputer = true;
+    harness::Lauf lauf(e);
+    romme::anmelden();
+    cg.romme = TRomme{};
+    EXPECT_TRUE(romme::optionSetzen("Positiv", satz.positiv));
+    EXPECT_TRUE(romme::optionSetzen("Ecke", satz.ecke));
+    EXPECT_TRUE(romme::optionSetzen("DoppelteFarben", satz.doppelt));
+    EXPECT_TRUE(romme::optionSetzen("FremdAnlegen", satz.fremd));
+    EXPECT_TRUE(romme::optionSetzen("Saetze", satz.saetze));
+    EXPECT_TRUE(romme::optionSetzen("Mindestpunkte", satz.mindest));
+    EXPECT_TRUE(romme::optionSetzen("Runden", 3));
+    EXPECT_FALSE(romme::optionSetzen("Gibt es nicht", 1));
+    // the yardstick at seat 1 against computer seats, which end the rounds
+    if (zufall)
+        central::dienste.staerke = [](int, int seat) { return seat == 1 ? 0 : 3; };
+    lauf.invariante = [&](const TCG& g, std::string& warum) {
+        if (g.phase.nr == 3 && g.romme.talonPaesse == 2) ++z.talonNeu;
+        return romme::kartenErhalten(warum) && romme::meldungenGueltig(warum);
+    };
+    bool erstes = true;
+    while (erstes || !romme::partieEnde()) {
+        int32_t vorher[7] = {};
+        for (int s = 1; s <= 6; ++s) vorher[s] = cg.konto[s];
+        if (!lauf.starten(erstes ? 0 : 1)) break;
+        if (zufall) cg.sitzEinstellungen.at(1).staerke = 0;
+        erstes = false;
+        const int f = lauf.bis(romme::rundeVorbei);
+        EXPECT_GE(f, 0);
+        if (f < 0) break;
+        ++z.runden;
+        const TGameResult& r = romme::letztesErgebnis();
+        if (r.spielWerte[0]) ++z.rommeHand;
+        for (int s = 1; s <= satz.spieler; ++s) {
+            EXPECT_EQ(cg.konto[s] - vorher[s], r.at(s)) << "seat " << s;
+            if (satz.positiv) {
+                EXPECT_GE(r.at(s), 0);
+            } else {
+                EXPECT_LE(r.at(s), 0);
+            }
+        }
+        // the seat that went out holds no card, and with penalty points scores nothing
+        EXPECT_EQ(harness::anzahl(cg.romme.letzterAbwurf), 0);
+        if (!satz.positiv) {
+            EXPECT_EQ(r.at(r.spieler), 0);
+        }
+        if (z.runden > 10) break;
+    }
+    EXPECT_TRUE(lauf.fehler().empty());
+    return z;
+}
+
+TEST(RommeSoak, MatchesUnderSeveralRuleSetsPlayToTheEnd) {
+    // One deck among several seats can leave every card still in play dead (no meld, no
+    // lay-off anywhere), and such a round never ends: the rule sets give each seat room.
+    const Satz saetze[] = {
+        {4, false, false, false, true, 2, 40},
+        {2, true, true, false, false, 1, 0},
+        {3, false, true, true, true, 2, 30},
+        {6, true, false, true, true, 3, 20},
+    };
+    int runden = 0;
+    for (uint64_t seed = 1; seed <= 3; ++seed)
+        for (const Satz& s : saetze) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", " << s.spieler << " seats");
+            runden += matchSpielen(seed, s, false).runden;
+        }
+    EXPECT_GE(runden, 36);
+}
+
+TEST(RommeSoak, RandomLegalPlayNeverBreaksTheRules) {
+    int runden = 0;
+    for (uint64_t seed = 1; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        runden += matchSpielen(seed, {3, seed % 2 == 0, seed % 3 == 0, false, true, 2, 0}, true).runden;
+    }
+    EXPECT_EQ(runden, 18);
+}
+
+}  // namespace
