@@ -615,7 +615,11 @@ int abwurfWahl(const hand& h, const int16_t* marken, int seat, float* u) {
             for (int i = 2; i <= 3; ++i)
                 for (int j = i; j >= 2 && romme::meldSchluessel(m.at(j - 1)) > romme::meldSchluessel(m.at(j)); --j)
                     std::swap(m.at(j), m.at(j - 1));
-        return romme::isset(m, hat, false, false, r);
+        // Three cards of a run that is still to grow are not held to the first-meld minimum:
+        // measured by it, no low run would ever be worth keeping to a seat without a meld, and
+        // such seats can hold on to cards that never make a first meld while the round goes on
+        // without end.
+        return romme::isset(m, hat, false, true, r);
     };
     for (int i = 1; i <= h.anz; ++i) {
         const karte a = h.at(i);
