@@ -633,7 +633,10 @@ int abwurfWahl(const hand& h, const int16_t* marken, int seat, float* u) {
                 const karte b = h.at(k);
                 if (istJoker(a) && istJoker(b)) continue;
                 if (!istJoker(a) && !istJoker(b)) {
-                    if (a.t == b.t) {
+                    // before its first meld a seat keeps only pairs whose set of four could reach
+                    // the minimum: low pairs make sets that can never be laid first
+                    const bool satzReicht = hat || 4 * romme::kartenWert(a, r) >= r.mindestpunkte;
+                    if (a.t == b.t && satzReicht) {
                         if (r.doppelteFarben)
                             x += kartenChance(0, a.t, 0, false, seat, 0);
                         else if (a.f != b.f)

@@ -13,7 +13,7 @@ TEST(TmpDebug, Stall) {
     romme::anmelden();
     central::dienste.staerke = [](int, int) { return 3; };
     bool erstes = true;
-    for (int r = 0; r < 1100; ++r) {
+    for (int r = 0; r < 2100; ++r) {
         lauf.starten(erstes || romme::partieEnde() ? 0 : 1); erstes = false;
         cg.sitzEinstellungen.at(1).staerke = 3;
         int f = lauf.bis(romme::rundeVorbei);
