@@ -12,6 +12,7 @@
 #include "core/highscore.h"
 #include "core/kommentar.h"
 #include "core/spiele.h"
+#include "gui/pvl.h"
 #include "platform/num.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
@@ -461,6 +462,14 @@ void auswahlPruefen() {
     if (cg.aktSpieler != 1 || istComputer(1)) return;
     auswahlHand(cg.romme.auswahl);
     central::antwort(cg, central::kAuswahl, 0, 0, &cg.romme.auswahl);
+    // "Auslegen" only for a valid meld that keeps a card in the hand for the discard
+    pvl::TPVLApplication* a = central::dienste.app;
+    const int d = central::ids.ingame, auslegen = central::ids.reihe[2][1], fertig = central::ids.reihe[2][2];
+    if (!a || cg.entscheidung.art != 79 || !a->validElement(d, auslegen)) return;
+    hand meld;
+    const bool gut = auswahlKarten(1, cg.romme.auswahl, meld) && meld.anz < anz(1) && isset(meld, 1, false, false);
+    a->SetEnabled(d, auslegen, gut);
+    if (a->validElement(d, fertig)) a->SetEnabled(d, fertig, true);
 }
 
 void sortierungSetzen(bool nachWert) {
