@@ -381,7 +381,26 @@ int stapelPunkte(int stack, bool amPlatz) { return meldungPunkte(stapelHand(stac
 int naechsterSitz(int seat) { return seat % seats() + 1; }
 int vorigerSitz(int seat) { return (seat + seats() - 2) % seats() + 1; }
 
-void spielSchritt(TCG& g) {
+namespace {
+
+// The meld container's bytes 4 .. 18,827 travel with a saved game in the record's copy; the
+// two bytes behind its flags stay as they are.
+constexpr size_t kLuecke = offsetof(Tk12Daten, aktiv) + 2;
+
+void k12Sichern(TCG& g) {
+    static_assert(sizeof(Tk12Daten) + 4 == sizeof(g.k12Kopie));
+    const auto* q = reinterpret_cast<const uint8_t*>(&k12.d);
+    std::memcpy(g.k12Kopie + 4, q, kLuecke);
+    std::memcpy(g.k12Kopie + 4 + kLuecke + 2, q + kLuecke + 2, sizeof(Tk12Daten) - kLuecke - 2);
+}
+
+void k12Laden(const TCG& g) {
+    auto* z = reinterpret_cast<uint8_t*>(&k12.d);
+    std::memcpy(z, g.k12Kopie + 4, kLuecke);
+    std::memcpy(z + kLuecke + 2, g.k12Kopie + 4 + kLuecke + 2, sizeof(Tk12Daten) - kLuecke - 2);
+}
+
+void schritt(TCG& g) {
     switch (g.phase.nr) {
         case kStart:
             g.phase.nr = kGeben;
@@ -399,6 +418,13 @@ void spielSchritt(TCG& g) {
         default:
             break;
     }
+}
+
+}  // namespace
+
+void spielSchritt(TCG& g) {
+    schritt(g);
+    k12Sichern(g);
 }
 
 void neuesSpiel(bool frisch) {
@@ -434,7 +460,19 @@ void neuesSpiel(bool frisch) {
 }
 
 void spielLaden() {
+    // Moves under way belong to the table before the load; none of them may land on this one.
+    glu::zugliste.anz = 0;
+    glu::fertigliste.anz = 0;
+    for (int s = 1; s <= kStapel; ++s)
+        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
+            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
+    if (cg.bewegungWarten.aktiv)
+        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
     central::tischWiederherstellen(cg);
+    k12Laden(cg);
+    k12.d.aktiv = 0;
+    k12.jokerFrei = 0;
+    k12.zellenInKarten();
     cg.ablauf.meldModus = 1;
     schluesselTabellen(cg.romme.nachWert != 0);
     auswahlPruefen();

@@ -2,11 +2,19 @@
 // all cards stay on the table, every meld on it is valid, every round is booked as settled,
 // nothing stalls and no consistency message appears.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "core/central.h"
 #include "core/spiele.h"
 #include "games/rummy_shedding/romme.h"
+#include "core/spielstand.h"
+#include "gui/pvl.h"
 #include "harness/lib/harness.h"
+#include "table/glu.h"
+#include "table/k12.h"
+#include "table/tischdienste.h"
 
 namespace {
 
@@ -102,6 +110,61 @@ TEST(RommeSoak, RandomLegalPlayNeverBreaksTheRules) {
         runden += matchSpielen(seed, {3, seed % 2 == 0, seed % 3 == 0, false, true, 2, 0}, true).runden;
     }
     EXPECT_EQ(runden, 18);
+}
+
+}  // namespace
+
+namespace {
+
+// Saving and loading through the saved-games unit, into a folder of the test's own.
+struct Speicher {
+    std::filesystem::path ordner =
+        std::filesystem::temp_directory_path() / ("romme_soak_test_" + std::to_string(getpid()));
+    Speicher() {
+        tischdienste::anbinden(spielstand::anbindung);
+        static pvl::TPVLDialog panel{};
+        spielstand::anbindung.ipanel = [] { return &panel; };
+        std::filesystem::create_directories(ordner);
+    }
+    ~Speicher() {
+        std::filesystem::remove_all(ordner);
+        spielstand::anbindung = spielstand::Anbindung{};
+    }
+    bool sichern() { return spielstand::spielSpeichern(cg, ordner, "mitte", true); }
+    bool laden() { return spielstand::spielLaden(cg, ordner, "mitte", "rom") && central::nachLaden(cg); }
+};
+
+TEST(RommeSpielstand, ARoundLoadedWithMeldsOnTheTableGoesOnToItsEnd) {
+    harness::Einstellung e;
+    e.spielId = spiele::kRomme;
+    e.spieler = 3;
+    e.seed = 5;
+    harness::Lauf lauf(e);
+    romme::anmelden();
+    cg.romme = TRomme{};
+    ASSERT_TRUE(romme::optionSetzen("Mindestpunkte", 0));
+    Speicher speicher;
+    lauf.invariante = [](const TCG&, std::string& warum) {
+        return romme::kartenErhalten(warum) && romme::meldungenGueltig(warum);
+    };
+    ASSERT_TRUE(lauf.starten());
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return g.phase.nr == romme::kSpielPhase && g.phase.schritt == romme::kZiehFrage && k12.d.anz1 + k12.d.anz2 >= 2 &&
+               glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
+    }),
+              0);
+    int karten[14] = {};
+    for (int s : {1, 2, 3, 11, 12, 13}) karten[s] = harness::anzahl(s);
+    const int piles = k12.d.anz1 + k12.d.anz2;
+    const int seat = cg.aktSpieler;
+    ASSERT_TRUE(speicher.sichern());
+    lauf.frames(300);  // play on, then go back
+    ASSERT_TRUE(speicher.laden());
+    EXPECT_EQ(cg.aktSpieler, seat);
+    EXPECT_EQ(k12.d.anz1 + k12.d.anz2, piles);
+    for (int s : {1, 2, 3, 11, 12, 13}) EXPECT_EQ(harness::anzahl(s), karten[s]) << s;
+    ASSERT_GE(lauf.bis(romme::rundeVorbei), 0);
+    EXPECT_TRUE(lauf.fehler().empty());
 }
 
 }  // namespace
