@@ -168,3 +168,105 @@ TEST(RommeSpielstand, ARoundLoadedWithMeldsOnTheTableGoesOnToItsEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RommeTalon, TheDiscardPileBecomesTheNewTalonWhenTheTalonRunsOut) {
+    harness::Einstellung e;
+    e.spielId = spiele::kRomme;
+    e.spieler = 3;
+    e.seed = 7;
+    harness::Lauf lauf(e);
+    romme::anmelden();
+    cg.romme = TRomme{};
+    lauf.invariante = [](const TCG&, std::string& warum) { return romme::kartenErhalten(warum); };
+    ASSERT_TRUE(lauf.starten());
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return g.phase.nr == romme::kSpielPhase && g.phase.schritt == romme::kZiehFrage && g.romme.zugNummer >= 3 &&
+               glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
+    }),
+              0);
+    // the talon's cards go under the discard pile: the next draw finds the talon empty
+    TSpieler& talon = glu::spieler[10];
+    TSpieler& ablage = glu::spieler[12];
+    const int alle = talon.anz + ablage.anz;
+    for (int i = ablage.anz; i >= 1; --i) ablage.at(i + talon.anz) = ablage.at(i);
+    for (int i = 1; i <= talon.anz; ++i) ablage.at(i) = talon.at(i);
+    ablage.anz = alle;
+    talon.anz = 0;
+    const karte oben = ablage.at(alle).c;
+    ASSERT_GE(lauf.bis([](const TCG& g) { return g.phase.nr == 3 && g.romme.talonPaesse == 2; }), 0);
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return g.phase.nr == romme::kSpielPhase && glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
+    }),
+              0);
+    // all of the pile, its top card too, is the talon now, less the card that opened the new pile
+    EXPECT_EQ(harness::anzahl(11) + harness::anzahl(13), alle);
+    EXPECT_EQ(harness::anzahl(13), 1);
+    EXPECT_EQ(cg.romme.zugNummer, 0);
+    bool obenImTalon = false;
+    for (int i = 1; i <= talon.anz; ++i) obenImTalon = obenImTalon || (talon.at(i).c.t == oben.t && talon.at(i).c.f == oben.f);
+    EXPECT_TRUE(obenImTalon || (ablage.at(1).c.t == oben.t && ablage.at(1).c.f == oben.f));
+    ASSERT_GE(lauf.bis(romme::rundeVorbei), 0);
+    EXPECT_TRUE(lauf.fehler().empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The human's turn scripted: a selection that is no meld is refused and the lay-out question
+// comes again; "Fertig" goes on to the discard.
+TEST(RommeMensch, ASelectionThatIsNoMeldIsRefusedAndAskedAgain) {
+    harness::Einstellung e;
+    e.spielId = spiele::kRomme;
+    e.spieler = 2;
+    e.seed = 3;
+    e.menschAlsComputer = false;
+    harness::Lauf lauf(e);
+    romme::anmelden();
+    cg.romme = TRomme{};
+    int gefragt79 = 0, abgeworfen = 0;
+    lauf.antworter = [&](TCG& g) {
+        switch (g.entscheidung.art) {
+            case 78:
+                return central::antwort(g, central::kStapel, 11, harness::anzahl(11));
+            case 79: {
+                ++gefragt79;
+                if (gefragt79 == 1) {
+                    // three cards that make no meld
+                    const TSpieler& s = glu::spieler[0];
+                    for (int a = 1; a <= s.anz; ++a)
+                        for (int b = a + 1; b <= s.anz; ++b)
+                            for (int c = b + 1; c <= s.anz; ++c) {
+                                hand m{};
+                                for (int x : {a, b, c}) {
+                                    m.at(++m.anz) = s.at(x).c;
+                                    m.at(m.anz).nr = static_cast<uint16_t>(x);
+                                }
+                                if (romme::isset(m, 1, false, true)) continue;
+                                central::antwort(g, central::kAuswahl, 0, 0, &m);
+                                return central::antwort(g, central::kKnopf, 0, 79);
+                            }
+                }
+                hand leer{};
+                central::antwort(g, central::kAuswahl, 0, 0, &leer);
+                return central::antwort(g, central::kKnopf, 0, 0);
+            }
+            case 80:
+                ++abgeworfen;
+                return central::antwort(g, central::kKarte, 0, 1);
+            default:
+                return false;
+        }
+    };
+    ASSERT_TRUE(lauf.starten());
+    ASSERT_GE(lauf.bis([&](const TCG& g) { return abgeworfen == 1 && g.aktSpieler == 2 && glu::zugliste.anz == 0; }),
+              0);
+    EXPECT_EQ(gefragt79, 2);
+    EXPECT_EQ(k12.d.anz1, 0);
+    EXPECT_EQ(harness::anzahl(1), 13);
+    EXPECT_TRUE(lauf.fehler().empty());
+}
+
+}  // namespace
