@@ -57,18 +57,6 @@ void warten(int halter, int marke) {
     cg.bewegungWarten.aktiv = 1;
 }
 
-hand stapelHand(int stack) {
-    hand h;
-    std::memset(static_cast<void*>(&h), 0, sizeof(h));
-    const TSpieler& s = st(stack);
-    for (int i = 1; i <= s.anz && i <= kHandMax; ++i) {
-        h.at(i) = s.at(i).c;
-        h.at(i).nr = static_cast<uint16_t>(i);
-    }
-    h.anz = static_cast<int16_t>(std::min<int>(s.anz, kHandMax));
-    return h;
-}
-
 bool istComputer(int seat) { return seat >= 1 && seat <= 20 && cg.stapelListen[seat].computer == 1; }
 
 // A selection handed over with a kind-1 action as the cards it names in the seat's stack, in
@@ -375,6 +363,18 @@ bool isset(const hand& m, int seat, bool vorAuslageAblehnen, bool ohneMinimum) {
 }
 
 bool issetHook(const hand& m) { return isset(m, 0, false, true); }
+
+hand stapelHand(int stack) {
+    hand h;
+    std::memset(static_cast<void*>(&h), 0, sizeof(h));
+    const TSpieler& s = st(stack);
+    for (int i = 1; i <= s.anz && i <= kHandMax; ++i) {
+        h.at(i) = s.at(i).c;
+        h.at(i).nr = static_cast<uint16_t>(i);
+    }
+    h.anz = static_cast<int16_t>(std::min<int>(s.anz, kHandMax));
+    return h;
+}
 
 int stapelPunkte(int stack, bool amPlatz) { return meldungPunkte(stapelHand(stack), amPlatz, false, regeln()); }
 

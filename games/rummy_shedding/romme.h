@@ -33,6 +33,8 @@ bool hatMeldung(int seat);
 // isset for the seat (0: the seat on turn) with the options of cg.romme.
 bool isset(const hand& m, int seat, bool vorAuslageAblehnen, bool ohneMinimum);
 bool issetHook(const hand& m);
+// The cards of a stack as a hand, each tagged with its slot.
+hand stapelHand(int stack);
 // Card points of the stack's cards (Joker kept in place with amPlatz).
 int stapelPunkte(int stack, bool amPlatz);
 

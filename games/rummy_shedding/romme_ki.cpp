@@ -18,6 +18,9 @@
 
 namespace rommeki {
 
+using romme::anhaengen;
+using romme::einfuegen;
+using romme::entfernen;
 using romme::istJoker;
 
 namespace {
@@ -30,36 +33,6 @@ int anz(int stack) { return st(stack).anz; }
 int seats() { return std::clamp<int>(cg.ablauf.anzSpieler, 1, 6); }
 
 void leeren(hand& h) { std::memset(static_cast<void*>(&h), 0, sizeof(h)); }
-
-void anhaengen(hand& h, const karte& c) {
-    if (h.anz >= kHandMax) return;
-    h.anz = static_cast<int16_t>(h.anz + 1);
-    h.at(h.anz) = c;
-}
-
-void einfuegen(hand& h, int pos, const karte& c) {
-    if (h.anz >= kHandMax) return;
-    for (int i = h.anz; i >= pos; --i) h.at(i + 1) = h.at(i);
-    h.at(pos) = c;
-    h.anz = static_cast<int16_t>(h.anz + 1);
-}
-
-void entfernen(hand& h, int pos) {
-    for (int i = pos; i < h.anz; ++i) h.at(i) = h.at(i + 1);
-    h.anz = static_cast<int16_t>(h.anz - 1);
-}
-
-hand seatHand(int seat) {
-    hand h;
-    leeren(h);
-    const TSpieler& s = st(seat);
-    for (int i = 1; i <= s.anz && i <= kHandMax; ++i) {
-        h.at(i) = s.at(i).c;
-        h.at(i).nr = static_cast<uint16_t>(i);
-    }
-    h.anz = static_cast<int16_t>(std::min<int>(s.anz, kHandMax));
-    return h;
-}
 
 int staerke(int seat) { return seat >= 1 && seat <= 6 ? cg.sitzEinstellungen.at(seat).staerke : 2; }
 
@@ -332,7 +305,7 @@ void fertig() {
 
 void ziehen(int seat) {
     const int lv = staerke(seat);
-    const hand h = seatHand(seat);
+    const hand h = romme::stapelHand(seat);
     double ohne = besteKartenSumme(h, seat);
     double mit = ohne;
     if (anz(13) >= 1) {
@@ -363,7 +336,7 @@ void kommentieren(int seat, int ereignis) {
 
 void auslegen(int seat) {
     const int lv = staerke(seat);
-    const hand h = seatHand(seat);
+    const hand h = romme::stapelHand(seat);
     Suche s = sucheFuer(seat, lv >= 3 ? 8 : 3);
     if (lv == 1)
         einfacheSuche(g_buffer, h, s);
@@ -423,7 +396,7 @@ void auslegen(int seat) {
 
 void abwerfen(int seat) {
     const int lv = staerke(seat);
-    const hand h = seatHand(seat);
+    const hand h = romme::stapelHand(seat);
     if (h.anz < 1) return;
     float u[kHandMax + 1] = {};
     int k = abwurfWahl(h, cg.romme.marken.at(seat).m, seat, u);

@@ -39,18 +39,6 @@ bool gleicheFarbe(const hand& m) {
     return true;
 }
 
-void einfuegen(hand& h, int pos, const karte& c) {
-    if (h.anz >= kHandMax) return;
-    for (int i = h.anz; i >= pos; --i) h.at(i + 1) = h.at(i);
-    h.at(pos) = c;
-    h.anz = static_cast<int16_t>(h.anz + 1);
-}
-
-void entfernen(hand& h, int pos) {
-    for (int i = pos; i < h.anz; ++i) h.at(i) = h.at(i + 1);
-    h.anz = static_cast<int16_t>(h.anz - 1);
-}
-
 // Ascending by meld key, stable.
 void nachSchluessel(hand& h) {
     for (int i = 2; i <= h.anz; ++i)
@@ -77,6 +65,25 @@ int summe(const hand& m, bool roh, const Regeln& r) {
 }  // namespace
 
 bool istJoker(const karte& c) { return c.t == kJoker; }
+
+void anhaengen(hand& h, const karte& c) {
+    if (h.anz >= kHandMax) return;
+    h.anz = static_cast<int16_t>(h.anz + 1);
+    h.at(h.anz) = c;
+}
+
+void einfuegen(hand& h, int pos, const karte& c) {
+    if (h.anz >= kHandMax) return;
+    for (int i = h.anz; i >= pos; --i) h.at(i + 1) = h.at(i);
+    h.at(pos) = c;
+    h.anz = static_cast<int16_t>(h.anz + 1);
+}
+
+void entfernen(hand& h, int pos) {
+    if (pos < 1 || pos > h.anz) return;
+    for (int i = pos; i < h.anz; ++i) h.at(i) = h.at(i + 1);
+    h.anz = static_cast<int16_t>(h.anz - 1);
+}
 
 int rang(int t) { return t >= 1 && t <= 13 ? kRang[t] : 0; }
 int ausRang(int r) { return r >= 1 && r <= 13 ? kCode[r] : 0; }

@@ -22,6 +22,10 @@ struct Regeln {
 };
 
 bool istJoker(const karte& c);
+// Small edits of a hand record (1-based; a full hand takes no more cards).
+void anhaengen(hand& h, const karte& c);
+void einfuegen(hand& h, int pos, const karte& c);
+void entfernen(hand& h, int pos);
 // Rank in the run order: 1 for the 2 up to 13 for the Ass; 0 outside 1..13.
 int rang(int t);
 int ausRang(int r);

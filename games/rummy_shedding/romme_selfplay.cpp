@@ -100,12 +100,7 @@ void zufallsAntwort() {
         }
         case kAuslegeAntwort: {
             // one of the single melds and lay-offs, or none
-            hand h{};
-            for (int i = 1; i <= st.anz && i <= kHandMax; ++i) {
-                h.at(i) = st.at(i).c;
-                h.at(i).nr = static_cast<uint16_t>(i);
-            }
-            h.anz = static_cast<int16_t>(std::min<int>(st.anz, kHandMax));
+            const hand h = stapelHand(seat);
             static rommeki::Zugbuffer b;
             rommeki::Suche s;
             s.seat = seat;

@@ -18,6 +18,21 @@
 
 namespace {
 
+harness::Einstellung einstellung(uint64_t seed, int spieler, bool menschAlsComputer) {
+    harness::Einstellung e;
+    e.spielId = spiele::kRomme;
+    e.spieler = spieler;
+    e.seed = seed;
+    e.menschAlsComputer = menschAlsComputer;
+    return e;
+}
+
+// Once the harness is made: the game registered, its options as never read (the standard rules).
+void neu() {
+    romme::anmelden();
+    cg.romme = TRomme{};
+}
+
 struct Satz {
     int spieler;
     bool positiv, ecke, doppelt, fremd;
@@ -30,14 +45,8 @@ struct Zahlen {
 
 Zahlen matchSpielen(uint64_t seed, const Satz& satz, bool zufall) {
     Zahlen z;
-    harness::Einstellung e;
-    e.spielId = spiele::kRomme;
-    e.spieler = satz.spieler;
-    e.seed = seed;
-    e.menschAlsComputer = true;
-    harness::Lauf lauf(e);
-    romme::anmelden();
-    cg.romme = TRomme{};
+    harness::Lauf lauf(einstellung(seed, satz.spieler, true));
+    neu();
     EXPECT_TRUE(romme::optionSetzen("Positiv", satz.positiv));
     EXPECT_TRUE(romme::optionSetzen("Ecke", satz.ecke));
     EXPECT_TRUE(romme::optionSetzen("DoppelteFarben", satz.doppelt));
@@ -135,13 +144,8 @@ struct Speicher {
 };
 
 TEST(RommeSpielstand, ARoundLoadedWithMeldsOnTheTableGoesOnToItsEnd) {
-    harness::Einstellung e;
-    e.spielId = spiele::kRomme;
-    e.spieler = 3;
-    e.seed = 5;
-    harness::Lauf lauf(e);
-    romme::anmelden();
-    cg.romme = TRomme{};
+    harness::Lauf lauf(einstellung(5, 3, true));
+    neu();
     ASSERT_TRUE(romme::optionSetzen("Mindestpunkte", 0));
     Speicher speicher;
     lauf.invariante = [](const TCG&, std::string& warum) {
@@ -172,13 +176,8 @@ TEST(RommeSpielstand, ARoundLoadedWithMeldsOnTheTableGoesOnToItsEnd) {
 namespace {
 
 TEST(RommeTalon, TheDiscardPileBecomesTheNewTalonWhenTheTalonRunsOut) {
-    harness::Einstellung e;
-    e.spielId = spiele::kRomme;
-    e.spieler = 3;
-    e.seed = 7;
-    harness::Lauf lauf(e);
-    romme::anmelden();
-    cg.romme = TRomme{};
+    harness::Lauf lauf(einstellung(7, 3, true));
+    neu();
     lauf.invariante = [](const TCG&, std::string& warum) { return romme::kartenErhalten(warum); };
     ASSERT_TRUE(lauf.starten());
     ASSERT_GE(lauf.bis([](const TCG& g) {
@@ -218,14 +217,8 @@ namespace {
 // The human's turn scripted: a selection that is no meld is refused and the lay-out question
 // comes again; "Fertig" goes on to the discard.
 TEST(RommeMensch, ASelectionThatIsNoMeldIsRefusedAndAskedAgain) {
-    harness::Einstellung e;
-    e.spielId = spiele::kRomme;
-    e.spieler = 2;
-    e.seed = 3;
-    e.menschAlsComputer = false;
-    harness::Lauf lauf(e);
-    romme::anmelden();
-    cg.romme = TRomme{};
+    harness::Lauf lauf(einstellung(3, 2, false));
+    neu();
     int gefragt79 = 0, abgeworfen = 0;
     lauf.antworter = [&](TCG& g) {
         switch (g.entscheidung.art) {
