@@ -296,3 +296,40 @@ TEST_F(RommeTisch, PressureCountsOnlyOnTheFirstLayOutDecisionOfATurn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RommeTisch, OnlyAProfiHoldsItsMeldsBackForARommeHand) {
+    cg.ablauf.anzSpieler = 2;
+    cg.romme.zugNummer = 1;
+    halten(1, {kr(S7), kr(S8), he(S9), he(K), pi(A), ka(Z2), ka(Z3), he(Z4), pi(Z5), he(Z6), ka(K), pi(D), ka(S9)});
+    // a run of nine Kreuz and five cards that make nothing: nine of thirteen would be laid at once
+    halten(2, {kr(Z2), kr(Z3), kr(Z4), kr(Z5), kr(Z6), kr(S7), kr(S8), kr(S9), kr(7), he(K), ka(7), pi(A), he(D),
+               pi(S9)});
+    struct Case { int staerke; int code; int markiert; };
+    for (const Case c : {Case{3, 0, 9}, Case{2, 79, 0}}) {
+        SCOPED_TRACE(c.staerke);
+        cg.sitzEinstellungen.at(2).staerke = c.staerke;
+        offen(2, romme::kAuslegeAntwort, true);
+        cg.romme.auslegeRunde = 1;
+        rommeki::kiTick();
+        EXPECT_EQ(cg.antwort.wert2, c.code);
+        int markiert = 0;
+        for (int i = 1; i <= 14; ++i) markiert += cg.romme.marken.at(2).at(i);
+        EXPECT_EQ(markiert, c.markiert);
+    }
+}
+
+TEST_F(RommeTisch, WatchHookKeepsTheCardsASeatTookFromTheDiscardPile) {
+    cg.phase.nr = romme::kSpielPhase;
+    cg.aktSpieler = 2;
+    legen(13, he(D));
+    rommeki::nachZug(central::kStapel, 13, 1);
+    ASSERT_EQ(cg.bekannteKarten.at(2).anz, 1);
+    EXPECT_EQ(cg.bekannteKarten.at(2).at(1).t, D);
+    halten(2, {kr(Z2), he(D)});
+    rommeki::nachZug(central::kKarte, 0, 2);  // the Dame is discarded again
+    EXPECT_EQ(cg.bekannteKarten.at(2).anz, 0);
+}
+
+}  // namespace
