@@ -333,3 +333,36 @@ TEST_F(RommeTisch, WatchHookKeepsTheCardsASeatTookFromTheDiscardPile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RommeTisch, AJokerGoesOntoAnotherSeatsMeldOnlyWithPenaltyPointsUnderPressure) {
+    cg.romme.fremdAnlegen = 1;
+    melden(2, {he(Z2), he(Z3), he(Z4)});
+    melden(3, {kr(S8), kr(S9), kr(7)});
+    const hand h = meld({joker, pi(K), ka(Z5)});
+    struct Case { bool positiv; int druck; bool fremdJoker; };
+    for (const Case c : {Case{true, 20, false}, Case{false, 20, true}, Case{false, 10, false}}) {
+        SCOPED_TRACE(testing::Message() << c.positiv << " " << c.druck);
+        cg.romme.positiv = c.positiv;
+        static rommeki::Zugbuffer b;
+        rommeki::Suche s;
+        s.seat = 2;
+        s.fremd = true;
+        s.druck = c.druck;
+        s.sitzHatMeldung = true;
+        s.r = romme::regeln();
+        s.tisch = rommeki::tischLesen();
+        rommeki::zugSuche(b, h, s);
+        bool eigen = false, fremd = false;
+        for (int k = 1; k <= b.anzahl; ++k) {
+            const rommeki::Meldung& m = b.e[k].m[0];
+            if (m.art != 1 || m.karten.at(1).t != J) continue;
+            (s.tisch.besitzer[m.ziel] == 2 ? eigen : fremd) = true;
+        }
+        EXPECT_EQ(fremd, c.fremdJoker);
+        EXPECT_EQ(eigen, c.druck > 18);  // with little pressure a Joker stays in a hand of three
+    }
+}
+
+}  // namespace
