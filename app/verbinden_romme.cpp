@@ -98,7 +98,12 @@ void rommeVerbinden(Tglapp&) {
     romme::anmelden();
     romme::seiteLesen = lesen;
     dialoge::haken.optionenJe[spiele::kRomme] = abgleichen;
-    dialoge::haken.rommeSortieren = [](bool nachFarbe) { romme::sortierungSetzen(!nachFarbe); };
+    // the sort buttons beside the table: the hand at once, and the page's chooser with it
+    dialoge::haken.rommeSortieren = [](bool nachFarbe) {
+        romme::sortierungSetzen(!nachFarbe);
+        if (da() && glapp->validElement(seite(), element(kSortieren)))
+            glapp->SetTopIndex(seite(), element(kSortieren), nachFarbe ? 1 : 2);
+    };
 }
 
 void rommeSeiten(Tglapp&) {}
