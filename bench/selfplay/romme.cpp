@@ -1,6 +1,9 @@
 // Rommé ("rom") in self-play: every round checked for its cards (all decks on the table), its
 // melds (each one valid) and a booking that matches the settlement.
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/spiele.h"
 #include "games/rummy_shedding/romme.h"
@@ -10,6 +13,9 @@ namespace {
 
 int32_t vorher[7] = {};  // each seat's account when the round began
 int sitze = 4;
+// The options asked for on the command line: the harness clears the record after they are
+// named, so they are set again once it is made.
+std::vector<std::pair<std::string, int>> optionen;
 
 selfplay::Spiel spiel() {
     selfplay::Spiel s;
@@ -18,11 +24,15 @@ selfplay::Spiel spiel() {
     s.spielerStandard = 4;
     s.anmelden = romme::anmelden;
     s.option = [](const std::string& name, const std::string& wert) {
-        return romme::optionSetzen(name, std::atoi(wert.c_str()));
+        if (!romme::optionSetzen(name, std::atoi(wert.c_str()))) return false;
+        optionen.emplace_back(name, std::atoi(wert.c_str()));
+        return true;
     };
     s.vorbereiten = [](int spieler) {
         sitze = spieler;
         for (int32_t& k : vorher) k = 0;
+        cg.ablauf.anzSpieler = spieler;
+        for (const auto& [name, wert] : optionen) romme::optionSetzen(name, wert);
     };
     s.rundeVorbei = romme::rundeVorbei;
     s.runde = [](std::vector<double>& punkte) -> std::string {

@@ -13,6 +13,7 @@
 #include "core/kommentar.h"
 #include "core/spiele.h"
 #include "gui/pvl.h"
+#include "platform/msgsink.h"
 #include "platform/num.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
@@ -203,6 +204,17 @@ void rundeEnde(TCG& g) {
     g.phase.schritt = kRundeVorbei;
 }
 
+// A meld or lay-off the rules refuse: the human is asked again; a computer seat's search has
+// gone wrong, which is reported, and the seat goes on to discard.
+void abgelehnt(TCG& g, int seat) {
+    if (istComputer(seat)) {
+        msgsink::show("ki-Fehler anlegen");
+        g.phase.schritt = kAbwurfFrage;
+    } else {
+        g.phase.schritt = kAuslegeFrage;
+    }
+}
+
 void auslegeAntwort(TCG& g) {
     const int seat = g.aktSpieler;
     g.romme.warteSchritte += 1;
@@ -216,7 +228,7 @@ void auslegeAntwort(TCG& g) {
             glu::executemove(seat, 0, 12, 0, meld.anz, 3, 0);
             g.phase.schritt = kMeldAuffrischen;
         } else {
-            g.phase.schritt = istComputer(seat) ? kAbwurfFrage : kAuslegeFrage;
+            abgelehnt(g, seat);
         }
         return;
     }
@@ -232,7 +244,7 @@ void auslegeAntwort(TCG& g) {
             glu::executemove(seat, 0, 12, slot, meld.anz, 4, 0);
             g.phase.schritt = kMeldAuffrischen;
         } else {
-            g.phase.schritt = istComputer(seat) ? kAbwurfFrage : kAuslegeFrage;
+            abgelehnt(g, seat);
         }
         return;
     }
