@@ -45,7 +45,7 @@ selfplay::Spiel spiel() {
             vorher[i] = cg.konto[i];
         }
         // with penalty points the seat that went out scores 0, every other seat at most 0
-        if (!cg.romme.positiv && r.at(r.spieler) != 0) return "der Sieger hat Strafpunkte";
+        if (!cg.romme.positiv && r.spieler >= 1 && r.at(r.spieler) != 0) return "der Sieger hat Strafpunkte";
         return {};
     };
     s.partieVorbei = [](int& sieger) {

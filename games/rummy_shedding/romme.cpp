@@ -118,7 +118,7 @@ int naechsterGeber() {
     auto eintrag = [&](int s) { return runde >= 1 && runde <= kRundenMax ? cg.spielliste.punkte[s][runde] : 0; };
     switch (cg.romme.naechsterGeber) {
         case 2:
-            return std::clamp<int>(cg.romme.letzterAbwurf, 1, n);
+            return std::clamp<int>(cg.romme.letzterAbwurf >= 1 ? cg.romme.letzterAbwurf : cg.aktSpieler, 1, n);
         case 3:
         case 4: {
             int best = 1;
@@ -190,9 +190,10 @@ void talonPhase(TCG& g) {
     g.romme.zugNummer = 0;
 }
 
-void rundeEnde(TCG& g) {
-    const int seat = g.romme.letzterAbwurf;
-    gtool::sagen(w(g.romme.kartenBeiZugbeginn >= 13 ? "Rommé Hand" : "Rommé"), seat, 1, false);
+void rundeEnde(TCG& g, bool heraus) {
+    const int seat = heraus ? g.romme.letzterAbwurf : 0;
+    if (heraus) gtool::sagen(w(g.romme.kartenBeiZugbeginn >= 13 ? "Rommé Hand" : "Rommé"), seat, 1, false);
+    g.romme.letzterAbwurf = seat;
     for (int s = 2; s <= seats(); ++s) {
         Pos6 p{};
         glu::openhandposition(s, p);
@@ -274,10 +275,18 @@ void spielen(TCG& g) {
     if (g.phase.schritt == kZiehFrage) {
         const int letzter = g.romme.letzterAbwurf;
         if (letzter >= 1 && letzter <= seats() && anz(letzter) == 0) {
-            rundeEnde(g);
+            rundeEnde(g, true);
             return;
         }
         if (anz(11) == 0) {
+            // Two whole passes through the talon with no card laid: every card still in play
+            // fits nowhere, and the round could never end. It ends with nobody out.
+            g.romme.leerePaesse = anz(12) == g.romme.tischKarten ? g.romme.leerePaesse + 1 : 0;
+            g.romme.tischKarten = anz(12);
+            if (g.romme.leerePaesse >= 2) {
+                rundeEnde(g, false);
+                return;
+            }
             const int n = anz(13);
             glu::executemove(13, n, 11, 1, n, 6, 0);
             g.romme.talonPaesse = 2;
@@ -464,6 +473,8 @@ void neuesSpiel(bool frisch) {
     cg.romme.auslegeRunde = 0;
     cg.romme.warteSchritte = 0;
     cg.romme.talonPaesse = 0;
+    cg.romme.tischKarten = 0;
+    cg.romme.leerePaesse = 0;
     std::memset(static_cast<void*>(&cg.romme.auswahl), 0, sizeof(hand));
     cg.phase.schritt = 0;
     cg.phase.fluss1 = cg.phase.fluss2 = cg.phase.fluss3 = 0;
@@ -535,7 +546,8 @@ void sortierungSetzen(bool nachWert) {
 TGameResult abrechnung() {
     TGameResult r;
     const int n = seats();
-    const int faktor = cg.romme.kartenBeiZugbeginn >= 13 ? 2 : 1;
+    const bool heraus = cg.romme.letzterAbwurf >= 1;  // 0: the round ended with nobody out
+    const int faktor = heraus && cg.romme.kartenBeiZugbeginn >= 13 ? 2 : 1;
     const Regeln re = regeln();
     int sieger = 0;
     if (cg.romme.positiv) {
@@ -552,16 +564,16 @@ TGameResult abrechnung() {
             if (r.at(s) > 0 && (sieger == 0 || r.at(s) > r.at(sieger))) sieger = s;
         }
     } else {
-        sieger = std::clamp<int>(cg.romme.letzterAbwurf, 1, n);
+        sieger = heraus ? std::clamp<int>(cg.romme.letzterAbwurf, 1, n) : 0;
         for (int s = 1; s <= n; ++s) r.at(s) = -stapelPunkte(s, true) * faktor;
     }
     r.spieler = sieger;
     r.gewonnen = sieger >= 1 ? 1 : 0;
     r.spielWerte[0] = faktor == 2 ? 1 : 0;
-    std::string t = sieger >= 1 ? name(sieger) : std::string();
-    t += faktor == 2 ? w(" gewinnt mit Rommé Hand (Punkte zählen doppelt).") : w(" gewinnt.");
+    std::string t;
+    if (sieger >= 1) t = name(sieger) + (faktor == 2 ? w(" gewinnt mit Rommé Hand (Punkte zählen doppelt).") : w(" gewinnt."));
     r.text1 = t;
-    t += "\r";
+    if (!t.empty()) t += "\r";
     for (int s = 1; s <= n; ++s)
         t += "\r" + name(s) + ": " + spielliste::punkteText(spiele::kRomme, r.at(s), true);
     r.text2 = t;

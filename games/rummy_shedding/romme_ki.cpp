@@ -664,9 +664,15 @@ int abwurfWahl(const hand& h, const int16_t* marken, int seat, float* u) {
             if (!istJoker(h.at(k)) && h.at(k).t == a.t && h.at(k).f == a.f) x = 0.0f;
         if (istJoker(a)) x += 0.5f;
     }
+    // A Joker thrown away is always taken by the next seat: two seats that cannot use it would
+    // hand it to and fro for ever. It goes only from a hand of Jokers.
+    bool nurJoker = true;
+    for (int i = 1; i <= h.anz; ++i) nurJoker = nurJoker && istJoker(h.at(i));
     int wahl = 1;
+    while (!nurJoker && wahl < h.anz && istJoker(h.at(wahl))) ++wahl;
     float tief = 1.0f;
     for (int i = 1; i <= h.anz; ++i) {
+        if (!nurJoker && istJoker(h.at(i))) continue;
         if (u[i] < tief) {
             wahl = i;
             tief = u[i];

@@ -366,3 +366,18 @@ TEST_F(RommeTisch, AJokerGoesOntoAnotherSeatsMeldOnlyWithPenaltyPointsUnderPress
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RommeTisch, AJokerIsNeverThrownAwayWhileANaturalCardIsLeft) {
+    cg.ablauf.anzSpieler = 2;
+    legen(11, kr(Z3));
+    halten(1, {kr(Z2), he(Z2)});
+    float u[kHandMax + 1] = {};
+    const int16_t keine[kHandMax] = {};
+    // the two 2s wait for a third, the Joker counts least: still the 2 of higher points goes
+    EXPECT_EQ(rommeki::abwurfWahl(meld({ka(Z2), pi(Z2), joker}), keine, 2, u), 2);
+    EXPECT_EQ(rommeki::abwurfWahl(meld({joker, ka(Z2)}), keine, 2, u), 2);
+}
+
+}  // namespace

@@ -40,7 +40,7 @@ struct Satz {
 };
 
 struct Zahlen {
-    int runden = 0, rommeHand = 0, talonNeu = 0;
+    int runden = 0, rommeHand = 0, talonNeu = 0, ohneSieger = 0;
 };
 
 Zahlen matchSpielen(uint64_t seed, const Satz& satz, bool zufall) {
@@ -84,9 +84,13 @@ Zahlen matchSpielen(uint64_t seed, const Satz& satz, bool zufall) {
             }
         }
         // the seat that went out holds no card, and with penalty points scores nothing
-        EXPECT_EQ(harness::anzahl(cg.romme.letzterAbwurf), 0);
-        if (!satz.positiv) {
-            EXPECT_EQ(r.at(r.spieler), 0);
+        if (cg.romme.letzterAbwurf >= 1) {
+            EXPECT_EQ(harness::anzahl(cg.romme.letzterAbwurf), 0);
+            if (!satz.positiv) {
+                EXPECT_EQ(r.at(r.spieler), 0);
+            }
+        } else {
+            ++z.ohneSieger;
         }
         if (z.runden > 10) break;
     }
@@ -259,6 +263,37 @@ TEST(RommeMensch, ASelectionThatIsNoMeldIsRefusedAndAskedAgain) {
     EXPECT_EQ(gefragt79, 2);
     EXPECT_EQ(k12.d.anz1, 0);
     EXPECT_EQ(harness::anzahl(1), 13);
+    EXPECT_TRUE(lauf.fehler().empty());
+}
+
+}  // namespace
+
+namespace {
+
+// With one deck among three seats the cards still in play can all be dead: a round that goes
+// twice through the talon with no card laid ends with nobody out, and everybody pays.
+TEST(RommeTalon, ARoundThatCannotEndEndsAfterTwoPassesWithNothingLaid) {
+    harness::Lauf lauf(einstellung(1, 3, true));
+    neu();
+    cg.ablauf.anzSpieler = 3;
+    ASSERT_TRUE(romme::optionSetzen("Saetze", 1));
+    lauf.invariante = [](const TCG&, std::string& warum) { return romme::kartenErhalten(warum); };
+    bool gefunden = false;
+    for (int runde = 0; runde < 80 && !gefunden; ++runde) {
+        ASSERT_TRUE(lauf.starten(runde == 0 || romme::partieEnde() ? 0 : 1));
+        ASSERT_GE(lauf.bis(romme::rundeVorbei), 0);
+        if (cg.romme.letzterAbwurf != 0) continue;
+        gefunden = true;
+        const TGameResult& r = romme::letztesErgebnis();
+        EXPECT_EQ(r.spieler, 0);
+        EXPECT_GE(cg.romme.leerePaesse, 2);
+        EXPECT_EQ(r.text2.find("gewinnt"), std::string::npos);
+        for (int s = 1; s <= 3; ++s) {
+            EXPECT_GE(harness::anzahl(s), 1) << s;
+            EXPECT_EQ(r.at(s), -romme::stapelPunkte(s, true)) << s;
+        }
+    }
+    EXPECT_TRUE(gefunden);
     EXPECT_TRUE(lauf.fehler().empty());
 }
 
