@@ -59,8 +59,8 @@ void BM_ZugSuche(benchmark::State& state) {
     Suche s = suche(static_cast<int>(state.range(0)));
     s.tisch = schwererTisch();
     hand h{};
-    for (const karte& c : {k(14, 1), k(14, 2), k(9, 1), k(10, 1), k(11, 1), k(12, 1), k(12, 2), k(12, 3), k(12, 4),
-                           k(1, 2), k(2, 2), k(3, 2), k(5, 3), k(6, 3)})
+    for (const karte& c : {k(14, 1), k(14, 2), k(9, 1), k(10, 1), k(11, 1), k(12, 1), k(12, 2), k(12, 3),
+                           k(12, 4), k(1, 2), k(2, 2), k(3, 2), k(5, 3), k(6, 3)})
         anhaengen(h, c);
     for (auto _ : state) {
         rommeki::zugSuche(b, h, s);

@@ -1,12 +1,13 @@
 // Rommé ("rom") in self-play: every round checked for its cards (all decks on the table), its
 // melds (each one valid) and a booking that matches the settlement.
+#include "games/rummy_shedding/romme.h"
+
 #include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/spiele.h"
-#include "games/rummy_shedding/romme.h"
 #include "selfplay.h"
 
 namespace {

@@ -115,15 +115,19 @@ int ersterGeber() {
 int naechsterGeber() {
     const int n = seats();
     const int runde = cg.spielliste.runden;
-    auto eintrag = [&](int s) { return runde >= 1 && runde <= kRundenMax ? cg.spielliste.punkte[s][runde] : 0; };
+    auto eintrag = [&](int s) {
+        return runde >= 1 && runde <= kRundenMax ? cg.spielliste.punkte[s][runde] : 0;
+    };
     switch (cg.romme.naechsterGeber) {
         case 2:
-            return std::clamp<int>(cg.romme.letzterAbwurf >= 1 ? cg.romme.letzterAbwurf : cg.aktSpieler, 1, n);
+            return std::clamp<int>(cg.romme.letzterAbwurf >= 1 ? cg.romme.letzterAbwurf : cg.aktSpieler, 1,
+                                   n);
         case 3:
         case 4: {
             int best = 1;
             for (int s = 2; s <= n; ++s)
-                if (cg.romme.naechsterGeber == 3 ? eintrag(s) > eintrag(best) : eintrag(s) < eintrag(best)) best = s;
+                if (cg.romme.naechsterGeber == 3 ? eintrag(s) > eintrag(best) : eintrag(s) < eintrag(best))
+                    best = s;
             return best;
         }
         case 5:
@@ -260,7 +264,8 @@ void auslegeAntwort(TCG& g) {
         }
         TSpieler& s = st(seat);
         for (int i = 1; i <= s.anz; ++i)
-            if (s.at(i).bewegung.active && s.at(i).bewegung.kind == 1) glu::liftcard(s.at(i).bewegung, 0, seat, i);
+            if (s.at(i).bewegung.active && s.at(i).bewegung.kind == 1)
+                glu::liftcard(s.at(i).bewegung, 0, seat, i);
         if (gehoben.anz > 1) {
             g.phase.schritt = kAuslegeFrage;
             return;
@@ -397,7 +402,9 @@ hand stapelHand(int stack) {
     return h;
 }
 
-int stapelPunkte(int stack, bool amPlatz) { return meldungPunkte(stapelHand(stack), amPlatz, false, regeln()); }
+int stapelPunkte(int stack, bool amPlatz) {
+    return meldungPunkte(stapelHand(stack), amPlatz, false, regeln());
+}
 
 int naechsterSitz(int seat) { return seat % seats() + 1; }
 int vorigerSitz(int seat) { return (seat + seats() - 2) % seats() + 1; }
@@ -501,7 +508,9 @@ void spielLaden() {
     auswahlPruefen();
 }
 
-bool handOffen(int seat) { return seat != 1 && cg.phase.schritt == kRundeVorbei && cg.phase.nr >= kSpielPhase; }
+bool handOffen(int seat) {
+    return seat != 1 && cg.phase.schritt == kRundeVorbei && cg.phase.nr >= kSpielPhase;
+}
 
 bool rundeVorbei(const TCG& g) { return g.spielId == spiele::kRomme && g.phase.nr == kGebucht; }
 const TGameResult& letztesErgebnis() { return g_ergebnis; }
@@ -528,7 +537,8 @@ void auswahlPruefen() {
     const int d = central::ids.ingame, auslegen = central::ids.reihe[2][1], fertig = central::ids.reihe[2][2];
     if (!a || cg.entscheidung.art != 79 || !a->validElement(d, auslegen)) return;
     hand meld;
-    const bool gut = auswahlKarten(1, cg.romme.auswahl, meld) && meld.anz < anz(1) && isset(meld, 1, false, false);
+    const bool gut =
+        auswahlKarten(1, cg.romme.auswahl, meld) && meld.anz < anz(1) && isset(meld, 1, false, false);
     a->SetEnabled(d, auslegen, gut);
     if (a->validElement(d, fertig)) a->SetEnabled(d, fertig, true);
 }
@@ -571,7 +581,9 @@ TGameResult abrechnung() {
     r.gewonnen = sieger >= 1 ? 1 : 0;
     r.spielWerte[0] = faktor == 2 ? 1 : 0;
     std::string t;
-    if (sieger >= 1) t = name(sieger) + (faktor == 2 ? w(" gewinnt mit Rommé Hand (Punkte zählen doppelt).") : w(" gewinnt."));
+    if (sieger >= 1)
+        t = name(sieger) +
+            (faktor == 2 ? w(" gewinnt mit Rommé Hand (Punkte zählen doppelt).") : w(" gewinnt."));
     r.text1 = t;
     if (!t.empty()) t += "\r";
     for (int s = 1; s <= n; ++s)
@@ -594,11 +606,14 @@ bool partieEnde() {
 
 void limitText(std::string& text) {
     int best = 0;
-    for (int s = 1; s <= seats(); ++s) best = std::max<int>(best, cg.romme.positiv ? cg.konto[s] : -cg.konto[s]);
-    const std::string runden = cg.romme.rundenGrenze >= kRundenMax ? "unbegrenzt" : std::to_string(cg.romme.rundenGrenze);
-    const std::string punkte = cg.romme.punkteGrenze <= 0 ? "unbegrenzt" : std::to_string(cg.romme.punkteGrenze);
-    text = std::to_string(cg.spielliste.runden) + " von " + runden + " Runden gespielt, " + std::to_string(best) +
-           " von " + punkte + " max. Punkten erreicht";
+    for (int s = 1; s <= seats(); ++s)
+        best = std::max<int>(best, cg.romme.positiv ? cg.konto[s] : -cg.konto[s]);
+    const std::string runden =
+        cg.romme.rundenGrenze >= kRundenMax ? "unbegrenzt" : std::to_string(cg.romme.rundenGrenze);
+    const std::string punkte =
+        cg.romme.punkteGrenze <= 0 ? "unbegrenzt" : std::to_string(cg.romme.punkteGrenze);
+    text = std::to_string(cg.spielliste.runden) + " von " + runden + " Runden gespielt, " +
+           std::to_string(best) + " von " + punkte + " max. Punkten erreicht";
 }
 
 void highscoreText(std::string& text) {

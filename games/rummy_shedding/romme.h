@@ -95,7 +95,7 @@ constexpr int kNextMax = 8;
 struct Meldung {
     hand karten;
     uint8_t art = 0;
-    int32_t ziel = 0;    // lay-off: the pile
+    int32_t ziel = 0;  // lay-off: the pile
     int32_t wert = 0;
     uint8_t zurueck = 0;  // lay-off: the card took a Joker's place and the Joker came back
 };

@@ -358,8 +358,8 @@ void auslegen(int seat) {
     if (erste && lv != 2) {
         const int n = e.kartenSumme;
         const int d = druckBerechnen();
-        if (h.anz > 13 && n > 5 && n != 13 && n != 14 && n <= h.anz - 2 && 13 - n <= 4 - cg.romme.zugNummer / seats() &&
-            d < 18) {
+        if (h.anz > 13 && n > 5 && n != 13 && n != 14 && n <= h.anz - 2 &&
+            13 - n <= 4 - cg.romme.zugNummer / seats() && d < 18) {
             // hold the melds back for a Rommé Hand: their cards are kept from the discard
             bool belegt[kHandMax + 1] = {};
             for (int x = 0; x < e.anzahl; ++x)
@@ -563,8 +563,8 @@ float kartenChance(int farbe, int wert, int ohneFarbe, bool ohneJoker, int seat,
                 treffer += ohneJoker ? 0 : 1;
                 continue;
             }
-            if ((farbe == 0 || c.f == farbe) && (wert == 0 || c.t == wert) && (ohneFarbe == 0 || c.f != ohneFarbe) &&
-                (ohneFarbe2 == 0 || c.f != ohneFarbe2))
+            if ((farbe == 0 || c.f == farbe) && (wert == 0 || c.t == wert) &&
+                (ohneFarbe == 0 || c.f != ohneFarbe) && (ohneFarbe2 == 0 || c.f != ohneFarbe2))
                 ++treffer;
         }
     };
@@ -586,7 +586,8 @@ int abwurfWahl(const hand& h, const int16_t* marken, int seat, float* u) {
         anhaengen(m, c);
         if (sortieren)
             for (int i = 2; i <= 3; ++i)
-                for (int j = i; j >= 2 && romme::meldSchluessel(m.at(j - 1)) > romme::meldSchluessel(m.at(j)); --j)
+                for (int j = i; j >= 2 && romme::meldSchluessel(m.at(j - 1)) > romme::meldSchluessel(m.at(j));
+                     --j)
                     std::swap(m.at(j), m.at(j - 1));
         // Three cards of a run that is still to grow are not held to the first-meld minimum:
         // measured by it, no low run would ever be worth keeping to a seat without a meld, and

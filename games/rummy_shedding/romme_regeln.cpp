@@ -258,7 +258,8 @@ int meldungPunkte(const hand& m0, bool amPlatz, bool roh, const Regeln& r) {
         const int farbe = m0.at(jokerPos == 1 ? 2 : 1).f;
         int punkte = summe(m, false, r);
         hand unten = ohne;
-        einfuegen(unten, 1, karte{static_cast<uint8_t>(vorgaenger(ohne.at(1).t)), static_cast<uint8_t>(farbe), 0});
+        einfuegen(unten, 1,
+                  karte{static_cast<uint8_t>(vorgaenger(ohne.at(1).t)), static_cast<uint8_t>(farbe), 0});
         if (unten.at(1).t != 0 && isset(unten, true, false, true, r)) {
             const int p = meldungPunkte(unten, false, false, r);
             if (p > punkte) {
@@ -267,8 +268,9 @@ int meldungPunkte(const hand& m0, bool amPlatz, bool roh, const Regeln& r) {
             }
         }
         hand oben = ohne;
-        einfuegen(oben, oben.anz + 1,
-                  karte{static_cast<uint8_t>(nachfolger(ohne.at(ohne.anz).t)), static_cast<uint8_t>(farbe), 0});
+        einfuegen(
+            oben, oben.anz + 1,
+            karte{static_cast<uint8_t>(nachfolger(ohne.at(ohne.anz).t)), static_cast<uint8_t>(farbe), 0});
         if (oben.at(oben.anz).t != 0 && isset(oben, true, false, true, r)) {
             const int p = meldungPunkte(oben, false, false, r);
             if (p > punkte) m = oben;

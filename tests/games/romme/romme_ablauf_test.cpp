@@ -96,10 +96,14 @@ protected:
 
 TEST_F(RommeTisch, PenaltyPointsCountTheCardsLeftAndDoubleForARommeHand) {
     cg.romme.positiv = 0;
-    cg.romme.letzterAbwurf = 2;                     // seat 2 went out
-    halten(1, {kr(K), ka(Z5)});                     // 10 + 5
-    halten(3, {he(S9), joker});                     // the Joker beside the 9 stands for the 10
-    struct Case { int karten; int seat1, seat3; bool doppelt; };
+    cg.romme.letzterAbwurf = 2;  // seat 2 went out
+    halten(1, {kr(K), ka(Z5)});  // 10 + 5
+    halten(3, {he(S9), joker});  // the Joker beside the 9 stands for the 10
+    struct Case {
+        int karten;
+        int seat1, seat3;
+        bool doppelt;
+    };
     for (const Case c : {Case{9, -15, -19, false}, Case{13, -30, -38, true}}) {
         SCOPED_TRACE(c.karten);
         cg.romme.kartenBeiZugbeginn = c.karten;
@@ -109,19 +113,23 @@ TEST_F(RommeTisch, PenaltyPointsCountTheCardsLeftAndDoubleForARommeHand) {
         EXPECT_EQ(r.at(2), 0);
         EXPECT_EQ(r.at(3), c.seat3);
         EXPECT_EQ(r.spielWerte[0], c.doppelt ? 1 : 0);
-        EXPECT_EQ(r.text2.find(text::w(" gewinnt mit Rommé Hand (Punkte zählen doppelt).")) != std::string::npos,
-                  c.doppelt);
+        EXPECT_EQ(
+            r.text2.find(text::w(" gewinnt mit Rommé Hand (Punkte zählen doppelt).")) != std::string::npos,
+            c.doppelt);
     }
 }
 
 TEST_F(RommeTisch, PositiveScoringCountsEachSeatsMeldsAndDoublesForARommeHand) {
     cg.romme.positiv = 1;
     cg.romme.letzterAbwurf = 3;
-    melden(1, {kr(D), kr(K), kr(A)});        // 31
-    melden(2, {he(S7), pi(S7), ka(S7)});     // 21
-    melden(2, {joker, ka(D), ka(K)});        // the high end Dame, König, Ass: 31
+    melden(1, {kr(D), kr(K), kr(A)});     // 31
+    melden(2, {he(S7), pi(S7), ka(S7)});  // 21
+    melden(2, {joker, ka(D), ka(K)});     // the high end Dame, König, Ass: 31
     halten(1, {kr(Z2)});
-    struct Case { int karten; int p1, p2; };
+    struct Case {
+        int karten;
+        int p1, p2;
+    };
     for (const Case c : {Case{8, 31, 52}, Case{14, 62, 104}}) {
         SCOPED_TRACE(c.karten);
         cg.romme.kartenBeiZugbeginn = c.karten;
@@ -134,7 +142,9 @@ TEST_F(RommeTisch, PositiveScoringCountsEachSeatsMeldsAndDoublesForARommeHand) {
 }
 
 TEST_F(RommeTisch, OptionsKeepEnoughDecksForTheSeatsWhenRead) {
-    struct Case { int seats, saetze, gelesen; };
+    struct Case {
+        int seats, saetze, gelesen;
+    };
     for (const Case c : {Case{3, 1, 1}, Case{4, 1, 2}, Case{6, 1, 2}, Case{6, 3, 3}, Case{2, 2, 2}}) {
         SCOPED_TRACE(c.seats);
         cg.ablauf.anzSpieler = c.seats;
@@ -214,7 +224,8 @@ TEST_F(RommeTisch, SearchStaysInItsBufferAndLaysOnlyValidMelds) {
     for (int v = 1; v <= 13; ++v) {
         const uint8_t t = static_cast<uint8_t>(v);
         melden(2, {kr(t), pi(t), he(t)});
-        if (v <= 11) melden(3, {ka(t), ka(romme::nachfolger(t)), ka(romme::nachfolger(romme::nachfolger(t)))});
+        if (v <= 11)
+            melden(3, {ka(t), ka(romme::nachfolger(t)), ka(romme::nachfolger(romme::nachfolger(t)))});
     }
     melden(1, {he(Z2), he(Z3), he(Z4)});
     const hand h = meld({joker, joker, kr(Z2), kr(Z3), kr(Z4), kr(Z5), pi(Z5), he(Z5), ka(Z5), pi(S7), pi(S8),
@@ -243,7 +254,8 @@ TEST_F(RommeTisch, SearchStaysInItsBufferAndLaysOnlyValidMelds) {
 
 TEST_F(RommeTisch, JokerOnTheDiscardPileIsAlwaysTaken) {
     cg.ablauf.anzSpieler = 2;
-    halten(2, {kr(Z2), he(S7), pi(K), ka(Z4), kr(S9), he(A), pi(Z3), ka(D), kr(Z6), he(S8), pi(Z2), ka(S7), kr(K)});
+    halten(2, {kr(Z2), he(S7), pi(K), ka(Z4), kr(S9), he(A), pi(Z3), ka(D), kr(Z6), he(S8), pi(Z2), ka(S7),
+               kr(K)});
     for (int i = 0; i < 10; ++i) legen(11, he(Z2));
     legen(13, joker);
     offen(2, romme::kZiehen, false);
@@ -279,9 +291,13 @@ TEST_F(RommeTisch, DiscardGivesUpTheSecondCopyAndHoldsBackMarkedCards) {
 TEST_F(RommeTisch, PressureCountsOnlyOnTheFirstLayOutDecisionOfATurn) {
     cg.ablauf.anzSpieler = 2;
     cg.romme.zugNummer = 2;
-    halten(1, {kr(S7), kr(S8), kr(S9), he(S7), he(S8), pi(S7), pi(S8), ka(S7), ka(S8), kr(K), he(K), pi(K), ka(K)});
+    halten(1, {kr(S7), kr(S8), kr(S9), he(S7), he(S8), pi(S7), pi(S8), ka(S7), ka(S8), kr(K), he(K), pi(K),
+               ka(K)});
     halten(2, {kr(Z2), kr(Z3), kr(Z4), he(K), pi(A)});
-    struct Case { int runde; int druck; };
+    struct Case {
+        int runde;
+        int druck;
+    };
     // seat 2 holds 5 cards: 1; 2 draws of 2 seats: round(2 / 2 x 3) = 3; 9 cards on average: 2 + 2 + 2
     for (const Case c : {Case{1, 10}, Case{2, 0}}) {
         SCOPED_TRACE(c.runde);
@@ -302,11 +318,16 @@ namespace {
 TEST_F(RommeTisch, OnlyAProfiHoldsItsMeldsBackForARommeHand) {
     cg.ablauf.anzSpieler = 2;
     cg.romme.zugNummer = 1;
-    halten(1, {kr(S7), kr(S8), he(S9), he(K), pi(A), ka(Z2), ka(Z3), he(Z4), pi(Z5), he(Z6), ka(K), pi(D), ka(S9)});
+    halten(1, {kr(S7), kr(S8), he(S9), he(K), pi(A), ka(Z2), ka(Z3), he(Z4), pi(Z5), he(Z6), ka(K), pi(D),
+               ka(S9)});
     // a run of nine Kreuz and five cards that make nothing: nine of thirteen would be laid at once
-    halten(2, {kr(Z2), kr(Z3), kr(Z4), kr(Z5), kr(Z6), kr(S7), kr(S8), kr(S9), kr(7), he(K), ka(7), pi(A), he(D),
-               pi(S9)});
-    struct Case { int staerke; int code; int markiert; };
+    halten(2, {kr(Z2), kr(Z3), kr(Z4), kr(Z5), kr(Z6), kr(S7), kr(S8), kr(S9), kr(7), he(K), ka(7), pi(A),
+               he(D), pi(S9)});
+    struct Case {
+        int staerke;
+        int code;
+        int markiert;
+    };
     for (const Case c : {Case{3, 0, 9}, Case{2, 79, 0}}) {
         SCOPED_TRACE(c.staerke);
         cg.sitzEinstellungen.at(2).staerke = c.staerke;
@@ -341,7 +362,11 @@ TEST_F(RommeTisch, AJokerGoesOntoAnotherSeatsMeldOnlyWithPenaltyPointsUnderPress
     melden(2, {he(Z2), he(Z3), he(Z4)});
     melden(3, {kr(S8), kr(S9), kr(7)});
     const hand h = meld({joker, pi(K), ka(Z5)});
-    struct Case { bool positiv; int druck; bool fremdJoker; };
+    struct Case {
+        bool positiv;
+        int druck;
+        bool fremdJoker;
+    };
     for (const Case c : {Case{true, 20, false}, Case{false, 20, true}, Case{false, 10, false}}) {
         SCOPED_TRACE(testing::Message() << c.positiv << " " << c.druck);
         cg.romme.positiv = c.positiv;

@@ -1,10 +1,11 @@
 // The meld rules: which melds are valid, what they count, the circular value order and the
 // order a raised selection is laid in. Expected values are counted by hand from the rules.
+#include "games/rummy_shedding/romme_regeln.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 
-#include "games/rummy_shedding/romme_regeln.h"
 #include "platform/msgsink.h"
 
 namespace {
@@ -35,9 +36,13 @@ Regeln regeln(bool ecke = false, bool doppelt = false, int minimum = 0, int joke
 }
 
 TEST(RommeOrder, ValuesFollowInACircle) {
-    struct Case { uint8_t t; int next; int prev; };
-    const Case cases[] = {{K, A, D}, {A, Z2, K}, {S10, B, S9}, {S9, S10, S8}, {Z2, Z3, A},
-                          {B, D, S10}, {S7, S8, Z6}, {Z6, S7, Z5}, {0, 0, 0}, {J, 0, 0}};
+    struct Case {
+        uint8_t t;
+        int next;
+        int prev;
+    };
+    const Case cases[] = {{K, A, D},   {A, Z2, K},   {S10, B, S9}, {S9, S10, S8}, {Z2, Z3, A},
+                          {B, D, S10}, {S7, S8, Z6}, {Z6, S7, Z5}, {0, 0, 0},     {J, 0, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.t));
         EXPECT_EQ(nachfolger(c.t), c.next);
@@ -49,7 +54,10 @@ TEST(RommeOrder, ValuesFollowInACircle) {
 
 TEST(RommeOrder, CardPointsAndRunDistance) {
     const Regeln r = regeln(false, false, 0, 25);
-    struct Case { uint8_t t; int punkte; };
+    struct Case {
+        uint8_t t;
+        int punkte;
+    };
     for (const Case c : {Case{A, 11}, Case{S10, 10}, Case{B, 10}, Case{D, 10}, Case{K, 10}, Case{S9, 9},
                          Case{S7, 7}, Case{Z2, 2}, Case{Z6, 6}, Case{J, 25}, Case{0, 0}})
         EXPECT_EQ(kartenWert(kr(c.t), r), c.punkte) << static_cast<int>(c.t);
@@ -69,9 +77,9 @@ TEST(RommeMelds, RunsSetsAndJokers) {
     struct Case {
         const char* name;
         hand m;
-        bool ohne;    // plain rules
-        bool ecke;    // "Um die Ecke legen erlauben"
-        bool doppelt; // "Doppelte Farben in Sätzen erlauben"
+        bool ohne;     // plain rules
+        bool ecke;     // "Um die Ecke legen erlauben"
+        bool doppelt;  // "Doppelte Farben in Sätzen erlauben"
     };
     const Case cases[] = {
         {"2 3 4", meld({kr(Z2), kr(Z3), kr(Z4)}), true, true, true},
@@ -90,7 +98,8 @@ TEST(RommeMelds, RunsSetsAndJokers) {
         {"K A J of Karo", meld({karte{K, kKaro, 0}, karte{A, kKaro, 0}, joker}), false, true, false},
         {"7 7 7", meld({kr(S7), karte{S7, kPik, 0}, he(S7)}), true, true, true},
         {"7 7 7 with a suit twice", meld({kr(S7), kr(S7), he(S7)}), false, false, true},
-        {"7 7 7 7 J", meld({kr(S7), karte{S7, kPik, 0}, he(S7), karte{S7, kKaro, 0}, joker}), false, false, true},
+        {"7 7 7 7 J", meld({kr(S7), karte{S7, kPik, 0}, he(S7), karte{S7, kKaro, 0}, joker}), false, false,
+         true},
         {"7 7 J", meld({kr(S7), he(S7), joker}), true, true, true},
         {"two cards", meld({kr(Z2), kr(Z3)}), false, false, false},
     };
@@ -117,7 +126,12 @@ TEST(RommeMelds, FirstMeldMustReachTheMinimumByItself) {
 }
 
 TEST(RommeMelds, PointsCountTheJokerAsTheBestCard) {
-    struct Case { const char* name; hand m; int punkte; int roh; };
+    struct Case {
+        const char* name;
+        hand m;
+        int punkte;
+        int roh;
+    };
     const Case cases[] = {
         {"A 2 3: the low Ass counts 1", meld({kr(A), kr(Z2), kr(Z3)}), 6, 16},
         {"D K A", meld({kr(D), kr(K), kr(A)}), 31, 31},
@@ -144,13 +158,19 @@ TEST(RommeMelds, PointsCountTheJokerAsTheBestCard) {
 }
 
 TEST(RommeMelds, RaisedCardsAreLaidInRunOrder) {
-    struct Case { const char* name; hand raised; hand laid; bool ecke; };
+    struct Case {
+        const char* name;
+        hand raised;
+        hand laid;
+        bool ecke;
+    };
     const Case cases[] = {
         {"Ass low", meld({kr(Z3), kr(A), kr(Z2)}), meld({kr(A), kr(Z2), kr(Z3)}), false},
         {"Joker in the gap", meld({joker, kr(S7), kr(Z5)}), meld({kr(Z5), joker, kr(S7)}), false},
         {"Joker at the end", meld({joker, kr(Z3), kr(Z2)}), meld({kr(Z2), kr(Z3), joker}), false},
         {"across the corner", meld({kr(Z2), kr(K), kr(A)}), meld({kr(K), kr(A), kr(Z2)}), true},
-        {"a set keeps its suits in key order", meld({kr(S7), joker, he(S7)}), meld({he(S7), kr(S7), joker}), false},
+        {"a set keeps its suits in key order", meld({kr(S7), joker, he(S7)}), meld({he(S7), kr(S7), joker}),
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

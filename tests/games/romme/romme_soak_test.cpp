@@ -8,8 +8,8 @@
 
 #include "core/central.h"
 #include "core/spiele.h"
-#include "games/rummy_shedding/romme.h"
 #include "core/spielstand.h"
+#include "games/rummy_shedding/romme.h"
 #include "gui/pvl.h"
 #include "harness/lib/harness.h"
 #include "table/glu.h"
@@ -56,8 +56,7 @@ Zahlen matchSpielen(uint64_t seed, const Satz& satz, bool zufall) {
     EXPECT_TRUE(romme::optionSetzen("Runden", 3));
     EXPECT_FALSE(romme::optionSetzen("Gibt es nicht", 1));
     // the yardstick at seat 1 against computer seats, which end the rounds
-    if (zufall)
-        central::dienste.staerke = [](int, int seat) { return seat == 1 ? 0 : 3; };
+    if (zufall) central::dienste.staerke = [](int, int seat) { return seat == 1 ? 0 : 3; };
     lauf.invariante = [&](const TCG& g, std::string& warum) {
         if (g.phase.nr == 3 && g.romme.talonPaesse == 2) ++z.talonNeu;
         return romme::kartenErhalten(warum) && romme::meldungenGueltig(warum);
@@ -157,8 +156,8 @@ TEST(RommeSpielstand, ARoundLoadedWithMeldsOnTheTableGoesOnToItsEnd) {
     };
     ASSERT_TRUE(lauf.starten());
     ASSERT_GE(lauf.bis([](const TCG& g) {
-        return g.phase.nr == romme::kSpielPhase && g.phase.schritt == romme::kZiehFrage && k12.d.anz1 + k12.d.anz2 >= 2 &&
-               glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
+        return g.phase.nr == romme::kSpielPhase && g.phase.schritt == romme::kZiehFrage &&
+               k12.d.anz1 + k12.d.anz2 >= 2 && glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
     }),
               0);
     int karten[14] = {};
@@ -185,8 +184,8 @@ TEST(RommeTalon, TheDiscardPileBecomesTheNewTalonWhenTheTalonRunsOut) {
     lauf.invariante = [](const TCG&, std::string& warum) { return romme::kartenErhalten(warum); };
     ASSERT_TRUE(lauf.starten());
     ASSERT_GE(lauf.bis([](const TCG& g) {
-        return g.phase.nr == romme::kSpielPhase && g.phase.schritt == romme::kZiehFrage && g.romme.zugNummer >= 3 &&
-               glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
+        return g.phase.nr == romme::kSpielPhase && g.phase.schritt == romme::kZiehFrage &&
+               g.romme.zugNummer >= 3 && glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
     }),
               0);
     // the talon's cards go under the discard pile: the next draw finds the talon empty
@@ -208,7 +207,8 @@ TEST(RommeTalon, TheDiscardPileBecomesTheNewTalonWhenTheTalonRunsOut) {
     EXPECT_EQ(harness::anzahl(13), 1);
     EXPECT_EQ(cg.romme.zugNummer, 0);
     bool obenImTalon = false;
-    for (int i = 1; i <= talon.anz; ++i) obenImTalon = obenImTalon || (talon.at(i).c.t == oben.t && talon.at(i).c.f == oben.f);
+    for (int i = 1; i <= talon.anz; ++i)
+        obenImTalon = obenImTalon || (talon.at(i).c.t == oben.t && talon.at(i).c.f == oben.f);
     EXPECT_TRUE(obenImTalon || (ablage.at(1).c.t == oben.t && ablage.at(1).c.f == oben.f));
     ASSERT_GE(lauf.bis(romme::rundeVorbei), 0);
     EXPECT_TRUE(lauf.fehler().empty());
@@ -258,7 +258,9 @@ TEST(RommeMensch, ASelectionThatIsNoMeldIsRefusedAndAskedAgain) {
         }
     };
     ASSERT_TRUE(lauf.starten());
-    ASSERT_GE(lauf.bis([&](const TCG& g) { return abgeworfen == 1 && g.aktSpieler == 2 && glu::zugliste.anz == 0; }),
+    ASSERT_GE(lauf.bis([&](const TCG& g) {
+        return abgeworfen == 1 && g.aktSpieler == 2 && glu::zugliste.anz == 0;
+    }),
               0);
     EXPECT_EQ(gefragt79, 2);
     EXPECT_EQ(k12.d.anz1, 0);
