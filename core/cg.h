@@ -391,16 +391,17 @@ struct TRomme {
     int32_t talonPaesse;         // shuffle passes of a re-used talon still to come
     hand auswahl;                // the human's selection as a meld
     Feld1<TRommeMarken, 6> marken;
+    uint8_t frei2[2];
     int32_t tischKarten;  // meld cards on the table when the talon was last renewed
     int32_t leerePaesse;  // renewals of the talon in a row with no card laid in between
-    uint8_t bereich[86936 - 83390];
+    uint8_t bereich[86936 - 83392];
 };
 static_assert(sizeof(TRomme) == 86936 - 80536);
 static_assert(offsetof(TRomme, positiv) == 80544 - 80536);
 static_assert(offsetof(TRomme, rundenGrenze) == 80552 - 80536);
 static_assert(offsetof(TRomme, auswahl) == 80596 - 80536);
 static_assert(offsetof(TRomme, marken) == 81390 - 80536);
-static_assert(offsetof(TRomme, tischKarten) == 83382 - 80536);
+static_assert(offsetof(TRomme, tischKarten) == 83384 - 80536);
 
 // Canasta block from +86936 up to the first Doppelkopf field.
 struct TCanasta {
