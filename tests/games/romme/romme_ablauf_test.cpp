@@ -406,3 +406,30 @@ TEST_F(RommeTisch, AJokerIsNeverThrownAwayWhileANaturalCardIsLeft) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RommeTisch, HighScoresOnlyForPositiveScoringByMatchLength) {
+    cg.spielliste.runden = 12;
+    cg.romme.positiv = 0;
+    cg.konto[1] = 300;
+    std::string t;
+    romme::highscoreText(t);
+    EXPECT_EQ(t, "");  // penalty points enter no list
+    cg.romme.positiv = 1;
+    romme::highscoreText(t);
+    EXPECT_EQ(t, "Sie haben den 1. Platz in der Highscoreliste erreicht.");
+    cg.konto[1] = 120;
+    romme::highscoreText(t);
+    EXPECT_EQ(t, "Sie haben den 2. Platz in der Highscoreliste erreicht.");
+    EXPECT_EQ(cg.highscore.at(spiele::kRomme, 2, 1).punkte, 300);
+    EXPECT_EQ(cg.highscore.at(spiele::kRomme, 2, 2).punkte, 120);
+    // ten rounds or fewer: the list of short matches
+    cg.spielliste.runden = 10;
+    cg.konto[1] = 90;
+    romme::highscoreText(t);
+    EXPECT_EQ(t, "Sie haben den 1. Platz in der Highscoreliste erreicht.");
+    EXPECT_EQ(cg.highscore.at(spiele::kRomme, 1, 1).punkte, 90);
+}
+
+}  // namespace
