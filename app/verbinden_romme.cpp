@@ -45,7 +45,7 @@ int wahl(Element e) {
     if (glapp->validElement(seite(), element(e))) glapp->ReadTopIndex(seite(), element(e), v);
     return v;
 }
-std::string zeile(Element e) { return glapp->ReadLine(seite(), element(e), wahl(e)); }
+std::string zeile(Element e) { return glapp->GetLine(seite(), element(e), wahl(e)); }
 bool haken(Element e) {
     return glapp->validElement(seite(), element(e)) && glapp->isChecked(seite(), element(e));
 }

@@ -300,3 +300,56 @@ TEST(RommeTalon, ARoundThatCannotEndEndsAfterTwoPassesWithNothingLaid) {
 }
 
 }  // namespace
+
+namespace {
+
+// The human raises three cards of a meld in the hand, as the shell does, and presses
+// "Auslegen": the meld goes onto the table.
+TEST(RommeMensch, RaisedCardsOfAMeldAreLaidOut) {
+    harness::Lauf lauf(einstellung(4, 2, false));
+    neu();
+    ASSERT_TRUE(romme::optionSetzen("Mindestpunkte", 0));
+    int gelegt = 0;
+    bool versucht = false;
+    lauf.antworter = [&](TCG& g) {
+        switch (g.entscheidung.art) {
+            case 78:
+                return central::antwort(g, central::kStapel, 11, harness::anzahl(11));
+            case 79: {
+                TSpieler& s = glu::spieler[0];
+                if (!versucht) {
+                    versucht = true;
+                    for (int a = 1; a <= s.anz; ++a)
+                        for (int b = a + 1; b <= s.anz; ++b)
+                            for (int c = b + 1; c <= s.anz; ++c) {
+                                hand m = romme::stapelHand(1);
+                                hand drei{};
+                                for (int x : {a, b, c}) romme::anhaengen(drei, m.at(x));
+                                romme::auswahlOrdnen(drei, romme::regeln());
+                                if (!romme::isset(drei, 1, false, false)) continue;
+                                for (int x : {a, b, c}) glu::liftcard(s.at(x).bewegung, 1, 1, x);
+                                romme::auswahlPruefen();
+                                gelegt = 3;
+                                return central::antwort(g, central::kKnopf, 0, 79);
+                            }
+                }
+                hand leer{};
+                central::antwort(g, central::kAuswahl, 0, 0, &leer);
+                return central::antwort(g, central::kKnopf, 0, 0);
+            }
+            case 80:
+                return central::antwort(g, central::kKarte, 0, 1);
+            default:
+                return false;
+        }
+    };
+    ASSERT_TRUE(lauf.starten());
+    ASSERT_GE(lauf.bis([&](const TCG& g) { return versucht && g.aktSpieler == 2 && glu::zugliste.anz == 0; }),
+              0);
+    ASSERT_EQ(gelegt, 3) << "no meld in the hand of this seed";
+    EXPECT_EQ(k12.d.anz1, 1);
+    EXPECT_EQ(harness::anzahl(1), 14 - 3 - 1);
+    EXPECT_TRUE(lauf.fehler().empty());
+}
+
+}  // namespace
