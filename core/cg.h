@@ -399,13 +399,47 @@ static_assert(offsetof(TSchwimmen, mitPasch) == 72);
 static_assert(offsetof(TSchwimmen, sitzInfo) == 76);
 
 // Rommé block from +80536.
+// One 16-bit mark per card slot of a seat's hand (1: held back for a Rommé Hand).
+struct TRommeMarken {
+    int16_t m[kHandMax];
+    int16_t& at(int i) { return m[i - 1]; }
+    int16_t at(int i) const { return m[i - 1]; }
+};
+
+// Rommé block from +80536: options, the turn's counters, the human's selection, the markers.
 struct TRomme {
-    uint8_t bereich1[80544 - 80536];
-    uint8_t positiv;  // +80544 "Punkte-Wertung" positive; while 0 the limit counts downward
-    uint8_t bereich2[86936 - 80545];
+    int32_t ersterGeber;     // "1. Kartengeber": 1 "Zufall", 2..7 "Spieler 1".."Spieler 6"
+    int32_t naechsterGeber;  // "Nächster Geber": 1 "Zufall" .. 7 "wie 1. Geber"
+    uint8_t positiv;         // +80544 "Punkte-Wertung" positive; while 0 the limit counts downward
+    uint8_t ecke;            // "Um die Ecke legen erlauben"
+    uint8_t doppelteFarben;  // "Doppelte Farben in Sätzen erlauben"
+    uint8_t fremdAnlegen;    // "Anlegen an fremde Sätze erlauben"
+    uint8_t nachWert;        // "Sortieren nach" "Kartenwert"
+    uint8_t frei1[3];
+    int32_t rundenGrenze;        // 200: none
+    int32_t punkteGrenze;        // 0: none
+    int32_t mindestpunkte;       // "1. Satz ab"
+    int32_t saetze;              // decks 1..3
+    int32_t jokerWert;           // "Joker zählt"
+    int32_t letzterAbwurf;       // the seat that discarded last
+    int32_t kartenBeiZugbeginn;  // cards the seat on turn held when it drew (13+: Rommé Hand)
+    int32_t zugNummer;           // draws since the discard pile was opened
+    int32_t auslegeRunde;        // lay-out decisions asked in this turn
+    int32_t warteSchritte;       // steps spent on the current lay-out decision
+    int32_t talonPaesse;         // shuffle passes of a re-used talon still to come
+    hand auswahl;                // the human's selection as a meld
+    Feld1<TRommeMarken, 6> marken;
+    uint8_t frei2[2];
+    int32_t tischKarten;  // meld cards on the table when the talon was last renewed
+    int32_t leerePaesse;  // renewals of the talon in a row with no card laid in between
+    uint8_t bereich[86936 - 83392];
 };
 static_assert(sizeof(TRomme) == 86936 - 80536);
 static_assert(offsetof(TRomme, positiv) == 80544 - 80536);
+static_assert(offsetof(TRomme, rundenGrenze) == 80552 - 80536);
+static_assert(offsetof(TRomme, auswahl) == 80596 - 80536);
+static_assert(offsetof(TRomme, marken) == 81390 - 80536);
+static_assert(offsetof(TRomme, tischKarten) == 83384 - 80536);
 
 // Canasta block from +86936 up to the first Doppelkopf field.
 struct TCanasta {

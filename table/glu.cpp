@@ -1033,7 +1033,7 @@ int suittofollow() {
 }
 
 bool highlightlegal() {
-    if (cg.spielId == 3 && tz.rommeFremdAnlegen) return false;
+    if (cg.spielId == 3 && cg.romme.fremdAnlegen) return false;
     return envParam.hervorheben >= 2;
 }
 

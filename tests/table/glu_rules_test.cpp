@@ -51,10 +51,11 @@ TEST_F(Rules, OpenHandsFaceDownStacksAndHighlight) {
     envParam.hervorheben = 2;
     EXPECT_TRUE(glu::highlightlegal());
     cg.spielId = 3;
-    tischcg::tz.rommeFremdAnlegen = 1;
+    cg.romme.fremdAnlegen = 1;
     EXPECT_FALSE(glu::highlightlegal());
     envParam.hervorheben = 1;
     cg.spielId = 0;
+    cg.romme.fremdAnlegen = 0;
     EXPECT_FALSE(glu::highlightlegal());
 }
 

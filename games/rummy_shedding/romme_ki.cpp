@@ -1,0 +1,735 @@
+// The Rommé computer seats: a search over the melds and lay-offs of one turn into a fixed move
+// buffer, the choice of the entry to play, the draw from the talon or the discard pile, and the
+// discard of the least useful card. The player reads the table and rates on copies; it acts only
+// through central::antwort, as a click does.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "core/central.h"
+#include "core/kommentar.h"
+#include "games/rummy_shedding/romme.h"
+#include "platform/msgsink.h"
+#include "platform/num.h"
+#include "platform/rnd.h"
+#include "platform/text.h"
+#include "table/glu.h"
+#include "table/k12.h"
+
+namespace rommeki {
+
+using romme::anhaengen;
+using romme::einfuegen;
+using romme::entfernen;
+using romme::istJoker;
+
+namespace {
+
+int g_druck = 0;
+Zugbuffer g_buffer;
+
+TSpieler& st(int stack) { return glu::spieler[stack - 1]; }
+int anz(int stack) { return st(stack).anz; }
+int seats() { return std::clamp<int>(cg.ablauf.anzSpieler, 1, 6); }
+
+void leeren(hand& h) { std::memset(static_cast<void*>(&h), 0, sizeof(h)); }
+
+int staerke(int seat) { return seat >= 1 && seat <= 6 ? cg.sitzEinstellungen.at(seat).staerke : 2; }
+
+// The table's rank of a value in a run (2 .. As = 2 .. 14): the table lays a card on by it.
+int tischRang(int t) {
+    static const int r[15] = {0, 7, 8, 9, 11, 12, 13, 10, 14, 2, 3, 4, 5, 6, 0};
+    return t >= 0 && t <= 14 ? r[t] : 0;
+}
+
+// ---- the search
+
+struct Lauf {
+    Zugbuffer& b;
+    Suche& s;
+};
+
+// Appends meld m to entry n (0: a new entry); false once the buffer is full.
+int zugAnhaengen(Zugbuffer& b, int n, const Meldung& m, int karten) {
+    if (b.anzahl >= kBufferMax) return 0;
+    if (n > 0 && b.e[n].anzahl > kNextMax) {
+        msgsink::show(text::w("Rommé: Überlauf Zugbuffer.next[..]"));
+        return 0;
+    }
+    const int neu = ++b.anzahl;
+    Eintrag& e = b.e[neu];
+    if (n == 0) {
+        e.anzahl = 0;
+        e.wertSumme = 0;
+        e.kartenSumme = 0;
+        e.zurueck = 0;
+    } else {
+        e = b.e[n];
+    }
+    e.m[e.anzahl] = m;
+    e.anzahl += 1;
+    e.wertSumme += m.wert;
+    e.kartenSumme += karten;
+    e.zurueck += m.zurueck;
+    return neu;
+}
+
+bool fremdErlaubt(const Suche& s, const karte& c, int handAnz) {
+    if (!s.fremd) return false;
+    if (!istJoker(c)) return true;
+    return !cg.romme.positiv && (handAnz < 3 || s.druck > 18);
+}
+
+// A card could lie at an end of the pile or in a Joker's place: the pile holds a natural card of
+// its value or of its suit. Saves building melds that cannot be.
+bool koennte(const hand& pile, const karte& c) {
+    if (istJoker(c)) return true;
+    for (int i = 1; i <= pile.anz; ++i) {
+        const karte& k = pile.at(i);
+        if (!istJoker(k) && (k.t == c.t || k.f == c.f)) return true;
+    }
+    return false;
+}
+
+void rekursion(Lauf& l, hand& h, int tiefe, int eintrag);
+
+void anlegenVersuchen(Lauf& l, hand& h, int tiefe, int eintrag) {
+    Suche& s = l.s;
+    if (h.anz <= 1) return;
+    const bool jokerGesperrt = s.druck <= 18 && h.anz >= 3 && s.fremd;
+    for (int i = 1; i <= h.anz; ++i) {
+        const karte c = h.at(i);
+        if (istJoker(c) && jokerGesperrt) continue;
+        for (int p = 1; p <= s.tisch.anzahl; ++p) {
+            if (l.b.anzahl >= kBufferMax) return;
+            hand& pile = s.tisch.pile[p];
+            if (pile.anz < 1 || !koennte(pile, c)) continue;
+            if (s.tisch.besitzer[p] != s.seat && !fremdErlaubt(s, c, h.anz)) continue;
+            karte frei{};
+            const hand neu = angelegt(pile, c, &frei);
+            if (!romme::isset(neu, s.sitzHatMeldung, true, false, s.r)) continue;
+            Meldung m;
+            leeren(m.karten);
+            anhaengen(m.karten, c);
+            m.art = 1;
+            m.ziel = p;
+            m.wert = anlegeWert(pile, c, s);
+            m.zurueck = frei.t != 0 ? 1 : 0;
+            const int n = zugAnhaengen(l.b, eintrag, m, 1);
+            if (n == 0) return;
+            const hand alt = pile;
+            pile = neu;
+            hand rest = h;
+            entfernen(rest, i);
+            if (frei.t != 0) anhaengen(rest, frei);
+            rekursion(l, rest, tiefe + 1, n);
+            pile = alt;
+        }
+    }
+}
+
+// The three candidates that start with card i: a set, a run upwards, a run downwards.
+void kandidaten(const hand& h, int i, const Suche& s, hand out[3]) {
+    const karte a = h.at(i);
+    int joker = 0;
+    for (int k = 1; k <= h.anz; ++k)
+        if (istJoker(h.at(k))) joker = k;
+    // the set
+    hand& satz = out[0];
+    leeren(satz);
+    anhaengen(satz, a);
+    bool farbe[5] = {};
+    farbe[a.f] = true;
+    for (int k = 1; k <= h.anz; ++k) {
+        if (k == i || h.at(k).t != a.t) continue;
+        if (s.r.doppelteFarben || !farbe[h.at(k).f]) {
+            farbe[h.at(k).f] = true;
+            anhaengen(satz, h.at(k));
+        }
+    }
+    if (joker) anhaengen(satz, h.at(joker));
+    // the runs: the next value of the suit while the hand holds it, or a free Joker stands in
+    for (int richtung = 0; richtung < 2; ++richtung) {
+        hand& r = out[1 + richtung];
+        leeren(r);
+        anhaengen(r, a);
+        bool jokerFrei = joker != 0;
+        int t = a.t;
+        while (r.anz < 13) {
+            if (!s.r.ecke && t == romme::kAss) break;
+            const int v = richtung == 0 ? romme::nachfolger(t) : romme::vorgaenger(t);
+            int k = 0;
+            for (int x = 1; x <= h.anz && !k; ++x)
+                if (h.at(x).t == v && h.at(x).f == a.f) k = x;
+            if (k) {
+                anhaengen(r, h.at(k));
+            } else if (jokerFrei) {
+                anhaengen(r, h.at(joker));
+                jokerFrei = false;
+            } else {
+                break;
+            }
+            t = v;
+        }
+        if (richtung == 1)
+            for (int x = 1, y = r.anz; x < y; ++x, --y) std::swap(r.at(x), r.at(y));
+    }
+}
+
+void meldenVersuchen(Lauf& l, hand& h, int tiefe, int eintrag) {
+    Suche& s = l.s;
+    for (int i = 1; i <= h.anz; ++i) {
+        // a meld never starts from a Joker: it would count the Joker as whatever it stands for
+        if (istJoker(h.at(i))) continue;
+        hand kand[3];
+        kandidaten(h, i, s, kand);
+        for (hand& m : kand) {
+            if (l.b.anzahl >= kBufferMax) return;
+            if (m.anz < 3 || m.anz >= h.anz) continue;
+            if (!romme::isset(m, s.sitzHatMeldung, false, false, s.r)) continue;
+            Meldung me;
+            me.karten = m;
+            me.art = 0;
+            me.wert = romme::meldungPunkte(m, false, false, s.r);
+            const int n = zugAnhaengen(l.b, eintrag, me, m.anz);
+            if (n == 0) return;
+            hand rest = h;
+            for (int k = 1; k <= m.anz; ++k)
+                for (int x = 1; x <= rest.anz; ++x)
+                    if (rest.at(x).nr == m.at(k).nr) {
+                        entfernen(rest, x);
+                        break;
+                    }
+            if (s.tisch.anzahl >= kTischMax) continue;
+            const int p = ++s.tisch.anzahl;
+            s.tisch.pile[p] = m;
+            s.tisch.besitzer[p] = static_cast<uint8_t>(s.seat);
+            s.tisch.id[p] = 0;
+            const bool hatte = s.sitzHatMeldung;
+            s.sitzHatMeldung = true;
+            rekursion(l, rest, tiefe + 1, n);
+            s.sitzHatMeldung = hatte;
+            --s.tisch.anzahl;
+        }
+    }
+}
+
+void rekursion(Lauf& l, hand& h, int tiefe, int eintrag) {
+    ++l.b.knoten;
+    if (tiefe > l.s.limit || l.b.anzahl >= kBufferMax) return;
+    for (int i = 1; i <= h.anz; ++i)
+        if (h.at(i).t < 1 || h.at(i).t > 14) {
+            msgsink::show("error recursivecalc.cardtyp=0");
+            return;
+        }
+    anlegenVersuchen(l, h, tiefe, eintrag);
+    meldenVersuchen(l, h, tiefe, eintrag);
+}
+
+bool jokerImZug(const Eintrag& e) {
+    const hand& m = e.m[0].karten;
+    for (int i = 1; i <= m.anz; ++i)
+        if (istJoker(m.at(i))) return true;
+    return false;
+}
+
+// Takes the first Joker out of the entry's first meld when the rest is still a meld.
+void ohneJoker(Eintrag& e, const Suche& s) {
+    Meldung& m = e.m[0];
+    if (m.art != 0) return;
+    for (int i = 1; i <= m.karten.anz; ++i) {
+        if (!istJoker(m.karten.at(i))) continue;
+        hand rest = m.karten;
+        entfernen(rest, i);
+        if (!romme::isset(rest, s.sitzHatMeldung, false, false, s.r)) return;
+        hand allein;
+        leeren(allein);
+        anhaengen(allein, m.karten.at(i));
+        e.wertSumme -= romme::meldungPunkte(allein, true, false, s.r);
+        e.kartenSumme -= 1;
+        m.karten = rest;
+        m.wert = romme::meldungPunkte(rest, false, false, s.r);
+        return;
+    }
+}
+
+int druckBerechnen() {
+    const int n = seats();
+    int d = 0, alle = 0;
+    for (int s = 1; s <= n; ++s) {
+        const int k = anz(s);
+        alle += k;
+        if (k <= 6) d += 1;
+        if (k == 2) d += 1;
+        if (k == 3 || k == 1) d += 9;
+    }
+    d += static_cast<int>(num::round(static_cast<double>(cg.romme.zugNummer) / n * 3.0));
+    const int schnitt = static_cast<int>(num::round(static_cast<double>(alle) / n));
+    for (int grenze : {12, 11, 10})
+        if (schnitt <= grenze) d += 2;
+    return d;
+}
+
+Suche sucheFuer(int seat, int limit) {
+    Suche s;
+    s.seat = seat;
+    s.limit = limit;
+    s.fremd = cg.romme.fremdAnlegen != 0;
+    s.sitzHatMeldung = romme::hatMeldung(seat);
+    s.druck = g_druck;
+    s.r = romme::regeln();
+    s.tisch = tischLesen();
+    return s;
+}
+
+int besteKartenSumme(const hand& h, int seat) {
+    Suche s = sucheFuer(seat, 8);
+    zugSuche(g_buffer, h, s);
+    int best = 0;
+    for (int i = 1; i <= g_buffer.anzahl; ++i) best = std::max<int>(best, g_buffer.e[i].kartenSumme);
+    return best;
+}
+
+void auswahlGeben(const hand& karten) {
+    hand sel = karten;
+    central::antwort(cg, central::kAuswahl, 0, 0, &sel);
+}
+
+// "Fertig" with nothing selected: the seat goes on to discard.
+void fertig() {
+    hand leer;
+    leeren(leer);
+    auswahlGeben(leer);
+    central::antwort(cg, central::kKnopf, 0, 0);
+}
+
+void ziehen(int seat) {
+    const int lv = staerke(seat);
+    const hand h = romme::stapelHand(seat);
+    double ohne = besteKartenSumme(h, seat);
+    double mit = ohne;
+    if (anz(13) >= 1) {
+        hand h2 = h;
+        karte oben = st(13).at(anz(13)).c;
+        oben.nr = static_cast<uint16_t>(h2.anz + 1);
+        anhaengen(h2, oben);
+        mit = besteKartenSumme(h2, seat);
+        if (istJoker(oben)) mit = ohne + 1;
+    }
+    if ((lv == 2 && rnd::uniform() < 0.1) || (lv == 1 && rnd::uniform() < 0.3)) {
+        ohne = rnd::uniform();
+        mit = rnd::uniform();
+    }
+    if (anz(13) >= 1 && ohne < mit)
+        central::antwort(cg, central::kStapel, 13, anz(13));
+    else
+        central::antwort(cg, central::kStapel, 11, anz(11));
+}
+
+void kommentieren(int seat, int ereignis) {
+    // 1 going out with a Rommé Hand, 2 going out, 3 the first meld
+    static const int erregung[4] = {0, 95, 90, 80};
+    static const int art[4] = {0, 3, 3, 2};
+    static const int code[4] = {0, 3, 1, 1};
+    central::kommentar(seat, art[ereignis], code[ereignis], 0, erregung[ereignis]);
+}
+
+void auslegen(int seat) {
+    const int lv = staerke(seat);
+    const hand h = romme::stapelHand(seat);
+    Suche s = sucheFuer(seat, lv >= 3 ? 8 : 3);
+    if (lv == 1)
+        einfacheSuche(g_buffer, h, s);
+    else
+        zugSuche(g_buffer, h, s);
+    if (lv == 2 && g_buffer.anzahl < 5 && rnd::uniform() < 0.1) g_buffer.anzahl = 0;
+    if (lv == 1 && g_buffer.anzahl < 9 && rnd::uniform() < 0.3) g_buffer.anzahl = 0;
+    const bool erste = cg.romme.auslegeRunde == 1;
+    g_druck = erste && g_buffer.anzahl > 0 ? druckBerechnen() : 0;
+    s.druck = g_druck;
+    const int k = besterZug(g_buffer, h, s);
+    TRommeMarken& marken = cg.romme.marken.at(seat);
+    for (int i = 1; i <= std::min<int>(h.anz + 1, kHandMax); ++i) marken.at(i) = 0;
+    if (k == 0) {
+        fertig();
+        return;
+    }
+    const Eintrag& e = g_buffer.e[k];
+    if (erste && lv != 2) {
+        const int n = e.kartenSumme;
+        const int d = druckBerechnen();
+        if (h.anz > 13 && n > 5 && n != 13 && n != 14 && n <= h.anz - 2 &&
+            13 - n <= 4 - cg.romme.zugNummer / seats() && d < 18) {
+            // hold the melds back for a Rommé Hand: their cards are kept from the discard
+            bool belegt[kHandMax + 1] = {};
+            for (int x = 0; x < e.anzahl; ++x)
+                for (int y = 1; y <= e.m[x].karten.anz; ++y) {
+                    const karte& c = e.m[x].karten.at(y);
+                    for (int i = 1; i <= h.anz; ++i)
+                        if (!belegt[i] && h.at(i).t == c.t && h.at(i).f == c.f) {
+                            belegt[i] = true;
+                            marken.at(i) = 1;
+                            break;
+                        }
+                }
+            g_buffer.anzahl = 0;
+            fertig();
+            return;
+        }
+    }
+    if (e.kartenSumme - e.zurueck >= h.anz) msgsink::show("error: plays too much (all) cards");
+    if (cg.romme.warteSchritte <= 1) {
+        if (h.anz - e.kartenSumme + e.zurueck == 1)
+            kommentieren(seat, cg.romme.kartenBeiZugbeginn >= 13 ? 1 : 2);
+        else if (!s.sitzHatMeldung)
+            kommentieren(seat, 3);
+    }
+    const Meldung& m = e.m[0];
+    auswahlGeben(m.karten);
+    if (m.art == 0) {
+        central::antwort(cg, central::kKnopf, 0, 79);
+    } else {
+        const hand& pile = s.tisch.pile[m.ziel];
+        central::antwort(cg, central::kStapel, 12, pile.anz >= 1 ? pile.at(1).nr : 0);
+    }
+}
+
+void abwerfen(int seat) {
+    const int lv = staerke(seat);
+    const hand h = romme::stapelHand(seat);
+    if (h.anz < 1) return;
+    float u[kHandMax + 1] = {};
+    int k = abwurfWahl(h, cg.romme.marken.at(seat).m, seat, u);
+    if ((lv == 2 && rnd::uniform() < 0.1) || (lv == 1 && rnd::uniform() < 0.3)) k = rnd::random(h.anz) + 1;
+    central::antwort(cg, central::kKarte, 0, k);
+}
+
+}  // namespace
+
+Tisch tischLesen() {
+    Tisch t;
+    t.anzahl = 0;
+    auto lesen = [&](int p) {
+        if (t.anzahl >= kTischMax) return;
+        const int i = ++t.anzahl;
+        k12.stapelZuHand(p, t.pile[i]);
+        t.besitzer[i] = static_cast<uint8_t>(p <= kSide1Piles ? 1 : k12.pile(p).besitzer);
+        t.id[i] = static_cast<int16_t>(p);
+    };
+    for (int p = kSide1Piles + 1; p <= kSide1Piles + k12.d.anz2 && p <= kPiles; ++p) lesen(p);
+    for (int p = 1; p <= k12.d.anz1 && p <= kSide1Piles; ++p) lesen(p);
+    return t;
+}
+
+hand angelegt(const hand& pile, const karte& c, karte* frei) {
+    hand h = pile;
+    if (frei) *frei = karte{};
+    int firstRang = 0, lastRang = 0, firstIdx = 0, wert = 0;
+    bool satz = true;
+    for (int i = 1; i <= h.anz; ++i) {
+        if (istJoker(h.at(i))) continue;
+        if (!firstIdx) {
+            firstIdx = i;
+            firstRang = tischRang(h.at(i).t);
+            wert = h.at(i).t;
+        } else if (h.at(i).t != wert) {
+            satz = false;
+        }
+    }
+    if (firstIdx) {
+        firstRang -= firstIdx - 1;
+        lastRang = firstRang + h.anz - 1;
+    }
+    if (istJoker(c)) {
+        if (!satz && lastRang >= 14)
+            einfuegen(h, 1, c);
+        else
+            anhaengen(h, c);
+        return h;
+    }
+    if (satz && firstIdx && c.t == wert) {
+        anhaengen(h, c);
+        return h;
+    }
+    const int rg = tischRang(c.t);
+    if (firstIdx && rg >= firstRang && rg <= lastRang) {
+        const int idx = rg - firstRang + 1;
+        if (istJoker(h.at(idx))) {
+            if (frei) *frei = h.at(idx);
+            h.at(idx) = c;
+        } else {
+            anhaengen(h, c);
+        }
+    } else if (firstIdx && rg == firstRang - 1) {
+        einfuegen(h, 1, c);
+    } else {
+        anhaengen(h, c);
+    }
+    return h;
+}
+
+int anlegeWert(const hand& pile, const karte& c, const Suche& s) {
+    const int p0 = romme::meldungPunkte(pile, false, false, s.r);
+    int best = -1;
+    auto pruefen = [&](const hand& alt) {
+        if (romme::isset(alt, s.sitzHatMeldung, true, false, s.r))
+            best = std::max(best, romme::meldungPunkte(alt, false, false, s.r));
+        else
+            best = std::max(best, 0);
+    };
+    hand vorn = pile;
+    einfuegen(vorn, 1, c);
+    pruefen(vorn);
+    hand hinten = pile;
+    anhaengen(hinten, c);
+    pruefen(hinten);
+    for (int i = pile.anz; i >= 1; --i)
+        if (istJoker(pile.at(i))) {
+            hand statt = pile;
+            statt.at(i) = c;
+            pruefen(statt);
+            break;
+        }
+    bool gueltig = false;
+    for (const hand* alt : {&vorn, &hinten})
+        gueltig = gueltig || romme::isset(*alt, s.sitzHatMeldung, true, false, s.r);
+    if (!gueltig && best <= 0) return 0;
+    return best - p0;
+}
+
+void zugSuche(Zugbuffer& b, const hand& h0, Suche& s) {
+    hand h = h0;
+    for (int i = 1; i <= h.anz; ++i) h.at(i).nr = static_cast<uint16_t>(i);
+    b.anzahl = 0;
+    b.knoten = 0;
+    Lauf l{b, s};
+    rekursion(l, h, 0, 0);
+}
+
+void einfacheSuche(Zugbuffer& b, const hand& h0, Suche& s) {
+    hand h = h0;
+    for (int i = 1; i <= h.anz; ++i) h.at(i).nr = static_cast<uint16_t>(i);
+    b.anzahl = 0;
+    b.knoten = 0;
+    const int limit = s.limit;
+    s.limit = 0;
+    Lauf l{b, s};
+    rekursion(l, h, 0, 0);
+    s.limit = limit;
+}
+
+int besterZug(Zugbuffer& b, const hand& h, const Suche& s) {
+    int gewaehlt = 0;
+    int wert = -1000, karten = 0, jc = 0;
+    for (int k = 1; k <= b.anzahl; ++k) {
+        Eintrag& e = b.e[k];
+        if (h.anz <= e.m[0].karten.anz) continue;
+        if (s.fremd) {
+            int j;
+            if (e.kartenSumme - e.zurueck == h.anz - 1) {
+                j = -1;
+            } else {
+                ohneJoker(e, s);
+                j = jokerImZug(e) ? 1 : 0;
+            }
+            if (e.kartenSumme - j > karten - jc) {
+                gewaehlt = k;
+                wert = e.wertSumme;
+                karten = e.kartenSumme;
+                jc = j;
+            }
+        } else if (e.kartenSumme > karten) {
+            gewaehlt = k;
+            wert = e.wertSumme;
+            karten = e.kartenSumme;
+        }
+    }
+    if (gewaehlt && s.druck <= 18 && s.fremd) ohneJoker(b.e[gewaehlt], s);
+    if (wert == -1000) {
+        b.anzahl = 0;
+        return 0;
+    }
+    return gewaehlt;
+}
+
+float kartenChance(int farbe, int wert, int ohneFarbe, bool ohneJoker, int seat, int ohneFarbe2) {
+    int pool = 0, treffer = 0;
+    auto zaehlen = [&](int stack) {
+        const TSpieler& x = st(stack);
+        for (int i = 1; i <= x.anz; ++i) {
+            const karte& c = x.at(i).c;
+            ++pool;
+            if (istJoker(c)) {
+                treffer += ohneJoker ? 0 : 1;
+                continue;
+            }
+            if ((farbe == 0 || c.f == farbe) && (wert == 0 || c.t == wert) &&
+                (ohneFarbe == 0 || c.f != ohneFarbe) && (ohneFarbe2 == 0 || c.f != ohneFarbe2))
+                ++treffer;
+        }
+    };
+    for (int s = 1; s <= seats(); ++s)
+        if (s != seat) zaehlen(s);
+    zaehlen(11);
+    return pool > 0 ? static_cast<float>(treffer) / static_cast<float>(pool) : 0.0f;
+}
+
+int abwurfWahl(const hand& h, const int16_t* marken, int seat, float* u) {
+    const romme::Regeln r = romme::regeln();
+    const bool hat = romme::hatMeldung(seat);
+    auto markiert = [&](int i) { return marken && i <= kHandMax && marken[i - 1] == 1; };
+    auto drei = [&](karte a, karte b, karte c, bool sortieren) {
+        hand m;
+        leeren(m);
+        anhaengen(m, a);
+        anhaengen(m, b);
+        anhaengen(m, c);
+        if (sortieren)
+            for (int i = 2; i <= 3; ++i)
+                for (int j = i; j >= 2 && romme::meldSchluessel(m.at(j - 1)) > romme::meldSchluessel(m.at(j));
+                     --j)
+                    std::swap(m.at(j), m.at(j - 1));
+        // Three cards of a run that is still to grow are not held to the first-meld minimum:
+        // measured by it, no low run would ever be worth keeping to a seat without a meld, and
+        // such seats can hold on to cards that never make a first meld while the round goes on
+        // without end.
+        return romme::isset(m, hat, false, true, r);
+    };
+    for (int i = 1; i <= h.anz; ++i) {
+        const karte a = h.at(i);
+        float& x = u[i];
+        if (markiert(i)) {
+            x = 1.0f;
+        } else {
+            x = 0.0f;
+            for (int k = 1; k <= h.anz; ++k) {
+                if (k == i || markiert(k)) continue;
+                const karte b = h.at(k);
+                if (istJoker(a) && istJoker(b)) continue;
+                if (!istJoker(a) && !istJoker(b)) {
+                    // before its first meld a seat keeps only pairs whose set of four could reach
+                    // the minimum: low pairs make sets that can never be laid first
+                    const bool satzReicht = hat || 4 * romme::kartenWert(a, r) >= r.mindestpunkte;
+                    if (a.t == b.t && satzReicht) {
+                        if (r.doppelteFarben)
+                            x += kartenChance(0, a.t, 0, false, seat, 0);
+                        else if (a.f != b.f)
+                            x += kartenChance(0, a.t, a.f, false, seat, b.f);
+                    }
+                    if (a.f == b.f) {
+                        const karte lo = romme::istNachfolger(a.t, b.t) ? a : b;
+                        const karte hi = romme::istNachfolger(a.t, b.t) ? b : a;
+                        auto dazu = [&](int v) {
+                            if (v == 0) return;
+                            const karte c{static_cast<uint8_t>(v), a.f, 0};
+                            if (drei(a, b, c, true)) x += kartenChance(a.f, v, 0, false, seat, 0);
+                        };
+                        if (romme::istNachfolger(a.t, b.t) || romme::istNachfolger(b.t, a.t)) {
+                            dazu(romme::nachfolger(hi.t));
+                            dazu(romme::vorgaenger(lo.t));
+                        }
+                        if (romme::nachfolger(romme::nachfolger(a.t)) == b.t) dazu(romme::nachfolger(a.t));
+                        if (romme::nachfolger(romme::nachfolger(b.t)) == a.t) dazu(romme::nachfolger(b.t));
+                    }
+                    continue;
+                }
+                const karte c = istJoker(a) ? b : a;  // the natural card of the pair
+                const karte j = istJoker(a) ? a : b;
+                auto mit = [&](int v, int form) {
+                    if (v == 0) return;
+                    const karte n{static_cast<uint8_t>(v), c.f, 0};
+                    bool ok = false;
+                    switch (form) {
+                        case 0:
+                            ok = drei(n, j, c, false);
+                            break;
+                        case 1:
+                            ok = drei(n, c, j, false);
+                            break;
+                        case 2:
+                            ok = drei(c, n, j, false);
+                            break;
+                        default:
+                            ok = drei(c, j, n, false);
+                            break;
+                    }
+                    if (ok) x += kartenChance(c.f, v, 0, true, seat, 0);
+                };
+                mit(romme::vorgaenger(romme::vorgaenger(c.t)), 0);
+                mit(romme::vorgaenger(c.t), 1);
+                mit(romme::nachfolger(c.t), 2);
+                mit(romme::nachfolger(romme::nachfolger(c.t)), 3);
+            }
+        }
+        for (int k = 1; k < i; ++k)
+            if (!istJoker(h.at(k)) && h.at(k).t == a.t && h.at(k).f == a.f) x = 0.0f;
+        if (istJoker(a)) x += 0.5f;
+    }
+    // A Joker thrown away is always taken by the next seat: two seats that cannot use it would
+    // hand it to and fro for ever. It goes only from a hand of Jokers.
+    bool nurJoker = true;
+    for (int i = 1; i <= h.anz; ++i) nurJoker = nurJoker && istJoker(h.at(i));
+    int wahl = 1;
+    while (!nurJoker && wahl < h.anz && istJoker(h.at(wahl))) ++wahl;
+    float tief = 1.0f;
+    for (int i = 1; i <= h.anz; ++i) {
+        if (!nurJoker && istJoker(h.at(i))) continue;
+        if (u[i] < tief) {
+            wahl = i;
+            tief = u[i];
+        } else if (u[i] == tief && romme::kartenWert(h.at(i), r) >= romme::kartenWert(h.at(wahl), r)) {
+            wahl = i;
+        }
+    }
+    return wahl;
+}
+
+int druck() { return g_druck; }
+
+void kiTick() {
+    const int seat = cg.aktSpieler;
+    if (seat < 1 || seat > seats() || cg.phase.nr != romme::kSpielPhase) return;
+    if (staerke(seat) == 0) {
+        romme::zufallsAntwort();
+        return;
+    }
+    switch (cg.phase.schritt) {
+        case romme::kZiehen:
+            ziehen(seat);
+            return;
+        case romme::kAuslegeAntwort:
+            auslegen(seat);
+            return;
+        case romme::kAbwerfen:
+            abwerfen(seat);
+            return;
+        default:
+            return;
+    }
+}
+
+void nachZug(int art, int wert1, int wert2) {
+    if (cg.phase.nr != romme::kSpielPhase) return;
+    const int seat = cg.aktSpieler;
+    if (seat < 1 || seat > 6) return;
+    hand& bekannt = cg.bekannteKarten.at(seat);
+    auto weg = [&](const karte& c) {
+        for (int i = 1; i <= bekannt.anz; ++i)
+            if (bekannt.at(i).t == c.t && bekannt.at(i).f == c.f) {
+                entfernen(bekannt, i);
+                return;
+            }
+    };
+    auto handKarte = [&](int slot) { return slot >= 1 && slot <= anz(seat) ? st(seat).at(slot).c : karte{}; };
+    if (art == central::kStapel && wert1 == 13 && wert2 >= 1 && wert2 <= anz(13)) {
+        anhaengen(bekannt, st(13).at(wert2).c);
+    } else if (art == central::kKarte) {
+        weg(handKarte(wert2));
+    } else if (art == central::kKnopf && (wert2 == 79 || (wert2 == 0 && cg.gespielteHand.anz == 1))) {
+        for (int i = 1; i <= cg.gespielteHand.anz; ++i) weg(handKarte(cg.gespielteHand.at(i).nr));
+    } else if (art == central::kStapel && wert1 == 12 && cg.gespielteHand.anz == 1) {
+        weg(handKarte(cg.gespielteHand.at(1).nr));
+    }
+}
+
+}  // namespace rommeki
