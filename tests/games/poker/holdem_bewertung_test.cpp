@@ -1,0 +1,220 @@
+#include "games/casino/holdem_bewertung.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "games/poker/holdem_karten.h"
+#include "platform/text.h"
+
+using holdem::HandValue;
+using pokertest::handAus;
+
+namespace {
+
+// Ranks: 2 -> 9 .. 9 -> 16, T 17, J 18, Q 19, K 20, A 21.
+struct Fall {
+    const char* karten;
+    int kategorie;
+    std::array<int, 7> keys;
+};
+
+TEST(HoldemEvaluator, EdgeCasesGiveTheCategoryAndTieKeys) {
+    const Fall faelle[] = {
+        {"", 0, {0, 0, 0, 0, 0, 0, 0}},
+        {"Kh", 1, {20, 0, 0, 0, 0, 0, 0}},
+        {"Ah 2c 3d 4s 5h", 5, {21, 12, 10, 9, 21, 0, 0}},        // the wheel: As last
+        {"2c 3d 4s 5h 6c", 5, {13, 12, 11, 10, 9, 0, 0}},
+        {"Ah 2c 3d 4s 5h 6c Kd", 5, {13, 12, 11, 10, 9, 0, 0}},  // six high beats the wheel
+        {"9c Tc Jd Qs Ks Kh 2d", 5, {20, 19, 18, 17, 16, 0, 0}},  // the pair does not break it
+        {"Ac Ad Kc Kd Qc Qd 2s", 3, {21, 20, 19, 0, 0, 0, 0}},    // three pairs: the third kicks
+        {"Ac Ad Kc Kd Kh 2c 2d", 7, {20, 21, 0, 0, 0, 0, 0}},     // kings full of aces
+        {"Kc Kd Kh Qc Qd Qh 2s", 7, {20, 19, 0, 0, 0, 0, 0}},     // two threes
+        {"Ah Kh 9h 7h 4h 2h", 6, {21, 20, 16, 14, 11, 0, 0}},
+        {"Ah Kh 9h 7h 4h 3h 2h", 6, {21, 20, 16, 14, 11, 0, 0}},
+        {"Ah Kh Qh Jh Th 9h", 10, {21, 20, 19, 18, 17, 0, 0}},
+        {"Ad 2d 3d 4d 5d Kc", 9, {21, 12, 10, 9, 21, 0, 0}},
+        {"7c 7d 7h 7s Ac Kd 2s", 8, {14, 0, 21, 0, 0, 0, 0}},
+        {"Jc Jd Jh 9s 4c 3d 2s", 4, {18, 0, 16, 11, 0, 0, 0}},
+        {"8c 8d Ah Ts 6c 3d 2s", 2, {15, 0, 21, 17, 13, 0, 0}},
+        {"Ac Jd 9h 7s 5c 3d 2s", 1, {21, 0, 18, 16, 14, 12, 0}},
+        {"Ac Ad 4c 4d Kh", 3, {21, 11, 20, 0, 0, 0, 0}},
+        {"9s 9d", 2, {16, 0, 0, 0, 0, 0, 0}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.karten);
+        HandValue v;
+        holdem::evaluateHand(handAus(f.karten), false, v);
+        EXPECT_EQ(v.category, f.kategorie);
+        EXPECT_EQ(v.categoryNumber, f.kategorie);
+        for (int i = 0; i < 7; ++i) EXPECT_EQ(v.keys[i], f.keys[i]) << "key " << i + 1;
+    }
+}
+
+TEST(HoldemEvaluator, BestFiveTakesThePatternThenTheHighestRest) {
+    struct B {
+        const char* karten;
+        const char* beste;
+    };
+    const B faelle[] = {
+        {"Ac Ad Kc Kd Kh 2c 2d", "Kc Kd Kh Ac Ad"},
+        {"Ah 2c 3d 4s 5h Kd Kc", "5h 4s 3d 2c Ah"},
+        {"8c 8d Ah Ts 6c 3d 2s", "8c 8d Ah Ts 6c"},
+        {"Ah Kh 9h 7h 4h 3h 2h", "Ah Kh 9h 7h 4h"},
+    };
+    for (const auto& f : faelle) {
+        HandValue v;
+        holdem::evaluateHand(handAus(f.karten), true, v);
+        EXPECT_EQ(pokertest::text(v.bestFive), f.beste) << f.karten;
+    }
+}
+
+TEST(HoldemEvaluator, ComparisonOrdersHandsAndFindsSplits) {
+    struct C {
+        const char* a;
+        const char* b;
+        int ergebnis;
+    };
+    const C faelle[] = {
+        {"2c 3d 4s 5h 6c", "Ah 2c 3d 4s 5h", 1},                    // six high over the wheel
+        {"Ah 2c 3d 4s 5h", "Kc Kd Ah Qs 9c", 1},                    // the wheel still beats a pair
+        {"Ac Kd Qh Js 9c", "Ad Kh Qs Jc 9d", 0},                    // a split
+        {"Ah Kh 9h 7h 4h 2h", "Ah Kh 9h 7h 4h 3h 2h", 0},           // sixth and seventh card do not count
+        {"Ac Ad Kc Kd Qc Qd 2s", "Ah As Kh Ks Jc Td 9d", 1},        // third pair kicks
+        {"Kc Kd Kh Ac Ad", "Kc Kd Kh Qc Qd", 1},
+        {"Th Jh Qh Kh Ah", "9d Td Jd Qd Kd", 1},
+        {"7c 7d 7h 7s 2c", "7c 7d 7h 7s 3c", 2},
+        {"8c 8d Ah Ts 6c", "8h 8s Ad Tc 5c", 1},
+        {"Ac Jd 9h 7s 5c", "Ac Jd 9h 7s 4c", 1},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.a) + " / " + f.b);
+        EXPECT_EQ(holdem::compareHands(handAus(f.a), handAus(f.b)), f.ergebnis);
+        const int umgekehrt = f.ergebnis == 0 ? 0 : 3 - f.ergebnis;
+        EXPECT_EQ(holdem::compareHands(handAus(f.b), handAus(f.a)), umgekehrt);
+    }
+}
+
+TEST(HoldemEvaluator, NamesFollowTheWordingOptions) {
+    struct N {
+        const char* karten;
+        bool deutsch;
+        int option;
+        const char* name;
+    };
+    const N faelle[] = {
+        {"Kc Kd 5h 5s 2c", true, 2, "Zwei Paare (K,5)"},
+        {"Kc Kd 9h 5s 2c", false, 2, "Pair (K)"},
+        {"Ac Ad Ah Tc Td", true, 3, "?Full House (Asse,10er)"},
+        {"6c 6d 6h Tc Td", false, 3, "?Full House (6es,10s)"},
+        {"Ah 2c 3d 4s 5h", true, 3, "?Straße (5)"},
+        {"Ah 2c 3d 4s 5h", false, 2, "Straight (5)"},
+        {"Ac Jd 9h 7s 5c", true, 0, "Höchste Karte"},
+        {"Tc Td Th 5s 2c", true, 2, "Drilling (10)"},
+        {"Qc Qd Qh Qs 2c", false, 3, "?Four Of A Kind (Queens)"},
+        {"Th Jh Qh Kh Ah", true, 2, "Royal Flush (A)"},
+    };
+    for (const auto& f : faelle) {
+        HandValue v;
+        holdem::evaluateHand(handAus(f.karten), false, v);
+        std::string t;
+        holdem::handName(v, t, f.deutsch, f.option);
+        EXPECT_EQ(text::toUtf8(t), f.name) << f.karten;
+    }
+}
+
+TEST(HoldemEvaluator, StraightPredecessorWalksDownAndWrapsToTheAce) {
+    // 2 3 4 5 6 7 8 9 10 J Q K A as value codes
+    const int folge[] = {9, 10, 11, 12, 13, 1, 2, 3, 7, 4, 5, 6, 8};
+    for (int i = 1; i < 13; ++i) EXPECT_EQ(holdem::straightPredecessor(folge[i]), folge[i - 1]);
+    EXPECT_EQ(holdem::straightPredecessor(9), 8);
+    EXPECT_EQ(holdem::straightPredecessor(14), 0);
+    EXPECT_EQ(holdem::straightPredecessor(0), 0);
+}
+
+// An independent ranker of exactly five cards: category and tie ranks packed in one number.
+uint64_t schlicht(const int rang[5], const int farbe[5]) {
+    int anz[15] = {};
+    for (int i = 0; i < 5; ++i) ++anz[rang[i]];
+    bool flush = true;
+    for (int i = 1; i < 5; ++i) flush = flush && farbe[i] == farbe[0];
+    int hoch = 0;
+    for (int r = 14; r >= 5 && !hoch; --r) {
+        bool ok = true;
+        for (int j = 0; j < 5; ++j) ok = ok && anz[r - j == 1 ? 14 : r - j] == 1;
+        if (ok) hoch = r;
+    }
+    // groups by size, then rank
+    std::vector<std::pair<int, int>> g;
+    for (int r = 14; r >= 2; --r)
+        if (anz[r]) g.push_back({anz[r], r});
+    std::stable_sort(g.begin(), g.end(), [](auto a, auto b) { return a.first > b.first; });
+    int kat;
+    if (hoch && flush) kat = 9;
+    else if (g[0].first == 4) kat = 8;
+    else if (g[0].first == 3 && g[1].first == 2) kat = 7;
+    else if (flush) kat = 6;
+    else if (hoch) kat = 5;
+    else if (g[0].first == 3) kat = 4;
+    else if (g[0].first == 2 && g[1].first == 2) kat = 3;
+    else if (g[0].first == 2) kat = 2;
+    else kat = 1;
+    uint64_t w = static_cast<uint64_t>(kat);
+    if (hoch && (kat == 9 || kat == 5)) return (w << 20) | static_cast<uint64_t>(hoch);
+    for (const auto& [n, r] : g) w = (w << 4) | static_cast<uint64_t>(r);
+    return w << (4 * (5 - g.size()));
+}
+
+TEST(HoldemEvaluator, AllFiveCardHandsCountAndOrderAsKnown) {
+    // value code of rank 2..14 (2 .. As)
+    const uint8_t code[15] = {0, 0, 9, 10, 11, 12, 13, 1, 2, 3, 7, 4, 5, 6, 8};
+    struct Eintrag {
+        uint64_t schlicht;
+        uint8_t k[5];
+    };
+    std::vector<Eintrag> alle;
+    alle.reserve(2598960);
+    for (int a = 0; a < 52; ++a)
+        for (int b = a + 1; b < 52; ++b)
+            for (int c = b + 1; c < 52; ++c)
+                for (int d = c + 1; d < 52; ++d)
+                    for (int e = d + 1; e < 52; ++e) {
+                        const int idx[5] = {a, b, c, d, e};
+                        int r[5], f[5];
+                        for (int i = 0; i < 5; ++i) r[i] = idx[i] / 4 + 2, f[i] = idx[i] % 4;
+                        alle.push_back({schlicht(r, f), {uint8_t(a), uint8_t(b), uint8_t(c), uint8_t(d), uint8_t(e)}});
+                    }
+    ASSERT_EQ(alle.size(), 2598960u);
+    std::sort(alle.begin(), alle.end(), [](const Eintrag& x, const Eintrag& y) { return x.schlicht < y.schlicht; });
+    int64_t anzahl[11] = {};
+    HandValue vorher{}, jetzt{};
+    for (size_t i = 0; i < alle.size(); ++i) {
+        hand64 h{};
+        for (int j = 0; j < 5; ++j)
+            h.at(++h.anz) = karte{code[alle[i].k[j] / 4 + 2], static_cast<uint8_t>(alle[i].k[j] % 4 + 1), 0};
+        holdem::evaluateHand(h, false, jetzt);
+        ++anzahl[jetzt.category];
+        if (i > 0) {
+            const int soll = alle[i].schlicht == alle[i - 1].schlicht ? 0 : 1;
+            if (holdem::compareHandValues(jetzt, vorher) != soll) {
+                ADD_FAILURE() << "order differs at " << pokertest::text(h);
+                break;
+            }
+        }
+        vorher = jetzt;
+    }
+    EXPECT_EQ(anzahl[9] + anzahl[10], 40);
+    EXPECT_EQ(anzahl[10], 4);
+    EXPECT_EQ(anzahl[8], 624);
+    EXPECT_EQ(anzahl[7], 3744);
+    EXPECT_EQ(anzahl[6], 5108);
+    EXPECT_EQ(anzahl[5], 10200);
+    EXPECT_EQ(anzahl[4], 54912);
+    EXPECT_EQ(anzahl[3], 123552);
+    EXPECT_EQ(anzahl[2], 1098240);
+    EXPECT_EQ(anzahl[1], 1302540);
+}
+
+}  // namespace
