@@ -91,6 +91,8 @@ extern bool automatik;
 
 // Game-core entry points.
 bool partieEnde();
+// The last hand ended the match (as the result table was told).
+bool partieVorbei();
 bool handVorbei(const TCG& g);
 // The money of seats 1..6, the pot and the areas before the seats (chips at rest).
 int64_t tischGeld();

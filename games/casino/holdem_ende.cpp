@@ -172,10 +172,17 @@ bool PokerCheckMatchEnd() {
     return ende;
 }
 
+namespace {
+bool letztesEnde = false;
+}
+
 bool partieEnde() {
     // the result table asks once per hand, after the broke seats were given their places
-    return PokerCheckMatchEnd();
+    letztesEnde = PokerCheckMatchEnd();
+    return letztesEnde;
 }
+
+bool partieVorbei() { return letztesEnde; }
 
 int PokerMinOpponentLevel() {
     int m = 3;
