@@ -50,6 +50,19 @@ bool matchPattern(const hand64& sorted, const HandPattern& p, hand64& m, hand64&
     bool zweiteBegonnen = false;
     int i = 1, letzterStart = 1, neustart = 0;
     if (w.anz == 0) return false;
+    // A group that cannot be completed starts over at the first card it rejected.
+    auto neuBeginnen = [&] {
+        if (neustart == 0) {
+            i = w.anz + 1;  // it rejected nothing: no later start can do better
+            return;
+        }
+        i = neustart;
+        if (i == letzterStart) ++i;
+        letzterStart = i;
+        neustart = 0;
+        w = s;
+        m = t;
+    };
     for (;;) {
         const karte k = w.at(i);
         bool ok = true;
@@ -69,16 +82,10 @@ bool matchPattern(const hand64& sorted, const HandPattern& p, hand64& m, hand64&
                 neustart = m.anz + i - t.anz;
                 if (neustart == 0) neustart = 1;
             }
-            if (i < w.anz) {
+            if (i < w.anz)
                 ++i;
-            } else {
-                i = neustart;
-                if (i == letzterStart) ++i;
-                letzterStart = i;
-                neustart = 0;
-                w = s;
-                m = t;
-            }
+            else
+                neuBeginnen();
         }
         if (m.anz == p.needed) found = true;
         if (p.twoGroups && !zweiteBegonnen && m.anz == p.group1) {
@@ -89,6 +96,10 @@ bool matchPattern(const hand64& sorted, const HandPattern& p, hand64& m, hand64&
             t = m;
             s = w;
         }
+        // The last card joined a group that is still short: the list is used up for this start,
+        // as after a rejected last card (stopping here would miss e.g. a flush below an odd
+        // card of another suit).
+        if (ok && !found && i > w.anz && w.anz > 0) neuBeginnen();
         if (found || i > w.anz || w.anz == 0) break;
     }
     return found;
@@ -192,7 +203,140 @@ void handPattern(int category, HandPattern& p) {
     }
 }
 
+namespace {
+
+// The same values without the matcher, for up to seven distinct cards of the 52-card deck (the
+// common case of play and of every estimate): rank counts and a rank mask per suit. Ranks are
+// kept as indexes 0..12 (2 .. As); the value's ranks are index + 9.
+inline int hoechstes(uint32_t m) { return m ? 31 - __builtin_clz(m) : -1; }
+
+// The top of the highest straight in a rank mask (3 for 5-4-3-2-As), -1 for none.
+inline int strassenSpitze(uint32_t m) {
+    const uint32_t mitAs = (m << 1) | ((m >> 12) & 1u);  // bit 0: the As below the 2
+    const uint32_t fuenf = mitAs & (mitAs >> 1) & (mitAs >> 2) & (mitAs >> 3) & (mitAs >> 4);
+    return fuenf ? hoechstes(fuenf) + 3 : -1;
+}
+
+inline void strassenKeys(int spitze, int32_t* key) {
+    if (spitze == 3) {
+        key[0] = 21, key[1] = 12, key[2] = 10, key[3] = 9, key[4] = 21;
+        return;
+    }
+    for (int j = 0; j < 5; ++j) key[j] = spitze - j + 9;
+}
+
+// Up to n highest ranks of the mask into key[0..n-1] (0 where the mask runs out).
+inline void oberste(uint32_t m, int n, int32_t* key) {
+    for (int j = 0; j < n; ++j) {
+        const int h = hoechstes(m);
+        key[j] = h >= 0 ? h + 9 : 0;
+        if (h >= 0) m &= ~(1u << h);
+    }
+}
+
+bool schnell(const hand64& c, HandValue& v) {
+    if (c.anz < 1 || c.anz > 7) return false;
+    uint32_t farbe[4] = {}, alle = 0, zwei = 0, drei = 0, vier = 0;
+    for (int i = 1; i <= c.anz; ++i) {
+        const karte& k = c.at(i);
+        if (k.t < 1 || k.t > 13 || k.f < 1 || k.f > 4) return false;
+        const uint32_t bit = 1u << (kRang[k.t] - 9);
+        if (farbe[k.f - 1] & bit) return false;
+        farbe[k.f - 1] |= bit;
+        // counts as masks: a rank moves up from "one" to "two", "three", "four"
+        vier |= drei & bit;
+        drei |= zwei & bit;
+        zwei |= alle & bit;
+        alle |= bit;
+    }
+    int32_t* key = v.keys;
+    auto setzen = [&](int kat) {
+        v.category = static_cast<uint8_t>(kat);
+        v.categoryNumber = kat;
+    };
+    int fs = -1;
+    for (int f = 0; f < 4; ++f)
+        if (__builtin_popcount(farbe[f]) >= 5) fs = f;
+    if (fs >= 0) {
+        const int sp = strassenSpitze(farbe[fs]);
+        if (sp >= 0) {
+            setzen(sp == 12 ? kRoyalFlush : kStraightFlush);
+            strassenKeys(sp, key);
+            return true;
+        }
+    }
+    if (vier) {
+        const int q = hoechstes(vier);
+        setzen(kFourOfAKind);
+        key[0] = q + 9;
+        oberste(alle & ~(1u << q), 1, key + 2);
+        return true;
+    }
+    if (drei) {
+        const int t = hoechstes(drei);
+        const uint32_t paar = zwei & ~(1u << t);
+        if (paar) {
+            setzen(kFullHouse);
+            key[0] = t + 9;
+            key[1] = hoechstes(paar) + 9;
+            return true;
+        }
+    }
+    if (fs >= 0) {
+        setzen(kFlush);
+        oberste(farbe[fs], 5, key);
+        return true;
+    }
+    const int sp = strassenSpitze(alle);
+    if (sp >= 0) {
+        setzen(kStraight);
+        strassenKeys(sp, key);
+        return true;
+    }
+    if (drei) {
+        const int t = hoechstes(drei);
+        setzen(kThreeOfAKind);
+        key[0] = t + 9;
+        oberste(alle & ~(1u << t), 2, key + 2);
+        return true;
+    }
+    if (zwei) {
+        const int p1 = hoechstes(zwei);
+        const uint32_t rest = zwei & ~(1u << p1);
+        if (rest) {
+            const int p2 = hoechstes(rest);
+            setzen(kTwoPairs);
+            key[0] = p1 + 9;
+            key[1] = p2 + 9;
+            oberste(alle & ~(1u << p1) & ~(1u << p2), 1, key + 2);
+            return true;
+        }
+        setzen(kPair);
+        key[0] = p1 + 9;
+        oberste(alle & ~(1u << p1), 3, key + 2);
+        return true;
+    }
+    setzen(kHighCard);
+    const int h = hoechstes(alle);
+    key[0] = h + 9;
+    oberste(alle & ~(1u << h), 4, key + 2);
+    return true;
+}
+
+}  // namespace
+
 void evaluateHand(const hand64& cards, bool wantBestFive, HandValue& result) {
+    if (!wantBestFive) {
+        result.category = 0;
+        result.categoryNumber = 0;
+        for (int& k : result.keys) k = 0;
+        result.bestFive.anz = 0;
+        if (schnell(cards, result)) return;
+    }
+    evaluateHandReference(cards, wantBestFive, result);
+}
+
+void evaluateHandReference(const hand64& cards, bool wantBestFive, HandValue& result) {
     result.category = 0;
     result.categoryNumber = 0;
     for (int& k : result.keys) k = 0;

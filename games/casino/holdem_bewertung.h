@@ -56,6 +56,9 @@ int straightPredecessor(int t);
 void handPattern(int category, HandPattern& p);
 
 void evaluateHand(const hand64& cards, bool wantBestFive, HandValue& result);
+// The evaluation by the pattern matcher alone: the definition of every value, which the fast
+// path for up to seven distinct cards must match key for key.
+void evaluateHandReference(const hand64& cards, bool wantBestFive, HandValue& result);
 // 1: a is better, 2: b is better, 0: equal.
 int compareHandValues(const HandValue& a, const HandValue& b);
 int compareHands(const hand64& a, const hand64& b);

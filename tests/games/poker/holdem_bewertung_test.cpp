@@ -42,14 +42,18 @@ TEST(HoldemEvaluator, EdgeCasesGiveTheCategoryAndTieKeys) {
         {"Ac Jd 9h 7s 5c 3d 2s", 1, {21, 0, 18, 16, 14, 12, 0}},
         {"Ac Ad 4c 4d Kh", 3, {21, 11, 20, 0, 0, 0, 0}},
         {"9s 9d", 2, {16, 0, 0, 0, 0, 0, 0}},
+        {"9c Tc 3d Jc Ad 7c 4c", 6, {18, 17, 16, 14, 11, 0, 0}},  // the flush's suit is not the top card's
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.karten);
-        HandValue v;
-        holdem::evaluateHand(handAus(f.karten), false, v);
-        EXPECT_EQ(v.category, f.kategorie);
-        EXPECT_EQ(v.categoryNumber, f.kategorie);
-        for (int i = 0; i < 7; ++i) EXPECT_EQ(v.keys[i], f.keys[i]) << "key " << i + 1;
+        // the fast evaluation and the pattern matcher alike
+        for (auto* bewerten : {&holdem::evaluateHand, &holdem::evaluateHandReference}) {
+            HandValue v;
+            bewerten(handAus(f.karten), false, v);
+            EXPECT_EQ(v.category, f.kategorie);
+            EXPECT_EQ(v.categoryNumber, f.kategorie);
+            for (int i = 0; i < 7; ++i) EXPECT_EQ(v.keys[i], f.keys[i]) << "key " << i + 1;
+        }
     }
 }
 
@@ -215,6 +219,37 @@ TEST(HoldemEvaluator, AllFiveCardHandsCountAndOrderAsKnown) {
     EXPECT_EQ(anzahl[3], 123552);
     EXPECT_EQ(anzahl[2], 1098240);
     EXPECT_EQ(anzahl[1], 1302540);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HoldemEvaluator, FastValuesEqualThePatternMatcherOnRandomHands) {
+    // every length 1..7, random distinct cards of the 52-card deck; plus lists with a repeated
+    // card, which must fall back to the matcher and give its value
+    uint64_t z = 12345;
+    auto zufall = [&z](int n) {
+        z = z * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<int>((z >> 33) % static_cast<uint64_t>(n));
+    };
+    for (int runde = 0; runde < 200000; ++runde) {
+        const int n = runde % 7 + 1;
+        bool genommen[52] = {};
+        hand64 h{};
+        while (h.anz < n) {
+            const int c = zufall(52);
+            if (genommen[c] && runde % 50 != 0) continue;
+            genommen[c] = true;
+            h.at(++h.anz) = karte{static_cast<uint8_t>(c / 4 + 1), static_cast<uint8_t>(c % 4 + 1), 0};
+        }
+        HandValue a, b;
+        holdem::evaluateHand(h, false, a);
+        holdem::evaluateHandReference(h, false, b);
+        ASSERT_EQ(a.category, b.category) << pokertest::text(h);
+        ASSERT_EQ(a.categoryNumber, b.categoryNumber) << pokertest::text(h);
+        for (int i = 0; i < 7; ++i) ASSERT_EQ(a.keys[i], b.keys[i]) << pokertest::text(h) << " key " << i + 1;
+    }
 }
 
 }  // namespace
