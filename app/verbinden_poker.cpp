@@ -11,6 +11,7 @@
 #include "core/spiele.h"
 #include "games/casino/chipdraw.h"
 #include "games/casino/holdem.h"
+#include "games/casino/holdem_preflop.h"
 #include "platform/num.h"
 
 namespace fs = std::filesystem;
@@ -64,8 +65,9 @@ void pfeil(int p) {
 
 }  // namespace
 
-void pokerVerbinden(Tglapp&) {
+void pokerVerbinden(Tglapp& a) {
     holdem::anmelden();
+    holdem::loadPreflopTable(a.AppDir);
     holdem::optionenLesen = optionenLesen;
     dialoge::haken.pokerReadOptions = [] { holdem::PokerReadOptions(); };
     dialoge::haken.optionenJe[spiele::kPoker] = [](int, bool) {

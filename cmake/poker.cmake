@@ -29,3 +29,17 @@ if(KS_BENCH)
     cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL ks_poker_bench_link)
 endif()
 list(APPEND KS_FUZZ_LIBS ks_poker)
+
+# The preflop win-chance table data/pfp.txt, simulated once by our own evaluator; it is made
+# again only when the generator changes.
+add_executable(holdem_pfp ${CMAKE_SOURCE_DIR}/tools/poker/pfp.cpp)
+target_compile_options(holdem_pfp PRIVATE ${KS_WARNINGS})
+target_link_libraries(holdem_pfp PRIVATE ks_poker)
+if(KS_DATA)
+    add_custom_command(OUTPUT ${CMAKE_SOURCE_DIR}/data/pfp.txt
+                       COMMAND holdem_pfp ${CMAKE_SOURCE_DIR}/data
+                       DEPENDS holdem_pfp
+                       COMMENT "Simulating the preflop win-chance table data/pfp.txt"
+                       VERBATIM)
+    add_custom_target(poker_data ALL DEPENDS ${CMAKE_SOURCE_DIR}/data/pfp.txt)
+endif()
