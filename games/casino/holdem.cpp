@@ -317,7 +317,7 @@ void zwischenRunden() {
             pk().tischZaehler = 0;
             st = 10;
             splitPot();
-            pk().showdownKommentar = 0;
+            pk().showdownKommentar = PokerShowdownComment() ? 1 : 0;
             return;
         }
         case 10:

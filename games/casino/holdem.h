@@ -65,6 +65,8 @@ bool PokerRevealSeatCards(int s);
 bool PokerRevealAtShowdown(int s);
 
 // Table talk and the aggression measure.
+bool PokerTableTalk(int event, int seat, int excitement);
+bool PokerShowdownComment();
 void updateAggression();
 void PokerTrace(const std::string& tag);
 const std::string& pokerTrace();

@@ -7,6 +7,7 @@
 #include "core/central.h"
 #include "core/envparam.h"
 #include "core/highscore.h"
+#include "core/kommentar.h"
 #include "core/seams.h"
 #include "core/spielliste.h"
 #include "games/casino/chipanim.h"
@@ -204,6 +205,70 @@ void PokerEnterHighscore(std::string& t) {
     const int32_t score = cg.spielliste.summe[1];
     if (score < 1) return;
     t = highscore::eintragenText(cg.highscore, 8, variante() + 1, score, cg.spieler.at(1).name.str().substr(0, 100));
+}
+
+// ---- table talk ----
+
+bool PokerTableTalk(int event, int s, int erregung) {
+    struct Z {
+        int event, art, a, b;
+    };
+    static const Z tabelle[] = {{1, 0, 2, 1},   {2, 0, 3, 2},   {3, 0, 3, 3},   {11, 0, -1, -2}, {12, 0, -2, -3},
+                                {13, 0, -3, -3}, {36, 3, 36, 36}, {37, 3, 38, 38}, {38, 3, 37, 37}};
+    if (automatik) return false;  // the unattended run plays without comments
+    for (const Z& z : tabelle) {
+        if (z.event != event) continue;
+        if (event >= 36) {
+            // once per hand
+            if (pk().geredet) return false;
+            pk().geredet = 1;
+        }
+        return central::kommentar(s, z.art, z.b, z.a, erregung);
+    }
+    return false;
+}
+
+bool PokerShowdownComment() {
+    const int32_t bb = pk().bigBlind, start = pk().startGeld;
+    int sieger = 0, anzahlSieger = 0, verlierer = 0;
+    int32_t w = 0, l = 0;
+    for (int s = 1; s <= anzahl(); ++s) {
+        if (!PokerSeatInHand(s)) continue;
+        const TPokerSitz& z = sitz(s);
+        if (z.gewinn > 0 && z.potNummer == 1) {
+            ++anzahlSieger;
+            if (z.gewinn >= w) w = z.gewinn, sieger = s;
+        }
+        if (z.gewinn == 0 && z.gesetzt >= l) l = z.gesetzt, verlierer = s;
+    }
+    bool gesagt = false;
+    const bool allein = PokerCountSeatsInHand() == 1;
+    if (anzahlSieger == 1 && w >= 3 * bb && (!allein || rnd::uniform() >= 0.5)) {
+        const float p = sitz(sieger).gewinnChance / 2.55f;
+        int bonus = p < 40 ? 10 : p < 50 ? 5 : p < 62 ? 0 : p < 75 ? -3 : p < 100 ? -6 : 0;
+        if (allein) bonus = -20;
+        const int32_t t = chips(sieger) + sitz(sieger).gesetzt;
+        if (w >= 3 * t || w >= 2 * start || w >= 30 * bb)
+            gesagt = PokerTableTalk(3, sieger, std::min(100, 92 + bonus));
+        else if (w >= 2 * t || w >= start)
+            gesagt = PokerTableTalk(2, sieger, std::min(100, 88 + bonus));
+        else if (w >= t || 2 * w >= start || w >= 10 * bb)
+            gesagt = PokerTableTalk(1, sieger, std::min(100, 85 + bonus));
+    }
+    if (verlierer != 0 && l >= 2 * bb && sitz(verlierer).erwartung >= 2.0f * static_cast<float>(bb)) {
+        const float p = sitz(verlierer).gewinnChance / 2.55f;
+        const int bonus = p >= 75 ? 10 : p >= 60 ? 5 : p >= 45 ? 0 : p >= 30 ? -4 : -8;
+        const int32_t t = chips(verlierer) + l;
+        bool v = false;
+        if (l >= t || l >= start || l >= 20 * bb)
+            v = PokerTableTalk(13, verlierer, std::min(100, 95 + bonus));
+        else if (2 * l >= t || 2 * l >= start || l >= 12 * bb)
+            v = PokerTableTalk(12, verlierer, std::min(100, 92 + bonus));
+        else if (4 * l >= t || 4 * l >= start || l >= 6 * bb)
+            v = PokerTableTalk(11, verlierer, std::min(100, 88 + bonus));
+        gesagt = gesagt || v;
+    }
+    return gesagt;
 }
 
 // ---- aggression and trace ----
