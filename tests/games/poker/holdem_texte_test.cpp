@@ -117,6 +117,7 @@ TEST_F(Tisch, AnnouncementListsMainPotSidePotAndTheEliminated) {
 }
 
 TEST_F(Tisch, MatchEndGivesTheSeriesPoints) {
+    PokerCounter = TPokerCounter{};  // no points left from another series of this process
     PokerCounter.Init();
     EXPECT_EQ(PokerCounter.matches, 1);
     EXPECT_EQ(PokerCounter.rounds, 1);
