@@ -7,6 +7,8 @@
 #include <functional>
 
 #include "core/central.h"
+#include "core/spielstand.h"
+#include "gui/pvl.h"
 #include "core/spiele.h"
 #include "games/casino/chipanim.h"
 #include "games/casino/holdem_zaehler.h"
@@ -15,6 +17,12 @@
 #include "harness/lib/harness.h"
 #include "platform/rnd.h"
 #include "table/glu.h"
+#include "table/tischdienste.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <filesystem>
 
 using namespace holdem;
 
@@ -257,6 +265,51 @@ TEST(HoldemFlow, AnswersTheSeatCannotGiveAreRefusedAndAskedAgain) {
     EXPECT_EQ(gegeben[6].first, 3);
     EXPECT_EQ(sitz(3).gesetzt, 8 + 0);  // 3 raises of 2 on the blind of 2, nothing after the flop
     abgelehnt = 0;
+}
+
+TEST(HoldemFlow, ASaveInTheMiddleOfAHandGoesOnAlike) {
+    const auto ordner = std::filesystem::temp_directory_path() / ("holdem_save_test_" + std::to_string(getpid()));
+    std::filesystem::create_directories(ordner);
+    static pvl::TPVLDialog panel{};
+    Tisch t(4, kPotLimit, 9);
+    tischdienste::anbinden(spielstand::anbindung);
+    spielstand::anbindung.ipanel = [] { return &panel; };
+    skript = [](int s) {
+        const std::vector<Zug> zuege = erlaubteZuege(lage(s));
+        return zuege[static_cast<size_t>(rnd::random(static_cast<int32_t>(zuege.size())))];
+    };
+    ASSERT_TRUE(t.lauf.starten(0));
+    for (int h = 0; h < 2; ++h) {
+        ASSERT_TRUE(t.handEnde());
+        ASSERT_TRUE(t.lauf.starten(1));
+    }
+    // a question open after the flop, nothing on the move
+    ASSERT_GE(t.lauf.bis([](const TCG& g) {
+        return g.phase.nr == 4 && g.antwort.offen == 2 && g.poker.strasse >= 3 && glu::zugliste.anz == 0 &&
+               glu::fertigliste.anz == 0 && chipsInRuhe();
+    }),
+              0);
+    ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "mitte", true));
+    const std::string code = spielstand::spielCode(cg);
+    const uint64_t zufall = rnd::state();
+    auto ergebnis = [] {
+        std::array<int64_t, 8> v{};
+        for (int s = 1; s <= 4; ++s) v[static_cast<size_t>(s - 1)] = pokerchips::seatChipTotal(s);
+        for (int s = 1; s <= 4; ++s) v[static_cast<size_t>(s + 3)] = sitz(s).gewinn - sitz(s).gesetzt;
+        return v;
+    };
+    ASSERT_TRUE(t.handEnde());
+    t.lauf.frames(200);
+    const auto weiter = ergebnis();
+
+    ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "mitte", code));
+    ASSERT_TRUE(central::nachLaden(cg));
+    rnd::setState(zufall);
+    ASSERT_TRUE(t.handEnde());
+    t.lauf.frames(200);
+    EXPECT_EQ(ergebnis(), weiter);
+    spielstand::anbindung = spielstand::Anbindung{};
+    std::filesystem::remove_all(ordner);
 }
 
 TEST(HoldemSoak, WholeMatchesConserveTheChipsAndPlayOnlyLegalAnswers) {
