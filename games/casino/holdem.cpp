@@ -305,12 +305,22 @@ void zwischenRunden() {
             wettrundeBeginnen(7, true);
             return;
         case 8:
-            for (int s = 2; s <= anzahl(); ++s)
-                if (PokerSeatInHand(s)) sitz(s).aktion = 10;
+            for (int s = 2; s <= anzahl(); ++s) {
+                if (!PokerSeatInHand(s)) continue;
+                sitz(s).aktion = 10;
+                // the cards are laid open where the table shows them
+                if (PokerCountSeatsInHand() > 1 && !automatik) {
+                    Pos6 p;
+                    glu::openhandposition(s, p);
+                    glu::movestack(p, s, 200.0f);
+                }
+            }
             st = 9;
             cg.ablauf.leerlauf = 0;
             return;
         case 9: {
+            for (int s = 1; s <= anzahl(); ++s)
+                if (stapel(s).gleiten.active) return;
             markBestHands();
             for (int s = 1; s <= anzahl(); ++s)
                 if (PokerSeatInHand(s)) sitz(s).aktion = 8;

@@ -319,7 +319,9 @@ bool PokerSpeedUpActive() { return cg.spielId == 8 && !PokerSeatInHand(1); }
 
 bool PokerRevealSeatCards(int s) {
     if (s == 1 || !PokerSeatInHand(s)) return false;
-    return cg.phase.nr == 4 && cg.antwort.warten != 4 && cg.antwort.warten != 3 && cg.phase.schritt >= 9;
+    // from the showdown on, and while the result of the hand is shown
+    return (cg.phase.nr == 4 && cg.antwort.warten == 8 && cg.phase.schritt >= 9) ||
+           (cg.phase.nr == 4 && cg.antwort.warten == 6) || cg.phase.nr == 5;
 }
 bool PokerRevealAtShowdown(int s) { return PokerRevealSeatCards(s) && PokerCountSeatsInHand() >= 2; }
 
