@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "games/casino/holdem_bewertung.h"
+#include "games/poker/holdem_schlicht.h"
 
 namespace {
 
@@ -28,39 +29,7 @@ std::vector<hand64> zufallsHaende(int n) {
     return v;
 }
 
-// The plain ranker: the best of the 21 five-card hands, each as one number.
-uint32_t fuenf(const int* r, const int* f) {
-    int anz[15] = {};
-    for (int i = 0; i < 5; ++i) ++anz[r[i]];
-    bool flush = true;
-    for (int i = 1; i < 5; ++i) flush = flush && f[i] == f[0];
-    int hoch = 0;
-    for (int t = 14; t >= 5 && !hoch; --t) {
-        bool ok = true;
-        for (int j = 0; j < 5; ++j) ok = ok && anz[t - j == 1 ? 14 : t - j] == 1;
-        if (ok) hoch = t;
-    }
-    // groups by size, then rank
-    std::pair<int, int> g[5];
-    int n = 0;
-    for (int t = 14; t >= 2; --t)
-        if (anz[t]) g[n++] = {anz[t], t};
-    std::stable_sort(g, g + n, [](const auto& a, const auto& b) { return a.first > b.first; });
-    const uint32_t kat = hoch && flush                                 ? 8
-                         : g[0].first == 4                             ? 7
-                         : (g[0].first == 3 && g[1].first == 2)        ? 6
-                         : flush                                       ? 5
-                         : hoch                                        ? 4
-                         : g[0].first == 3                             ? 3
-                         : (g[0].first == 2 && g[1].first == 2)        ? 2
-                         : g[0].first == 2                             ? 1
-                                                                       : 0;
-    uint32_t w = kat;
-    if (hoch && (kat == 8 || kat == 4)) return (w << 20) | static_cast<uint32_t>(hoch);
-    for (int i = 0; i < n; ++i) w = (w << 4) | static_cast<uint32_t>(g[i].second);
-    return w << (4 * (5 - n));
-}
-
+// The plain ranker: the best of the 21 five-card hands, each ranked on its own.
 uint32_t schlicht(const hand64& h) {
     static const int rang[14] = {0, 7, 8, 9, 11, 12, 13, 10, 14, 2, 3, 4, 5, 6};
     uint32_t best = 0;
@@ -70,7 +39,7 @@ uint32_t schlicht(const hand64& h) {
             int k = 0;
             for (int i = 1; i <= 7; ++i)
                 if (i != a && i != b) r[k] = rang[h.at(i).t], f[k] = h.at(i).f, ++k;
-            best = std::max(best, fuenf(r, f));
+            best = std::max(best, pokertest::schlicht(r, f));
         }
     return best;
 }

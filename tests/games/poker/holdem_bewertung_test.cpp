@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "games/poker/holdem_karten.h"
+#include "games/poker/holdem_schlicht.h"
 #include "platform/text.h"
 
 using holdem::HandValue;
@@ -138,39 +139,6 @@ TEST(HoldemEvaluator, StraightPredecessorWalksDownAndWrapsToTheAce) {
     EXPECT_EQ(holdem::straightPredecessor(0), 0);
 }
 
-// An independent ranker of exactly five cards: category and tie ranks packed in one number.
-uint64_t schlicht(const int rang[5], const int farbe[5]) {
-    int anz[15] = {};
-    for (int i = 0; i < 5; ++i) ++anz[rang[i]];
-    bool flush = true;
-    for (int i = 1; i < 5; ++i) flush = flush && farbe[i] == farbe[0];
-    int hoch = 0;
-    for (int r = 14; r >= 5 && !hoch; --r) {
-        bool ok = true;
-        for (int j = 0; j < 5; ++j) ok = ok && anz[r - j == 1 ? 14 : r - j] == 1;
-        if (ok) hoch = r;
-    }
-    // groups by size, then rank
-    std::vector<std::pair<int, int>> g;
-    for (int r = 14; r >= 2; --r)
-        if (anz[r]) g.push_back({anz[r], r});
-    std::stable_sort(g.begin(), g.end(), [](auto a, auto b) { return a.first > b.first; });
-    int kat;
-    if (hoch && flush) kat = 9;
-    else if (g[0].first == 4) kat = 8;
-    else if (g[0].first == 3 && g[1].first == 2) kat = 7;
-    else if (flush) kat = 6;
-    else if (hoch) kat = 5;
-    else if (g[0].first == 3) kat = 4;
-    else if (g[0].first == 2 && g[1].first == 2) kat = 3;
-    else if (g[0].first == 2) kat = 2;
-    else kat = 1;
-    uint64_t w = static_cast<uint64_t>(kat);
-    if (hoch && (kat == 9 || kat == 5)) return (w << 20) | static_cast<uint64_t>(hoch);
-    for (const auto& [n, r] : g) w = (w << 4) | static_cast<uint64_t>(r);
-    return w << (4 * (5 - g.size()));
-}
-
 TEST(HoldemEvaluator, AllFiveCardHandsCountAndOrderAsKnown) {
     // value code of rank 2..14 (2 .. As)
     const uint8_t code[15] = {0, 0, 9, 10, 11, 12, 13, 1, 2, 3, 7, 4, 5, 6, 8};
@@ -188,7 +156,7 @@ TEST(HoldemEvaluator, AllFiveCardHandsCountAndOrderAsKnown) {
                         const int idx[5] = {a, b, c, d, e};
                         int r[5], f[5];
                         for (int i = 0; i < 5; ++i) r[i] = idx[i] / 4 + 2, f[i] = idx[i] % 4;
-                        alle.push_back({schlicht(r, f), {uint8_t(a), uint8_t(b), uint8_t(c), uint8_t(d), uint8_t(e)}});
+                        alle.push_back({pokertest::schlicht(r, f), {uint8_t(a), uint8_t(b), uint8_t(c), uint8_t(d), uint8_t(e)}});
                     }
     ASSERT_EQ(alle.size(), 2598960u);
     std::sort(alle.begin(), alle.end(), [](const Eintrag& x, const Eintrag& y) { return x.schlicht < y.schlicht; });
