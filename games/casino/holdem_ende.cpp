@@ -19,6 +19,7 @@
 #include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/glu.h"
+#include "table/overlays.h"
 
 namespace holdem {
 
@@ -369,6 +370,11 @@ void PokerSeatCaptions() {
         }
         z.vorigerTitel = z.titel;
         z.titel.assign(t);
+        // the table shows the caption beside the seat unless the seat is speaking
+        if (cg.sprechblasen.zustand[s] != 3) {
+            glu::seatOverlay[s].bubble = t;
+            glu::seatOverlay[s].bubbleVisible = !t.empty();
+        }
     }
 }
 
