@@ -34,7 +34,8 @@ void optionenLesen(holdem::Optionen& o) {
         a.ReadTopIndex(seite, el, v);
         return v;
     };
-    if (a.validElement(seite, d.spielerzahlWahl[spiele::kPoker])) o.spieler = wahl(d.spielerzahlWahl[spiele::kPoker]);
+    if (a.validElement(seite, d.spielerzahlWahl[spiele::kPoker]))
+        o.spieler = wahl(d.spielerzahlWahl[spiele::kPoker]);
     o.startGeld = wahl(e[0]);
     o.blinds = wahl(e[1]);
     o.intervall = wahl(e[2]);
@@ -44,7 +45,8 @@ void optionenLesen(holdem::Optionen& o) {
     o.tempo = num::clamp(wahl(e[6]), 1, 3);
     if (mitGL()) {
         const int detail = num::clamp<int>(a.Options.TextureDetail, 1, 3);
-        chipdraw::texturenLaden(fs::current_path() / "data" / "bilder" / std::to_string(detail), o.waehrung != 3, -1);
+        chipdraw::texturenLaden(fs::current_path() / "data" / "bilder" / std::to_string(detail),
+                                o.waehrung != 3, -1);
     }
 }
 
@@ -55,8 +57,8 @@ void pfeil(int p) {
     if (s < 1 || s > 6) return;
     const int32_t zuZahlen = pk.einsatz - pk.sitz.at(s).gesetzt;
     const int32_t limit = holdem::maxErhoehung(holdem::variante(), pk.limitStufe, pk.pot);
-    pk.erhoehung = dialoge::pokerBetrag(pk.erhoehung, pk.bigBlind, p, limit, pk.minErhoehung, holdem::chips(s),
-                                       zuZahlen);
+    pk.erhoehung = dialoge::pokerBetrag(pk.erhoehung, pk.bigBlind, p, limit, pk.minErhoehung,
+                                        holdem::chips(s), zuZahlen);
     if (::cg.antwort.offen == 2 && s == 1) {
         central::entscheidungsDialog(::cg, 98);
         central::dialogAnordnen(::cg, false, false);

@@ -4,14 +4,14 @@
 #include <cstring>
 
 #include "core/central.h"
+#include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/spielliste.h"
 #include "games/casino/chipanim.h"
 #include "games/casino/pokerchips.h"
-#include "core/envparam.h"
-#include "platform/rnd.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
+#include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/glu.h"
 
@@ -55,7 +55,8 @@ void pruefen() {
         if (!PokerSeatInGame(s)) continue;
         const int32_t d = pk().einsatz - sitz(s).gesetzt;
         if (d < 0 || d > 10000)
-            melden("ACHTUNG! Inkonsistenz Spieler" + std::to_string(s) + ": poteinsatz-setsum = " + std::to_string(d));
+            melden("ACHTUNG! Inkonsistenz Spieler" + std::to_string(s) +
+                   ": poteinsatz-setsum = " + std::to_string(d));
     }
     if (pk().minErhoehung <= 0)
         melden("ACHTUNG! Inkonsistenz Spieler" + std::to_string(cg.aktSpieler) +
@@ -142,7 +143,8 @@ bool anwenden() {
     // What a seat may not do at all is refused and asked again; a call or raise that costs more
     // than the seat has is paid with what it has, as an all-in.
     const bool ok = code == kFold || (code == kCheck && zuZahlen == 0) || code == kCall ||
-                    (code == kRaise && f.kannErhoehen && w1 > 0) || (code == kAllIn && f.allInErlaubt && c > 0);
+                    (code == kRaise && f.kannErhoehen && w1 > 0) ||
+                    (code == kAllIn && f.allInErlaubt && c > 0);
     if (!ok) return false;
     int32_t zahlen = 0;
     auto allIn = [&] {
@@ -483,8 +485,12 @@ int schreiten(int steps, bool inHandOnly, bool strict, int richtung, bool naechs
 }
 }  // namespace
 
-int nextSeat(int steps, bool inHandOnly, bool strict) { return schreiten(steps, inHandOnly, strict, 1, true); }
-int previousSeat(int steps, bool inHandOnly, bool strict) { return schreiten(steps, inHandOnly, strict, -1, false); }
+int nextSeat(int steps, bool inHandOnly, bool strict) {
+    return schreiten(steps, inHandOnly, strict, 1, true);
+}
+int previousSeat(int steps, bool inHandOnly, bool strict) {
+    return schreiten(steps, inHandOnly, strict, -1, false);
+}
 
 Lage lage(int s) {
     Lage l;

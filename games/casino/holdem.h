@@ -74,12 +74,12 @@ const std::string& pokerTrace();
 // The options page as values: what PokerReadOptions reads. The shell fills it from the page
 // (list positions count from 1); tests and self-play set it directly.
 struct Optionen {
-    int spieler = 5;     // list position: p + 1 seats
-    int waehrung = 2;    // 1 cents, 2 euros, 3 dollars
-    int startGeld = 2;   // 1: 100, 2: 200, else 500
-    int blinds = 1;      // 1: 2, 2: 4, else 10
-    int intervall = 3;   // 1 never, 2: 7, 3: 10, 4: 15, 5: 20, 6: 25, else 30 hands
-    int tempo = 1;       // 1..3
+    int spieler = 5;    // list position: p + 1 seats
+    int waehrung = 2;   // 1 cents, 2 euros, 3 dollars
+    int startGeld = 2;  // 1: 100, 2: 200, else 500
+    int blinds = 1;     // 1: 2, 2: 4, else 10
+    int intervall = 3;  // 1 never, 2: 7, 3: 10, 4: 15, 5: 20, 6: 25, else 30 hands
+    int tempo = 1;      // 1..3
     bool abkuerzungen = true;
     bool englisch = false;
 };

@@ -28,7 +28,8 @@ bool enthaeltWert(const hand64& h, int t) {
 
 // A low ace: while an As leads a list that also holds 2, 3, 4 and 5, it goes to the end.
 void assNachHinten(hand64& h) {
-    if (h.anz == 0 || !(enthaeltWert(h, 9) && enthaeltWert(h, 10) && enthaeltWert(h, 11) && enthaeltWert(h, 12)))
+    if (h.anz == 0 ||
+        !(enthaeltWert(h, 9) && enthaeltWert(h, 10) && enthaeltWert(h, 11) && enthaeltWert(h, 12)))
         return;
     while (h.at(1).t == kAs) {
         const karte as = h.at(1);
@@ -168,20 +169,34 @@ int nthDistinctRank(const hand64& cards, int n) {
 
 int straightPredecessor(int t) {
     switch (t) {
-        case 2: return 1;   // 8 -> 7
-        case 3: return 2;   // 9 -> 8
-        case 7: return 3;   // 10 -> 9
-        case 4: return 7;   // Bube -> 10
-        case 5: return 4;   // Dame -> Bube
-        case 6: return 5;   // König -> Dame
-        case 8: return 6;   // As -> König
-        case 1: return 13;  // 7 -> 6
-        case 13: return 12;
-        case 12: return 11;
-        case 11: return 10;
-        case 10: return 9;
-        case 9: return 8;  // 2 -> As
-        default: return 0;
+        case 2:
+            return 1;  // 8 -> 7
+        case 3:
+            return 2;  // 9 -> 8
+        case 7:
+            return 3;  // 10 -> 9
+        case 4:
+            return 7;  // Bube -> 10
+        case 5:
+            return 4;  // Dame -> Bube
+        case 6:
+            return 5;  // König -> Dame
+        case 8:
+            return 6;  // As -> König
+        case 1:
+            return 13;  // 7 -> 6
+        case 13:
+            return 12;
+        case 12:
+            return 11;
+        case 11:
+            return 10;
+        case 10:
+            return 9;
+        case 9:
+            return 8;  // 2 -> As
+        default:
+            return 0;
     }
 }
 
@@ -189,17 +204,39 @@ void handPattern(int category, HandPattern& p) {
     p = HandPattern{};
     p.category = static_cast<uint8_t>(category);
     switch (category) {
-        case kRoyalFlush: p.needed = 5, p.straight = 1, p.sameSuit = 1, p.aceFirst = 1; break;
-        case kStraightFlush: p.needed = 5, p.straight = 1, p.sameSuit = 1; break;
-        case kFourOfAKind: p.needed = 4, p.sameRank = 1; break;
-        case kFullHouse: p.needed = 5, p.twoGroups = 1, p.group1 = 3, p.group2 = 2, p.sameRank = 1; break;
-        case kFlush: p.needed = 5, p.sameSuit = 1; break;
-        case kStraight: p.needed = 5, p.straight = 1; break;
-        case kThreeOfAKind: p.needed = 3, p.sameRank = 1; break;
-        case kTwoPairs: p.needed = 4, p.twoGroups = 1, p.group1 = 2, p.group2 = 2, p.sameRank = 1; break;
-        case kPair: p.needed = 2, p.sameRank = 1; break;
-        case kHighCard: p.needed = 1; break;
-        default: p.category = 0; break;
+        case kRoyalFlush:
+            p.needed = 5, p.straight = 1, p.sameSuit = 1, p.aceFirst = 1;
+            break;
+        case kStraightFlush:
+            p.needed = 5, p.straight = 1, p.sameSuit = 1;
+            break;
+        case kFourOfAKind:
+            p.needed = 4, p.sameRank = 1;
+            break;
+        case kFullHouse:
+            p.needed = 5, p.twoGroups = 1, p.group1 = 3, p.group2 = 2, p.sameRank = 1;
+            break;
+        case kFlush:
+            p.needed = 5, p.sameSuit = 1;
+            break;
+        case kStraight:
+            p.needed = 5, p.straight = 1;
+            break;
+        case kThreeOfAKind:
+            p.needed = 3, p.sameRank = 1;
+            break;
+        case kTwoPairs:
+            p.needed = 4, p.twoGroups = 1, p.group1 = 2, p.group2 = 2, p.sameRank = 1;
+            break;
+        case kPair:
+            p.needed = 2, p.sameRank = 1;
+            break;
+        case kHighCard:
+            p.needed = 1;
+            break;
+        default:
+            p.category = 0;
+            break;
     }
 }
 
@@ -406,16 +443,19 @@ int compareHands(const hand64& a, const hand64& b) {
 
 namespace {
 
-const char* const kNameDe[11] = {"",         "Höchste Karte", "Paar",  "Zwei Paare", "Drilling",      "Straße",
-                                 "Flush",    "Full House",    "Poker", "Straight Flush", "Royal Flush"};
-const char* const kNameEn[11] = {"",         "High Card",  "Pair",          "Two Pairs",      "Three Of A Kind", "Straight",
-                                 "Flush",    "Full House", "Four Of A Kind", "Straight Flush", "Royal Flush"};
+const char* const kNameDe[11] = {"",      "Höchste Karte", "Paar",  "Zwei Paare",     "Drilling",   "Straße",
+                                 "Flush", "Full House",    "Poker", "Straight Flush", "Royal Flush"};
+const char* const kNameEn[11] = {"",           "High Card", "Pair",       "Two Pairs",      "Three Of A Kind",
+                                 "Straight",   "Flush",     "Full House", "Four Of A Kind", "Straight Flush",
+                                 "Royal Flush"};
 
 // Rank names by value code 1..13.
-const char* const kWertDe[14] = {"", "7", "8", "9", "Bube", "Dame", "König", "10", "As", "2", "3", "4", "5", "6"};
-const char* const kWertDePl[14] = {"",      "7er",   "8er",    "9er", "Buben", "Damen", "Könige",
-                                   "10er",  "Asse",  "2er",    "3er", "4er",   "5er",   "6er"};
-const char* const kWertEn[14] = {"", "7", "8", "9", "Jack", "Queen", "King", "10", "Ace", "2", "3", "4", "5", "6"};
+const char* const kWertDe[14] = {"",   "7",  "8", "9", "Bube", "Dame", "König",
+                                 "10", "As", "2", "3", "4",    "5",    "6"};
+const char* const kWertDePl[14] = {"",     "7er",  "8er", "9er", "Buben", "Damen", "Könige",
+                                   "10er", "Asse", "2er", "3er", "4er",   "5er",   "6er"};
+const char* const kWertEn[14] = {"",   "7",   "8", "9", "Jack", "Queen", "King",
+                                 "10", "Ace", "2", "3", "4",    "5",     "6"};
 
 std::string rangName(int t, bool mehrzahl, bool deutsch) {
     if (t < 1 || t > 13) return "";
@@ -435,7 +475,8 @@ void handName(const HandValue& v, std::string& text, bool deutsch, int nameOptio
     if (c == 0 || (nameOption != 2 && nameOption != 3)) return;
     int r1 = rankToCard(v.keys[0]).t;
     if ((c == kStraight || c == kStraightFlush) && r1 == kAs && rankToCard(v.keys[1]).t == 12) r1 = 12;
-    const bool mehrzahl = c == kPair || c == kTwoPairs || c == kThreeOfAKind || c == kFullHouse || c == kFourOfAKind;
+    const bool mehrzahl =
+        c == kPair || c == kTwoPairs || c == kThreeOfAKind || c == kFullHouse || c == kFourOfAKind;
     std::string n1 = rangName(r1, mehrzahl, deutsch);
     std::string n2;
     const bool zwei = c == kTwoPairs || c == kFullHouse;

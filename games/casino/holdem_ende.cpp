@@ -55,7 +55,8 @@ void determineWinners(const bool (&kandidat)[kSitze + 1]) {
         for (int n = 0; n < 7; ++n) {
             bool drin = false;
             if (n < h.anz)
-                for (int i = 1; i <= v.bestFive.anz; ++i) drin = drin || gleich(v.bestFive.at(i), h.at(n + 1));
+                for (int i = 1; i <= v.bestFive.anz; ++i)
+                    drin = drin || gleich(v.bestFive.at(i), h.at(n + 1));
             sitz(s).besteHand[n] = drin ? 1 : 0;
         }
         const int c = da ? compareHandValues(v, best) : 1;
@@ -205,7 +206,8 @@ void PokerEnterHighscore(std::string& t) {
     if (anzahl() != 6) return;
     const int32_t score = cg.spielliste.summe[1];
     if (score < 1) return;
-    t = highscore::eintragenText(cg.highscore, 8, variante() + 1, score, cg.spieler.at(1).name.str().substr(0, 100));
+    t = highscore::eintragenText(cg.highscore, 8, variante() + 1, score,
+                                 cg.spieler.at(1).name.str().substr(0, 100));
 }
 
 // ---- table talk ----
@@ -214,8 +216,9 @@ bool PokerTableTalk(int event, int s, int erregung) {
     struct Z {
         int event, art, a, b;
     };
-    static const Z tabelle[] = {{1, 0, 2, 1},   {2, 0, 3, 2},   {3, 0, 3, 3},   {11, 0, -1, -2}, {12, 0, -2, -3},
-                                {13, 0, -3, -3}, {36, 3, 36, 36}, {37, 3, 38, 38}, {38, 3, 37, 37}};
+    static const Z tabelle[] = {{1, 0, 2, 1},    {2, 0, 3, 2},    {3, 0, 3, 3},
+                                {11, 0, -1, -2}, {12, 0, -2, -3}, {13, 0, -3, -3},
+                                {36, 3, 36, 36}, {37, 3, 38, 38}, {38, 3, 37, 37}};
     if (automatik) return false;  // the unattended run plays without comments
     for (const Z& z : tabelle) {
         if (z.event != event) continue;
@@ -332,9 +335,7 @@ void PokerSeatCaptions() {
         TPokerSitz& z = sitz(s);
         if (z.zustand != 1 && z.zustand != 2) continue;
         std::string t;
-        auto label = [&](int code) {
-            geldtext::actionLabel(code, t, de, false, false);
-        };
+        auto label = [&](int code) { geldtext::actionLabel(code, t, de, false, false); };
         if (z.zustand == 1 && PokerCountSeatsInHand() == 1) {
             z.aktion = 9;
             t = "Gewinnt";
@@ -343,14 +344,24 @@ void PokerSeatCaptions() {
                 case 0:
                     if (chips(s) == 0) z.aktion = 2;
                     break;
-                case 2: label(9); break;
-                case 1: label(6); break;
-                case 3: label(7); break;
+                case 2:
+                    label(9);
+                    break;
+                case 1:
+                    label(6);
+                    break;
+                case 3:
+                    label(7);
+                    break;
                 case 7:
                     if (z.blase.size() > 0 && z.blase.str() != "leer") label(8);
                     break;
-                case 4: label(5), t += " "; break;
-                case 5: label(10), t += " "; break;
+                case 4:
+                    label(5), t += " ";
+                    break;
+                case 5:
+                    label(10), t += " ";
+                    break;
                 case 8: {
                     if (s == 1 || PokerRevealAtShowdown(s)) {
                         hand64 h;

@@ -150,7 +150,8 @@ bool erlaubt(const Lage& l, const Zug& z) {
     return lo >= 0 && z.betrag >= lo && z.betrag <= hi;
 }
 
-int32_t nextBigBlind(int32_t bigBlind, int32_t startGeld, int32_t haende, int32_t intervall, bool zweiBlindsDa) {
+int32_t nextBigBlind(int32_t bigBlind, int32_t startGeld, int32_t haende, int32_t intervall,
+                     bool zweiBlindsDa) {
     if (intervall <= 0 || haende % intervall != 0 || !zweiBlindsDa) return bigBlind;
     const int32_t haelfte = startGeld / 2;
     return haelfte > bigBlind ? bigBlind * 2 : bigBlind + haelfte;
@@ -165,8 +166,8 @@ void formatHighscoreEntry(int32_t score, std::string& t) {
     const int32_t haende = platz == 1 ? 500 - score % 500 : score % 500;
     const int32_t stufe = (score % 10000) / 1000;
     const char* wort = stufe == 3 ? "Profi" : stufe == 2 ? "Normal" : "Anfänger";
-    t = text::fromInt(platz) + ". Platz nach " + text::fromInt(haende) + (haende == 1 ? " Spiel (" : " Spielen (") +
-        text::w(wort) + ")";
+    t = text::fromInt(platz) + ". Platz nach " + text::fromInt(haende) +
+        (haende == 1 ? " Spiel (" : " Spielen (") + text::w(wort) + ")";
 }
 
 }  // namespace holdem

@@ -74,7 +74,8 @@ bool erlaubt(const Lage& l, const Zug& z);
 
 // The big blind after a hand: it rises every `intervall` hands while some seat can still pay
 // twice the blind, doubling while it is below half the start cash, else by half the start cash.
-int32_t nextBigBlind(int32_t bigBlind, int32_t startGeld, int32_t haende, int32_t intervall, bool zweiBlindsDa);
+int32_t nextBigBlind(int32_t bigBlind, int32_t startGeld, int32_t haende, int32_t intervall,
+                     bool zweiBlindsDa);
 
 // The text of a poker high-score value: place, hands and the weakest opponent's level.
 void formatHighscoreEntry(int32_t score, std::string& text);

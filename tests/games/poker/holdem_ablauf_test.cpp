@@ -1,28 +1,25 @@
 // The flow of whole hands in the headless harness: every seat answers by a script, the cards
 // are dealt from a talon laid out by the test where the hands matter.
-#include "games/casino/holdem.h"
-
 #include <gtest/gtest.h>
-
-#include <functional>
-
-#include "core/central.h"
-#include "core/spielstand.h"
-#include "gui/pvl.h"
-#include "core/spiele.h"
-#include "games/casino/chipanim.h"
-#include "games/casino/holdem_zaehler.h"
-#include "games/casino/pokerchips.h"
-#include "games/poker/holdem_karten.h"
-#include "harness/lib/harness.h"
-#include "platform/rnd.h"
-#include "table/glu.h"
-#include "table/tischdienste.h"
-
 #include <unistd.h>
 
 #include <array>
 #include <filesystem>
+#include <functional>
+
+#include "core/central.h"
+#include "core/spiele.h"
+#include "core/spielstand.h"
+#include "games/casino/chipanim.h"
+#include "games/casino/holdem.h"
+#include "games/casino/holdem_zaehler.h"
+#include "games/casino/pokerchips.h"
+#include "games/poker/holdem_karten.h"
+#include "gui/pvl.h"
+#include "harness/lib/harness.h"
+#include "platform/rnd.h"
+#include "table/glu.h"
+#include "table/tischdienste.h"
 
 using namespace holdem;
 
@@ -57,7 +54,8 @@ struct Tisch {
         e.maxFrames = 200000;
         return e;
     }
-    Tisch(int seats, int variante = kNoLimit, uint64_t seed = 1, int intervall = 1) : lauf(einstellung(seats, seed)) {
+    Tisch(int seats, int variante = kNoLimit, uint64_t seed = 1, int intervall = 1)
+        : lauf(einstellung(seats, seed)) {
         holdem::anmelden();
         spiele::Eintrag e = *spiele::eintrag(spiele::kPoker);
         e.kiTick = skriptTick;
@@ -76,7 +74,8 @@ struct Tisch {
             if (g.phase.nr != 4 || !chipsInRuhe()) return true;
             if (geld == 0) geld = tischGeld();
             if (tischGeld() != geld) {
-                warum = "money on the table " + std::to_string(tischGeld()) + " instead of " + std::to_string(geld);
+                warum = "money on the table " + std::to_string(tischGeld()) + " instead of " +
+                        std::to_string(geld);
                 return false;
             }
             return true;
@@ -241,7 +240,8 @@ TEST(HoldemFlow, PaymentsBeyondTheChipsAreAllIns) {
     // whoever wins the main pot, the 2 chips nobody could call go back to seat 2
     EXPECT_GE(sitz(2).gewinn, 2);
     t.lauf.frames(200);
-    EXPECT_EQ(pokerchips::seatChipTotal(1) + pokerchips::seatChipTotal(2) + pokerchips::seatChipTotal(3), 600);
+    EXPECT_EQ(pokerchips::seatChipTotal(1) + pokerchips::seatChipTotal(2) + pokerchips::seatChipTotal(3),
+              600);
 }
 
 TEST(HoldemFlow, AnswersTheSeatCannotGiveAreRefusedAndAskedAgain) {
@@ -268,7 +268,8 @@ TEST(HoldemFlow, AnswersTheSeatCannotGiveAreRefusedAndAskedAgain) {
 }
 
 TEST(HoldemFlow, ASaveInTheMiddleOfAHandGoesOnAlike) {
-    const auto ordner = std::filesystem::temp_directory_path() / ("holdem_save_test_" + std::to_string(getpid()));
+    const auto ordner =
+        std::filesystem::temp_directory_path() / ("holdem_save_test_" + std::to_string(getpid()));
     std::filesystem::create_directories(ordner);
     static pvl::TPVLDialog panel{};
     Tisch t(4, kPotLimit, 9);
@@ -341,7 +342,8 @@ TEST(HoldemSoak, WholeMatchesConserveTheChipsAndPlayOnlyLegalAnswers) {
             for (; haende < 400; ++haende) {
                 ASSERT_TRUE(t.handEnde());
                 int64_t summe = 0;
-                for (int s = 1; s <= 6; ++s) summe += cg.spielliste.punkte[s][std::min(cg.spielliste.runden, 200)];
+                for (int s = 1; s <= 6; ++s)
+                    summe += cg.spielliste.punkte[s][std::min(cg.spielliste.runden, 200)];
                 ASSERT_EQ(summe, 0);
                 if (partieVorbei()) break;
                 ASSERT_TRUE(t.lauf.starten(1));

@@ -26,9 +26,9 @@ TEST(HoldemEvaluator, EdgeCasesGiveTheCategoryAndTieKeys) {
     const Fall faelle[] = {
         {"", 0, {0, 0, 0, 0, 0, 0, 0}},
         {"Kh", 1, {20, 0, 0, 0, 0, 0, 0}},
-        {"Ah 2c 3d 4s 5h", 5, {21, 12, 10, 9, 21, 0, 0}},        // the wheel: As last
+        {"Ah 2c 3d 4s 5h", 5, {21, 12, 10, 9, 21, 0, 0}},  // the wheel: As last
         {"2c 3d 4s 5h 6c", 5, {13, 12, 11, 10, 9, 0, 0}},
-        {"Ah 2c 3d 4s 5h 6c Kd", 5, {13, 12, 11, 10, 9, 0, 0}},  // six high beats the wheel
+        {"Ah 2c 3d 4s 5h 6c Kd", 5, {13, 12, 11, 10, 9, 0, 0}},   // six high beats the wheel
         {"9c Tc Jd Qs Ks Kh 2d", 5, {20, 19, 18, 17, 16, 0, 0}},  // the pair does not break it
         {"Ac Ad Kc Kd Qc Qd 2s", 3, {21, 20, 19, 0, 0, 0, 0}},    // three pairs: the third kicks
         {"Ac Ad Kc Kd Kh 2c 2d", 7, {20, 21, 0, 0, 0, 0, 0}},     // kings full of aces
@@ -83,11 +83,11 @@ TEST(HoldemEvaluator, ComparisonOrdersHandsAndFindsSplits) {
         int ergebnis;
     };
     const C faelle[] = {
-        {"2c 3d 4s 5h 6c", "Ah 2c 3d 4s 5h", 1},                    // six high over the wheel
-        {"Ah 2c 3d 4s 5h", "Kc Kd Ah Qs 9c", 1},                    // the wheel still beats a pair
-        {"Ac Kd Qh Js 9c", "Ad Kh Qs Jc 9d", 0},                    // a split
-        {"Ah Kh 9h 7h 4h 2h", "Ah Kh 9h 7h 4h 3h 2h", 0},           // sixth and seventh card do not count
-        {"Ac Ad Kc Kd Qc Qd 2s", "Ah As Kh Ks Jc Td 9d", 1},        // third pair kicks
+        {"2c 3d 4s 5h 6c", "Ah 2c 3d 4s 5h", 1},              // six high over the wheel
+        {"Ah 2c 3d 4s 5h", "Kc Kd Ah Qs 9c", 1},              // the wheel still beats a pair
+        {"Ac Kd Qh Js 9c", "Ad Kh Qs Jc 9d", 0},              // a split
+        {"Ah Kh 9h 7h 4h 2h", "Ah Kh 9h 7h 4h 3h 2h", 0},     // sixth and seventh card do not count
+        {"Ac Ad Kc Kd Qc Qd 2s", "Ah As Kh Ks Jc Td 9d", 1},  // third pair kicks
         {"Kc Kd Kh Ac Ad", "Kc Kd Kh Qc Qd", 1},
         {"Th Jh Qh Kh Ah", "9d Td Jd Qd Kd", 1},
         {"7c 7d 7h 7s 2c", "7c 7d 7h 7s 3c", 2},
@@ -156,10 +156,12 @@ TEST(HoldemEvaluator, AllFiveCardHandsCountAndOrderAsKnown) {
                         const int idx[5] = {a, b, c, d, e};
                         int r[5], f[5];
                         for (int i = 0; i < 5; ++i) r[i] = idx[i] / 4 + 2, f[i] = idx[i] % 4;
-                        alle.push_back({pokertest::schlicht(r, f), {uint8_t(a), uint8_t(b), uint8_t(c), uint8_t(d), uint8_t(e)}});
+                        alle.push_back({pokertest::schlicht(r, f),
+                                        {uint8_t(a), uint8_t(b), uint8_t(c), uint8_t(d), uint8_t(e)}});
                     }
     ASSERT_EQ(alle.size(), 2598960u);
-    std::sort(alle.begin(), alle.end(), [](const Eintrag& x, const Eintrag& y) { return x.schlicht < y.schlicht; });
+    std::sort(alle.begin(), alle.end(),
+              [](const Eintrag& x, const Eintrag& y) { return x.schlicht < y.schlicht; });
     int64_t anzahl[11] = {};
     HandValue vorher{}, jetzt{};
     for (size_t i = 0; i < alle.size(); ++i) {

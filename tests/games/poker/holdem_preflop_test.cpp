@@ -1,11 +1,11 @@
 #include "games/casino/holdem_preflop.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <string>
 
 #include "games/poker/holdem_karten.h"
@@ -74,9 +74,15 @@ TEST(HoldemPreflop, SimulationMatchesKnownChancesAndTheTable) {
     if (!in) GTEST_SKIP() << "data/pfp.txt has not been made";
     ASSERT_TRUE(loadPreflopTable(KS_SOURCE_DIR));
     for (int p = 2; p <= 7; ++p) {
-        EXPECT_NEAR(preflopWinChance(pokertest::karteAus("Ah"), pokertest::karteAus("Ad"), p), aa[p - 2], 0.03) << p;
-        EXPECT_NEAR(preflopWinChance(pokertest::karteAus("Ah"), pokertest::karteAus("Kh"), p), aks[p - 2], 0.03) << p;
-        EXPECT_NEAR(preflopWinChance(pokertest::karteAus("7s"), pokertest::karteAus("2c"), p), o72[p - 2], 0.03) << p;
+        EXPECT_NEAR(preflopWinChance(pokertest::karteAus("Ah"), pokertest::karteAus("Ad"), p), aa[p - 2],
+                    0.03)
+            << p;
+        EXPECT_NEAR(preflopWinChance(pokertest::karteAus("Ah"), pokertest::karteAus("Kh"), p), aks[p - 2],
+                    0.03)
+            << p;
+        EXPECT_NEAR(preflopWinChance(pokertest::karteAus("7s"), pokertest::karteAus("2c"), p), o72[p - 2],
+                    0.03)
+            << p;
     }
 }
 

@@ -36,7 +36,8 @@ const char* const kBoard = "2c 7d 9h Js 4c";
 std::string mit(const char* hole) { return std::string(hole) + " " + kBoard; }
 
 TEST(HoldemPot, SharesAndSidePotsAsTheRulesGive) {
-    const std::string paarA = mit("Ah Ad"), paarA2 = mit("As Ac"), paarA3 = mit("Ah As"), paarK = mit("Kh Kd"), paarQ = mit("Qh Qd");
+    const std::string paarA = mit("Ah Ad"), paarA2 = mit("As Ac"), paarA3 = mit("Ah As"),
+                      paarK = mit("Kh Kd"), paarQ = mit("Qh Qd");
     const std::string nichts = mit("3h 5d");
     struct Fall {
         const char* name;
@@ -47,14 +48,24 @@ TEST(HoldemPot, SharesAndSidePotsAsTheRulesGive) {
     const Fall faelle[] = {
         {"even split", {{1, 50, paarA.c_str()}, {1, 50, paarA2.c_str()}}, {50, 50, 0, 0}, {1, 1, 0, 0}},
         // 101 chips: 50.5 each; the odd chip goes to the later winner
-        {"odd split", {{1, 50, paarA.c_str()}, {1, 50, paarA2.c_str()}, {2, 1, ""}}, {50, 51, 0, 0}, {1, 1, 0, 0}},
+        {"odd split",
+         {{1, 50, paarA.c_str()}, {1, 50, paarA2.c_str()}, {2, 1, ""}},
+         {50, 51, 0, 0},
+         {1, 1, 0, 0}},
         // the short all-in wins 3 x 30, the side pot of 2 x 70 goes to the better of the others
-        {"short all-in", {{1, 30, paarA.c_str()}, {1, 100, paarK.c_str()}, {1, 100, paarQ.c_str()}}, {90, 140, 0, 0},
+        {"short all-in",
+         {{1, 30, paarA.c_str()}, {1, 100, paarK.c_str()}, {1, 100, paarQ.c_str()}},
+         {90, 140, 0, 0},
          {1, 2, 0, 0}},
         // the folded seat's 40 pays 20 into the main pot and 20 into the side pot
-        {"folded money", {{1, 20, paarA.c_str()}, {1, 100, paarK.c_str()}, {2, 40, ""}}, {60, 100, 0, 0}, {1, 2, 0, 0}},
+        {"folded money",
+         {{1, 20, paarA.c_str()}, {1, 100, paarK.c_str()}, {2, 40, ""}},
+         {60, 100, 0, 0},
+         {1, 2, 0, 0}},
         // money of a folded seat above every contender's set stays in the last pot
-        {"folded above all", {{1, 50, paarA.c_str()}, {1, 50, paarK.c_str()}, {2, 100, ""}}, {200, 0, 0, 0},
+        {"folded above all",
+         {{1, 50, paarA.c_str()}, {1, 50, paarK.c_str()}, {2, 100, ""}},
+         {200, 0, 0, 0},
          {1, 0, 0, 0}},
         // a third of 100 each: 33, 33 and the three thirds together for the last
         {"three-way split",
@@ -99,8 +110,8 @@ TEST(HoldemPot, EverySplitOfUpToSixAddsUpToThePot) {
         }
 }
 
-Lage lageMit(int variante, int32_t chips, int32_t gesetzt, int32_t einsatz, int32_t minE, int32_t stufe, int32_t pot,
-             int raises, bool preflop) {
+Lage lageMit(int variante, int32_t chips, int32_t gesetzt, int32_t einsatz, int32_t minE, int32_t stufe,
+             int32_t pot, int raises, bool preflop) {
     Lage l;
     l.variante = variante;
     l.chips = chips;
@@ -123,18 +134,22 @@ TEST(HoldemBetting, TheSeatsFreedomByVariant) {
     };
     const Fall faelle[] = {
         {"no limit, deep", lageMit(kNoLimit, 200, 2, 2, 2, 2, 3, 0, true), true, true, true, 1000000},
-        {"no limit, short of the call", lageMit(kNoLimit, 5, 0, 10, 2, 2, 13, 0, true), false, false, true, 1000000},
-        {"no limit, call but no raise", lageMit(kNoLimit, 11, 0, 10, 2, 2, 13, 1, false), true, false, true, 1000000},
+        {"no limit, short of the call", lageMit(kNoLimit, 5, 0, 10, 2, 2, 13, 0, true), false, false, true,
+         1000000},
+        {"no limit, call but no raise", lageMit(kNoLimit, 11, 0, 10, 2, 2, 13, 1, false), true, false, true,
+         1000000},
         // pot limit: all in only when the chips fit into the call plus the pot
-        {"pot limit, too rich for all in", lageMit(kPotLimit, 200, 0, 4, 2, 2, 6, 1, true), true, true, false, 6},
+        {"pot limit, too rich for all in", lageMit(kPotLimit, 200, 0, 4, 2, 2, 6, 1, true), true, true, false,
+         6},
         {"pot limit, all in fits", lageMit(kPotLimit, 9, 0, 4, 2, 2, 6, 1, true), true, true, true, 6},
-        {"split limit, third raise preflop", lageMit(kSplitLimit, 200, 2, 8, 2, 2, 20, 3, true), true, false, false, 2},
-        {"split limit, third raise on the flop", lageMit(kSplitLimit, 200, 2, 8, 2, 2, 20, 3, false), true, true, false,
-         2},
-        {"split limit, fourth raise on the turn", lageMit(kSplitLimit, 200, 0, 16, 4, 4, 40, 4, false), true, false,
-         false, 4},
-        {"split limit, short seat may still go all in", lageMit(kSplitLimit, 1, 0, 8, 2, 2, 20, 4, false), false,
-         false, true, 2},
+        {"split limit, third raise preflop", lageMit(kSplitLimit, 200, 2, 8, 2, 2, 20, 3, true), true, false,
+         false, 2},
+        {"split limit, third raise on the flop", lageMit(kSplitLimit, 200, 2, 8, 2, 2, 20, 3, false), true,
+         true, false, 2},
+        {"split limit, fourth raise on the turn", lageMit(kSplitLimit, 200, 0, 16, 4, 4, 40, 4, false), true,
+         false, false, 4},
+        {"split limit, short seat may still go all in", lageMit(kSplitLimit, 1, 0, 8, 2, 2, 20, 4, false),
+         false, false, true, 2},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -177,8 +192,8 @@ TEST(HoldemBetting, BigBlindRisesAsTheIntervalSays) {
         int32_t neu;
     };
     const Fall faelle[] = {
-        {2, 100, 7, 7, true, 4},    {2, 100, 6, 7, true, 2},      {32, 100, 14, 7, true, 64},
-        {64, 100, 21, 7, true, 114}, {114, 100, 28, 7, true, 164}, {2, 100, 7, 7, false, 2},
+        {2, 100, 7, 7, true, 4},           {2, 100, 6, 7, true, 2},       {32, 100, 14, 7, true, 64},
+        {64, 100, 21, 7, true, 114},       {114, 100, 28, 7, true, 164},  {2, 100, 7, 7, false, 2},
         {2, 100, 100000, 100000, true, 4}, {2, 100, 50, 100000, true, 2}, {10, 500, 30, 10, true, 20},
     };
     for (const auto& f : faelle)

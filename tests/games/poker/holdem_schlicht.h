@@ -26,15 +26,24 @@ inline uint32_t schlicht(const int rang[5], const int farbe[5]) {
         if (anz[r]) g[n++] = {anz[r], r};
     std::stable_sort(g, g + n, [](const auto& a, const auto& b) { return a.first > b.first; });
     int kat;
-    if (hoch && flush) kat = 9;
-    else if (g[0].first == 4) kat = 8;
-    else if (g[0].first == 3 && g[1].first == 2) kat = 7;
-    else if (flush) kat = 6;
-    else if (hoch) kat = 5;
-    else if (g[0].first == 3) kat = 4;
-    else if (g[0].first == 2 && g[1].first == 2) kat = 3;
-    else if (g[0].first == 2) kat = 2;
-    else kat = 1;
+    if (hoch && flush)
+        kat = 9;
+    else if (g[0].first == 4)
+        kat = 8;
+    else if (g[0].first == 3 && g[1].first == 2)
+        kat = 7;
+    else if (flush)
+        kat = 6;
+    else if (hoch)
+        kat = 5;
+    else if (g[0].first == 3)
+        kat = 4;
+    else if (g[0].first == 2 && g[1].first == 2)
+        kat = 3;
+    else if (g[0].first == 2)
+        kat = 2;
+    else
+        kat = 1;
     uint32_t w = static_cast<uint32_t>(kat);
     if (hoch && (kat == 9 || kat == 5)) return (w << 20) | static_cast<uint32_t>(hoch);
     for (int i = 0; i < n; ++i) w = (w << 4) | static_cast<uint32_t>(g[i].second);

@@ -47,11 +47,16 @@ TEST_F(Tisch, CaptionsFollowTheSeatsActions) {
         const char* titel;
     };
     const Fall faelle[] = {
-        {1, "", true, "Geht mit"},        {1, "", false, "Called"},
-        {3, "", true, "Weiter"},          {2, "", true, "Alles gesetzt"},
-        {7, "Ich passe", true, "Passt"},  {7, "leer", true, ""},
-        {7, "", true, ""},                {4, "", true, "Erhöht um 50 €"},
-        {5, "", false, "Bet 50 €"},       {11, "", true, ""},
+        {1, "", true, "Geht mit"},
+        {1, "", false, "Called"},
+        {3, "", true, "Weiter"},
+        {2, "", true, "Alles gesetzt"},
+        {7, "Ich passe", true, "Passt"},
+        {7, "leer", true, ""},
+        {7, "", true, ""},
+        {4, "", true, "Erhöht um 50 €"},
+        {5, "", false, "Bet 50 €"},
+        {11, "", true, ""},
         {10, "", true, ""},
     };
     for (const auto& f : faelle) {
@@ -141,8 +146,9 @@ TEST_F(Tisch, MatchEndGivesTheSeriesPoints) {
     std::string t;
     PokerLimitText(t);
     EXPECT_EQ(t, "12 Runden gespielt, 4 max. Punkten erreicht");
-    EXPECT_EQ(PokerCounter.StatText(), "1 Matches, 1 Runden\n\rSpieler 1: 4 Punkte\n\rSpieler 2: 2 Punkte"
-                                       "\n\rSpieler 3: 2 Punkte\n\rSpieler 4: 0 Punkte");
+    EXPECT_EQ(PokerCounter.StatText(),
+              "1 Matches, 1 Runden\n\rSpieler 1: 4 Punkte\n\rSpieler 2: 2 Punkte"
+              "\n\rSpieler 3: 2 Punkte\n\rSpieler 4: 0 Punkte");
     for (int m = 2; m <= 20; ++m) {
         EXPECT_FALSE(PokerCounter.SeriesOver());
         PokerCounter.NextMatch();
