@@ -50,6 +50,30 @@ void optionenLesen(holdem::Optionen& o) {
     }
 }
 
+// The record's options back onto the page (after loading a game).
+void optionenSchreiben() {
+    if (!glapp) return;
+    Tglapp& a = *glapp;
+    const dialoge::Ids& d = dialoge::ids();
+    const int seite = d.regeln[spiele::kPoker];
+    const auto& e = d.regelOptionen[spiele::kPoker];
+    if (!a.validDialog(seite) || e.size() != 7) return;
+    const TPoker& pk = ::cg.poker;
+    if (a.validElement(seite, d.spielerzahlWahl[spiele::kPoker]))
+        a.SetTopIndex(seite, d.spielerzahlWahl[spiele::kPoker], ::cg.ablauf.anzSpieler - 1);
+    a.SetTopIndex(seite, e[0], pk.startGeld == 100 ? 1 : pk.startGeld == 200 ? 2 : 3);
+    a.SetTopIndex(seite, e[1], pk.bigBlindStart == 2 ? 1 : pk.bigBlindStart == 4 ? 2 : 3);
+    const int32_t intervalle[] = {100000, 7, 10, 15, 20, 25, 30};
+    int pos = 7;
+    for (int i = 0; i < 7; ++i)
+        if (intervalle[i] == pk.intervall) pos = i + 1;
+    a.SetTopIndex(seite, e[2], pos);
+    a.SetTopIndex(seite, e[3], pk.waehrung);
+    a.SetBoolean(seite, e[4], pk.deutsch == 0);
+    a.SetBoolean(seite, e[5], pk.handNameOption == 2);
+    a.SetTopIndex(seite, e[6], pk.tempo);
+}
+
 // The raise amount shown on the raise button follows the arrows.
 void pfeil(int p) {
     TPoker& pk = ::cg.poker;
@@ -71,6 +95,7 @@ void pokerVerbinden(Tglapp& a) {
     holdem::anmelden();
     holdem::loadPreflopTable(a.AppDir);
     holdem::optionenLesen = optionenLesen;
+    holdem::optionenSchreiben = optionenSchreiben;
     dialoge::haken.pokerReadOptions = [] { holdem::PokerReadOptions(); };
     dialoge::haken.optionenJe[spiele::kPoker] = [](int, bool) {
         // the wording switches take effect at once, also during a hand

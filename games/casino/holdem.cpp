@@ -19,6 +19,7 @@ namespace holdem {
 
 Optionen optionen;
 void (*optionenLesen)(Optionen& o) = nullptr;
+void (*optionenSchreiben)() = nullptr;
 bool automatik = false;
 int abgelehnt = 0;
 

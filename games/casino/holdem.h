@@ -85,6 +85,8 @@ struct Optionen {
 };
 extern Optionen optionen;
 extern void (*optionenLesen)(Optionen& o);
+// Writes the record's options back onto the page (the shell installs it; empty: nothing).
+extern void (*optionenSchreiben)();
 void PokerReadOptions();
 
 // The automatic play of the main form and of self-play: a broke seat 1 leaves like any other

@@ -431,6 +431,7 @@ bool chipsInRuhe() {
 }
 
 void PokerRestoreView() {
+    if (optionenSchreiben) optionenSchreiben();
     chipanim::AnimationHandler.Clear();
     central::tischWiederherstellen(cg);
     for (int s = 1; s <= 20; ++s) {
