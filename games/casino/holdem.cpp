@@ -20,6 +20,7 @@ namespace holdem {
 Optionen optionen;
 void (*optionenLesen)(Optionen& o) = nullptr;
 void (*optionenSchreiben)() = nullptr;
+void (*situationNeu)(int seat) = nullptr;
 bool automatik = false;
 int abgelehnt = 0;
 
@@ -131,6 +132,26 @@ void naechsterSitz() {
     central::entscheidungAbfragen(cg, 98);
 }
 
+// A strong "Profi" seat may answer the human's raise with a remark: the first seat in seat order
+// whose dice, hand and level all agree.
+void antwortAufErhoehung(int32_t betrag) {
+    const int32_t bb = pk().bigBlind;
+    for (int t = 2; t <= anzahl(); ++t) {
+        if (!PokerSeatInHand(t)) continue;
+        const double u = rnd::uniform();
+        if (!((betrag >= 2 * bb && u < 0.1) || (betrag >= 5 * bb && u < 0.2) ||
+              (betrag >= 10 * bb && u < 0.3)))
+            continue;
+        if (situationNeu) situationNeu(t);
+        const float p = sitz(t).gewinnChance / 2.55f;
+        if (p < (pk().strasse <= 1 ? 68.0f : 60.0f)) continue;
+        if (cg.sitzEinstellungen.at(t).staerke != 3) continue;
+        const int bonus = p >= 90 ? 10 : p >= 84 ? 5 : p >= 76 ? 0 : p >= 68 ? -4 : -8;
+        PokerTableTalk(36, t, std::min(100, 85 + bonus));
+        return;
+    }
+}
+
 // Applies the answer of the seat on turn; false when the seat could not give it.
 bool anwenden() {
     const int s = cg.aktSpieler;
@@ -215,6 +236,7 @@ bool anwenden() {
         z.gesetzt += zahlen;
         pruefen();
     }
+    if (s == 1 && code == kRaise) antwortAufErhoehung(w1);
     return true;
 }
 

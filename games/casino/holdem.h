@@ -66,6 +66,9 @@ bool PokerRevealAtShowdown(int s);
 
 // Table talk and the aggression measure.
 bool PokerTableTalk(int event, int seat, int excitement);
+// The computer player's recomputation of a seat's situation (its win probability); empty until
+// that player exists, and the stored values stand.
+extern void (*situationNeu)(int seat);
 bool PokerShowdownComment();
 void updateAggression();
 void PokerTrace(const std::string& tag);

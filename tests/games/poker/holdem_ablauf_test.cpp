@@ -282,14 +282,19 @@ TEST(HoldemFlow, ASaveInTheMiddleOfAHandGoesOnAlike) {
     ASSERT_TRUE(t.lauf.starten(0));
     for (int h = 0; h < 2; ++h) {
         ASSERT_TRUE(t.handEnde());
-        ASSERT_TRUE(t.lauf.starten(1));
+        ASSERT_TRUE(t.lauf.starten(partieVorbei() ? 0 : 1));
     }
-    // a question open after the flop, nothing on the move
-    ASSERT_GE(t.lauf.bis([](const TCG& g) {
+    // a question open after the flop, nothing on the move (in a later hand if this one ends before)
+    auto offen = [](const TCG& g) {
         return g.phase.nr == 4 && g.antwort.offen == 2 && g.poker.strasse >= 3 && glu::zugliste.anz == 0 &&
                glu::fertigliste.anz == 0 && chipsInRuhe();
-    }),
-              0);
+    };
+    for (int h = 0; h < 50; ++h) {
+        ASSERT_GE(t.lauf.bis([&offen](const TCG& g) { return offen(g) || handVorbei(g); }), 0);
+        if (offen(cg)) break;
+        ASSERT_TRUE(t.lauf.starten(partieVorbei() ? 0 : 1));
+    }
+    ASSERT_TRUE(offen(cg));
     ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "mitte", true));
     const std::string code = spielstand::spielCode(cg);
     const uint64_t zufall = rnd::state();
