@@ -182,3 +182,41 @@ TEST_F(Tisch, AggressionMeasuresTheHumansAllIns) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Tisch, SeatOrderPassesOverSeatsOutOfTheMatchAndAllIns) {
+    struct Fall {
+        const char* name;
+        int phase, von;
+        bool vor, inHand, strikt;
+        int schritte, ergebnis;
+    };
+    // seat 2 is out of the match, seat 3 folded, seat 4 all in; seats 1 and 4 are in the hand
+    const Fall faelle[] = {
+        {"positions: the next seat in the match", 1, 1, true, false, true, 1, 3},
+        {"positions: the previous seat in the match", 1, 3, false, false, true, 1, 1},
+        {"dealing: every seat in turn", 1, 1, true, false, false, 1, 2},
+        {"betting: the next seat still to act", 4, 1, true, true, false, 1, 1},
+        {"betting: two steps of the match", 4, 4, true, false, false, 2, 3},
+        {"backwards in the hand, all-ins count", 4, 1, false, true, false, 1, 4},
+    };
+    sitz(2).zustand = 0;
+    sitz(3).zustand = 2;
+    sitz(4).allIn = 1;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        cg.phase.nr = static_cast<uint8_t>(f.phase);
+        cg.aktSpieler = f.von;
+        const int s =
+            f.vor ? nextSeat(f.schritte, f.inHand, f.strikt) : previousSeat(f.schritte, f.inHand, f.strikt);
+        EXPECT_EQ(s, f.ergebnis);
+    }
+    // once every seat in the hand is all in, they are all taken in turn
+    sitz(1).allIn = 1;
+    cg.phase.nr = 4;
+    cg.aktSpieler = 1;
+    EXPECT_EQ(nextSeat(1, true, false), 4);
+}
+
+}  // namespace
