@@ -598,50 +598,107 @@ static_assert((121068 + offsetof(TSchafkopf, z)) % 4 == 0);
 static_assert(offsetof(TSchafkopf, optionen) == 136488 - 121068);
 static_assert(offsetof(TSchafkopf, spiel) == 138228 - 121068);
 
-// Seat record of the Poker block (520 bytes), seat p at +137836 + 520 p.
+// Seat record of the Poker block (520 bytes), seat p at +137836 + 520 p. Fields at their
+// natural alignment, as the block was laid out.
 struct TPokerSitz {
-    uint8_t markiert;  // 2: the seat's cards are highlighted
-    uint8_t zustand;   // 7 hides the seat's panel element, 8 lifts and turns its speech bubble
-    uint8_t bereich1[12];
-    uint8_t blase;  // +14 with `wackeln`: the bubble wobble
-    uint8_t bereich2[468 - 15];
-    float wackeln;  // +468
-    uint8_t bereich3[485 - 472];
-    uint8_t inHand;  // +485 the seat is in the hand
-    uint8_t frei[2];
-    int32_t wert488;  // +488, read by the table drawing
-    uint8_t bereich4[520 - 492];
+    uint8_t zustand;  // 0 out of the match, 1 in the hand, 2 folded in this hand
+    uint8_t aktion;   // action code of the seat in this betting round
+    uint8_t frei1[2];
+    int32_t gesetzt;     // +4 chips put into the pot in this hand
+    int32_t letzterBetrag;  // +8 the amount of the seat's last raise answer
+    uint8_t smallBlind;  // +12
+    uint8_t bigBlind;    // +13
+    ShortString<150> blase;         // +14 what the seat said
+    ShortString<150> titel;         // +165 the seat's caption
+    ShortString<150> vorigerTitel;  // +316
+    uint8_t frei2;
+    int32_t chipsPlusGesetzt;  // +468 computed when the seat's turn begins
+    uint8_t kannErhoehen;      // +472
+    uint8_t kannMitgehen;      // +473
+    uint8_t allInErlaubt;      // +474
+    uint8_t frei3;
+    int32_t erhoehungen;  // +476 raises by this seat in the hand
+    uint8_t allIn;        // +480
+    uint8_t gewinnt;      // +481
+    uint8_t frei4[2];
+    int32_t potNummer;   // +484 the first pot the seat won (1 main pot)
+    int32_t gewinn;      // +488 amount won
+    int32_t platz;       // +492 finishing place
+    uint8_t frei5[4];    // +496 seat 1: the playable-seat count of the result table
+    uint8_t besteHand[7];  // +500 hole cards and board: part of the best five
+    uint8_t frei6;
+    float erwartung;         // +508 the computer player's expected value
+    float gewinnChance;      // +512 percent x 2.55
+    int32_t ausgeschiedenIn;  // +516 hand number of elimination
 };
 static_assert(sizeof(TPokerSitz) == 520);
+static_assert(offsetof(TPokerSitz, gesetzt) == 4);
 static_assert(offsetof(TPokerSitz, blase) == 14);
-static_assert(offsetof(TPokerSitz, wackeln) == 468);
-static_assert(offsetof(TPokerSitz, inHand) == 485);
-static_assert(offsetof(TPokerSitz, wert488) == 488);
+static_assert(offsetof(TPokerSitz, chipsPlusGesetzt) == 468);
+static_assert(offsetof(TPokerSitz, gewinn) == 488);
+static_assert(offsetof(TPokerSitz, frei5) == 496);
+static_assert(offsetof(TPokerSitz, besteHand) == 500);
+static_assert(offsetof(TPokerSitz, ausgeschiedenIn) == 516);
 
 // Poker block. Its seat array is addressed as if it began at +137836 with a seat 0, but that
 // slot lies over the end of the Schafkopf block: only its last 100 bytes are Poker's, which hold
 // the Poker options. Seats 1..6 start at +138356.
 struct TPoker {
-    uint8_t bereichOptionen1[138308 - 138256];
+    uint8_t bereichOptionen1[138292 - 138256];
+    int32_t richtung;       // +138292 direction of play, 1
+    int32_t waehrung;       // +138296 chip currency: 1 cents, 2 euros, 3 dollars
+    int32_t gelesen;        // +138300 1 once the options were read
+    int32_t startGeld;      // +138304 100, 200 or 500
     int32_t bigBlindStart;  // +138308 the big blind of a new match
-    uint8_t bereichOptionen2[4];
+    int32_t intervall;      // +138312 hands between blind rises (100000: never)
     uint8_t potLimit;    // +138316 Pot Limit is played
     uint8_t splitLimit;  // +138317 Split Limit is played
-    uint8_t bereichOptionen3[138356 - 138318];
+    uint8_t frei1[2];
+    int32_t tempo;           // +138320 1..3
+    int32_t handNameOption;  // +138324 2 abbreviations, 3 full names
+    uint8_t optionByte;      // +138328 cleared when the options are read
+    uint8_t deutsch;         // +138329 German terms
+    uint8_t strasse;         // +138330 1 preflop betting .. 7 river betting
+    uint8_t rundeOffen;      // +138331 1 a betting round runs, 0 cards are dealt, 2 start chips out
+    uint8_t gesetztFlag;     // +138332 a bet was made in this round
+    uint8_t frei2[3];
+    int32_t ersterNachBB;  // +138336 first seat after the big blind
+    int32_t sbSitz;        // +138340 small blind seat
+    int32_t bbSitz;        // +138344 big blind seat
+    int32_t dealer;        // +138348
+    uint8_t frei3[4];
     Feld1<TPokerSitz, 6> sitz;  // +138356
-    uint8_t bereich1[141500 - 141476];
-    int32_t pot;  // +141500
-    uint8_t bereich2[4];
-    int32_t bigBlind;  // +141508
-    uint8_t bereich3[141660 - 141512];
+    int32_t limitStufe;     // +141476
+    int32_t maxErhoehung;   // +141480
+    int32_t preflopStufe;   // +141484
+    int32_t spaeteStufe;    // +141488
+    int32_t minErhoehung;   // +141492
+    int32_t erhoehung;      // +141496 raise amount
+    int32_t pot;            // +141500
+    int32_t einsatz;        // +141504 current bet: the highest set of any seat
+    int32_t bigBlind;       // +141508
+    int32_t erhoehungenHand;   // +141512
+    int32_t erhoehungenRunde;  // +141516
+    uint8_t allInGeschehen;    // +141520
+    uint8_t frei4[3];
+    int32_t tischZaehler;     // +141524
+    uint8_t geredet;          // +141528 table talk made in this hand
+    uint8_t showdownKommentar;  // +141529
+    uint8_t frei5[2];
+    int32_t aggression;        // +141532 100 at a new match
+    int32_t aggressionVerlauf[31];  // +141536 newest first
 };
 static_assert(sizeof(TPoker) == 141660 - 138256);
+static_assert(offsetof(TPoker, richtung) == 138292 - 138256);
 static_assert(offsetof(TPoker, bigBlindStart) == 138308 - 138256);
 static_assert(offsetof(TPoker, potLimit) == 138316 - 138256);
 static_assert(offsetof(TPoker, splitLimit) == 138317 - 138256);
+static_assert(offsetof(TPoker, dealer) == 138348 - 138256);
 static_assert(offsetof(TPoker, sitz) == 138356 - 138256);
+static_assert(offsetof(TPoker, limitStufe) == 141476 - 138256);
 static_assert(offsetof(TPoker, pot) == 141500 - 138256);
 static_assert(offsetof(TPoker, bigBlind) == 141508 - 138256);
+static_assert(offsetof(TPoker, aggressionVerlauf) == 141536 - 138256);
 
 constexpr int kSchnapsenStart = 141660;
 // The Black Jack block starts with its deck count, the dword every deck fill reads at +141780.

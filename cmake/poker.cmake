@@ -1,0 +1,45 @@
+# Texas Hold'em (ks_poker): hand evaluator, flow and betting, pots, options and texts, on the
+# casino chips of ks_casino. Its files share games/casino, so they are taken out of ks_casino's
+# folder glob and built here.
+file(GLOB ks_poker_srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/games/casino/holdem*.cpp)
+get_target_property(ks_casino_srcs ks_casino SOURCES)
+list(FILTER ks_casino_srcs EXCLUDE REGEX "/holdem[^/]*\\.cpp$")
+set_property(TARGET ks_casino PROPERTY SOURCES ${ks_casino_srcs})
+
+add_library(ks_poker STATIC ${ks_poker_srcs})
+target_include_directories(ks_poker PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(ks_poker PRIVATE ${KS_WARNINGS})
+target_link_libraries(ks_poker PUBLIC ks_casino ks_table)
+
+if(TARGET ks_app)
+    target_link_libraries(ks_app PUBLIC ks_poker)
+endif()
+if(TARGET selfplay)
+    target_link_libraries(selfplay PRIVATE ks_poker)
+endif()
+
+ks_tests(poker_tests tests/games/poker ks_poker ks_harness)
+
+function(ks_poker_bench_link)
+    if(TARGET holdem_bench)
+        target_link_libraries(holdem_bench PRIVATE ks_poker ks_harness)
+    endif()
+endfunction()
+if(KS_BENCH)
+    cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL ks_poker_bench_link)
+endif()
+list(APPEND KS_FUZZ_LIBS ks_poker)
+
+# The preflop win-chance table data/pfp.txt, simulated once by our own evaluator; it is made
+# again only when the generator changes.
+add_executable(holdem_pfp ${CMAKE_SOURCE_DIR}/tools/poker/pfp.cpp)
+target_compile_options(holdem_pfp PRIVATE ${KS_WARNINGS})
+target_link_libraries(holdem_pfp PRIVATE ks_poker)
+if(KS_DATA)
+    add_custom_command(OUTPUT ${CMAKE_SOURCE_DIR}/data/pfp.txt
+                       COMMAND holdem_pfp ${CMAKE_SOURCE_DIR}/data
+                       DEPENDS holdem_pfp
+                       COMMENT "Simulating the preflop win-chance table data/pfp.txt"
+                       VERBATIM)
+    add_custom_target(poker_data ALL DEPENDS ${CMAKE_SOURCE_DIR}/data/pfp.txt)
+endif()
