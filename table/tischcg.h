@@ -20,7 +20,6 @@ struct Felder {
     uint8_t maumauWunsch = 0;       // Mau Mau wished suit
     int32_t schwimmenP = 0;         // Schwimmen: place of the last exchanged card
     int32_t stichAnz = 0;           // cards in the current trick of Doppelkopf, Schafkopf, Schnapsen, Jass
-    uint8_t schnapsenKeinPaar = 0;  // Schnapsen flag that suppresses the pair check
 };
 
 extern Felder tz;
