@@ -3,6 +3,7 @@
 // hooks the game core and the card table engine call. The computer seat is schnapsenki.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/cg.h"
 #include "core/spielliste.h"
@@ -86,6 +87,14 @@ void limitText(std::string& text);
 void abrechnungText(const TGameResult& r, std::string& text);
 void highscoreText(std::string& text);
 void punkteTabelle(bool matchOver);
+// The rows of the score list: header, per deal each seat's remaining points and the deal's text
+// (a separator and a fresh row where a Bummerl began), then the Bummerl count. Cells are joined
+// by '\t'.
+std::vector<std::string> punkteZeilen();
+// The shell's option page, when it is built: fills the options of the record from it.
+extern void (*optionenVonSeite)(TSchnapsen& s);
+// The shell writes the score list rows into the result dialog.
+extern void (*tabelleSchreiben)(const std::vector<std::string>& zeilen, bool matchOver);
 // A rule option by name: Bummerl (per match), Punkte (per Bummerl), Zudrehen, Tauschen.
 bool optionSetzen(const std::string& name, int wert);
 
@@ -97,7 +106,6 @@ struct Zugpruefung {
     int stichAnz = 0;
     hand vorher[3] = {};
     bool strengVorher = false;
-    int amZugVorher = 0;
     bool pruefen(std::string& warum);
 };
 // After a deal: the trick points add up to the deck's, and the winner's remaining points fell by
@@ -105,6 +113,8 @@ struct Zugpruefung {
 bool dealPruefen(const int32_t kontoVorher[3], std::string& warum);
 // The yardstick player: a uniformly random legal answer to the open question.
 void zufallsAntwort();
+// Actions the flow refused as illegal since the program started.
+int abgelehnteZuege();
 
 void anmelden();
 
