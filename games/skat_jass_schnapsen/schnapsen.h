@@ -16,17 +16,43 @@ constexpr int kNeun = 3, kBube = 4, kDame = 5, kKoenig = 6, kZehn = 7, kAss = 8;
 
 // ---- rules (pure)
 int kartenAugen(const karte& k);
+int kartenAugen(const kurzkarte& k);
 // The seat that takes a trick: the second card wins with the lead suit and a higher value, or
 // as a trump on a non-trump lead.
 int stichSieger(const karte& erste, const karte& zweite, int sitzZweite, int trumpf);
 // May k be played onto lead from h? Without the strict rule always; with it the trick must be
 // taken in suit if possible, else the suit followed, else a trump played if possible.
-bool regelPruefen(const karte& k, const karte& lead, const hand& h, bool streng, int trumpf);
+// Any card record with value t and suit f in any card set with anz and at(1..anz).
+template <typename K, typename H>
+bool regelPruefen(const K& k, const karte& lead, const H& h, bool streng, int trumpf) {
+    if (!streng) return true;
+    bool hoeher = false, niedriger = false, trumpfDa = false;
+    for (int i = 1; i <= h.anz; ++i) {
+        const auto& c = h.at(i);
+        if (c.f == lead.f && c.t > lead.t) hoeher = true;
+        if (c.f == lead.f && c.t < lead.t) niedriger = true;
+        if (c.f == trumpf) trumpfDa = true;
+    }
+    if (hoeher) return k.f == lead.f && k.t > lead.t;
+    if (niedriger) return k.f == lead.f;
+    if (!trumpfDa) return true;
+    return k.f == trumpf;
+}
 // The trump card that may be exchanged for the open one: Bube, in Sechsundsechzig the Neun.
 int tauschWert(bool sechsundsechzig);
 // Hand index (1-based) of the card that makes a Dame-König pair with card i of h, 0 for none;
 // suit 0 accepts any suit.
-int paarPartner(const hand& h, int i, int suit = 0);
+template <typename H>
+int paarPartner(const H& h, int i, int suit = 0) {
+    if (i < 1 || i > h.anz) return 0;
+    const auto k = h.at(i);
+    if (suit != 0 && k.f != suit) return 0;
+    if (k.t != kDame && k.t != kKoenig) return 0;
+    const int partner = k.t == kDame ? kKoenig : kDame;
+    for (int j = 1; j <= h.anz; ++j)
+        if (h.at(j).f == k.f && h.at(j).t == partner) return j;
+    return 0;
+}
 // 40 for a pair in the trump suit, else 20.
 int ansageWert(const karte& k, int trumpf);
 // Deal points: the announcements count only once the seat has taken a trick (a trick of two

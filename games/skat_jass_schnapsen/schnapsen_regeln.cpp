@@ -17,39 +17,15 @@ int kartenAugen(const karte& k) {
     }
 }
 
+int kartenAugen(const kurzkarte& k) { return kartenAugen(karte{k.t, k.f, 0}); }
+
 int stichSieger(const karte& erste, const karte& zweite, int sitzZweite, int trumpf) {
     const int andere = 3 - sitzZweite;
     if (zweite.f == erste.f) return zweite.t > erste.t ? sitzZweite : andere;
     return zweite.f == trumpf ? sitzZweite : andere;
 }
 
-bool regelPruefen(const karte& k, const karte& lead, const hand& h, bool streng, int trumpf) {
-    if (!streng) return true;
-    bool hoeher = false, niedriger = false, trumpfDa = false;
-    for (int i = 1; i <= h.anz; ++i) {
-        const karte& c = h.at(i);
-        if (c.f == lead.f && c.t > lead.t) hoeher = true;
-        if (c.f == lead.f && c.t < lead.t) niedriger = true;
-        if (c.f == trumpf) trumpfDa = true;
-    }
-    if (hoeher) return k.f == lead.f && k.t > lead.t;
-    if (niedriger) return k.f == lead.f;
-    if (!trumpfDa) return true;
-    return k.f == trumpf;
-}
-
 int tauschWert(bool sechsundsechzig) { return sechsundsechzig ? kNeun : kBube; }
-
-int paarPartner(const hand& h, int i, int suit) {
-    if (i < 1 || i > h.anz) return 0;
-    const karte k = h.at(i);
-    if (suit != 0 && k.f != suit) return 0;
-    if (k.t != kDame && k.t != kKoenig) return 0;
-    const int partner = k.t == kDame ? kKoenig : kDame;
-    for (int j = 1; j <= h.anz; ++j)
-        if (h.at(j).f == k.f && h.at(j).t == partner) return j;
-    return 0;
-}
 
 int ansageWert(const karte& k, int trumpf) { return k.f == trumpf ? 40 : 20; }
 
