@@ -41,6 +41,7 @@ constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
 constexpr int kTalon = 11, kStich = 12, kAtout = 13;
 
 int g_abgelehnt = 0;  // actions refused as illegal since the start (soak checks)
+int g_letzterZeiger = 0;  // the human's card whose reply was searched last in this turn
 
 TSpieler& st(int stack) { return glu::spieler[stack - 1]; }
 int anz(int stack) { return st(stack).anz; }
@@ -171,7 +172,10 @@ void zugBeginn(TCG& g) {
         sn().dealAus = 1;
         return;
     }
-    if (g.aktSpieler == 1) schnapsenki::sucheZuruecksetzen();
+    if (g.aktSpieler == 1) {
+        schnapsenki::sucheZuruecksetzen();
+        g_letzterZeiger = 0;
+    }
     fragen(g);
 }
 
@@ -399,6 +403,9 @@ void spielLaden() {
 void zeigerKarteSetzen(int index, int seat) {
     TSchnapsenAnzeige& a = sn().anzeige;
     if (index == a.zeigerIndex && seat == a.zeigerSitz) return;
+    // The card stays raised after its reply was found: that result waits, nothing restarts.
+    if (index == g_letzterZeiger && schnapsenki::sucheFertig()) return;
+    g_letzterZeiger = index;
     a.zeigerSitz = seat;
     a.zeigerIndex = index;
     schnapsenki::sucheZuruecksetzen();

@@ -6,6 +6,7 @@
 #include "core/central.h"
 #include "core/spiele.h"
 #include "games/skat_jass_schnapsen/schnapsen.h"
+#include "games/skat_jass_schnapsen/schnapsen_ki.h"
 #include "harness/lib/harness.h"
 #include "table/glu.h"
 
@@ -114,12 +115,13 @@ int index(int stack, const karte& k) {
 // scripted and seat 2 plays at random.
 struct Aufbau {
     std::unique_ptr<harness::Lauf> lauf;
-    bool bereit(int id) {
+    bool bereit(int id, int gegner = 0) {
         for (uint64_t seed = 1; seed < 50; ++seed) {
             lauf = std::make_unique<harness::Lauf>(einstellung(id, seed, false));
             schnapsen::anmelden();
             central::dienste.staerke = staerke;
-            g_staerke[1] = g_staerke[2] = 0;
+            g_staerke[1] = 0;
+            g_staerke[2] = gegner;
             if (!lauf->starten(0)) return false;
             lauf->bis([](const TCG& g) { return g.phase.nr == 4 && g.antwort.offen == 2; });
             if (cg.aktSpieler == 1) return true;
@@ -190,6 +192,31 @@ TEST(SchnapsenAblauf, AnnouncementWaitsForATrickAndCanEndTheDeal) {
     // 72 against a seat without a trick: 3 game points
     EXPECT_EQ(cg.schnapsen.augen.at(1), 72);
     EXPECT_EQ(r.spielWerte[0], 3);
+}
+
+// The reply searched while the human points at a card is played at once when that card comes,
+// and thrown away when another card comes.
+TEST(SchnapsenAblauf, PonderedReplyOnlyForItsPosition) {
+    for (bool gleicheKarte : {true, false}) {
+        SCOPED_TRACE(gleicheKarte);
+        Aufbau a;
+        ASSERT_TRUE(a.bereit(spiele::kSchnapsen, 3));
+        schnapsen::zeigerKarteSetzen(1, 1);
+        ASSERT_TRUE(schnapsenki::zeigerKarteGesetzt());
+        for (int i = 0; i < 10000 && !schnapsenki::sucheFertig(); ++i) schnapsenki::kiTick();
+        ASSERT_TRUE(schnapsenki::sucheFertig());
+        EXPECT_FALSE(schnapsenki::zeigerKarteGesetzt());  // the pointer is cleared, the result waits
+        const int karte = gleicheKarte ? 1 : 2;
+        a.lauf->antworter = [karte](TCG& g) { return central::antwort(g, central::kKarte, 0, karte); };
+        ASSERT_GE(a.lauf->bis([](const TCG& g) { return g.aktSpieler == 2 && g.antwort.offen == 2; }), 0);
+        schnapsenki::kiTick();
+        if (gleicheKarte) {
+            EXPECT_EQ(cg.antwort.offen, 0);  // answered from the pondered search
+        } else {
+            EXPECT_EQ(cg.antwort.offen, 2);  // not this position: nothing played, a new search starts
+            EXPECT_FALSE(schnapsenki::sucheFertig());
+        }
+    }
 }
 
 }  // namespace
