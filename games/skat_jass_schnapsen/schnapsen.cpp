@@ -432,6 +432,26 @@ void paarPruefenHook(int mode, int) {
     if (mode == 2 && cg.aktSpieler == 1) zeigerKarteSetzen(tischhooks::schale().gehobeneKarte, 1);
 }
 int32_t bummerlStart() { return bummerlPunkte(sn().punkteProBummerl); }
+// The table: the won tricks beside each seat, the talon to the side, the open trump card across
+// it in a loose pile.
+void tischLayout() {
+    st(7).pos.v[0] += 1300;
+    st(7).pos.v[2] += 250;
+    st(7).pos.v[5] = 195;
+    st(8).pos.v[0] += 700;
+    st(8).pos.v[5] = 0;
+    st(kTalon).pos.v[0] -= 100;
+    st(kTalon).pos.v[2] -= 400;
+    TSpieler& atout = st(kAtout);
+    atout.pos = Pos6{{0, 274, -350, -80, -6, 0}};
+    for (int i = 1; i <= kSlots; ++i) {
+        TKartenSlot& k = atout.at(i);
+        k.x = static_cast<float>(rnd::random(20) - 10);
+        k.z = static_cast<float>(rnd::random(20) - 10);
+        k.y = 2.0f * static_cast<float>(i) - 1;
+        k.a3 = static_cast<float>(95 + rnd::random(20));
+    }
+}
 }  // namespace
 
 void anmelden() {
@@ -449,6 +469,7 @@ void anmelden() {
     t.spielbar[spiele::kSchnapsen] = spielbarHook;
     t.passtAuf[spiele::kSchnapsen] = passtAuf;
     t.schnapsenPaarPruefen = paarPruefenHook;
+    t.schnapsenLayout = tischLayout;
     glu::schnapsenTalonZu = talonZu;
     glu::schnapsenPaarKarteOffen = paarKarteOffen;
     entscheidung::fragen.schnapsen = lage;

@@ -57,13 +57,19 @@ float alphaBeta(const BaumKnoten& k, int such, int trumpf, bool sechsundsechzig,
     return best;
 }
 
-// An endgame under the strict rule: both hands known, n cards each, the rest already won.
-Lage endspiel(uint64_t seed, int n) {
+// The 24 cards shuffled by the seed.
+hand gemischt(uint64_t seed) {
     rnd::seed(seed);
     hand deck{};
     for (int f = 1; f <= 4; ++f)
         for (int t = kNeun; t <= kAss; ++t) dazu(deck, K(t, f));
     for (int i = deck.anz; i > 1; --i) std::swap(deck.at(i), deck.at(1 + rnd::random(i)));
+    return deck;
+}
+
+// An endgame under the strict rule: both hands known, n cards each, the rest already won.
+Lage endspiel(uint64_t seed, int n) {
+    const hand deck = gemischt(seed);
     Lage l;
     l.sechsundsechzig = true;
     l.sperrenErlaubt = false;
@@ -121,11 +127,7 @@ TEST(SchnapsenSuche, EndgamesMatchExhaustiveAlphaBeta) {
 
 // A first lead in Sechsundsechzig with the talon open.
 Lage erstesAusspiel(uint64_t seed) {
-    rnd::seed(seed);
-    hand deck{};
-    for (int f = 1; f <= 4; ++f)
-        for (int t = kNeun; t <= kAss; ++t) dazu(deck, K(t, f));
-    for (int i = deck.anz; i > 1; --i) std::swap(deck.at(i), deck.at(1 + rnd::random(i)));
+    const hand deck = gemischt(seed);
     Lage l;
     l.sechsundsechzig = true;
     l.trumpf = deck.at(13).f;
