@@ -13,6 +13,7 @@
 #include "core/seams.h"
 #include "core/spiele.h"
 #include "core/statunit.h"
+#include "games/skat_jass_schnapsen/schnapsen_ki.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/glu.h"
@@ -100,7 +101,7 @@ void karteTauschen(int seat) {
     if (i < 1) return;
     std::swap(st(seat).at(i).c, st(kAtout).at(1).c);
     sn().tauschMarke = 1;
-    if (seat == 2) sagen("Ich tausche", seat, 22);
+    schnapsenki::kommentar(8, seat);
 }
 
 void zudrehen(int seat) {
@@ -113,7 +114,8 @@ void zudrehen(int seat) {
         sn().augenBeimSperren.at(s) = sn().augen.at(s);
         sn().stichBeimSperren.at(s) = hatStich(s) ? 1 : 0;
     }
-    if (seat == 2) sagen("Zugedreht", seat, 21);
+    schnapsenki::kommentar(2, seat);
+    schnapsenki::kommentar(6, anderer(seat));
 }
 
 // A card from the seat's hand onto the trick, after its announcement.
@@ -248,10 +250,10 @@ void geben(TCG& g) {
         sn().trumpf = st(kAtout).at(1).c.f;
         g.aktSpieler = sn().startSitz;
         g.antwort.warten = kZugBeginn;
+        schnapsenki::kommentar(5, 2);
         return;
     }
-    if (g.phase.schritt == 0 && sn().bummerl.at(1) + sn().bummerl.at(2) == 0 && g.spielliste.runden == 0)
-        schnapsenki::kommentar(1, 2);
+    if (g.phase.schritt == 0) schnapsenki::kommentar(1, 2);
     const int c = ++g.phase.schritt;
     if (c > 6) {
         sn().gebenFertig = 1;
@@ -335,6 +337,7 @@ void neuesSpiel(bool frisch) {
     if (frisch) {
         optionenLesen();
         sn().bummerl.at(1) = sn().bummerl.at(2) = 0;
+        schnapsenki::neueRunde();
     }
     sn().trumpf = 0;
     sn().talon = TSchnapsenTalon{};
@@ -475,6 +478,11 @@ void anmelden() {
     entscheidung::fragen.schnapsen = lage;
     if (!entscheidung::fragen.handVon) entscheidung::fragen.handVon = handVon;
     central::dienste.schnapsenBummerl = bummerlStart;
+    // after loading a game the computer seat greets again
+    central::dienste.schnapsenGruss = [] {
+        schnapsenki::neueRunde();
+        schnapsenki::kommentar(1, 2);
+    };
     spielliste::anbindung.schnapsenTabelle = punkteTabelle;
     highscore::anbindung.bummerl = [](int seat) { return seat >= 1 && seat <= 2 ? sn().bummerl.at(seat) : 0; };
 }

@@ -6,9 +6,13 @@
 #include <vector>
 
 #include "core/central.h"
+#include "core/envparam.h"
+#include "core/gtool.h"
+#include "core/kommentar.h"
 #include "games/skat_jass_schnapsen/schnapsen.h"
 #include "games/skat_jass_schnapsen/schnapsen_ki.h"
 #include "platform/rnd.h"
+#include "platform/text.h"
 #include "table/glu.h"
 
 namespace schnapsenki {
@@ -125,7 +129,55 @@ bool sucheFertig() { return g_baum && g_baum->zustand() == 3; }
 int suchSitz() { return zeigerKarteGesetzt() ? 2 : cg.aktSpieler; }
 bool zeigerKarteGesetzt() { return sn().anzeige.zeigerSitz >= 1 && sn().anzeige.zeigerIndex > 0; }
 
-void kommentar(int, int) {}
+namespace {
+bool g_gegruesst = false;  // the greeting comes once per match
+
+// Trumps and Asse in the seat's hand: what its remarks on the hand go by.
+int starkeKarten(int seat) {
+    int n = 0;
+    for (int i = 1; i <= st(seat).anz; ++i) {
+        const karte k = st(seat).at(i).c;
+        if (k.f == sn().trumpf || k.t == schnapsen::kAss) ++n;
+    }
+    return n;
+}
+}  // namespace
+
+void kommentar(int event, int seat) {
+    if (seat == -1) seat = cg.aktSpieler;
+    if (seat != 2) return;  // only the computer seat remarks
+    auto sagen = [seat](const char* t, int code) { gtool::sagen(text::w(t), seat, code, false); };
+    auto gefuehl = [seat](int kind, int erregung) { central::kommentar(seat, 0, kind, kind, erregung); };
+    switch (event) {
+        case 1:
+            if (!g_gegruesst && envParam.kommentare >= 2) {
+                g_gegruesst = true;
+                sagen("GrüßDich", 20);
+            }
+            return;
+        case 2: sagen("Zugedreht", 21); return;
+        case 5: {
+            const hand h = stapelHand(seat);
+            bool paar = false;
+            for (int i = 1; i <= h.anz; ++i) paar = paar || schnapsen::paarPartner(h, i) > 0;
+            if (!paar && starkeKarten(seat) <= 1 && envParam.kommentare >= 2 && rnd::uniform() > 0.3)
+                central::kommentar(seat, 4, 17, 17, 40);
+            return;
+        }
+        case 6:
+            switch (starkeKarten(seat)) {
+                case 0: gefuehl(-3 + rnd::random(2), 75); return;
+                case 1: gefuehl(-3 + rnd::random(3), 60); return;
+                case 2: gefuehl(-2 + rnd::random(2), 60); return;
+                default: return;
+            }
+        case 7: central::kommentar(seat, 4, 23, 23, 60); return;
+        case 8: sagen("Ich tausche", 22); return;
+        default: return;
+    }
+}
+
+void neueRunde() { g_gegruesst = false; }
 
 namespace {
 
@@ -192,8 +244,10 @@ void ergebnisSpielen(int seat) {
         return;
     }
     if (best.kartenIndex == kSchliessen) {
-        if (knopfAngeboten(104))
+        if (knopfAngeboten(104)) {
+            kommentar(7, seat);
             central::antwort(cg, central::kKnopf, 0, 104);
+        }
         else
             ersatzZug(seat);
         return;

@@ -11,5 +11,7 @@ Lage lageAusSpiel(int suchSitz, bool echt);
 BaumBuilder& baum();
 // The smoothed frame rate the search budgets its slices by; empty: 60 frames per second.
 extern float (*bildRate)();
+// A new match: the computer seat greets again.
+void neueRunde();
 
 }  // namespace schnapsenki
