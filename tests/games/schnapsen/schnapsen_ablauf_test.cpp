@@ -197,6 +197,25 @@ TEST(SchnapsenAblauf, AnnouncementWaitsForATrickAndCanEndTheDeal) {
     EXPECT_EQ(r.spielWerte[0], 3);
 }
 
+// A card the hand does not hold is refused and the question put again; nothing moves.
+TEST(SchnapsenAblauf, CardOutsideTheHandIsRefused) {
+    Aufbau a;
+    ASSERT_TRUE(a.bereit(spiele::kSchnapsen));
+    const int vorher = schnapsen::abgelehnteZuege();
+    bool einmal = false;
+    a.lauf->antworter = [&einmal](TCG& g) {
+        if (einmal) return false;
+        einmal = true;
+        return central::antwort(g, central::kKarte, 0, 9);
+    };
+    a.lauf->frames(5);
+    EXPECT_EQ(schnapsen::abgelehnteZuege(), vorher + 1);
+    EXPECT_EQ(st(1).anz, 5);
+    EXPECT_EQ(st(12).anz, 0);
+    EXPECT_EQ(cg.aktSpieler, 1);
+    EXPECT_EQ(cg.antwort.offen, 2);  // asked again
+}
+
 // The reply searched while the human points at a card is played at once when that card comes,
 // and thrown away when another card comes.
 TEST(SchnapsenAblauf, PonderedReplyOnlyForItsPosition) {
