@@ -2,13 +2,18 @@
 // invariants after every frame, and set-up positions for drawing the last talon card, 20 and 40
 // before and after a trick, and reaching 66 by an announcement.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "core/central.h"
 #include "core/spiele.h"
+#include "core/spielstand.h"
 #include "games/skat_jass_schnapsen/schnapsen.h"
 #include "games/skat_jass_schnapsen/schnapsen_ki.h"
 #include "harness/lib/harness.h"
 #include "table/glu.h"
+#include "table/tischdienste.h"
 
 namespace {
 
@@ -195,6 +200,48 @@ TEST(SchnapsenAblauf, AnnouncementWaitsForATrickAndCanEndTheDeal) {
     // 72 against a seat without a trick: 3 game points
     EXPECT_EQ(cg.schnapsen.augen.at(1), 72);
     EXPECT_EQ(r.spielWerte[0], 3);
+}
+
+// Saving in the middle of a trick and loading again restores the deal, which then plays out.
+TEST(SchnapsenAblauf, RestoreInTheMiddleOfATrick) {
+    const std::filesystem::path ordner =
+        std::filesystem::temp_directory_path() / ("schnapsen_ablauf_test_" + std::to_string(getpid()));
+    std::filesystem::create_directories(ordner);
+    harness::Lauf lauf(einstellung(spiele::kSechsundsechzig, 5, true));
+    schnapsen::anmelden();
+    central::dienste.staerke = staerke;
+    g_staerke[1] = g_staerke[2] = 0;
+    tischdienste::anbinden(spielstand::anbindung);
+    static pvl::TPVLDialog panel{};
+    spielstand::anbindung.ipanel = [] { return &panel; };
+    lauf.invariante = [](const TCG&, std::string& warum) { return schnapsen::kartenErhalten(warum); };
+    ASSERT_TRUE(lauf.starten(0));
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return g.phase.nr == 4 && st(12).anz == 1 && glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0 &&
+               st(11).anz < 10;
+    }),
+              0);
+    const karte erste = st(12).at(1).c;
+    const int karten[3] = {0, st(1).anz, st(2).anz};
+    const int talon = st(11).anz, trumpf = cg.schnapsen.trumpf;
+    const int32_t angesagt1 = cg.schnapsen.angesagt.at(1), angesagt2 = cg.schnapsen.angesagt.at(2);
+    ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "mitte", true));
+    lauf.frames(300);  // play on, then go back
+    ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "mitte", "66_") && central::nachLaden(cg));
+    EXPECT_EQ(st(12).anz, 1);
+    EXPECT_TRUE(gleich(st(12).at(1).c, erste));
+    for (int s = 1; s <= 2; ++s) EXPECT_EQ(st(s).anz, karten[s]) << s;
+    EXPECT_EQ(st(11).anz, talon);
+    EXPECT_EQ(cg.schnapsen.trumpf, trumpf);
+    EXPECT_EQ(cg.schnapsen.sechsundsechzig, 1);
+    EXPECT_EQ(cg.schnapsen.angesagt.at(1), angesagt1);
+    EXPECT_EQ(cg.schnapsen.angesagt.at(2), angesagt2);
+    ASSERT_GE(lauf.bis(schnapsen::dealVorbei), 0);
+    EXPECT_EQ(schnapsen::stapelAugen(7) + schnapsen::stapelAugen(8) + schnapsen::stapelAugen(1) +
+                  schnapsen::stapelAugen(2) + schnapsen::stapelAugen(11) + schnapsen::stapelAugen(13),
+              120);
+    spielstand::anbindung = spielstand::Anbindung{};
+    std::filesystem::remove_all(ordner);
 }
 
 // A card the hand does not hold is refused and the question put again; nothing moves.
