@@ -435,6 +435,16 @@ void paarPruefenHook(int mode, int) {
     if (mode == 2 && cg.aktSpieler == 1) zeigerKarteSetzen(tischhooks::schale().gehobeneKarte, 1);
 }
 int32_t bummerlStart() { return bummerlPunkte(sn().punkteProBummerl); }
+// A card thrown onto the trick lies to one side, the other seat's to the other; which side is
+// the human's is chosen anew for every trick.
+int g_wurfSeite = 1;
+void wurf(int seat, TKartenSlot& k) {
+    if (anz(kStich) == 0) g_wurfSeite = rnd::uniform() < 0.5 ? 1 : -1;
+    const float seite = static_cast<float>(seat == 1 ? g_wurfSeite : -g_wurfSeite);
+    k.x += seite * static_cast<float>(30 + rnd::random(20));
+    k.a3 += static_cast<float>(rnd::random(20) - 10);
+}
+
 // The table: the won tricks beside each seat, the talon to the side, the open trump card across
 // it in a loose pile.
 void tischLayout() {
@@ -473,6 +483,7 @@ void anmelden() {
     t.passtAuf[spiele::kSchnapsen] = passtAuf;
     t.schnapsenPaarPruefen = paarPruefenHook;
     t.schnapsenLayout = tischLayout;
+    t.schnapsenWurf = wurf;
     glu::schnapsenTalonZu = talonZu;
     glu::schnapsenPaarKarteOffen = paarKarteOffen;
     entscheidung::fragen.schnapsen = lage;
