@@ -453,15 +453,13 @@ void tischLayout() {
     st(7).pos.v[5] = 195;
     st(8).pos.v[0] += 700;
     st(8).pos.v[5] = 0;
-    st(kTalon).pos.v[0] -= 100;
-    st(kTalon).pos.v[2] -= 400;
     TSpieler& atout = st(kAtout);
     atout.pos = Pos6{{0, 274, -350, -80, -6, 0}};
     for (int i = 1; i <= kSlots; ++i) {
         TKartenSlot& k = atout.at(i);
         k.x = static_cast<float>(rnd::random(20) - 10);
-        k.z = static_cast<float>(rnd::random(20) - 10);
-        k.y = 2.0f * static_cast<float>(i) - 1;
+        k.y = static_cast<float>(rnd::random(20) - 10);
+        k.z = 2.0f * static_cast<float>(i) - 1;
         k.a3 = static_cast<float>(95 + rnd::random(20));
     }
 }
