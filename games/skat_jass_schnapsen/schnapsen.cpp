@@ -448,6 +448,10 @@ void wurf(int seat, TKartenSlot& k) {
 // The table: the won tricks beside each seat, the talon to the side, the open trump card across
 // it in a loose pile.
 void tischLayout() {
+    // The human's hand is held where the other trick games hold it: the table's own place for
+    // it in this game lies below the view.
+    st(1).pos.v[1] -= 250;
+    st(1).pos.v[2] -= 100;
     st(7).pos.v[0] += 1300;
     st(7).pos.v[2] += 250;
     st(7).pos.v[5] = 195;
