@@ -432,7 +432,10 @@ void handVon(int seat, hand& h) {
 bool talonZu() { return sn().talon.zu != 0; }
 void paarPruefenHook(int mode, int) {
     // The human points at a card: the computer already searches its reply to it.
-    if (mode == 2 && cg.aktSpieler == 1) zeigerKarteSetzen(tischhooks::schale().gehobeneKarte, 1);
+    if (mode != 2 || cg.aktSpieler != 1) return;
+    sn().talon.paarTest = 1;  // the lift it starts must not ask again
+    zeigerKarteSetzen(tischhooks::schale().gehobeneKarte, 1);
+    sn().talon.paarTest = 0;
 }
 int32_t bummerlStart() { return bummerlPunkte(sn().punkteProBummerl); }
 // A card thrown onto the trick lies to one side, the other seat's to the other; which side is

@@ -12,6 +12,7 @@
 #include "games/skat_jass_schnapsen/schnapsen.h"
 #include "games/skat_jass_schnapsen/schnapsen_ki.h"
 #include "harness/lib/harness.h"
+#include "platform/text.h"
 #include "table/glu.h"
 #include "table/tischdienste.h"
 
@@ -200,6 +201,11 @@ TEST(SchnapsenAblauf, AnnouncementWaitsForATrickAndCanEndTheDeal) {
     // 72 against a seat without a trick: 3 game points
     EXPECT_EQ(cg.schnapsen.augen.at(1), 72);
     EXPECT_EQ(r.spielWerte[0], 3);
+    // 7 points per Bummerl less 3: no Bummerl yet; the reason names the seat without a trick
+    EXPECT_EQ(cg.konto[1], 4);
+    EXPECT_NE(r.text1.find(text::w(" erhält 3 Punkte.")), std::string::npos) << r.text1;
+    EXPECT_NE(r.text2.find(" hat 0 Augen."), std::string::npos) << r.text2;
+    EXPECT_NE(r.text2.find(" hat 72 Augen erzielt."), std::string::npos) << r.text2;
 }
 
 // Saving in the middle of a trick and loading again restores the deal, which then plays out.
