@@ -5,6 +5,7 @@
 
 #include "app/dialoge.h"
 #include "app/glapp.h"
+#include "app/spielanbindung.h"
 #include "app/rahmen.h"
 #include "app/ton.h"
 #include "core/central.h"
@@ -142,6 +143,7 @@ void Tglapp::main(bool modal) {
     }
 
     if (cg.spielId != spiele::kPoker) checkupdownmoves(modal);
+    if (spielProFrame) spielProFrame();
 
     const uint32_t zeichenTick = ticks::now();
     cg.ablauf.schrittZaehler += 1;

@@ -8,6 +8,10 @@ namespace glapp {
 
 class Tglapp;
 
+// Run by the shell once a frame while a game is on the table (empty: nothing); Schnapsen searches
+// its reply to the human's pointed card in it.
+extern void (*spielProFrame)();
+
 void pokerVerbinden(Tglapp& a);
 void pokerSeiten(Tglapp& a);
 void schnapsenVerbinden(Tglapp& a);

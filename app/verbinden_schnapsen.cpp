@@ -1,10 +1,80 @@
-// The shell's connection to the game unit: registration and hooks, then its pages.
+// The shell's connection to Schnapsen and Sechsundsechzig: registration, the rule pages read into
+// the game's options, the score list written into the result dialog, the frame rate for the
+// search's slices and the per-frame search on the human's pointed card.
+#include <string>
+#include <vector>
+
+#include "app/dialoge.h"
 #include "app/glapp.h"
 #include "app/spielanbindung.h"
+#include "core/cg.h"
+#include "core/spiele.h"
+#include "core/spielliste.h"
+#include "games/skat_jass_schnapsen/schnapsen.h"
+#include "games/skat_jass_schnapsen/schnapsen_ki.h"
 
 namespace glapp {
 
-void schnapsenVerbinden(Tglapp&) {}
+void (*spielProFrame)() = nullptr;
+
+namespace {
+
+// The page's elements in order: Bummerl/Partie, Punkte/Bummerl, closing, exchange.
+void optionenVonSeite(TSchnapsen& o) {
+    if (!glapp) return;
+    Tglapp& a = *glapp;
+    const int g = o.sechsundsechzig ? spiele::kSechsundsechzig : spiele::kSchnapsen;
+    const dialoge::Ids& d = dialoge::ids();
+    const int seite = d.regeln[g];
+    const auto& e = d.regelOptionen[g];
+    if (!a.validDialog(seite) || e.size() < 4) return;
+    auto text = [&](int el) {
+        int v = 0;
+        a.ReadTopIndex(seite, el, v);
+        return a.GetLine(seite, el, v);
+    };
+    o.bummerlLimit = schnapsen::optionZahl(text(e[0]), 200);
+    o.punkteProBummerl = schnapsen::optionZahl(text(e[1]), 0);
+    o.sperrenErlaubt = a.isChecked(seite, e[2]) ? 1 : 0;
+    o.tauschenErlaubt = a.isChecked(seite, e[3]) ? 1 : 0;
+}
+
+void tabelleSchreiben(const std::vector<std::string>& zeilen, bool) {
+    if (!glapp) return;
+    Tglapp& a = *glapp;
+    const spielliste::Ids& ids = spielliste::ids;
+    if (!a.validElement(ids.dialog, ids.haupt)) return;
+    const int vorher = a.CreateInDialog;
+    a.SetCreateIn(ids.dialog);
+    for (const std::string& z : zeilen) {
+        size_t p = 0;
+        for (;;) {
+            const size_t q = z.find('\t', p);
+            a.AddString(ids.haupt, z.substr(p, q == std::string::npos ? std::string::npos : q - p), 0);
+            if (q == std::string::npos) break;
+            p = q + 1;
+        }
+    }
+    a.SetCreateIn(vorher);
+}
+
+float bildRate() { return glapp && glapp->FpsSmooth > 0 ? glapp->FpsSmooth : 60.0f; }
+
+// While the human points at a card the computer's reply is searched, a slice a frame.
+void proFrame() {
+    if (cg.spielId != spiele::kSchnapsen || cg.aktSpieler != 1) return;
+    if (schnapsenki::zeigerKarteGesetzt() && !schnapsenki::sucheFertig()) schnapsenki::kiTick();
+}
+
+}  // namespace
+
+void schnapsenVerbinden(Tglapp&) {
+    schnapsen::anmelden();
+    schnapsen::optionenVonSeite = optionenVonSeite;
+    schnapsen::tabelleSchreiben = tabelleSchreiben;
+    schnapsenki::bildRate = bildRate;
+    spielProFrame = proFrame;
+}
 
 void schnapsenSeiten(Tglapp&) {}
 

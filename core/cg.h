@@ -704,13 +704,52 @@ constexpr int kSchnapsenStart = 141660;
 // The Black Jack block starts with its deck count, the dword every deck fill reads at +141780.
 constexpr int kBlackjackStart = 141780;
 
-// Schnapsen block from +141660.
-struct TSchnapsen {
-    uint8_t bereich1[141716 - kSchnapsenStart];
-    uint8_t sechsundsechzig;  // +141716 Sechsundsechzig runs as game 7
-    uint8_t bereich2[kBlackjackStart - 141717];
+// Schnapsen block from +141660 (Sechsundsechzig runs in it with the variant byte set). Per-seat
+// arrays are seats 1..2.
+struct TSchnapsenTalon {
+    uint8_t streng;    // the strict follow rule applies: talon closed or used up
+    uint8_t zu;        // a seat has closed the talon
+    uint8_t paarTest;  // 1 while the pair test runs
 };
+struct TSchnapsenAnzeige {
+    int32_t partner;           // hand index of the other card of the pair last found
+    int32_t letzterStichSitz;  // seat that took the trick that emptied the hands (0 none)
+    int32_t paar[2];           // hand indexes of the pair the computer seat shows (0 none)
+    int32_t zeigerSitz;        // the human's pointed card: seat (0 none) ...
+    int32_t zeigerIndex;       // ... and hand index (0 none)
+};
+struct TSchnapsen {
+    int32_t bummerlLimit;      // +141660 Bummerl per match (200 = "Keine Grenze")
+    int32_t punkteProBummerl;  // +141664 7 or 11
+    uint8_t sperrenErlaubt;    // +141668 closing the talon is allowed
+    uint8_t tauschenErlaubt;   // +141669 exchanging the open trump card is allowed
+    Feld1<int32_t, 2> bummerl;           // +141670 Bummerl won in this match
+    Feld1<int32_t, 2> augen;             // +141678 deal points (tricks + counted announcements)
+    Feld1<int32_t, 2> augenBeimSperren;  // +141686 deal points when the talon was closed
+    int32_t sperrSitz;                   // +141694 seat that closed the talon (0 none)
+    Feld1<int32_t, 2> angesagt;          // +141698 points announced with 20 and 40
+    int32_t richtung;                    // +141706 seat direction (1)
+    Feld1<uint8_t, 2> stichBeimSperren;  // +141710 the seat had taken a trick when the talon was closed
+    uint8_t bereich1[141716 - 141712];
+    uint8_t sechsundsechzig;   // +141716 Sechsundsechzig runs as game 7
+    int32_t trumpf;            // +141717 trump suit 1..4 (0 before play)
+    TSchnapsenTalon talon;     // +141721
+    TSchnapsenAnzeige anzeige; // +141724
+    // The flow's markers, kept apart from its step counter.
+    uint8_t tauschMarke;       // +141748 an exchange waits to be booked in the stack records
+    uint8_t gebenFertig;       // +141749 dealing is done: play starts with the next step
+    uint8_t dealAus;           // +141750 the deal is decided: settle it with the next step
+    int32_t startSitz;         // +141751 seat that leads the deal's first trick
+    uint8_t bereich2[kBlackjackStart - 141755];
+};
+static_assert(sizeof(TSchnapsen) == kBlackjackStart - kSchnapsenStart);
+static_assert(offsetof(TSchnapsen, bummerl) == 141670 - kSchnapsenStart);
+static_assert(offsetof(TSchnapsen, sperrSitz) == 141694 - kSchnapsenStart);
+static_assert(offsetof(TSchnapsen, richtung) == 141706 - kSchnapsenStart);
 static_assert(offsetof(TSchnapsen, sechsundsechzig) == 141716 - kSchnapsenStart);
+static_assert(offsetof(TSchnapsen, talon) == 141721 - kSchnapsenStart);
+static_assert(offsetof(TSchnapsen, anzeige) == 141724 - kSchnapsenStart);
+static_assert(offsetof(TSchnapsen, startSitz) == 141751 - kSchnapsenStart);
 
 // Black Jack rules as read from the rule page at every round start. The deck count, which
 // every game's deck fill reads, is not part of it: it is the first dword of the block.

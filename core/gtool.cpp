@@ -414,7 +414,7 @@ void sagen(const std::string& text, int seat, int code, bool flag) {
     slot.start = ticks::now();
     int64_t dauer = umgebung.blasenZeit;
     // Exchanging the trump card in Schnapsen is said in passing.
-    if (cg.spielId == spiele::kSchnapsen && cg.phase.schritt == 77 &&
+    if (cg.spielId == spiele::kSchnapsen && (cg.schnapsen.tauschMarke || cg.phase.schritt == 77) &&
         gezeigt.find("tausche") != std::string::npos)
         dauer = 0;
     if (seams::pokerSpeedUpActive()) {

@@ -425,7 +425,7 @@ void movestack(const Pos6& target, int spi, float parameter) {
 }
 
 void liftcard(TBewegung& b, uint8_t up, int stack, int slot) {
-    if (cg.spielId == 7 && up && slot == tischhooks::schale().gehobeneKarte && !tz.schnapsenKeinPaar &&
+    if (cg.spielId == 7 && up && slot == tischhooks::schale().gehobeneKarte && !cg.schnapsen.talon.paarTest &&
         hk().schnapsenPaarPruefen)
         hk().schnapsenPaarPruefen(2, 0);
     // A card in flight is never lifted: its motion record belongs to the flight.

@@ -17,7 +17,6 @@ struct Felder {
     uint8_t canastaPartei[7] = {};  // Canasta party id per seat 1..6
     uint8_t canastaTeams = 0;       // Canasta partnership byte
     int32_t stichAnz = 0;           // cards in the current trick of Doppelkopf, Schafkopf, Schnapsen, Jass
-    uint8_t schnapsenKeinPaar = 0;  // Schnapsen flag that suppresses the pair check
 };
 
 extern Felder tz;

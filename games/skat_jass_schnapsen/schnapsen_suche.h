@@ -1,0 +1,108 @@
+// The game-tree search of the Schnapsen computer seat: a tree of positions built breadth-first in
+// slices of one frame each, leaves scored by the points and the depth at which a deal is decided,
+// values backed up by maximum and minimum, and the best first move (a card or closing the talon).
+// It works on its own compact copy of the deal and never touches the game record.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/karten.h"
+
+namespace schnapsenki {
+
+constexpr int kKnotenMax = 199999;  // pool and processed-node limit
+constexpr int kPoolGroesse = 200001;
+constexpr int kKinderMax = 11;
+constexpr int kSchliessen = 0;  // card index of the closing move
+constexpr int kWurzelIndex = 100;
+
+struct BaumKnoten {
+    int32_t eltern = -1;  // pool index, -1 for the root
+    int32_t bester = -1;
+    uint8_t kinderAnz = 0;
+    int32_t kinder[kKinderMax] = {};
+    int32_t index = 0;
+    uint8_t elternSeite = 3;
+    uint8_t seite = 1;  // 1 the searched seat moves next, 0 the other, 2 decided
+    int32_t zugSitz = 0, amZug = 0;
+    uint8_t tiefe = 0;
+    uint8_t kartenIndex = kWurzelIndex;  // 1.. the card of the mover's hand, 0 closing
+    uint8_t fuehrt = 0;
+    karte gespielt{};
+    uint8_t sperrSitz = 0, streng = 0;
+    uint8_t stichAugen[3] = {}, angesagt[3] = {};
+    karte stich1{}, stich2{};
+    uint8_t stichAnz = 0, letzterSieger = 0;
+    float win = 0, avg = 0;
+    hand25 hand[3] = {};      // [1], [2]
+    hand25 gewonnen[3] = {};  // [1], [2]
+    hand25 talon{};           // drawn from its last card
+    karte atout{};            // the open trump card, drawn after the talon
+};
+
+// What the search needs of a deal; the flow fills it from the table, tests build it by hand.
+struct Lage {
+    bool sechsundsechzig = false;
+    bool sperrenErlaubt = true;
+    int trumpf = 1;
+    int suchSitz = 2;   // the seat searched for
+    int amZug = 2;      // the seat on turn in the deal
+    bool streng = false;
+    int sperrSitz = 0;
+    hand haende[3] = {};
+    hand gewonnen[3] = {};
+    hand talon{};   // slot order: the last card is drawn next
+    karte atout{};  // t == 0: none
+    hand stich{};   // the cards of the open trick, lead first
+    int angesagt[3] = {};
+};
+
+class BaumBuilder {
+public:
+    BaumBuilder();
+    // Builds the root. tiefe: the depth limit. When zeiger > 0 the seat on turn plays card zeiger
+    // of its hand in the root first (the reply to the human's pointed card is searched).
+    void starten(const Lage& l, int tiefe, int zeitLimit, int knotenLimit, int zeiger = 0);
+    // One slice: fps is the smoothed frame rate; the clock is the program's one clock.
+    void rechnen(float fps);
+    int zustand() const { return zustand_; }
+    void zuruecksetzen() { zustand_ = 0; }
+    // The best first move; index -1 when there is none.
+    BaumKnoten besterKnoten() const;
+    const BaumKnoten& knoten(int i) const { return pool_[static_cast<size_t>(i)]; }
+    int poolAnzahl() const { return poolAnz_; }
+    // Counters of the last search.
+    int verarbeitet() const { return verarbeitet_; }
+    int gedroppt() const { return gedroppt_; }
+    int tiefe() const { return maxTiefe_; }
+    int zeit() const { return zeit_; }
+    int scheibenKnoten() const { return scheibe_; }  // nodes expanded in the last slice
+    std::string statistikText() const;
+
+    // Scores a node's position as a leaf and says whether the deal is decided there (the same
+    // rules as the expansion, for tests that search exhaustively).
+    static void bewerten(BaumKnoten& k, int suchSitz, bool sechsundsechzig);
+    // The legal moves of the node's mover, before pruning: card indexes, 0 for closing.
+    static int zuege(const BaumKnoten& k, bool sperrenErlaubt, int trumpf, int out[kKinderMax]);
+    // Applies a move to a copy of its parent (the child's kartenIndex set).
+    static void zugAnwenden(BaumKnoten& kind, const BaumKnoten& eltern, int suchSitz, int trumpf,
+                            bool sechsundsechzig);
+
+private:
+    void kinderErzeugen(int knoten);
+    bool zugVerwerfen(const BaumKnoten& k, int kandidat) const;
+    void expandieren(int knoten);
+    void zurueckrechnen(int knoten);
+
+    std::unique_ptr<BaumKnoten[]> pool_;
+    std::unique_ptr<int32_t[]> offen_;
+    int poolAnz_ = 0, offenAnz_ = 0, lesePos_ = 0;
+    int pflicht_ = 0, offene1_ = 0, maxTiefe_ = 0, tiefenLimit_ = 0;
+    int verarbeitet_ = 0, gedroppt_ = 0, zeit_ = 0, scheibe_ = 0;
+    int zustand_ = 0, zeitLimit_ = 200, knotenLimit_ = kKnotenMax;
+    int suchSitz_ = 2, trumpf_ = 1;
+    bool sechsundsechzig_ = false, sperrenErlaubt_ = true;
+};
+
+}  // namespace schnapsenki
