@@ -7,6 +7,7 @@
 
 #include "core/central.h"
 #include "core/entscheidung.h"
+#include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
 #include "core/kommentar.h"
@@ -140,7 +141,7 @@ void geben(TCG& g) {
         const int m = anz(kTalon);
         int seat = g.geber;
         for (int i = 0; i < n; ++i) {
-            seat = folgeSitz(seat, 1, 1, n);
+            seat = folgeSitz(seat, 1, envParam.spielrichtung == 2 ? 2 : 1, n);  // the deal's own direction
             glu::dealcards(seat, k, k * i, 0, kTalon, 0.25f * static_cast<float>(i));
         }
         warten(kTalon, m + 1 - n * k);
