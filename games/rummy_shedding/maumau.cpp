@@ -7,6 +7,7 @@
 
 #include "core/central.h"
 #include "core/entscheidung.h"
+#include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
 #include "core/kommentar.h"
@@ -27,6 +28,7 @@ enum Zustand : int32_t { kGezogen = 0, kGelegt = 1, kBeantwortet = 3, kFragen = 
 constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
 constexpr int kRundeVorbei = 99;
 constexpr uint8_t kGebucht = 5;  // phase: the round is booked, the game core starts the next
+constexpr float kAblageTiefe = -600;  // depth of the discard pile on the table
 
 TGameResult g_ergebnis;
 int g_abgewiesen = 0;
@@ -139,7 +141,7 @@ void geben(TCG& g) {
         const int m = anz(kTalon);
         int seat = g.geber;
         for (int i = 0; i < n; ++i) {
-            seat = folgeSitz(seat, 1, 1, n);
+            seat = folgeSitz(seat, 1, envParam.spielrichtung == 2 ? 2 : 1, n);  // the deal's own direction
             glu::dealcards(seat, k, k * i, 0, kTalon, 0.25f * static_cast<float>(i));
         }
         warten(kTalon, m + 1 - n * k);
@@ -454,6 +456,9 @@ void neuesSpiel(bool frisch) {
         glu::spieler[s - 1].anz = 0;
         glu::spielerZwilling[s - 1].anz = 0;
     }
+    // The common layout lays the discard pile just above the human's fanned hand, whose top cards
+    // then hide it: here it lies further up the table, between the seats, where all can see it.
+    st(kAblage).pos.v[2] = kAblageTiefe;
     const int n = spieler();
     // Five or six seats need the second pack; so does any deal that would empty the talon.
     if (n >= 5 || n * cg.maumau.startKarten + 1 > 32 * cg.maumau.decks) cg.maumau.decks = 2;

@@ -11,6 +11,7 @@
 
 #include "core/central.h"
 #include "core/entscheidung.h"
+#include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
 #include "core/kommentar.h"
@@ -109,8 +110,10 @@ void geben(TCG& g) {
     const int n = spieler();
     if (g.phase.schritt == 0) {
         const int m = anz(kTalon);
+        // Against the clock the last seat is served first.
+        const bool gegen = envParam.spielrichtung == 2;
         for (int i = 1; i <= n; ++i)
-            glu::dealcards(i, 3, 3 * (i - 1), 0, kTalon, 0.25f * static_cast<float>(i - 1));
+            glu::dealcards(gegen ? n + 1 - i : i, 3, 3 * (i - 1), 0, kTalon, 0.25f * static_cast<float>(i - 1));
         warten(kTalon, m + 1 - 3 * n);
         g.phase.schritt = n;
         return;

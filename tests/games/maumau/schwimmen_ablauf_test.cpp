@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/central.h"
+#include "core/envparam.h"
 #include "core/spiele.h"
 #include "games/rummy_shedding/schwimmen.h"
 #include "harness/lib/harness.h"
@@ -104,6 +105,28 @@ TEST_F(SchwimmenAblauf, AllSeatsPassingRenewsTheTableAndTheSameSeatGoesOn) {
     EXPECT_EQ(st(11).anz, talon);  // three new cards out, the three old ones back under
     std::string warum;
     EXPECT_TRUE(schwimmen::kartenErhalten(warum)) << warum;
+}
+
+// The deal serves seat 1 first from the top of the talon, or against the clock seat 3 first.
+TEST_F(SchwimmenAblauf, DealDirectionDecidesWhichSeatGetsTheTopCards) {
+    struct Fall {
+        int richtung;
+        int ersterSitz, letzterSitz;
+    };
+    for (const Fall f : {Fall{1, 1, 3}, Fall{2, 3, 1}}) {
+        SCOPED_TRACE(f.richtung);
+        starten(3);
+        envParam.spielrichtung = f.richtung;  // after the start, which sets the defaults
+        // Bottom to top: the top three (Ass, Zehn, König Kreuz) go first, the next three (Dame,
+        // Bube, Neun Kreuz) second, the Pik cards last; three Herz stay for the table.
+        legen(11, {k(1, 3), k(2, 3), k(3, 3), k(1, 2), k(2, 2), k(3, 2), k(3, 1), k(4, 1), k(5, 1), k(6, 1),
+                   k(7, 1), k(8, 1)});
+        ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
+        envParam.spielrichtung = 1;
+        EXPECT_EQ(schwimmen::handWert(schwimmen::stapelHand(f.ersterSitz), false), 310);   // 11 + 10 + 10
+        EXPECT_EQ(schwimmen::handWert(schwimmen::stapelHand(2), false), 290);              // 10 + 10 + 9
+        EXPECT_EQ(schwimmen::handWert(schwimmen::stapelHand(f.letzterSitz), false), 240);  // 9 + 8 + 7
+    }
 }
 
 TEST_F(SchwimmenAblauf, ThirtyOneEndsTheRoundAtTheStartOfTheFirstTurn) {
