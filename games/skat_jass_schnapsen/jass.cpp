@@ -395,17 +395,7 @@ void stichEnde(TCG& g) {
     const int gewinner = std::clamp<int>(stichBeste(j.stich, j.trumpf, aktuelleOrdnung()).nr, 1, 4);
     j.stichGewinner = gewinner;
     g.aktSpieler = gewinner;
-    for (int t = 1; t <= 2; ++t) j.teamNotizen.at(t).anzahl = 0;
-    void (*const folge[3][3])() = {{stoeckBuchen, weisBuchen, stichBuchen},
-                                   {stoeckBuchen, stichBuchen, weisBuchen},
-                                   {stichBuchen, stoeckBuchen, weisBuchen}};
-    const int r = std::clamp<int>(j.reihenfolge, 1, 3) - 1;
-    bool ziel = false;
-    for (int i = 0; i < 3 && !ziel; ++i) {
-        folge[r][i]();
-        ziel = zielErreicht();
-    }
-    if (ziel)
+    if (stichEndeBuchen())
         g.phase.schritt = kRundeVorbei;
     else
         g.antwort.warten = kEingesammelt;

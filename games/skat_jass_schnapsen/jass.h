@@ -102,6 +102,9 @@ void stoeckBuchen();
 void weisBuchen();
 void stichBuchen();
 void teamNotiz(int t, const std::string& text);
+// The booking at the end of a trick (cg.jass.stichGewinner takes cg.jass.stich), in the order of
+// the option; the bookings after the one that reaches the goal are skipped. True at the goal.
+bool stichEndeBuchen();
 // The round's result record (points per seat of the seat's team, the lines of text).
 TGameResult rundenErgebnis();
 bool partieEnde();

@@ -85,6 +85,20 @@ void stichBuchen() {
     if (markiert) teamNotiz(team(g), "Stich");
 }
 
+bool stichEndeBuchen() {
+    TJass& j = cg.jass;
+    for (int t = 1; t <= 2; ++t) j.teamNotizen.at(t).anzahl = 0;
+    void (*const folge[3][3])() = {{stoeckBuchen, weisBuchen, stichBuchen},
+                                   {stoeckBuchen, stichBuchen, weisBuchen},
+                                   {stichBuchen, stoeckBuchen, weisBuchen}};
+    const int r = std::clamp<int>(j.reihenfolge, 1, 3) - 1;
+    for (int i = 0; i < 3; ++i) {
+        folge[r][i]();
+        if (zielErreicht()) return true;
+    }
+    return false;
+}
+
 TGameResult rundenErgebnis() {
     TGameResult r;
     r.zweiterWert = 1;
