@@ -78,6 +78,10 @@ int spielen(const Satz& satz, uint64_t seed, int runden) {
         EXPECT_TRUE(jass::rundePruefen(warum)) << warum;
         for (int s = 1; s <= 4; ++s) EXPECT_EQ(cg.konto[s] - vorher[s], jass::letztesErgebnis().at(s));
         if (cg.jass.letzterStich != 0) ++komplett;
+        // The computer player names a suit, never a direction.
+        if (satz.stufe >= 1) {
+            EXPECT_TRUE(cg.jass.trumpf >= 1 && cg.jass.trumpf <= 4) << cg.jass.trumpf;
+        }
         const bool ende = jass::partieEnde();
         if (!starten(ende ? 0 : 1)) break;
     }
