@@ -111,6 +111,9 @@ bool partieEnde();
 void limitText(std::string& text);
 void abrechnungText(const TGameResult& r, std::string& text);
 void highscoreText(std::string& text);
+// The score list: a header with the two teams, one row per round played (its line and the
+// teams' points), the match totals last.
+spielliste::Tabelle punkteZeilen();
 
 // ---- whole-game runs
 // The 36 cards each exactly once on the table while no card is in flight.

@@ -165,6 +165,17 @@ void highscoreText(std::string& text) {
     text = highscore::eintragenText(cg.highscore, spiele::kJass, stufe, punkte, n);
 }
 
+spielliste::Tabelle punkteZeilen() {
+    spielliste::Tabelle t;
+    t.push_back({"", "!^" + name(1) + "+" + name(3), "!^" + name(2) + "+" + name(4)});
+    const int runden = std::clamp<int>(cg.spielliste.runden, 0, kRundenMax);
+    for (int r = 1; r <= runden; ++r)
+        t.push_back({"!" + cg.spielliste.text[r].str(), "!" + zahl(cg.spielliste.punkte[1][r]),
+                     "!" + zahl(cg.spielliste.punkte[2][r])});
+    t.push_back({"!Gesamtpunkte", "!" + zahl(cg.konto[1]), "!" + zahl(cg.konto[2])});
+    return t;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Options
 
