@@ -689,10 +689,54 @@ void spielSchritt(TCG& g) {
     }
 }
 
+namespace {
+
+// Takes the card out of whichever stack holds it and lays it on top of the target, at once.
+void karteUmlegen(const karte& k, int ziel) {
+    for (int s : {1, 2, 3, 4, 7, 8, 9, 10, 11, 12}) {
+        if (s == ziel) continue;
+        TSpieler& x = st(s);
+        for (int i = 1; i <= x.anz; ++i) {
+            if (!gleich(x.at(i).c, k)) continue;
+            const TKartenSlot slot = x.at(i);
+            for (int j = i; j < x.anz; ++j) x.at(j) = x.at(j + 1);
+            x.anz -= 1;
+            TSpieler& z = st(ziel);
+            z.anz += 1;
+            z.at(z.anz) = slot;
+            z.at(z.anz).bewegung = TBewegung{};
+            return;
+        }
+    }
+}
+
+}  // namespace
+
 void spielLaden() {
+    // Moves under way belong to the table before the load; none of them may land on this one.
     glu::zugliste.anz = 0;
     glu::fertigliste.anz = 0;
+    for (int s = 1; s <= kStapel; ++s)
+        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
+            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
+    if (cg.bewegungWarten.aktiv)
+        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+    // A card still flying when the game was saved lies where it came from: the table is brought
+    // to what the flow has booked. A deal in progress starts again from the talon.
+    if (cg.phase.nr == kGeben) {
+        for (int s : {1, 2, 3, 4})
+            while (anz(s) > 0) karteUmlegen(st(s).at(anz(s)).c, 11);
+        cg.phase.schritt = 0;
+        cg.aktSpieler = cg.geber;
+    }
+    if (cg.phase.nr == kSpiel)
+        for (int i = 1; i <= cg.jass.stich.anz; ++i) {
+            bool liegt = false;
+            for (int j = 1; j <= anz(12); ++j) liegt = liegt || gleich(st(12).at(j).c, cg.jass.stich.at(i));
+            if (!liegt) karteUmlegen(cg.jass.stich.at(i), 12);
+        }
     central::tischWiederherstellen(cg);
+    cg.ablauf.anzSpieler = 4;
     ordnungSchreiben(ordnung(false, 0), false);
     if (cg.jass.trumpf != kKeinTrumpf) slalomReihenfolge(false);
     for (int i = 1; i <= cg.jass.stich.anz && i <= anz(12); ++i) {

@@ -2,14 +2,19 @@
 // its direction, the Vorhand's lead, the deal, the dealer's turn, the preview of a trump choice,
 // the goal reached mid-round, and the Weis comparison chain with its showing.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "core/central.h"
 #include "core/envparam.h"
+#include "core/spielstand.h"
 #include "games/jass/jass_karten.h"
 #include "harness/lib/harness.h"
 #include "table/glu.h"
+#include "table/tischdienste.h"
 
 namespace {
 
@@ -139,6 +144,58 @@ TEST(JassAblauf, ReachingTheGoalMidRoundEndsTheRoundAtOnce) {
         EXPECT_TRUE(jass::partieEnde());
     }
     EXPECT_GE(mitten, 3);
+}
+
+TEST(JassAblauf, ASavedRoundGoesOnFromTheMiddleOfATrickAndOfTheDeal) {
+    // Saved with the table at rest, with a card on its way to the trick, and while dealing.
+    struct Case {
+        const char* name;
+        bool (*wann)(const TCG& g);
+        int stichKarten;
+    };
+    const Case cases[] = {
+        {"at rest",
+         [](const TCG& g) {
+             return g.phase.nr == 4 && g.jass.stichZahl == 2 && g.jass.stich.anz == 2 && glu::zugliste.anz == 0 &&
+                    g.bewegungWarten.aktiv == 0;
+         },
+         2},
+        {"card in flight",
+         [](const TCG& g) { return g.phase.nr == 4 && g.jass.stichZahl == 3 && g.jass.stich.anz == 1 && g.bewegungWarten.aktiv; },
+         1},
+        {"dealing", [](const TCG& g) { return g.phase.nr == 1 && glu::zugliste.anz > 0; }, 0},
+    };
+    // A folder per process: ctest runs the tests that save side by side.
+    const std::filesystem::path ordner =
+        std::filesystem::temp_directory_path() / ("jass_ablauf_test_" + std::to_string(getpid()));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        jass::optionen = jass::Optionen{};
+        harness::Lauf lauf(einstellung(5, false));
+        jass::anmelden();
+        std::filesystem::create_directories(ordner);
+        tischdienste::anbinden(spielstand::anbindung);
+        static pvl::TPVLDialog panel{};
+        spielstand::anbindung.ipanel = [] { return &panel; };
+        lauf.invariante = [](const TCG&, std::string& warum) { return jass::kartenErhalten(warum); };
+        ASSERT_TRUE(lauf.starten());
+        ASSERT_GE(lauf.bis(c.wann), 0);
+        const TJass vorher = cg.jass;
+        ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "mitte", true));
+        lauf.frames(300);  // play on, then go back
+        ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "mitte", "jas") && central::nachLaden(cg));
+        for (int s = 1; s <= 4; ++s) cg.stapelListen[s].computer = 1;
+        EXPECT_EQ(cg.jass.trumpf, vorher.trumpf);
+        EXPECT_EQ(cg.jass.stichZahl, vorher.stichZahl);
+        ASSERT_EQ(cg.jass.stich.anz, c.stichKarten);
+        EXPECT_EQ(harness::anzahl(12), c.stichKarten);
+        EXPECT_EQ(std::memcmp(&cg.jass.stichPunkte, &vorher.stichPunkte, sizeof(vorher.stichPunkte)), 0);
+        ASSERT_GE(lauf.bis(jass::rundeVorbei), 0);
+        std::string warum;
+        EXPECT_TRUE(jass::rundePruefen(warum)) << warum;
+        std::filesystem::remove_all(ordner);
+        spielstand::anbindung = spielstand::Anbindung{};
+    }
 }
 
 // The deciding of tied announcements, run step by step on a record set up by hand.
