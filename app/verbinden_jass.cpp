@@ -64,7 +64,7 @@ void tabelle(bool) {
     const spielliste::Ids& ids = spielliste::ids;
     if (!a.validDialog(ids.dialog) || !a.validElement(ids.dialog, ids.haupt)) return;
     a.DelStrings(ids.dialog, ids.haupt, false);
-    a.dlg(ids.dialog).el(ids.haupt).ListOption = 3;
+    a.dlg(ids.dialog).el(ids.haupt).ListOption = 4;
     const int vorher = a.CreateInDialog;
     a.SetCreateIn(ids.dialog);
     for (const auto& zeile : jass::punkteZeilen())

@@ -166,13 +166,17 @@ void highscoreText(std::string& text) {
 }
 
 spielliste::Tabelle punkteZeilen() {
+    auto kurz = [](int seat) { return highscore::spielerName(cg, seat, true); };
     spielliste::Tabelle t;
-    t.push_back({"", "!^" + name(1) + "+" + name(3), "!^" + name(2) + "+" + name(4)});
+    t.push_back({"!^Spiel", "!^" + kurz(1) + "+" + kurz(3), "!^" + kurz(2) + "+" + kurz(4), "!"});
     const int runden = std::clamp<int>(cg.spielliste.runden, 0, kRundenMax);
-    for (int r = 1; r <= runden; ++r)
-        t.push_back({"!" + cg.spielliste.text[r].str(), "!" + zahl(cg.spielliste.punkte[1][r]),
-                     "!" + zahl(cg.spielliste.punkte[2][r])});
-    t.push_back({"!Gesamtpunkte", "!" + zahl(cg.konto[1]), "!" + zahl(cg.konto[2])});
+    for (int r = 1; r <= runden; ++r) {
+        // Slot 200 holds the latest round once there are more.
+        const int nr = r < kRundenMax ? r : cg.spielliste.runden;
+        t.push_back({"!" + zahl(nr) + ".", "!" + zahl(cg.spielliste.punkte[1][r]),
+                     "!" + zahl(cg.spielliste.punkte[2][r]), cg.spielliste.text[r].str()});
+    }
+    t.push_back({"!", "!" + zahl(cg.konto[1]), "!" + zahl(cg.konto[2]), "Gesamtpunkte"});
     return t;
 }
 

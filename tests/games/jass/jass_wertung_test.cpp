@@ -194,4 +194,23 @@ TEST_F(JassWertung, HighScoreByLeadOverTheOpponentsAtTheirLevel) {
     EXPECT_EQ(t, "");
 }
 
+TEST_F(JassWertung, ScoreListHasTheTeamsRoundsAndTotals) {
+    cg.spielliste.runden = 2;
+    cg.spielliste.punkte[1][1] = 126;
+    cg.spielliste.punkte[2][1] = 71;
+    cg.spielliste.text[1] = "Pik gespielt";
+    cg.spielliste.punkte[1][2] = 40;
+    cg.spielliste.punkte[2][2] = 117;
+    cg.spielliste.text[2] = "Obenabe gespielt";
+    cg.konto[1] = 166;
+    cg.konto[2] = 188;
+    const spielliste::Tabelle t = jass::punkteZeilen();
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(t[1], (spielliste::Zeile{"!1.", "!126", "!71", "Pik gespielt"}));
+    EXPECT_EQ(t[2], (spielliste::Zeile{"!2.", "!40", "!117", "Obenabe gespielt"}));
+    EXPECT_EQ(t[3], (spielliste::Zeile{"!", "!166", "!188", "Gesamtpunkte"}));
+    EXPECT_EQ(t[0].size(), 4u);
+    EXPECT_EQ(t[0][1].substr(0, 2), "!^");
+}
+
 }  // namespace
