@@ -23,9 +23,9 @@ enum Phase : uint8_t { kStart = 0, kGeben = 1, kSpiel = 4, kEnde = 5, kTrumpfWah
 // Sub-states of cg.antwort.warten.
 enum Zustand : uint8_t { kBeantwortet = 3, kFragen = 4, kEingesammelt = 5, kStichVoll = 6, kImFlug = 8 };
 
-constexpr uint8_t kNichts = 7;       // stored-action kind: nothing stored
-constexpr int kWeisVergleich = 77;   // phase mode while the Weis are compared and shown
-constexpr int kRundeVorbei = 99;     // sub-step: the round ends
+constexpr uint8_t kNichts = 7;      // stored-action kind: nothing stored
+constexpr int kWeisVergleich = 77;  // phase mode while the Weis are compared and shown
+constexpr int kRundeVorbei = 99;    // sub-step: the round ends
 
 TGameResult g_ergebnis;
 
@@ -60,14 +60,6 @@ void warten(int halter, int marke) {
     cg.bewegungWarten.aktiv = 1;
 }
 
-hand stapelHand(int stack) {
-    hand h{};
-    const TSpieler& s = st(stack);
-    for (int i = 1; i <= s.anz && i <= kHandMax; ++i)
-        if (s.at(i).c.t != 0) h.at(++h.anz) = s.at(i).c;
-    return h;
-}
-
 int trumpfFarbe() { return cg.jass.trumpf >= 1 && cg.jass.trumpf <= 4 ? cg.jass.trumpf : 0; }
 
 Ordnung aktuelleOrdnung() { return stichOrdnung(cg.jass.trumpf, cg.jass.stichZahl); }
@@ -96,7 +88,8 @@ void spielbareBerechnen() {
     const int seat = cg.aktSpieler;
     if (seat < 1 || seat > 4) return;
     cg.jass.handAmZug = stapelHand(seat);
-    legaleKarten(cg.jass.handAmZug, cg.jass.stich, cg.jass.trumpf, aktuelleOrdnung(), cg.jass.spielbareKarten);
+    legaleKarten(cg.jass.handAmZug, cg.jass.stich, cg.jass.trumpf, aktuelleOrdnung(),
+                 cg.jass.spielbareKarten);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -269,7 +262,8 @@ void weisVergleichen(TCG& g) {
     int s = j.vorhand;
     for (int i = 0; i < 4; ++i, s = sitzZurueck(s, 1)) {
         if (j.angesagterWeis.at(s) == 0) continue;
-        const int v = art == 5 ? rnd::random(100) : weisSchluessel(j.weisHand.at(s), art, j.trumpf, ansagePosition(s));
+        const int v =
+            art == 5 ? rnd::random(100) : weisSchluessel(j.weisHand.at(s), art, j.trumpf, ansagePosition(s));
         j.weisVergleich.at(s) = v;
         groesster = std::max(groesster, v);
         sagen(vergleichText(s, art), s);
@@ -475,8 +469,8 @@ void spielen(TCG& g) {
         default: {
             if (anz(12) > 0) {
                 const int slot = anz(12);
-                if (glu::movecardrecord(12, slot, j.stichGewinner + 6, anz(j.stichGewinner + 6) + 1, 1, 2, 14, 0,
-                                        0))
+                if (glu::movecardrecord(12, slot, j.stichGewinner + 6, anz(j.stichGewinner + 6) + 1, 1, 2, 14,
+                                        0, 0))
                     cg.bewegungWarten.aktiv = 1;
                 return;
             }
@@ -500,6 +494,14 @@ void spielen(TCG& g) {
 
 // ---------------------------------------------------------------------------------------------
 
+hand stapelHand(int stack) {
+    hand h{};
+    const TSpieler& s = st(stack);
+    for (int i = 1; i <= s.anz && i <= kHandMax; ++i)
+        if (s.at(i).c.t != 0) h.at(++h.anz) = s.at(i).c;
+    return h;
+}
+
 int sitzZurueck(int seat, int n) {
     int s = seat == -1 ? cg.aktSpieler : seat;
     for (int i = 0; i < n; ++i) s = s <= 1 ? 4 : s - 1;
@@ -519,9 +521,7 @@ void kartenwerteSetzen(bool undenufe, bool zweiteTabelle, bool ohneTrumpf) {
     ordnungSchreiben(ordnung(undenufe, ohneTrumpf ? 0 : trumpfFarbe()), zweiteTabelle);
 }
 
-void slalomReihenfolge(bool zweiteTabelle) {
-    ordnungSchreiben(aktuelleOrdnung(), zweiteTabelle);
-}
+void slalomReihenfolge(bool zweiteTabelle) { ordnungSchreiben(aktuelleOrdnung(), zweiteTabelle); }
 
 void trumpfSetzen(int code) {
     cg.jass.trumpf = code == kSlalom ? kSlalomObenabe : code;

@@ -72,6 +72,7 @@ void slalomReihenfolge(bool zweiteTabelle);
 int sitzZurueck(int seat, int n);  // the next seat in playing order (-1: the seat on turn)
 int sitzVor(int seat, int n);
 int partner(int seat);
+hand stapelHand(int stack);  // the cards of a stack (1..20) in slot order
 int team(int seat);  // 1 for seats 1 and 3, 2 for seats 2 and 4
 // The Weis entries (cg.jass.weisEintraege) for the seat on turn.
 void weisAngebot();

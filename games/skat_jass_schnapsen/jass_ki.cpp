@@ -28,13 +28,7 @@ std::string kartenText(const karte& k) {
 
 TSpieler& st(int stack) { return glu::spieler[stack - 1]; }
 
-hand handVon(int seat) {
-    hand h{};
-    const TSpieler& s = st(seat);
-    for (int i = 1; i <= s.anz && i <= kHandMax; ++i)
-        if (s.at(i).c.t != 0) h.at(++h.anz) = s.at(i).c;
-    return h;
-}
+hand handVon(int seat) { return stapelHand(seat); }
 
 int slotVon(int seat, const karte& k) {
     const TSpieler& s = st(seat);
@@ -232,9 +226,10 @@ int gewinnKarteSuchen() {
         weis = eigenHoch >= fremdHoch ? summe : 0;
     }
     if (teamPunkte(team(seat)) + best + weis + stoeck < j.punkteLimit) return 0;
-    log(seat, "HAT EINE KARTE GEFUNDEN MIT DER ER DIE PARTIE GEWINNEN KANN (EVT. MIT HILFE SEINES PARTNERS) "
-              "UND SPIELT DIESE KARTE. - Karte: " +
-                  kartenText(bestK) + " " + std::to_string(g_rekursionen) + " Rekursionen.");
+    log(seat,
+        "HAT EINE KARTE GEFUNDEN MIT DER ER DIE PARTIE GEWINNEN KANN (EVT. MIT HILFE SEINES PARTNERS) "
+        "UND SPIELT DIESE KARTE. - Karte: " +
+            kartenText(bestK) + " " + std::to_string(g_rekursionen) + " Rekursionen.");
     return slotVon(seat, bestK);
 }
 

@@ -78,7 +78,8 @@ bool rundePruefen(std::string& warum) {
         return false;
     }
     const TGameResult& r = letztesErgebnis();
-    if (r.at(1) != r.at(3) || r.at(2) != r.at(4) || r.at(1) != rundenPunkte(1, 1) || r.at(2) != rundenPunkte(2, 1)) {
+    if (r.at(1) != r.at(3) || r.at(2) != r.at(4) || r.at(1) != rundenPunkte(1, 1) ||
+        r.at(2) != rundenPunkte(2, 1)) {
         warum = "Rundenergebnis anders als gebucht";
         return false;
     }

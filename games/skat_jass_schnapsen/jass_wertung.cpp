@@ -160,8 +160,7 @@ void highscoreText(std::string& text) {
     const int32_t punkte = k1 - k2 > 0 ? k1 - k2 : 0;
     int stufe = cg.sitzEinstellungen.at(2).staerke;
     if (stufe < 1 || stufe > 3) stufe = 1;
-    const std::string n =
-        (name(1) + " (Endstand " + zahl(k1) + " : " + zahl(k2) + " Punkte)").substr(0, 100);
+    const std::string n = (name(1) + " (Endstand " + zahl(k1) + " : " + zahl(k2) + " Punkte)").substr(0, 100);
     text = highscore::eintragenText(cg.highscore, spiele::kJass, stufe, punkte, n);
 }
 

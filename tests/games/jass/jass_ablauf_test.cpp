@@ -156,12 +156,15 @@ TEST(JassAblauf, ASavedRoundGoesOnFromTheMiddleOfATrickAndOfTheDeal) {
     const Case cases[] = {
         {"at rest",
          [](const TCG& g) {
-             return g.phase.nr == 4 && g.jass.stichZahl == 2 && g.jass.stich.anz == 2 && glu::zugliste.anz == 0 &&
-                    g.bewegungWarten.aktiv == 0;
+             return g.phase.nr == 4 && g.jass.stichZahl == 2 && g.jass.stich.anz == 2 &&
+                    glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
          },
          2},
         {"card in flight",
-         [](const TCG& g) { return g.phase.nr == 4 && g.jass.stichZahl == 3 && g.jass.stich.anz == 1 && g.bewegungWarten.aktiv; },
+         [](const TCG& g) {
+             return g.phase.nr == 4 && g.jass.stichZahl == 3 && g.jass.stich.anz == 1 &&
+                    g.bewegungWarten.aktiv;
+         },
          1},
         {"dealing", [](const TCG& g) { return g.phase.nr == 1 && glu::zugliste.anz > 0; }, 0},
     };

@@ -11,11 +11,20 @@ namespace jasstest {
 inline karte k(const std::string& s, int seat = 0) {
     uint8_t f = 0;
     switch (s[0]) {
-        case 'K': f = 1; break;
-        case 'P': f = 2; break;
-        case 'H': f = 3; break;
-        case 'R': f = 4; break;
-        default: break;
+        case 'K':
+            f = 1;
+            break;
+        case 'P':
+            f = 2;
+            break;
+        case 'H':
+            f = 3;
+            break;
+        case 'R':
+            f = 4;
+            break;
+        default:
+            break;
     }
     const std::string w = s.substr(1);
     uint8_t t = 0;
@@ -56,16 +65,36 @@ inline std::string text(const hand& x) {
         const karte c = x.at(i);
         std::string w;
         switch (c.t) {
-            case jass::kSechs: w = "6"; break;
-            case jass::kSieben: w = "7"; break;
-            case jass::kAcht: w = "8"; break;
-            case jass::kNeun: w = "9"; break;
-            case jass::kZehn: w = "10"; break;
-            case jass::kBube: w = "B"; break;
-            case jass::kDame: w = "D"; break;
-            case jass::kKoenig: w = "K"; break;
-            case jass::kAss: w = "A"; break;
-            default: w = "?"; break;
+            case jass::kSechs:
+                w = "6";
+                break;
+            case jass::kSieben:
+                w = "7";
+                break;
+            case jass::kAcht:
+                w = "8";
+                break;
+            case jass::kNeun:
+                w = "9";
+                break;
+            case jass::kZehn:
+                w = "10";
+                break;
+            case jass::kBube:
+                w = "B";
+                break;
+            case jass::kDame:
+                w = "D";
+                break;
+            case jass::kKoenig:
+                w = "K";
+                break;
+            case jass::kAss:
+                w = "A";
+                break;
+            default:
+                w = "?";
+                break;
         }
         if (!s.empty()) s += " ";
         s += std::string(1, c.f >= 1 && c.f <= 4 ? farben[c.f - 1] : '?') + w;

@@ -75,7 +75,7 @@ TEST_F(JassKi, TrumpIsTheLongestSuitPreferringOneWithBubeOrNeun) {
 }
 
 TEST_F(JassKi, PushesOnlyWhenThePartnerHoldsTheLongerSuit) {
-    geben(1, h({"K6", "K7", "K8", "P6", "P7", "P8", "H6", "H7", "R6"}));  // three Kreuz at most
+    geben(1, h({"K6", "K7", "K8", "P6", "P7", "P8", "H6", "H7", "R6"}));   // three Kreuz at most
     geben(3, h({"R7", "R8", "R9", "R10", "RB", "K9", "PA", "H8", "HK"}));  // five Karo
     EXPECT_GE(jasski::trumpfWaehlen(1, true), 65535);
     geben(3, h({"R7", "R8", "R9", "K10", "KB", "K9", "PA", "H8", "HK"}));  // three at most
@@ -94,10 +94,10 @@ TEST_F(JassKi, LastSeatTakesPointsWithTheCheapestCardOrDumpsTheLeast) {
         const char* karte;
     };
     const Case cases[] = {
-        {h({"P6", "H6", "KA"}), "H6"},     // only the trump takes it
-        {h({"PD", "P6", "KA"}), "P6"},     // nothing takes it: the least valuable card
-        {h({"HB", "H6", "P7"}), "H6"},     // of two winning trumps the cheaper
-        {h({"RK", "R6", "KA"}), "R6"},     // no Pik, no trump: the least valuable card
+        {h({"P6", "H6", "KA"}), "H6"},  // only the trump takes it
+        {h({"PD", "P6", "KA"}), "P6"},  // nothing takes it: the least valuable card
+        {h({"HB", "H6", "P7"}), "H6"},  // of two winning trumps the cheaper
+        {h({"RK", "R6", "KA"}), "R6"},  // no Pik, no trump: the least valuable card
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(jasstest::text(c.hand_));

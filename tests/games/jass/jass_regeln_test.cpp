@@ -31,10 +31,10 @@ TEST(JassRegeln, CardPointsFollowTheTrumpCode) {
         int punkte;
     };
     const Case cases[] = {
-        {"HB", 3, 20}, {"H9", 3, 14}, {"HA", 3, 11}, {"H8", 3, 0},  {"PB", 3, 2},  {"P9", 3, 0},
-        {"P8", 3, 0},  {"P6", 3, 0},  {"P8", 15, 8}, {"PA", 15, 11}, {"P6", 15, 0}, {"PB", 15, 2},
-        {"P8", 16, 8}, {"P6", 16, 11}, {"PA", 16, 0}, {"P9", 16, 0}, {"P8", 18, 8}, {"P6", 18, 0},
-        {"PA", 18, 11}, {"P6", 19, 11}, {"PA", 19, 0}, {"P8", 19, 8}, {"RK", 19, 4}, {"RD", 1, 3},
+        {"HB", 3, 20},  {"H9", 3, 14},  {"HA", 3, 11}, {"H8", 3, 0},   {"PB", 3, 2},  {"P9", 3, 0},
+        {"P8", 3, 0},   {"P6", 3, 0},   {"P8", 15, 8}, {"PA", 15, 11}, {"P6", 15, 0}, {"PB", 15, 2},
+        {"P8", 16, 8},  {"P6", 16, 11}, {"PA", 16, 0}, {"P9", 16, 0},  {"P8", 18, 8}, {"P6", 18, 0},
+        {"PA", 18, 11}, {"P6", 19, 11}, {"PA", 19, 0}, {"P8", 19, 8},  {"RK", 19, 4}, {"RD", 1, 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.karte << " / " << c.trumpf);
@@ -185,10 +185,10 @@ TEST(JassWeis, ComparisonKeysOfTheTieBreakChain) {
         int wert;
     };
     const Case cases[] = {
-        {&herz, 1, 3, 1, 4},   {&damen, 1, 3, 1, 4},
-        {&herz, 2, 3, 1, 50},  {&pik, 2, 3, 1, 90},  // the top card's rank, trump or not
-        {&herz, 3, 3, 1, 1},   {&pik, 3, 3, 1, 0},   {&damen, 3, 3, 1, 0},  // a run in trump
-        {&herz, 4, 3, 1, 9},   {&herz, 4, 3, 2, 8},                          // earlier first
+        {&herz, 1, 3, 1, 4}, {&damen, 1, 3, 1, 4}, {&herz, 2, 3, 1, 50},
+        {&pik, 2, 3, 1, 90},                                              // the top card's rank, trump or not
+        {&herz, 3, 3, 1, 1}, {&pik, 3, 3, 1, 0},   {&damen, 3, 3, 1, 0},  // a run in trump
+        {&herz, 4, 3, 1, 9}, {&herz, 4, 3, 2, 8},                         // earlier first
         {&herz, 6, 3, 1, 0},
     };
     for (const auto& c : cases) {

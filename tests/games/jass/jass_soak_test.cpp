@@ -22,7 +22,8 @@ struct Spielpruefung {
             const karte k = j.stich.at(j.stich.anz);
             const int seat = k.nr;
             hand legal;
-            jass::legaleKarten(vorher[seat], stichVorher, j.trumpf, jass::stichOrdnung(j.trumpf, j.stichZahl), legal);
+            jass::legaleKarten(vorher[seat], stichVorher, j.trumpf, jass::stichOrdnung(j.trumpf, j.stichZahl),
+                               legal);
             if (seat < 1 || seat > 4 || !jass::enthalten(legal, k)) {
                 warum = "Sitz " + std::to_string(seat) + " spielt eine unerlaubte Karte";
                 return false;
@@ -103,8 +104,11 @@ TEST(JassSoak, ComputerAndRandomTeamsPlayWholeMatchesUnderEveryRuleSet) {
     kurz.reihenfolge = 2;
     kurz.punkte = 300;
     const Satz saetze[] = {
-        {"Profi", standard, 3}, {"Anfänger, alle Richtungen", alles, 1}, {"Normal, ohne Weis", ohne, 2},
-        {"Zufall, Stöck-Stich-Weis", kurz, 0}, {"Zufall, alle Richtungen", alles, 0},
+        {"Profi", standard, 3},
+        {"Anfänger, alle Richtungen", alles, 1},
+        {"Normal, ohne Weis", ohne, 2},
+        {"Zufall, Stöck-Stich-Weis", kurz, 0},
+        {"Zufall, alle Richtungen", alles, 0},
     };
     int komplett = 0;
     for (const Satz& s : saetze)

@@ -141,8 +141,8 @@ TEST_F(JassWertung, MatchEndsAtTheRoundsOrThePointsLimit) {
     };
     const Case cases[] = {
         {200, 0, 199, 5000, false},  // "Keine Grenze" for both: only 200 rounds end it
-        {200, 0, 200, 0, true},      {10, 1000, 9, 999, false},
-        {10, 1000, 9, 1000, true},   {10, 1000, 10, 0, true},
+        {200, 0, 200, 0, true},     {10, 1000, 9, 999, false},
+        {10, 1000, 9, 1000, true},  {10, 1000, 10, 0, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.rundenLimit << "/" << c.punkteLimit << "/" << c.runden);
