@@ -563,6 +563,7 @@ struct TJassNotizen {  // the kinds of points ("Stöck", "Weis", "Stich") of a t
 static_assert(sizeof(TJassNotizen) == 103);
 
 struct TJass {
+    // The 4-byte values first, so that every one of them is aligned; the hands follow.
     int32_t rundenLimit;  // rounds of a match; 200 = no limit
     int32_t punkteLimit;  // points that end the match; 0 = no limit
     int32_t ersterGeber;  // 0 = random
@@ -577,16 +578,16 @@ struct TJass {
     int32_t letzterStich;   // winner of the ninth trick
     karte gespielteKarte;   // the card in flight to the trick; written where it lands
     float kartenHoehe;      // its height on the trick pile
-    hand spielbareKarten;   // playable cards of the seat on turn
-    hand handAmZug;         // the hand of the seat on turn
-    hand stich;             // the trick's cards in playing order, each tagged with its seat
-    Feld1<hand, 4> handKopien;  // the hands as dealt; shown Weis cards leave them
-    Feld1<hand, 4> weisHand;    // the cards of the Weis each seat announced or shows
     Feld1<int32_t, 4> angesagterWeis, weisVergleich, weisOffen, stoeckOffen;
     Feld1<int32_t, 4> stichPunkte, weisPunkte, stoeckPunkte, letzterStichBonus;
     int32_t stoeckStatus[4][4];  // [seat-1][suit-1]: 0, 1 one of König/Dame played, 2 earned
     int32_t hoechsterWeis, weisGleichAnzahl, weisSieger, weisSchritt;
     int32_t weisAnzahl;
+    hand spielbareKarten;       // playable cards of the seat on turn
+    hand handAmZug;             // the hand of the seat on turn
+    hand stich;                 // the trick's cards in playing order, each tagged with its seat
+    Feld1<hand, 4> handKopien;  // the hands as dealt; shown Weis cards leave them
+    Feld1<hand, 4> weisHand;    // the cards of the Weis each seat announced or shows
     TJassWeisEintrag weisEintraege[8];
     Feld1<TJassNotizen, 2> teamNotizen;
     uint8_t bereich[155528 - 145228 - 9504];
@@ -594,12 +595,13 @@ struct TJass {
 static_assert(sizeof(TJass) == 155528 - 145228);
 static_assert(offsetof(TJass, reihenfolge) == 20);
 static_assert(offsetof(TJass, gespielteKarte) == 48);
-static_assert(offsetof(TJass, spielbareKarten) == 56);
-static_assert(offsetof(TJass, handKopien) == 2438);
-static_assert(offsetof(TJass, weisHand) == 5614);
-static_assert(offsetof(TJass, angesagterWeis) == 8790);
-static_assert(offsetof(TJass, stoeckStatus) == 8918);
-static_assert(offsetof(TJass, weisAnzahl) == 8998);
+static_assert(offsetof(TJass, angesagterWeis) == 56);
+static_assert(offsetof(TJass, stoeckStatus) == 184);
+static_assert(offsetof(TJass, weisAnzahl) == 264);
+static_assert(offsetof(TJass, spielbareKarten) == 268);
+static_assert(offsetof(TJass, handKopien) == 2650);
+static_assert(offsetof(TJass, weisHand) == 5826);
+static_assert(offsetof(TJass, weisEintraege) == 9002);
 static_assert(offsetof(TJass, teamNotizen) == 9298);
 
 // ---------------------------------------------------------------------------------------------

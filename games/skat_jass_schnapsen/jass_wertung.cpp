@@ -120,7 +120,8 @@ TGameResult rundenErgebnis() {
         r.gewonnen = 1;
         std::string t = name(tm) + " und " + name(tm + 2) + " erreichen ";
         const TJassNotizen& n = j.teamNotizen.at(tm);
-        const int k = std::clamp<int>(n.anzahl, 0, 3);
+        const int anzahl = n.anzahl;  // by value: the notes lie unaligned in the record
+        const int k = std::clamp(anzahl, 0, 3);
         if (k > 0) {
             t += "(mit Punkten aus ";
             for (int i = 0; i < k; ++i) {

@@ -112,11 +112,11 @@ TEST(JassSoak, ComputerAndRandomTeamsPlayWholeMatchesUnderEveryRuleSet) {
     };
     int komplett = 0;
     for (const Satz& s : saetze)
-        for (uint64_t seed = 1; seed <= 3; ++seed) {
+        for (uint64_t seed = 1; seed <= 2; ++seed) {
             SCOPED_TRACE(testing::Message() << s.name << ", seed " << seed);
-            komplett += spielen(s, seed, 30);
+            komplett += spielen(s, seed, 20);
         }
-    EXPECT_GT(komplett, 200);
+    EXPECT_GT(komplett, 120);
 }
 
 }  // namespace

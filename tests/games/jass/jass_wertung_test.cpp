@@ -62,7 +62,7 @@ TEST_F(JassWertung, BookingStopsAtTheGoalInTheOptionsOrder) {
         EXPECT_EQ(cg.jass.stichPunkte.at(1), c.stich);
         EXPECT_EQ(cg.jass.weisPunkte.at(1), c.weis);
         EXPECT_EQ(cg.jass.stoeckPunkte.at(3), c.stoeck);
-        EXPECT_EQ(cg.jass.teamNotizen.at(1).anzahl, 1);
+        EXPECT_EQ(int{cg.jass.teamNotizen.at(1).anzahl}, 1);
         EXPECT_EQ(cg.jass.teamNotizen.at(1).text[0].str(), text::w(c.notiz));
         const TGameResult r = jass::rundenErgebnis();
         EXPECT_EQ(r.spieler, 1);
@@ -83,14 +83,14 @@ TEST_F(JassWertung, AllThreeBookedWithoutAGoalAndNotesJoined) {
     cg.jass.stoeckOffen.at(4) = 20;
     EXPECT_FALSE(jass::stichEndeBuchen());
     EXPECT_EQ(jass::rundenPunkte(2, 1), 19 + 100 + 20);
-    EXPECT_EQ(cg.jass.teamNotizen.at(2).anzahl, 3);
-    EXPECT_EQ(cg.jass.teamNotizen.at(1).anzahl, 0);
+    EXPECT_EQ(int{cg.jass.teamNotizen.at(2).anzahl}, 3);
+    EXPECT_EQ(int{cg.jass.teamNotizen.at(1).anzahl}, 0);
     // A trick without points is booked without a note.
     cg.jass.stich = stich({"P7", "P6", "K7", "K6"});
     cg.jass.stichGewinner = 1;
     cg.jass.teamNotizen.at(1).anzahl = 0;
     jass::stichEndeBuchen();
-    EXPECT_EQ(cg.jass.teamNotizen.at(1).anzahl, 0);
+    EXPECT_EQ(int{cg.jass.teamNotizen.at(1).anzahl}, 0);
 }
 
 TEST_F(JassWertung, EqualTotalsAtTheGoalGoToTeamTwo) {
