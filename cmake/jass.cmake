@@ -12,10 +12,14 @@ endif()
 
 ks_tests(jass_tests tests/games/jass ks_harness ks_jass)
 
-# bench/selfplay is made in another fragment; the link is added once the whole directory is read.
+# bench/selfplay and the benchmarks are made after this fragment; the links are added once the
+# whole directory is read.
 function(ks_jass_selfplay_link)
     if(TARGET selfplay)
         target_link_libraries(selfplay PRIVATE ks_jass)
+    endif()
+    if(TARGET jass_bench)
+        target_link_libraries(jass_bench PRIVATE ks_jass ks_harness)
     endif()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL ks_jass_selfplay_link)
