@@ -355,19 +355,6 @@ void weisPhase(TCG& g) {
 // ---------------------------------------------------------------------------------------------
 // Tricks
 
-void stoeckPruefen(int seat, const karte& k) {
-    if (!cg.jass.mitStoecken || (k.t != kDame && k.t != kKoenig) || k.f < 1 || k.f > 4) return;
-    const karte anderer{static_cast<uint8_t>(k.t == kDame ? kKoenig : kDame), k.f, 0};
-    int32_t& status = cg.jass.stoeckStatus[seat - 1][k.f - 1];
-    if (enthalten(stapelHand(seat), anderer)) {
-        status = 1;
-    } else if (status == 1) {
-        cg.jass.stoeckOffen.at(seat) = 20;
-        status = 2;
-        sagen("Stöck", seat);
-    }
-}
-
 void karteSpielen(TCG& g, int seat, int slot) {
     TJass& j = g.jass;
     const karte k = st(seat).at(slot).c;
@@ -500,6 +487,19 @@ hand stapelHand(int stack) {
     for (int i = 1; i <= s.anz && i <= kHandMax; ++i)
         if (s.at(i).c.t != 0) h.at(++h.anz) = s.at(i).c;
     return h;
+}
+
+void stoeckPruefen(int seat, const karte& k) {
+    if (!cg.jass.mitStoecken || (k.t != kDame && k.t != kKoenig) || k.f < 1 || k.f > 4) return;
+    const karte anderer{static_cast<uint8_t>(k.t == kDame ? kKoenig : kDame), k.f, 0};
+    int32_t& status = cg.jass.stoeckStatus[seat - 1][k.f - 1];
+    if (enthalten(stapelHand(seat), anderer)) {
+        status = 1;
+    } else if (status == 1) {
+        cg.jass.stoeckOffen.at(seat) = 20;
+        status = 2;
+        sagen("Stöck", seat);
+    }
 }
 
 int sitzZurueck(int seat, int n) {

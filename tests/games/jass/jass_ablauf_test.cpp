@@ -201,6 +201,37 @@ TEST(JassAblauf, ASavedRoundGoesOnFromTheMiddleOfATrickAndOfTheDeal) {
     }
 }
 
+TEST(JassStoeck, BothOfKoenigAndDameEarnTwentyWhenTheSecondIsPlayed) {
+    harness::Lauf lauf(einstellung(1, false));
+    jass::anmelden();
+    cg.spielId = spiele::kJass;
+    cg.jass.mitStoecken = 1;
+    auto geben = [](int seat, const hand& x) {
+        TSpieler& st = glu::spieler[seat - 1];
+        st.anz = x.anz;
+        for (int i = 1; i <= x.anz; ++i) st.at(i).c = x.at(i);
+    };
+    // Seat 2 plays the Herz Dame, later the Herz König: the König earns Stöck, whatever the trump.
+    cg.jass.trumpf = jass::kUndenufe;
+    geben(2, h({"HD", "HK", "P6"}));
+    jass::stoeckPruefen(2, jasstest::k("HD"));
+    EXPECT_EQ(cg.jass.stoeckOffen.at(2), 0);
+    geben(2, h({"HK", "P6"}));
+    jass::stoeckPruefen(2, jasstest::k("HK"));
+    EXPECT_EQ(cg.jass.stoeckOffen.at(2), 20);
+    // Seat 3 never held both: nothing.
+    geben(3, h({"PK", "HA"}));
+    jass::stoeckPruefen(3, jasstest::k("PK"));
+    EXPECT_EQ(cg.jass.stoeckOffen.at(3), 0);
+    // Without the option nothing counts.
+    cg.jass.mitStoecken = 0;
+    geben(4, h({"KD", "KK"}));
+    jass::stoeckPruefen(4, jasstest::k("KD"));
+    geben(4, h({"KK"}));
+    jass::stoeckPruefen(4, jasstest::k("KK"));
+    EXPECT_EQ(cg.jass.stoeckOffen.at(4), 0);
+}
+
 // The deciding of tied announcements, run step by step on a record set up by hand.
 class JassWeisVergleich : public testing::Test {
 protected:

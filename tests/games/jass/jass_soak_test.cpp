@@ -79,6 +79,12 @@ int spielen(const Satz& satz, uint64_t seed, int runden) {
         EXPECT_TRUE(jass::rundePruefen(warum)) << warum;
         for (int s = 1; s <= 4; ++s) EXPECT_EQ(cg.konto[s] - vorher[s], jass::letztesErgebnis().at(s));
         if (cg.jass.letzterStich != 0) ++komplett;
+        // Without the options no Weis and no Stöck are booked.
+        for (int s = 1; s <= 4; ++s) {
+            const int weis = satz.o.weisen ? 0 : cg.jass.weisPunkte.at(s) + cg.jass.weisOffen.at(s);
+            const int stoeck = satz.o.stoecke ? 0 : cg.jass.stoeckPunkte.at(s) + cg.jass.stoeckOffen.at(s);
+            EXPECT_EQ(weis + stoeck, 0) << s;
+        }
         // The computer player names a suit, never a direction.
         if (satz.stufe >= 1) {
             EXPECT_TRUE(cg.jass.trumpf >= 1 && cg.jass.trumpf <= 4) << cg.jass.trumpf;
