@@ -502,6 +502,11 @@ void stoeckPruefen(int seat, const karte& k) {
     }
 }
 
+std::string stapelPunkteText(int stack) {
+    if (stack < 1 || stack > 20) return "";
+    return text::fromInt(handPunkte(stapelHand(stack), cg.jass.trumpf));
+}
+
 int sitzZurueck(int seat, int n) {
     int s = seat == -1 ? cg.aktSpieler : seat;
     for (int i = 0; i < n; ++i) s = s <= 1 ? 4 : s - 1;

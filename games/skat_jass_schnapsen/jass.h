@@ -73,7 +73,9 @@ int sitzZurueck(int seat, int n);  // the next seat in playing order (-1: the se
 int sitzVor(int seat, int n);
 int partner(int seat);
 hand stapelHand(int stack);  // the cards of a stack (1..20) in slot order
-int team(int seat);          // 1 for seats 1 and 3, 2 for seats 2 and 4
+// The card points of a stack as decimal text: the label on a seat's pile of tricks.
+std::string stapelPunkteText(int stack);
+int team(int seat);  // 1 for seats 1 and 3, 2 for seats 2 and 4
 // The Stöck test for a card the seat plays, while the card is still in its stack: the first of
 // König and Dame of a suit marks the pair, the second earns 20 pending points.
 void stoeckPruefen(int seat, const karte& k);

@@ -8,6 +8,7 @@
 
 #include "core/central.h"
 #include "games/jass/jass_karten.h"
+#include "table/glu.h"
 
 namespace {
 
@@ -192,6 +193,19 @@ TEST_F(JassWertung, HighScoreByLeadOverTheOpponentsAtTheirLevel) {
     cg.konto[1] = 149;
     jass::highscoreText(t);
     EXPECT_EQ(t, "");
+}
+
+TEST_F(JassWertung, PileOfTricksIsLabelledWithItsCardPoints) {
+    glu::reset();
+    TSpieler& st = glu::spieler[7 - 1];
+    const hand x = jasstest::h({"HB", "H9", "PA", "P8"});
+    st.anz = x.anz;
+    for (int i = 1; i <= x.anz; ++i) st.at(i).c = x.at(i);
+    cg.jass.trumpf = 3;
+    EXPECT_EQ(jass::stapelPunkteText(7), "45");  // 20 + 14 + 11 + 0
+    cg.jass.trumpf = jass::kObenabe;
+    EXPECT_EQ(jass::stapelPunkteText(7), "21");  // 2 + 0 + 11 + 8
+    glu::reset();
 }
 
 TEST_F(JassWertung, ScoreListHasTheTeamsRoundsAndTotals) {
