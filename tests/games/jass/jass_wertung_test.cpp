@@ -195,6 +195,29 @@ TEST_F(JassWertung, HighScoreByLeadOverTheOpponentsAtTheirLevel) {
     EXPECT_EQ(t, "");
 }
 
+TEST_F(JassWertung, OptionsByNameReachTheGameRecordAtAFreshStart) {
+    jass::optionen = jass::Optionen{};
+    EXPECT_TRUE(jass::optionSetzen("Punkte", 0));  // "Keine Grenze"
+    EXPECT_TRUE(jass::optionSetzen("Runden", 12));
+    EXPECT_TRUE(jass::optionSetzen("Reihenfolge", 3));
+    EXPECT_TRUE(jass::optionSetzen("Weisen", 0));
+    EXPECT_TRUE(jass::optionSetzen("Slalom", 1));
+    EXPECT_FALSE(jass::optionSetzen("Gibt es nicht", 1));
+    jass::optionenLesen();
+    EXPECT_EQ(cg.jass.punkteLimit, 0);
+    EXPECT_EQ(cg.jass.rundenLimit, 12);
+    EXPECT_EQ(cg.jass.reihenfolge, 3);
+    EXPECT_EQ(cg.jass.mitWeisen, 0);
+    EXPECT_EQ(cg.jass.mitStoecken, 1);
+    EXPECT_EQ(cg.jass.slalom, 1);
+    EXPECT_EQ(cg.jass.ersterGeber, 0);
+    // "Keine Grenze" for the rounds stores 200.
+    EXPECT_TRUE(jass::optionSetzen("Runden", 0));
+    jass::optionenLesen();
+    EXPECT_EQ(cg.jass.rundenLimit, 200);
+    jass::optionen = jass::Optionen{};
+}
+
 TEST_F(JassWertung, PileOfTricksIsLabelledWithItsCardPoints) {
     glu::reset();
     TSpieler& st = glu::spieler[7 - 1];
