@@ -253,6 +253,10 @@ void weisVergleichen(TCG& g) {
     if (j.weisGleichAnzahl <= 1) {
         for (int s = 1; s <= 4 && j.weisSieger == 0; ++s)
             if (j.angesagterWeis.at(s) == j.hoechsterWeis && j.hoechsterWeis > 0) j.weisSieger = s;
+        if (j.weisSieger == 0) {
+            j.weisSchritt = 99;  // nothing announced after all: on with the trick
+            return;
+        }
         g.aktSpieler = j.weisSieger;
         j.weisSchritt = 10;
         return;
