@@ -842,10 +842,60 @@ static_assert(offsetof(TBlackjack, sicht) == 343 + 6 * 184);
 
 
 
-// Jass block from +145228.
-struct TJass {
-    uint8_t bereich[155528 - 145228];
+// Jass block from +145228. Seats 1..4; seats 1 and 3 form team 1, seats 2 and 4 team 2.
+struct TJassWeisEintrag {  // one Weis button of the decision dialogs 113 and 114
+    ShortString<32> text;
+    int32_t wert;
 };
+static_assert(sizeof(TJassWeisEintrag) == 37);
+
+struct TJassNotizen {  // the kinds of points ("Stöck", "Weis", "Stich") of a team's latest booking
+    int32_t anzahl;
+    ShortString<32> text[3];
+};
+static_assert(sizeof(TJassNotizen) == 103);
+
+struct TJass {
+    // The 4-byte values first, so that every one of them is aligned; the hands follow.
+    int32_t rundenLimit;  // rounds of a match; 200 = no limit
+    int32_t punkteLimit;  // points that end the match; 0 = no limit
+    int32_t ersterGeber;  // 0 = random
+    uint8_t mitWeisen, mitStoecken, obenabe, undenufe, slalom;
+    uint8_t frei1[3];
+    int32_t reihenfolge;    // 1 Stöck-Weis-Stich, 2 Stöck-Stich-Weis, 3 Stich-Stöck-Weis
+    int32_t trumpf;         // -1 not chosen, 1..4 suit, 15 Obenabe, 16 Undenufe, 18/19 Slalom
+    int32_t vorhand;        // chooses the trump and leads the first trick
+    int32_t stichPosition;  // 1..4: position of the next card in the trick
+    int32_t stichZahl;      // completed tricks 0..9
+    int32_t stichGewinner;
+    int32_t letzterStich;   // winner of the ninth trick
+    karte gespielteKarte;   // the card in flight to the trick; written where it lands
+    float kartenHoehe;      // its height on the trick pile
+    Feld1<int32_t, 4> angesagterWeis, weisVergleich, weisOffen, stoeckOffen;
+    Feld1<int32_t, 4> stichPunkte, weisPunkte, stoeckPunkte, letzterStichBonus;
+    int32_t stoeckStatus[4][4];  // [seat-1][suit-1]: 0, 1 one of König/Dame played, 2 earned
+    int32_t hoechsterWeis, weisGleichAnzahl, weisSieger, weisSchritt;
+    int32_t weisAnzahl;
+    hand spielbareKarten;       // playable cards of the seat on turn
+    hand handAmZug;             // the hand of the seat on turn
+    hand stich;                 // the trick's cards in playing order, each tagged with its seat
+    Feld1<hand, 4> handKopien;  // the hands as dealt; shown Weis cards leave them
+    Feld1<hand, 4> weisHand;    // the cards of the Weis each seat announced or shows
+    TJassWeisEintrag weisEintraege[8];
+    Feld1<TJassNotizen, 2> teamNotizen;
+    uint8_t bereich[155528 - 145228 - 9504];
+};
+static_assert(sizeof(TJass) == 155528 - 145228);
+static_assert(offsetof(TJass, reihenfolge) == 20);
+static_assert(offsetof(TJass, gespielteKarte) == 48);
+static_assert(offsetof(TJass, angesagterWeis) == 56);
+static_assert(offsetof(TJass, stoeckStatus) == 184);
+static_assert(offsetof(TJass, weisAnzahl) == 264);
+static_assert(offsetof(TJass, spielbareKarten) == 268);
+static_assert(offsetof(TJass, handKopien) == 2650);
+static_assert(offsetof(TJass, weisHand) == 5826);
+static_assert(offsetof(TJass, weisEintraege) == 9002);
+static_assert(offsetof(TJass, teamNotizen) == 9298);
 
 // ---------------------------------------------------------------------------------------------
 // Player part

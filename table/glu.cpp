@@ -611,7 +611,7 @@ void ankunft(TBewegung& b, TKartenSlot& ks) {
             if ((ended || k12.d.aktiv) && fromSlot <= kHandMax) {
                 D.at(toSlot).c = S.hand.at(fromSlot);
             } else {
-                D.at(toSlot).c = jass ? tz.jassKarte : moving;
+                D.at(toSlot).c = jass ? cg.jass.gespielteKarte : moving;
             }
             if (ended) k12.anlegenFertig();
             const bool legtAn = to == 12 && toSlot == k12.d.legeSlot && k12.d.anlegen;
@@ -968,7 +968,7 @@ int playcard(int seat, int slot, int targetStack, int targetSlot) {
     }
     if (stichspiel && targetStack == 12) {
         throwposition(seat, 1, Z.at(targetSlot));
-        if (g == 12) Z.at(targetSlot).z = tz.jassHoehe - 97.0f;
+        if (g == 12) Z.at(targetSlot).z = cg.jass.kartenHoehe - 97.0f;
     }
     if (!movecard(seat, slot, targetStack, targetSlot, 1, g == 12 ? 3 : 2, 2, 0, 0, 0)) return 0;
     TSpieler& T = st(-seat);
