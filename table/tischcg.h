@@ -15,8 +15,6 @@ struct Felder {
     karte jassKarte{};              // Jass: card field written on arrival
     float jassHoehe = 0;            // Jass: card height
     uint8_t rommeFremdAnlegen = 0;  // Rommé rule "Anlegen an fremde Sätze erlauben"
-    uint8_t canastaPartei[7] = {};  // Canasta party id per seat 1..6
-    uint8_t canastaTeams = 0;       // Canasta partnership byte
     uint8_t maumauWunsch = 0;       // Mau Mau wished suit
     int32_t schwimmenP = 0;         // Schwimmen: place of the last exchanged card
     int32_t stichAnz = 0;           // cards in the current trick of Doppelkopf, Schafkopf, Schnapsen, Jass
