@@ -451,7 +451,8 @@ bool anlegenErlaubt(int seat, const hand& sel, int p) {
     hand neu = m;
     for (int i = 1; i <= sel.anz; ++i) neu.at(++neu.anz) = sel.at(i);
     if (!ismeldung(neu)) return false;
-    const int rest = anz(seat) - sel.anz;
+    // the rest of a taken discard pile is still to come into the hand
+    const int rest = anz(seat) - sel.anz + (cg.canasta.ablageGenommen ? anz(13) : 0);
     if (rest < 1) return false;
     return rest >= 2 || hatCanasta(seat) || istCanasta(neu);
 }
@@ -484,8 +485,7 @@ void melden(TCG& g) {
         return;
     }
     if (a.art == central::kKnopf && a.wert2 == 83) {
-        zuruecknehmen();
-        g.phase.schritt = 2;
+        g.phase.schritt = 8;
         return;
     }
     if (a.art == central::kKnopf && a.wert2 == 37) {
@@ -601,6 +601,9 @@ void zuege(TCG& g) {
         case 6:
             abwerfen(g);
             break;
+        case 8:
+            if (!zuruecknehmenSchritt()) g.phase.schritt = 2;
+            break;
         case 7:
             erstauslagePruefen();
             c.letzterSitz = seat;
@@ -701,47 +704,47 @@ void auswahlPruefen() {
     central::antwort(cg, central::kAuswahl, 0, 1, &sel);
 }
 
-// "!Neu beginnen": every card laid this turn goes back into the hand, and a taken top card
-// must be laid again.
-void zuruecknehmen() {
+// Pile positions closed up after a card left its pile, then the container rebuilt from the
+// cards; piles left empty at the end of a side are given up.
+void pilesSchliessen() {
+    TSpieler& m = st(12);
+    for (int p = 1; p <= kPiles; ++p) {
+        int n = 0;
+        for (int pos = 1; pos <= kPileMax; ++pos)
+            for (int i = 1; i <= m.anz; ++i)
+                if (m.at(i).hi == p && m.at(i).pilePos == pos) m.at(i).pilePos = ++n;
+    }
+    k12.zellenAusKarten();
+    while (k12.d.anz1 > 0 && k12.pile(k12.d.anz1).anz == 0) --k12.d.anz1;
+    while (k12.d.anz2 > 0 && k12.pile(kSide1Piles + k12.d.anz2).anz == 0) --k12.d.anz2;
+}
+
+// "!Neu beginnen": every card laid this turn goes back into the hand, one card per step, and a
+// taken top card must be laid again. True while cards are still to come back.
+bool zuruecknehmenSchritt() {
     TCanasta& c = cg.canasta;
     const int seat = cg.aktSpieler;
-    TSpieler& m = st(12);
-    TSpieler& s = st(seat);
-    for (int e = c.rueckAnzahl - 1; e >= 0; --e) {
+    pilesSchliessen();
+    while (c.rueckAnzahl > 0) {
+        const int e = --c.rueckAnzahl;
         const int p = c.rueckStapel[e];
         const karte k{static_cast<uint8_t>(c.rueckKarte[e] / 4 + 1), static_cast<uint8_t>(c.rueckKarte[e] % 4 + 1),
                       0};
+        const TSpieler& m = st(12);
         int slot = 0, pos = -1;
         for (int i = 1; i <= m.anz; ++i)
             if (m.at(i).hi == p && gleich(m.at(i).c, k) && m.at(i).pilePos > pos) {
                 slot = i;
                 pos = m.at(i).pilePos;
             }
-        if (!slot || s.anz >= kSlots) continue;
-        TKartenSlot x = m.at(slot);
-        for (int i = slot; i < m.anz; ++i) m.at(i) = m.at(i + 1);
-        --m.anz;
-        x.hi = 0;
-        x.pilePos = 0;
-        x.bewegung = TBewegung{};
-        s.at(++s.anz) = x;
-        c.gelegtePunkte -= kartePunkte(k);
-        // the cards above it in its pile move down one place
-        for (int i = 1; i <= m.anz; ++i)
-            if (m.at(i).hi == p && m.at(i).pilePos > pos) --m.at(i).pilePos;
+        if (!slot) continue;
+        c.gelegtePunkte = std::max(0, c.gelegtePunkte - kartePunkte(k));
+        glu::executemove(12, slot, seat, 0, 1, 0, 0);
+        return true;
     }
-    // piles emptied by the take-back are dropped from the container
-    k12.zellenAusKarten();
-    for (int p = k12.d.anz1; p >= 1 && k12.pile(p).anz == 0; --p) --k12.d.anz1;
-    for (int p = kSide1Piles + k12.d.anz2; p > kSide1Piles && k12.pile(p).anz == 0; --p) --k12.d.anz2;
-    gtool::stapelSortieren(s, 1, 0, true);
-    glu::seatposition(s, 0, static_cast<float>(s.anz));
-    for (int i = 1; i <= s.anz; ++i) glu::fanposition(s, i, s.at(i), static_cast<float>(s.anz));
-    glu::spielerZwilling[seat - 1].anz = s.anz;
-    c.rueckAnzahl = 0;
+    c.gelegtePunkte = 0;
     c.zwangkarte = c.zwangkarteGenommen;
-    if (c.gelegtePunkte < 0) c.gelegtePunkte = 0;
+    return false;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -93,7 +93,8 @@ void spielLaden();
 bool handOffen(int seat);
 void auswahlPruefen();
 void auswahlHand(hand& out);
-void zuruecknehmen();
+// "!Neu beginnen", one card per step: true while a card is on its way back to the hand.
+bool zuruecknehmenSchritt();
 // Consistency message sink of the whole game (message box, or the harness's sink).
 void logikfehler(const std::string& text);
 void ablaufProtokoll(const std::string& text);

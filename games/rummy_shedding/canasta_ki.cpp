@@ -167,8 +167,19 @@ bool zwangLegen(int seat) {
         anlegen(eins(z), seat, p);
         return true;
     }
-    hand m;
-    kleinsteMeldung(h, z.t, m);
+    // the smallest meld of its value, built around the taken card itself
+    hand rest = h;
+    for (int i = 1; i <= rest.anz; ++i)
+        if (gleich(rest.at(i), z)) {
+            for (int j = i; j < rest.anz; ++j) rest.at(j) = rest.at(j + 1);
+            --rest.anz;
+            break;
+        }
+    hand m = eins(z);
+    for (int i = 1; i <= rest.anz && m.anz < 3; ++i)
+        if (rest.at(i).t == z.t) m.at(++m.anz) = rest.at(i);
+    for (int i = 1; i <= rest.anz && m.anz == 2; ++i)
+        if (istWild(rest.at(i))) m.at(++m.anz) = rest.at(i);
     if (auslegenErlaubt(seat, m)) {
         ablaufProtokoll("(6) Unter Zwang: Meldung auslegen mit Karte");
         auslegen(m, seat);
@@ -236,6 +247,50 @@ bool einzelAktion(int seat) {
     return false;
 }
 
+// One step toward a withheld "!Fertig": of every single meld and lay-off the flow would accept,
+// the one with the most points. Each step lays points, so the search always ends.
+bool punkteSammeln(int seat) {
+    const hand h = spiegel(seat);
+    hand wild;
+    wild.anz = 0;
+    for (int i = h.anz; i >= 1; --i)
+        if (istWild(h.at(i))) wild.at(++wild.anz) = h.at(i);  // Jokers first: they count most
+    int bestP = -1, bestPile = 0;
+    hand best;
+    best.anz = 0;
+    const auto pruefen = [&](const hand& sel, int pile) {
+        const int p = kartenPunkte(sel);
+        if (p <= bestP) return;
+        if (pile == 0 ? !auslegenErlaubt(seat, sel) : !anlegenErlaubt(seat, sel, pile)) return;
+        bestP = p;
+        best = sel;
+        bestPile = pile;
+    };
+    for (int t = 1; t <= 13; ++t) {
+        if (t == kZwei || t == kDrei) continue;
+        hand sel;
+        sel.anz = 0;
+        for (int i = 1; i <= h.anz; ++i)
+            if (h.at(i).t == t) sel.at(++sel.anz) = h.at(i);
+        if (sel.anz < 2) continue;
+        for (int k = 0; k <= 3 && k <= wild.anz; ++k) {
+            hand mit = sel;
+            for (int i = 1; i <= k; ++i) mit.at(++mit.anz) = wild.at(i);
+            pruefen(mit, 0);
+        }
+    }
+    hand piles;
+    meldungen(seat, piles);
+    for (int p = 1; p <= piles.anz; ++p)
+        for (int i = 1; i <= h.anz; ++i) pruefen(eins(h.at(i)), piles.at(p).nr);
+    if (bestP < 0) return false;
+    if (bestPile == 0)
+        auslegen(best, seat);
+    else
+        anlegen(best, seat, bestPile);
+    return true;
+}
+
 void ziehenEntscheiden(int seat) {
     const TCanasta& c = cg.canasta;
     bool wunsch = true;
@@ -287,14 +342,15 @@ void meldEntscheiden(int seat) {
         fertig();
         return;
     }
+    if (c.gelegtePunkte < c.mindestpunkte && punkteSammeln(seat)) return;
     // nothing fits while "!Fertig" is withheld: the move with the most points reaches the minimum
     maxpunktezug(seat, h, c.zwangkarte, false, z);
     if (zugAusfuehrbar(seat, z)) {
         planen(3, z);
         if (abschnittAusfuehren(seat)) return;
     }
-    // a turn that cannot be finished is begun again: the laid cards come back
-    central::antwort(cg, central::kKnopf, 2, 83);
+    // a turn that cannot be finished is begun again once: the laid cards come back
+    if (c.rueckAnzahl > 0) central::antwort(cg, central::kKnopf, 2, 83);
 }
 
 }  // namespace

@@ -352,7 +352,8 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
         }
     }
     zugPunkte(z);
-    if (cg.canasta.mindestpunkte > z.punkte) {
+    // points laid earlier in this turn (the forced meld of a frozen pile) count toward the minimum
+    if (cg.canasta.mindestpunkte > z.punkte + cg.canasta.gelegtePunkte) {
         z.anz = 0;
         z.punkte = 0;
         return;
@@ -543,7 +544,7 @@ void fertigzug(int seat, const hand& eingabe, const karte& zwangIn, bool letzteM
         logikfehler("ACHTUNG! Logikfehler: Fertigzug nicht konsistent mit Spielerkarten: Kartenzahl falsch");
     anlegeReihenfolge(z);
     zugPunkte(z);
-    if (z.punkte < cg.canasta.mindestpunkte) z.anz = 0;
+    if (z.punkte + cg.canasta.gelegtePunkte < cg.canasta.mindestpunkte) z.anz = 0;
 }
 
 // ---------------------------------------------------------------------------------------------
