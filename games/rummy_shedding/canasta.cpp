@@ -269,7 +269,8 @@ void zugBeginn(TCG& g) {
     c.paarAblage = oben.t != 0 && zweiGleiche(seat, oben.t) ? 1 : 0;
     maxzugMitAblage(seat, c.maxzug);
     c.maxzugPunkte = c.maxzug.anz > 0 ? c.maxzug.punkte : 0;
-    if (c.paarAblage && (anz(seat) > 2 || anz(13) > 1)) c.maxMitAblage = c.maxzugPunkte;
+    // without a move that uses the top card a frozen pile cannot be taken, whatever the minimum
+    if (c.paarAblage && (anz(seat) > 2 || anz(13) > 1) && c.maxzug.anz > 0) c.maxMitAblage = c.maxzugPunkte;
     ablageNehmbar();
     fragen(g, 81);
     g.phase.schritt = 1;

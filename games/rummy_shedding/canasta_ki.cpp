@@ -350,7 +350,7 @@ void meldEntscheiden(int seat) {
         if (abschnittAusfuehren(seat)) return;
     }
     // a turn that cannot be finished is begun again once: the laid cards come back
-    if (c.rueckAnzahl > 0) central::antwort(cg, central::kKnopf, 2, 83);
+    if (c.rueckAnzahl > 0) { central::antwort(cg, central::kKnopf, 2, 83); return; }
 }
 
 }  // namespace

@@ -309,7 +309,7 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
             hand kopie = stapelKarten(pile);
             if (kopie.anz > 0 && istRoteDrei(kopie.at(1))) continue;
             for (int i = 1; i <= rest.anz;) {
-                if (rest.anz < 2) break;
+                if (rest.anz < 2 || z.anz >= kMultizugMax) break;
                 const karte k = rest.at(i);
                 hand mit = kopie;
                 dazu(mit, k);
@@ -432,7 +432,7 @@ void fertigzug(int seat, const hand& eingabe, const karte& zwangIn, bool letzteM
             hand c;
             canastaMeldung(beide, best, c);
             if (istCanasta(c)) {
-                for (int i = 1; i <= c.anz; ++i) {
+                for (int i = 1; i <= c.anz && z.anz < kMultizugMax; ++i) {
                     if (c.at(i).nr == kVomStapel || !entferne(h, c.at(i))) continue;
                     hand eins;
                     leer(eins);
@@ -457,7 +457,7 @@ void fertigzug(int seat, const hand& eingabe, const karte& zwangIn, bool letzteM
         }
     }
     for (int runde = 1; runde <= 3 && h.anz > 1; ++runde) {
-        for (int i = 1; i <= h.anz && h.anz > 1; ++i) {
+        for (int i = 1; i <= h.anz && h.anz > 1 && z.anz < kMultizugMax; ++i) {
             const int t = h.at(i).t;
             if (istWild(h.at(i)) || wertAnzahl(h, t) < 3 || hatMeldungWert(seat, t)) continue;
             if (t == kDrei && runde < 3) continue;
@@ -482,7 +482,7 @@ void fertigzug(int seat, const hand& eingabe, const karte& zwangIn, bool letzteM
                 }
                 if (!gelegt) ++i;
             }
-        for (int i = 1; i <= h.anz && h.anz > 1; ++i) {
+        for (int i = 1; i <= h.anz && h.anz > 1 && z.anz < kMultizugMax; ++i) {
             const int t = h.at(i).t;
             if (istWild(h.at(i)) || wertAnzahl(h, t) != 2 || hatMeldungWert(seat, t)) continue;
             if (t == kDrei && runde == 1) continue;
@@ -500,7 +500,7 @@ void fertigzug(int seat, const hand& eingabe, const karte& zwangIn, bool letzteM
             const int pile = piles.at(p).nr;
             hand kopie = stapelKarten(pile);
             if (kopie.anz > 0 && kopie.at(1).t == kDrei) continue;
-            for (int i = 1; i <= h.anz && h.anz > 1;) {
+            for (int i = 1; i <= h.anz && h.anz > 1 && z.anz < kMultizugMax;) {
                 hand mit = kopie;
                 dazu(mit, h.at(i));
                 if (h.at(i).t != kDrei && ismeldung(mit)) {
