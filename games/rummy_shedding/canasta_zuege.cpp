@@ -550,14 +550,18 @@ void fertigzug(int seat, const hand& eingabe, const karte& zwangIn, bool letzteM
 // ---------------------------------------------------------------------------------------------
 
 namespace {
-// A move is carried out as it is: every card from the hand, at least one card left (exactly one
+// A move is carried out as it is: every card from the hand, the taken card laid, at least one card left (exactly one
 // only with a canasta) and the minimum reached.
-bool zugAusfuehrbar(int seat, const hand& h, const TMultizug& z) {
+bool zugAusfuehrbar(int seat, const hand& h, const TMultizug& z, const karte& zwang) {
     if (z.anz == 0) return false;
     hand pruef = h;
+    bool zwangGelegt = zwang.t == 0;
     for (int i = 1; i <= z.anz; ++i)
-        for (int j = 1; j <= z.at(i).karten.anz; ++j)
+        for (int j = 1; j <= z.at(i).karten.anz; ++j) {
             if (!entferne(pruef, z.at(i).karten.at(j))) return false;
+            zwangGelegt = zwangGelegt || gleich(z.at(i).karten.at(j), zwang);
+        }
+    if (!zwangGelegt) return false;
     return restOk(seat, pruef.anz, z) && z.punkte + cg.canasta.gelegtePunkte >= cg.canasta.mindestpunkte;
 }
 }  // namespace
@@ -575,13 +579,23 @@ void minzug2(int seat, const hand& eingabe, const karte& zwangIn, TMultizug& z) 
         k.nr = static_cast<uint16_t>(i);
         dazu(h, k);
     }
-    if (zwang.t != 0) {
+    // the smallest meld of the taken card's value, built around that very card
+    if (zwang.t != 0 && entferne(h, zwang)) {
         hand m;
-        kleinsteMeldung(h, zwang.t, m);
+        leer(m);
+        dazu(m, zwang);
+        for (int i = 1; i <= h.anz && m.anz < 3; ++i)
+            if (h.at(i).t == zwang.t) dazu(m, h.at(i));
+        for (int i = h.anz; i >= 1 && m.anz == 2; --i)
+            if (h.at(i).t == kJoker) dazu(m, h.at(i));
+        for (int i = 1; i <= h.anz && m.anz == 2; ++i)
+            if (h.at(i).t == kZwei) dazu(m, h.at(i));
         if (ismeldung(m)) {
-            for (int i = 1; i <= m.anz; ++i) entferne(h, m.at(i));
+            for (int i = 2; i <= m.anz; ++i) entferne(h, m.at(i));
             abschnittNeu(z, m, 0);
             need -= kartenPunkte(m);
+        } else {
+            dazu(h, zwang);
         }
     }
     hand pool;
@@ -649,9 +663,9 @@ void minzug2(int seat, const hand& eingabe, const karte& zwangIn, TMultizug& z) 
     zugPunkte(z);
     // the search may not find a move that can be carried out: the move with the most points
     // of the hand as it is now (never one computed before the draw) stands in
-    if (!zugAusfuehrbar(seat, eingabe, z)) {
+    if (!zugAusfuehrbar(seat, eingabe, z, zwang)) {
         maxpunktezug(seat, eingabe, zwang, false, z);
-        if (!zugAusfuehrbar(seat, eingabe, z)) z.anz = 0;
+        if (!zugAusfuehrbar(seat, eingabe, z, zwang)) z.anz = 0;
         return;
     }
     anlegeReihenfolge(z);
