@@ -115,6 +115,16 @@ bool auslegenErlaubt(int seat, const hand& sel);
 bool anlegenErlaubt(int seat, const hand& sel, int pile);
 
 // ---- settlement, options and match
+// The rule page's elements, handed in by the shell once its dialogs exist (0 = not built): in
+// page order the dealer lists, "Kartenblatt", rounds, points, hand size, "Karten ziehen", the
+// check boxes (teams, wild canastas, always frozen, negative, red threes positive) and the eight
+// number fields (Joker, the two going-out bonuses, the two red-three bonuses, the three
+// canastas).
+struct Seiten {
+    int haupt = 0;
+    int e[20] = {};
+};
+extern Seiten seiten;
 void optionenStandard();
 void optionenLesen();
 // Clamps every numeric option into its range; a field out of range gets its default.
@@ -123,6 +133,9 @@ int standardKartenzahl(int seats);
 int zahlAusText(const std::string& t);
 int abrechnung(int seat, std::string& text);
 void rundenAbrechnung();
+// The rule page's change handler: team play only with four or six seats, the wild-canasta
+// bonus only with wild canastas, and neither while a game runs.
+void optionenAbgleichen(int element, bool rueckwaerts);
 bool partieEnde();
 void limitText(std::string& text);
 void abrechnungText(const TGameResult& r, std::string& text);

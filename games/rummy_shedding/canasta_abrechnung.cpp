@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <map>
 
+#include "core/central.h"
 #include "core/highscore.h"
+#include "gui/pvl.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "games/rummy_shedding/canasta.h"
@@ -30,7 +32,46 @@ void klemmen(int32_t& wert, int32_t standard, int32_t lo, int32_t hi) {
     if (wert < lo || wert > hi) wert = standard;
 }
 
+pvl::TPVLApplication* app() { return central::dienste.app; }
+bool da(int e) { return app() && seiten.haupt > 0 && e > 0 && app()->validElement(seiten.haupt, e); }
+
+// The list's selected line, 1-based.
+int liste(int e, int alt) {
+    if (!da(e)) return alt;
+    int v = 0;
+    app()->ReadTopIndex(seiten.haupt, e, v);
+    return v;
+}
+// The number of the list's selected line ("15 Runden" 15); a line without one ("Keine Grenze")
+// gives keine.
+int listenZahl(int e, int alt, int keine) {
+    if (!da(e)) return alt;
+    std::string t;
+    app()->ReadText(seiten.haupt, e, t);
+    const int n = zahlAusText(t);
+    return n > 0 ? n : keine;
+}
+uint8_t box(int e, uint8_t alt) { return da(e) ? static_cast<uint8_t>(app()->isChecked(seiten.haupt, e)) : alt; }
+int32_t feld(int e, int32_t alt) {
+    if (!da(e)) return alt;
+    return zahlAusText(app()->GetCaption(seiten.haupt, e, false));
+}
+
 }  // namespace
+
+Seiten seiten;
+
+void optionenAbgleichen(int, bool) {
+    if (!app() || seiten.haupt <= 0) return;
+    const int n = central::dienste.spielerAnzahl ? central::dienste.spielerAnzahl() : cg.ablauf.anzSpieler;
+    const bool ruht = !central::dienste.spielZustand || central::dienste.spielZustand() == 0;
+    if (da(seiten.e[7])) {
+        const bool teams = (n == 4 || n == 6) && ruht;
+        app()->SetEnabled(seiten.haupt, seiten.e[7], teams);
+        if (n != 4 && n != 6) app()->SetBoolean(seiten.haupt, seiten.e[7], false);
+    }
+    if (da(seiten.e[19])) app()->SetEnabled(seiten.haupt, seiten.e[19], box(seiten.e[8], 0) && ruht);
+}
 
 void optionenStandard() {
     TCanasta& c = cg.canasta;
@@ -82,6 +123,22 @@ bool optionSetzen(const std::string& name, int wert) {
 void optionenLesen() {
     optionenStandard();
     TCanasta& c = cg.canasta;
+    const int* e = seiten.e;
+    c.ersterGeber = liste(e[0], c.ersterGeber);
+    c.naechsterGeber = liste(e[1], c.naechsterGeber);
+    c.kartenblatt = liste(e[2], c.kartenblatt);
+    c.rundenLimit = listenZahl(e[3], c.rundenLimit, 200);
+    c.punkteLimit = listenZahl(e[4], c.punkteLimit, 0);
+    c.kartenzahlWahl = da(e[5]) ? (liste(e[5], 1) <= 1 ? 0 : liste(e[5], 1) + 6) : c.kartenzahlWahl;
+    c.ziehKarten = liste(e[6], c.ziehKarten);
+    c.teamSpiel = box(e[7], c.teamSpiel);
+    c.wildeCanastas = box(e[8], c.wildeCanastas);
+    c.immerEingefroren = box(e[9], c.immerEingefroren);
+    c.negativOhneCanasta = box(e[10], c.negativOhneCanasta);
+    c.rote3Positiv = box(e[11], c.rote3Positiv);
+    int32_t* zahlen[8] = {&c.jokerWert,  &c.bonusFertig, &c.bonusHandFertig, &c.bonusRote3,
+                          &c.bonus4Rote3, &c.bonusUnecht, &c.bonusEcht,       &c.bonusWild};
+    for (int i = 0; i < 8; ++i) *zahlen[i] = feld(e[12 + i], *zahlen[i]);
     for (const auto& [name, v] : vorgaben()) {
         if (name == "Kartenblatt") c.kartenblatt = v;
         if (name == "Teams") c.teamSpiel = v ? 1 : 0;
