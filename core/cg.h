@@ -371,8 +371,8 @@ static_assert(offsetof(TRomme, positiv) == 80544 - 80536);
 
 // One section of a Canasta move: cards laid out as a new meld (ziel 0) or onto a meld.
 struct TMultizugabschnitt {
-    hand64 karten;  // a card's tag: 777 for the card taken from the discard pile, else its hand index
-    int16_t ziel;   // pile of the meld container; 0 = a new meld
+    hand64 karten;   // a card's tag: 777 for the card taken from the discard pile, else its hand index
+    int16_t ziel;    // pile of the meld container; 0 = a new meld
     int16_t punkte;  // card points of the section's cards
     int16_t wert;    // card points plus red-three and canasta bonuses of the cards alone
 };
@@ -414,13 +414,13 @@ struct TCanasta {
     // state of the hand and of the turn
     uint8_t autoLegen, nachziehen, ablageGenommen, eingefroren, handAusgemacht, paarAblage;
     uint8_t frei2[2];
-    int32_t nachziehAnzahl, zugQuelle, gelegtePunkte, mindestpunkte, maxzugPunkte, maxMitAblage,
-        ablageModus, ausgemachtVon, zugZaehler, letzterSitz, meldRuhe;
+    int32_t nachziehAnzahl, zugQuelle, gelegtePunkte, mindestpunkte, maxzugPunkte, maxMitAblage, ablageModus,
+        ausgemachtVon, zugZaehler, letzterSitz, meldRuhe;
     karte zwangkarte, zwangkarteGenommen, zwangDrei, ablageKarte;
     uint8_t rueckStapel[kHand64Max];  // the cards laid this turn: their pile
-    uint8_t rueckKarte[kHand64Max];  // and the card as (value - 1) x 4 + suit - 1
+    uint8_t rueckKarte[kHand64Max];   // and the card as (value - 1) x 4 + suit - 1
     int32_t rueckAnzahl;
-    hand auswahl;     // the selection to be laid; tags: slots in the seat's stack
+    hand auswahl;      // the selection to be laid; tags: slots in the seat's stack
     TMultizug maxzug;  // the best move of the seat on turn at its turn start
     TCanastaZugPlan multizug;
     uint8_t bereich[104272 - 86936 - 17042];
@@ -428,7 +428,6 @@ struct TCanasta {
 static_assert(sizeof(TCanasta) == 104272 - 86936);
 static_assert(offsetof(TCanasta, auswahl) == 320);
 static_assert(offsetof(TCanasta, maxzug) == 1114);
-
 
 // Doppelkopf block: two hand records of the game's own variables mirrored for saves at +104272,
 // its options at +119692.

@@ -2,6 +2,8 @@
 // turns with their draw, meld and discard phases. Every action, the human's click and the
 // computer seat's alike, arrives as the stored action of central::antwort and is checked here
 // before anything moves.
+#include "games/rummy_shedding/canasta.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -11,7 +13,6 @@
 #include "core/highscore.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
-#include "games/rummy_shedding/canasta.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
 #include "platform/rnd.h"
@@ -24,7 +25,7 @@ namespace canasta {
 
 namespace {
 
-constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
+constexpr uint8_t kNichts = 7;    // stored-action kind: nothing stored
 constexpr int kSchrittEnde = 11;  // the hand is settled and waits for the next
 
 std::string g_protokoll[5];
@@ -729,8 +730,8 @@ bool zuruecknehmenSchritt() {
     while (c.rueckAnzahl > 0) {
         const int e = --c.rueckAnzahl;
         const int p = c.rueckStapel[e];
-        const karte k{static_cast<uint8_t>(c.rueckKarte[e] / 4 + 1), static_cast<uint8_t>(c.rueckKarte[e] % 4 + 1),
-                      0};
+        const karte k{static_cast<uint8_t>(c.rueckKarte[e] / 4 + 1),
+                      static_cast<uint8_t>(c.rueckKarte[e] % 4 + 1), 0};
         const TSpieler& m = st(12);
         int slot = 0, pos = -1;
         for (int i = 1; i <= m.anz; ++i)

@@ -5,10 +5,10 @@
 
 #include "core/central.h"
 #include "core/highscore.h"
-#include "gui/pvl.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "games/rummy_shedding/canasta.h"
+#include "gui/pvl.h"
 #include "platform/num.h"
 #include "platform/text.h"
 #include "table/glu.h"
@@ -51,7 +51,9 @@ int listenZahl(int e, int alt, int keine) {
     const int n = zahlAusText(t);
     return n > 0 ? n : keine;
 }
-uint8_t box(int e, uint8_t alt) { return da(e) ? static_cast<uint8_t>(app()->isChecked(seiten.haupt, e)) : alt; }
+uint8_t box(int e, uint8_t alt) {
+    return da(e) ? static_cast<uint8_t>(app()->isChecked(seiten.haupt, e)) : alt;
+}
 int32_t feld(int e, int32_t alt) {
     if (!da(e)) return alt;
     return zahlAusText(app()->GetCaption(seiten.haupt, e, false));
@@ -108,10 +110,10 @@ int zahlAusText(const std::string& t) {
 }
 
 bool optionSetzen(const std::string& name, int wert) {
-    static const char* const namen[] = {"Kartenblatt", "Teams",      "Wild",       "Eingefroren", "Ziehen",
-                                        "Runden",      "Punkte",     "Joker",      "Negativ",     "Rote3Positiv",
-                                        "Handkarten",  "Geber",      "Fertig",     "HandFertig",  "Rote3",
-                                        "Rote3x4",     "Unecht",     "Echt",       "WildCanasta"};
+    static const char* const namen[] = {"Kartenblatt", "Teams",  "Wild",   "Eingefroren", "Ziehen",
+                                        "Runden",      "Punkte", "Joker",  "Negativ",     "Rote3Positiv",
+                                        "Handkarten",  "Geber",  "Fertig", "HandFertig",  "Rote3",
+                                        "Rote3x4",     "Unecht", "Echt",   "WildCanasta"};
     for (const char* n : namen)
         if (name == n) {
             vorgaben()[name] = wert;
@@ -136,7 +138,7 @@ void optionenLesen() {
     c.immerEingefroren = box(e[9], c.immerEingefroren);
     c.negativOhneCanasta = box(e[10], c.negativOhneCanasta);
     c.rote3Positiv = box(e[11], c.rote3Positiv);
-    int32_t* zahlen[8] = {&c.jokerWert,  &c.bonusFertig, &c.bonusHandFertig, &c.bonusRote3,
+    int32_t* zahlen[8] = {&c.jokerWert,   &c.bonusFertig, &c.bonusHandFertig, &c.bonusRote3,
                           &c.bonus4Rote3, &c.bonusUnecht, &c.bonusEcht,       &c.bonusWild};
     for (int i = 0; i < 8; ++i) *zahlen[i] = feld(e[12 + i], *zahlen[i]);
     for (const auto& [name, v] : vorgaben()) {
@@ -275,9 +277,9 @@ void limitText(std::string& text) {
     const int n = std::clamp<int>(cg.ablauf.anzSpieler, 1, 6);
     int32_t best = 0;
     for (int s = 1; s <= n; ++s) best = std::max(best, cg.konto[s]);
-    text = zahl(cg.spielliste.runden) + " von " + (c.rundenLimit >= 200 ? "unbegrenzt" : zahl(c.rundenLimit)) +
-           " Runden gespielt, " + zahl(best) + " von " + (c.punkteLimit == 0 ? "unbegrenzt" : zahl(c.punkteLimit)) +
-           " max. Punkten erreicht";
+    text = zahl(cg.spielliste.runden) + " von " +
+           (c.rundenLimit >= 200 ? "unbegrenzt" : zahl(c.rundenLimit)) + " Runden gespielt, " + zahl(best) +
+           " von " + (c.punkteLimit == 0 ? "unbegrenzt" : zahl(c.punkteLimit)) + " max. Punkten erreicht";
     text = text::w(text);
 }
 

@@ -298,7 +298,8 @@ void ziehenEntscheiden(int seat) {
     const bool nicht = nochNichtAusgelegt(seat);
     const int s = stufe(seat);
     if (s >= 3 && nicht && a < 2) wunsch = false;
-    if (c.ziehKarten == 2 && (a < 2 || (s == 2 && nicht && a < 3) || (s >= 3 && nicht && a < 4))) wunsch = false;
+    if (c.ziehKarten == 2 && (a < 2 || (s == 2 && nicht && a < 3) || (s >= 3 && nicht && a < 4)))
+        wunsch = false;
     if (s <= 1 && rnd::uniform() < 0.2) wunsch = false;
     if (wunsch && c.ablageModus > 0) {
         ablaufProtokoll("Zieht von Ablage");
@@ -350,7 +351,10 @@ void meldEntscheiden(int seat) {
         if (abschnittAusfuehren(seat)) return;
     }
     // a turn that cannot be finished is begun again once: the laid cards come back
-    if (c.rueckAnzahl > 0) { central::antwort(cg, central::kKnopf, 2, 83); return; }
+    if (c.rueckAnzahl > 0) {
+        central::antwort(cg, central::kKnopf, 2, 83);
+        return;
+    }
 }
 
 }  // namespace

@@ -121,8 +121,8 @@ bool ismeldung(const hand& h) {
     const bool gleich = gleicheWerte(h);
     if (2 * w < n && n >= 3 && w <= 3 && ersterNaturWert(h) != kDrei && gleich) return true;
     if (w == 0 && istRoteDrei(h.at(1)) && istRoteDrei(h.at(n)) && gleich) return true;
-    if (w == 0 && n >= 3 && istSchwarzeDrei(h.at(1)) && istSchwarzeDrei(h.at(2)) && istSchwarzeDrei(h.at(n)) &&
-        gleich)
+    if (w == 0 && n >= 3 && istSchwarzeDrei(h.at(1)) && istSchwarzeDrei(h.at(2)) &&
+        istSchwarzeDrei(h.at(n)) && gleich)
         return true;
     // a wild canasta never takes threes, which may only be laid among themselves
     return cg.canasta.wildeCanastas && gleich && w >= 3 && ersterNaturWert(h) != kDrei;

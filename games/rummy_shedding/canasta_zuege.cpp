@@ -42,6 +42,16 @@ bool entferne(hand& h, const karte& k) {
     return false;
 }
 
+// Moves the cards of h that pass `passt` to the end of out, in hand order.
+template <class P>
+void herausnehmen(hand& h, P passt, hand& out) {
+    hand rest;
+    leer(rest);
+    for (int i = 1; i <= h.anz; ++i) dazu(passt(h.at(i)) ? out : rest, h.at(i));
+    h.anz = rest.anz;
+    for (int i = 1; i <= rest.anz; ++i) h.at(i) = rest.at(i);
+}
+
 hand64 zu64(const hand& h) {
     hand64 r;
     std::memset(static_cast<void*>(&r), 0, sizeof(r));
@@ -177,12 +187,8 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
         if (istWild(h.at(i)) || wertAnzahl(h, t) < 3 || hatMeldungWert(seat, t)) continue;
         hand s;
         leer(s);
-        for (int j = h.anz; j >= 1; --j)
-            if (h.at(j).t == t) {
-                dazu(s, h.at(j));
-                weg(h, j);
-            }
-        std::reverse(s.k, s.k + s.anz);
+        herausnehmen(
+            h, [t](const karte& k) { return k.t == t; }, s);
         const bool mitZwang = zwang.t == t && zwangMarkieren(s);
         abschnittNeu(z, s, 0);
         if (mitZwang) zwangAbschnitt = z.anz;
@@ -191,7 +197,8 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
     }
     // the taken card with a pair of its value and a wild card
     // (threes never take a wild card)
-    if (zwang.t != 0 && zwang.t != kDrei && zwangAbschnitt == 0 && wertAnzahl(h, zwang.t) >= 2 && !hatMeldungWert(seat, zwang.t)) {
+    if (zwang.t != 0 && zwang.t != kDrei && zwangAbschnitt == 0 && wertAnzahl(h, zwang.t) >= 2 &&
+        !hatMeldungWert(seat, zwang.t)) {
         int wild = 0;
         for (int i = 1; i <= h.anz && !wild; ++i)
             if (istWild(h.at(i))) wild = i;
@@ -200,11 +207,8 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
             leer(s);
             dazu(s, h.at(wild));
             weg(h, wild);
-            for (int j = h.anz; j >= 1; --j)
-                if (h.at(j).t == zwang.t) {
-                    dazu(s, h.at(j));
-                    weg(h, j);
-                }
+            herausnehmen(
+                h, [&zwang](const karte& k) { return k.t == zwang.t; }, s);
             zwangMarkieren(s);
             if (s.anz == 3 && !ismeldung(s)) logikfehler("ACHTUNG! Fehler bei Maximalpunktzahlberechnung");
             abschnittNeu(z, s, 0);
@@ -214,12 +218,8 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
     // the wild pool
     hand pool;
     leer(pool);
-    for (int i = h.anz; i >= 1; --i)
-        if (istWild(h.at(i))) {
-            dazu(pool, h.at(i));
-            weg(h, i);
-        }
-    std::reverse(pool.k, pool.k + pool.anz);
+    herausnehmen(
+        h, [](const karte& k) { return istWild(k); }, pool);
     // pairs with a wild card: Asse first, then the ten-point values, then the five-point ones
     static const int paesse[3][6] = {{8, 0, 0, 0, 0, 0}, {2, 3, 7, 4, 5, 6}, {1, 11, 12, 13, 0, 0}};
     for (const auto& pass : paesse)
@@ -228,12 +228,8 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
             if (pool.anz < 1 || wertAnzahl(h, v) != 2 || hatMeldungWert(seat, v)) continue;
             hand s;
             leer(s);
-            for (int j = h.anz; j >= 1; --j)
-                if (h.at(j).t == v) {
-                    dazu(s, h.at(j));
-                    weg(h, j);
-                }
-            std::reverse(s.k, s.k + s.anz);
+            herausnehmen(
+                h, [v](const karte& k) { return k.t == v; }, s);
             dazu(s, pool.at(1));
             weg(pool, 1);
             if (zwang.t == v) zwangMarkieren(s);
@@ -340,7 +336,8 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
         bool verbaut = false;
         for (int i = 1; i <= z.anz; ++i)
             for (int j = 1; j <= z.at(i).karten.anz; ++j)
-                verbaut = verbaut || (gleich(z.at(i).karten.at(j), zwang) && z.at(i).karten.at(j).nr == kZwangTag);
+                verbaut =
+                    verbaut || (gleich(z.at(i).karten.at(j), zwang) && z.at(i).karten.at(j).nr == kZwangTag);
         if (!verbaut) {
             // a taken card that found no place is the same fault as one left in the hand
             bool inHand = false;
@@ -408,8 +405,10 @@ void fertigzug(int seat, const hand& eingabe, const karte& zwangIn, bool letzteM
     if (letzteMeldung && piles.anz > 0) {
         const int p = piles.at(piles.anz).nr;
         pseudo = stapelKarten(p);
-        if (pseudo.anz > 0 && pseudo.at(1).t != kDrei) pseudoPile = p;
-        else leer(pseudo);
+        if (pseudo.anz > 0 && pseudo.at(1).t != kDrei)
+            pseudoPile = p;
+        else
+            leer(pseudo);
     }
     const int pseudoWert = pseudoPile ? meldWert(pseudo) : 0;
     if (!hatCanasta(seat)) {
@@ -537,7 +536,8 @@ void fertigzug(int seat, const hand& eingabe, const karte& zwangIn, bool letzteM
     for (int i = 1; i <= z.anz; ++i)
         for (int j = 1; j <= z.at(i).karten.anz; ++j)
             if (!entferne(pruef, z.at(i).karten.at(j)))
-                logikfehler("ACHTUNG! Logikfehler: Fertigzug nicht konsistent mit Spielerkarten: Karte fehlt");
+                logikfehler(
+                    "ACHTUNG! Logikfehler: Fertigzug nicht konsistent mit Spielerkarten: Karte fehlt");
     int rot = 0;
     for (int i = 1; i <= pruef.anz; ++i) rot += istRoteDrei(pruef.at(i)) ? 1 : 0;
     if (pruef.anz - rot != 1)
@@ -550,8 +550,8 @@ void fertigzug(int seat, const hand& eingabe, const karte& zwangIn, bool letzteM
 // ---------------------------------------------------------------------------------------------
 
 namespace {
-// A move is carried out as it is: every card from the hand, the taken card laid, at least one card left (exactly one
-// only with a canasta) and the minimum reached.
+// A move is carried out as it is: every card from the hand, the taken card laid, at least one card left
+// (exactly one only with a canasta) and the minimum reached.
 bool zugAusfuehrbar(int seat, const hand& h, const TMultizug& z, const karte& zwang) {
     if (z.anz == 0) return false;
     hand pruef = h;
@@ -600,11 +600,8 @@ void minzug2(int seat, const hand& eingabe, const karte& zwangIn, TMultizug& z) 
     }
     hand pool;
     leer(pool);
-    for (int i = h.anz; i >= 1; --i)
-        if (istWild(h.at(i))) {
-            dazu(pool, h.at(i));
-            weg(h, i);
-        }
+    herausnehmen(
+        h, [](const karte& k) { return istWild(k); }, pool);
     gtool::handSortieren(pool, 1, 0, true);
     // groups of equal value, two cards and more, no threes, best points first
     struct Gruppe {

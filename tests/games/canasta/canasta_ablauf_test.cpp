@@ -186,8 +186,8 @@ TEST(CanastaSoak, WholeMatchesAtEveryLevelAndSeatCount) {
         int level;
         bool wild;
     };
-    const Case cases[] = {{2, 3, false}, {2, 1, true}, {3, 2, false}, {4, 3, true}, {4, 1, false},
-                          {6, 2, false}, {3, 0, false}};
+    const Case cases[] = {{2, 3, false}, {2, 1, true},  {3, 2, false}, {4, 3, true},
+                          {4, 1, false}, {6, 2, false}, {3, 0, false}};
     static int stufe = 3;
     for (const auto& c : cases) {
         for (uint64_t seed = 1; seed <= 2; ++seed) {
@@ -218,7 +218,8 @@ TEST(CanastaSoak, WholeMatchesAtEveryLevelAndSeatCount) {
                 ASSERT_GE(lauf.bis(canasta::handVorbei), 0);
                 ++haende;
                 const TGameResult& r = canasta::letztesErgebnis();
-                for (int s = 1; s <= c.seats; ++s) EXPECT_EQ(cg.konto[s] - vorher[s], r.at(s)) << "seat " << s;
+                for (int s = 1; s <= c.seats; ++s)
+                    EXPECT_EQ(cg.konto[s] - vorher[s], r.at(s)) << "seat " << s;
                 if (c.seats == 4) {
                     for (int s = 1; s <= 2; ++s) EXPECT_EQ(r.at(s), r.at(s + 2));  // partners score alike
                 }

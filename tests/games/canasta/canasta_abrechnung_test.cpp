@@ -35,14 +35,16 @@ TEST(CanastaAbrechnung, SeatTotalsAndTexts) {
         const char* text;
     };
     const Case cases[] = {
-        {1, false, false, false, 1, 945, "945 Punkte (Hand -15, Ausgelegt 160, Canasta 500, Dreier 200, Fertigmachen 100)"},
+        {1, false, false, false, 1, 945,
+         "945 Punkte (Hand -15, Ausgelegt 160, Canasta 500, Dreier 200, Fertigmachen 100)"},
         {1, true, false, false, 1, 1045,
          "1045 Punkte (Hand -15, Ausgelegt 160, Canasta 500, Dreier 200, Hand ausmachen 200)"},
         {0, false, false, false, 1, 845, "845 Punkte (Hand -15, Ausgelegt 160, Canasta 500, Dreier 200)"},
         {1, false, false, false, 2, -270, "-270 Punkte (Hand -70, Dreier -200)"},
         {1, false, true, false, 2, 130, "130 Punkte (Hand -70, Dreier 200)"},
         // with a canasta the negative scoring leaves seat 1 alone
-        {1, false, false, true, 1, 945, "945 Punkte (Hand -15, Ausgelegt 160, Canasta 500, Dreier 200, Fertigmachen 100)"},
+        {1, false, false, true, 1, 945,
+         "945 Punkte (Hand -15, Ausgelegt 160, Canasta 500, Dreier 200, Fertigmachen 100)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -60,7 +62,7 @@ TEST(CanastaAbrechnung, SeatTotalsAndTexts) {
 TEST(CanastaAbrechnung, MeldsWithoutACanastaCountNegativeWithTheOption) {
     frisch(2);
     meld(2, H({K(Koenig), K(Koenig, 2), K(Koenig, 3)}));  // 30
-    meld(2, H({K(Ass), K(Ass, 2), K(Zwei)}));              // 60
+    meld(2, H({K(Ass), K(Ass, 2), K(Zwei)}));             // 60
     stapel(2, H({K(W7)}));
     std::string t;
     EXPECT_EQ(canasta::abrechnung(2, t), 85);
@@ -93,7 +95,7 @@ TEST(CanastaAbrechnung, MatchEndsByRoundsOrPoints) {
         int rundenLimit, punkteLimit, runden, besterStand;
         bool ende;
     };
-    const Case cases[] = {{3, 0, 2, 9000, false}, {3, 0, 3, 0, true},      {200, 0, 199, 50000, false},
+    const Case cases[] = {{3, 0, 2, 9000, false}, {3, 0, 3, 0, true},           {200, 0, 199, 50000, false},
                           {200, 0, 200, 0, true}, {200, 5000, 10, 4990, false}, {200, 5000, 10, 5000, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.rundenLimit) + " " + std::to_string(c.punkteLimit));
@@ -130,8 +132,10 @@ TEST(CanastaOptionen, NumbersOutOfRangeFallBackToTheirDefaults) {
     EXPECT_EQ(cg.canasta.ziehKarten, 1);
     EXPECT_EQ(cg.canasta.kartenzahlWahl, 0);
     EXPECT_EQ(cg.canasta.handKarten, 15);
-    const int texte[][2] = {{canasta::zahlAusText("1500 Punkte"), 1500}, {canasta::zahlAusText("75"), 75},
-                            {canasta::zahlAusText(""), 0}, {canasta::zahlAusText("viel"), -1}};
+    const int texte[][2] = {{canasta::zahlAusText("1500 Punkte"), 1500},
+                            {canasta::zahlAusText("75"), 75},
+                            {canasta::zahlAusText(""), 0},
+                            {canasta::zahlAusText("viel"), -1}};
     for (const auto& t : texte) EXPECT_EQ(t[0], t[1]);
 }
 
@@ -141,7 +145,7 @@ TEST(CanastaOptionen, DeckIsCheckedAgainstSeatsAndHandSizeWhenRead) {
         int kartenblattDanach, handKarten;
     };
     const Case cases[] = {
-        {2, 1, 0, 1, 15}, {3, 1, 0, 1, 13}, {4, 1, 0, 2, 11}, {4, 3, 0, 3, 13},
+        {2, 1, 0, 1, 15}, {3, 1, 0, 1, 13},  {4, 1, 0, 2, 11},  {4, 3, 0, 3, 13},
         {6, 1, 0, 2, 11}, {6, 1, 16, 2, 16}, {4, 2, 16, 2, 16},
     };
     for (const auto& c : cases) {

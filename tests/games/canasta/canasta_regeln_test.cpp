@@ -29,9 +29,9 @@ TEST_F(CanastaRegeln, CardPointsByValue) {
         karte k;
         int punkte;
     };
-    const Case cases[] = {{K(Joker), 50}, {K(Zwei), 20}, {K(Ass), 20},  {K(Koenig), 10}, {K(Dame), 10},
-                          {K(Bube), 10},  {K(W10), 10},  {K(W9), 10},   {K(W8), 10},     {K(W7), 5},
-                          {K(Vier), 5},   {K(Fuenf), 5}, {K(Sechs), 5}, {K(Drei, 1), 5}, {K(Drei, 2), 5},
+    const Case cases[] = {{K(Joker), 50},  {K(Zwei), 20},  {K(Ass), 20},  {K(Koenig), 10}, {K(Dame), 10},
+                          {K(Bube), 10},   {K(W10), 10},   {K(W9), 10},   {K(W8), 10},     {K(W7), 5},
+                          {K(Vier), 5},    {K(Fuenf), 5},  {K(Sechs), 5}, {K(Drei, 1), 5}, {K(Drei, 2), 5},
                           {K(Drei, 3), 0}, {K(Drei, 4), 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(name(H({c.k})));
@@ -56,7 +56,8 @@ TEST_F(CanastaRegeln, MeldValidityWithAndWithoutWildCanastas) {
         {H({K(Dame), K(Dame, 2), K(Dame, 3), K(Joker)}), true, true},
         {H({K(Dame), K(Dame, 2), K(Joker), K(Joker, 2)}), false, false},  // wild cards not fewer than half
         {H({K(Dame), K(Dame, 2), K(Dame, 3), K(Dame, 4), K(Zwei), K(Zwei, 2), K(Zwei, 3)}), true, true},
-        {H({K(Dame), K(Dame, 2), K(Dame, 3), K(Dame, 4), K(Dame), K(Joker), K(Joker, 2), K(Zwei), K(Zwei, 2)}),
+        {H({K(Dame), K(Dame, 2), K(Dame, 3), K(Dame, 4), K(Dame), K(Joker), K(Joker, 2), K(Zwei),
+            K(Zwei, 2)}),
          false, true},
         {H({K(Zwei), K(Zwei, 2), K(Zwei, 3)}), false, true},
         {H({K(Zwei), K(Zwei, 2), K(Joker), K(Dame)}), false, false},
@@ -95,9 +96,9 @@ TEST_F(CanastaRegeln, MeldWorthByKind) {
         int wert;
     };
     const Case cases[] = {
-        {&rot3, 0, false, 300}, {&rot3, 2, false, 300},    {&rot3, 1, false, 0},     {&rot4, 0, false, 800},
-        {&echt, 0, false, 570}, {&echt, 3, false, 500},    {&echt, 1, false, 70},    {&unecht, 0, false, 410},
-        {&unecht, 3, false, 300}, {&wild, 0, true, 1230},  {&wild, 1, true, 230},    {&klein, 0, false, 80},
+        {&rot3, 0, false, 300},   {&rot3, 2, false, 300}, {&rot3, 1, false, 0},  {&rot4, 0, false, 800},
+        {&echt, 0, false, 570},   {&echt, 3, false, 500}, {&echt, 1, false, 70}, {&unecht, 0, false, 410},
+        {&unecht, 3, false, 300}, {&wild, 0, true, 1230}, {&wild, 1, true, 230}, {&klein, 0, false, 80},
         {&klein, 3, false, 0},
     };
     for (const auto& c : cases) {
@@ -113,7 +114,7 @@ TEST_F(CanastaRegeln, MeldWorthByKind) {
 }
 
 TEST_F(CanastaRegeln, FirstMeldMinimumByTotal) {
-    const int cases[][2] = {{-5, 15}, {-1, 15}, {0, 50},    {1, 50},     {1499, 50},
+    const int cases[][2] = {{-5, 15},   {-1, 15},   {0, 50},     {1, 50},     {1499, 50},
                             {1500, 90}, {2999, 90}, {3000, 120}, {10000, 120}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c[0]);
@@ -129,7 +130,7 @@ TEST_F(CanastaRegeln, GoingOutBonusGoesToTheSeatAndItsPartner) {
         int seat;
         int bonus;
     };
-    const Case cases[] = {{2, false, 2, 100}, {2, false, 4, 100}, {2, false, 1, 0},   {2, true, 2, 200},
+    const Case cases[] = {{2, false, 2, 100}, {2, false, 4, 100}, {2, false, 1, 0}, {2, true, 2, 200},
                           {2, true, 4, 200},  {2, true, 3, 0},    {0, false, 1, 0}, {0, true, 2, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.von) + " " + std::to_string(c.seat));
@@ -241,7 +242,8 @@ TEST_F(CanastaRegeln, LayOutOfASelection) {
         cg.aktSpieler = 1;
         stapel(1, c.karten);
         if (c.canasta)
-            meld(1, H({K(Koenig), K(Koenig, 2), K(Koenig, 3), K(Koenig, 4), K(Koenig), K(Koenig, 2), K(Koenig, 3)}));
+            meld(1, H({K(Koenig), K(Koenig, 2), K(Koenig, 3), K(Koenig, 4), K(Koenig), K(Koenig, 2),
+                       K(Koenig, 3)}));
         EXPECT_EQ(canasta::auslegbar(*c.sel, 0), c.erlaubt);
     }
     // a second meld of a value the side has already laid is refused
