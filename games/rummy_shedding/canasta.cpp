@@ -647,7 +647,15 @@ void ablaufProtokoll(const std::string& text) {
     g_protokoll[0] = z;
 }
 
+// The meld container lives beside the record; its bytes travel in the record's copy of it, so a
+// saved game carries the piles with their owners and side counts.
+void containerSichern(TCG& g) { std::memcpy(g.k12Kopie + 4, &k12.d, sizeof(k12.d)); }
+
 void spielSchritt(TCG& g) {
+    struct Sichern {
+        TCG& g;
+        ~Sichern() { containerSichern(g); }
+    } sichern{g};
     switch (g.phase.nr) {
         case 0:
             g.phase.nr = 1;
@@ -844,12 +852,19 @@ void neuesSpiel(bool frisch) {
 }
 
 void spielLaden() {
+    // moves under way belong to the table before the load; none of them may land on this one
     glu::zugliste.anz = 0;
     glu::fertigliste.anz = 0;
+    for (int s = 1; s <= kStapel; ++s)
+        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
+            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
     if (cg.bewegungWarten.aktiv)
         central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
     central::tischWiederherstellen(cg);
     cg.ablauf.meldModus = 1;
+    std::memcpy(&k12.d, cg.k12Kopie + 4, sizeof(k12.d));
+    k12.d.aktiv = 0;
+    k12.d.anlegen = 0;
     k12.zellenAusKarten();
     for (int s : {1, 2, 3, 4, 5, 6, 11, 12, 13}) glu::stapelZuHand(st(s));
     sortWerte();

@@ -2,13 +2,18 @@
 // talon, the cases where "!Fertig" is withheld, "!Neu beginnen" giving back hand, points and the
 // taken card, and the soak of whole matches at every level.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
 #include "core/central.h"
 #include "core/spiele.h"
+#include "core/spielstand.h"
 #include "games/canasta/canasta_karten.h"
+#include "gui/pvl.h"
 #include "harness/lib/harness.h"
+#include "table/tischdienste.h"
 
 using namespace canastatest;
 
@@ -228,4 +233,55 @@ TEST(CanastaSoak, WholeMatchesAtEveryLevelAndSeatCount) {
             EXPECT_EQ(canasta::abgelehnt, 0);
         }
     }
+}
+
+TEST(CanastaAblauf, SavedGameInTheMiddleOfAHandPlaysOnToTheEnd) {
+    const std::filesystem::path ordner =
+        std::filesystem::temp_directory_path() / ("canasta_ablauf_test_" + std::to_string(getpid()));
+    std::filesystem::create_directories(ordner);
+    harness::Einstellung e;
+    e.spielId = spiele::kCanasta;
+    e.spieler = 4;
+    e.seed = 3;
+    harness::Lauf lauf(e);
+    canasta::anmelden();
+    ASSERT_TRUE(canasta::optionSetzen("Teams", 1));
+    tischdienste::anbinden(spielstand::anbindung);
+    static pvl::TPVLDialog panel{};
+    spielstand::anbindung.ipanel = [] { return &panel; };
+    canasta::abgelehnt = 0;
+    lauf.invariante = [](const TCG&, std::string& warum) { return canasta::kartenErhalten(warum); };
+    ASSERT_TRUE(lauf.starten());
+    // a quiet moment of the turns with melds on both sides
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return g.phase.nr == 4 && g.phase.schritt == 1 && k12.d.anz1 >= 2 && k12.d.anz2 >= 2 &&
+               glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
+    }),
+              0);
+    int karten[14] = {};
+    for (int s : {1, 2, 3, 4, 11, 12, 13}) karten[s] = harness::anzahl(s);
+    const int seiten[2] = {k12.d.anz1, k12.d.anz2};
+    hand meldungen[2];
+    canasta::meldungen(1, meldungen[0]);
+    canasta::meldungen(2, meldungen[1]);
+    const int aktiv = cg.aktSpieler;
+    ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "mitte", true));
+    lauf.frames(400);  // play on, then go back
+    ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "mitte", "can") && central::nachLaden(cg));
+    for (int s : {1, 2, 3, 4, 11, 12, 13}) EXPECT_EQ(harness::anzahl(s), karten[s]) << "stack " << s;
+    EXPECT_EQ(k12.d.anz1, seiten[0]);
+    EXPECT_EQ(k12.d.anz2, seiten[1]);
+    EXPECT_EQ(cg.aktSpieler, aktiv);
+    for (int seite = 0; seite < 2; ++seite) {
+        hand jetzt;
+        canasta::meldungen(seite + 1, jetzt);
+        ASSERT_EQ(jetzt.anz, meldungen[seite].anz);
+        for (int i = 1; i <= jetzt.anz; ++i) EXPECT_EQ(jetzt.at(i).nr, meldungen[seite].at(i).nr);
+    }
+    std::string warum;
+    EXPECT_TRUE(canasta::kartenErhalten(warum)) << warum;
+    ASSERT_GE(lauf.bis(canasta::handVorbei), 0);
+    EXPECT_EQ(canasta::abgelehnt, 0);
+    spielstand::anbindung = spielstand::Anbindung{};
+    std::filesystem::remove_all(ordner);
 }
