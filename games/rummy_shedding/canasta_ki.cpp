@@ -58,17 +58,31 @@ void anlegen(hand sel, int seat, int pile) {
 
 void fertig() { central::antwort(cg, central::kKnopf, 1, 37); }
 
-// A move can be carried out as it stands: every card from the hand, each section legal in
-// order on a copy of the piles, a card left to discard (exactly one only with a canasta), the
-// minimum reached and the taken card used.
+// A move can be carried out as it stands, section by section as the flow checks them: every
+// card from the hand, each new meld valid and of a value the side has not laid, each lay-off onto
+// a meld of the side that stays valid, after each section a card left to discard (exactly one
+// only with a canasta), at the end the minimum reached and the taken card used.
 bool zugAusfuehrbar(int seat, const TMultizug& z) {
     if (z.anz < 1) return false;
     hand h = spiegel(seat);
+    hand piles;
+    meldungen(seat, piles);
+    static hand melds[kPiles + 1];
+    bool eigen[kPiles + 1] = {};
+    bool wertGelegt[15] = {};
+    for (int i = 1; i <= piles.anz; ++i) {
+        const int p = piles.at(i).nr;
+        eigen[p] = true;
+        melds[p] = stapelKarten(p);
+        const int w = meldWert(melds[p]);
+        if (w != kDrei) wertGelegt[w] = true;
+    }
+    const int unten = cg.canasta.ablageGenommen ? anz(13) : 0;
     bool canasta = hatCanasta(seat);
     bool zwangGelegt = cg.canasta.zwangkarte.t == 0;
     int punkte = 0;
     for (int i = 1; i <= z.anz; ++i) {
-        hand sel = abschnittHand(z.at(i));
+        const hand sel = abschnittHand(z.at(i));
         if (sel.anz < 1) return false;
         for (int j = 1; j <= sel.anz; ++j) {
             int gefunden = 0;
@@ -79,12 +93,27 @@ bool zugAusfuehrbar(int seat, const TMultizug& z) {
             --h.anz;
             if (!zwangGelegt && gleich(sel.at(j), cg.canasta.zwangkarte)) zwangGelegt = true;
         }
-        if (!ismeldung(sel) && z.at(i).ziel == 0) return false;
-        if (z.at(i).karten.anz >= 7 && istCanasta(sel)) canasta = true;
+        const int ziel = z.at(i).ziel;
+        hand ergebnis = sel;
+        if (ziel == 0) {
+            const int w = meldWert(sel);
+            if (w == 0 || wertGelegt[w]) return false;
+            if (istSchwarzeDrei(sel.at(1)) && h.anz + unten != 1) return false;
+            if (w != kDrei) wertGelegt[w] = true;
+        } else {
+            if (ziel < 1 || ziel > kPiles || !eigen[ziel]) return false;
+            for (int j = 1; j <= sel.anz; ++j) {
+                if (sel.at(j).t == kDrei) return false;
+                melds[ziel].at(++melds[ziel].anz) = sel.at(j);
+            }
+            ergebnis = melds[ziel];
+            if (!ismeldung(ergebnis)) return false;
+        }
+        if (istCanasta(ergebnis)) canasta = true;
+        const int rest = h.anz + unten;
+        if (rest < 1 || (rest == 1 && !canasta)) return false;
         punkte += kartenPunkte(sel);
     }
-    canasta = canasta || zugMachtCanasta(z, seat);
-    if (h.anz < 1 || (h.anz == 1 && !canasta)) return false;
     if (!zwangGelegt) return false;
     return punkte + cg.canasta.gelegtePunkte >= cg.canasta.mindestpunkte;
 }
@@ -310,9 +339,30 @@ void ziehenEntscheiden(int seat) {
     }
 }
 
+// The best move with the top card that the turn start found; true when it is under way.
+bool maxzugNehmen(int seat) {
+    const TMultizug& m = cg.canasta.maxzug;
+    if (!zugAusfuehrbar(seat, m)) return false;
+    planen(2, m);
+    return abschnittAusfuehren(seat);
+}
+
+// The turn in which the seat took its melds back: it does not try the same moves again.
+int ruecknahmeZug = -1;
+
 void meldEntscheiden(int seat) {
     TCanasta& c = cg.canasta;
     if (c.multizug.aktiv && abschnittAusfuehren(seat)) return;
+    if (ruecknahmeZug == c.zugZaehler) {
+        if (c.gelegtePunkte < c.mindestpunkte && maxzugNehmen(seat)) return;
+        if (c.zwangkarte.t != 0 && zwangLegen(seat)) return;
+        if (fertigErlaubt(seat)) {
+            fertig();
+            return;
+        }
+        punkteSammeln(seat);
+        return;
+    }
     const hand h = spiegel(seat);
     const bool pflicht = c.zugQuelle != 11 && c.gelegtePunkte < c.mindestpunkte;
     TMultizug z;
@@ -327,6 +377,8 @@ void meldEntscheiden(int seat) {
             planen(2, z);
             if (abschnittAusfuehren(seat)) return;
         }
+        // the best move of the turn start, which let the seat take the pile, still fits
+        if (maxzugNehmen(seat)) return;
     }
     const int dringend = bewerten(seat);
     if (!pflicht && c.zwangkarte.t == 0 && dringend > 9) {
@@ -352,6 +404,7 @@ void meldEntscheiden(int seat) {
     }
     // a turn that cannot be finished is begun again once: the laid cards come back
     if (c.rueckAnzahl > 0) {
+        ruecknahmeZug = c.zugZaehler;
         central::antwort(cg, central::kKnopf, 2, 83);
         return;
     }
@@ -378,9 +431,63 @@ int abwurfWahl(int seat) {
         if (n >= 15) x += 100;
         return x;
     };
+    const auto Q = [](int n) {
+        int x = 0;
+        if (n >= 1) x += 100;
+        for (int k : {2, 3, 4, 5, 7, 10, 15})
+            if (n >= k) x += 50;
+        return x;
+    };
     const hand ablage = spiegel(13);
     hand piles;
     meldungen(naechster, piles);
+    // what the next seat is known to hold, to have discarded and to have drawn lately; the
+    // draws are worked on a copy, the record stays as the watch hook left it
+    const hand& genommen = cg.bekannteKarten.at(naechster);
+    const hand& abgeworfen = cg.bekannteKarten.at(naechster + 7);
+    hand gezogen = cg.bekannteKarten.at(naechster + 14);
+    const int runde = (cg.canasta.zugZaehler - 3) / sitze() + 1;
+    // the share of cards on the seat's side against the others' (wild cards are kept while the
+    // other side holds few cards)
+    int eigene = 0, eigeneSitze = 0, andere = 0, andereSitze = 0;
+    for (int x = 1; x <= sitze(); ++x) {
+        if (gleichePartei(x, seat)) {
+            eigene += anz(x);
+            ++eigeneSitze;
+        } else {
+            andere += anz(x);
+            ++andereSitze;
+        }
+    }
+    int anteilWert = 0;
+    {
+        // no opponent card left (or none at all) must not divide by zero: the side is then ahead
+        float a = andere > 0 ? static_cast<float>(eigene) / static_cast<float>(andere) : 3.0f;
+        anteilWert += a > 1.0f ? -50 : 50;
+        if (andereSitze > 0 && static_cast<float>(andere) / static_cast<float>(andereSitze) <= 3.0f)
+            a += 1.0f;
+        if (eigeneSitze > 0 && static_cast<float>(eigene) / static_cast<float>(eigeneSitze) <= 3.0f)
+            a -= 1.0f;
+        if (frozen) a -= 0.5f;
+        if (a >= 2.5f)
+            anteilWert -= 450;
+        else if (a >= 2.3f)
+            anteilWert -= 400;
+        else if (a >= 2.1f)
+            anteilWert -= 350;
+        else if (a >= 1.9f)
+            anteilWert -= 300;
+        else if (a > 1.7f)
+            anteilWert -= 250;
+        else if (a > 1.55f)
+            anteilWert -= 200;
+        else if (a > 1.4f)
+            anteilWert -= 150;
+        else if (a > 1.25f)
+            anteilWert -= 100;
+        else if (a > 1.1f)
+            anteilWert -= 50;
+    }
     int best = 0, bestWert = 0;
     for (int i = 1; i <= h.anz; ++i) {
         const karte k = h.at(i);
@@ -404,14 +511,34 @@ int abwurfWahl(int seat) {
                 if (n + w >= 7 && n >= 4) wert += 800 + (n >= 7 && rein ? 1000 : 0);
                 if (n + w >= 6 && n >= 3) wert += 400 + (n >= 6 && rein ? 600 : 0);
             }
+        if (s >= 3) {
+            const int n = wertAnzahl(genommen, t);
+            if (n == 1) wert += 100 + (frozen ? 100 : 0) + Q(c);
+            if (n >= 2) wert += 200 + (frozen ? 200 : 0) + P(c);
+        }
+        if (s >= 3 && natur) {
+            bool frisch = false;
+            for (int j = gezogen.anz; j >= 1; --j) {
+                if (gezogen.at(j).t != t) continue;
+                frisch = frisch || gezogen.at(j).nr >= runde - 6;
+                for (int x = j; x < gezogen.anz; ++x) gezogen.at(x) = gezogen.at(x + 1);
+                --gezogen.anz;
+            }
+            if (frisch) wert -= 200;
+        }
         if (natur && wertAnzahl(h, t) >= 2) wert += 400;
         wert += kartePunkte(k);
-        if (s >= 3 && istWild(k)) wert += 250 - (t == kZwei ? 10 : 0);
+        if (s >= 3 && istWild(k)) wert += 250 - (t == kZwei ? 10 : 0) + anteilWert;
         if (s >= 3) {
             const int n = wertAnzahl(h, t);
             if (n >= 3) wert += 110;
             if (n >= 4) wert += 110;
             if (n >= 5) wert += 200;
+        }
+        if (s >= 3) {
+            const int n = wertAnzahl(abgeworfen, t);
+            if (n == 1) wert -= 100;
+            if (n >= 2) wert -= 150;
         }
         if (s == 2) wert += static_cast<int>(num::round((rnd::uniform() - 0.5) * 100));
         if (s <= 1) wert += static_cast<int>(num::round((rnd::uniform() - 0.5) * 300));

@@ -306,7 +306,8 @@ bool auslegbar(const hand& s, int seat) {
     if (istSchwarzeDrei(s.at(1)) && rest != 1) return false;
     if (rest < 1) return false;
     if (hatMeldungWert(seat, meldWert(s))) return false;
-    if (rest == 1 && !hatCanasta(seat)) return false;
+    // the last card may be kept only with a canasta; a meld that is one itself brings it along
+    if (rest == 1 && !hatCanasta(seat) && !istCanasta(s)) return false;
     return true;
 }
 

@@ -221,6 +221,8 @@ TEST_F(CanastaRegeln, LayOutOfASelection) {
     cg.aktSpieler = 1;
     const hand dreiDamen = H({K(Dame), K(Dame, 2), K(Dame, 3)});
     const hand schwarz = H({K(Drei, 1), K(Drei, 2), K(Drei, 1)});
+    const hand siebenDamen =
+        H({K(Dame), K(Dame, 2), K(Dame, 3), K(Dame, 4), K(Dame), K(Dame, 2), K(Dame, 3)});
     struct Case {
         hand karten;
         const hand* sel;
@@ -232,6 +234,9 @@ TEST_F(CanastaRegeln, LayOutOfASelection) {
         {H({K(Dame), K(Dame, 2), K(Dame, 3), K(W7)}), &dreiDamen, false, false},  // one card left
         {H({K(Dame), K(Dame, 2), K(Dame, 3), K(W7)}), &dreiDamen, true, true},
         {H({K(Dame), K(Dame, 2), K(Dame, 3)}), &dreiDamen, true, false},  // nothing to discard
+        // a canasta laid out brings the canasta that keeping one card needs
+        {H({K(Dame), K(Dame, 2), K(Dame, 3), K(Dame, 4), K(Dame), K(Dame, 2), K(Dame, 3), K(W7)}),
+         &siebenDamen, false, true},
         {H({K(Drei, 1), K(Drei, 2), K(Drei, 1), K(W7), K(Fuenf)}), &schwarz, true, false},
         {H({K(Drei, 1), K(Drei, 2), K(Drei, 1), K(W7)}), &schwarz, true, true},
         {H({K(Drei, 1), K(Drei, 2), K(Drei, 1), K(W7)}), &schwarz, false, false},
