@@ -110,13 +110,31 @@ int zahlAusText(const std::string& t) {
 }
 
 bool optionSetzen(const std::string& name, int wert) {
-    static const char* const namen[] = {"Kartenblatt", "Teams",  "Wild",   "Eingefroren", "Ziehen",
-                                        "Runden",      "Punkte", "Joker",  "Negativ",     "Rote3Positiv",
-                                        "Handkarten",  "Geber",  "Fertig", "HandFertig",  "Rote3",
-                                        "Rote3x4",     "Unecht", "Echt",   "WildCanasta"};
-    for (const char* n : namen)
-        if (name == n) {
-            vorgaben()[name] = wert;
+    // short names, and the page's own captions for the same options
+    static const char* const namen[][2] = {
+        {"Kartenblatt", "Kartenblatt"},
+        {"Teams", "In Zweierteams spielen (gegenübersitzende Spieler)"},
+        {"Wild", "Wilde Canastas erlauben"},
+        {"Eingefroren", "Ablagestapel immer eingefroren"},
+        {"Ziehen", "Karten ziehen"},
+        {"Runden", "Rundenzahl"},
+        {"Punkte", "Spielen bis"},
+        {"Joker", "Joker"},
+        {"Negativ", "Negative Wertung ohne Canasta"},
+        {"Rote3Positiv", "Rote 3 immer positiv"},
+        {"Handkarten", "Startkarten"},
+        {"Geber", "1. Kartengeber"},
+        {"Fertig", "Fertigmachen Bonus"},
+        {"HandFertig", "Hand fertigmachen Bonus"},
+        {"Rote3", "Rote 3 Bonus"},
+        {"Rote3x4", "4x Rote 3 Bonus"},
+        {"Unecht", "Unechter Canasta"},
+        {"Echt", "Echter Canasta"},
+        {"WildCanasta", "Wilder Canasta"},
+    };
+    for (const auto& n : namen)
+        if (name == n[0] || name == n[1] || name == text::w(n[1])) {
+            vorgaben()[n[0]] = wert;
             return true;
         }
     return false;
