@@ -11,6 +11,7 @@
 #include "core/entscheidung.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
+#include "core/kommentar.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "platform/msgsink.h"
@@ -287,6 +288,11 @@ void ziehenSchritt(TCG& g) {
     }
     if (a.wert1 == 13 && c.ablageModus > 0 && anz(13) > 0) {
         c.zugQuelle = 13;
+        // someone at the table remarks on it, a partner leaving it to an opponent
+        int sprecher = 1 + rnd::random(sitze());
+        if (gleichePartei(sprecher, seat) && sitze() > 1)
+            sprecher = rnd::random(2) == 0 ? naechsterSitz(seat) : vorigerSitz(seat);
+        kommentieren(5, sprecher, anz(13));
         const karte oben = st(13).at(anz(13)).c;
         glu::executemove(13, anz(13), seat, 0, 1, 5, 0);
         c.ablageGenommen = 1;
@@ -363,6 +369,7 @@ void vorMelden(TCG& g) {
     int rot = 0;
     for (int i = 1; i <= h.anz && !rot; ++i)
         if (istRoteDrei(h.at(i))) rot = i;
+    if (rot) kommentieren(3, seat, 0);
     if (c.ablageGenommen && !rot && c.zwangDrei.t == 0) {
         c.ablageGenommen = 0;
         if (anz(13) > 0) {
@@ -634,6 +641,52 @@ void zuege(TCG& g) {
 // ---------------------------------------------------------------------------------------------
 
 void logikfehler(const std::string& text) { msgsink::show(w(text)); }
+
+void kommentieren(int ereignis, int seat, int anzahl) {
+    if (seat < 1 || seat > sitze()) return;
+    switch (ereignis) {
+        case 1:
+            if (cg.canasta.frueherGelegt.at(seat))
+                central::kommentar(seat, 0, 1, 3, 80);
+            else
+                central::kommentar(seat, 0, 3, 0, 90);
+            break;
+        case 2:
+            central::kommentar(seat, 0, 2, 3, 90);
+            break;
+        case 3:
+            central::kommentar(seat, 0, 1, 2, 60);
+            break;
+        case 4:
+            if (anzahl >= 13)
+                central::kommentar(seat, 0, 3, 0, 100);
+            else if (anzahl >= 9)
+                central::kommentar(seat, 0, 3, 0, 95);
+            else if (anzahl >= 6)
+                central::kommentar(seat, 0, 2, 0, 90);
+            else if (anzahl >= 4)
+                central::kommentar(seat, 0, 1, 0, 80);
+            break;
+        case 5:
+            if (anzahl >= 16)
+                central::kommentar(seat, 0, -3, 0, 95);
+            else if (anzahl >= 11)
+                central::kommentar(seat, 0, -3, 0, 90);
+            else if (anzahl >= 7)
+                central::kommentar(seat, 0, -2, 0, 80);
+            else if (anzahl >= 5)
+                central::kommentar(seat, 0, -1, 0, 60);
+            break;
+        case 10:
+            if (rnd::uniform() < 0.4)
+                kommentieren(2, seat, anzahl);
+            else
+                central::kommentar(seat, 1, 0, 0, 90);
+            break;
+        default:
+            break;
+    }
+}
 
 void ablaufProtokoll(const std::string& text) {
     for (int i = 4; i >= 1; --i) g_protokoll[i] = g_protokoll[i - 1];

@@ -98,6 +98,9 @@ bool zuruecknehmenSchritt();
 // Consistency message sink of the whole game (message box, or the harness's sink).
 void logikfehler(const std::string& text);
 void ablaufProtokoll(const std::string& text);
+// Spoken remarks: 1 the seat keeps one card, 2 a canasta, 3 a red three drawn, 4 a large
+// discard pile taken (anzahl: its cards), 5 the same remarked by another seat, 10 a canasta made.
+void kommentieren(int ereignis, int seat, int anzahl);
 // The hand has ended and its result is booked.
 bool handVorbei(const TCG& g);
 const TGameResult& letztesErgebnis();

@@ -624,6 +624,20 @@ void nachZug(int art, int wert1, int wert2) {
             dazu(gezogen, k);
         }
     }
+    const hand& sel = cg.gespielteHand;
+    const bool auslegen = art == central::kKnopf && wert2 == 82;
+    const bool anlegenAn = art == central::kStapel && wert1 == 12;
+    if (art == central::kStapel && wert1 == 13 && anz(13) >= 3) {
+        kommentieren(4, seat, anz(13));
+    } else if ((anlegenAn || (auslegen && sel.anz != 1)) && anz(seat) - sel.anz == 1) {
+        kommentieren(1, seat, 0);
+    } else if (cg.phase.schritt == 3 && auslegen && sel.anz >= 7) {
+        kommentieren(10, seat, 0);
+    } else if (cg.phase.schritt == 3 && anlegenAn && wert2 >= 1 && wert2 <= anz(12)) {
+        const int p = st(12).at(wert2).hi;
+        const int n = p >= 1 && p <= kPiles ? k12.pile(p).anz : 0;
+        if (n < 7 && n + sel.anz >= 7) kommentieren(10, seat, 0);
+    }
     if (art == central::kStapel && wert1 == 13)
         for (int i = 1; i <= anz(13); ++i) dazu(genommen, st(13).at(i).c);
     if (art == central::kKarte && wert2 >= 1 && wert2 <= anz(seat)) {
@@ -638,8 +652,7 @@ void nachZug(int art, int wert1, int wert2) {
             }
         }
     }
-    if ((art == central::kKnopf && wert2 == 82) || (art == central::kStapel && wert1 == 12)) {
-        const hand& sel = cg.gespielteHand;
+    if (auslegen || anlegenAn) {
         for (int i = 1; i <= sel.anz && i <= kHandMax; ++i) entferne(genommen, sel.at(i));
     }
 }
