@@ -63,10 +63,19 @@ int32_t feld(int e, int32_t alt) {
 
 Seiten seiten;
 
-void optionenAbgleichen(int, bool) {
+void optionenAbgleichen(int, bool rueckwaerts) {
     if (!app() || seiten.haupt <= 0) return;
     const int n = central::dienste.spielerAnzahl ? central::dienste.spielerAnzahl() : cg.ablauf.anzSpieler;
     const bool ruht = !central::dienste.spielZustand || central::dienste.spielZustand() == 0;
+    // the first dealer is a seat that plays: "Spieler k" (position k + 1) steps past the seats
+    if (da(seiten.e[0])) {
+        int pos = liste(seiten.e[0], 1);
+        while (pos >= 2 && pos <= 7 && pos - 1 > n) pos += rueckwaerts ? -1 : 1;
+        if (pos < 1 || pos > 7) pos = 1;
+        app()->SetTopIndex(seiten.haupt, seiten.e[0], pos);
+    }
+    // one set is too few for three seats and more: two sets then
+    if (da(seiten.e[2]) && (n <= 3 || liste(seiten.e[2], 2) == 1)) app()->SetTopIndex(seiten.haupt, seiten.e[2], 2);
     if (da(seiten.e[7])) {
         const bool teams = (n == 4 || n == 6) && ruht;
         app()->SetEnabled(seiten.haupt, seiten.e[7], teams);
