@@ -989,6 +989,23 @@ void handVon(int seat, hand& h) {
     if (seat >= 1 && seat <= 20) h = spiegel(seat);
 }
 
+// The shell hands the raised cards of both meld games through one entry each; Canasta answers
+// while it runs and passes the call on otherwise.
+void (*auswahlVorher)() = nullptr;
+void (*auswahlHandVorher)(hand&) = nullptr;
+void auswahlHook() {
+    if (cg.spielId == spiele::kCanasta)
+        auswahlPruefen();
+    else if (auswahlVorher)
+        auswahlVorher();
+}
+void auswahlHandHook(hand& h) {
+    if (cg.spielId == spiele::kCanasta)
+        auswahlHand(h);
+    else if (auswahlHandVorher)
+        auswahlHandVorher(h);
+}
+
 bool istWildHook(const karte& k) { return istWild(k); }
 bool meldungHook(const hand& h) { return ismeldung(h); }
 bool parteiHook(int a, int b) { return gleichePartei(a, b); }
@@ -1015,6 +1032,14 @@ void anmelden() {
     entscheidung::fragen.canasta = lage;
     if (!entscheidung::fragen.handVon) entscheidung::fragen.handVon = handVon;
     central::dienste.canastaMeldRuhe = [] { return cg.canasta.meldRuhe == 0; };
+    if (central::dienste.rommeAuswahlPruefen != auswahlHook) {
+        auswahlVorher = central::dienste.rommeAuswahlPruefen;
+        central::dienste.rommeAuswahlPruefen = auswahlHook;
+    }
+    if (t.auswahlHand != auswahlHandHook) {
+        auswahlHandVorher = t.auswahlHand;
+        t.auswahlHand = auswahlHandHook;
+    }
 }
 
 }  // namespace canasta
