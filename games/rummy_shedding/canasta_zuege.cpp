@@ -42,6 +42,20 @@ bool entferne(hand& h, const karte& k) {
     return false;
 }
 
+// The builders' copy of a hand: red threes left out (they are laid at once, never in a move),
+// every card tagged with its index in the hand, the taken card keeping its tag.
+hand arbeitsHand(const hand& eingabe) {
+    hand h;
+    leer(h);
+    for (int i = 1; i <= eingabe.anz; ++i) {
+        if (istRoteDrei(eingabe.at(i))) continue;
+        karte k = eingabe.at(i);
+        if (k.nr != kZwangTag) k.nr = static_cast<uint16_t>(i);
+        dazu(h, k);
+    }
+    return h;
+}
+
 // Moves the cards of h that pass `passt` to the end of out, in hand order.
 template <class P>
 void herausnehmen(hand& h, P passt, hand& out) {
@@ -163,14 +177,7 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
     z.anz = 0;
     z.punkte = 0;
     karte zwang = istWild(zwangIn) ? karte{} : zwangIn;
-    hand h;
-    leer(h);
-    for (int i = 1; i <= eingabe.anz; ++i) {
-        if (istRoteDrei(eingabe.at(i))) continue;
-        karte k = eingabe.at(i);
-        if (k.nr != kZwangTag) k.nr = static_cast<uint16_t>(i);
-        dazu(h, k);
-    }
+    hand h = arbeitsHand(eingabe);
     int zwangAbschnitt = 0, paarAbschnitt = 0, schwarzAbschnitt = 0;
     const auto zwangMarkieren = [&](hand& s) {
         if (zwang.t == 0) return false;
@@ -378,14 +385,7 @@ void fertigzug(int seat, const hand& eingabe, const karte& zwangIn, bool letzteM
     z.anz = 0;
     z.punkte = 0;
     const karte zwang = istWild(zwangIn) ? karte{} : zwangIn;
-    hand h;
-    leer(h);
-    for (int i = 1; i <= eingabe.anz; ++i) {
-        if (istRoteDrei(eingabe.at(i))) continue;
-        karte k = eingabe.at(i);
-        k.nr = static_cast<uint16_t>(i);
-        dazu(h, k);
-    }
+    hand h = arbeitsHand(eingabe);
     if (zwang.t != 0)
         for (int i = 1; i <= h.anz; ++i)
             if (gleich(h.at(i), zwang)) {
@@ -571,14 +571,7 @@ void minzug2(int seat, const hand& eingabe, const karte& zwangIn, TMultizug& z) 
     z.punkte = 0;
     const karte zwang = istWild(zwangIn) ? karte{} : zwangIn;
     int need = cg.canasta.mindestpunkte - cg.canasta.gelegtePunkte;
-    hand h;
-    leer(h);
-    for (int i = 1; i <= eingabe.anz; ++i) {
-        if (istRoteDrei(eingabe.at(i))) continue;
-        karte k = eingabe.at(i);
-        k.nr = static_cast<uint16_t>(i);
-        dazu(h, k);
-    }
+    hand h = arbeitsHand(eingabe);
     // the smallest meld of the taken card's value, built around that very card
     if (zwang.t != 0 && entferne(h, zwang)) {
         hand m;
