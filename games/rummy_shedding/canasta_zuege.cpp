@@ -256,8 +256,10 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
         z.at(i).karten = zu64(s);
         z.at(i).ziel = static_cast<int16_t>(ziel);
     }
-    // black threes only when they let the seat go out
-    if (schwarzAbschnitt && h.anz + pool.anz != 1) {
+    // black threes only when they let the seat go out; the rest of a discard pile still to come
+    // means it cannot
+    const int unten = mitAblage ? ablageRest() : 0;
+    if (schwarzAbschnitt && h.anz + pool.anz + unten != 1) {
         const hand s = abschnittHand(z.at(schwarzAbschnitt));
         for (int i = 1; i <= s.anz; ++i) dazu(h, s.at(i));
         abschnittLoeschen(z, schwarzAbschnitt);
@@ -265,7 +267,6 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
         if (paarAbschnitt > schwarzAbschnitt) --paarAbschnitt;
         schwarzAbschnitt = 0;
     }
-    const int unten = mitAblage ? ablageRest() : 0;
     bool reduziert = false;
     while (!restOk(seat, h.anz + pool.anz + unten, z) && z.anz > 0) {
         reduziert = true;
