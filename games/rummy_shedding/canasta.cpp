@@ -744,8 +744,6 @@ TGameResult& ergebnisSpeicher() {
 }
 const TGameResult& letztesErgebnis() { return ergebnisSpeicher(); }
 
-int abgelehnteAntworten() { return abgelehnt; }
-
 void auswahlHand(hand& out) {
     out.anz = 0;
     const TSpieler& s = st(1);
