@@ -441,10 +441,65 @@ static_assert(offsetof(TRomme, auswahl) == 80596 - 80536);
 static_assert(offsetof(TRomme, marken) == 81390 - 80536);
 static_assert(offsetof(TRomme, tischKarten) == 83384 - 80536);
 
+// One section of a Canasta move: cards laid out as a new meld (ziel 0) or onto a meld.
+struct TMultizugabschnitt {
+    hand64 karten;   // a card's tag: 777 for the card taken from the discard pile, else its hand index
+    int16_t ziel;    // pile of the meld container; 0 = a new meld
+    int16_t punkte;  // card points of the section's cards
+    int16_t wert;    // card points plus red-three and canasta bonuses of the cards alone
+};
+static_assert(sizeof(TMultizugabschnitt) == 265);
+
+constexpr int kMultizugMax = 30;
+
+// A whole Canasta move: sections 1..anz executed in order.
+struct TMultizug {
+    int32_t anz;  // 0 = no move
+    TMultizugabschnitt abschnitt[kMultizugMax];
+    int32_t punkte;
+    TMultizugabschnitt& at(int i) { return abschnitt[i - 1]; }
+    const TMultizugabschnitt& at(int i) const { return abschnitt[i - 1]; }
+};
+static_assert(sizeof(TMultizug) == 7958);
+
+// The computer seat's move under way: one section per decision.
+struct TCanastaZugPlan {
+    uint8_t aktiv;
+    uint8_t frei[3];
+    int32_t index;  // the last section executed
+    int32_t art;    // 1 going out, 2 smallest first meld, 3 most points
+    TMultizug zug;
+};
+
 // Canasta block from +86936 up to the first Doppelkopf field.
 struct TCanasta {
-    uint8_t bereich[104272 - 86936];
+    // options (read from the rule page once per match)
+    int32_t ersterGeber, naechsterGeber, rundenLimit, punkteLimit, kartenblatt, ziehKarten;
+    int32_t kartenzahlWahl, handKarten;
+    uint8_t teamSpiel, wildeCanastas, immerEingefroren, negativOhneCanasta, rote3Positiv;
+    uint8_t frei1[3];
+    int32_t jokerWert, bonusFertig, bonusHandFertig, bonusRote3, bonus4Rote3, bonusUnecht, bonusEcht,
+        bonusWild;
+    Feld1<int32_t, 6> teamId;  // team of each seat with team play
+    // per team (the seat without team play) or per seat, 1..6
+    Feld1<uint8_t, 6> ausgelegt, hatCanastaCache, frueherGelegt, legtJetzt;
+    // state of the hand and of the turn
+    uint8_t autoLegen, nachziehen, ablageGenommen, eingefroren, handAusgemacht, paarAblage;
+    uint8_t frei2[2];
+    int32_t nachziehAnzahl, zugQuelle, gelegtePunkte, mindestpunkte, maxzugPunkte, maxMitAblage, ablageModus,
+        ausgemachtVon, zugZaehler, letzterSitz, meldRuhe;
+    karte zwangkarte, zwangkarteGenommen, zwangDrei, ablageKarte;
+    uint8_t rueckStapel[kHand64Max];  // the cards laid this turn: their pile
+    uint8_t rueckKarte[kHand64Max];   // and the card as (value - 1) x 4 + suit - 1
+    int32_t rueckAnzahl;
+    hand auswahl;      // the selection to be laid; tags: slots in the seat's stack
+    TMultizug maxzug;  // the best move of the seat on turn at its turn start
+    TCanastaZugPlan multizug;
+    uint8_t bereich[104272 - 86936 - 17042];
 };
+static_assert(sizeof(TCanasta) == 104272 - 86936);
+static_assert(offsetof(TCanasta, auswahl) == 320);
+static_assert(offsetof(TCanasta, maxzug) == 1114);
 
 // A party view: what one seat (or everybody) knows of the parties. Codes per seat 1..4:
 // 9 unknown, 10 the declarer's (Re) side, 11 the other (Kontra) side, 0 for himself (Ramsch),

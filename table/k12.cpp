@@ -13,7 +13,6 @@ Tk12Container k12;
 
 namespace {
 
-auto& tz = tischcg::tz;
 auto& hk = tischhooks::tab;
 
 bool istJoker(const karte& c) { return hk().istJoker ? hk().istJoker(c) : c.t == 14; }
@@ -122,13 +121,13 @@ void Tk12Container::sitzMeldungen(int seat, hand& out) const {
 
 void Tk12Container::teamMeldungen(int seat, hand& out) const {
     leer(out);
-    if (!tz.canastaTeams || seat < 1 || seat > 6) return;
-    const int partei = tz.canastaPartei[seat];
+    if (!cg.canasta.teamSpiel || seat < 1 || seat > 6) return;
+    const int partei = cg.canasta.teamId.at(seat);
     if (partei == 1)
         for (int p = 1; p <= d.anz1; ++p) anhaengen(out, karte{0, 0, static_cast<uint16_t>(p)});
     for (int p = kSide1Piles + 1; p <= kSide1Piles + d.anz2 && p <= kPiles; ++p) {
         const int b = pile(p).besitzer;
-        if (b >= 1 && b <= 6 && tz.canastaPartei[b] == partei)
+        if (b >= 1 && b <= 6 && cg.canasta.teamId.at(b) == partei)
             anhaengen(out, karte{0, 0, static_cast<uint16_t>(p)});
     }
 }

@@ -12,8 +12,6 @@ struct Felder {
     // central game record: not yet laid out in core/cg.h
     int32_t phase2 = 0;             // cg.phase: second value (the Schwimmen exchange is 4 / 4)
     float tischWinkel = 0;          // table turn angle (degrees)
-    uint8_t canastaPartei[7] = {};  // Canasta party id per seat 1..6
-    uint8_t canastaTeams = 0;       // Canasta partnership byte
     int32_t stichAnz = 0;           // cards in the current trick of Doppelkopf, Schafkopf, Schnapsen, Jass
 };
 

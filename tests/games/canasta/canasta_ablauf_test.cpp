@@ -1,0 +1,287 @@
+// The flow of a hand in the headless harness: the turn start's order of going out and an empty
+// talon, the cases where "!Fertig" is withheld, "!Neu beginnen" giving back hand, points and the
+// taken card, and the soak of whole matches at every level.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/central.h"
+#include "core/spiele.h"
+#include "core/spielstand.h"
+#include "games/canasta/canasta_karten.h"
+#include "gui/pvl.h"
+#include "harness/lib/harness.h"
+#include "table/tischdienste.h"
+
+using namespace canastatest;
+
+namespace {
+
+bool hatKnopf(int code) {
+    const TEntscheidung& e = cg.entscheidung;
+    for (int i = 1; i <= e.knopfAnzahl && i <= 8; ++i)
+        if (e.code(i) == code) return true;
+    return false;
+}
+
+// The human's meld dialog is open.
+bool meldFrage(const TCG& g) {
+    return g.phase.nr == 4 && g.phase.schritt == 3 && g.aktSpieler == 1 && g.antwort.offen == 2;
+}
+
+// A hand of the human seat written over its first cards (the stack keeps its count and places).
+void handSetzen(std::initializer_list<karte> ks) {
+    TSpieler& s = glu::spieler[0];
+    int i = 0;
+    for (const karte& k : ks) s.at(++i).c = k;
+    glu::stapelZuHand(s);
+}
+
+hand auswahl(std::initializer_list<int> slots) {
+    hand h{};
+    for (int s : slots) {
+        h.at(++h.anz) = glu::spieler[0].at(s).c;
+        h.at(h.anz).nr = static_cast<uint16_t>(s);
+    }
+    return h;
+}
+
+}  // namespace
+
+TEST(CanastaAblauf, TurnStartChecksGoingOutBeforeTheEmptyTalon) {
+    struct Case {
+        int letzterKarten, talon;
+        bool frueher;
+        int ausgemachtVon, handAusgemacht;
+    };
+    const Case cases[] = {{0, 0, true, 2, 0}, {0, 0, false, 2, 1}, {0, 5, true, 2, 0}, {3, 0, true, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.letzterKarten) + " cards, talon " + std::to_string(c.talon));
+        frisch(2);
+        cg.phase.nr = 4;
+        cg.phase.schritt = 0;
+        cg.aktSpieler = 1;
+        cg.canasta.letzterSitz = 2;
+        cg.canasta.frueherGelegt.at(2) = c.frueher;
+        stapel(1, H({K(Dame), K(W7)}));
+        hand zwei = H({});
+        for (int i = 0; i < c.letzterKarten; ++i) zwei.at(++zwei.anz) = K(Koenig);
+        stapel(2, zwei);
+        hand talon = H({});
+        for (int i = 0; i < c.talon; ++i) talon.at(++talon.anz) = K(W8);
+        stapel(11, talon);
+        canasta::spielSchritt(cg);
+        EXPECT_EQ(cg.phase.schritt, 9);
+        EXPECT_EQ(cg.canasta.ausgemachtVon, c.ausgemachtVon);
+        EXPECT_EQ(cg.canasta.handAusgemacht, c.handAusgemacht);
+    }
+}
+
+TEST(CanastaAblauf, FertigIsWithheldWhileTheTurnOwesSomething) {
+    struct Case {
+        int karten;
+        bool canasta, zwang;
+        int gelegt, minimum;
+        bool fertig;
+    };
+    const Case cases[] = {{5, false, false, 0, 50, true},   {1, false, false, 0, 0, false},
+                          {1, true, false, 0, 0, true},     {5, false, true, 0, 0, false},
+                          {5, false, false, 30, 50, false}, {5, false, false, 60, 50, true},
+                          {5, false, false, 50, 50, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.karten) + " cards, laid " + std::to_string(c.gelegt));
+        frisch(2);
+        cg.aktSpieler = 1;
+        hand h = H({});
+        for (int i = 0; i < c.karten; ++i) h.at(++h.anz) = K(W7);
+        stapel(1, h);
+        if (c.canasta) meld(1, H({K(Dame), K(Dame), K(Dame), K(Dame), K(Dame), K(Dame), K(Dame)}));
+        if (c.zwang) cg.canasta.zwangkarte = K(Koenig);
+        cg.canasta.gelegtePunkte = c.gelegt;
+        cg.canasta.mindestpunkte = c.minimum;
+        EXPECT_EQ(canasta::fertigErlaubt(1), c.fertig);
+        central::entscheidungAbfragen(cg, 82);
+        EXPECT_EQ(hatKnopf(37), c.fertig);
+        EXPECT_TRUE(hatKnopf(82));
+    }
+}
+
+TEST(CanastaAblauf, NeuBeginnenGivesBackHandPointsAndTheTakenCard) {
+    harness::Einstellung e;
+    e.spielId = spiele::kCanasta;
+    e.spieler = 2;
+    e.seed = 7;
+    e.menschAlsComputer = false;
+    harness::Lauf lauf(e);
+    canasta::anmelden();
+    ASSERT_TRUE(canasta::optionSetzen("Teams", 0));
+    bool amZug = false;
+    lauf.antworter = [&](TCG& g) {
+        // the human draws from the talon and discards the first card; in the meld phase the test
+        // takes over
+        if (g.phase.schritt == 1) return central::antwort(g, central::kStapel, 11, 0);
+        if (g.phase.schritt == 6) return central::antwort(g, central::kKarte, 0, 1);
+        if (meldFrage(g)) amZug = true;
+        return false;
+    };
+    ASSERT_TRUE(lauf.starten());
+    ASSERT_GE(lauf.bis([&](const TCG& g) { return amZug && meldFrage(g); }), 0);
+    cg.canasta.mindestpunkte = 50;
+    cg.konto[1] = 0;
+    // Damen on 1..3, Könige on 4..5, a Joker on 6
+    handSetzen({K(Dame, 1), K(Dame, 2), K(Dame, 3), K(Koenig, 1), K(Koenig, 2), K(Joker, 1)});
+    const int vorher = harness::anzahl(1);
+    const int piles = k12.d.anz1;
+    hand sel = auswahl({1, 2, 3});
+    central::antwort(cg, central::kAuswahl, 0, 1, &sel);
+    ASSERT_TRUE(central::antwort(cg, central::kKnopf, 1, 82));
+    amZug = false;
+    ASSERT_GE(lauf.bis([&](const TCG& g) { return meldFrage(g); }), 0);
+    EXPECT_EQ(harness::anzahl(1), vorher - 3);
+    EXPECT_EQ(cg.canasta.gelegtePunkte, 30);
+    EXPECT_FALSE(hatKnopf(37));  // 30 of 50
+
+    // the Könige and the Joker find their slots again after the first meld left
+    glu::stapelZuHand(glu::spieler[0]);
+    hand zweite{};
+    for (int i = 1; i <= glu::spieler[0].anz; ++i) {
+        const karte k = glu::spieler[0].at(i).c;
+        if ((k.t == Koenig && (k.f == 1 || k.f == 2) && zweite.anz < 2) || (k.t == Joker && k.f == 1)) {
+            zweite.at(++zweite.anz) = k;
+            zweite.at(zweite.anz).nr = static_cast<uint16_t>(i);
+        }
+    }
+    ASSERT_GE(zweite.anz, 3);
+    zweite.anz = 3;
+    central::antwort(cg, central::kAuswahl, 0, 1, &zweite);
+    ASSERT_TRUE(central::antwort(cg, central::kKnopf, 1, 82));
+    ASSERT_GE(lauf.bis([&](const TCG& g) { return meldFrage(g); }), 0);
+    EXPECT_EQ(cg.canasta.gelegtePunkte, 100);
+    EXPECT_TRUE(hatKnopf(37));
+    EXPECT_EQ(k12.d.anz1, piles + 2);
+
+    // a taken top card that was laid must be laid again after the take-back
+    cg.canasta.zwangkarteGenommen = K(Dame, 4);
+    ASSERT_TRUE(central::antwort(cg, central::kKnopf, 2, 83));
+    ASSERT_GE(lauf.bis([&](const TCG& g) { return meldFrage(g); }), 0);
+    EXPECT_EQ(harness::anzahl(1), vorher);
+    EXPECT_EQ(cg.canasta.gelegtePunkte, 0);
+    EXPECT_EQ(cg.canasta.rueckAnzahl, 0);
+    EXPECT_EQ(k12.d.anz1, piles);
+    EXPECT_TRUE(gleich(cg.canasta.zwangkarte, K(Dame, 4)));
+    EXPECT_FALSE(hatKnopf(37));
+    glu::stapelZuHand(glu::spieler[0]);
+    int damen = 0, koenige = 0, joker = 0;
+    for (int i = 1; i <= glu::spieler[0].hand.anz; ++i) {
+        const karte k = glu::spieler[0].hand.at(i);
+        damen += k.t == Dame ? 1 : 0;
+        koenige += k.t == Koenig ? 1 : 0;
+        joker += k.t == Joker ? 1 : 0;
+    }
+    EXPECT_GE(damen, 3);
+    EXPECT_GE(koenige, 2);
+    EXPECT_GE(joker, 1);
+}
+
+TEST(CanastaSoak, WholeMatchesAtEveryLevelAndSeatCount) {
+    struct Case {
+        int seats;
+        int level;
+        bool wild;
+    };
+    const Case cases[] = {{2, 3, false}, {2, 1, true},  {3, 2, false}, {4, 3, true},
+                          {4, 1, false}, {6, 2, false}, {3, 0, false}};
+    static int stufe = 3;
+    for (const auto& c : cases) {
+        for (uint64_t seed = 1; seed <= 2; ++seed) {
+            SCOPED_TRACE(std::to_string(c.seats) + " seats, level " + std::to_string(c.level) + ", seed " +
+                         std::to_string(seed));
+            harness::Einstellung e;
+            e.spielId = spiele::kCanasta;
+            e.spieler = c.seats;
+            e.seed = seed;
+            harness::Lauf lauf(e);
+            canasta::anmelden();
+            stufe = c.level;
+            central::dienste.staerke = [](int, int) { return stufe; };
+            ASSERT_TRUE(canasta::optionSetzen("Runden", 2));
+            ASSERT_TRUE(canasta::optionSetzen("Wild", c.wild));
+            ASSERT_TRUE(canasta::optionSetzen("Teams", 1));
+            EXPECT_FALSE(canasta::optionSetzen("Gibt es nicht", 1));
+            canasta::abgelehnt = 0;
+            lauf.invariante = [](const TCG&, std::string& warum) { return canasta::kartenErhalten(warum); };
+            bool erstes = true;
+            int haende = 0;
+            while (erstes || !canasta::partieEnde()) {
+                int32_t vorher[7] = {};
+                for (int s = 1; s <= 6; ++s) vorher[s] = cg.konto[s];
+                ASSERT_TRUE(lauf.starten(erstes ? 0 : 1));
+                cg.sitzEinstellungen.at(1).staerke = stufe;
+                erstes = false;
+                ASSERT_GE(lauf.bis(canasta::handVorbei), 0);
+                ++haende;
+                const TGameResult& r = canasta::letztesErgebnis();
+                for (int s = 1; s <= c.seats; ++s)
+                    EXPECT_EQ(cg.konto[s] - vorher[s], r.at(s)) << "seat " << s;
+                if (c.seats == 4) {
+                    for (int s = 1; s <= 2; ++s) EXPECT_EQ(r.at(s), r.at(s + 2));  // partners score alike
+                }
+            }
+            EXPECT_EQ(haende, 2);
+            EXPECT_EQ(canasta::abgelehnt, 0);
+        }
+    }
+}
+
+TEST(CanastaAblauf, SavedGameInTheMiddleOfAHandPlaysOnToTheEnd) {
+    const std::filesystem::path ordner =
+        std::filesystem::temp_directory_path() / ("canasta_ablauf_test_" + std::to_string(getpid()));
+    std::filesystem::create_directories(ordner);
+    harness::Einstellung e;
+    e.spielId = spiele::kCanasta;
+    e.spieler = 4;
+    e.seed = 3;
+    harness::Lauf lauf(e);
+    canasta::anmelden();
+    ASSERT_TRUE(canasta::optionSetzen("Teams", 1));
+    tischdienste::anbinden(spielstand::anbindung);
+    static pvl::TPVLDialog panel{};
+    spielstand::anbindung.ipanel = [] { return &panel; };
+    canasta::abgelehnt = 0;
+    lauf.invariante = [](const TCG&, std::string& warum) { return canasta::kartenErhalten(warum); };
+    ASSERT_TRUE(lauf.starten());
+    // a quiet moment of the turns with melds on both sides
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return g.phase.nr == 4 && g.phase.schritt == 1 && k12.d.anz1 >= 2 && k12.d.anz2 >= 2 &&
+               glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
+    }),
+              0);
+    int karten[14] = {};
+    for (int s : {1, 2, 3, 4, 11, 12, 13}) karten[s] = harness::anzahl(s);
+    const int seiten[2] = {k12.d.anz1, k12.d.anz2};
+    hand meldungen[2];
+    canasta::meldungen(1, meldungen[0]);
+    canasta::meldungen(2, meldungen[1]);
+    const int aktiv = cg.aktSpieler;
+    ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "mitte", true));
+    lauf.frames(400);  // play on, then go back
+    ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "mitte", "can") && central::nachLaden(cg));
+    for (int s : {1, 2, 3, 4, 11, 12, 13}) EXPECT_EQ(harness::anzahl(s), karten[s]) << "stack " << s;
+    EXPECT_EQ(k12.d.anz1, seiten[0]);
+    EXPECT_EQ(k12.d.anz2, seiten[1]);
+    EXPECT_EQ(cg.aktSpieler, aktiv);
+    for (int seite = 0; seite < 2; ++seite) {
+        hand jetzt;
+        canasta::meldungen(seite + 1, jetzt);
+        ASSERT_EQ(jetzt.anz, meldungen[seite].anz);
+        for (int i = 1; i <= jetzt.anz; ++i) EXPECT_EQ(jetzt.at(i).nr, meldungen[seite].at(i).nr);
+    }
+    std::string warum;
+    EXPECT_TRUE(canasta::kartenErhalten(warum)) << warum;
+    ASSERT_GE(lauf.bis(canasta::handVorbei), 0);
+    EXPECT_EQ(canasta::abgelehnt, 0);
+    spielstand::anbindung = spielstand::Anbindung{};
+    std::filesystem::remove_all(ordner);
+}
