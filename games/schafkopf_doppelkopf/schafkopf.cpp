@@ -10,6 +10,7 @@
 #include "core/seams.h"
 #include "core/spiele.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
+#include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/tischhooks.h"
 
@@ -385,6 +386,10 @@ void kontraPhase(TCG& g) {
         if (a.wert > 0) {
             Z().kontra += 1;
             parteiEreignis(Z().kontra == 1 ? 4 : 5, seat);
+            if (parteienOffen()) {
+                const bool spielerSeite = seat == Z().spieler;
+                sd::kommentar(false, spielerSeite ? 6 : 5, seat, spielerSeite ? 2 : 1);
+            }
             sd::sagen(Z().kontra == 1 ? "Kontra" : "Re", seat, 1);
             g.phase.fluss1 += 1;  // the next lap
             g.phase.schritt = 0;
@@ -466,6 +471,12 @@ void stiche(TCG& g) {
             const auto st = stichListe();
             const int sieger = st[static_cast<size_t>(stichSieger(ordnung(), st))].nr;
             g.aktSpieler = sieger;
+            if (spiel().typ != kBettel && spiel().typ != kRamsch) {
+                if (rnd::uniform() >= 0.5)
+                    sd::kommentar(false, 1, sieger, augenSumme(st));
+                else
+                    sd::kommentar(false, 2, sd::gegenueber(Z().sichten[0], sieger), augenSumme(st));
+            }
             parteiEreignis(8, 0);
             g.phase.schritt = 5;
             return;
