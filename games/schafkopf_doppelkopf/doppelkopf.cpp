@@ -412,6 +412,8 @@ std::array<bool, 5> wahreParteien() {
     return re;
 }
 
+Statistik g_statistik;
+
 void spielEnde(TCG& g) {
     Abrechnung a;
     a.re = wahreParteien();
@@ -431,6 +433,18 @@ void spielEnde(TCG& g) {
         sp.karlchen = x.karlchen != 0;
     }
     g_ergebnis = abrechnen(a);
+    if (a.solist != 0) {
+        // A solo carries no special points, so the soloist's amount is negative only when lost;
+        // a draw leaves the soloist among the winners.
+        const bool gewonnen = g_ergebnis.at(a.solist) >= 0;
+        Statistik& st = g_statistik;
+        if (a.soloTyp >= 1 && a.soloTyp <= kKaroSolo)  // suit solos 1..4
+            ++(gewonnen ? st.farbsoloGewonnen : st.farbsoloVerloren);
+        else if (a.soloTyp == kFleischlos)
+            ++(gewonnen ? st.fleischlosGewonnen : st.fleischlosVerloren);
+        else
+            ++(gewonnen ? st.andereGewonnen : st.andereVerloren);
+    }
     Z().ende = 1;
     g.antwort.art = sd::kNichts;
     spielliste::punkteTabelle(g, g_ergebnis, false);
@@ -540,6 +554,8 @@ int parteiCode(int seat, int sicht) {
 }
 
 bool dealVorbei(const TCG& g) { return g.spielId == spiele::kDoppelkopf && g.phase.nr == sd::kPhaseEnde; }
+const Statistik& statistik() { return g_statistik; }
+
 const TGameResult& letztesErgebnis() { return g_ergebnis; }
 void abrechnungText(const TGameResult& r, std::string& text) { text = r.text2; }
 bool partieEnde() { return sd::partieEnde(O().runden, O().punkte); }
@@ -597,6 +613,7 @@ bool optionSetzen(const std::string& name, int wert) {
 void neuesSpiel(bool frisch) {
     if (O().runden == 0) optionenStandard();
     if (frisch && optionenLesen) optionenLesen();
+    if (frisch) g_statistik = Statistik{};
     Z() = TDoppelkopfZustand{};
     Z().stichKarte = 1;
     trumpfSetzen();

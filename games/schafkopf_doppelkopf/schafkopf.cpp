@@ -507,6 +507,8 @@ void stiche(TCG& g) {
 // ---------------------------------------------------------------------------------------------
 // End of a deal
 
+Statistik g_statistik;
+
 void spielEnde(TCG& g) {
     Abrechnung a;
     a.spiel = spiel();
@@ -527,6 +529,12 @@ void spielEnde(TCG& g) {
             spiel().typ != kRamsch && (s == Z().spieler || s == partner);
     }
     g_ergebnis = abrechnen(a);
+    if (a.niemandSpielt || spiel().typ == kRamsch)
+        ++g_statistik.ohneSpieler;
+    else if (spiel().tout)
+        ++(g_ergebnis.gewonnen ? g_statistik.toutGewonnen : g_statistik.toutVerloren);
+    else
+        ++(g_ergebnis.gewonnen ? g_statistik.gewonnen : g_statistik.verloren);
     Z().ende = 1;
     g.antwort.art = sd::kNichts;
     spielliste::punkteTabelle(g, g_ergebnis, false);
@@ -639,6 +647,8 @@ bool parteienOffen() {
 }
 
 bool dealVorbei(const TCG& g) { return g.spielId == spiele::kSchafkopf && g.phase.nr == sd::kPhaseEnde; }
+const Statistik& statistik() { return g_statistik; }
+
 const TGameResult& letztesErgebnis() { return g_ergebnis; }
 void abrechnungText(const TGameResult& r, std::string& text) { text = r.text2; }
 bool partieEnde() { return sd::partieEnde(O().runden, O().punkte); }
@@ -696,6 +706,7 @@ bool optionSetzen(const std::string& name, int wert) {
 void neuesSpiel(bool frisch) {
     if (O().runden == 0) optionenStandard();
     if (frisch && optionenLesen) optionenLesen();
+    if (frisch) g_statistik = Statistik{};
     spiel() = TSchafkopfSpiel{};
     Z() = TSchafkopfZustand{};
     Z().stichKarte = 1;

@@ -36,6 +36,15 @@ bool parteienOffen();
 // ---- settlement, options, series
 bool dealVorbei(const TCG& g);
 const TGameResult& letztesErgebnis();
+// Games counted since the series began.
+struct Statistik {
+    int32_t ohneSpieler = 0;  // nobody played, or Ramsch
+    int32_t gewonnen = 0;
+    int32_t verloren = 0;
+    int32_t toutGewonnen = 0;
+    int32_t toutVerloren = 0;
+};
+const Statistik& statistik();
 void abrechnungText(const TGameResult& r, std::string& text);
 bool partieEnde();
 void limitText(std::string& text);

@@ -50,6 +50,9 @@ TEST_F(SchafkopfAblauf, NobodyPlaysEndsWithoutACard) {
     EXPECT_EQ(betraege(), (std::array<int, 4>{0, 0, 0, 0}));
     for (int s = 1; s <= 4; ++s) EXPECT_EQ(harness::anzahl(s), 8);
     EXPECT_EQ(ersterAusspieler(), 0);
+    const schafkopf::Statistik& st = schafkopf::statistik();
+    EXPECT_EQ(st.ohneSpieler, 1);
+    EXPECT_EQ(st.gewonnen + st.verloren + st.toutGewonnen + st.toutVerloren, 0);
 }
 
 TEST_F(SchafkopfAblauf, NobodyPlaysWithRamschPlaysARamsch) {
@@ -64,6 +67,8 @@ TEST_F(SchafkopfAblauf, NobodyPlaysWithRamschPlaysARamsch) {
     EXPECT_EQ(std::count(b.begin(), b.end(), -6), 1);
     EXPECT_EQ(std::count(b.begin(), b.end(), 2), 3);
     for (int s = 1; s <= 4; ++s) EXPECT_EQ(harness::anzahl(s), 0);
+    EXPECT_EQ(schafkopf::statistik().ohneSpieler, 1);  // a Ramsch has no declarer
+    EXPECT_EQ(schafkopf::statistik().verloren, 0);
 }
 
 TEST_F(SchafkopfAblauf, OneBidderNamesARufspielAfterTheLapAndTheSeatAfterTheDealerLeads) {
@@ -187,6 +192,9 @@ TEST_F(SchafkopfAblauf, AToutEndsWithTheFirstTrickTheDeclarerLoses) {
     // the solo's value 5 (the option's standard), doubled for the Tout; the declarer pays three
     EXPECT_EQ(schafkopf::letztesErgebnis().text1, "Herz-Solo-Tout (verloren) 5 - Tout 10");
     EXPECT_EQ(betraege(), (std::array<int, 4>{-30, 10, 10, 10}));
+    const schafkopf::Statistik& st = schafkopf::statistik();
+    EXPECT_EQ(st.toutVerloren, 1);
+    EXPECT_EQ(st.ohneSpieler + st.gewonnen + st.verloren + st.toutGewonnen, 0);
 }
 
 TEST_F(SchafkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
