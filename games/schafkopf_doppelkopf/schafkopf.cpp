@@ -9,6 +9,7 @@
 #include "core/entscheidung.h"
 #include "core/seams.h"
 #include "core/spiele.h"
+#include "core/spielliste.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
@@ -668,6 +669,11 @@ void optionenStandard() {
     o.soloWert = 5;
 }
 
+int centProPunkt(int geldIndex) {
+    static constexpr int kCent[] = {0, 1, 2, 5, 10, 20, 50};
+    return geldIndex >= 1 && geldIndex <= 7 ? kCent[geldIndex - 1] : 0;
+}
+
 bool optionSetzen(const std::string& name, int wert) {
     if (O().runden == 0) optionenStandard();
     TSchafkopfOptionen& o = O();
@@ -695,6 +701,9 @@ bool optionSetzen(const std::string& name, int wert) {
         o.runden = std::clamp(wert, 1, 200);
     } else if (name == "Punkte") {
         o.punkte = std::max(wert, 0);
+    } else if (name == "Geld") {
+        o.geldIndex = std::clamp(wert, 1, 7);
+        o.centProPunkt = centProPunkt(o.geldIndex);
     } else if (name == "Spielwert") {
         o.soloWert = wert == 4 || wert == 5 ? wert : 2;
     } else {
@@ -824,6 +833,7 @@ void anmelden() {
     t.passtAuf[spiele::kSchafkopf] = passtAuf;
     seams::spiele.schafkopfIstTrumpf = istTrumpfHook;
     entscheidung::fragen.schafkopf = lage;
+    spielliste::anbindung.schafkopfCent = [] { return static_cast<int>(O().centProPunkt); };
     entscheidung::fragen.handVon = sd::handVon;
 }
 

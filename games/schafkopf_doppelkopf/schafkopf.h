@@ -57,6 +57,8 @@ extern void (*optionenLesen)();
 // A rule option by its caption on the rule page (value 0/1 for check boxes, the number for the
 // lists); false for an unknown name.
 bool optionSetzen(const std::string& name, int wert);
+// Cents per point of the money list's entry 1 "Ohne Geld" .. 7 "50 Cent / Punkt"; 0 outside.
+int centProPunkt(int geldIndex);
 
 // ---- computer seats and whole-game runs
 void kiTick();          // a plain legal answer to the open question

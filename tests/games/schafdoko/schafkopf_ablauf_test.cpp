@@ -10,6 +10,7 @@
 
 #include "core/central.h"
 #include "core/spiele.h"
+#include "core/spielliste.h"
 #include "games/schafkopf_doppelkopf/schafkopf.h"
 #include "harness/lib/harness.h"
 #include "sd_lauf.h"
@@ -227,4 +228,23 @@ TEST_F(SchafkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
     std::string warum;
     EXPECT_TRUE(schafkopf::kartenErhalten(warum)) << warum;
     EXPECT_EQ(stichAugen(), 120);
+}
+
+TEST_F(SchafkopfAblauf, TheMoneyListSetsTheCentsPerPointOfTheScoreTable) {
+    struct Case {
+        int eintrag, cent;
+        spielliste::Geld::Art art;
+    };
+    using G = spielliste::Geld;
+    // entries 1 "Ohne Geld" .. 7 "50 Cent / Punkt"; values outside the list take its nearest end
+    const Case cases[] = {{1, 0, G::Keine},      {2, 1, G::Schafkopf},  {3, 2, G::Schafkopf},
+                          {4, 5, G::Schafkopf},  {5, 10, G::Schafkopf}, {6, 20, G::Schafkopf},
+                          {7, 50, G::Schafkopf}, {0, 0, G::Keine},      {9, 50, G::Schafkopf}};
+    ASSERT_TRUE(spielliste::anbindung.schafkopfCent);
+    for (const Case& c : cases) {
+        ASSERT_TRUE(schafkopf::optionSetzen("Geld", c.eintrag));
+        EXPECT_EQ(spielliste::anbindung.schafkopfCent(), c.cent) << c.eintrag;
+        const G g = spielliste::geldArt(spiele::kSchafkopf, false, 0, spielliste::anbindung.schafkopfCent());
+        EXPECT_EQ(g.art, c.art) << c.eintrag;
+    }
 }
