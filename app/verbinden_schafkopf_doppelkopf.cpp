@@ -52,7 +52,6 @@ void schafkopfLesen() {
     const auto s = seiteHolen(spiele::kSchafkopf, 15);
     if (!s) return;
     TSchafkopfOptionen& o = cg.schafkopf.optionen;
-    static const int cent[] = {0, 1, 2, 5, 10, 20, 50};
     o.geber = s->wahl(0);
     o.runden = s->grenze(1, 200);
     o.punkte = s->grenze(2, 0);
@@ -64,7 +63,7 @@ void schafkopfLesen() {
     o.kontra = s->haken(8);
     o.re = s->haken(9);
     o.geldIndex = s->wahl(10);
-    o.centProPunkt = o.geldIndex >= 1 && o.geldIndex <= 7 ? cent[o.geldIndex - 1] : 0;
+    o.centProPunkt = schafkopf::centProPunkt(o.geldIndex);
     o.ramsch = s->haken(11);
     o.stillesSolo = s->haken(12);
     o.soloWert = sd::zahlAusText(s->zeile(13));

@@ -219,6 +219,7 @@ void ansagen(int seat) {
     int32_t& stufe = kontra ? Z().kontraStufe : Z().reStufe;
     stufe = naechsteAnsage(stufe, stufenErlaubt());
     parteiEreignis(kontra ? 4 : 5, seat);
+    if (soloLaeuft()) sd::kommentar(true, seat == Z().solist ? 6 : 5, seat, stufe);
     sd::sagen(ansageText(kontra, stufe), seat, 1);
 }
 
@@ -263,14 +264,20 @@ void ansagenVorher(TCG& g) {
 
 std::vector<karte> stichListe() { return std::vector<karte>(Z().stich, Z().stich + Z().stichAnz); }
 
-void sonderpunkte(int sieger) {
-    if (soloLaeuft()) return;
+// Whether the trick brought a special point.
+bool sonderpunkte(int sieger) {
+    if (soloLaeuft()) return false;
+    bool sonder = false;
     TDoppelkopfSitz& w = sitz(sieger);
     const auto st = stichListe();
     if (O().karlchen && sd::anz(sieger) == 0)
         for (const karte& k : st)
-            if (k.nr == sieger && k.t == kBube && k.f == kKreuz) w.karlchen = 1;
+            if (k.nr == sieger && k.t == kBube && k.f == kKreuz) {
+                w.karlchen = 1;
+                sonder = true;
+            }
     if (O().doppelkopf && augenSumme(st) >= 40) {
+        sonder = true;
         w.doppelkopf = 1;
         w.doppelkopfAnz += 1;
     }
@@ -278,6 +285,7 @@ void sonderpunkte(int sieger) {
         for (const karte& k : st)
             if (k.nr != sieger && k.t == kAs && k.f == kKaro) {
                 // whose side the victim is on is judged at the settlement by the true parties
+                sonder = true;
                 if (!w.fuchs1) {
                     w.fuchs1 = 1;
                     w.fuchs1Opfer = k.nr;
@@ -286,6 +294,7 @@ void sonderpunkte(int sieger) {
                     w.fuchs2Opfer = k.nr;
                 }
             }
+    return sonder;
 }
 
 void hochzeitPruefen(int sieger) {
@@ -354,7 +363,17 @@ void stiche(TCG& g) {
             const auto st = stichListe();
             const int sieger = st[static_cast<size_t>(stichSieger(ordnung(), st, O().zweiteDulle != 0))].nr;
             g.aktSpieler = sieger;
-            sonderpunkte(sieger);
+            const bool sonder = sonderpunkte(sieger);
+            const int gegner = sd::gegenueber(Z().sichten[0], sieger);
+            // One draw: a special trick lets the opponent speak at 0.5 or more, an ordinary
+            // one the winner.
+            const bool oben = rnd::uniform() >= 0.5;
+            if (sonder)
+                sd::kommentar(true, oben ? 2 : 1, oben ? gegner : sieger, 0);
+            else if (oben)
+                sd::kommentar(true, 3, sieger, augenSumme(st));
+            else
+                sd::kommentar(true, 4, gegner, augenSumme(st));
             hochzeitPruefen(sieger);
             parteiEreignis(8, 0);
             g.phase.schritt = 5;
@@ -393,6 +412,8 @@ std::array<bool, 5> wahreParteien() {
     return re;
 }
 
+Statistik g_statistik;
+
 void spielEnde(TCG& g) {
     Abrechnung a;
     a.re = wahreParteien();
@@ -412,6 +433,18 @@ void spielEnde(TCG& g) {
         sp.karlchen = x.karlchen != 0;
     }
     g_ergebnis = abrechnen(a);
+    if (a.solist != 0) {
+        // A solo carries no special points, so the soloist's amount is negative only when lost;
+        // a draw leaves the soloist among the winners.
+        const bool gewonnen = g_ergebnis.at(a.solist) >= 0;
+        Statistik& st = g_statistik;
+        if (a.soloTyp >= 1 && a.soloTyp <= kKaroSolo)  // suit solos 1..4
+            ++(gewonnen ? st.farbsoloGewonnen : st.farbsoloVerloren);
+        else if (a.soloTyp == kFleischlos)
+            ++(gewonnen ? st.fleischlosGewonnen : st.fleischlosVerloren);
+        else
+            ++(gewonnen ? st.andereGewonnen : st.andereVerloren);
+    }
     Z().ende = 1;
     g.antwort.art = sd::kNichts;
     spielliste::punkteTabelle(g, g_ergebnis, false);
@@ -521,6 +554,8 @@ int parteiCode(int seat, int sicht) {
 }
 
 bool dealVorbei(const TCG& g) { return g.spielId == spiele::kDoppelkopf && g.phase.nr == sd::kPhaseEnde; }
+const Statistik& statistik() { return g_statistik; }
+
 const TGameResult& letztesErgebnis() { return g_ergebnis; }
 void abrechnungText(const TGameResult& r, std::string& text) { text = r.text2; }
 bool partieEnde() { return sd::partieEnde(O().runden, O().punkte); }
@@ -578,6 +613,7 @@ bool optionSetzen(const std::string& name, int wert) {
 void neuesSpiel(bool frisch) {
     if (O().runden == 0) optionenStandard();
     if (frisch && optionenLesen) optionenLesen();
+    if (frisch) g_statistik = Statistik{};
     Z() = TDoppelkopfZustand{};
     Z().stichKarte = 1;
     trumpfSetzen();

@@ -37,6 +37,16 @@ int parteiCode(int seat, int sicht);
 // ---- settlement, options, series
 bool dealVorbei(const TCG& g);
 const TGameResult& letztesErgebnis();
+// Solos counted since the series began, by group: suit solos, Fleischlose, the others.
+struct Statistik {
+    int32_t farbsoloGewonnen = 0;
+    int32_t farbsoloVerloren = 0;
+    int32_t fleischlosGewonnen = 0;
+    int32_t fleischlosVerloren = 0;
+    int32_t andereGewonnen = 0;
+    int32_t andereVerloren = 0;
+};
+const Statistik& statistik();
 void abrechnungText(const TGameResult& r, std::string& text);
 bool partieEnde();
 void limitText(std::string& text);

@@ -9,7 +9,9 @@
 #include "core/entscheidung.h"
 #include "core/seams.h"
 #include "core/spiele.h"
+#include "core/spielliste.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
+#include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/tischhooks.h"
 
@@ -385,6 +387,10 @@ void kontraPhase(TCG& g) {
         if (a.wert > 0) {
             Z().kontra += 1;
             parteiEreignis(Z().kontra == 1 ? 4 : 5, seat);
+            if (parteienOffen()) {
+                const bool spielerSeite = seat == Z().spieler;
+                sd::kommentar(false, spielerSeite ? 6 : 5, seat, spielerSeite ? 2 : 1);
+            }
             sd::sagen(Z().kontra == 1 ? "Kontra" : "Re", seat, 1);
             g.phase.fluss1 += 1;  // the next lap
             g.phase.schritt = 0;
@@ -466,6 +472,12 @@ void stiche(TCG& g) {
             const auto st = stichListe();
             const int sieger = st[static_cast<size_t>(stichSieger(ordnung(), st))].nr;
             g.aktSpieler = sieger;
+            if (spiel().typ != kBettel && spiel().typ != kRamsch) {
+                if (rnd::uniform() >= 0.5)
+                    sd::kommentar(false, 1, sieger, augenSumme(st));
+                else
+                    sd::kommentar(false, 2, sd::gegenueber(Z().sichten[0], sieger), augenSumme(st));
+            }
             parteiEreignis(8, 0);
             g.phase.schritt = 5;
             return;
@@ -496,6 +508,8 @@ void stiche(TCG& g) {
 // ---------------------------------------------------------------------------------------------
 // End of a deal
 
+Statistik g_statistik;
+
 void spielEnde(TCG& g) {
     Abrechnung a;
     a.spiel = spiel();
@@ -516,6 +530,12 @@ void spielEnde(TCG& g) {
             spiel().typ != kRamsch && (s == Z().spieler || s == partner);
     }
     g_ergebnis = abrechnen(a);
+    if (a.niemandSpielt || spiel().typ == kRamsch)
+        ++g_statistik.ohneSpieler;
+    else if (spiel().tout)
+        ++(g_ergebnis.gewonnen ? g_statistik.toutGewonnen : g_statistik.toutVerloren);
+    else
+        ++(g_ergebnis.gewonnen ? g_statistik.gewonnen : g_statistik.verloren);
     Z().ende = 1;
     g.antwort.art = sd::kNichts;
     spielliste::punkteTabelle(g, g_ergebnis, false);
@@ -628,6 +648,8 @@ bool parteienOffen() {
 }
 
 bool dealVorbei(const TCG& g) { return g.spielId == spiele::kSchafkopf && g.phase.nr == sd::kPhaseEnde; }
+const Statistik& statistik() { return g_statistik; }
+
 const TGameResult& letztesErgebnis() { return g_ergebnis; }
 void abrechnungText(const TGameResult& r, std::string& text) { text = r.text2; }
 bool partieEnde() { return sd::partieEnde(O().runden, O().punkte); }
@@ -645,6 +667,11 @@ void optionenStandard() {
     o.geldIndex = 1;
     o.tout = o.sie = o.kontra = o.re = o.laufende = 1;
     o.soloWert = 5;
+}
+
+int centProPunkt(int geldIndex) {
+    static constexpr int kCent[] = {0, 1, 2, 5, 10, 20, 50};
+    return geldIndex >= 1 && geldIndex <= 7 ? kCent[geldIndex - 1] : 0;
 }
 
 bool optionSetzen(const std::string& name, int wert) {
@@ -674,6 +701,9 @@ bool optionSetzen(const std::string& name, int wert) {
         o.runden = std::clamp(wert, 1, 200);
     } else if (name == "Punkte") {
         o.punkte = std::max(wert, 0);
+    } else if (name == "Geld") {
+        o.geldIndex = std::clamp(wert, 1, 7);
+        o.centProPunkt = centProPunkt(o.geldIndex);
     } else if (name == "Spielwert") {
         o.soloWert = wert == 4 || wert == 5 ? wert : 2;
     } else {
@@ -685,6 +715,7 @@ bool optionSetzen(const std::string& name, int wert) {
 void neuesSpiel(bool frisch) {
     if (O().runden == 0) optionenStandard();
     if (frisch && optionenLesen) optionenLesen();
+    if (frisch) g_statistik = Statistik{};
     spiel() = TSchafkopfSpiel{};
     Z() = TSchafkopfZustand{};
     Z().stichKarte = 1;
@@ -802,6 +833,7 @@ void anmelden() {
     t.passtAuf[spiele::kSchafkopf] = passtAuf;
     seams::spiele.schafkopfIstTrumpf = istTrumpfHook;
     entscheidung::fragen.schafkopf = lage;
+    spielliste::anbindung.schafkopfCent = [] { return static_cast<int>(O().centProPunkt); };
     entscheidung::fragen.handVon = sd::handVon;
 }
 

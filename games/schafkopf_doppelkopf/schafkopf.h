@@ -36,6 +36,15 @@ bool parteienOffen();
 // ---- settlement, options, series
 bool dealVorbei(const TCG& g);
 const TGameResult& letztesErgebnis();
+// Games counted since the series began.
+struct Statistik {
+    int32_t ohneSpieler = 0;  // nobody played, or Ramsch
+    int32_t gewonnen = 0;
+    int32_t verloren = 0;
+    int32_t toutGewonnen = 0;
+    int32_t toutVerloren = 0;
+};
+const Statistik& statistik();
 void abrechnungText(const TGameResult& r, std::string& text);
 bool partieEnde();
 void limitText(std::string& text);
@@ -48,6 +57,8 @@ extern void (*optionenLesen)();
 // A rule option by its caption on the rule page (value 0/1 for check boxes, the number for the
 // lists); false for an unknown name.
 bool optionSetzen(const std::string& name, int wert);
+// Cents per point of the money list's entry 1 "Ohne Geld" .. 7 "50 Cent / Punkt"; 0 outside.
+int centProPunkt(int geldIndex);
 
 // ---- computer seats and whole-game runs
 void kiTick();          // a plain legal answer to the open question

@@ -6,6 +6,7 @@
 #include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
+#include "core/kommentar.h"
 #include "platform/msgsink.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
@@ -137,6 +138,70 @@ void kartenwerteSetzen(const int rang[4][8]) {
 void sagen(const std::string& utf8, int seat, int code) { gtool::sagen(text::w(utf8), seat, code, false); }
 
 std::string name(int seat) { return highscore::spielerName(cg, seat, false); }
+
+Bemerkung bemerkung(bool doppelkopf, int ereignis, int seat, int wert) {
+    Bemerkung r;
+    const auto setzen = [&r](int erregung, int a, int b) {
+        r.art = 0;
+        r.erregung = erregung;
+        r.a = a;
+        r.b = b;
+    };
+    if (ereignis == 5 || ereignis == 6) {
+        if (seat == 1 || wert < 1) return r;
+        setzen(wert == 1 ? 60 : wert == 2 ? 80 : wert == 3 ? 90 : 95, ereignis == 5 ? 1 : 2, 0);
+        r.art = 2;
+        return r;
+    }
+    // Events with the trick's card points: Schafkopf 1 and 2, Doppelkopf 3 and 4.
+    const bool mitAugen = doppelkopf ? (ereignis == 3 || ereignis == 4) : (ereignis == 1 || ereignis == 2);
+    if (!mitAugen) {
+        if (ereignis < 1 || ereignis > 4) return r;
+        const bool gut = (ereignis % 2) == 1;
+        setzen(90, gut ? 2 : -3, gut ? 3 : -2);
+        return r;
+    }
+    if (wert < 30) return r;
+    const bool gut = doppelkopf ? ereignis == 3 : ereignis == 1;
+    const int stark = doppelkopf ? (wert >= 36 ? 90 : wert >= 33 ? 80 : 0)
+                                 : (wert >= 40 ? 95 : wert >= 36 ? 90 : wert >= 33 ? 80 : 0);
+    if (gut) {
+        if (stark > 0)
+            setzen(stark, 2, 3);
+        else
+            setzen(60, 1, 2);
+        return r;
+    }
+    if (doppelkopf) {
+        if (stark > 0)
+            setzen(stark, -3, -2);
+        else
+            setzen(60, -2, -1);
+    } else {
+        // The losing side's remark grows milder one step earlier than the winner's.
+        if (wert >= 36)
+            setzen(wert >= 40 ? 95 : 90, -3, -2);
+        else
+            setzen(wert >= 33 ? 80 : 60, -2, -1);
+    }
+    return r;
+}
+
+void kommentar(bool doppelkopf, int ereignis, int seat, int wert) {
+    if (seat < 1 || seat > 4) return;
+    const Bemerkung b = bemerkung(doppelkopf, ereignis, seat, wert);
+    if (b.art < 0) return;
+    // The sound manager orders the two remark values itself; a second value 0 means the first alone.
+    central::kommentar(seat, b.art, b.a, b.b, b.erregung);
+}
+
+int gegenueber(const TParteiSicht& v, int sieger) {
+    for (int d : {1, -1, 2, -2}) {
+        const int s = naechster(sieger, d);
+        if (v.code[s - 1] != v.code[sieger - 1]) return s;
+    }
+    return 0;
+}
 
 int zahlAusText(const std::string& t) {
     const auto p = t.rfind(' ');

@@ -61,6 +61,26 @@ void kartenwerteSetzen(const int rang[4][8]);
 void sagen(const std::string& utf8, int seat, int code);
 std::string name(int seat);
 
+// A seat's spoken remark on an event: the kind of the sound manager's comment, its excitement
+// and the remark values a and b (b 0: a alone); kind -1 says nothing.
+struct Bemerkung {
+    int art = -1;
+    int erregung = 0;
+    int a = 0;
+    int b = 0;
+};
+// Events 1 and 2 (Schafkopf: trick won / the other party's seat, with the trick's card points;
+// Doppelkopf: a trick with a special point), 3 and 4 (Schafkopf: without a value; Doppelkopf:
+// an ordinary trick with its card points), 5 and 6 (an opponent's or the declarer's side's
+// Kontra or announcement, with its level; never the human seat).
+Bemerkung bemerkung(bool doppelkopf, int ereignis, int seat, int wert);
+// Passes the remark to the sound manager, which decides by the talkativeness whether the seat
+// speaks now; the game never waits for it.
+void kommentar(bool doppelkopf, int ereignis, int seat, int wert);
+// The nearest seat to the trick's winner (winner + 1, - 1, + 2, - 2) whose code in the public
+// view differs from the winner's; 0 when every seat shows the same.
+int gegenueber(const TParteiSicht& v, int sieger);
+
 // Series limits and the high score of a game with a rounds and a points limit.
 int zahlAusText(const std::string& text);
 bool partieEnde(int rundenLimit, int punkteLimit);

@@ -85,6 +85,11 @@ TEST_F(DoppelkopfAblauf, ASoloIsChosenInTheSecondLapAndLedAsTheOptionSays) {
         const auto b = betraege();
         EXPECT_EQ(b[1], -3 * b[0]);
         EXPECT_EQ(doppelkopf::letztesErgebnis().text1.rfind("Herzsolo ", 0), 0u);
+        // each case starts a new series: one suit solo counted, won or lost as it was paid
+        const doppelkopf::Statistik& st = doppelkopf::statistik();
+        EXPECT_EQ(st.farbsoloGewonnen, b[1] > 0 ? 1 : 0);
+        EXPECT_EQ(st.farbsoloVerloren, b[1] < 0 ? 1 : 0);
+        EXPECT_EQ(st.fleischlosGewonnen + st.fleischlosVerloren + st.andereGewonnen + st.andereVerloren, 0);
     }
 }
 

@@ -19,7 +19,7 @@ TEST(DoppelkopfSoak, RandomSeriesUnderSeveralRuleSetsReachEverySoloHochzeitAndAn
         {{"Runden", 15}, {"Re", 0}, {"Keine60", 0}, {"SoloAnzug", 3}, {"Fuchs", 0}},
         {{"Runden", 15}, {"Doppelkopf", 0}, {"Karlchen", 0}, {"BubenDamensolo", 1}},
     };
-    for (uint64_t seed = 1; seed <= 12; ++seed) {
+    for (uint64_t seed = 1; seed <= 48; ++seed) {
         SCOPED_TRACE(seed);
         sdtest::serie(sdtest::doppelkopfSpiel(), seed, saetze[seed % saetze.size()], [&] {
             ++deals;

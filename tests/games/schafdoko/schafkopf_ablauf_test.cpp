@@ -10,6 +10,7 @@
 
 #include "core/central.h"
 #include "core/spiele.h"
+#include "core/spielliste.h"
 #include "games/schafkopf_doppelkopf/schafkopf.h"
 #include "harness/lib/harness.h"
 #include "sd_lauf.h"
@@ -50,6 +51,9 @@ TEST_F(SchafkopfAblauf, NobodyPlaysEndsWithoutACard) {
     EXPECT_EQ(betraege(), (std::array<int, 4>{0, 0, 0, 0}));
     for (int s = 1; s <= 4; ++s) EXPECT_EQ(harness::anzahl(s), 8);
     EXPECT_EQ(ersterAusspieler(), 0);
+    const schafkopf::Statistik& st = schafkopf::statistik();
+    EXPECT_EQ(st.ohneSpieler, 1);
+    EXPECT_EQ(st.gewonnen + st.verloren + st.toutGewonnen + st.toutVerloren, 0);
 }
 
 TEST_F(SchafkopfAblauf, NobodyPlaysWithRamschPlaysARamsch) {
@@ -64,6 +68,8 @@ TEST_F(SchafkopfAblauf, NobodyPlaysWithRamschPlaysARamsch) {
     EXPECT_EQ(std::count(b.begin(), b.end(), -6), 1);
     EXPECT_EQ(std::count(b.begin(), b.end(), 2), 3);
     for (int s = 1; s <= 4; ++s) EXPECT_EQ(harness::anzahl(s), 0);
+    EXPECT_EQ(schafkopf::statistik().ohneSpieler, 1);  // a Ramsch has no declarer
+    EXPECT_EQ(schafkopf::statistik().verloren, 0);
 }
 
 TEST_F(SchafkopfAblauf, OneBidderNamesARufspielAfterTheLapAndTheSeatAfterTheDealerLeads) {
@@ -187,6 +193,9 @@ TEST_F(SchafkopfAblauf, AToutEndsWithTheFirstTrickTheDeclarerLoses) {
     // the solo's value 5 (the option's standard), doubled for the Tout; the declarer pays three
     EXPECT_EQ(schafkopf::letztesErgebnis().text1, "Herz-Solo-Tout (verloren) 5 - Tout 10");
     EXPECT_EQ(betraege(), (std::array<int, 4>{-30, 10, 10, 10}));
+    const schafkopf::Statistik& st = schafkopf::statistik();
+    EXPECT_EQ(st.toutVerloren, 1);
+    EXPECT_EQ(st.ohneSpieler + st.gewonnen + st.verloren + st.toutGewonnen, 0);
 }
 
 TEST_F(SchafkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
@@ -219,4 +228,23 @@ TEST_F(SchafkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
     std::string warum;
     EXPECT_TRUE(schafkopf::kartenErhalten(warum)) << warum;
     EXPECT_EQ(stichAugen(), 120);
+}
+
+TEST_F(SchafkopfAblauf, TheMoneyListSetsTheCentsPerPointOfTheScoreTable) {
+    struct Case {
+        int eintrag, cent;
+        spielliste::Geld::Art art;
+    };
+    using G = spielliste::Geld;
+    // entries 1 "Ohne Geld" .. 7 "50 Cent / Punkt"; values outside the list take its nearest end
+    const Case cases[] = {{1, 0, G::Keine},      {2, 1, G::Schafkopf},  {3, 2, G::Schafkopf},
+                          {4, 5, G::Schafkopf},  {5, 10, G::Schafkopf}, {6, 20, G::Schafkopf},
+                          {7, 50, G::Schafkopf}, {0, 0, G::Keine},      {9, 50, G::Schafkopf}};
+    ASSERT_TRUE(spielliste::anbindung.schafkopfCent);
+    for (const Case& c : cases) {
+        ASSERT_TRUE(schafkopf::optionSetzen("Geld", c.eintrag));
+        EXPECT_EQ(spielliste::anbindung.schafkopfCent(), c.cent) << c.eintrag;
+        const G g = spielliste::geldArt(spiele::kSchafkopf, false, 0, spielliste::anbindung.schafkopfCent());
+        EXPECT_EQ(g.art, c.art) << c.eintrag;
+    }
 }

@@ -20,9 +20,20 @@ TEST(SchafkopfSoak, RandomSeriesUnderSeveralRuleSetsReachEveryGame) {
     };
     for (uint64_t seed = 1; seed <= 8; ++seed) {
         SCOPED_TRACE(seed);
+        int dealsDerSerie = 0;
         sdtest::serie(sdtest::schafkopfSpiel(), seed, saetze[seed % saetze.size()], [&] {
             ++deals;
+            ++dealsDerSerie;
             const TSchafkopfSpiel& sp = cg.schafkopf.spiel;
+            // every deal of the series is counted once in the statistics, in its own pair
+            const schafkopf::Statistik& st = schafkopf::statistik();
+            EXPECT_EQ(st.ohneSpieler + st.gewonnen + st.verloren + st.toutGewonnen + st.toutVerloren, dealsDerSerie);
+            if (sp.typ == schafkopf::kRamsch || sp.typ == schafkopf::kKeinSpiel) {
+                EXPECT_GE(st.ohneSpieler, 1);
+            }
+            if (sp.tout) {
+                EXPECT_GE(st.toutGewonnen + st.toutVerloren, 1);
+            }
             typen.insert(sp.typ);
             tout = tout || sp.tout;
             kontra = kontra || cg.schafkopf.z.kontra >= 1;
