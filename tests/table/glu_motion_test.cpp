@@ -267,6 +267,17 @@ TEST_F(Motion, RaisedCardIsDrawnRaised) {
         EXPECT_FLOAT_EQ(a.y, 20) << "a lowered card stayed up";
         EXPECT_FLOAT_EQ(a.z, 30) << "a lowered card stayed up";
     }
+    // a card that landed keeps its flight's last offsets in its record: its lift starts afresh
+    legen(13, 1, 1);
+    TBewegung& gelandet = st(13).at(1).bewegung;
+    gelandet.fx = 120, gelandet.fy = -60, gelandet.fz = 80, gelandet.fa1 = 90;
+    glu::liftcard(gelandet, 1, 13, 1);
+    frames(7, 50);
+    glu::CardArgs oben;
+    glu::liftoffset(gelandet, oben);
+    EXPECT_FLOAT_EQ(oben.x, 0) << "a pile card rose with the offset of its flight";
+    EXPECT_FLOAT_EQ(oben.y, 0);
+    EXPECT_FLOAT_EQ(oben.z, 40);
     // a card in flight is placed by its flight alone
     TBewegung flug;
     flug.active = 1;
