@@ -39,6 +39,9 @@ void tischKlick(Tglapp& a) {
             central::antwort(cg, central::kKarte, 0, zeigerKarte);
             aStatus = asAnimation;
         } else {
+            // A press on a button lying over the hand (the meld buttons) belongs to the button:
+            // the card under it stays as it is, or the selection the button acts on changes.
+            if (a.OverGui) return;
             TSpieler* s = glu::stapel(1, "Tglapp.FormMouseWheelDown");
             if (!s || zeigerKarte > s->anz) return;
             TKartenSlot& k = s->at(zeigerKarte);

@@ -431,6 +431,11 @@ void liftcard(TBewegung& b, uint8_t up, int stack, int slot) {
     // A card in flight is never lifted: its motion record belongs to the flight.
     if (up && b.active && b.kind != 1) return;
     const bool warOben = b.active && b.kind == 1 && b.state != 1;
+    if (up && !b.active) {
+        // a card at rest starts its lift from its place: what a finished flight left is gone
+        b.fx = b.fy = b.fz = 0;
+        b.fa1 = b.fa2 = b.fa3 = 0;
+    }
     b.toStack = b.fromStack = stack;
     b.toSlot = b.fromSlot = slot;
     b.active = 1;

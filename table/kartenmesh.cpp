@@ -383,6 +383,14 @@ void stackPlace(int stack, Pos6& out) {
 
 }  // namespace
 
+void liftoffset(const TBewegung& b, CardArgs& a) {
+    if (!b.active || b.kind != 1) return;
+    a.x += b.fx;
+    a.y += b.fy;
+    a.z += b.fz;
+    a.a1 += b.fa1;
+}
+
 void drawcard(const CardArgs& a) {
     const float skala = cg.kartenSkala > 0 ? cg.kartenSkala : 1.0f;
     float width = a.width * 0.99f * skala;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "table/tspieler.h"
+
 namespace glu {
 
 // Selection name of the card being drawn (set by the stack drawing before each card).
@@ -118,5 +120,8 @@ struct CardArgs {
 // Draws one side of a card (see CardArgs); a free card (negative stack) is placed only by its
 // own values.
 void drawcard(const CardArgs& a);
+// A raised card (lift motion, rising, up or sinking) is drawn at its place plus the lift's
+// offsets; any other card is left as it is (a flight is placed by drawcard itself).
+void liftoffset(const TBewegung& b, CardArgs& a);
 
 }  // namespace glu

@@ -431,6 +431,7 @@ void drawstacks(uint8_t /*flag*/) {
         a.a1 = k.a1;
         a.a2 = k.a2;
         a.a3 = k.a3;
+        liftoffset(k.bewegung, a);
         a.stack = q.stack;
         a.slot = q.slot;
         a.highlight = q.highlight;

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/spiele.h"
@@ -14,9 +13,6 @@ namespace {
 
 int32_t vorher[7] = {};  // each seat's account when the round began
 int sitze = 4;
-// The options asked for on the command line: the harness clears the record after they are
-// named, so they are set again once it is made.
-std::vector<std::pair<std::string, int>> optionen;
 
 selfplay::Spiel spiel() {
     selfplay::Spiel s;
@@ -25,15 +21,12 @@ selfplay::Spiel spiel() {
     s.spielerStandard = 4;
     s.anmelden = romme::anmelden;
     s.option = [](const std::string& name, const std::string& wert) {
-        if (!romme::optionSetzen(name, std::atoi(wert.c_str()))) return false;
-        optionen.emplace_back(name, std::atoi(wert.c_str()));
-        return true;
+        return romme::optionSetzen(name, std::atoi(wert.c_str()));
     };
     s.vorbereiten = [](int spieler) {
         sitze = spieler;
         for (int32_t& k : vorher) k = 0;
         cg.ablauf.anzSpieler = spieler;
-        for (const auto& [name, wert] : optionen) romme::optionSetzen(name, wert);
     };
     s.rundeVorbei = romme::rundeVorbei;
     s.runde = [](std::vector<double>& punkte) -> std::string {

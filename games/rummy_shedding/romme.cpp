@@ -528,6 +528,19 @@ void auswahlHand(hand& out) {
     auswahlOrdnen(out, regeln());
 }
 
+MindestZeile mindestZeile(bool hatMeldung, int mindest, int punkte) {
+    MindestZeile z;
+    if (hatMeldung || mindest <= 0) return z;
+    z.sichtbar = true;
+    if (punkte > 0) {
+        z.text = "!" + std::to_string(punkte) + " von " + std::to_string(mindest) + " Mindestpunktzahl";
+        z.aktiv = true;
+    } else {
+        z.text = "!Mindestpunktzahl " + std::to_string(mindest);
+    }
+    return z;
+}
+
 void auswahlPruefen() {
     if (cg.aktSpieler != 1 || istComputer(1)) return;
     auswahlHand(cg.romme.auswahl);
@@ -537,10 +550,19 @@ void auswahlPruefen() {
     const int d = central::ids.ingame, auslegen = central::ids.reihe[2][1], fertig = central::ids.reihe[2][2];
     if (!a || cg.entscheidung.art != 79 || !a->validElement(d, auslegen)) return;
     hand meld;
-    const bool gut =
-        auswahlKarten(1, cg.romme.auswahl, meld) && meld.anz < anz(1) && isset(meld, 1, false, false);
+    const bool karten = auswahlKarten(1, cg.romme.auswahl, meld) && meld.anz < anz(1);
+    const bool gut = karten && isset(meld, 1, false, false);
     a->SetEnabled(d, auslegen, gut);
     if (a->validElement(d, fertig)) a->SetEnabled(d, fertig, true);
+    // the first meld's minimum beside the buttons: the selection's points while it is a meld
+    const int zeile = central::ids.textZeile;
+    if (!a->validElement(d, zeile)) return;
+    const int punkte = karten && isset(meld, 1, false, true) ? meldungPunkte(meld, false, false, regeln()) : 0;
+    const MindestZeile z = mindestZeile(hatMeldung(1), cg.romme.mindestpunkte, punkte);
+    a->SetVisible(d, zeile, z.sichtbar);
+    if (!z.sichtbar) return;
+    a->SetCaption(d, zeile, text::w(z.text));
+    a->SetEnabled(d, zeile, z.aktiv);
 }
 
 void sortierungSetzen(bool nachWert) {

@@ -48,6 +48,15 @@ void spielLaden();
 bool handOffen(int seat);
 void auswahlHand(hand& out);
 void auswahlPruefen();
+// The line under the meld buttons before the seat's first meld: the selection's meld points
+// (0: the selection is no meld) against the minimum; hidden once the seat has a meld or
+// without a minimum.
+struct MindestZeile {
+    bool sichtbar = false;
+    bool aktiv = false;
+    std::string text;
+};
+MindestZeile mindestZeile(bool hatMeldung, int mindest, int punkte);
 void sortierungSetzen(bool nachWert);
 bool rundeVorbei(const TCG& g);
 const TGameResult& letztesErgebnis();

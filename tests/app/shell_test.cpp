@@ -527,6 +527,34 @@ TEST_F(Form, HoverMovesFromOneLegalCardToAnotherInOneFrame) {
     EXPECT_EQ(glapp::zeigerKarte, 0);
 }
 
+// Choosing a meld: a press on a hand card raises it or lowers it again; a press on a button
+// lying over the hand leaves the card under the button as it is.
+TEST_F(Form, MeldSelectionClickTogglesTheCardButNotThroughAButton) {
+    cg.spielId = spiele::kRomme;
+    cg.entscheidung.mehrfachWahl = 1;
+    glapp::spielAktiv = 1;
+    TSpieler& hand = glu::spieler[0];
+    hand.anz = 3;
+    for (int i = 1; i <= 3; ++i) hand.at(i).c = karte{static_cast<uint8_t>(i + 1), 1, 0};
+    glapp::aStatus = glapp::asEingabe;
+    glapp::zeigerKarte = 2;
+    app->OverGui = 0;
+    app->FormMouseWheelDown(pvl::peFormMouseDown, 0, 56);
+    EXPECT_TRUE(glapp::gehoben(hand.at(2).bewegung));
+    EXPECT_EQ(glapp::aStatus, glapp::asEingabe) << "a chosen card was played";
+    app->OverGui = 1;
+    app->FormMouseWheelDown(pvl::peFormMouseDown, 0, 56);
+    EXPECT_TRUE(glapp::gehoben(hand.at(2).bewegung)) << "the press on the button lowered the card under it";
+    glapp::zeigerKarte = 3;
+    app->FormMouseWheelDown(pvl::peFormMouseDown, 0, 56);
+    EXPECT_FALSE(glapp::gehoben(hand.at(3).bewegung)) << "the press on the button raised the card under it";
+    app->OverGui = 0;
+    glapp::zeigerKarte = 2;
+    app->FormMouseWheelDown(pvl::peFormMouseDown, 0, 56);
+    EXPECT_FALSE(glapp::gehoben(hand.at(2).bewegung)) << "a second press left the card up";
+    cg.entscheidung.mehrfachWahl = 0;
+}
+
 TEST_F(Form, TheKeyboardOnTheTablePanelStandsForTheMouse) {
     cg.spielId = spiele::kMauMau;
     tischhooks::tab().spielbar[spiele::kMauMau] = ungeradeSpielbar;

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "table/kartenmesh.h"
 #include "tisch_fixture.h"
 
 using Motion = Tisch;
@@ -233,6 +234,58 @@ TEST_F(Motion, LiftRisesSwaysAndSettles) {
     frames(8, 50);
     EXPECT_EQ(+b.active, 0);
     EXPECT_FLOAT_EQ(+b.fy, 0);
+}
+
+// A raised card is drawn where it rests plus its lift: a hand card 40 units up the card's own
+// face, a meld-area card 40 units off the table; resting and flying cards are drawn unchanged.
+TEST_F(Motion, RaisedCardIsDrawnRaised) {
+    struct Case {
+        int stack;
+        float x, y, z;  // offset from the resting place once fully up
+    } const faelle[] = {{1, 0, -40, 0}, {12, 0, 0, 40}};
+    for (const Case& c : faelle) {
+        SCOPED_TRACE(c.stack);
+        legen(c.stack, 1, 1);
+        TKartenSlot& k = st(c.stack).at(st(c.stack).anz);
+        TBewegung& b = k.bewegung;
+        glu::CardArgs ruhe;
+        ruhe.x = 10, ruhe.y = 20, ruhe.z = 30;
+        glu::CardArgs a = ruhe;
+        glu::liftoffset(b, a);
+        EXPECT_FLOAT_EQ(a.y, 20) << "a card at rest moved";
+        glu::liftcard(b, 1, c.stack, st(c.stack).anz);
+        frames(7, 50);
+        a = ruhe;
+        glu::liftoffset(b, a);
+        EXPECT_FLOAT_EQ(a.x, 10 + c.x);
+        EXPECT_FLOAT_EQ(a.y, 20 + c.y);
+        EXPECT_FLOAT_EQ(a.z, 30 + c.z);
+        glu::liftcard(b, 0, c.stack, st(c.stack).anz);
+        frames(8, 50);
+        a = ruhe;
+        glu::liftoffset(b, a);
+        EXPECT_FLOAT_EQ(a.y, 20) << "a lowered card stayed up";
+        EXPECT_FLOAT_EQ(a.z, 30) << "a lowered card stayed up";
+    }
+    // a card that landed keeps its flight's last offsets in its record: its lift starts afresh
+    legen(13, 1, 1);
+    TBewegung& gelandet = st(13).at(1).bewegung;
+    gelandet.fx = 120, gelandet.fy = -60, gelandet.fz = 80, gelandet.fa1 = 90;
+    glu::liftcard(gelandet, 1, 13, 1);
+    frames(7, 50);
+    glu::CardArgs oben;
+    glu::liftoffset(gelandet, oben);
+    EXPECT_FLOAT_EQ(oben.x, 0) << "a pile card rose with the offset of its flight";
+    EXPECT_FLOAT_EQ(oben.y, 0);
+    EXPECT_FLOAT_EQ(oben.z, 40);
+    // a card in flight is placed by its flight alone
+    TBewegung flug;
+    flug.active = 1;
+    flug.kind = 2;
+    flug.fy = -99;
+    glu::CardArgs a;
+    glu::liftoffset(flug, a);
+    EXPECT_FLOAT_EQ(a.y, 0);
 }
 
 TEST_F(Motion, TalonShuffleReturnsToItsSlot) {

@@ -433,3 +433,33 @@ TEST_F(RommeTisch, HighScoresOnlyForPositiveScoringByMatchLength) {
 }
 
 }  // namespace
+
+namespace {
+
+// The line under the meld buttons: the selection's points against the minimum while the seat
+// has no meld yet; the plain minimum, greyed, while the selection is no meld.
+TEST(RommeMindestZeile, PointsAgainstTheMinimumUntilTheFirstMeld) {
+    struct Fall {
+        bool hatMeldung;
+        int mindest, punkte;
+        bool sichtbar, aktiv;
+        const char* text;
+    } const faelle[] = {
+        {false, 40, 0, true, false, "!Mindestpunktzahl 40"},
+        {false, 40, 30, true, true, "!30 von 40 Mindestpunktzahl"},
+        {false, 40, 45, true, true, "!45 von 40 Mindestpunktzahl"},
+        {true, 40, 30, false, false, ""},
+        {false, 0, 30, false, false, ""},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::to_string(f.mindest) + "/" + std::to_string(f.punkte) + (f.hatMeldung ? " meld" : ""));
+        const romme::MindestZeile z = romme::mindestZeile(f.hatMeldung, f.mindest, f.punkte);
+        EXPECT_EQ(z.sichtbar, f.sichtbar);
+        EXPECT_EQ(z.aktiv, f.aktiv);
+        if (f.sichtbar) {
+            EXPECT_EQ(z.text, f.text);
+        }
+    }
+}
+
+}  // namespace
