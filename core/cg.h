@@ -22,7 +22,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "core/karten.h"
 #include "platform/text.h"
@@ -35,6 +37,40 @@ struct Feld1 {
     T e[N];
     T& at(int i) { return e[i - 1]; }
     const T& at(int i) const { return e[i - 1]; }
+    static constexpr int size() { return N; }
+};
+
+// N values addressed 1..N at a place the packed record leaves unaligned: read and written by
+// value, as a reference to an element there would be a misaligned access.
+template <typename T, int N>
+struct FeldLose1 {
+    static_assert(std::is_trivially_copyable_v<T>);
+    uint8_t b[sizeof(T) * N];
+    class Wert {
+    public:
+        explicit Wert(uint8_t* p) : p_(p) {}
+        operator T() const {
+            T v;
+            std::memcpy(&v, p_, sizeof v);
+            return v;
+        }
+        Wert& operator=(T v) {
+            std::memcpy(p_, &v, sizeof v);
+            return *this;
+        }
+        Wert& operator=(const Wert& w) { return *this = static_cast<T>(w); }
+        Wert& operator+=(T d) { return *this = static_cast<T>(static_cast<T>(*this) + d); }
+        Wert& operator-=(T d) { return *this = static_cast<T>(static_cast<T>(*this) - d); }
+
+    private:
+        uint8_t* p_;
+    };
+    Wert at(int i) { return Wert(b + sizeof(T) * static_cast<size_t>(i - 1)); }
+    T at(int i) const {
+        T v;
+        std::memcpy(&v, b + sizeof(T) * static_cast<size_t>(i - 1), sizeof v);
+        return v;
+    }
     static constexpr int size() { return N; }
 };
 
@@ -778,11 +814,11 @@ struct TSchnapsen {
     int32_t punkteProBummerl;  // +141664 7 or 11
     uint8_t sperrenErlaubt;    // +141668 closing the talon is allowed
     uint8_t tauschenErlaubt;   // +141669 exchanging the open trump card is allowed
-    Feld1<int32_t, 2> bummerl;           // +141670 Bummerl won in this match
-    Feld1<int32_t, 2> augen;             // +141678 deal points (tricks + counted announcements)
-    Feld1<int32_t, 2> augenBeimSperren;  // +141686 deal points when the talon was closed
+    FeldLose1<int32_t, 2> bummerl;           // +141670 Bummerl won in this match
+    FeldLose1<int32_t, 2> augen;             // +141678 deal points (tricks + counted announcements)
+    FeldLose1<int32_t, 2> augenBeimSperren;  // +141686 deal points when the talon was closed
     int32_t sperrSitz;                   // +141694 seat that closed the talon (0 none)
-    Feld1<int32_t, 2> angesagt;          // +141698 points announced with 20 and 40
+    FeldLose1<int32_t, 2> angesagt;          // +141698 points announced with 20 and 40
     int32_t richtung;                    // +141706 seat direction (1)
     Feld1<uint8_t, 2> stichBeimSperren;  // +141710 the seat had taken a trick when the talon was closed
     uint8_t bereich1[141716 - 141712];

@@ -21,14 +21,14 @@ hand haendchen(int anz, uint8_t farbe, uint8_t besitzer) {
 }
 
 void pruefen(const hand& h, int anz, uint8_t farbe, uint8_t besitzer) {
-    EXPECT_EQ(h.anz, anz);
+    EXPECT_EQ(+h.anz, anz);
     for (int i = 1; i <= anz; ++i) {
-        EXPECT_EQ(h.at(i).t, i);
-        EXPECT_EQ(h.at(i).f, farbe);
-        EXPECT_EQ(h.at(i).nr, 100 + i);
+        EXPECT_EQ(+h.at(i).t, i);
+        EXPECT_EQ(+h.at(i).f, farbe);
+        EXPECT_EQ(+h.at(i).nr, 100 + i);
     }
-    EXPECT_EQ(h.at(anz + 1).t, 0);
-    EXPECT_EQ(h.besitzer, besitzer);
+    EXPECT_EQ(+h.at(anz + 1).t, 0);
+    EXPECT_EQ(+h.besitzer, besitzer);
     EXPECT_EQ(h.zaehler1[5], 7);
     EXPECT_EQ(h.zaehler2[5][2], 9);
 }
@@ -80,11 +80,11 @@ TEST(Hand, BracedListOfFreshlyBuiltRecordsKeepsTheirCounts) {
     const hand dazu = drei(kk(8, 1), kk(6, 2), kk(5, 2));
     EXPECT_EQ(anzahlen(v, dazu), 30303);
     ASSERT_EQ(v.size(), 2u);
-    EXPECT_EQ(v[0].anz, 3);
-    EXPECT_EQ(v[1].anz, 3);
-    EXPECT_EQ(v[0].at(1).t, 7);
-    EXPECT_EQ(v[0].at(3).f, 4);
-    EXPECT_EQ(v[1].at(2).t, 4);
+    EXPECT_EQ(+v[0].anz, 3);
+    EXPECT_EQ(+v[1].anz, 3);
+    EXPECT_EQ(+v[0].at(1).t, 7);
+    EXPECT_EQ(+v[0].at(3).f, 4);
+    EXPECT_EQ(+v[1].at(2).t, 4);
 }
 
 TEST(Hand, RecordAtAnOddAddressCopiesWhole) {

@@ -87,23 +87,23 @@ TEST_F(CanastaZuege, MostPointsGivesTheWildCardToTheAsseAndKeepsTwoCards) {
     stapel(1, h);
     TMultizug z;
     canasta::maxpunktezug(1, h, karte{}, false, z);
-    ASSERT_EQ(z.anz, 2) << zugText(z);
-    EXPECT_EQ(z.at(1).karten.anz, 3);
-    EXPECT_EQ(z.at(1).karten.at(1).t, Dame);
-    EXPECT_EQ(z.at(2).karten.anz, 3);
-    EXPECT_EQ(z.at(2).karten.at(3).t, Joker);
-    EXPECT_EQ(z.punkte, 30 + 90);
+    ASSERT_EQ(+z.anz, 2) << zugText(z);
+    EXPECT_EQ(+z.at(1).karten.anz, 3);
+    EXPECT_EQ(+z.at(1).karten.at(1).t, Dame);
+    EXPECT_EQ(+z.at(2).karten.anz, 3);
+    EXPECT_EQ(+z.at(2).karten.at(3).t, Joker);
+    EXPECT_EQ(+z.punkte, 30 + 90);
     EXPECT_EQ(pruefen(1, h, z, karte{}), "");
 
     // without the Fünf the Asse would leave one card: given back, 30 points miss the minimum
     const hand ohne = H({K(Dame), K(Dame, 2), K(Dame, 3), K(Ass), K(Ass, 2), K(Joker), K(W7)});
     stapel(1, ohne);
     canasta::maxpunktezug(1, ohne, karte{}, false, z);
-    EXPECT_EQ(z.anz, 0) << zugText(z);
+    EXPECT_EQ(+z.anz, 0) << zugText(z);
     cg.canasta.mindestpunkte = 15;
     canasta::maxpunktezug(1, ohne, karte{}, false, z);
-    ASSERT_EQ(z.anz, 1) << zugText(z);
-    EXPECT_EQ(z.punkte, 30);
+    ASSERT_EQ(+z.anz, 1) << zugText(z);
+    EXPECT_EQ(+z.punkte, 30);
 }
 
 TEST_F(CanastaZuege, TakenCardNeedsAPairAndAWildCard) {
@@ -115,9 +115,9 @@ TEST_F(CanastaZuege, TakenCardNeedsAPairAndAWildCard) {
     stapel(1, h);
     TMultizug z;
     canasta::maxpunktezug(1, h, zwang, false, z);
-    ASSERT_EQ(z.anz, 1) << zugText(z);
-    ASSERT_EQ(z.at(1).karten.anz, 3);
-    EXPECT_EQ(z.at(1).karten.at(1).t, Zwei);
+    ASSERT_EQ(+z.anz, 1) << zugText(z);
+    ASSERT_EQ(+z.at(1).karten.anz, 3);
+    EXPECT_EQ(+z.at(1).karten.at(1).t, Zwei);
     int markiert = 0;
     for (int i = 1; i <= 3; ++i) markiert += z.at(1).karten.at(i).nr == canasta::kZwangTag ? 1 : 0;
     EXPECT_EQ(markiert, 1);
@@ -125,7 +125,7 @@ TEST_F(CanastaZuege, TakenCardNeedsAPairAndAWildCard) {
     // without the wild card the taken Dame cannot be laid: no move
     const hand ohne = H({K(Dame), K(Koenig), K(W7), K(Fuenf), zwang});
     canasta::maxpunktezug(1, ohne, zwang, false, z);
-    EXPECT_EQ(z.anz, 0) << zugText(z);
+    EXPECT_EQ(+z.anz, 0) << zugText(z);
 }
 
 TEST_F(CanastaZuege, BlackThreesOnlyWhenTheyLetTheSeatGoOut) {
@@ -135,11 +135,11 @@ TEST_F(CanastaZuege, BlackThreesOnlyWhenTheyLetTheSeatGoOut) {
     const hand mitVielen = H({K(Drei, 1), K(Drei, 2), K(Drei, 1), K(W7), K(Fuenf), K(Sechs)});
     TMultizug z;
     canasta::maxpunktezug(1, mitVielen, karte{}, false, z);
-    for (int i = 1; i <= z.anz; ++i) EXPECT_NE(z.at(i).karten.at(1).t, Drei) << zugText(z);
+    for (int i = 1; i <= z.anz; ++i) EXPECT_NE(+z.at(i).karten.at(1).t, Drei) << zugText(z);
     const hand genau = H({K(Drei, 1), K(Drei, 2), K(Drei, 1), K(W7)});
     canasta::maxpunktezug(1, genau, karte{}, false, z);
-    ASSERT_EQ(z.anz, 1) << zugText(z);
-    EXPECT_EQ(z.at(1).karten.at(1).t, Drei);
+    ASSERT_EQ(+z.anz, 1) << zugText(z);
+    EXPECT_EQ(+z.at(1).karten.at(1).t, Drei);
 }
 
 TEST_F(CanastaZuege, GoingOutMakesTheCanastaAndLeavesOneCard) {
@@ -150,13 +150,13 @@ TEST_F(CanastaZuege, GoingOutMakesTheCanastaAndLeavesOneCard) {
     stapel(1, h);
     TMultizug z;
     canasta::fertigzug(1, h, karte{}, false, z);
-    ASSERT_GT(z.anz, 0);
+    ASSERT_GT(+z.anz, 0);
     EXPECT_EQ(pruefen(1, h, z, karte{}), "");
     EXPECT_TRUE(canasta::zugMachtCanasta(z, 1));
     // a hand whose cards cannot all be laid but one gives no move
     const hand nicht = H({K(Dame), K(Dame, 2), K(Dame, 3), K(Koenig), K(W7), K(Fuenf)});
     canasta::fertigzug(1, nicht, karte{}, false, z);
-    EXPECT_EQ(z.anz, 0) << zugText(z);
+    EXPECT_EQ(+z.anz, 0) << zugText(z);
 }
 
 TEST_F(CanastaZuege, SmallestFirstMeldOnTopOfALongerMeldOfThisTurn) {
@@ -170,7 +170,7 @@ TEST_F(CanastaZuege, SmallestFirstMeldOnTopOfALongerMeldOfThisTurn) {
     TMultizug z;
     canasta::minzug2(1, h, karte{}, z);
     for (int i = 1; i <= z.anz; ++i)
-        for (int j = 1; j <= z.at(i).karten.anz; ++j) EXPECT_NE(z.at(i).karten.at(j).t, Ass) << zugText(z);
+        for (int j = 1; j <= z.at(i).karten.anz; ++j) EXPECT_NE(+z.at(i).karten.at(j).t, Ass) << zugText(z);
 }
 
 TEST_F(CanastaZuege, EveryMoveOfEveryBuilderCanBeCarriedOut) {

@@ -66,7 +66,7 @@ void matchSpielen(int id, uint64_t seed, int s1, int s2, int deals) {
         EXPECT_EQ(cg.konto[3 - r.spieler], vorher[3 - r.spieler]);
         if (schnapsen::partieEnde()) break;
         ASSERT_TRUE(lauf.starten(1));
-        EXPECT_EQ(cg.schnapsen.startSitz, 3 - startVorher);
+        EXPECT_EQ(+cg.schnapsen.startSitz, 3 - startVorher);
         startVorher = cg.schnapsen.startSitz;
         for (int s = 1; s <= 2; ++s) vorher[s] = cg.konto[s];
     }
@@ -162,7 +162,7 @@ TEST(SchnapsenAblauf, LastTalonCardToWinnerTrumpCardToLoser) {
         ++geprueft;
         EXPECT_GT(index(sieger, letzte), 0);
         EXPECT_GT(index(3 - sieger, atout), 0);
-        EXPECT_EQ(cg.schnapsen.talon.streng, 1);
+        EXPECT_EQ(+cg.schnapsen.talon.streng, 1);
     }
     EXPECT_GE(geprueft, 1);
 }
@@ -195,9 +195,9 @@ TEST(SchnapsenAblauf, AnnouncementWaitsForATrickAndCanEndTheDeal) {
     b.lauf->antworter = [u](TCG& g) { return central::antwort(g, central::kKarte, 0, index(1, K(kKoenig, u))); };
     ASSERT_GE(b.lauf->bis(schnapsen::dealVorbei), 0);
     const TGameResult& r = schnapsen::letztesErgebnis();
-    EXPECT_EQ(r.spieler, 1);
-    EXPECT_EQ(st(1).anz, handVorher);  // the König was never played
-    EXPECT_EQ(st(12).anz, 0);
+    EXPECT_EQ(+r.spieler, 1);
+    EXPECT_EQ(+st(1).anz, handVorher);  // the König was never played
+    EXPECT_EQ(+st(12).anz, 0);
     // 72 against a seat without a trick: 3 game points
     EXPECT_EQ(cg.schnapsen.augen.at(1), 72);
     EXPECT_EQ(r.spielWerte[0], 3);
@@ -234,12 +234,12 @@ TEST(SchnapsenAblauf, RestoreInTheMiddleOfATrick) {
     ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "mitte", true));
     lauf.frames(300);  // play on, then go back
     ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "mitte", "66_") && central::nachLaden(cg));
-    EXPECT_EQ(st(12).anz, 1);
+    EXPECT_EQ(+st(12).anz, 1);
     EXPECT_TRUE(gleich(st(12).at(1).c, erste));
-    for (int s = 1; s <= 2; ++s) EXPECT_EQ(st(s).anz, karten[s]) << s;
-    EXPECT_EQ(st(11).anz, talon);
-    EXPECT_EQ(cg.schnapsen.trumpf, trumpf);
-    EXPECT_EQ(cg.schnapsen.sechsundsechzig, 1);
+    for (int s = 1; s <= 2; ++s) EXPECT_EQ(+st(s).anz, karten[s]) << s;
+    EXPECT_EQ(+st(11).anz, talon);
+    EXPECT_EQ(+cg.schnapsen.trumpf, trumpf);
+    EXPECT_EQ(+cg.schnapsen.sechsundsechzig, 1);
     EXPECT_EQ(cg.schnapsen.angesagt.at(1), angesagt1);
     EXPECT_EQ(cg.schnapsen.angesagt.at(2), angesagt2);
     ASSERT_GE(lauf.bis(schnapsen::dealVorbei), 0);
@@ -263,10 +263,10 @@ TEST(SchnapsenAblauf, CardOutsideTheHandIsRefused) {
     };
     a.lauf->frames(5);
     EXPECT_EQ(schnapsen::abgelehnteZuege(), vorher + 1);
-    EXPECT_EQ(st(1).anz, 5);
-    EXPECT_EQ(st(12).anz, 0);
-    EXPECT_EQ(cg.aktSpieler, 1);
-    EXPECT_EQ(cg.antwort.offen, 2);  // asked again
+    EXPECT_EQ(+st(1).anz, 5);
+    EXPECT_EQ(+st(12).anz, 0);
+    EXPECT_EQ(+cg.aktSpieler, 1);
+    EXPECT_EQ(+cg.antwort.offen, 2);  // asked again
 }
 
 // The reply searched while the human points at a card is played at once when that card comes,
@@ -286,9 +286,9 @@ TEST(SchnapsenAblauf, PonderedReplyOnlyForItsPosition) {
         ASSERT_GE(a.lauf->bis([](const TCG& g) { return g.aktSpieler == 2 && g.antwort.offen == 2; }), 0);
         schnapsenki::kiTick();
         if (gleicheKarte) {
-            EXPECT_EQ(cg.antwort.offen, 0);  // answered from the pondered search
+            EXPECT_EQ(+cg.antwort.offen, 0);  // answered from the pondered search
         } else {
-            EXPECT_EQ(cg.antwort.offen, 2);  // not this position: nothing played, a new search starts
+            EXPECT_EQ(+cg.antwort.offen, 2);  // not this position: nothing played, a new search starts
             EXPECT_FALSE(schnapsenki::sucheFertig());
         }
     }
