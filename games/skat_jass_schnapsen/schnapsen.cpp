@@ -360,8 +360,11 @@ void neuesSpiel(bool frisch) {
     int n = 0;
     for (int t = unten; t <= kAss; ++t)
         for (int f = 1; f <= 4; ++f) {
-            talon.at(++n) = TKartenSlot{};
-            talon.at(n).c = karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0};
+            // the table layout has already laid the talon's slots face down: only the card
+            // and its motion are new
+            TKartenSlot& slot = talon.at(++n);
+            slot.c = karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0};
+            slot.bewegung = TBewegung{};
         }
     talon.anz = n;
     gtool::stapelMischen(kTalon);
