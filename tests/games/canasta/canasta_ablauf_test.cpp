@@ -285,3 +285,46 @@ TEST(CanastaAblauf, SavedGameInTheMiddleOfAHandPlaysOnToTheEnd) {
     spielstand::anbindung = spielstand::Anbindung{};
     std::filesystem::remove_all(ordner);
 }
+
+// The talon lies face down at its own place to the left of the discard pile, its cards turned
+// as the table lays them, so the human has a pile to click; after the human's first draw too.
+TEST(CanastaAblauf, TalonLiesFaceDownBesideTheDiscardPile) {
+    harness::Einstellung e;
+    e.spielId = spiele::kCanasta;
+    e.spieler = 4;
+    e.seed = 3;
+    e.menschAlsComputer = false;
+    harness::Lauf lauf(e);
+    canasta::anmelden();
+    bool gezogen = false;
+    lauf.antworter = [&](TCG& g) {
+        if (g.phase.schritt == 1) {
+            gezogen = true;
+            return central::antwort(g, central::kStapel, 11, 0);
+        }
+        return false;
+    };
+    ASSERT_TRUE(lauf.starten());
+    for (const bool nachZug : {false, true}) {
+        SCOPED_TRACE(nachZug);
+        ASSERT_GE(lauf.bis([&](const TCG& g) {
+            return (nachZug ? gezogen && meldFrage(g) : g.phase.nr == 4) && glu::zugliste.anz == 0 &&
+                   g.bewegungWarten.aktiv == 0;
+        }),
+                  0);
+        const TSpieler& talon = glu::spieler[10];
+        const TSpieler& ablage = glu::spieler[12];
+        ASSERT_GT(talon.anz, 40);
+        // x -18 and z -210 for the talon, 212 and -240 for the discard pile: 230 units apart
+        EXPECT_FLOAT_EQ(talon.pos.v[0], -18);
+        EXPECT_FLOAT_EQ(talon.pos.v[2], -210);
+        EXPECT_FLOAT_EQ(ablage.pos.v[0] - talon.pos.v[0], 230);
+        for (int i = 1; i <= talon.anz; ++i) {
+            const TKartenSlot& k = talon.at(i);
+            ASSERT_EQ(k.a1, 180) << i;  // turned over: the back faces up
+            ASSERT_EQ(k.a3, 38) << i;
+            ASSERT_EQ(k.face, 0) << i;
+            ASSERT_EQ(k.z, 2.0f * static_cast<float>(i)) << i;
+        }
+    }
+}
