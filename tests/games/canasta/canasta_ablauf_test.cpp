@@ -39,6 +39,16 @@ void handSetzen(std::initializer_list<karte> ks) {
     glu::stapelZuHand(s);
 }
 
+// A Canasta run with the human's seat answered by the test.
+harness::Einstellung menschRunde(int spieler, uint64_t seed) {
+    harness::Einstellung e;
+    e.spielId = spiele::kCanasta;
+    e.spieler = spieler;
+    e.seed = seed;
+    e.menschAlsComputer = false;
+    return e;
+}
+
 hand auswahl(std::initializer_list<int> slots) {
     hand h{};
     for (int s : slots) {
@@ -109,12 +119,7 @@ TEST(CanastaAblauf, FertigIsWithheldWhileTheTurnOwesSomething) {
 }
 
 TEST(CanastaAblauf, NeuBeginnenGivesBackHandPointsAndTheTakenCard) {
-    harness::Einstellung e;
-    e.spielId = spiele::kCanasta;
-    e.spieler = 2;
-    e.seed = 7;
-    e.menschAlsComputer = false;
-    harness::Lauf lauf(e);
+    harness::Lauf lauf(menschRunde(2, 7));
     canasta::anmelden();
     ASSERT_TRUE(canasta::optionSetzen("Teams", 0));
     bool amZug = false;
@@ -289,12 +294,7 @@ TEST(CanastaAblauf, SavedGameInTheMiddleOfAHandPlaysOnToTheEnd) {
 // The talon lies face down at its own place to the left of the discard pile, its cards turned
 // as the table lays them, so the human has a pile to click; after the human's first draw too.
 TEST(CanastaAblauf, TalonLiesFaceDownBesideTheDiscardPile) {
-    harness::Einstellung e;
-    e.spielId = spiele::kCanasta;
-    e.spieler = 4;
-    e.seed = 3;
-    e.menschAlsComputer = false;
-    harness::Lauf lauf(e);
+    harness::Lauf lauf(menschRunde(4, 3));
     canasta::anmelden();
     bool gezogen = false;
     lauf.antworter = [&](TCG& g) {
