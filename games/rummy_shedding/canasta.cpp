@@ -833,8 +833,11 @@ void neuesSpiel(bool frisch) {
         for (uint8_t t = 1; t <= 14; ++t)
             for (uint8_t f = 1; f <= 4; ++f) {
                 if (t == kJoker && f > 2) continue;
-                talon.at(++k) = TKartenSlot{};
-                talon.at(k).c = karte{t, f, 0};
+                // the table layout has already laid the talon's slots face down: only the
+                // card and its motion are new
+                TKartenSlot& slot = talon.at(++k);
+                slot.c = karte{t, f, 0};
+                slot.bewegung = TBewegung{};
             }
     talon.anz = k;
     gtool::stapelMischen(11);

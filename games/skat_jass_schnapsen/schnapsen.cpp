@@ -240,6 +240,20 @@ void spiel(TCG& g) {
     }
 }
 
+// After the deal the talon's cards move onto the open trump card: 350 towards the front and 20
+// to the right of the talon's place; the second stack array takes the new places of the slots
+// the talon no longer holds.
+void talonAuslegen() {
+    TSpieler& talon = st(kTalon);
+    TSpieler& zwilling = glu::spielerZwilling[kTalon - 1];
+    for (int i = 1; i <= kSlots; ++i) {
+        TKartenSlot& k = talon.at(i);
+        k.x += 20;
+        k.y += 350;
+        if (i > talon.anz) glu::copyplacement(zwilling.at(i), k);
+    }
+}
+
 // Dealing: pass 1 three cards each, then (Schnapsen) the trump card and two cards each, or
 // (Sechsundsechzig) three cards each and the trump card.
 void geben(TCG& g) {
@@ -256,6 +270,7 @@ void geben(TCG& g) {
     if (g.phase.schritt == 0) schnapsenki::kommentar(1, 2);
     const int c = ++g.phase.schritt;
     if (c > 6) {
+        talonAuslegen();
         sn().gebenFertig = 1;
         return;
     }
@@ -360,8 +375,11 @@ void neuesSpiel(bool frisch) {
     int n = 0;
     for (int t = unten; t <= kAss; ++t)
         for (int f = 1; f <= 4; ++f) {
-            talon.at(++n) = TKartenSlot{};
-            talon.at(n).c = karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0};
+            // the table layout has already laid the talon's slots face down: only the card
+            // and its motion are new
+            TKartenSlot& slot = talon.at(++n);
+            slot.c = karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0};
+            slot.bewegung = TBewegung{};
         }
     talon.anz = n;
     gtool::stapelMischen(kTalon);
@@ -397,6 +415,7 @@ void spielLaden() {
     if (cg.bewegungWarten.aktiv)
         central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
     central::tischWiederherstellen(cg);
+    if (cg.phase.nr == kSpiel) talonAuslegen();
     cg.ablauf.anzSpieler = 2;
     for (int f = 1; f <= 4; ++f)
         for (int t = 1; t <= 14; ++t) ::Kartenwerte[f - 1][t - 1] = t <= 8 ? (5 - f) * 100 + t : 0;
@@ -460,6 +479,9 @@ void tischLayout() {
     st(7).pos.v[5] = 195;
     st(8).pos.v[0] += 700;
     st(8).pos.v[5] = 0;
+    // the talon waits behind the trump card's place until the deal is done
+    st(kTalon).pos.v[0] -= 100;
+    st(kTalon).pos.v[2] -= 400;
     TSpieler& atout = st(kAtout);
     atout.pos = Pos6{{0, 274, -350, -80, -6, 0}};
     for (int i = 1; i <= kSlots; ++i) {

@@ -39,6 +39,16 @@ void handSetzen(std::initializer_list<karte> ks) {
     glu::stapelZuHand(s);
 }
 
+// A Canasta run with the human's seat answered by the test.
+harness::Einstellung menschRunde(int spieler, uint64_t seed) {
+    harness::Einstellung e;
+    e.spielId = spiele::kCanasta;
+    e.spieler = spieler;
+    e.seed = seed;
+    e.menschAlsComputer = false;
+    return e;
+}
+
 hand auswahl(std::initializer_list<int> slots) {
     hand h{};
     for (int s : slots) {
@@ -73,9 +83,9 @@ TEST(CanastaAblauf, TurnStartChecksGoingOutBeforeTheEmptyTalon) {
         for (int i = 0; i < c.talon; ++i) talon.at(++talon.anz) = K(W8);
         stapel(11, talon);
         canasta::spielSchritt(cg);
-        EXPECT_EQ(cg.phase.schritt, 9);
-        EXPECT_EQ(cg.canasta.ausgemachtVon, c.ausgemachtVon);
-        EXPECT_EQ(cg.canasta.handAusgemacht, c.handAusgemacht);
+        EXPECT_EQ(+cg.phase.schritt, 9);
+        EXPECT_EQ(+cg.canasta.ausgemachtVon, c.ausgemachtVon);
+        EXPECT_EQ(+cg.canasta.handAusgemacht, c.handAusgemacht);
     }
 }
 
@@ -109,12 +119,7 @@ TEST(CanastaAblauf, FertigIsWithheldWhileTheTurnOwesSomething) {
 }
 
 TEST(CanastaAblauf, NeuBeginnenGivesBackHandPointsAndTheTakenCard) {
-    harness::Einstellung e;
-    e.spielId = spiele::kCanasta;
-    e.spieler = 2;
-    e.seed = 7;
-    e.menschAlsComputer = false;
-    harness::Lauf lauf(e);
+    harness::Lauf lauf(menschRunde(2, 7));
     canasta::anmelden();
     ASSERT_TRUE(canasta::optionSetzen("Teams", 0));
     bool amZug = false;
@@ -140,7 +145,7 @@ TEST(CanastaAblauf, NeuBeginnenGivesBackHandPointsAndTheTakenCard) {
     amZug = false;
     ASSERT_GE(lauf.bis([&](const TCG& g) { return meldFrage(g); }), 0);
     EXPECT_EQ(harness::anzahl(1), vorher - 3);
-    EXPECT_EQ(cg.canasta.gelegtePunkte, 30);
+    EXPECT_EQ(+cg.canasta.gelegtePunkte, 30);
     EXPECT_FALSE(hatKnopf(37));  // 30 of 50
 
     // the Könige and the Joker find their slots again after the first meld left
@@ -153,23 +158,23 @@ TEST(CanastaAblauf, NeuBeginnenGivesBackHandPointsAndTheTakenCard) {
             zweite.at(zweite.anz).nr = static_cast<uint16_t>(i);
         }
     }
-    ASSERT_GE(zweite.anz, 3);
+    ASSERT_GE(+zweite.anz, 3);
     zweite.anz = 3;
     central::antwort(cg, central::kAuswahl, 0, 1, &zweite);
     ASSERT_TRUE(central::antwort(cg, central::kKnopf, 1, 82));
     ASSERT_GE(lauf.bis([&](const TCG& g) { return meldFrage(g); }), 0);
-    EXPECT_EQ(cg.canasta.gelegtePunkte, 100);
+    EXPECT_EQ(+cg.canasta.gelegtePunkte, 100);
     EXPECT_TRUE(hatKnopf(37));
-    EXPECT_EQ(k12.d.anz1, piles + 2);
+    EXPECT_EQ(+k12.d.anz1, piles + 2);
 
     // a taken top card that was laid must be laid again after the take-back
     cg.canasta.zwangkarteGenommen = K(Dame, 4);
     ASSERT_TRUE(central::antwort(cg, central::kKnopf, 2, 83));
     ASSERT_GE(lauf.bis([&](const TCG& g) { return meldFrage(g); }), 0);
     EXPECT_EQ(harness::anzahl(1), vorher);
-    EXPECT_EQ(cg.canasta.gelegtePunkte, 0);
-    EXPECT_EQ(cg.canasta.rueckAnzahl, 0);
-    EXPECT_EQ(k12.d.anz1, piles);
+    EXPECT_EQ(+cg.canasta.gelegtePunkte, 0);
+    EXPECT_EQ(+cg.canasta.rueckAnzahl, 0);
+    EXPECT_EQ(+k12.d.anz1, piles);
     EXPECT_TRUE(gleich(cg.canasta.zwangkarte, K(Dame, 4)));
     EXPECT_FALSE(hatKnopf(37));
     glu::stapelZuHand(glu::spieler[0]);
@@ -269,14 +274,14 @@ TEST(CanastaAblauf, SavedGameInTheMiddleOfAHandPlaysOnToTheEnd) {
     lauf.frames(400);  // play on, then go back
     ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "mitte", "can") && central::nachLaden(cg));
     for (int s : {1, 2, 3, 4, 11, 12, 13}) EXPECT_EQ(harness::anzahl(s), karten[s]) << "stack " << s;
-    EXPECT_EQ(k12.d.anz1, seiten[0]);
-    EXPECT_EQ(k12.d.anz2, seiten[1]);
-    EXPECT_EQ(cg.aktSpieler, aktiv);
+    EXPECT_EQ(+k12.d.anz1, seiten[0]);
+    EXPECT_EQ(+k12.d.anz2, seiten[1]);
+    EXPECT_EQ(+cg.aktSpieler, aktiv);
     for (int seite = 0; seite < 2; ++seite) {
         hand jetzt;
         canasta::meldungen(seite + 1, jetzt);
-        ASSERT_EQ(jetzt.anz, meldungen[seite].anz);
-        for (int i = 1; i <= jetzt.anz; ++i) EXPECT_EQ(jetzt.at(i).nr, meldungen[seite].at(i).nr);
+        ASSERT_EQ(+jetzt.anz, meldungen[seite].anz);
+        for (int i = 1; i <= jetzt.anz; ++i) EXPECT_EQ(+jetzt.at(i).nr, meldungen[seite].at(i).nr);
     }
     std::string warum;
     EXPECT_TRUE(canasta::kartenErhalten(warum)) << warum;
@@ -284,4 +289,42 @@ TEST(CanastaAblauf, SavedGameInTheMiddleOfAHandPlaysOnToTheEnd) {
     EXPECT_EQ(canasta::abgelehnt, 0);
     spielstand::anbindung = spielstand::Anbindung{};
     std::filesystem::remove_all(ordner);
+}
+
+// The talon lies face down at its own place to the left of the discard pile, its cards turned
+// as the table lays them, so the human has a pile to click; after the human's first draw too.
+TEST(CanastaAblauf, TalonLiesFaceDownBesideTheDiscardPile) {
+    harness::Lauf lauf(menschRunde(4, 3));
+    canasta::anmelden();
+    bool gezogen = false;
+    lauf.antworter = [&](TCG& g) {
+        if (g.phase.schritt == 1) {
+            gezogen = true;
+            return central::antwort(g, central::kStapel, 11, 0);
+        }
+        return false;
+    };
+    ASSERT_TRUE(lauf.starten());
+    for (const bool nachZug : {false, true}) {
+        SCOPED_TRACE(nachZug);
+        ASSERT_GE(lauf.bis([&](const TCG& g) {
+            return (nachZug ? gezogen && meldFrage(g) : g.phase.nr == 4) && glu::zugliste.anz == 0 &&
+                   g.bewegungWarten.aktiv == 0;
+        }),
+                  0);
+        const TSpieler& talon = glu::spieler[10];
+        const TSpieler& ablage = glu::spieler[12];
+        ASSERT_GT(+talon.anz, 40);
+        // x -18 and z -210 for the talon, 212 and -240 for the discard pile: 230 units apart
+        EXPECT_FLOAT_EQ(+talon.pos.v[0], -18);
+        EXPECT_FLOAT_EQ(+talon.pos.v[2], -210);
+        EXPECT_FLOAT_EQ(ablage.pos.v[0] - talon.pos.v[0], 230);
+        for (int i = 1; i <= talon.anz; ++i) {
+            const TKartenSlot& k = talon.at(i);
+            ASSERT_EQ(+k.a1, 180) << i;  // turned over: the back faces up
+            ASSERT_EQ(+k.a3, 38) << i;
+            ASSERT_EQ(+k.face, 0) << i;
+            ASSERT_EQ(+k.z, 2.0f * static_cast<float>(i)) << i;
+        }
+    }
 }

@@ -63,7 +63,7 @@ void matchSpielen(int id, uint64_t seed, int s1, int s2, int deals) {
         EXPECT_TRUE(schnapsen::dealPruefen(vorher, warum)) << warum;
         const TGameResult& r = schnapsen::letztesErgebnis();
         // zero-sum in game points: the loser's remaining points never move
-        EXPECT_EQ(cg.konto[3 - r.spieler], vorher[3 - r.spieler]);
+        EXPECT_EQ(+cg.konto[3 - r.spieler], vorher[3 - r.spieler]);
         if (schnapsen::partieEnde()) break;
         ASSERT_TRUE(lauf.starten(1));
         EXPECT_EQ(+cg.schnapsen.startSitz, 3 - startVorher);
@@ -200,9 +200,9 @@ TEST(SchnapsenAblauf, AnnouncementWaitsForATrickAndCanEndTheDeal) {
     EXPECT_EQ(+st(12).anz, 0);
     // 72 against a seat without a trick: 3 game points
     EXPECT_EQ(cg.schnapsen.augen.at(1), 72);
-    EXPECT_EQ(r.spielWerte[0], 3);
+    EXPECT_EQ(+r.spielWerte[0], 3);
     // 7 points per Bummerl less 3: no Bummerl yet; the reason names the seat without a trick
-    EXPECT_EQ(cg.konto[1], 4);
+    EXPECT_EQ(+cg.konto[1], 4);
     EXPECT_NE(r.text1.find(text::w(" erhält 3 Punkte.")), std::string::npos) << r.text1;
     EXPECT_NE(r.text2.find(" hat 0 Augen."), std::string::npos) << r.text2;
     EXPECT_NE(r.text2.find(" hat 72 Augen erzielt."), std::string::npos) << r.text2;
@@ -238,6 +238,11 @@ TEST(SchnapsenAblauf, RestoreInTheMiddleOfATrick) {
     EXPECT_TRUE(gleich(st(12).at(1).c, erste));
     for (int s = 1; s <= 2; ++s) EXPECT_EQ(+st(s).anz, karten[s]) << s;
     EXPECT_EQ(+st(11).anz, talon);
+    // the talon lies across the trump card again, shifted once
+    for (int i = 1; i <= st(11).anz; ++i) {
+        EXPECT_FLOAT_EQ(+st(11).at(i).x, 20) << i;
+        EXPECT_FLOAT_EQ(+st(11).at(i).y, 350) << i;
+    }
     EXPECT_EQ(+cg.schnapsen.trumpf, trumpf);
     EXPECT_EQ(+cg.schnapsen.sechsundsechzig, 1);
     EXPECT_EQ(cg.schnapsen.angesagt.at(1), angesagt1);
@@ -295,3 +300,33 @@ TEST(SchnapsenAblauf, PonderedReplyOnlyForItsPosition) {
 }
 
 }  // namespace
+
+// During the deal the talon waits 100 to the left of and 400 behind its usual place (40, -310);
+// after the deal its cards lie 20 to the right and 350 to the front of that, across the open
+// trump card at (0, -350), face down.
+TEST(SchnapsenAblauf, TalonLiesAcrossTheTrumpCardAfterTheDeal) {
+    for (int id : {int{spiele::kSchnapsen}, int{spiele::kSechsundsechzig}}) {
+        SCOPED_TRACE(id);
+        Aufbau a;
+        ASSERT_TRUE(a.bereit(id));
+        const TSpieler& talon = st(11);
+        const TSpieler& atout = st(13);
+        ASSERT_EQ(+talon.anz, id == spiele::kSchnapsen ? 9 : 11);
+        EXPECT_FLOAT_EQ(+talon.pos.v[0], -60);
+        EXPECT_FLOAT_EQ(+talon.pos.v[2], -710);
+        EXPECT_FLOAT_EQ(+atout.pos.v[0], 0);
+        EXPECT_FLOAT_EQ(+atout.pos.v[2], -350);
+        for (int i = 1; i <= talon.anz; ++i) {
+            const TKartenSlot& k = talon.at(i);
+            EXPECT_FLOAT_EQ(+k.x, 20) << i;
+            EXPECT_FLOAT_EQ(+k.y, 350) << i;
+            EXPECT_EQ(+k.a1, 180) << i;  // turned over: the back faces up
+            EXPECT_EQ(+k.face, 0) << i;
+        }
+        // the slots already dealt keep that place in the second stack array
+        for (int i = talon.anz + 1; i <= kSlots; ++i) {
+            ASSERT_FLOAT_EQ(glu::spielerZwilling[10].at(i).x, 20) << i;
+            ASSERT_FLOAT_EQ(glu::spielerZwilling[10].at(i).y, 350) << i;
+        }
+    }
+}
