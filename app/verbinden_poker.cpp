@@ -106,6 +106,13 @@ void pokerVerbinden(Tglapp& a) {
         ::cg.poker.tempo = o.tempo;
         if (::cg.spielId == spiele::kPoker) holdem::PokerSeatCaptions();
     };
+    holdem::panelTexte = [](const std::string& pot, const std::string& einsatz) {
+        if (!glapp) return;
+        const dialoge::Ids& d = dialoge::ids();
+        if (!glapp->validDialog(d.pokerpanel)) return;
+        glapp->SetCaption(d.pokerpanel, d.pokerPot, pot);
+        glapp->SetCaption(d.pokerpanel, d.pokerEinsatz, einsatz);
+    };
     dialoge::haken.pokerPfeil = pfeil;
     dialoge::haken.pokerBetrag = [] { return ::cg.poker.erhoehung; };
 }

@@ -58,6 +58,11 @@ void PokerEnterHighscore(std::string& text);
 
 // Captions and wording.
 void PokerSeatCaptions();
+// The table panel's lines: "Pot: " and "Einsatz: " with the pot and the current bet in the
+// chosen currency. The seat captions hand them to the shell each tick (empty: nobody shows them).
+std::string PokerPotText();
+std::string PokerBetText();
+extern void (*panelTexte)(const std::string& pot, const std::string& einsatz);
 bool PokerGermanTerms();
 float PokerSpeedFactor();
 bool PokerSpeedUpActive();

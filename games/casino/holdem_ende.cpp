@@ -329,7 +329,13 @@ bool PokerRevealSeatCards(int s) {
 }
 bool PokerRevealAtShowdown(int s) { return PokerRevealSeatCards(s) && PokerCountSeatsInHand() >= 2; }
 
+void (*panelTexte)(const std::string& pot, const std::string& einsatz) = nullptr;
+
+std::string PokerPotText() { return "Pot: " + geldtext::formatMoney(pk().pot); }
+std::string PokerBetText() { return "Einsatz: " + geldtext::formatMoney(pk().einsatz); }
+
 void PokerSeatCaptions() {
+    if (panelTexte) panelTexte(PokerPotText(), PokerBetText());
     const bool de = PokerGermanTerms();
     for (int s = 1; s <= anzahl(); ++s) {
         TPokerSitz& z = sitz(s);

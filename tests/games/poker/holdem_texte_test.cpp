@@ -220,3 +220,37 @@ TEST_F(Tisch, SeatOrderPassesOverSeatsOutOfTheMatchAndAllIns) {
 }
 
 }  // namespace
+
+TEST_F(Tisch, PanelShowsPotAndBetInTheChosenCurrency) {
+    struct Fall {
+        int waehrung;
+        int32_t pot, einsatz;
+        const char* potText;
+        const char* einsatzText;
+    };
+    // a chip unit is 10 money units, or 2 cents with the euro coins
+    const Fall faelle[] = {
+        {2, 0, 0, "Pot: 0 €", "Einsatz: 0 €"},
+        {2, 35, 10, "Pot: 350 €", "Einsatz: 100 €"},
+        {3, 35, 10, "Pot: 350 $", "Einsatz: 100 $"},
+        {1, 35, 10, "Pot: 70 ct", "Einsatz: 20 ct"},
+        {1, 150, 51, "Pot: 3,00 €", "Einsatz: 1,02 €"},
+    };
+    static std::string pot, einsatz;
+    panelTexte = [](const std::string& p, const std::string& e) {
+        pot = text::toUtf8(p);
+        einsatz = text::toUtf8(e);
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.potText);
+        cg.poker.waehrung = f.waehrung;
+        cg.poker.pot = f.pot;
+        cg.poker.einsatz = f.einsatz;
+        pot = einsatz = "?";
+        PokerSeatCaptions();
+        EXPECT_EQ(pot, f.potText);
+        EXPECT_EQ(einsatz, f.einsatzText);
+        EXPECT_EQ(text::toUtf8(PokerPotText()), f.potText);
+    }
+    panelTexte = nullptr;
+}
