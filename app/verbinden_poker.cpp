@@ -74,6 +74,24 @@ void optionenSchreiben() {
     a.SetTopIndex(seite, e[6], pk.tempo);
 }
 
+// The texts that follow the currency and the wording: the start-cash and blinds lists and the
+// abbreviation box's example.
+void listenTexte(const holdem::Optionen& o) {
+    if (!glapp) return;
+    Tglapp& a = *glapp;
+    const dialoge::Ids& d = dialoge::ids();
+    const int seite = d.regeln[spiele::kPoker];
+    const auto& e = d.regelOptionen[spiele::kPoker];
+    if (!a.validDialog(seite) || e.size() != 7) return;
+    const auto start = holdem::PokerStartCashTexts(o.waehrung);
+    const auto blinds = holdem::PokerBlindsTexts(o.waehrung);
+    for (int i = 0; i < 3; ++i) {
+        a.WriteLine(seite, e[0], i + 1, start[static_cast<size_t>(i)]);
+        a.WriteLine(seite, e[1], i + 1, blinds[static_cast<size_t>(i)]);
+    }
+    a.SetCaption(seite, e[5], holdem::PokerAbbreviationCaption(!o.englisch));
+}
+
 // The raise amount shown on the raise button follows the arrows.
 void pfeil(int p) {
     TPoker& pk = ::cg.poker;
@@ -104,6 +122,7 @@ void pokerVerbinden(Tglapp& a) {
         ::cg.poker.deutsch = o.englisch ? 0 : 1;
         ::cg.poker.handNameOption = o.abkuerzungen ? 2 : 3;
         ::cg.poker.tempo = o.tempo;
+        listenTexte(o);
         if (::cg.spielId == spiele::kPoker) holdem::PokerSeatCaptions();
     };
     holdem::panelTexte = [](const std::string& pot, const std::string& einsatz) {
