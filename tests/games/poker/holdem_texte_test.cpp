@@ -344,3 +344,30 @@ TEST_F(Tisch, OnlyTheFirstPresetsSettingsMatchIt) {
         EXPECT_FALSE(PokerMatchesFirstPreset());
     }
 }
+
+TEST_F(Tisch, EveryBettingTickFirstTakesDepartedChipsOutOfTheStacks) {
+    // seat 2: three 1-chips of which the middle one has left; seat 3's lower marker has left too
+    pokerchips::leeren();
+    pokerchips::AddChipsToStack(2, 0, 3, -1);
+    pokerchips::AddChipsToStack(3, pokerchips::kMarke, 2, -1);
+    pokerchips::seat(2).stacks[0].entries[1].zustand = pokerchips::kFort;
+    pokerchips::seat(2).removal = 1;
+    pokerchips::seat(3).stacks[pokerchips::kMarke].entries[0].zustand = pokerchips::kFort;
+    pokerchips::seat(3).removal = 1;
+    cg.phase.nr = 4;
+    cg.antwort.warten = 6;  // the hand is being handed on: nothing else happens in the tick
+    cg.phase.schritt = 0;
+    pokerStep(cg);
+    const pokerchips::ChipStack& st = pokerchips::seat(2).stacks[0];
+    EXPECT_EQ(st.count, 2);
+    EXPECT_EQ(pokerchips::seatChipTotal(2), 2);
+    EXPECT_EQ(pokerchips::seat(2).removal, 0);
+    for (int i = 0; i < st.count; ++i) {
+        EXPECT_EQ(st.entries[i].slot, i);
+        EXPECT_EQ(st.entries[i].zustand, pokerchips::kRuht);
+    }
+    // a marker away from the bank keeps its slot, reserved
+    EXPECT_EQ(pokerchips::seat(3).stacks[pokerchips::kMarke].count, 2);
+    EXPECT_EQ(pokerchips::seat(3).stacks[pokerchips::kMarke].entries[0].zustand, pokerchips::kReserviert);
+    EXPECT_EQ(pokerchips::seat(3).removal, 0);
+}
