@@ -123,7 +123,13 @@ void pokerVerbinden(Tglapp& a) {
         ::cg.poker.handNameOption = o.abkuerzungen ? 2 : 3;
         ::cg.poker.tempo = o.tempo;
         listenTexte(o);
-        if (::cg.spielId == spiele::kPoker) holdem::PokerSeatCaptions();
+        if (::cg.spielId != spiele::kPoker) return;
+        holdem::PokerSeatCaptions();
+        // the human's buttons take the new words at once
+        if (::cg.antwort.offen == 2 && ::cg.aktSpieler == 1) {
+            central::entscheidungsDialog(::cg, 98);
+            central::dialogAnordnen(::cg, false, false);
+        }
     };
     holdem::panelTexte = [](const std::string& pot, const std::string& einsatz) {
         if (!glapp) return;

@@ -224,6 +224,7 @@ TEST_F(Tisch, SeatOrderPassesOverSeatsOutOfTheMatchAndAllIns) {
 }  // namespace
 
 TEST_F(Tisch, PanelShowsPotAndBetInTheChosenCurrency) {
+    anmelden();  // the registration tells the chips the currency option
     struct Fall {
         int waehrung;
         int32_t pot, einsatz;
@@ -258,6 +259,7 @@ TEST_F(Tisch, PanelShowsPotAndBetInTheChosenCurrency) {
 }
 
 TEST_F(Tisch, OptionListTextsFollowTheCurrency) {
+    anmelden();
     cg.spielId = 3;  // the page is also changed while another game runs
     struct Fall {
         int waehrung;
