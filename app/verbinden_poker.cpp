@@ -20,15 +20,30 @@ namespace glapp {
 
 namespace {
 
-// The page: Startguthaben, Blinds, Blinds erhöhen, Spielwährung, English terms, abbreviations,
-// speed; the player count beside them.
-void optionenLesen(holdem::Optionen& o) {
-    if (!glapp) return;
-    Tglapp& a = *glapp;
+// The rule page and its elements, when the shell has built it (a is empty otherwise).
+struct Seite {
+    Tglapp* a = nullptr;
+    int seite = 0;
+    const std::vector<int>* e = nullptr;
+};
+Seite seiteHolen() {
+    if (!glapp) return {};
     const dialoge::Ids& d = dialoge::ids();
     const int seite = d.regeln[spiele::kPoker];
     const auto& e = d.regelOptionen[spiele::kPoker];
-    if (!a.validDialog(seite) || e.size() != 7) return;
+    if (!glapp->validDialog(seite) || e.size() != 7) return {};
+    return {glapp, seite, &e};
+}
+
+// The page: Startguthaben, Blinds, Blinds erhöhen, Spielwährung, English terms, abbreviations,
+// speed; the player count beside them.
+void optionenLesen(holdem::Optionen& o) {
+    const Seite p = seiteHolen();
+    if (!p.a) return;
+    Tglapp& a = *p.a;
+    const dialoge::Ids& d = dialoge::ids();
+    const int seite = p.seite;
+    const auto& e = *p.e;
     auto wahl = [&](int el) {
         int v = 0;
         a.ReadTopIndex(seite, el, v);
@@ -52,12 +67,12 @@ void optionenLesen(holdem::Optionen& o) {
 
 // The record's options back onto the page (after loading a game).
 void optionenSchreiben() {
-    if (!glapp) return;
-    Tglapp& a = *glapp;
+    const Seite p = seiteHolen();
+    if (!p.a) return;
+    Tglapp& a = *p.a;
     const dialoge::Ids& d = dialoge::ids();
-    const int seite = d.regeln[spiele::kPoker];
-    const auto& e = d.regelOptionen[spiele::kPoker];
-    if (!a.validDialog(seite) || e.size() != 7) return;
+    const int seite = p.seite;
+    const auto& e = *p.e;
     const TPoker& pk = ::cg.poker;
     if (a.validElement(seite, d.spielerzahlWahl[spiele::kPoker]))
         a.SetTopIndex(seite, d.spielerzahlWahl[spiele::kPoker], ::cg.ablauf.anzSpieler - 1);
@@ -77,12 +92,11 @@ void optionenSchreiben() {
 // The texts that follow the currency and the wording: the start-cash and blinds lists and the
 // abbreviation box's example.
 void listenTexte(const holdem::Optionen& o) {
-    if (!glapp) return;
-    Tglapp& a = *glapp;
-    const dialoge::Ids& d = dialoge::ids();
-    const int seite = d.regeln[spiele::kPoker];
-    const auto& e = d.regelOptionen[spiele::kPoker];
-    if (!a.validDialog(seite) || e.size() != 7) return;
+    const Seite p = seiteHolen();
+    if (!p.a) return;
+    Tglapp& a = *p.a;
+    const int seite = p.seite;
+    const auto& e = *p.e;
     const auto start = holdem::PokerStartCashTexts(o.waehrung);
     const auto blinds = holdem::PokerBlindsTexts(o.waehrung);
     for (int i = 0; i < 3; ++i) {
