@@ -20,15 +20,30 @@ namespace glapp {
 
 namespace {
 
-// The page: Startguthaben, Blinds, Blinds erhöhen, Spielwährung, English terms, abbreviations,
-// speed; the player count beside them.
-void optionenLesen(holdem::Optionen& o) {
-    if (!glapp) return;
-    Tglapp& a = *glapp;
+// The rule page and its elements, when the shell has built it (a is empty otherwise).
+struct Seite {
+    Tglapp* a = nullptr;
+    int seite = 0;
+    const std::vector<int>* e = nullptr;
+};
+Seite seiteHolen() {
+    if (!glapp) return {};
     const dialoge::Ids& d = dialoge::ids();
     const int seite = d.regeln[spiele::kPoker];
     const auto& e = d.regelOptionen[spiele::kPoker];
-    if (!a.validDialog(seite) || e.size() != 7) return;
+    if (!glapp->validDialog(seite) || e.size() != 7) return {};
+    return {glapp, seite, &e};
+}
+
+// The page: Startguthaben, Blinds, Blinds erhöhen, Spielwährung, English terms, abbreviations,
+// speed; the player count beside them.
+void optionenLesen(holdem::Optionen& o) {
+    const Seite p = seiteHolen();
+    if (!p.a) return;
+    Tglapp& a = *p.a;
+    const dialoge::Ids& d = dialoge::ids();
+    const int seite = p.seite;
+    const auto& e = *p.e;
     auto wahl = [&](int el) {
         int v = 0;
         a.ReadTopIndex(seite, el, v);
@@ -52,12 +67,12 @@ void optionenLesen(holdem::Optionen& o) {
 
 // The record's options back onto the page (after loading a game).
 void optionenSchreiben() {
-    if (!glapp) return;
-    Tglapp& a = *glapp;
+    const Seite p = seiteHolen();
+    if (!p.a) return;
+    Tglapp& a = *p.a;
     const dialoge::Ids& d = dialoge::ids();
-    const int seite = d.regeln[spiele::kPoker];
-    const auto& e = d.regelOptionen[spiele::kPoker];
-    if (!a.validDialog(seite) || e.size() != 7) return;
+    const int seite = p.seite;
+    const auto& e = *p.e;
     const TPoker& pk = ::cg.poker;
     if (a.validElement(seite, d.spielerzahlWahl[spiele::kPoker]))
         a.SetTopIndex(seite, d.spielerzahlWahl[spiele::kPoker], ::cg.ablauf.anzSpieler - 1);
@@ -72,6 +87,23 @@ void optionenSchreiben() {
     a.SetBoolean(seite, e[4], pk.deutsch == 0);
     a.SetBoolean(seite, e[5], pk.handNameOption == 2);
     a.SetTopIndex(seite, e[6], pk.tempo);
+}
+
+// The texts that follow the currency and the wording: the start-cash and blinds lists and the
+// abbreviation box's example.
+void listenTexte(const holdem::Optionen& o) {
+    const Seite p = seiteHolen();
+    if (!p.a) return;
+    Tglapp& a = *p.a;
+    const int seite = p.seite;
+    const auto& e = *p.e;
+    const auto start = holdem::PokerStartCashTexts(o.waehrung);
+    const auto blinds = holdem::PokerBlindsTexts(o.waehrung);
+    for (int i = 0; i < 3; ++i) {
+        a.WriteLine(seite, e[0], i + 1, start[static_cast<size_t>(i)]);
+        a.WriteLine(seite, e[1], i + 1, blinds[static_cast<size_t>(i)]);
+    }
+    a.SetCaption(seite, e[5], holdem::PokerAbbreviationCaption(!o.englisch));
 }
 
 // The raise amount shown on the raise button follows the arrows.
@@ -104,7 +136,21 @@ void pokerVerbinden(Tglapp& a) {
         ::cg.poker.deutsch = o.englisch ? 0 : 1;
         ::cg.poker.handNameOption = o.abkuerzungen ? 2 : 3;
         ::cg.poker.tempo = o.tempo;
-        if (::cg.spielId == spiele::kPoker) holdem::PokerSeatCaptions();
+        listenTexte(o);
+        if (::cg.spielId != spiele::kPoker) return;
+        holdem::PokerSeatCaptions();
+        // the human's buttons take the new words at once
+        if (::cg.antwort.offen == 2 && ::cg.aktSpieler == 1) {
+            central::entscheidungsDialog(::cg, 98);
+            central::dialogAnordnen(::cg, false, false);
+        }
+    };
+    holdem::panelTexte = [](const std::string& pot, const std::string& einsatz) {
+        if (!glapp) return;
+        const dialoge::Ids& d = dialoge::ids();
+        if (!glapp->validDialog(d.pokerpanel)) return;
+        glapp->SetCaption(d.pokerpanel, d.pokerPot, pot);
+        glapp->SetCaption(d.pokerpanel, d.pokerEinsatz, einsatz);
     };
     dialoge::haken.pokerPfeil = pfeil;
     dialoge::haken.pokerBetrag = [] { return ::cg.poker.erhoehung; };

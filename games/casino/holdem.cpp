@@ -580,6 +580,8 @@ void pokerStep(TCG&) {
                 karten();
             break;
         case 4:
+            // chips that have left a stack are taken out before anything counts them
+            pokerchips::abgangEntfernen();
             if (cg.aktSpieler >= 1 && sitz(cg.aktSpieler).gesetzt < 0)
                 melden("ACHTUNG! Fehler: Negative SetSum.a bei Spieler " + std::to_string(cg.aktSpieler));
             if (pokerchips::needsChange()) {

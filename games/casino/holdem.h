@@ -3,6 +3,7 @@
 // end of the match; the seat captions, the options and the texts of the result tables. The
 // human plays seat 1; money is casino chips.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -58,6 +59,11 @@ void PokerEnterHighscore(std::string& text);
 
 // Captions and wording.
 void PokerSeatCaptions();
+// The table panel's lines: "Pot: " and "Einsatz: " with the pot and the current bet in the
+// chosen currency. The seat captions hand them to the shell each tick (empty: nobody shows them).
+std::string PokerPotText();
+std::string PokerBetText();
+extern void (*panelTexte)(const std::string& pot, const std::string& einsatz);
 bool PokerGermanTerms();
 float PokerSpeedFactor();
 bool PokerSpeedUpActive();
@@ -91,6 +97,23 @@ extern void (*optionenLesen)(Optionen& o);
 // Writes the record's options back onto the page (the shell installs it; empty: nothing).
 extern void (*optionenSchreiben)();
 void PokerReadOptions();
+
+// The three preset boxes of the options page: the last checked one wins. A preset sets the
+// list positions below (six seats and 200 start cash for each); false when no box is checked.
+struct Vorwahl {
+    int spieler = 5, startGeld = 2, waehrung = 2, blinds = 1, variante = 3, intervall = 3;
+};
+bool PokerPreset(const bool (&boxen)[3], Vorwahl& v);
+// The record holds the first preset: No Limit, 6 seats, euro chips, every 10 hands, big blind 2,
+// start cash 200.
+bool PokerMatchesFirstPreset();
+// The list texts that follow the currency (1 cents, 2 euros, 3 dollars), which becomes the
+// record's: the start cash 100, 200, 500 and the blinds (2, 1), (4, 2), (10, 5) as
+// "<big> (B), <small> (S)".
+std::array<std::string, 3> PokerStartCashTexts(int waehrung);
+std::array<std::string, 3> PokerBlindsTexts(int waehrung);
+// The abbreviation box's caption, with the example in the chosen wording.
+std::string PokerAbbreviationCaption(bool deutsch);
 
 // The automatic play of the main form and of self-play: a broke seat 1 leaves like any other
 // instead of ending the match, the cards are not laid open by sliding.

@@ -329,7 +329,13 @@ bool PokerRevealSeatCards(int s) {
 }
 bool PokerRevealAtShowdown(int s) { return PokerRevealSeatCards(s) && PokerCountSeatsInHand() >= 2; }
 
+void (*panelTexte)(const std::string& pot, const std::string& einsatz) = nullptr;
+
+std::string PokerPotText() { return "Pot: " + geldtext::formatMoney(pk().pot); }
+std::string PokerBetText() { return "Einsatz: " + geldtext::formatMoney(pk().einsatz); }
+
 void PokerSeatCaptions() {
+    if (panelTexte) panelTexte(PokerPotText(), PokerBetText());
     const bool de = PokerGermanTerms();
     for (int s = 1; s <= anzahl(); ++s) {
         TPokerSitz& z = sitz(s);
@@ -410,6 +416,56 @@ void PokerReadOptions() {
     pk().tempo = num::clamp(o.tempo, 1, 3);
     pk().deutsch = o.englisch ? 0 : 1;
     pk().optionByte = 0;
+}
+
+bool PokerPreset(const bool (&boxen)[3], Vorwahl& v) {
+    int wahl = 0;
+    for (int i = 0; i < 3; ++i)
+        if (boxen[i]) wahl = i + 1;
+    if (wahl == 0) return false;
+    // currency, blinds, variant, interval
+    static const int werte[3][4] = {{2, 1, 3, 3}, {1, 1, 2, 3}, {3, 2, 1, 3}};
+    const int* w = werte[wahl - 1];
+    v = Vorwahl{5, 2, w[0], w[1], w[2], w[3]};
+    return true;
+}
+
+bool PokerMatchesFirstPreset() {
+    return !pk().splitLimit && !pk().potLimit && cg.ablauf.anzSpieler == 6 && pk().waehrung == 2 &&
+           pk().intervall == 10 && pk().bigBlindStart == 2 && pk().startGeld == 200;
+}
+
+namespace {
+
+// Money texts in a currency the options page shows, also while another game is running.
+template <class F>
+std::array<std::string, 3> inWaehrung(int waehrung, F text) {
+    pk().waehrung = num::clamp(waehrung, 1, 3);
+    const uint8_t spiel = cg.spielId;
+    cg.spielId = 8;
+    std::array<std::string, 3> t;
+    for (int i = 0; i < 3; ++i) t[static_cast<size_t>(i)] = text(i);
+    cg.spielId = spiel;
+    return t;
+}
+
+}  // namespace
+
+std::array<std::string, 3> PokerStartCashTexts(int waehrung) {
+    static const int betrag[3] = {100, 200, 500};
+    return inWaehrung(waehrung, [](int i) { return geldtext::formatMoney(betrag[i]); });
+}
+
+std::array<std::string, 3> PokerBlindsTexts(int waehrung) {
+    static const int gross[3] = {2, 4, 10};
+    return inWaehrung(waehrung, [](int i) {
+        return geldtext::formatMoney(gross[i]) + " (B), " + geldtext::formatMoney(gross[i] / 2) + " (S)";
+    });
+}
+
+std::string PokerAbbreviationCaption(bool deutsch) {
+    return text::w(deutsch ? "Abkürzungen verwenden (z.B. \"Paar K\" statt \"Paar König\")"
+                           : "Abkürzungen verwenden (z.B. \"Paar K\" statt \"Pair King\")");
 }
 
 // ---- the game core's questions ----

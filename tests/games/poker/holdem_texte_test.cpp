@@ -2,7 +2,9 @@
 // the series counter and the aggression measure, on a table set up by hand.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <functional>
 
 #include "core/cg.h"
 #include "games/casino/holdem.h"
@@ -220,3 +222,154 @@ TEST_F(Tisch, SeatOrderPassesOverSeatsOutOfTheMatchAndAllIns) {
 }
 
 }  // namespace
+
+TEST_F(Tisch, PanelShowsPotAndBetInTheChosenCurrency) {
+    anmelden();  // the registration tells the chips the currency option
+    struct Fall {
+        int waehrung;
+        int32_t pot, einsatz;
+        const char* potText;
+        const char* einsatzText;
+    };
+    // a chip unit is 10 money units, or 2 cents with the euro coins
+    const Fall faelle[] = {
+        {2, 0, 0, "Pot: 0 €", "Einsatz: 0 €"},
+        {2, 35, 10, "Pot: 350 €", "Einsatz: 100 €"},
+        {3, 35, 10, "Pot: 350 $", "Einsatz: 100 $"},
+        {1, 35, 10, "Pot: 70 ct", "Einsatz: 20 ct"},
+        {1, 150, 51, "Pot: 3,00 €", "Einsatz: 1,02 €"},
+    };
+    static std::string pot, einsatz;
+    panelTexte = [](const std::string& p, const std::string& e) {
+        pot = text::toUtf8(p);
+        einsatz = text::toUtf8(e);
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.potText);
+        cg.poker.waehrung = f.waehrung;
+        cg.poker.pot = f.pot;
+        cg.poker.einsatz = f.einsatz;
+        pot = einsatz = "?";
+        PokerSeatCaptions();
+        EXPECT_EQ(pot, f.potText);
+        EXPECT_EQ(einsatz, f.einsatzText);
+        EXPECT_EQ(text::toUtf8(PokerPotText()), f.potText);
+    }
+    panelTexte = nullptr;
+}
+
+TEST_F(Tisch, OptionListTextsFollowTheCurrency) {
+    anmelden();
+    cg.spielId = 3;  // the page is also changed while another game runs
+    struct Fall {
+        int waehrung;
+        std::array<const char*, 3> start, blinds;
+    };
+    const Fall faelle[] = {
+        {2,
+         {"1000 €", "2000 €", "5000 €"},
+         {"20 € (B), 10 € (S)", "40 € (B), 20 € (S)", "100 € (B), 50 € (S)"}},
+        {3,
+         {"1000 $", "2000 $", "5000 $"},
+         {"20 $ (B), 10 $ (S)", "40 $ (B), 20 $ (S)", "100 $ (B), 50 $ (S)"}},
+        {1,
+         {"2,00 €", "4,00 €", "10,00 €"},
+         {"4 ct (B), 2 ct (S)", "8 ct (B), 4 ct (S)", "20 ct (B), 10 ct (S)"}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.waehrung);
+        const auto start = PokerStartCashTexts(f.waehrung);
+        const auto blinds = PokerBlindsTexts(f.waehrung);
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(text::toUtf8(start[i]), f.start[i]);
+            EXPECT_EQ(text::toUtf8(blinds[i]), f.blinds[i]);
+        }
+        EXPECT_EQ(cg.poker.waehrung, f.waehrung);
+        EXPECT_EQ(cg.spielId, 3);
+    }
+    EXPECT_EQ(text::toUtf8(PokerAbbreviationCaption(true)),
+              "Abkürzungen verwenden (z.B. \"Paar K\" statt \"Paar König\")");
+    EXPECT_EQ(text::toUtf8(PokerAbbreviationCaption(false)),
+              "Abkürzungen verwenden (z.B. \"Paar K\" statt \"Pair King\")");
+}
+
+TEST_F(Tisch, TheLastCheckedPresetBoxSetsTheLists) {
+    struct Fall {
+        std::array<bool, 3> boxen;
+        bool gewaehlt;
+        int waehrung, blinds, variante;
+    };
+    const Fall faelle[] = {
+        {{false, false, false}, false, 0, 0, 0},
+        {{true, false, false}, true, 2, 1, 3},
+        {{false, true, false}, true, 1, 1, 2},
+        {{false, false, true}, true, 3, 2, 1},
+        {{true, true, false}, true, 1, 1, 2},
+        {{true, false, true}, true, 3, 2, 1},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.boxen[0] << f.boxen[1] << f.boxen[2]);
+        const bool b[3] = {f.boxen[0], f.boxen[1], f.boxen[2]};
+        Vorwahl v{0, 0, 0, 0, 0, 0};
+        ASSERT_EQ(PokerPreset(b, v), f.gewaehlt);
+        if (!f.gewaehlt) continue;
+        EXPECT_EQ(v.spieler, 5);
+        EXPECT_EQ(v.startGeld, 2);
+        EXPECT_EQ(v.intervall, 3);
+        EXPECT_EQ(v.waehrung, f.waehrung);
+        EXPECT_EQ(v.blinds, f.blinds);
+        EXPECT_EQ(v.variante, f.variante);
+    }
+}
+
+TEST_F(Tisch, OnlyTheFirstPresetsSettingsMatchIt) {
+    auto erstes = [] {
+        cg.poker.splitLimit = cg.poker.potLimit = 0;
+        cg.ablauf.anzSpieler = 6;
+        cg.poker.waehrung = 2;
+        cg.poker.intervall = 10;
+        cg.poker.bigBlindStart = 2;
+        cg.poker.startGeld = 200;
+    };
+    erstes();
+    EXPECT_TRUE(PokerMatchesFirstPreset());
+    const std::function<void()> abweichungen[] = {
+        [] { cg.poker.potLimit = 1; },       [] { cg.poker.splitLimit = 1; },
+        [] { cg.ablauf.anzSpieler = 5; },    [] { cg.poker.waehrung = 1; },
+        [] { cg.poker.intervall = 7; },      [] { cg.poker.bigBlindStart = 4; },
+        [] { cg.poker.startGeld = 500; },
+    };
+    for (size_t i = 0; i < std::size(abweichungen); ++i) {
+        SCOPED_TRACE(i);
+        erstes();
+        abweichungen[i]();
+        EXPECT_FALSE(PokerMatchesFirstPreset());
+    }
+}
+
+TEST_F(Tisch, EveryBettingTickFirstTakesDepartedChipsOutOfTheStacks) {
+    // seat 2: three 1-chips of which the middle one has left; seat 3's lower marker has left too
+    pokerchips::leeren();
+    pokerchips::AddChipsToStack(2, 0, 3, -1);
+    pokerchips::AddChipsToStack(3, pokerchips::kMarke, 2, -1);
+    pokerchips::seat(2).stacks[0].entries[1].zustand = pokerchips::kFort;
+    pokerchips::seat(2).removal = 1;
+    pokerchips::seat(3).stacks[pokerchips::kMarke].entries[0].zustand = pokerchips::kFort;
+    pokerchips::seat(3).removal = 1;
+    cg.phase.nr = 4;
+    cg.antwort.warten = 6;  // the hand is being handed on: nothing else happens in the tick
+    cg.phase.schritt = 0;
+    pokerStep(cg);
+    const pokerchips::ChipStack& st = pokerchips::seat(2).stacks[0];
+    EXPECT_EQ(st.count, 2);
+    EXPECT_EQ(pokerchips::seatChipTotal(2), 2);
+    EXPECT_EQ(pokerchips::seat(2).removal, 0);
+    for (int i = 0; i < st.count; ++i) {
+        EXPECT_EQ(st.entries[i].slot, i);
+        EXPECT_EQ(st.entries[i].zustand, pokerchips::kRuht);
+    }
+    // a marker away from the bank keeps its slot, reserved
+    EXPECT_EQ(pokerchips::seat(3).stacks[pokerchips::kMarke].count, 2);
+    EXPECT_EQ(pokerchips::seat(3).stacks[pokerchips::kMarke].entries[0].zustand, pokerchips::kReserviert);
+    EXPECT_EQ(pokerchips::seat(3).removal, 0);
+}
