@@ -12,6 +12,7 @@
 #include "sd_karten.h"
 #include "sd_lauf.h"
 #include "table/overlays.h"
+#include "table/tischdienste.h"
 
 namespace {
 
@@ -285,4 +286,13 @@ TEST_F(DoppelkopfAnzeigeAblauf, ASilentSoloShowsOnceBothKreuzDamenAreOut) {
     EXPECT_EQ(gezeigt(), (Texte{"Re", "", "", ""}));
     bis([] { return cg.doppelkopf.z.stichNr == 3; });
     EXPECT_EQ(gezeigt(), (Texte{"Karosolo", "", "", ""}));
+}
+
+TEST(SeatCaptions, ANewDealOfAnyGameStartsWithoutTheCaptionsOfTheLast) {
+    for (int s = 1; s <= 4; ++s) {
+        glu::seatOverlay[s].bubble = "Herzsolo";
+        glu::seatOverlay[s].bubbleVisible = true;
+    }
+    tischdienste::stapelNeu();
+    EXPECT_EQ(gezeigt(), (Texte{"", "", "", ""}));
 }
