@@ -313,6 +313,11 @@ void drawseatbubble(int seat) {
         case 1:
             glTranslatef(0.08f, one ? 0.75f : 0.72f, -0.1f);
             break;
+        case 5:
+        case 6:
+            // the trick games' captions sit close above the seat's name plate
+            glTranslatef(0, one ? 0.4f : 0.45f, -0.1f);
+            break;
         case 7:
             glTranslatef(0.08f, one ? 0.73f : 0.7f, 0.3f);
             glDisable(GL_DEPTH_TEST);

@@ -7,6 +7,7 @@
 #include "core/spielstand.h"
 #include "table/glu.h"
 #include "table/k12.h"
+#include "table/overlays.h"
 
 namespace tischdienste {
 
@@ -62,6 +63,8 @@ void stapelNeu() {
             reihe[s].gleiten.active = 0;
             for (int i = 1; i <= kSlots; ++i) reihe[s].at(i).bewegung.active = 0;
         }
+    // a new deal starts without the captions an earlier game left beside the seats
+    for (glu::SeatOverlay& o : glu::seatOverlay) o.bubbleVisible = false;
 }
 
 void offeneHand(int seat) {

@@ -9,6 +9,7 @@
 #include "core/entscheidung.h"
 #include "core/seams.h"
 #include "core/spiele.h"
+#include "games/schafkopf_doppelkopf/sd_anzeige.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
@@ -619,6 +620,7 @@ void neuesSpiel(bool frisch) {
     trumpfSetzen();
     sd::dealBeginnen(frisch, O().geber, kartenSatz());
     parteiEreignis(0, 0);
+    anzeigeAktualisieren();
 }
 
 void spielSchritt(TCG& g) {
@@ -647,11 +649,13 @@ void spielSchritt(TCG& g) {
         default:
             break;
     }
+    anzeigeAktualisieren();
 }
 
 void spielLaden() {
     sd::tischLaden(Z().stich, Z().stichAnz);
     trumpfSetzen();
+    anzeigeAktualisieren();
 }
 
 bool spielbar(const TKartenSlot& slot) {

@@ -10,6 +10,7 @@
 #include "core/seams.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
+#include "games/schafkopf_doppelkopf/sd_anzeige.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
@@ -722,6 +723,7 @@ void neuesSpiel(bool frisch) {
     trumpfSetzen();
     sd::dealBeginnen(frisch, O().geber, kartenSatz());
     parteiEreignis(0, 0);
+    anzeigeAktualisieren();
 }
 
 void spielSchritt(TCG& g) {
@@ -750,11 +752,13 @@ void spielSchritt(TCG& g) {
         default:
             break;
     }
+    anzeigeAktualisieren();
 }
 
 void spielLaden() {
     sd::tischLaden(Z().stich, Z().stichAnz);
     trumpfSetzen();
+    anzeigeAktualisieren();
 }
 
 bool spielbar(const TKartenSlot& slot) {
