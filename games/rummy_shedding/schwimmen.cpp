@@ -21,6 +21,7 @@
 #include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/glu.h"
+#include "table/tischcg.h"
 #include "table/tischhooks.h"
 
 namespace schwimmen {
@@ -29,6 +30,12 @@ namespace {
 
 constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
 constexpr uint8_t kGebucht = 5;
+constexpr int kHalter = 16;  // holds the table's cards while a seat swaps all
+// Sub-steps of swapping all: the seat's cards on their way to the table, the holder's into the
+// hand (the engine flies these as the exchange), and the table sorted once they have landed.
+constexpr int kAlleAufTisch = 5;
+constexpr int kAlleInHand = 4;
+constexpr int kAlleFertig = 6;
 
 TGameResult g_ergebnis;
 int g_abgewiesen = 0;
@@ -83,16 +90,6 @@ void anhaengen(int stack, const karte& c) {
     TSpieler& s = st(stack);
     s.anz += 1;
     s.at(s.anz).c = c;
-}
-
-// Lays a hand card on the table at its sorted place; returns that place.
-int ablegen(int seat, int slot) {
-    const karte c = herausnehmen(seat, slot);
-    anhaengen(kTisch, c);
-    tischSortieren();
-    for (int i = 1; i <= anz(kTisch); ++i)
-        if (gleich(st(kTisch).at(i).c, c)) return i;
-    return 0;
 }
 
 // The table's three cards go under the talon, which is shuffled, and three new ones are laid.
@@ -205,6 +202,40 @@ void zugBeginnen(TCG& g) {
     g.phase.schritt = 1;
 }
 
+// Swapping all flies in three steps, each waiting for the one before to land, so that no stack
+// is counted while cards fly into it and out of it at once: the table's cards go aside to the
+// holder, the seat's cards go to the table, and the holder's cards go into the seat's hand.
+void alleZuHalter(TCG& g) {
+    st(kHalter).pos = st(kTisch).pos;
+    st(kHalter).pos.v[0] += 330.0f;
+    st(kHalter).aktPos = st(kHalter).pos;
+    glu::executemove(kTisch, 3, kHalter, 3, 3, 0, 0);
+    g.phase.schritt = kAlleAufTisch;
+}
+
+void alleAufTisch(TCG& g) {
+    glu::executemove(g.aktSpieler, 1, kTisch, 0, 3, 0, 0);
+    g.phase.schritt = kAlleInHand;
+}
+
+void alleInHand(TCG& g) {
+    const int seat = g.aktSpieler;
+    TSpieler& zw = glu::spielerZwilling[seat - 1];
+    zw.anz = 3;
+    glu::seatposition(zw, 0, 3.0f);
+    for (int i = 1; i <= 3; ++i) zw.at(i).c = st(kHalter).at(i).c;
+    tischcg::tz.phase2 = kAlleInHand;
+    glu::executemove(kHalter, 3, seat, 3, 3, 0, 0);
+    tischcg::tz.phase2 = 0;
+    g.phase.schritt = kAlleFertig;
+}
+
+void alleFertig(TCG& g) {
+    tischSortieren();
+    g.aktSpieler = naechsterSitz(g.aktSpieler, spieler());
+    g.phase.schritt = 0;
+}
+
 void zugBeantwortet(TCG& g) {
     const uint8_t art = g.antwort.art;
     if (art == kNichts) return;
@@ -215,7 +246,8 @@ void zugBeantwortet(TCG& g) {
     const int n = spieler();
     if (art == central::kKarte && w >= 1 && w <= anz(seat)) {
         s.schiebenInFolge = 0;
-        s.abgelegtPos = ablegen(seat, w);
+        // The card flies to its sorted place on the table; the engine notes that place.
+        glu::executemove(seat, w, kTisch, 0, 1, 2, 0);
         g.phase.schritt = 2;
         return;
     }
@@ -239,12 +271,9 @@ void zugBeantwortet(TCG& g) {
     }
     if (art == central::kKnopf && w == kAlle && s.alleTauschen) {
         sagen("Alle", seat);
-        for (int i = 1; i <= 3; ++i) std::swap(st(seat).at(i).c, st(kTisch).at(i).c);
-        tischSortieren();
         s.schiebenInFolge = 0;
         s.abgelegtPos = 0;
-        g.aktSpieler = naechsterSitz(seat, n);
-        g.phase.schritt = 0;
+        alleZuHalter(g);
         return;
     }
     abweisen(g);
@@ -264,7 +293,7 @@ void karteNehmen(TCG& g) {
         s.abgelegtPos = 0;
     else if (slot < s.abgelegtPos)
         s.abgelegtPos -= 1;
-    anhaengen(g.aktSpieler, herausnehmen(kTisch, slot));
+    glu::executemove(kTisch, slot, g.aktSpieler, 0, 1, 0, 0);
     g.aktSpieler = naechsterSitz(g.aktSpieler, spieler());
     g.phase.schritt = 0;
 }
@@ -324,6 +353,15 @@ void spielSchritt(TCG& g) {
         case 3:
             karteNehmen(g);
             return;
+        case kAlleInHand:
+            alleInHand(g);
+            return;
+        case kAlleAufTisch:
+            alleAufTisch(g);
+            return;
+        case kAlleFertig:
+            alleFertig(g);
+            return;
         case 30:
             rundeZeigen(g);
             return;
@@ -382,7 +420,7 @@ void abgewiesenLoeschen() { g_abgewiesen = 0; }
 bool kartenErhalten(std::string& warum) {
     std::set<int> gesehen;
     int n = 0;
-    for (int s : {1, 2, 3, 4, 5, 6, kTalon, kTisch, kAblage}) {
+    for (int s : {1, 2, 3, 4, 5, 6, kTalon, kTisch, kAblage, kHalter}) {
         for (int i = 1; i <= anz(s); ++i) {
             const karte k = st(s).at(i).c;
             if (k.t == 0) continue;

@@ -268,3 +268,54 @@ TEST_F(SchwimmenAblauf, WholeMatchesEndWithCardsConserved) {
 }
 
 }  // namespace
+
+// A swap flies its cards through the table engine; once they have landed the table holds three
+// cards in sort order and the seat three, the card taken first (it is dealt onto the hand). Seat on turn: Karo Sieben, Karo
+// Zehn, Herz Ass; table: Kreuz Bube, Pik Dame, Herz König.
+namespace {
+struct Tausch {
+    const char* name;
+    int legt, nimmt;  // hand slot laid (0: swap all), table slot taken afterwards
+    karte hand[3], tisch[3];
+};
+}  // namespace
+
+TEST_F(SchwimmenAblauf, AfterASwapHasLandedTableAndHandHoldThreeCardsEach) {
+    const Tausch faelle[] = {
+        // Herz Ass sorts in before Herz König (place 3), the König is taken from place 4
+        {"lay the Ass, take the König", 3, 4, {k(6, 3), k(1, 4), k(7, 4)}, {k(4, 1), k(5, 2), k(8, 3)}},
+        {"lay the Sieben, take the Bube", 1, 1, {k(4, 1), k(7, 4), k(8, 3)}, {k(5, 2), k(6, 3), k(1, 4)}},
+        {"take back the card just laid", 2, 4, {k(7, 4), k(1, 4), k(8, 3)}, {k(4, 1), k(5, 2), k(6, 3)}},
+        {"swap all", 0, 0, {k(4, 1), k(5, 2), k(6, 3)}, {k(8, 3), k(7, 4), k(1, 4)}},
+    };
+    for (const Tausch& f : faelle) {
+        SCOPED_TRACE(f.name);
+        starten(3);
+        ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
+        knopf(0);
+        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+        schwacheKarten();
+        const int seat = cg.aktSpieler;
+        legen(seat, {k(1, 4), k(7, 4), k(8, 3)});
+        if (f.legt == 0) {
+            knopf(schwimmen::kAlle);
+        } else {
+            ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, f.legt));
+            ASSERT_EQ(gefragt(), schwimmen::kTischKarte);
+            ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, f.nimmt));
+        }
+        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+        EXPECT_NE(cg.aktSpieler, seat);
+        EXPECT_EQ(glu::zugliste.anz, 0);
+        ASSERT_EQ(st(seat).anz, 3);
+        ASSERT_EQ(st(12).anz, 3);
+        for (int i = 1; i <= 3; ++i) {
+            EXPECT_TRUE(gleich(st(seat).at(i).c, f.hand[i - 1]))
+                << "hand slot " << i << ": " << int(st(seat).at(i).c.t) << "/" << int(st(seat).at(i).c.f);
+            EXPECT_TRUE(gleich(st(12).at(i).c, f.tisch[i - 1]))
+                << "table slot " << i << ": " << int(st(12).at(i).c.t) << "/" << int(st(12).at(i).c.f);
+        }
+        EXPECT_EQ(st(16).anz, 0);
+        EXPECT_EQ(schwimmen::abgewiesen(), 0);
+    }
+}
