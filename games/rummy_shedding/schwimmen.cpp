@@ -1,9 +1,9 @@
 // Schwimmen flow: the deal, the opener's choice, the turns with swapping, passing and knocking,
 // the renewal of the table, "Knack", the end of the knock round, the result and registration.
 //
-// Cards change places between hands, table and talon at once (only the card in a slot changes,
-// the slot keeps its place on the table), so every hand keeps three slots and the table three or,
-// for the moment between laying down and taking up, four.
+// The deal and the swaps fly through the table engine, and each step waits for its cards to
+// land. The opener's new cards and a renewed table change places at once (only the card in a
+// slot changes, the slot keeps its place on the table).
 #include "games/rummy_shedding/schwimmen.h"
 
 #include <algorithm>
@@ -52,6 +52,38 @@ void warten(int halter, int marke) {
     cg.bewegungWarten.halter = static_cast<int16_t>(halter);
     cg.bewegungWarten.marke = static_cast<int16_t>(marke);
     cg.bewegungWarten.aktiv = 1;
+}
+
+// The table's four places as the layout laid them out. The engine closes and opens gaps in a
+// pile by moving each card into the place of the slot it leaves, so after a card is laid at its
+// sorted place the cards above it would stay where they were and cover one another; the game
+// puts them back into the places of their slots.
+TKartenSlot g_plaetze[5];
+bool g_plaetzeGemerkt = false;
+
+void plaetzeMerken() {
+    for (int i = 1; i <= 4; ++i) glu::copyplacement(g_plaetze[i], st(kTisch).at(i));
+    g_plaetzeGemerkt = true;
+}
+
+// The cards shifted up by a card laid at place p fly to the places of their new slots.
+void verschobeneZiele(int p) {
+    if (!g_plaetzeGemerkt) return;
+    TSpieler& zw = glu::spielerZwilling[kTisch - 1];
+    for (int i = std::max(p + 1, 1); i <= 4; ++i) {
+        glu::copyplacement(zw.at(i), g_plaetze[i]);
+        zw.at(i).z = -97;
+    }
+}
+
+// Once the cards have landed every table slot lies in its own place again.
+void plaetzeRichten() {
+    if (!g_plaetzeGemerkt) return;
+    for (int i = 1; i <= 4; ++i) {
+        TKartenSlot& k = st(kTisch).at(i);
+        if (k.bewegung.active) continue;
+        glu::copyplacement(k, g_plaetze[i]);
+    }
 }
 
 void fragen(TCG& g, int art) {
@@ -135,6 +167,7 @@ void eroeffnen(TCG& g) {
     if (w == kNeueKarten)
         for (int i = 1; i <= 3; ++i) std::swap(st(seat).at(i).c, st(kTisch).at(i).c);
     tischSortieren();
+    plaetzeMerken();
     g.aktSpieler = naechsterSitz(seat, spieler());
     g.phase.schritt = 0;
     g.phase.nr = 4;
@@ -174,6 +207,7 @@ void rundeBuchen(TCG& g) {
 
 void zugBeginnen(TCG& g) {
     const int n = spieler();
+    plaetzeRichten();
     TSchwimmen& s = g.schwimmen;
     // "Knack": a hand of 31 ends the round at the start of any turn.
     int knack = 0;
@@ -248,6 +282,7 @@ void zugBeantwortet(TCG& g) {
         s.schiebenInFolge = 0;
         // The card flies to its sorted place on the table; the engine notes that place.
         glu::executemove(seat, w, kTisch, 0, 1, 2, 0);
+        verschobeneZiele(s.abgelegtPos);
         g.phase.schritt = 2;
         return;
     }
@@ -347,6 +382,7 @@ void spielSchritt(TCG& g) {
             zugBeantwortet(g);
             return;
         case 2:
+            plaetzeRichten();
             fragen(g, kTischKarte);
             g.phase.schritt = 3;
             return;
@@ -410,6 +446,7 @@ void spielLaden() {
     maumau::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     sortierSchluessel();
+    plaetzeMerken();
 }
 
 bool rundeVorbei(const TCG& g) { return g.spielId == spiele::kSchwimmen && g.phase.nr == kGebucht; }
