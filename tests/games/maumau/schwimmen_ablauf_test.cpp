@@ -53,6 +53,14 @@ struct SchwimmenAblauf : testing::Test {
         legen(3, {k(1, 3), k(2, 4), k(3, 1)});
         legen(12, {k(4, 1), k(5, 2), k(6, 3)});
     }
+    // Three seats; the opener keeps his cards and the first turn is asked with the weak cards.
+    void ersterZug() {
+        starten(3);
+        ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
+        knopf(0);
+        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+        schwacheKarten();
+    }
 };
 
 TEST(SchwimmenStatistik, EveryNewGameClearsTheSeatsInPlay) {
@@ -67,11 +75,7 @@ TEST(SchwimmenStatistik, EveryNewGameClearsTheSeatsInPlay) {
 }
 
 TEST_F(SchwimmenAblauf, AfterAKnockEveryOtherSeatHasOneMoreTurnAndTheTableStays) {
-    starten(3);
-    ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
-    knopf(0);
-    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
-    schwacheKarten();
+    ASSERT_NO_FATAL_FAILURE(ersterZug());
     const int klopfer = cg.aktSpieler;
     knopf(schwimmen::kKlopfen);
     std::vector<int> danach;
@@ -185,11 +189,7 @@ TEST_F(SchwimmenAblauf, ComputerDoesNotRepeatTheSecondOrThirdLastKey) {
 }
 
 TEST_F(SchwimmenAblauf, TheCardsASeatWasSeenToTakeAreKnown) {
-    starten(3);
-    ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
-    knopf(0);
-    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
-    schwacheKarten();
+    ASSERT_NO_FATAL_FAILURE(ersterZug());
     const int seat = cg.aktSpieler;
     const hand& bekannt = cg.bekannteKarten.at(seat);
     ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, 1));  // lays its first card
@@ -290,11 +290,7 @@ TEST_F(SchwimmenAblauf, AfterASwapHasLandedTableAndHandHoldThreeCardsEach) {
     };
     for (const Tausch& f : faelle) {
         SCOPED_TRACE(f.name);
-        starten(3);
-        ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
-        knopf(0);
-        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
-        schwacheKarten();
+        ASSERT_NO_FATAL_FAILURE(ersterZug());
         const int seat = cg.aktSpieler;
         legen(seat, {k(1, 4), k(7, 4), k(8, 3)});
         if (f.legt == 0) {
