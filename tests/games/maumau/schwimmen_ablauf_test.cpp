@@ -12,6 +12,7 @@
 #include "harness/lib/harness.h"
 #include "karten_helfer.h"
 #include "table/glu.h"
+#include "table/tischcg.h"
 
 namespace {
 
@@ -313,5 +314,45 @@ TEST_F(SchwimmenAblauf, AfterASwapHasLandedTableAndHandHoldThreeCardsEach) {
         }
         EXPECT_EQ(st(16).anz, 0);
         EXPECT_EQ(schwimmen::abgewiesen(), 0);
+    }
+}
+
+// Swapping all: the table's cards wait on the holder beside the table, then fly into the hand
+// with the exchange's own flight (turning over, no wobble) while the seat's cards lie on the table.
+TEST_F(SchwimmenAblauf, SwappingAllFliesTheHeldCardsIntoTheHandAsTheExchange) {
+    ASSERT_NO_FATAL_FAILURE(ersterZug());
+    const int seat = cg.aktSpieler;
+    knopf(schwimmen::kAlle);
+    ASSERT_GE(lauf->bis([](const TCG& g) { return g.phase.schritt == 6; }), 0);
+    EXPECT_FLOAT_EQ(st(16).pos.v[0], st(12).pos.v[0] + 330.0f);
+    EXPECT_EQ(st(12).anz, 3);
+    for (int i = 1; i <= 3; ++i) {
+        const TBewegung& b = st(16).at(i).bewegung;
+        EXPECT_EQ(b.active, 1) << i;
+        EXPECT_EQ(b.flightCode, 0x1230) << i;
+        EXPECT_EQ(b.toStack, -seat) << i;
+        EXPECT_EQ(b.toSlot, i) << i;
+    }
+    EXPECT_EQ(tischcg::tz.phase2, 0);  // only those three moves are the exchange
+}
+
+// A card laid between the table's cards shifts those after it up one slot; once landed each of
+// the four slots lies in its own place of the table's layout (left to right), none covers another.
+TEST_F(SchwimmenAblauf, ALaidCardLeavesEveryTableSlotInItsOwnPlace) {
+    const float platz[4] = {-310.0f, -80.0f, 150.0f, 370.0f};
+    for (int gelegt : {1, 2, 3}) {
+        SCOPED_TRACE(gelegt);
+        ASSERT_NO_FATAL_FAILURE(ersterZug());
+        // Kreuz Zehn sorts in first, Pik König second, Herz Ass third: each laid card shifts the
+        // table's cards from its own place on.
+        legen(cg.aktSpieler, {k(7, 1), k(6, 2), k(8, 3)});
+        ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, gelegt));
+        ASSERT_EQ(gefragt(), schwimmen::kTischKarte);
+        ASSERT_EQ(st(12).anz, 4);
+        EXPECT_EQ(cg.schwimmen.abgelegtPos, gelegt);
+        for (int i = 1; i <= 4; ++i) EXPECT_FLOAT_EQ(st(12).at(i).x, platz[i - 1]) << "slot " << i;
+        ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, 1));
+        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+        for (int i = 1; i <= 3; ++i) EXPECT_FLOAT_EQ(st(12).at(i).x, platz[i - 1]) << "slot " << i;
     }
 }
