@@ -1,9 +1,9 @@
 // Schwimmen flow: the deal, the opener's choice, the turns with swapping, passing and knocking,
 // the renewal of the table, "Knack", the end of the knock round, the result and registration.
 //
-// Cards change places between hands, table and talon at once (only the card in a slot changes,
-// the slot keeps its place on the table), so every hand keeps three slots and the table three or,
-// for the moment between laying down and taking up, four.
+// The deal and the swaps fly through the table engine, and each step waits for its cards to
+// land. The opener's new cards and a renewed table change places at once (only the card in a
+// slot changes, the slot keeps its place on the table).
 #include "games/rummy_shedding/schwimmen.h"
 
 #include <algorithm>
@@ -21,6 +21,7 @@
 #include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/glu.h"
+#include "table/tischcg.h"
 #include "table/tischhooks.h"
 
 namespace schwimmen {
@@ -29,6 +30,12 @@ namespace {
 
 constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
 constexpr uint8_t kGebucht = 5;
+constexpr int kHalter = 16;  // holds the table's cards while a seat swaps all
+// Sub-steps of swapping all: the seat's cards on their way to the table, the holder's into the
+// hand (the engine flies these as the exchange), and the table sorted once they have landed.
+constexpr int kAlleAufTisch = 5;
+constexpr int kAlleInHand = 4;
+constexpr int kAlleFertig = 6;
 
 TGameResult g_ergebnis;
 int g_abgewiesen = 0;
@@ -45,6 +52,38 @@ void warten(int halter, int marke) {
     cg.bewegungWarten.halter = static_cast<int16_t>(halter);
     cg.bewegungWarten.marke = static_cast<int16_t>(marke);
     cg.bewegungWarten.aktiv = 1;
+}
+
+// The table's four places as the layout laid them out. The engine closes and opens gaps in a
+// pile by moving each card into the place of the slot it leaves, so after a card is laid at its
+// sorted place the cards above it would stay where they were and cover one another; the game
+// puts them back into the places of their slots.
+TKartenSlot g_plaetze[5];
+bool g_plaetzeGemerkt = false;
+
+void plaetzeMerken() {
+    for (int i = 1; i <= 4; ++i) glu::copyplacement(g_plaetze[i], st(kTisch).at(i));
+    g_plaetzeGemerkt = true;
+}
+
+// The cards shifted up by a card laid at place p fly to the places of their new slots.
+void verschobeneZiele(int p) {
+    if (!g_plaetzeGemerkt) return;
+    TSpieler& zw = glu::spielerZwilling[kTisch - 1];
+    for (int i = std::max(p + 1, 1); i <= 4; ++i) {
+        glu::copyplacement(zw.at(i), g_plaetze[i]);
+        zw.at(i).z = -97;
+    }
+}
+
+// Once the cards have landed every table slot lies in its own place again.
+void plaetzeRichten() {
+    if (!g_plaetzeGemerkt) return;
+    for (int i = 1; i <= 4; ++i) {
+        TKartenSlot& k = st(kTisch).at(i);
+        if (k.bewegung.active) continue;
+        glu::copyplacement(k, g_plaetze[i]);
+    }
 }
 
 void fragen(TCG& g, int art) {
@@ -83,16 +122,6 @@ void anhaengen(int stack, const karte& c) {
     TSpieler& s = st(stack);
     s.anz += 1;
     s.at(s.anz).c = c;
-}
-
-// Lays a hand card on the table at its sorted place; returns that place.
-int ablegen(int seat, int slot) {
-    const karte c = herausnehmen(seat, slot);
-    anhaengen(kTisch, c);
-    tischSortieren();
-    for (int i = 1; i <= anz(kTisch); ++i)
-        if (gleich(st(kTisch).at(i).c, c)) return i;
-    return 0;
 }
 
 // The table's three cards go under the talon, which is shuffled, and three new ones are laid.
@@ -138,6 +167,7 @@ void eroeffnen(TCG& g) {
     if (w == kNeueKarten)
         for (int i = 1; i <= 3; ++i) std::swap(st(seat).at(i).c, st(kTisch).at(i).c);
     tischSortieren();
+    plaetzeMerken();
     g.aktSpieler = naechsterSitz(seat, spieler());
     g.phase.schritt = 0;
     g.phase.nr = 4;
@@ -177,6 +207,7 @@ void rundeBuchen(TCG& g) {
 
 void zugBeginnen(TCG& g) {
     const int n = spieler();
+    plaetzeRichten();
     TSchwimmen& s = g.schwimmen;
     // "Knack": a hand of 31 ends the round at the start of any turn.
     int knack = 0;
@@ -205,6 +236,40 @@ void zugBeginnen(TCG& g) {
     g.phase.schritt = 1;
 }
 
+// Swapping all flies in three steps, each waiting for the one before to land, so that no stack
+// is counted while cards fly into it and out of it at once: the table's cards go aside to the
+// holder, the seat's cards go to the table, and the holder's cards go into the seat's hand.
+void alleZuHalter(TCG& g) {
+    st(kHalter).pos = st(kTisch).pos;
+    st(kHalter).pos.v[0] += 330.0f;
+    st(kHalter).aktPos = st(kHalter).pos;
+    glu::executemove(kTisch, 3, kHalter, 3, 3, 0, 0);
+    g.phase.schritt = kAlleAufTisch;
+}
+
+void alleAufTisch(TCG& g) {
+    glu::executemove(g.aktSpieler, 1, kTisch, 0, 3, 0, 0);
+    g.phase.schritt = kAlleInHand;
+}
+
+void alleInHand(TCG& g) {
+    const int seat = g.aktSpieler;
+    TSpieler& zw = glu::spielerZwilling[seat - 1];
+    zw.anz = 3;
+    glu::seatposition(zw, 0, 3.0f);
+    for (int i = 1; i <= 3; ++i) zw.at(i).c = st(kHalter).at(i).c;
+    tischcg::tz.phase2 = kAlleInHand;
+    glu::executemove(kHalter, 3, seat, 3, 3, 0, 0);
+    tischcg::tz.phase2 = 0;
+    g.phase.schritt = kAlleFertig;
+}
+
+void alleFertig(TCG& g) {
+    tischSortieren();
+    g.aktSpieler = naechsterSitz(g.aktSpieler, spieler());
+    g.phase.schritt = 0;
+}
+
 void zugBeantwortet(TCG& g) {
     const uint8_t art = g.antwort.art;
     if (art == kNichts) return;
@@ -215,7 +280,9 @@ void zugBeantwortet(TCG& g) {
     const int n = spieler();
     if (art == central::kKarte && w >= 1 && w <= anz(seat)) {
         s.schiebenInFolge = 0;
-        s.abgelegtPos = ablegen(seat, w);
+        // The card flies to its sorted place on the table; the engine notes that place.
+        glu::executemove(seat, w, kTisch, 0, 1, 2, 0);
+        verschobeneZiele(s.abgelegtPos);
         g.phase.schritt = 2;
         return;
     }
@@ -239,12 +306,9 @@ void zugBeantwortet(TCG& g) {
     }
     if (art == central::kKnopf && w == kAlle && s.alleTauschen) {
         sagen("Alle", seat);
-        for (int i = 1; i <= 3; ++i) std::swap(st(seat).at(i).c, st(kTisch).at(i).c);
-        tischSortieren();
         s.schiebenInFolge = 0;
         s.abgelegtPos = 0;
-        g.aktSpieler = naechsterSitz(seat, n);
-        g.phase.schritt = 0;
+        alleZuHalter(g);
         return;
     }
     abweisen(g);
@@ -264,7 +328,7 @@ void karteNehmen(TCG& g) {
         s.abgelegtPos = 0;
     else if (slot < s.abgelegtPos)
         s.abgelegtPos -= 1;
-    anhaengen(g.aktSpieler, herausnehmen(kTisch, slot));
+    glu::executemove(kTisch, slot, g.aktSpieler, 0, 1, 0, 0);
     g.aktSpieler = naechsterSitz(g.aktSpieler, spieler());
     g.phase.schritt = 0;
 }
@@ -318,11 +382,21 @@ void spielSchritt(TCG& g) {
             zugBeantwortet(g);
             return;
         case 2:
+            plaetzeRichten();
             fragen(g, kTischKarte);
             g.phase.schritt = 3;
             return;
         case 3:
             karteNehmen(g);
+            return;
+        case kAlleInHand:
+            alleInHand(g);
+            return;
+        case kAlleAufTisch:
+            alleAufTisch(g);
+            return;
+        case kAlleFertig:
+            alleFertig(g);
             return;
         case 30:
             rundeZeigen(g);
@@ -372,6 +446,7 @@ void spielLaden() {
     maumau::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     sortierSchluessel();
+    plaetzeMerken();
 }
 
 bool rundeVorbei(const TCG& g) { return g.spielId == spiele::kSchwimmen && g.phase.nr == kGebucht; }
@@ -382,7 +457,7 @@ void abgewiesenLoeschen() { g_abgewiesen = 0; }
 bool kartenErhalten(std::string& warum) {
     std::set<int> gesehen;
     int n = 0;
-    for (int s : {1, 2, 3, 4, 5, 6, kTalon, kTisch, kAblage}) {
+    for (int s : {1, 2, 3, 4, 5, 6, kTalon, kTisch, kAblage, kHalter}) {
         for (int i = 1; i <= anz(s); ++i) {
             const karte k = st(s).at(i).c;
             if (k.t == 0) continue;

@@ -12,6 +12,7 @@
 #include "harness/lib/harness.h"
 #include "karten_helfer.h"
 #include "table/glu.h"
+#include "table/tischcg.h"
 
 namespace {
 
@@ -53,6 +54,14 @@ struct SchwimmenAblauf : testing::Test {
         legen(3, {k(1, 3), k(2, 4), k(3, 1)});
         legen(12, {k(4, 1), k(5, 2), k(6, 3)});
     }
+    // Three seats; the opener keeps his cards and the first turn is asked with the weak cards.
+    void ersterZug() {
+        starten(3);
+        ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
+        knopf(0);
+        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+        schwacheKarten();
+    }
 };
 
 TEST(SchwimmenStatistik, EveryNewGameClearsTheSeatsInPlay) {
@@ -67,11 +76,7 @@ TEST(SchwimmenStatistik, EveryNewGameClearsTheSeatsInPlay) {
 }
 
 TEST_F(SchwimmenAblauf, AfterAKnockEveryOtherSeatHasOneMoreTurnAndTheTableStays) {
-    starten(3);
-    ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
-    knopf(0);
-    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
-    schwacheKarten();
+    ASSERT_NO_FATAL_FAILURE(ersterZug());
     const int klopfer = cg.aktSpieler;
     knopf(schwimmen::kKlopfen);
     std::vector<int> danach;
@@ -185,11 +190,7 @@ TEST_F(SchwimmenAblauf, ComputerDoesNotRepeatTheSecondOrThirdLastKey) {
 }
 
 TEST_F(SchwimmenAblauf, TheCardsASeatWasSeenToTakeAreKnown) {
-    starten(3);
-    ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
-    knopf(0);
-    ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
-    schwacheKarten();
+    ASSERT_NO_FATAL_FAILURE(ersterZug());
     const int seat = cg.aktSpieler;
     const hand& bekannt = cg.bekannteKarten.at(seat);
     ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, 1));  // lays its first card
@@ -268,3 +269,90 @@ TEST_F(SchwimmenAblauf, WholeMatchesEndWithCardsConserved) {
 }
 
 }  // namespace
+
+// A swap flies its cards through the table engine; once they have landed the table holds three
+// cards in sort order and the seat three, the card taken first (it is dealt onto the hand). Seat on turn: Karo Sieben, Karo
+// Zehn, Herz Ass; table: Kreuz Bube, Pik Dame, Herz König.
+namespace {
+struct Tausch {
+    const char* name;
+    int legt, nimmt;  // hand slot laid (0: swap all), table slot taken afterwards
+    karte hand[3], tisch[3];
+};
+}  // namespace
+
+TEST_F(SchwimmenAblauf, AfterASwapHasLandedTableAndHandHoldThreeCardsEach) {
+    const Tausch faelle[] = {
+        // Herz Ass sorts in before Herz König (place 3), the König is taken from place 4
+        {"lay the Ass, take the König", 3, 4, {k(6, 3), k(1, 4), k(7, 4)}, {k(4, 1), k(5, 2), k(8, 3)}},
+        {"lay the Sieben, take the Bube", 1, 1, {k(4, 1), k(7, 4), k(8, 3)}, {k(5, 2), k(6, 3), k(1, 4)}},
+        {"take back the card just laid", 2, 4, {k(7, 4), k(1, 4), k(8, 3)}, {k(4, 1), k(5, 2), k(6, 3)}},
+        {"swap all", 0, 0, {k(4, 1), k(5, 2), k(6, 3)}, {k(8, 3), k(7, 4), k(1, 4)}},
+    };
+    for (const Tausch& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ASSERT_NO_FATAL_FAILURE(ersterZug());
+        const int seat = cg.aktSpieler;
+        legen(seat, {k(1, 4), k(7, 4), k(8, 3)});
+        if (f.legt == 0) {
+            knopf(schwimmen::kAlle);
+        } else {
+            ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, f.legt));
+            ASSERT_EQ(gefragt(), schwimmen::kTischKarte);
+            ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, f.nimmt));
+        }
+        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+        EXPECT_NE(cg.aktSpieler, seat);
+        EXPECT_EQ(glu::zugliste.anz, 0);
+        ASSERT_EQ(st(seat).anz, 3);
+        ASSERT_EQ(st(12).anz, 3);
+        for (int i = 1; i <= 3; ++i) {
+            EXPECT_TRUE(gleich(st(seat).at(i).c, f.hand[i - 1]))
+                << "hand slot " << i << ": " << int(st(seat).at(i).c.t) << "/" << int(st(seat).at(i).c.f);
+            EXPECT_TRUE(gleich(st(12).at(i).c, f.tisch[i - 1]))
+                << "table slot " << i << ": " << int(st(12).at(i).c.t) << "/" << int(st(12).at(i).c.f);
+        }
+        EXPECT_EQ(st(16).anz, 0);
+        EXPECT_EQ(schwimmen::abgewiesen(), 0);
+    }
+}
+
+// Swapping all: the table's cards wait on the holder beside the table, then fly into the hand
+// with the exchange's own flight (turning over, no wobble) while the seat's cards lie on the table.
+TEST_F(SchwimmenAblauf, SwappingAllFliesTheHeldCardsIntoTheHandAsTheExchange) {
+    ASSERT_NO_FATAL_FAILURE(ersterZug());
+    const int seat = cg.aktSpieler;
+    knopf(schwimmen::kAlle);
+    ASSERT_GE(lauf->bis([](const TCG& g) { return g.phase.schritt == 6; }), 0);
+    EXPECT_FLOAT_EQ(st(16).pos.v[0], st(12).pos.v[0] + 330.0f);
+    EXPECT_EQ(st(12).anz, 3);
+    for (int i = 1; i <= 3; ++i) {
+        const TBewegung& b = st(16).at(i).bewegung;
+        EXPECT_EQ(b.active, 1) << i;
+        EXPECT_EQ(b.flightCode, 0x1230) << i;
+        EXPECT_EQ(b.toStack, -seat) << i;
+        EXPECT_EQ(b.toSlot, i) << i;
+    }
+    EXPECT_EQ(tischcg::tz.phase2, 0);  // only those three moves are the exchange
+}
+
+// A card laid between the table's cards shifts those after it up one slot; once landed each of
+// the four slots lies in its own place of the table's layout (left to right), none covers another.
+TEST_F(SchwimmenAblauf, ALaidCardLeavesEveryTableSlotInItsOwnPlace) {
+    const float platz[4] = {-310.0f, -80.0f, 150.0f, 370.0f};
+    for (int gelegt : {1, 2, 3}) {
+        SCOPED_TRACE(gelegt);
+        ASSERT_NO_FATAL_FAILURE(ersterZug());
+        // Kreuz Zehn sorts in first, Pik König second, Herz Ass third: each laid card shifts the
+        // table's cards from its own place on.
+        legen(cg.aktSpieler, {k(7, 1), k(6, 2), k(8, 3)});
+        ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, gelegt));
+        ASSERT_EQ(gefragt(), schwimmen::kTischKarte);
+        ASSERT_EQ(st(12).anz, 4);
+        EXPECT_EQ(cg.schwimmen.abgelegtPos, gelegt);
+        for (int i = 1; i <= 4; ++i) EXPECT_FLOAT_EQ(st(12).at(i).x, platz[i - 1]) << "slot " << i;
+        ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, 1));
+        ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
+        for (int i = 1; i <= 3; ++i) EXPECT_FLOAT_EQ(st(12).at(i).x, platz[i - 1]) << "slot " << i;
+    }
+}
