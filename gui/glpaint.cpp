@@ -101,7 +101,8 @@ void label(Ctx& c) {
         text(c, cap, c.x - 20 + rnd(el.Width / 2.0 - 6 * c.scale * cw(cap)), c.y + 8, c.state, 0);
         return;
     }
-    const std::vector<std::string> lines = wrapLines(cap, std::max(1, el.Width));
+    // A leading "!" marks a button label (a game's message line carries it too): never drawn.
+    const std::vector<std::string> lines = wrapLines(noBang(cap), std::max(1, el.Width));
     const int right = c.g->X + c.g->Width - 15;
     for (size_t n = 0; n < lines.size(); ++n) {
         const float ly = c.y + 8 + 20.0f * static_cast<float>(n);

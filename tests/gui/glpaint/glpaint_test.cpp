@@ -183,6 +183,24 @@ TEST_F(Painter, TextIsDrawnWhereItBelongs) {
     EXPECT_GT(app->dlg(dlgId).el(check).Width, 60);
 }
 
+TEST_F(Painter, LabelDoesNotDrawTheButtonMark) {
+    frames(25);
+    const int gx = 60, gy = 60;
+    const std::string text = app->GetCaption(dlgId, label, false);
+    const image::Image plain = frame();
+    app->SetCaption(dlgId, label, "!" + text);
+    frames(2);
+    const image::Image marked = frame();
+    app->SetCaption(dlgId, label, text);
+    frames(2);
+    // The same two lines in the same place: no "!" before the first.
+    for (int zeile = 0; zeile < 2; ++zeile) {
+        const int y0 = gy + 48 + 20 * zeile;
+        EXPECT_EQ(bright(marked, gx + 20, y0, gx + 320, y0 + 18), bright(plain, gx + 20, y0, gx + 320, y0 + 18))
+            << zeile;
+    }
+}
+
 TEST_F(Painter, HoveredButtonIsDrawnLighter) {
     frames(2);
     pointTo(700, 590);
