@@ -89,7 +89,7 @@ TEST_F(SchwimmenAblauf, AfterAKnockEveryOtherSeatHasOneMoreTurnAndTheTableStays)
     EXPECT_EQ(danach, (std::vector<int>{a, b}));
     EXPECT_TRUE(gleich(st(12).at(1).c, k(4, 1)));
     // Negative mode: the lowest hand (all three hold 9 points: tie) loses a point each.
-    for (int s = 1; s <= 3; ++s) EXPECT_EQ(cg.konto[s], -1);
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(+cg.konto[s], -1);
     EXPECT_EQ(schwimmen::abgewiesen(), 0);
 }
 
@@ -104,10 +104,10 @@ TEST_F(SchwimmenAblauf, AllSeatsPassingRenewsTheTableAndTheSameSeatGoesOn) {
         knopf(schwimmen::kSchieben);
         ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
     }
-    EXPECT_EQ(cg.aktSpieler, erster);
-    EXPECT_EQ(cg.schwimmen.schiebenInFolge, 0);
-    EXPECT_EQ(st(12).anz, 3);
-    EXPECT_EQ(st(11).anz, talon);  // three new cards out, the three old ones back under
+    EXPECT_EQ(+cg.aktSpieler, erster);
+    EXPECT_EQ(+cg.schwimmen.schiebenInFolge, 0);
+    EXPECT_EQ(+st(12).anz, 3);
+    EXPECT_EQ(+st(11).anz, talon);  // three new cards out, the three old ones back under
     std::string warum;
     EXPECT_TRUE(schwimmen::kartenErhalten(warum)) << warum;
 }
@@ -143,11 +143,11 @@ TEST_F(SchwimmenAblauf, ThirtyOneEndsTheRoundAtTheStartOfTheFirstTurn) {
     legen(11, {k(4, 1), k(5, 2), k(6, 1), k(7, 2), k(8, 4)});
     knopf(0);
     EXPECT_EQ(gefragt(), 0);  // booked without a single turn
-    EXPECT_EQ(cg.aktSpieler, 2);
+    EXPECT_EQ(+cg.aktSpieler, 2);
     // Negative mode: seats 1 and 3 hold 9 points each and lose one.
-    EXPECT_EQ(cg.konto[1], -1);
-    EXPECT_EQ(cg.konto[2], 0);
-    EXPECT_EQ(cg.konto[3], -1);
+    EXPECT_EQ(+cg.konto[1], -1);
+    EXPECT_EQ(+cg.konto[2], 0);
+    EXPECT_EQ(+cg.konto[3], -1);
 }
 
 TEST_F(SchwimmenAblauf, ComputerDoesNotRepeatTheSecondOrThirdLastKey) {
@@ -179,11 +179,11 @@ TEST_F(SchwimmenAblauf, ComputerDoesNotRepeatTheSecondOrThirdLastKey) {
         cg.antwort.offen = 2;
         schwimmenki::kiTick();
         if (c.tauscht) {
-            EXPECT_EQ(cg.antwort.art, central::kKarte);
-            EXPECT_EQ(cg.antwort.wert2, 3);
+            EXPECT_EQ(+cg.antwort.art, central::kKarte);
+            EXPECT_EQ(+cg.antwort.wert2, 3);
         } else {
-            EXPECT_EQ(cg.antwort.art, central::kKnopf);
-            EXPECT_EQ(cg.antwort.wert2, schwimmen::kSchieben);
+            EXPECT_EQ(+cg.antwort.art, central::kKnopf);
+            EXPECT_EQ(+cg.antwort.wert2, schwimmen::kSchieben);
         }
         EXPECT_EQ(info[9], 11812);
     }
@@ -198,7 +198,7 @@ TEST_F(SchwimmenAblauf, TheCardsASeatWasSeenToTakeAreKnown) {
     // The table is sorted: Kreuz Bube first. Take it.
     ASSERT_TRUE(gleich(st(12).at(1).c, k(4, 1)));
     ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, 1));
-    ASSERT_EQ(bekannt.anz, 1);
+    ASSERT_EQ(+bekannt.anz, 1);
     EXPECT_TRUE(gleich(bekannt.at(1), k(4, 1)));
     // Once round the table (two passes), then the seat lays the Bube down again: no longer known.
     for (int i = 0; i < 2; ++i) {
@@ -206,20 +206,20 @@ TEST_F(SchwimmenAblauf, TheCardsASeatWasSeenToTakeAreKnown) {
         knopf(schwimmen::kSchieben);
     }
     ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
-    ASSERT_EQ(cg.aktSpieler, seat);
+    ASSERT_EQ(+cg.aktSpieler, seat);
     int slot = 0;
     for (int i = 1; i <= st(seat).anz; ++i)
         if (gleich(st(seat).at(i).c, k(4, 1))) slot = i;
     ASSERT_NE(slot, 0);
     ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, slot));
-    EXPECT_EQ(bekannt.anz, 0);
+    EXPECT_EQ(+bekannt.anz, 0);
     // "Alle tauschen": the whole table becomes known.
     ASSERT_EQ(gefragt(), schwimmen::kTischKarte);
     ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, 1));
     ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
     const int naechster = cg.aktSpieler;
     knopf(schwimmen::kAlle);
-    EXPECT_EQ(cg.bekannteKarten.at(naechster).anz, 3);
+    EXPECT_EQ(+cg.bekannteKarten.at(naechster).anz, 3);
 }
 
 TEST_F(SchwimmenAblauf, WholeMatchesEndWithCardsConserved) {
@@ -302,17 +302,17 @@ TEST_F(SchwimmenAblauf, AfterASwapHasLandedTableAndHandHoldThreeCardsEach) {
             ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, f.nimmt));
         }
         ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
-        EXPECT_NE(cg.aktSpieler, seat);
+        EXPECT_NE(+cg.aktSpieler, seat);
         EXPECT_EQ(glu::zugliste.anz, 0);
-        ASSERT_EQ(st(seat).anz, 3);
-        ASSERT_EQ(st(12).anz, 3);
+        ASSERT_EQ(+st(seat).anz, 3);
+        ASSERT_EQ(+st(12).anz, 3);
         for (int i = 1; i <= 3; ++i) {
             EXPECT_TRUE(gleich(st(seat).at(i).c, f.hand[i - 1]))
                 << "hand slot " << i << ": " << int(st(seat).at(i).c.t) << "/" << int(st(seat).at(i).c.f);
             EXPECT_TRUE(gleich(st(12).at(i).c, f.tisch[i - 1]))
                 << "table slot " << i << ": " << int(st(12).at(i).c.t) << "/" << int(st(12).at(i).c.f);
         }
-        EXPECT_EQ(st(16).anz, 0);
+        EXPECT_EQ(+st(16).anz, 0);
         EXPECT_EQ(schwimmen::abgewiesen(), 0);
     }
 }
@@ -324,14 +324,14 @@ TEST_F(SchwimmenAblauf, SwappingAllFliesTheHeldCardsIntoTheHandAsTheExchange) {
     const int seat = cg.aktSpieler;
     knopf(schwimmen::kAlle);
     ASSERT_GE(lauf->bis([](const TCG& g) { return g.phase.schritt == 6; }), 0);
-    EXPECT_FLOAT_EQ(st(16).pos.v[0], st(12).pos.v[0] + 330.0f);
-    EXPECT_EQ(st(12).anz, 3);
+    EXPECT_FLOAT_EQ(+st(16).pos.v[0], st(12).pos.v[0] + 330.0f);
+    EXPECT_EQ(+st(12).anz, 3);
     for (int i = 1; i <= 3; ++i) {
         const TBewegung& b = st(16).at(i).bewegung;
-        EXPECT_EQ(b.active, 1) << i;
-        EXPECT_EQ(b.flightCode, 0x1230) << i;
-        EXPECT_EQ(b.toStack, -seat) << i;
-        EXPECT_EQ(b.toSlot, i) << i;
+        EXPECT_EQ(+b.active, 1) << i;
+        EXPECT_EQ(+b.flightCode, 0x1230) << i;
+        EXPECT_EQ(+b.toStack, -seat) << i;
+        EXPECT_EQ(+b.toSlot, i) << i;
     }
     EXPECT_EQ(tischcg::tz.phase2, 0);  // only those three moves are the exchange
 }
@@ -348,11 +348,11 @@ TEST_F(SchwimmenAblauf, ALaidCardLeavesEveryTableSlotInItsOwnPlace) {
         legen(cg.aktSpieler, {k(7, 1), k(6, 2), k(8, 3)});
         ASSERT_TRUE(central::antwort(cg, central::kKarte, 0, gelegt));
         ASSERT_EQ(gefragt(), schwimmen::kTischKarte);
-        ASSERT_EQ(st(12).anz, 4);
-        EXPECT_EQ(cg.schwimmen.abgelegtPos, gelegt);
-        for (int i = 1; i <= 4; ++i) EXPECT_FLOAT_EQ(st(12).at(i).x, platz[i - 1]) << "slot " << i;
+        ASSERT_EQ(+st(12).anz, 4);
+        EXPECT_EQ(+cg.schwimmen.abgelegtPos, gelegt);
+        for (int i = 1; i <= 4; ++i) EXPECT_FLOAT_EQ(+st(12).at(i).x, platz[i - 1]) << "slot " << i;
         ASSERT_TRUE(central::antwort(cg, central::kStapel, 12, 1));
         ASSERT_EQ(gefragt(), schwimmen::kZugAlle);
-        for (int i = 1; i <= 3; ++i) EXPECT_FLOAT_EQ(st(12).at(i).x, platz[i - 1]) << "slot " << i;
+        for (int i = 1; i <= 3; ++i) EXPECT_FLOAT_EQ(+st(12).at(i).x, platz[i - 1]) << "slot " << i;
     }
 }
