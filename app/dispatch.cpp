@@ -35,12 +35,14 @@ void tischKlick(Tglapp& a) {
     if (zeigerKarte != 0 && aStatus == asEingabe) {
         const dialoge::Ids& d = dialoge::ids();
         if (!cg.entscheidung.mehrfachWahl) {
+            // A press on a button lying over the hand belongs to the button, not to the card.
+            if (a.OverGui) return;
             if (a.validDialog(d.buttonpanel)) a.HideDialog(d.buttonpanel);
             central::antwort(cg, central::kKarte, 0, zeigerKarte);
             aStatus = asAnimation;
         } else {
-            // A press on a button lying over the hand (the meld buttons) belongs to the button:
-            // the card under it stays as it is, or the selection the button acts on changes.
+            // Over a meld button the card under it stays as it is, or the selection the button
+            // acts on changes.
             if (a.OverGui) return;
             TSpieler* s = glu::stapel(1, "Tglapp.FormMouseWheelDown");
             if (!s || zeigerKarte > s->anz) return;

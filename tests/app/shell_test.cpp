@@ -555,6 +555,24 @@ TEST_F(Form, MeldSelectionClickTogglesTheCardButNotThroughAButton) {
     cg.entscheidung.mehrfachWahl = 0;
 }
 
+// Playing a single card: a press on a button lying over the hand does not play the card under it.
+TEST_F(Form, CardClickPlaysTheCardButNotThroughAButton) {
+    cg.spielId = spiele::kSchwimmen;
+    cg.entscheidung.mehrfachWahl = 0;
+    glapp::spielAktiv = 1;
+    TSpieler& hand = glu::spieler[0];
+    hand.anz = 3;
+    for (int i = 1; i <= 3; ++i) hand.at(i).c = karte{static_cast<uint8_t>(i + 1), 1, 0};
+    glapp::aStatus = glapp::asEingabe;
+    glapp::zeigerKarte = 2;
+    app->OverGui = 1;
+    app->FormMouseWheelDown(pvl::peFormMouseDown, 0, 56);
+    EXPECT_EQ(glapp::aStatus, glapp::asEingabe) << "the press on the button played the card under it";
+    app->OverGui = 0;
+    app->FormMouseWheelDown(pvl::peFormMouseDown, 0, 56);
+    EXPECT_EQ(glapp::aStatus, glapp::asAnimation) << "a press on the card did not play it";
+}
+
 TEST_F(Form, TheKeyboardOnTheTablePanelStandsForTheMouse) {
     cg.spielId = spiele::kMauMau;
     tischhooks::tab().spielbar[spiele::kMauMau] = ungeradeSpielbar;
