@@ -247,6 +247,12 @@ void spielSchritt(TCG& cg) {
     if (cg.aktSpieler == 1) cg.ablauf.leerlauf = 0;
 }
 
+void bewegungAbwarten(TCG& cg, int halter, int marke) {
+    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
+    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
+    cg.bewegungWarten.aktiv = 1;
+}
+
 void bewegungFertig(TCG& cg, int halter, int, int marke) {
     if (halter != cg.bewegungWarten.halter || marke != cg.bewegungWarten.marke) return;
     if (halter != 0 && halter >= -20 && halter <= 20 && dienste.stapelKarte && dienste.stapelKarteEntfernen) {

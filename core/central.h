@@ -143,6 +143,9 @@ bool antwort(TCG& cg, int art, int wert1, int wert2, const hand* h = nullptr);
 
 // ---- per frame ----
 void spielSchritt(TCG& cg);
+// The game's step waits until the move booked for holder and mark has landed; bewegungFertig
+// ends the wait.
+void bewegungAbwarten(TCG& cg, int halter, int marke);
 void bewegungFertig(TCG& cg, int halter, int, int marke);
 
 // ---- game start and restore ----

@@ -757,6 +757,16 @@ void updatecardmotion(int spi, int slot) {
     }
 }
 
+void bewegungenVerwerfen() {
+    zugliste.anz = 0;
+    fertigliste.anz = 0;
+    for (int s = 1; s <= kStapel; ++s)
+        for (TSpieler* x : {&spieler[s - 1], &spielerZwilling[s - 1]})
+            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
+    if (cg.bewegungWarten.aktiv)
+        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+}
+
 void stepanimation(const FrameTime& t) {
     const uint32_t jetzt = ticks::now();
     vergangen = static_cast<int32_t>(ticks::elapsed(letzterTick, jetzt));

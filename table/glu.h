@@ -64,6 +64,9 @@ struct FrameTime {
     float fps = 0;  // smoothed frame rate; 0 (first frame, minimised) means no motion
 };
 void stepanimation(const FrameTime& t);
+// Before a loaded game is restored: the moves under way belong to the table before the load and
+// none of them may land on the loaded one; a move that landed but was not reported yet is done.
+void bewegungenVerwerfen();
 void updatecardmotion(int spi, int slot);
 void stepstackslide(int spi);
 void getcardslot(int stack, int slot, bool isDestination, TKartenSlot& out);

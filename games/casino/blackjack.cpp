@@ -59,12 +59,6 @@ int dealer() { return bj().dealer; }
 
 void sagen(const std::string& t, int s) { gtool::sagen(text::w(t), s, 0, false); }
 
-void warten(int halter, int marke) {
-    cg.bewegungWarten.aktiv = 1;
-    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
-    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
-}
-
 // Moves money between chip seats; amounts out of a seat are taken greedily from its chips.
 void geld(int von, int nach, int32_t betrag) {
     if (betrag <= 0) return;
@@ -100,7 +94,7 @@ void karteGeben(int s) {
     const int m = stapel(kTalon).anz;
     if (m < 1) return;
     glu::dealcards(s, 1, 0, 0, kTalon, 0.0f);
-    warten(kTalon, m);
+    central::bewegungAbwarten(cg, kTalon, m);
 }
 
 bool karteVerdeckt(int s, int nr) { return !BlackJackCardFaceUp(s, nr); }
@@ -117,7 +111,7 @@ bool BlackJackTurnCards() {
         glu::movecard(s, i, s, i, 0, 6, art, 0.0f, 0, 0.0f);
         if (i <= 20) bj().offen[s - 1][i - 1] = 1;
     }
-    warten(s, n);
+    central::bewegungAbwarten(cg, s, n);
     return true;
 }
 
@@ -197,7 +191,7 @@ void einsammeln(int s) {
     const int basis = stapel(kAblage).anz;
     for (int i = n, k = 1; i >= 1; --i, ++k) glu::movecard(s, i, kAblage, basis + k, 0, 3, 16, 0.0f, 0, 0.0f);
     bj().gesammelt += n;
-    warten(s, 1);
+    central::bewegungAbwarten(cg, s, 1);
     bj().einsammeln = 1;
 }
 
@@ -406,7 +400,7 @@ void geben() {
         // the shuffle show: the talon's cards shuffle in place, once per pass
         const int n = stapel(kTalon).anz;
         for (int i = 1; i <= n; ++i) glu::movecard(kTalon, i, kTalon, i, 0, 5, 0, 0.0f, 0, 0.0f);
-        if (n > 0) warten(kTalon, n);
+        if (n > 0) central::bewegungAbwarten(cg, kTalon, n);
         c += 1;
         return;
     }
@@ -428,7 +422,7 @@ void geben() {
             }
             glu::bjEroeffnung = false;
             cg.aktSpieler = s;
-            if (genommen > 0) warten(kTalon, stapel(kTalon).anz - genommen + 1);
+            if (genommen > 0) central::bewegungAbwarten(cg, kTalon, stapel(kTalon).anz - genommen + 1);
             c += 2 * aktive;
             return;
         }

@@ -36,12 +36,6 @@ int32_t haende() { return cg.spielliste.runden; }
 
 void melden(const std::string& utf8) { msgsink::show(text::w(utf8)); }
 
-void warten(int halter, int marke) {
-    cg.bewegungWarten.aktiv = 1;
-    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
-    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
-}
-
 void geld(int von, int nach, int32_t betrag) {
     if (betrag <= 0) return;
     chipanim::queueChipMove(von, nach, betrag, false, von == pokerchips::kBank ? 0 : 4, 0);
@@ -433,7 +427,7 @@ void karten() {
         if (PokerSeatInGame(s)) {
             const int m = stapel(kTalon).anz;
             glu::dealcards(s, 2, unterwegs, 0, kTalon, schnell ? 0.25f * static_cast<float>(k++) : 0.0f);
-            warten(kTalon, m - unterwegs - 1);
+            central::bewegungAbwarten(cg, kTalon, m - unterwegs - 1);
             unterwegs += 2;
         }
     } while (schnell && schritt() < anzahl());

@@ -55,12 +55,6 @@ Aktion nehmen(TCG& g) {
     return a;
 }
 
-void warten(int halter, int marke) {
-    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
-    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
-    cg.bewegungWarten.aktiv = 1;
-}
-
 void weiter() { cg.aktSpieler = naechsterSitz(cg.aktSpieler); }
 
 // n cards from the top of the talon into the seat's sorted hand; the step waits for the last.
@@ -69,7 +63,7 @@ void ziehen(int seat, int n) {
     n = std::min(n, m);
     if (n < 1) return;
     glu::dealcards(seat, n, 0, 0, 11, 0);
-    warten(11, m + 1 - n);
+    central::bewegungAbwarten(cg, 11, m + 1 - n);
 }
 
 hand spiegel(int stack) {
@@ -906,14 +900,7 @@ void neuesSpiel(bool frisch) {
 }
 
 void spielLaden() {
-    // moves under way belong to the table before the load; none of them may land on this one
-    glu::zugliste.anz = 0;
-    glu::fertigliste.anz = 0;
-    for (int s = 1; s <= kStapel; ++s)
-        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
-            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
-    if (cg.bewegungWarten.aktiv)
-        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+    glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     cg.ablauf.meldModus = 1;
     std::memcpy(&k12.d, cg.k12Kopie + 4, sizeof(k12.d));

@@ -39,12 +39,6 @@ int spieler() { return std::clamp<int>(cg.ablauf.anzSpieler, 2, 6); }
 std::string w(std::string_view s) { return text::w(s); }
 void sagen(const std::string& t, int seat) { gtool::sagen(w(t), seat, 0, false); }
 
-void warten(int halter, int marke) {
-    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
-    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
-    cg.bewegungWarten.aktiv = 1;
-}
-
 hand handVonStapel(int stack) {
     hand h{};
     const TSpieler& s = st(stack);
@@ -93,7 +87,7 @@ void austeilen(int seat, int n) {
     n = std::min(n, m);
     if (n < 1) return;
     glu::dealcards(seat, n, 0, 0, kTalon, 0);
-    warten(kTalon, m + 1 - n);
+    central::bewegungAbwarten(cg, kTalon, m + 1 - n);
 }
 
 // The status panel shows the wished suit's symbol while a suit is wished and nothing is pending.
@@ -144,7 +138,7 @@ void geben(TCG& g) {
             seat = folgeSitz(seat, 1, envParam.spielrichtung == 2 ? 2 : 1, n);  // the deal's own direction
             glu::dealcards(seat, k, k * i, 0, kTalon, 0.25f * static_cast<float>(i));
         }
-        warten(kTalon, m + 1 - n * k);
+        central::bewegungAbwarten(cg, kTalon, m + 1 - n * k);
         g.phase.schritt = 1;
         return;
     }
@@ -316,7 +310,7 @@ void beantwortet(TCG& g) {
         if (anz(seat) == 1) sagen("Mau Mau", seat);
         ablagePlatz(anz(kAblage) + 1);
         const int gespielt = glu::playcard(seat, wert, kAblage, 0);
-        if (gespielt >= 1) warten(seat, gespielt);
+        if (gespielt >= 1) central::bewegungAbwarten(cg, seat, gespielt);
         g.phase.fluss1 = kGelegt;
         g.maumau.wunschFarbe = 0;
         if (rolle(g.maumau, c) == kRichtung) g.maumau.richtung = g.maumau.richtung == 1 ? 2 : 1;
@@ -485,18 +479,8 @@ void neuesSpiel(bool frisch) {
     cg.phase.fluss2 = 0;
 }
 
-void bewegungenVerwerfen() {
-    glu::zugliste.anz = 0;
-    glu::fertigliste.anz = 0;
-    for (int s = 1; s <= kStapel; ++s)
-        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
-            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
-    // A game saved after a move landed but before it was reported waits for nothing now.
-    if (cg.bewegungWarten.aktiv) central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
-}
-
 void spielLaden() {
-    bewegungenVerwerfen();
+    glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     sortierSchluessel();
     anzeigeAktualisieren(cg);

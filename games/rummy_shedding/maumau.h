@@ -59,8 +59,6 @@ bool handOffen(int seat);
 void spielSchritt(TCG& g);
 void neuesSpiel(bool frisch);
 void spielLaden();
-// After a load: moves under way belong to the table before it, none of them may land on this one.
-void bewegungenVerwerfen();
 int naechsterSitz(int k);  // the seat k places against the play direction from the seat on turn
 karte offeneKarte();
 

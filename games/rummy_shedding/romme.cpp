@@ -52,12 +52,6 @@ Aktion nehmen(TCG& g) {
     return a;
 }
 
-void warten(int halter, int marke) {
-    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
-    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
-    cg.bewegungWarten.aktiv = 1;
-}
-
 bool istComputer(int seat) { return seat >= 1 && seat <= 20 && cg.stapelListen[seat].computer == 1; }
 
 // A selection handed over with a kind-1 action as the cards it names in the seat's stack, in
@@ -156,7 +150,7 @@ void geben(TCG& g) {
                 seat = weiter(seat);
                 glu::dealcards(seat, 13, 13 * i, 0, 11, 0.3f * static_cast<float>(i));
             }
-            warten(11, m + 1 - 13 * n);
+            central::bewegungAbwarten(cg, 11, m + 1 - 13 * n);
             return;
         }
     } else if (g.phase.schritt < n) {
@@ -164,7 +158,7 @@ void geben(TCG& g) {
         g.aktSpieler = weiter(g.aktSpieler);
         const int m = anz(11);
         glu::dealcards(g.aktSpieler, 13, 0, 0, 11, 0);
-        warten(11, m + 1 - 13);
+        central::bewegungAbwarten(cg, 11, m + 1 - 13);
         return;
     }
     g.aktSpieler = naechsterSitz(g.geber);
@@ -490,14 +484,7 @@ void neuesSpiel(bool frisch) {
 }
 
 void spielLaden() {
-    // Moves under way belong to the table before the load; none of them may land on this one.
-    glu::zugliste.anz = 0;
-    glu::fertigliste.anz = 0;
-    for (int s = 1; s <= kStapel; ++s)
-        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
-            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
-    if (cg.bewegungWarten.aktiv)
-        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+    glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     k12Laden(cg);
     k12.d.aktiv = 0;

@@ -48,12 +48,6 @@ void sagen(const std::string& t, int seat, int code = 0, bool bleibt = false) {
     gtool::sagen(text::w(t), seat, code, bleibt);
 }
 
-void warten(int halter, int marke) {
-    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
-    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
-    cg.bewegungWarten.aktiv = 1;
-}
-
 // The table's four places as the layout laid them out. The engine closes and opens gaps in a
 // pile by moving each card into the place of the slot it leaves, so after a card is laid at its
 // sorted place the cards above it would stay where they were and cover one another; the game
@@ -143,7 +137,7 @@ void geben(TCG& g) {
         const bool gegen = envParam.spielrichtung == 2;
         for (int i = 1; i <= n; ++i)
             glu::dealcards(gegen ? n + 1 - i : i, 3, 3 * (i - 1), 0, kTalon, 0.25f * static_cast<float>(i - 1));
-        warten(kTalon, m + 1 - 3 * n);
+        central::bewegungAbwarten(cg, kTalon, m + 1 - 3 * n);
         g.phase.schritt = n;
         return;
     }
@@ -443,7 +437,7 @@ void neuesSpiel(bool frisch) {
 }
 
 void spielLaden() {
-    maumau::bewegungenVerwerfen();
+    glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     sortierSchluessel();
     plaetzeMerken();

@@ -61,19 +61,11 @@ void talonFuellen(const std::vector<karte>& deck) {
     gtool::stapelMischen(kTalon);
 }
 
-namespace {
-void warten(int halter, int marke) {
-    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
-    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
-    cg.bewegungWarten.aktiv = 1;
-}
-}  // namespace
-
 void austeilen(int seat, int n, float verzoegerung) {
     const int m = anz(kTalon);
     if (n < 1 || m < n) return;
     glu::dealcards(seat, n, 0, 0, kTalon, verzoegerung);
-    warten(kTalon, m + 1 - n);
+    central::bewegungAbwarten(cg, kTalon, m + 1 - n);
 }
 
 void austeilenAlle(int geber, int n) {
@@ -81,7 +73,7 @@ void austeilenAlle(int geber, int n) {
     if (n < 1 || m < 4 * n) return;
     for (int i = 0; i < 4; ++i)
         glu::dealcards(naechster(geber, i + 1), n, n * i, 0, kTalon, 0.25f * static_cast<float>(i));
-    warten(kTalon, m + 1 - 4 * n);
+    central::bewegungAbwarten(cg, kTalon, m + 1 - 4 * n);
 }
 
 bool geben(TCG& g, int n, int paket) {
@@ -112,7 +104,7 @@ void handVon(int seat, hand& h) {
 void ausspielen(int seat, int slot, int imStich) {
     tischcg::tz.stichAnz = imStich;  // the table lays the card above the ones before it
     const int gespielt = glu::playcard(seat, slot, kStich, 0);
-    if (gespielt >= 1) warten(seat, gespielt);
+    if (gespielt >= 1) central::bewegungAbwarten(cg, seat, gespielt);
 }
 
 void obenAuf(int von, int nach) {
@@ -278,14 +270,7 @@ void dealBeginnen(bool frisch, int geberOption, const std::vector<karte>& deck) 
 }
 
 void tischLaden(const karte* stich, int stichAnz) {
-    glu::zugliste.anz = 0;
-    glu::fertigliste.anz = 0;
-    for (int s = 1; s <= kStapel; ++s)
-        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
-            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
-    // a game saved after a move landed but before it was reported waits for nothing now
-    if (cg.bewegungWarten.aktiv)
-        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+    glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     cg.ablauf.anzSpieler = 4;
     for (int i = 1; i <= stichAnz && i <= anz(kStich); ++i) {

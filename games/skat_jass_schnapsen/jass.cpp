@@ -54,12 +54,6 @@ Aktion nehmen(TCG& g) {
     return a;
 }
 
-void warten(int halter, int marke) {
-    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
-    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
-    cg.bewegungWarten.aktiv = 1;
-}
-
 int trumpfFarbe() { return cg.jass.trumpf >= 1 && cg.jass.trumpf <= 4 ? cg.jass.trumpf : 0; }
 
 Ordnung aktuelleOrdnung() { return stichOrdnung(cg.jass.trumpf, cg.jass.stichZahl); }
@@ -114,7 +108,7 @@ void geben(TCG& g) {
                 seat = envParam.spielrichtung == 2 ? sitzZurueck(seat, 1) : sitzVor(seat, 1);
                 glu::dealcards(seat, 9, 9 * i, 0, 11, 0.25f * static_cast<float>(i));
             }
-            warten(11, m + 1 - 36);
+            central::bewegungAbwarten(cg, 11, m + 1 - 36);
             return;
         }
         nachDemGeben(g);
@@ -129,7 +123,7 @@ void geben(TCG& g) {
     const int m = anz(11);
     if (m < 3) return;
     glu::dealcards(g.aktSpieler, 3, 0, 0, 11, 0);
-    warten(11, m + 1 - 3);
+    central::bewegungAbwarten(cg, 11, m + 1 - 3);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -367,7 +361,7 @@ void karteSpielen(TCG& g, int seat, int slot) {
     ordnungSchreiben(stichOrdnung(j.trumpf, j.stichZahl + 1), true);
     j.kartenHoehe = 0.5f * static_cast<float>(j.stichPosition);
     const int neu = glu::playcard(seat, slot, 12, 0);
-    if (neu >= 1) warten(seat, neu);
+    if (neu >= 1) central::bewegungAbwarten(cg, seat, neu);
     g.phase.schritt = 3;
     g.antwort.warten = kImFlug;
     karte mitSitz = k;
@@ -722,14 +716,7 @@ void karteUmlegen(const karte& k, int ziel) {
 }  // namespace
 
 void spielLaden() {
-    // Moves under way belong to the table before the load; none of them may land on this one.
-    glu::zugliste.anz = 0;
-    glu::fertigliste.anz = 0;
-    for (int s = 1; s <= kStapel; ++s)
-        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
-            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
-    if (cg.bewegungWarten.aktiv)
-        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+    glu::bewegungenVerwerfen();
     // A card still flying when the game was saved lies where it came from: the table is brought
     // to what the flow has booked. A deal in progress starts again from the talon.
     if (cg.phase.nr == kGeben) {

@@ -50,18 +50,12 @@ std::string w(std::string_view s) { return text::w(s); }
 int anderer(int seat) { return seat == 1 ? 2 : 1; }
 TSchnapsen& sn() { return cg.schnapsen; }
 
-void warten(int halter, int marke) {
-    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
-    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
-    cg.bewegungWarten.aktiv = 1;
-}
-
 // n cards from the top of the talon to the seat; the step waits for the last one.
 void austeilen(int seat, int n) {
     const int m = anz(kTalon);
     if (n < 1 || m < n) return;
     glu::dealcards(seat, n, 0, 0, kTalon, 0);
-    warten(kTalon, m + 1 - n);
+    central::bewegungAbwarten(cg, kTalon, m + 1 - n);
 }
 
 // The top card of one stack onto the top of another; the step waits for it.
@@ -136,7 +130,7 @@ void karteSpielen(TCG& g, int seat, int index) {
     }
     if (stichLeer()) g.phase.fluss1 = seat;  // the trick's leader
     const int gespielt = glu::playcard(seat, index, kStich, 0);
-    if (gespielt >= 1) warten(seat, gespielt);
+    if (gespielt >= 1) central::bewegungAbwarten(cg, seat, gespielt);
     g.phase.schritt += 1;
     if (g.phase.fluss1 == seat) {
         g.aktSpieler = anderer(seat);
@@ -410,10 +404,7 @@ void spielSchritt(TCG& g) {
 }
 
 void spielLaden() {
-    glu::zugliste.anz = 0;
-    glu::fertigliste.anz = 0;
-    if (cg.bewegungWarten.aktiv)
-        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+    glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     if (cg.phase.nr == kSpiel) talonAuslegen();
     cg.ablauf.anzSpieler = 2;

@@ -82,19 +82,13 @@ Aktion nehmen(TCG& g) {
     return a;
 }
 
-void warten(int halter, int marke) {
-    cg.bewegungWarten.halter = static_cast<int16_t>(halter);
-    cg.bewegungWarten.marke = static_cast<int16_t>(marke);
-    cg.bewegungWarten.aktiv = 1;
-}
-
 // n cards from the top of the talon into the seat's hand (sorted for the human); the step waits
 // for the packet's last card.
 void austeilen(int seat, int n, int skip, float verzoegerung) {
     const int m = anz(11);
     if (n < 1 || m - skip < n) return;
     glu::dealcards(seat, n, skip, 0, 11, verzoegerung);
-    warten(11, m + 1 - skip - n);
+    central::bewegungAbwarten(cg, 11, m + 1 - skip - n);
 }
 
 // The top card of one stack onto the top of another; the step waits for it.
@@ -108,7 +102,7 @@ void obenAuf(int von, int nach) {
 karte ausspielen(int seat, int slot, int ziel) {
     const karte k = st(seat).at(slot).c;
     const int gespielt = glu::playcard(seat, slot, ziel, 0);
-    if (gespielt >= 1) warten(seat, gespielt);
+    if (gespielt >= 1) central::bewegungAbwarten(cg, seat, gespielt);
     return k;
 }
 
@@ -257,7 +251,7 @@ void geben(TCG& g) {
                 for (int k = 0; k < i; ++k) seat = naechster(seat);
                 glu::dealcards(seat, 10, 10 * i, 0, 11, 0.3f * static_cast<float>(i));
             }
-            warten(11, m + 1 - 30);
+            central::bewegungAbwarten(cg, 11, m + 1 - 30);
             return;
         }
         nachDemGeben(g);
@@ -1005,15 +999,7 @@ void spielSchritt(TCG& g) {
 }
 
 void spielLaden() {
-    // Moves under way belong to the table before the load; none of them may land on this one.
-    glu::zugliste.anz = 0;
-    glu::fertigliste.anz = 0;
-    for (int s = 1; s <= kStapel; ++s)
-        for (TSpieler* x : {&glu::spieler[s - 1], &glu::spielerZwilling[s - 1]})
-            for (int i = 1; i <= kSlots; ++i) x->at(i).bewegung.active = 0;
-    // A game saved after a move landed but before it was reported waits for nothing now.
-    if (cg.bewegungWarten.aktiv)
-        central::bewegungFertig(cg, cg.bewegungWarten.halter, 0, cg.bewegungWarten.marke);
+    glu::bewegungenVerwerfen();
     // A card that was still flying when the game was saved lies where it came from: the table
     // is brought to what the flow has already booked.
     if (cg.phase.nr == kGeben) {
