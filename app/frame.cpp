@@ -24,6 +24,8 @@
 
 namespace glapp {
 
+void (*spielProFrame)() = nullptr;
+
 // The frame's own values: the previous pick, the slow-frame counter and the developer line.
 int32_t zeigerKarteAlt = 0, zeigerStapelAlt = 0, zeigerStapelKarteAlt = 0;
 int langsameFrames = 0;

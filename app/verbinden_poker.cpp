@@ -125,7 +125,8 @@ void pfeil(int p) {
 
 void pokerVerbinden(Tglapp& a) {
     holdem::anmelden();
-    holdem::loadPreflopTable(a.AppDir);
+    if (!holdem::loadPreflopTable(a.AppDir))
+        a.wrp2("holdem.loadPreflopTable: data/pfp.txt fehlt oder hat nicht 2028 Bytes, alle Werte 0");
     holdem::optionenLesen = optionenLesen;
     holdem::optionenSchreiben = optionenSchreiben;
     dialoge::haken.pokerReadOptions = [] { holdem::PokerReadOptions(); };

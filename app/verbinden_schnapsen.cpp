@@ -15,8 +15,6 @@
 
 namespace glapp {
 
-void (*spielProFrame)() = nullptr;
-
 namespace {
 
 // The page's elements in order: Bummerl/Partie, Punkte/Bummerl, closing, exchange.
