@@ -108,6 +108,12 @@ void zudrehen(int seat) {
         sn().augenBeimSperren.at(s) = sn().augen.at(s);
         sn().stichBeimSperren.at(s) = hatStich(s) ? 1 : 0;
     }
+    // The open trump card is turned down across the talon: no card is drawn in this deal again.
+    const int oben = anz(kTalon) + 1;
+    if (anz(kAtout) >= 1 && glu::movecardrecord(kAtout, anz(kAtout), kTalon, oben, 1, 2, 14, 0, 0)) {
+        st(kTalon).at(oben).a3 += 90;
+        cg.bewegungWarten.aktiv = 1;
+    }
     schnapsenki::kommentar(2, seat);
     schnapsenki::kommentar(6, anderer(seat));
 }
@@ -407,6 +413,7 @@ void spielLaden() {
     glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     if (cg.phase.nr == kSpiel) talonAuslegen();
+    if (cg.phase.nr == kSpiel && sn().talon.zu && anz(kTalon) >= 1) st(kTalon).at(anz(kTalon)).a3 += 90;
     cg.ablauf.anzSpieler = 2;
     for (int f = 1; f <= 4; ++f)
         for (int t = 1; t <= 14; ++t) ::Kartenwerte[f - 1][t - 1] = t <= 8 ? (5 - f) * 100 + t : 0;

@@ -80,6 +80,11 @@ Lage lageAusSpiel(int suchSitz, bool echt) {
     }
     l.talon = stapelHand(11);
     if (st(13).anz >= 1) l.atout = st(13).at(1).c;
+    // a closed talon carries the trump card turned down on top
+    if (st(13).anz == 0 && sn().talon.zu && l.talon.anz >= 1) {
+        l.atout = l.talon.at(l.talon.anz);
+        l.talon.anz = static_cast<int16_t>(l.talon.anz - 1);
+    }
     l.stich = stapelHand(12);
     if (echt) return l;
     // The hidden cards are guessed: the talon and the other seat's hand are pooled and dealt

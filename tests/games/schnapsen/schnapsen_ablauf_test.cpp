@@ -330,3 +330,39 @@ TEST(SchnapsenAblauf, TalonLiesAcrossTheTrumpCardAfterTheDeal) {
         }
     }
 }
+
+// Closing turns the open trump card down across the talon; the computer still knows it as the
+// trump card, not as a hidden talon card, and the next deal's talon lies straight again.
+TEST(SchnapsenAblauf, ClosingLaysTheTrumpCardAcrossTheTalon) {
+    for (int id : {int{spiele::kSchnapsen}, int{spiele::kSechsundsechzig}}) {
+        SCOPED_TRACE(id);
+        Aufbau a;
+        ASSERT_TRUE(a.bereit(id));
+        const karte atout = st(13).at(1).c;
+        const int talon = st(11).anz;
+        central::antwort(cg, central::kKnopf, 0, 104);
+        ASSERT_GE(a.lauf->bis([](const TCG& g) {
+            return g.schnapsen.talon.zu == 1 && g.bewegungWarten.aktiv == 0 && glu::zugliste.anz == 0;
+        }),
+                  0);
+        EXPECT_EQ(+st(13).anz, 0);
+        ASSERT_EQ(+st(11).anz, talon + 1);
+        const TKartenSlot& oben = st(11).at(talon + 1);
+        EXPECT_TRUE(gleich(oben.c, atout));
+        EXPECT_EQ(+oben.a1, 180);      // face down like the talon
+        EXPECT_FLOAT_EQ(+oben.a3, 110);  // across the talon's cards (20)
+        EXPECT_FLOAT_EQ(+st(11).at(talon).a3, 20);
+        const schnapsenki::Lage l = schnapsenki::lageAusSpiel(2, true);
+        EXPECT_TRUE(gleich(l.atout, atout));
+        EXPECT_EQ(+l.talon.anz, talon);
+        a.lauf->antworter = [](TCG& g) {
+            for (int i = 1; i <= st(g.aktSpieler).anz; ++i)
+                if (schnapsen::spielbar(st(g.aktSpieler).at(i))) return central::antwort(g, central::kKarte, 0, i);
+            return false;
+        };
+        ASSERT_GE(a.lauf->bis(schnapsen::dealVorbei), 0);
+        ASSERT_TRUE(a.lauf->starten(1));
+        ASSERT_GE(a.lauf->bis([](const TCG& g) { return g.phase.nr == 4; }), 0);
+        for (int i = 1; i <= st(11).anz; ++i) EXPECT_LT(st(11).at(i).a3, 90.0f) << i;
+    }
+}
