@@ -328,9 +328,6 @@ void fuellen(TCG& g, const TGameResult* r, bool flag, const std::string& limit) 
     }
     if (isSchnapsen(id)) {
         layoutSchreiben(tabellenLayoutPunkte(), false);
-        // a row is the deal's text and the two seats' points: no sum column
-        if (!ohneTabelle && elementDa(ids.dialog, ids.haupt))
-            app()->dlg(ids.dialog).el(ids.haupt).ListOption = static_cast<int16_t>(n + 1);
         if (anbindung.schnapsenTabelle) anbindung.schnapsenTabelle(flag);
         return;
     }

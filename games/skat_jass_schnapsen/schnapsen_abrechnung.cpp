@@ -141,22 +141,25 @@ void limitText(std::string& text) { text.clear(); }
 void abrechnungText(const TGameResult& r, std::string& text) { text = r.text2; }
 
 std::vector<std::string> punkteZeilen() {
+    // Four columns as in the other games' tables: the deal's number, each seat's remaining
+    // points, the deal's text (which may run on to the right).
     std::vector<std::string> z;
     const TSpielliste& l = cg.spielliste;
-    z.push_back("!\t!^" + name(1) + "\t!^" + name(2));
+    z.push_back("!\t!^" + name(1) + "\t!^" + name(2) + "\t");
     const int pro = bummerlPunkte(sn().punkteProBummerl);
     const int n = std::min<int>(l.runden, kRundenMax);
     for (int r = 1; r <= n; ++r) {
         if (r > 1) {
             const bool gestiegen = l.punkte[1][r] > l.punkte[1][r - 1] || l.punkte[2][r] > l.punkte[2][r - 1];
             if (gestiegen && std::max(l.punkte[1][r - 1], l.punkte[2][r - 1]) <= pro) {
-                z.push_back("     \t----------\t----------");
-                z.push_back("\t" + zahl(pro) + "\t" + zahl(pro));
+                z.push_back("\t!----------\t!----------\t");
+                z.push_back("\t!" + zahl(pro) + "\t!" + zahl(pro) + "\t");
             }
         }
-        z.push_back(l.text[r].str() + "\t" + zahl(l.punkte[1][r]) + "\t" + zahl(l.punkte[2][r]));
+        z.push_back("!" + zahl(r) + ".\t!" + zahl(l.punkte[1][r]) + "\t!" + zahl(l.punkte[2][r]) + "\t" +
+                    l.text[r].str());
     }
-    z.push_back("Bummerl\t" + zahl(sn().bummerl.at(1)) + "\t" + zahl(sn().bummerl.at(2)));
+    z.push_back("Bummerl\t!" + zahl(sn().bummerl.at(1)) + "\t!" + zahl(sn().bummerl.at(2)) + "\t");
     return z;
 }
 

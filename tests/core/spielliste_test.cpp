@@ -586,15 +586,3 @@ TEST_F(ResultDialog, DeveloperSwitchesContinueWithoutThePlayer) {
     }
     app->Options.RenderFlags[11 - 2] = app->Options.RenderFlags[12 - 2] = 0;
 }
-
-// Schnapsen writes its own rows: the deal's text and one column a seat, no sum column; the table
-// must be laid out in those three columns, or every row slides into the next.
-TEST_F(ResultDialog, SchnapsenTableHasTheDealTextAndOneColumnASeat) {
-    rec->spielId = kSchnapsen;
-    rec->ablauf.anzSpieler = 2;
-    static int geschrieben = 0;
-    spielliste::anbindung.schnapsenTabelle = [](bool) { ++geschrieben; };
-    spielliste::punkteTabelle(*rec, round({2, 0, 0, 0, 0, 0}), false);
-    EXPECT_EQ(geschrieben, 1);
-    EXPECT_EQ(app->dlg(spielliste::ids.dialog).el(spielliste::ids.haupt).ListOption, 3);
-}

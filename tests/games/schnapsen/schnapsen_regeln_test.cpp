@@ -185,3 +185,44 @@ TEST(SchnapsenRegeln, OptionNumbers) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string> zellen(const std::string& zeile) {
+    std::vector<std::string> v;
+    size_t p = 0;
+    for (;;) {
+        const size_t q = zeile.find('\t', p);
+        v.push_back(zeile.substr(p, q == std::string::npos ? std::string::npos : q - p));
+        if (q == std::string::npos) return v;
+        p = q + 1;
+    }
+}
+
+}  // namespace
+
+// The score list is a grid of four columns: every row fills all four, or the rows below slide.
+// Two deals of a 7-point Bummerl, the second one starting a new Bummerl after seat 1 reached 0.
+TEST(SchnapsenRegeln, ScoreListRowsFillFourColumns) {
+    TSpielliste& l = cg.spielliste;
+    l = TSpielliste{};
+    cg.schnapsen.punkteProBummerl = 0;  // 7 points
+    cg.schnapsen.bummerl.at(1) = 1;
+    cg.schnapsen.bummerl.at(2) = 0;
+    l.runden = 2;
+    l.punkte[1][1] = 0;
+    l.punkte[2][1] = 7;
+    l.text[1] = "Spieler erhält 7 Punkte.";
+    l.punkte[1][2] = 7;
+    l.punkte[2][2] = 4;
+    l.text[2] = "Lena erhält 3 Punkte.";
+    const std::vector<std::string> z = punkteZeilen();
+    ASSERT_EQ(z.size(), 6u);  // header, deal 1, dashes, new Bummerl, deal 2, Bummerl count
+    for (const std::string& zeile : z) EXPECT_EQ(zellen(zeile).size(), 4u) << zeile;
+    EXPECT_EQ(zellen(z[1]), (std::vector<std::string>{"!1.", "!0", "!7", "Spieler erhält 7 Punkte."}));
+    EXPECT_EQ(zellen(z[3]), (std::vector<std::string>{"", "!7", "!7", ""}));
+    EXPECT_EQ(zellen(z[4]), (std::vector<std::string>{"!2.", "!7", "!4", "Lena erhält 3 Punkte."}));
+    EXPECT_EQ(zellen(z[5]), (std::vector<std::string>{"Bummerl", "!1", "!0", ""}));
+    l = TSpielliste{};
+    cg.schnapsen = TSchnapsen{};
+}
