@@ -30,6 +30,7 @@
 #include "table/flugkarten.h"
 #include "table/gtooldienste.h"
 #include "table/k12.h"
+#include "table/kartenmesh.h"
 #include "table/render.h"
 #include "table/tischdienste.h"
 
@@ -132,6 +133,7 @@ void Tglapp::FormCreate() {
     canastaVerbinden(*this);
     rommeVerbinden(*this);
     maumauSchwimmenVerbinden(*this);
+    glu::cardLabel = stapelBeschriftung;
     DevMode = 0;
     KbdNavigation = 1;
     startTick = ticks::now();

@@ -4,6 +4,8 @@
 // rule pages and panels by their ids).
 #pragma once
 
+#include <string>
+
 namespace glapp {
 
 class Tglapp;
@@ -11,6 +13,10 @@ class Tglapp;
 // Run by the shell once a frame while a game is on the table (empty: nothing); Schnapsen searches
 // its reply to the human's pointed card in it.
 extern void (*spielProFrame)();
+
+// The label the table draws on a pile of won tricks (empty: none); the shell hands it to the
+// table engine.
+std::string stapelBeschriftung(int stack, int slot);
 
 void pokerVerbinden(Tglapp& a);
 void pokerSeiten(Tglapp& a);

@@ -8,7 +8,6 @@
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "games/skat_jass_schnapsen/jass.h"
-#include "table/kartenmesh.h"
 
 namespace glapp {
 
@@ -59,13 +58,6 @@ void optionenAbgleichen(int, bool) {
         if (a.validElement(seite, el)) a.SetEnabled(seite, el, an);
 }
 
-// The label of the piles of tricks; another game's labels stay with the routine there before.
-std::string (*andereBeschriftung)(int stack, int slot) = nullptr;
-std::string beschriftung(int stack, int slot) {
-    if (cg.spielId == spiele::kJass) return jass::stapelPunkteText(stack);
-    return andereBeschriftung ? andereBeschriftung(stack, slot) : std::string();
-}
-
 void tabelle(bool) {
     if (!glapp) return;
     Tglapp& a = *glapp;
@@ -88,8 +80,6 @@ void jassVerbinden(Tglapp&) {
     dialoge::haken.optionenJe[spiele::kJass] = optionenAbgleichen;
     highscore::anbindung.jassLimit = [] { return cg.jass.punkteLimit; };
     spielliste::anbindung.jassTabelle = tabelle;
-    andereBeschriftung = glu::cardLabel;
-    glu::cardLabel = beschriftung;
     // The hovered trump button sorts the human's hand for that choice; the trump stays open.
     vorschau[spiele::kJass] = [](int art, int code) {
         if ((art == 110 || art == 112) && code >= 1 && code <= 19) jass::vorschau(code);

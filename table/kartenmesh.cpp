@@ -347,9 +347,17 @@ void cardlabel(const CardArgs& a, const TKartenSlot& slot, float cardW, float ca
     glPushMatrix();
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_CULL_FACE);
-    // the pictures stand with their top at v = 0, so the text turns with them
-    glTranslatef(cardW - 0.03f, cardH * 0.45f, g == 9 ? 0.02f : 0.006f);
-    glRotatef(180, 0, 0, 1);
+    // the pictures stand with their top at v = 0, so the text turns with them; on a card that
+    // lies turned half round to the viewer (the human's won tricks in Schnapsen) the text would
+    // stand on its head, so it goes to the opposite corner the other way round
+    GLfloat m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    if (g != 9 && m[0] > 0) {
+        glTranslatef(0.03f, cardH * 0.55f, 0.006f);
+    } else {
+        glTranslatef(cardW - 0.03f, cardH * 0.45f, g == 9 ? 0.02f : 0.006f);
+        glRotatef(180, 0, 0, 1);
+    }
     if (g == 9 && a.stack == 1) glRotatef(-30, 1, 0, 0);
     glScalef(k, k, k);
     // a small plate like the seats' labels, the text on it

@@ -329,6 +329,64 @@ TEST_F(TableGl, AGamesLabelIsWrittenOnItsCard) {
     screenshot("table_label.bmp");
 }
 
+// A label reads from left to right however its pile lies: on a pile turned half round it sits
+// where it sits on the straight pile, seen from the viewer, rather than standing on its head in
+// the opposite corner.
+TEST_F(TableGl, ALabelOnAPileTurnedHalfRoundStaysUpright) {
+    dealSkat();
+    cg.spielId = 12;
+    const Pos6 skatPos = glu::spieler[10].pos;
+    const TKartenSlot karte = glu::spieler[10].at(1);
+    glu::spieler[10].anz = 0;
+    struct Schwerpunkt {
+        double x = 0, y = 0;
+        int n = 0;
+    };
+    // the changed pixels between two pictures
+    auto unterschied = [&](const std::vector<Rgb>& a, const std::vector<Rgb>& b) {
+        Schwerpunkt p;
+        for (int y = 0; y < H; y += 2)
+            for (int x = 0; x < W; x += 2)
+                if (std::abs(a[y * W + x].sum() - b[y * W + x].sum()) > 30) {
+                    p.x += x;
+                    p.y += y;
+                    ++p.n;
+                }
+        if (p.n > 0) p.x /= p.n, p.y /= p.n;
+        return p;
+    };
+    auto bild = [&] {
+        frame(0);
+        std::vector<Rgb> v(W * H);
+        for (int y = 0; y < H; y += 2)
+            for (int x = 0; x < W; x += 2) v[y * W + x] = pixel(x, y);
+        return v;
+    };
+    // where the label lies against the card's middle, for the pile turned by `drehung`
+    auto labelLage = [&](float drehung) {
+        TSpieler& stapel = glu::spieler[6];
+        stapel.pos = skatPos;
+        stapel.pos.v[5] += drehung;
+        stapel.aktPos = stapel.pos;
+        stapel.anz = 0;
+        const std::vector<Rgb> leer = bild();
+        stapel.anz = 1;
+        stapel.at(1) = karte;
+        const std::vector<Rgb> ohne = bild();
+        glu::cardLabel = [](int stack, int slot) { return std::string(stack == 7 && slot == 1 ? "88888" : ""); };
+        const std::vector<Rgb> mit = bild();
+        glu::cardLabel = nullptr;
+        const Schwerpunkt k = unterschied(leer, ohne), l = unterschied(ohne, mit);
+        EXPECT_GT(k.n, 20);
+        EXPECT_GT(l.n, 5);
+        return std::pair<double, double>{l.x - k.x, l.y - k.y};
+    };
+    const auto gerade = labelLage(0), gedreht = labelLage(180);
+    EXPECT_NEAR(gedreht.first, gerade.first, 6.0);
+    EXPECT_NEAR(gedreht.second, gerade.second, 6.0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
 // The mirror image shows the side of a card that faces the table top: under a computer's hand
 // (its backs toward the viewer) the table turns bluish. The mirror's flip reverses the winding,
 // so with the wrong front face that side would be culled and no image drawn.
