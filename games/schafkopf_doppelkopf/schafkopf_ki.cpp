@@ -624,48 +624,52 @@ void bewerten(const sdki::Sicht& s, const Tischlage& t, const std::vector<karte>
     }
 }
 
+int kandidatPunkte(const sdki::Sicht& s, const Tischlage& t, const karte& k, const Kandidat& c) {
+    const double p = c.pGewinn, a = c.stichAugen, w = c.kartenWert, v = c.vergleich;
+    if (t.typ == kRamsch) {
+        const double g = p >= 0.999 ? 11 : 10;
+        return -R(g * p * a) + R(11 * (1 - p) * a) + R(w);
+    }
+    if (t.typ == kBettel) {
+        int score = R((1 - p) * 10000);
+        if (!(t.stichAnz == 0 && s.ich != t.spieler))
+            score += 110 * sdki::niedrigerUnbekannt(s, k, true) + sdki::prlwert(s.regeln, k);
+        return score;
+    }
+    int score = R(10 * p * a) - R((1.08 - p) * 12.5 * a);
+    const double f = p > 0.7 ? 2.0 : (p > 0.6 ? 1.6 : (p > 0.5 ? 1.3 : 1.0));
+    score -= R(w * f);
+    if (p > 0.5) {
+        const double q = a / 4;
+        // the band between 0.4q and 0.6q gets nothing
+        double r = 0;
+        if (v > 2 * q)
+            r = -200;
+        else if (v > 1.5 * q)
+            r = -60;
+        else if (v > 1.2 * q)
+            r = -30;
+        else if (v > q)
+            r = -10;
+        else if (v < 0.4 * q)
+            r = 90;
+        else if (v > 0.6 * q)
+            r = 50;
+        score += r < 0 ? R((2 - p) * r) : R(r * (p - 0.5));
+    }
+    return score;
+}
+
 int stichBewertung(const sdki::Sicht& s, const Tischlage& t, const std::vector<karte>& spielbar,
                    const std::vector<Kandidat>& ks) {
     const int n = static_cast<int>(std::min(spielbar.size(), ks.size()));
     if (n == 0) return 0;
     if (t.stufe == 1 && rnd::uniform() <= 0.3) return rnd::random(n);
+    const bool gewoehnlichesSpiel = t.typ != kBettel && t.typ != kRamsch;
     int best = 0, bestScore = -10000;
     for (int i = 0; i < n; ++i) {
-        const Kandidat& c = ks[static_cast<size_t>(i)];
-        const double p = c.pGewinn, a = c.stichAugen, w = c.kartenWert, v = c.vergleich;
-        int score;
-        if (t.typ == kRamsch) {
-            const double g = p >= 0.999 ? 11 : 10;
-            score = -R(g * p * a) + R(11 * (1 - p) * a) + R(w);
-        } else if (t.typ == kBettel) {
-            score = R((1 - p) * 10000);
-            if (!(t.stichAnz == 0 && s.ich != t.spieler))
-                score += 110 * sdki::niedrigerUnbekannt(s, spielbar[static_cast<size_t>(i)], true) +
-                         sdki::prlwert(s.regeln, spielbar[static_cast<size_t>(i)]);
-        } else {
-            score = R(10 * p * a) - R((1.08 - p) * 12.5 * a);
-            const double f = p > 0.7 ? 2.0 : (p > 0.6 ? 1.6 : (p > 0.5 ? 1.3 : 1.0));
-            score -= R(w * f);
-            if (p > 0.5) {
-                const double q = a / 4;
-                // the band between 0.4q and 0.6q gets nothing
-                double r = 0;
-                if (v > 2 * q)
-                    r = -200;
-                else if (v > 1.5 * q)
-                    r = -60;
-                else if (v > 1.2 * q)
-                    r = -30;
-                else if (v > q)
-                    r = -10;
-                else if (v < 0.4 * q)
-                    r = 90;
-                else if (v > 0.6 * q)
-                    r = 50;
-                score += r < 0 ? R((2 - p) * r) : R(r * (p - 0.5));
-            }
-            if (t.stufe == 1 || t.stufe == 2) score += -35 + rnd::random(70);
-        }
+        int score = kandidatPunkte(s, t, spielbar[static_cast<size_t>(i)], ks[static_cast<size_t>(i)]);
+        if (gewoehnlichesSpiel && (t.stufe == 1 || t.stufe == 2)) score += -35 + rnd::random(70);
         if (score > bestScore) {
             bestScore = score;
             best = i;

@@ -81,6 +81,8 @@ struct Kandidat {
 // Fills one record per playable card.
 void bewerten(const sdki::Sicht& s, const Tischlage& t, const std::vector<karte>& spielbar,
               std::vector<Kandidat>& out);
+// The score of one candidate (without the level noise of "Anfänger" and "Normal").
+int kandidatPunkte(const sdki::Sicht& s, const Tischlage& t, const karte& k, const Kandidat& c);
 // The position (0-based) of the best candidate.
 int stichBewertung(const sdki::Sicht& s, const Tischlage& t, const std::vector<karte>& spielbar,
                    const std::vector<Kandidat>& k);
