@@ -151,6 +151,19 @@ TEST(SchafkopfKiSpiel, PlayingLastTheTrickGoesToTheOwnPartyOrNot) {
     }
 }
 
+TEST(SchafkopfKiSpiel, TheLastCardOfTheDealComparesWithNothing) {
+    // seat 4 plays the last card: nothing is unseen, the comparison and the average are 0
+    Tisch tisch(kRufspiel, 1, 4, {"", "", "", "GK"});
+    tisch.stich("GA G7 EO", 1);
+    const sdki::Sicht s = tisch.sicht();
+    std::vector<schafkopfki::Kandidat> ks;
+    schafkopfki::bewerten(s, tisch.t, SH("GK"), ks);
+    ASSERT_EQ(ks.size(), 1u);
+    EXPECT_EQ(ks[0].vergleich, 0.0f);
+    EXPECT_EQ(ks[0].stichAugen, 11.0f + 3.0f + 4.0f);
+    EXPECT_EQ(sdtest::name(schafkopfki::kartenWahl(s, tisch.t, SH("GK")), false), "GK");
+}
+
 TEST(SchafkopfKiSpiel, TheLoneDeclarerLeadsTrumpsWhenItHasEnough) {
     // a Herz solo of seat 1; the rest of the deck lies with the others or is gone
     struct Fall {
