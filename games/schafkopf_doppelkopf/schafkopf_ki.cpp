@@ -467,7 +467,7 @@ struct Lauf {
     }
 };
 
-float gewoehnlich(const Lauf& l, std::string& grund) {
+float gewoehnlich(const Lauf& l, const char*& grund) {
     const sdki::Sicht& s = l.s;
     const int k = l.t.stichAnz;
     if (k == 3) return l.eigenSicher(l.W) ? 1.0f : (l.eigenVermutet(l.W) ? 0.9f : 0.0f);
@@ -506,7 +506,7 @@ float gewoehnlich(const Lauf& l, std::string& grund) {
     return 0.0f;
 }
 
-float bettelGegner(const Lauf& l, const karte& k, std::string& grund) {
+float bettelGegner(const Lauf& l, const karte& k, const char*& grund) {
     const int b = l.t.spieler;
     switch (l.t.stichAnz) {
         case 3:
@@ -518,7 +518,7 @@ float bettelGegner(const Lauf& l, const karte& k, std::string& grund) {
                 grund = "letzter muss nicht nehmen, so dass bettler kriegt";
                 return 1 - l.drunter(l.n1, l.X);
             }
-            grund = "jemand ist schon über bettler";
+            grund = "jemand ist schon \xfc" "ber bettler";
             return 1.0f;
         case 1:
             if (l.n1 == b) {
@@ -527,7 +527,7 @@ float bettelGegner(const Lauf& l, const karte& k, std::string& grund) {
             }
             if (l.n2 == b) return 1 - (1 - l.drunter(b, l.X)) * l.drunter(l.n1, l.X);
             if (l.W == b) {
-                grund = "beide können drunter bleiben";
+                grund = "beide k\xf6" "nnen drunter bleiben";
                 return 1 - l.drunter(l.n1, l.X) * l.drunter(l.n2, l.X);
             }
             return 1.0f;
@@ -537,7 +537,7 @@ float bettelGegner(const Lauf& l, const karte& k, std::string& grund) {
     }
 }
 
-float selbstNehmen(const Lauf& l, const karte& k, std::string& grund) {
+float selbstNehmen(const Lauf& l, const karte& k, const char*& grund) {
     const sdki::Sicht& s = l.s;
     if (l.W != s.ich) {
         grund = "0 Chance";
@@ -559,7 +559,7 @@ float selbstNehmen(const Lauf& l, const karte& k, std::string& grund) {
             grund = folgen == 1 ? "wkt dass letzter NICHT nehmen muss" : "wkt dass von letzten beiden KEINER nehmen muss";
             p *= l.drunter(u, l.H);
         } else {
-            grund = folgen == 1 ? "wkt dass letzter nur höhere trümpfe hat" : "wkt dass einer von letzten nur höhere trümpfe hat";
+            grund = folgen == 1 ? "wkt dass letzter nur h\xf6" "here tr\xfc" "mpfe hat" : "wkt dass einer von letzten nur h\xf6" "here tr\xfc" "mpfe hat";
             p *= 1 - l.alleFrei(u) * (1 - sdki::wktNiedriger(s, u, l.H));
         }
     }
@@ -780,7 +780,7 @@ karte kartenWahl(const sdki::Sicht& s, const Tischlage& t, const std::vector<kar
     const karte zufall = sp[static_cast<size_t>(rnd::random(static_cast<int>(sp.size())))];
     const bool gewoehnlichesSpiel = t.typ != kBettel && t.typ != kRamsch;
     if (t.stichAnz > 0 || !gewoehnlichesSpiel) {
-        std::vector<Kandidat> ks;
+        static thread_local std::vector<Kandidat> ks;  // kept: no allocation per decision
         bewerten(s, t, sp, ks);
         return sp[static_cast<size_t>(stichBewertung(s, t, sp, ks))];
     }

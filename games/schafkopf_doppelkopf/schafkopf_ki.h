@@ -73,7 +73,7 @@ void spielWahl(int seat);
 // ---- card play
 struct Kandidat {
     float pGewinn = 0;
-    std::string grund;
+    const char* grund = "";  // the rule that set pGewinn (trace only, Windows-1252)
     float stichAugen = 0;
     float kartenWert = 0;
     float vergleich = 0;
