@@ -112,6 +112,7 @@ struct Serie {
     std::set<int> typen;
     int deals = 0;
     int mitEvidenz = 0;  // deals whose party views hold evidence at the end
+    int alleinMitEvidenz = 0;  // of them one-against-three games
 };
 
 void serie(uint64_t seed, const std::vector<std::pair<const char*, int>>& optionen, Serie& ergebnis) {
@@ -146,6 +147,8 @@ void serie(uint64_t seed, const std::vector<std::pair<const char*, int>>& option
             for (int p = 1; p <= 4; ++p)
                 for (int w = 1; w <= 4; ++w) evidenz = evidenz || sdki::evidenz(v, p, w) != 0;
         ergebnis.mitEvidenz += evidenz;
+        const int typ = cg.schafkopf.spiel.typ;
+        ergebnis.alleinMitEvidenz += evidenz && typ != kRufspiel && typ != kRamsch && typ != kKeinSpiel;
         ASSERT_FALSE(::testing::Test::HasFailure());
     }
     central::dienste.staerke = nullptr;
@@ -171,6 +174,8 @@ TEST(SchafkopfKiSerie, ComputerSeatsOfEveryLevelPlaySeriesToTheEnd) {
     EXPECT_TRUE(s.typen.count(kRufspiel));
     // cards put on other seats' tricks in hidden-party games become evidence
     EXPECT_GE(s.mitEvidenz, 1);
+    // one against three, the parties are known: no inference runs
+    EXPECT_EQ(s.alleinMitEvidenz, 0);
 }
 
 // The state of the first deal's end: every seat's knowledge and every view of the parties.
