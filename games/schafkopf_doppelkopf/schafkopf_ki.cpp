@@ -9,6 +9,7 @@
 #include "core/spiele.h"
 #include "games/schafkopf_doppelkopf/schafkopf.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
+#include "platform/num.h"
 #include "platform/rnd.h"
 
 namespace schafkopfki {
@@ -18,7 +19,8 @@ using namespace schafkopf;
 
 namespace {
 
-int R(double x) { return static_cast<int>(std::lround(x)); }
+// The runtime's rounding, halves to even.
+int R(double x) { return static_cast<int>(num::round(x)); }
 int nach(int seat, int n = 1) { return (seat - 1 + n) % 4 + 1; }
 
 TSchafkopfZustand& Z() { return cg.schafkopf.z; }
@@ -237,7 +239,7 @@ float stichSicher(const sdki::Sicht& s, const Tischlage& t, const karte& k) {
         if (u == s.ich || u == partner) continue;
         if (kl != kKlasseTrumpf) {
             const float r = s.w[u].frei[kl] ? sdki::wktFarbe(s, u, kKlasseTrumpf)
-                                            : std::round(sdki::wktFreiUndFarbe(s, u, kl, kKlasseTrumpf) * 100.0f) / 100.0f;
+                                            : static_cast<float>(num::round(sdki::wktFreiUndFarbe(s, u, kl, kKlasseTrumpf) * 100.0)) / 100.0f;
             keinStechen *= 1.0f - r;
         }
         if (partner >= 1) keinHoeherer *= 1.0f - sdki::wktHoeher(s, u, c);

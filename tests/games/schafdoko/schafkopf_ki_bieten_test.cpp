@@ -219,6 +219,9 @@ TEST(SchafkopfKiBieten, RufspielRating) {
         // Herz void (10) + 2 for the first bidder; side 14. Five trump thresholds missed:
         // 19 x 0.6 = 11.4 -> 11
         {"EO GO HO SO EU GU EA GA", 1, 0, 12, 2, 5, 11, 0},
+        // trumps -12 + 12 + 3 + 2 = 5 -> 2.5 rounds (halves to even) to 2; Herz void: 5; all
+        // nine thresholds missed: 7 x 0.4 = 2.8 -> 3
+        {"EO GO HO SU H9 G7 S7 E7", 2, 0, 5, 0, 2, 3, 0},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.hand);
