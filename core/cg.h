@@ -550,6 +550,24 @@ struct TParteiSicht {
 static_assert(sizeof(TParteiSicht) == 33 * 4);
 static_assert(offsetof(TParteiSicht, spielTyp) == 28 * 4);
 
+// Card knowledge of the Schafkopf and Doppelkopf computer players. Cards are counted by card id
+// (suit - 1) * 8 + value - 1; a Doppelkopf card may be there twice.
+struct TKartenZahl {
+    uint8_t anz[32];
+    int32_t n;  // cards in all
+};
+static_assert(sizeof(TKartenZahl) == 36);
+// What may be known of one seat: the classes (suits 1..4, trumps 6) it holds none of, the cards
+// it may still hold, those possible but not certain, and those it surely holds.
+struct TKartenWissen {
+    uint8_t frei[8];    // [class]
+    float freiWkt[8];   // [class]: 1.0 where `frei` is set
+    TKartenZahl moeglich;
+    TKartenZahl ungewiss;
+    TKartenZahl bekannt;
+};
+static_assert(sizeof(TKartenWissen) == 148);
+
 // Doppelkopf seat record: reservations, the Hochzeit party, the Kreuz-Damen played, and the
 // special points the seat made.
 struct TDoppelkopfSitz {
@@ -690,7 +708,10 @@ struct TSchafkopfZustand {
     karte gegeben[4][8];        // each seat's hand as dealt
     TParteiSicht sichten[5];    // view 0 public, 1..4 the seats'
     uint8_t ende;               // the deal is settled
+    uint8_t frei3[3];
+    TKartenWissen wissen[4];    // the computer players' knowledge of seats 1..4 at [seat - 1]
 };
+static_assert(offsetof(TSchafkopfZustand, wissen) % 4 == 0);
 static_assert(offsetof(TSchafkopfZustand, sitz) % 4 == 0);
 static_assert(offsetof(TSchafkopfZustand, angesagt) % 4 == 0);
 static_assert(offsetof(TSchafkopfZustand, stich) % 4 == 0);
