@@ -590,14 +590,6 @@ struct TDoppelkopfOptionen {
     uint8_t stufen[5];  // announcement levels 1..5 allowed
 };
 
-// What a Doppelkopf computer seat knows of one seat: the classes it cannot hold (1..4 the plain
-// suits, 6 the trumps; [0] and [5] unused) and the cards it is known to hold.
-struct TDoppelkopfWissen {
-    uint8_t frei[8];
-    int32_t bekanntAnz;
-    karte bekannt[24];
-};
-
 // A Doppelkopf computer seat's rating of its hand: the announcement class, the level of the hand
 // in each solo (as an opponent, and by the raised thresholds as the soloist), the solo it wishes
 // and the parts of the normal-game rating.
@@ -630,7 +622,7 @@ struct TDoppelkopfZustand {
     karte gegeben[4][12];          // each seat's hand as dealt
     TParteiSicht sichten[5];       // view 0 public, 1..4 the seats'
     TDoppelkopfKiWahl kiWahl[4];   // the computer seats' ratings, seats 1..4 at [seat - 1]
-    TDoppelkopfWissen wissen[4];   // what the computer seats know of seats 1..4
+    TKartenWissen wissen[4];       // what the computer seats know of seats 1..4
 };
 static_assert(sizeof(TDoppelkopfSitz) == 24);
 static_assert(offsetof(TDoppelkopfZustand, kiWahl) % 4 == 0);

@@ -68,12 +68,8 @@ karte kartenWahl(bool& offenbart);
 
 void kiTick();
 void nachZug(int art, int wert1, int wert2);
-// What the watch hook learns from one card played by `seat` onto `stich` (the cards before it).
-void lernen(TDoppelkopfWissen wissen[4], const doppelkopf::Ordnung& o, const std::vector<karte>& stich, int seat,
-            const karte& k);
 
 // ---- party estimation
-int evidenzPunkte(float p);
 // The party inference runs after a card: not in a solo, not while a Hochzeit waits for its
 // partner, and only while some seat's public party is open.
 bool parteiInferenz(int soloTyp, bool hochzeitOffen, const TParteiSicht& oeffentlich);

@@ -93,7 +93,7 @@ float nichtUeberbieten(int seat, const karte& a, const karte& b) {
 
 float wktZwilling(int seat, const karte& k, int klasse, bool flag) {
     if (farbklasse(k) != 6) return 0.0f;
-    TWktAbfrage q;
+    sdki::Abfrage q;
     q.art = 5;
     q.hoeher = kartenRang(k);
     if (!flag) {
@@ -243,7 +243,7 @@ std::vector<Kandidat> kartenBewertung() {
                                                    : wktFarbe(s1, farbklasse(t.a)) * wktFarbe(s2, farbklasse(t.a));
                             nimmt = x > 0.8f;
                         }
-                        if (farbklasse(t.b) == 6 && hoehereKarten(t.b, a.unbekannt).empty()) nimmt = true;
+                        if (farbklasse(t.b) == 6 && hoehereKarten(t.b, a.sicht.unbekannt) == 0) nimmt = true;
                     }
                     const auto hochwertig = [](const karte& x) {
                         return x.t == doppelkopf::kZehn || x.t == doppelkopf::kAs;

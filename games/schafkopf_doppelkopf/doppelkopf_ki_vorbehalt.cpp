@@ -39,15 +39,18 @@ float stichSicher(const karte& k0) {
     const int freund = a.partner1;
     if (freund >= 1) {
         // the partner's best known card of the class above it stands in for it
-        for (const karte& x : a.sitz[static_cast<size_t>(freund)].bekannt)
-            if (farbklasse(x) == kl && kartenRang(x) > kartenRang(k)) k = x;
+        const TKartenZahl& b = bekannt(freund);
+        for (int id = 0; id < sdki::kIds; ++id) {
+            const karte x = sdki::idKarte(id);
+            if (b.anz[id] && farbklasse(x) == kl && kartenRang(x) > kartenRang(k)) k = x;
+        }
     }
     float keinStechen = 1.0f;
     float keinHoeher = 1.0f;
     for (int u = 1; u <= 4; ++u) {
         if (u == a.ich || u == freund) continue;
         if (kl != 6) {
-            const float r = a.sitz[static_cast<size_t>(u)].frei[static_cast<size_t>(kl)]
+            const float r = freiBekannt(u, kl)
                                 ? wktFarbe(u, 6)
                                 : static_cast<float>(num::round(wktFreiUndFarbe(u, kl, 6) * 100.0f)) / 100.0f;
             keinStechen *= 1.0f - r;
@@ -59,7 +62,7 @@ float stichSicher(const karte& k0) {
 }
 
 int trumpfWert(const std::vector<karte>& h) {
-    const auto& liste = arbeit().ord.trumpfListe;
+    const auto& liste = arbeit().ord.trumpfListe;  // each trump once, strongest first
     const int n = static_cast<int>(liste.size());
     double score = 0.0;
     if (n >= 2)
