@@ -126,12 +126,13 @@ int vergleichStufe(float v, float q) {
 }
 
 int kandidatPunkte(const Kandidat& c) {
-    const double p = c.pGewinn, a = c.stichAugen;
-    int score = R(10 * p * a) - R((1 - p) * 10 * a);
+    // single floats throughout, as the chances are kept: p = 0.3 is not above 0.3
+    const float p = c.pGewinn, a = c.stichAugen;
+    int score = R(10.0f * p * a) - R((1.0f - p) * 10.0f * a);
     if (c.offenbar > 1)
-        score += R(220 * p + 120);
-    else if (p > 0.3 && c.offenbar == 1)
-        score += R(100 * p + 80);
+        score += R(220.0f * p + 120.0f);
+    else if (p > 0.3f && c.offenbar == 1)
+        score += R(100.0f * p + 80.0f);
     const int fig = c.fig1 + c.fig2;
     if (fig > 50)
         score += R(fig * 20.0);
@@ -139,10 +140,10 @@ int kandidatPunkte(const Kandidat& c) {
         score += fig * 5;
     else
         score -= R(-fig * 20.0);
-    score -= R(c.kartenWert * (p > 0.5 ? 2.0 : 1.0));
-    if (p > 0.5) {
-        const int r = vergleichStufe(c.vergleich, static_cast<float>(a / 4));
-        score += r >= 0 ? R(r * (p - 0.5)) : R((2 - p) * r);
+    score -= R(c.kartenWert * (p > 0.5f ? 2.0f : 1.0f));
+    if (p > 0.5f) {
+        const int r = vergleichStufe(c.vergleich, a / 4.0f);
+        score += r >= 0 ? R(static_cast<float>(r) * (p - 0.5f)) : R((2.0f - p) * static_cast<float>(r));
     }
     return score;
 }
