@@ -37,22 +37,6 @@ void ersterKnopf() {
         central::antwort(cg, central::kKnopf, 0, cg.entscheidung.code(1));
 }
 
-// A direct signal that seat p plays on side c: every observer of side c gets w points of
-// evidence that p is its partner, every observer of the other side w against. An observer that
-// does not know its own side yet is skipped, and the inconsistency goes to the log.
-void parteiSignal(int p, int c, int w) {
-    for (int v = 1; v <= 4; ++v) {
-        if (v == p) continue;
-        const int eigen = doppelkopf::parteiCode(v, v);
-        if (eigen != 10 && eigen != 11) {
-            logZeile(text::w("ACHTUNG! Logikfehler: partei_evt[") + std::to_string(v) + "," + std::to_string(v) +
-                     "]=" + std::to_string(eigen));
-            continue;
-        }
-        sdki::evidenz(Z().sichten[v], p, v) += eigen == c ? w : -w;
-    }
-}
-
 int oeffentlich(int seat) { return Z().sichten[0].code[seat - 1]; }
 
 bool reOeffentlich() {
@@ -92,21 +76,21 @@ void parteiLernen(int p, const karte& k) {
         wissenAktualisieren(ctx.lage, p);
         if (offen && kreuzDamenGespielt() == 0 && !reOeffentlich() && farbklasse(k) != farbklasse(stich.front()) &&
             !istKreuzDame(k) && !istFuchs(k))
-            parteiSignal(p, 11, 100);
+            parteiSignal(Z().sichten, p, 11, 100);
         const karte vorher = doppelkopf::stichBesteKarte(ctx.ord, stich, zweite);
         const int vorherSitz = stich[static_cast<size_t>(doppelkopf::stichSieger(ctx.ord, stich, zweite))].nr;
         if (iw == static_cast<int>(t.size()) - 1 && istDulle(k)) {
             if (istKreuzDame(vorher))
-                parteiSignal(p, 11, 100);
+                parteiSignal(Z().sichten, p, 11, 100);
             else if (kreuzDamenGespielt() == 0 && !reOeffentlich() && offen)
-                parteiSignal(p, 11, 60);
+                parteiSignal(Z().sichten, p, 11, 60);
             if (istKreuzDame(vorher) && offen)
                 for (int u = 1; u <= 4; ++u) {
                     if (u == p) continue;
                     int w = oeffentlich(vorherSitz) != 9 ? 60 : 0;
                     wissenAktualisieren(ctx.lage, u);
                     if (wktWenigerAugen(p, k, farbklasse(k)) < 0.6f) w = 0;
-                    if (w > 0) parteiSignal(p, doppelkopf::parteiCode(vorherSitz, u), -w);
+                    if (w > 0) parteiSignal(Z().sichten, p, doppelkopf::parteiCode(vorherSitz, u), -w);
                 }
         }
     }
@@ -127,6 +111,19 @@ void parteiLernen(int p, const karte& k) {
 }
 
 }  // namespace
+
+void parteiSignal(TParteiSicht* sichten, int p, int c, int w) {
+    for (int v = 1; v <= 4; ++v) {
+        if (v == p) continue;
+        const int eigen = sdki::parteievt(sichten, v, v);
+        if (eigen != 10 && eigen != 11) {
+            logZeile(text::w("ACHTUNG! Logikfehler: partei_evt[") + std::to_string(v) + "," + std::to_string(v) +
+                     "]=" + std::to_string(eigen));
+            continue;
+        }
+        sdki::evidenz(sichten[v], p, v) += eigen == c ? w : -w;
+    }
+}
 
 bool parteiInferenz(int soloTyp, bool hochzeitOffen, const TParteiSicht& oeffentlich) {
     if (soloTyp > 0 || hochzeitOffen) return false;

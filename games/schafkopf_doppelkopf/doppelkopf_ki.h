@@ -70,6 +70,12 @@ void kiTick();
 void nachZug(int art, int wert1, int wert2);
 
 // ---- party estimation
+
+// A direct signal that seat p plays on side c (10 Re, 11 Kontra): every other observer of side c
+// gets w points of evidence that p is its partner, every observer of the other side w against.
+// An observer that does not know its own side yet is skipped, and the inconsistency goes to the
+// log (not to a message box in the middle of a decision).
+void parteiSignal(TParteiSicht* sichten, int p, int c, int w);
 // The party inference runs after a card: not in a solo, not while a Hochzeit waits for its
 // partner, and only while some seat's public party is open.
 bool parteiInferenz(int soloTyp, bool hochzeitOffen, const TParteiSicht& oeffentlich);

@@ -6,6 +6,7 @@
 
 #include "games/schafkopf_doppelkopf/doppelkopf_ki.h"
 #include "games/schafkopf_doppelkopf/sd_partei.h"
+#include "platform/msgsink.h"
 #include "sd_karten.h"
 
 namespace {
@@ -103,6 +104,39 @@ TEST(DoppelkopfKiWissen, PartyInferenceRunsOnlyInAnOpenNormalGame) {
                            {0, true, &offen, false},   {0, false, &bekannt, false}};
     for (const Fall& f : faelle)
         EXPECT_EQ(doppelkopfki::parteiInferenz(f.solo, f.hochzeit, *f.v), f.laeuft) << f.solo << " " << f.hochzeit;
+}
+
+std::vector<std::string> g_log;
+void merken(const std::string& t) { g_log.push_back(t); }
+
+TEST(DoppelkopfKiWissen, ADirectSignalMovesEveryOtherObserverByItsOwnSide) {
+    // seat 3 discards on a trump trick: a push towards Kontra. Seats 1 (Re) and 2, 4 (Kontra) see
+    // it by their own sides; in a second round seat 2 does not know its side yet.
+    TParteiSicht v[5]{};
+    for (auto& r : v)
+        for (int s = 0; s < 4; ++s) r.code[s] = r.code2[s] = 9;
+    v[1].code[0] = 10;
+    v[2].code[1] = 11;
+    v[4].code[3] = 11;
+    msgsink::Capture boxen;
+    auto alt = doppelkopfki::logZeile;
+    doppelkopfki::logZeile = merken;
+    g_log.clear();
+    doppelkopfki::parteiSignal(v, 3, 11, 100);
+    EXPECT_EQ(sdki::evidenz(v[1], 3, 1), -100);
+    EXPECT_EQ(sdki::evidenz(v[2], 3, 2), 100);
+    EXPECT_EQ(sdki::evidenz(v[4], 3, 4), 100);
+    EXPECT_EQ(sdki::evidenz(v[3], 3, 3), 0);  // the player itself learns nothing
+    EXPECT_TRUE(g_log.empty());
+    v[2].code[1] = 9;
+    doppelkopfki::parteiSignal(v, 3, 11, 60);
+    EXPECT_EQ(sdki::evidenz(v[1], 3, 1), -160);
+    EXPECT_EQ(sdki::evidenz(v[2], 3, 2), 100);  // skipped
+    EXPECT_EQ(sdki::evidenz(v[4], 3, 4), 160);
+    ASSERT_EQ(g_log.size(), 1u);
+    EXPECT_EQ(g_log[0], "ACHTUNG! Logikfehler: partei_evt[2,2]=9");
+    EXPECT_TRUE(boxen.texts().empty());  // logged, no message box
+    doppelkopfki::logZeile = alt;
 }
 
 // ---------------------------------------------------------------------------------------------
