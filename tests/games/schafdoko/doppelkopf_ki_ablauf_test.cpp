@@ -63,6 +63,18 @@ TEST_F(DoppelkopfKiAblauf, TwelveTrumpsReserveAndPlayTheFirstSuitSolo) {
     zuEnde();
 }
 
+TEST_F(DoppelkopfKiAblauf, ASoloQuestionWithoutAWishStillNamesASolo) {
+    // seat 2 is made to reserve a solo it never wished: the solo dialog gets one of its buttons
+    skript[66] = {66, 84, 66, 66};
+    skript[84] = {86};
+    starten(kNormal);
+    bis([this] { return ersterAusspieler() != 0; });
+    EXPECT_EQ(sitze(88), (std::vector<int>{2}));
+    EXPECT_EQ(cg.doppelkopf.z.solist, 2);
+    EXPECT_GE(cg.doppelkopf.z.soloTyp, 1);
+    EXPECT_LE(cg.doppelkopf.z.soloTyp, 7);
+}
+
 TEST_F(DoppelkopfKiAblauf, AnnouncementsGoUpToTheSeatsClassAndNoFurther) {
     skript[66] = {66, 66, 66, 66};
     std::vector<std::pair<int, int>> antworten;

@@ -240,6 +240,17 @@ TEST(DoppelkopfKiSpiel, ATrickOfFortyPointsWeighsByWhoTakesIt) {
     }
 }
 
+TEST(DoppelkopfKiSpiel, TheLastCardOfTheDealComparesWithNothingUnseen) {
+    Lage l = lage("", "", "", "cA", {{1, "c9"}, {2, "cK"}, {3, "cZ"}});
+    sieht(l, 4, {{4, 11}});
+    doppelkopfki::wissenAktualisieren(l, 4);
+    const auto c = doppelkopfki::kartenBewertung();
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_EQ(c[0].vergleich, 0.0f);
+    EXPECT_EQ(c[0].stichAugen, 25.0f);  // 0 + 4 + 10 + 11, nothing left to expect
+    EXPECT_EQ(c[0].pGewinn, 1.0f);
+}
+
 TEST(DoppelkopfKiSpiel, TheSoloistLeadsTheLowestOfItsSureTrumps) {
     // every trump above the Pik-Dame is the soloist's own; the Karo 9 lies below many
     Lage l = lage("hZ hZ cD cD sD d9 cA cA sA sA hA hA", "sD hD hD dD dD cB cB sB sB hB hB dB",

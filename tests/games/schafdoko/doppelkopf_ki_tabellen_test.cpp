@@ -19,9 +19,10 @@ TEST(DoppelkopfKiTabellen, SpendingATrumpCostsByTheUnseenCardsAboveIt) {
 
 TEST(DoppelkopfKiTabellen, TheBonusRungsByThePointsBelowTheCardLeaveNoBandUndefined) {
     // q = 10: the rungs lie at 20, 15, 12, 10 above and 4 and 6 below
-    const std::pair<float, int> faelle[] = {{25.0f, -200}, {16.0f, -60}, {13.0f, -30}, {11.0f, -10}, {10.0f, 50},
-                                            {8.0f, 50},    {6.5f, 50},   {6.0f, 0},    {5.0f, 0},    {4.0f, 0},
-                                            {3.0f, 90},    {0.0f, 90}};
+    // exactly 2q is the -60 rung (no second rung at 2q), 9 above 0.8q is still 50 (no rung of 25)
+    const std::pair<float, int> faelle[] = {{25.0f, -200}, {20.0f, -60}, {16.0f, -60}, {13.0f, -30}, {11.0f, -10},
+                                            {10.0f, 50},   {9.0f, 50},   {8.0f, 50},   {6.5f, 50},   {6.0f, 0},
+                                            {5.0f, 0},     {4.0f, 0},    {3.0f, 90},   {0.0f, 90}};
     for (const auto& [v, r] : faelle) EXPECT_EQ(doppelkopfki::vergleichStufe(v, 10.0f), r) << v;
 }
 
