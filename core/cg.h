@@ -676,6 +676,24 @@ struct TSchafkopfOptionen {
     int32_t soloWert;  // 2, 4 or 5
 };
 
+// A Schafkopf computer seat's rating of its hand and the game it wishes to play, kept from the
+// question whether it plays to the choice and doubling dialogs.
+struct TSchafkopfKiGebot {
+    int32_t asse;           // side-suit Asse that will take a trick
+    int32_t frei;           // void side suits
+    int32_t blank;          // a bare As, As with Zehn
+    int32_t truempfe;
+    int32_t rufSumme;       // total for a Rufspiel after the reductions
+    int32_t trumpfStaerke;
+    int32_t seitenStaerke;
+    int32_t fehlstufen;     // thresholds missed
+    int32_t rufKlasse;      // class 0..5 of the hand for a Rufspiel
+    uint8_t typ, farbe, tout, frei1;  // the wished game
+    uint8_t eigeneStufe[10][5];       // [type][suit] 1..3: raised thresholds reached
+    uint8_t gegenStufe[10][5];        // [type][suit] 0..4: strength against that game
+};
+static_assert(sizeof(TSchafkopfKiGebot) == 140);
+
 // The Schafkopf deal in progress.
 // Its fields lie on 4-byte boundaries: the flow hands out its card lists by pointer.
 struct TSchafkopfZustand {
@@ -702,6 +720,7 @@ struct TSchafkopfZustand {
     uint8_t ende;               // the deal is settled
     uint8_t frei3[3];
     TKartenWissen wissen[4];    // the computer players' knowledge of seats 1..4 at [seat - 1]
+    TSchafkopfKiGebot kiGebot[4];  // computer seats 1..4 at [seat - 1]
 };
 static_assert(offsetof(TSchafkopfZustand, wissen) % 4 == 0);
 static_assert(offsetof(TSchafkopfZustand, sitz) % 4 == 0);

@@ -10,6 +10,7 @@
 #include "core/seams.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
+#include "games/schafkopf_doppelkopf/schafkopf_ki.h"
 #include "games/schafkopf_doppelkopf/sd_anzeige.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
 #include "platform/rnd.h"
@@ -781,9 +782,16 @@ void antworten(bool zufall) {
 
 }  // namespace
 
-// A seat of level 0 (the yardstick of whole-game runs) picks uniformly among its legal answers.
-void kiTick() { antworten(sd::zufallsStufe(cg.aktSpieler)); }
+// A seat of level 0 (the yardstick of whole-game runs) picks uniformly among its legal answers;
+// the others are the computer player's.
+void kiTick() {
+    if (sd::zufallsStufe(cg.aktSpieler))
+        antworten(true);
+    else
+        schafkopfki::kiTick();
+}
 void zufallsAntwort() { antworten(true); }
+void schlichteAntwort() { antworten(false); }
 
 bool kartenErhalten(std::string& warum) { return sd::kartenErhalten(kartenSatz(), warum); }
 
@@ -825,6 +833,7 @@ void anmelden() {
     spiele::Eintrag e;
     e.spielSchritt = spielSchritt;
     e.kiTick = kiTick;
+    e.nachZug = schafkopfki::nachZug;
     e.neuesSpiel = neuesSpiel;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;

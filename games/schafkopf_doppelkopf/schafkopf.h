@@ -61,8 +61,9 @@ bool optionSetzen(const std::string& name, int wert);
 int centProPunkt(int geldIndex);
 
 // ---- computer seats and whole-game runs
-void kiTick();          // a plain legal answer to the open question
-void zufallsAntwort();  // a uniformly random legal answer
+void kiTick();            // the computer player's answer (level 0: uniformly random)
+void zufallsAntwort();    // a uniformly random legal answer
+void schlichteAntwort();  // a plain legal answer: the first legal card or a random button
 // After a deal: 120 card points on the table, and each seat's account moved by its amount.
 bool dealPruefen(const int32_t kontoVorher[5], std::string& warum);
 bool kartenErhalten(std::string& warum);

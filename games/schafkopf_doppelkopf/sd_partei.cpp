@@ -3,10 +3,9 @@
 // observer and turned into believed parties with a threshold and a hysteresis.
 #include "games/schafkopf_doppelkopf/sd_partei.h"
 
-#include <cmath>
-
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
 #include "platform/msgsink.h"
+#include "platform/num.h"
 #include "platform/text.h"
 
 namespace sdki {
@@ -15,7 +14,8 @@ namespace {
 
 int nach(int seat, int n = 1) { return (seat - 1 + n) % 4 + 1; }
 
-int runden(double x) { return static_cast<int>(std::lround(x)); }
+// The runtime's rounding, halves to even.
+int runden(double x) { return static_cast<int>(num::round(x)); }
 
 }  // namespace
 

@@ -150,36 +150,32 @@ Abfrage klassenAbfrage(int klasse) {
 float wktFarbe(const Sicht& s, int seat, int klasse) { return wktHat(s, seat, klassenAbfrage(klasse), 1); }
 float wktFrei(const Sicht& s, int seat, int klasse) { return wktHat(s, seat, klassenAbfrage(klasse), 0); }
 
+namespace {
+
+// A card of the class ranking above (or below) the card, by card order or by card points; class
+// 0 means any class.
+float rangFrage(const Sicht& s, int seat, int klasse, const karte& k, bool hoeher, bool nachAugen) {
+    Abfrage q = klassenAbfrage(klasse);
+    if (klasse == 0) q.art = 6;
+    (hoeher ? q.hoeher : q.niedriger) = 1;
+    q.nachAugen = nachAugen ? 1 : 0;
+    q.bezugskarte = k;
+    return wktHat(s, seat, q, 1);
+}
+
+}  // namespace
+
 float wktHoeher(const Sicht& s, int seat, const karte& k) {
-    Abfrage q = klassenAbfrage(farbklasse(s.regeln, k));
-    q.hoeher = 1;
-    q.bezugskarte = k;
-    return wktHat(s, seat, q, 1);
+    return rangFrage(s, seat, farbklasse(s.regeln, k), k, true, false);
 }
-
 float wktNiedriger(const Sicht& s, int seat, const karte& k) {
-    Abfrage q = klassenAbfrage(farbklasse(s.regeln, k));
-    q.niedriger = 1;
-    q.bezugskarte = k;
-    return wktHat(s, seat, q, 1);
+    return rangFrage(s, seat, farbklasse(s.regeln, k), k, false, false);
 }
-
 float wktMehrAugenFarbe(const Sicht& s, int seat, int klasse, const karte& k) {
-    Abfrage q = klassenAbfrage(klasse);
-    if (klasse == 0) q.art = 6;
-    q.hoeher = 1;
-    q.nachAugen = 1;
-    q.bezugskarte = k;
-    return wktHat(s, seat, q, 1);
+    return rangFrage(s, seat, klasse, k, true, true);
 }
-
 float wktWenigerAugenFarbe(const Sicht& s, int seat, int klasse, const karte& k) {
-    Abfrage q = klassenAbfrage(klasse);
-    if (klasse == 0) q.art = 6;
-    q.niedriger = 1;
-    q.nachAugen = 1;
-    q.bezugskarte = k;
-    return wktHat(s, seat, q, 1);
+    return rangFrage(s, seat, klasse, k, false, true);
 }
 
 float wktMehrAugen(const Sicht& s, int seat, const karte& k, int klasse) {

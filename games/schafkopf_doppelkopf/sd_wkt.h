@@ -52,6 +52,11 @@ struct Regeln {
 };
 Regeln regelnAus(const schafkopf::Ordnung& o, int gleichHoeher = -1);
 
+// Card order value of a card; 0 for a card outside the deck.
+inline int prlwert(const Regeln& r, const karte& k) {
+    const int id = kartenId(k);
+    return id < 0 ? 0 : r.wert[id];
+}
 // Class of a card: 6 for a trump, else its suit 1..4.
 int farbklasse(const Regeln& r, const karte& k);
 // König, Zehn, As.

@@ -57,7 +57,7 @@ inline Spiel schafkopfSpiel() {
     s.dealPruefen = schafkopf::dealPruefen;
     s.kartenErhalten = schafkopf::kartenErhalten;
     s.zufallsAntwort = schafkopf::zufallsAntwort;
-    s.kiTick = schafkopf::kiTick;
+    s.kiTick = schafkopf::schlichteAntwort;
     s.spielbareKarten = schafkopf::spielbareKarten;
     s.karte_ = SK;
     s.stich = [] { return cg.schafkopf.z.stich; };

@@ -39,9 +39,10 @@ TEST(SdPartei, ASeatIsAssignedAbove40AndKeptUntilItsScoreTurns) {
         int punkte;
         int code;
     };
-    // 11 x 3.5 = 38.5 rounds to 39: not yet; 12 x 3.5 = 42: assigned; then held down to 0
-    // (3.5 rounds to 4, 0 stays), and turned once negative: -42 beyond -0 gives the other party
-    const Schritt schritte[] = {{11, 39, 9}, {12, 42, 10}, {1, 4, 10}, {0, 0, 10}, {-1, -4, 11}, {5, 18, 10}};
+    // 11 x 3.5 = 38.5 rounds (halves to even) to 38: not yet; 12 x 3.5 = 42: assigned; then
+    // held down to 0 (3.5 rounds to 4, 0 stays), and turned once negative: -4 beyond -0 gives
+    // the other party, 17.5 (to 18) brings it back
+    const Schritt schritte[] = {{11, 38, 9}, {12, 42, 10}, {1, 4, 10}, {0, 0, 10}, {-1, -4, 11}, {5, 18, 10}};
     Matrix m;
     for (const Schritt& s : schritte) {
         SCOPED_TRACE(s.e21);
