@@ -9,8 +9,6 @@
 #include "games/schafkopf_doppelkopf/doppelkopf.h"
 #include "games/schafkopf_doppelkopf/sd_partei.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
-#include "platform/num.h"
-#include "platform/rnd.h"
 #include "platform/text.h"
 
 namespace doppelkopfki {
@@ -187,7 +185,7 @@ void kiTick() {
             return;
         case 88: {
             if (w.soloWunsch > 0 && knopf(w.soloWunsch)) return;
-            // no wish among the offered solos: the one the hand holds best as the soloist
+            // no wish among the offered solos: the one whose level the hand reaches highest
             int beste = 0, stufe = -1;
             for (int i = 1; i <= std::min<int>(cg.entscheidung.knopfAnzahl, 8); ++i) {
                 const int code = cg.entscheidung.code(i);

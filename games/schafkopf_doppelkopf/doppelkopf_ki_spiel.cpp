@@ -15,11 +15,6 @@ namespace {
 
 int R(double x) { return static_cast<int>(num::round(x)); }
 
-int stufeIch() {
-    const Arbeit& a = arbeit();
-    return a.lage.stufe[static_cast<size_t>(std::clamp(a.ich, 1, 4))];
-}
-
 bool imSolo() { return arbeit().istSolo; }
 bool istSolist(int seat) { return imSolo() && seat == arbeit().lage.solist; }
 

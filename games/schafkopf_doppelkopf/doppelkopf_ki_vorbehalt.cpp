@@ -13,11 +13,6 @@ namespace doppelkopfki {
 
 namespace {
 
-int stufeIch() {
-    const Arbeit& a = arbeit();
-    return a.lage.stufe[static_cast<size_t>(std::clamp(a.ich, 1, 4))];
-}
-
 // The level's noise on a rating of 0..100.
 int rauschen(int wert) {
     const int st = stufeIch();

@@ -28,6 +28,8 @@ void (*logZeile)(const std::string& text) = logStandard;
 
 Arbeit& arbeit() { return g_arbeit; }
 
+int stufeIch() { return g_arbeit.lage.stufe[static_cast<size_t>(std::clamp(g_arbeit.ich, 1, 4))]; }
+
 bool istDulle(const karte& k) { return k.t == doppelkopf::kZehn && k.f == doppelkopf::kHerz; }
 bool istKreuzDame(const karte& k) { return k.t == doppelkopf::kDame && k.f == doppelkopf::kKreuz; }
 bool istFuchs(const karte& k) { return k.t == doppelkopf::kAs && k.f == doppelkopf::kKaro; }

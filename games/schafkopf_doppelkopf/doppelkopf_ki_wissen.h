@@ -52,6 +52,8 @@ struct Arbeit {
     int stichNummer = 0;
 };
 Arbeit& arbeit();
+// The level of the observer: 1 "Anfänger", 2 "Normal", 3 "Profi" (0 the random yardstick).
+int stufeIch();
 
 // The engine's card facts of a game: its trumps and card order, the Dulle rule.
 sdki::Regeln regeln(const doppelkopf::Ordnung& o, bool zweiteDulle);
