@@ -590,6 +590,17 @@ struct TDoppelkopfOptionen {
     uint8_t stufen[5];  // announcement levels 1..5 allowed
 };
 
+// A Doppelkopf computer seat's rating of its hand: the announcement class, the level of the hand
+// in each solo (as an opponent, and by the raised thresholds as the soloist), the solo it wishes
+// and the parts of the normal-game rating.
+struct TDoppelkopfKiWahl {
+    int32_t klasse;
+    uint8_t stufenGegner[8];  // solo codes 1..8
+    uint8_t stufenSolo[8];
+    int32_t soloWunsch, sonderkarten, asse, frei, blank, truempfe, summe, trumpfStaerke, seitenStaerke,
+        fehlstufen;
+};
+
 // The Doppelkopf deal in progress; its fields lie on 4-byte boundaries, as the flow hands out
 // its card lists by pointer.
 struct TDoppelkopfZustand {
@@ -610,8 +621,12 @@ struct TDoppelkopfZustand {
     TDoppelkopfSitz sitz[4];       // seats 1..4 at [seat - 1]
     karte gegeben[4][12];          // each seat's hand as dealt
     TParteiSicht sichten[5];       // view 0 public, 1..4 the seats'
+    TDoppelkopfKiWahl kiWahl[4];   // the computer seats' ratings, seats 1..4 at [seat - 1]
+    TKartenWissen wissen[4];       // what the computer seats know of seats 1..4
 };
 static_assert(sizeof(TDoppelkopfSitz) == 24);
+static_assert(offsetof(TDoppelkopfZustand, kiWahl) % 4 == 0);
+static_assert(offsetof(TDoppelkopfZustand, wissen) % 4 == 0);
 static_assert(offsetof(TDoppelkopfZustand, stich) % 4 == 0);
 static_assert(offsetof(TDoppelkopfZustand, sitz) % 4 == 0);
 static_assert(offsetof(TDoppelkopfZustand, gegeben) % 4 == 0);

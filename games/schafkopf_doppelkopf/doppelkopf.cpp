@@ -9,6 +9,7 @@
 #include "core/entscheidung.h"
 #include "core/seams.h"
 #include "core/spiele.h"
+#include "games/schafkopf_doppelkopf/doppelkopf_ki.h"
 #include "games/schafkopf_doppelkopf/sd_anzeige.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
 #include "platform/rnd.h"
@@ -690,8 +691,16 @@ void antworten(bool zufall) {
 
 }  // namespace
 
-// A seat of level 0 (the yardstick of whole-game runs) picks uniformly among its legal answers.
-void kiTick() { antworten(sd::zufallsStufe(cg.aktSpieler)); }
+// A seat of level 0 (the yardstick of whole-game runs) picks uniformly among its legal answers;
+// the others ask the computer player, and a question it leaves open gets the plain answer.
+void kiTick() {
+    if (sd::zufallsStufe(cg.aktSpieler)) {
+        antworten(true);
+        return;
+    }
+    doppelkopfki::kiTick();
+    if (cg.antwort.art == sd::kNichts) antworten(false);
+}
 void zufallsAntwort() { antworten(true); }
 
 bool kartenErhalten(std::string& warum) { return sd::kartenErhalten(kartenSatz(), warum); }
@@ -725,6 +734,7 @@ void anmelden() {
     spiele::Eintrag e;
     e.spielSchritt = spielSchritt;
     e.kiTick = kiTick;
+    e.nachZug = doppelkopfki::nachZug;
     e.neuesSpiel = neuesSpiel;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
