@@ -47,7 +47,7 @@ struct Kandidat {
     float vergleich = 0.0f;
 };
 // What spending a trump costs by the unseen cards above it (before the Dulle and party terms).
-int trumpfKosten(int hoeherUnbekannt);
+using sdki::trumpfKosten;
 // The score of one candidate without the level's noise.
 int kandidatPunkte(const Kandidat& c);
 // The bonus rung by the points below the card per unseen card against the trick's value / 4.

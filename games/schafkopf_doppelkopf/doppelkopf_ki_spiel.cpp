@@ -99,17 +99,6 @@ float wktZwilling(int seat, const karte& k, int klasse, bool flag) {
     return 0.0f;  // no seat's hand lies open in this game
 }
 
-int trumpfKosten(int n) {
-    if (n <= 0) return 120;
-    if (n == 1) return 80;
-    if (n == 2) return 60;
-    if (n == 3) return 40;
-    if (n <= 5) return 20;
-    if (n <= 8) return 10;
-    if (n <= 11) return 5;
-    return 0;
-}
-
 int vergleichStufe(float v, float q) {
     if (v > 2 * q) return -200;
     if (v > 1.5f * q) return -60;

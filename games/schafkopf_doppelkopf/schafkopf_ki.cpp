@@ -569,15 +569,7 @@ float selbstNehmen(const Lauf& l, const karte& k, const char*& grund) {
 }
 
 float trumpfKosten(const sdki::Sicht& s, const karte& k) {
-    const int n = sdki::hoeherUnbekannt(s, k, false);
-    if (n == 0) return 120;
-    if (n == 1) return 80;
-    if (n == 2) return 60;
-    if (n == 3) return 40;
-    if (n <= 5) return 20;
-    if (n <= 8) return 10;
-    if (n <= 11) return 5;
-    return 0;
+    return static_cast<float>(sdki::trumpfKosten(sdki::hoeherUnbekannt(s, k, false)));
 }
 
 }  // namespace

@@ -339,4 +339,15 @@ void nachKarte(TKartenWissen wissen[4], const Regeln& r, const karte* stich, int
     weg(wissen[seat - 1].bekannt, k);
 }
 
+int trumpfKosten(int n) {
+    if (n <= 0) return 120;
+    if (n == 1) return 80;
+    if (n == 2) return 60;
+    if (n == 3) return 40;
+    if (n <= 5) return 20;
+    if (n <= 8) return 10;
+    if (n <= 11) return 5;
+    return 0;
+}
+
 }  // namespace sdki

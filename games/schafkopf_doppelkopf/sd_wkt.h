@@ -140,5 +140,7 @@ TKartenZahl hoehereKarten(const Regeln& r, const karte& k, const TKartenZahl& h)
 float augenSchnitt(const Sicht& s);
 // Cards of the class in a pile.
 int klassenAnzahl(const Regeln& r, const TKartenZahl& h, int klasse);
+// What spending a trump costs by the unseen trumps above it.
+int trumpfKosten(int hoeherUnbekannt);
 
 }  // namespace sdki
