@@ -16,6 +16,8 @@ if(TARGET ks_app)
 endif()
 if(TARGET selfplay)
     target_link_libraries(selfplay PRIVATE ks_poker)
+    # where self-play finds data/pfp.txt when it is not started in the program folder
+    target_compile_definitions(selfplay PRIVATE KS_POKER_PROGRAMM="${CMAKE_SOURCE_DIR}")
 endif()
 
 ks_tests(poker_tests tests/games/poker ks_poker ks_harness)

@@ -1,10 +1,13 @@
 // Texas Hold'em ("pok") in self-play: every hand checked for the money on the table, zero-sum
 // results, and every answer the flow had to refuse.
+#include <cstdio>
+#include <filesystem>
 #include <map>
 
 #include "core/spiele.h"
 #include "games/casino/chipanim.h"
 #include "games/casino/holdem.h"
+#include "games/casino/holdem_preflop.h"
 #include "games/casino/pokerchips.h"
 #include "selfplay.h"
 
@@ -40,6 +43,10 @@ selfplay::Spiel spiel() {
     s.anmelden = holdem::anmelden;
     s.option = option;
     s.vorbereiten = [](int spieler) {
+        // the computer seats look their preflop chances up in the program's table
+        static const bool tabelle = holdem::loadPreflopTable(std::filesystem::current_path()) ||
+                                    holdem::loadPreflopTable(KS_POKER_PROGRAMM);
+        if (!tabelle) std::fprintf(stderr, "pok: data/pfp.txt fehlt, alle Preflop-Chancen 0\n");
         holdem::optionen.spieler = spieler - 1;
         holdem::automatik = true;
         cg.poker.splitLimit = varianteWahl == 1 ? 1 : 0;

@@ -171,25 +171,53 @@ void Schaetzer::lauf(size_t i) {
     meine.dazu(hole_[1]);
     const uint32_t mein = wert(meine);
     const unsigned kat = mein >> 20;
+    // The suit a flush can still be made in, and how many of its cards the board holds (a
+    // five-card board has at most one suit with three or more).
+    int flushFarbe = -1, flushAnz = 0;
+    for (int f = 0; f < 4; ++f) {
+        const int a = std::popcount(static_cast<unsigned>(tisch.farbe[f]));
+        if (a >= 3) {
+            flushFarbe = f;
+            flushAnz = a;
+        }
+    }
+    // Without a flush the value of a hole pair depends on its two ranks only.
+    Basis raenge;
+    std::copy(std::begin(tisch.anz), std::end(tisch.anz), std::begin(raenge.anz));
+    uint32_t nachRang[13][13] = {};
     // per category of the opponent: how many hole pairs beat the seat (and their weight)
     double schlagen[11] = {}, schlagenG[11] = {};
     double paare = 0;
     const size_t n = offen_.size();
     for (size_t a = 0; a < n; ++a) {
         if (weg[a]) continue;
-        Basis mitA = tisch;
-        mitA.dazu(offen_[a]);
+        const uint8_t ca = offen_[a];
+        const bool aFarbe = (ca & 3) == flushFarbe;
         for (size_t b = a + 1; b < n; ++b) {
             if (weg[b]) continue;
             paare += 1;
-            Basis o = mitA;
-            o.dazu(offen_[b]);
-            const uint32_t w = wert(o);
+            const uint8_t cb = offen_[b];
+            const bool bFarbe = (cb & 3) == flushFarbe;
+            uint32_t w;
+            if (flushFarbe >= 0 && (flushAnz >= 4 ? (aFarbe || bFarbe) : (aFarbe && bFarbe))) {
+                Basis o = tisch;
+                o.dazu(ca);
+                o.dazu(cb);
+                w = wert(o);
+            } else {
+                uint32_t& c = nachRang[ca >> 2][cb >> 2];
+                if (c == 0) {
+                    Basis o = raenge;
+                    ++o.anz[ca >> 2];
+                    ++o.anz[cb >> 2];
+                    c = nachRang[cb >> 2][ca >> 2] = wert(o);
+                }
+                w = c;
+            }
             if (w <= mein) continue;
             const unsigned k = w >> 20;
             schlagen[k] += 1;
-            if (gewichtet_)
-                schlagenG[k] += 0.2 + 0.8 * 0.5 * (g_[offen_[a] >> 2] + g_[offen_[b] >> 2]);
+            if (gewichtet_) schlagenG[k] += 0.2 + 0.8 * 0.5 * (g_[ca >> 2] + g_[cb >> 2]);
         }
     }
     auto ueberleben = [&](const double* q, int spieler) {
