@@ -120,7 +120,8 @@ ki::Tisch tischFuer(int s) {
     t.allInHand = p.allInGeschehen != 0;
     t.ersterBlind = z.smallBlind != 0;
     t.aggressionOffset = ki::aggressionOffset(p.aggression, computer, PokerSeatInHand(1), t.inPartie);
-    t.tischEinsatz = p.startGeld;
+    // the stake at the table: every seat's start cash
+    t.tischEinsatz = p.startGeld * anzahl();
     t.teiler = 0;
     t.ablaufZaehler = cg.ablauf.schrittZaehler;
     return t;

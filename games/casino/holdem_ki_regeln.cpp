@@ -54,6 +54,11 @@ void klasseZuEntscheidung(const Tisch& t, int c, bool mitGrenzen, PokerDecision&
         mitgehen(d);
         return;
     }
+    // A seat that cannot cover the call calls with all it has, as the flow takes a short call.
+    if (c >= 1 && t.chips > 0) {
+        setzen(d, kAllesRein);
+        return;
+    }
     if (t.gesetzt == t.einsatz) {
         mitgehen(d);
         return;

@@ -517,6 +517,7 @@ TEST(HoldemKiEntscheidung, PreflopRows) {
         {"R3 class 5, minimum 12 bb", 0.60, 6, 0, 2, 0, 24, 100, false, {kNull, 0.05}, {kErhoehen, kBigBlinds, 12}},
         {"R3 class 4, minimum 12 bb: call", 0.60, 6, 0, 2, 0, 24, 100, false, {kNull, 0.5, 0.15}, {kMitgehen, kOhne, 0}},
         {"short seat, p1 65, all-in seen: calls all-in", 0.65, 6, 1, 20, 0, 2, 10, true, {kNull}, {kAllesRein, kOhne, 0}},
+        {"short seat, p1 52 after a raise: calls with all it has", 0.52, 6, 1, 20, 0, 2, 10, false, {kNull}, {kAllesRein, kOhne, 0}},
         {"early, four in the hand, p 31: fold", 0.31, 2, 0, 2, 0, 2, 100, false, {kNull}, {kPassen, kOhne, 0}},
     };
     for (const Fall& f : faelle) {
