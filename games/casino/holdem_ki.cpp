@@ -177,7 +177,56 @@ bool schaetzen(int s, ki::Schaetzung& e) {
     return true;
 }
 
+// The label of an answer in the store: -2 fold or check, -1 call, the raise in big blinds, 100
+// all-in (and raises of 100 big blinds or more).
+int16_t etikett(int code, int32_t betrag) {
+    switch (code) {
+        case kCall:
+            return -1;
+        case kRaise:
+            return static_cast<int16_t>(std::clamp<int32_t>(betrag / std::max(1, cg.poker.bigBlind), 1, 100));
+        case kAllIn:
+            return 100;
+        default:
+            return -2;
+    }
+}
+
 }  // namespace
+
+namespace ki {
+
+void neueHand() { clusterer().newHand(); }
+
+void aktionMerken(int s, int code, int32_t betrag) {
+    Clusterer& c = clusterer();
+    if (!c.learn || !(s == 1 || c.mode == 1) || s < 1 || s > anzahl()) return;
+    hand64 h;
+    seatSevenCards(s, h);
+    if (h.anz < 2) return;
+    hand64 board{};
+    for (int i = 3; i <= h.anz; ++i) board.at(++board.anz) = h.at(i);
+    const Schaetzung e =
+        schaetzen(h.at(1), h.at(2), board, PokerCountSeatsInHand(), PokerCountSeatsInGame(), nullptr);
+    PokerSituation sit = computeBringSetSums(tischFuer(s), e.erste, e.zweite, programmZufall());
+    sit.label = etikett(code, betrag);
+    c.addSituation(sit);
+}
+
+void potVerteilt() {
+    Clusterer& c = clusterer();
+    if (!c.learn) return;
+    bool geaendert = false;
+    for (int s = 1; s <= anzahl(); ++s) {
+        if (!PokerSeatInGame(s)) continue;
+        if (sitz(s).gewinnt) geaendert |= c.learnFromWinner(s, false);
+        else if (c.playing) geaendert |= c.forgetLoser(s);
+    }
+    geaendert |= c.learnFromWinner(0, true);
+    if (geaendert) brainSpeichern();
+}
+
+}  // namespace ki
 
 void kiTick() {
     const int s = cg.aktSpieler;

@@ -194,6 +194,16 @@ extern std::filesystem::path brainDatei;
 bool brainLaden(std::string& meldung);
 bool brainSpeichern();
 
+// ---- what the Hold'em flow tells the store ----
+// A new hand: the running table and the used advice are emptied.
+void neueHand();
+// A seat is about to give an answer (code and raise amount as the flow takes them): with
+// learning on, its situation is kept with the answer as label.
+void aktionMerken(int seat, int code, int32_t betrag);
+// The pot was divided: winners' situations are learned, losers' used advice forgotten; a
+// changed store is written to its file.
+void potVerteilt();
+
 // ---- the rules ----
 // Before the flop, from the raw estimates (0..1).
 void preflopRules(const Tisch& t, double e1, double e2, const Zufall& z, PokerDecision& d);

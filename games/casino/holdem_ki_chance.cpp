@@ -5,6 +5,7 @@
 // the share of those boards on which no opponent beats the seat (a tie counts for the seat).
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cmath>
 
 #include "games/casino/holdem_bewertung.h"
@@ -12,7 +13,6 @@
 #include "games/casino/holdem_preflop.h"
 #include "platform/num.h"
 #include "platform/rnd.h"
-#include "platform/ticks.h"
 
 namespace holdem::ki {
 
@@ -238,10 +238,12 @@ void Schaetzer::lauf(size_t i) {
 
 bool Schaetzer::weiter(uint32_t budgetMs) {
     if (!gestartet_) return true;
-    const uint32_t start = ticks::now();
+    // the time the computation really takes, whatever clock the table runs on
+    const auto start = std::chrono::steady_clock::now();
+    const auto budget = std::chrono::milliseconds(budgetMs);
     while (naechster_ < laeufe_.size()) {
         lauf(naechster_++);
-        if (budgetMs > 0 && ticks::now() - start >= budgetMs) break;
+        if (budgetMs > 0 && std::chrono::steady_clock::now() - start >= budget) break;
     }
     return fertig();
 }
