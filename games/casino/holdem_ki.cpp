@@ -3,6 +3,7 @@
 // frame when a window is drawn, and press the decision button their rules choose. While a slice
 // is pending the seat answers nothing, so the table does not move under the estimate.
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "core/central.h"
@@ -15,9 +16,8 @@ namespace holdem {
 
 namespace {
 
-Zug zufaelligerZug(const std::vector<Zug>& zuege) {
-    const Zug& z = zuege[static_cast<size_t>(rnd::random(static_cast<int32_t>(zuege.size())))];
-    if (z.code != kRaise) return z;
+// The smallest and the largest raise listed (both empty when no raise is).
+std::pair<const Zug*, const Zug*> erhoehungen(const std::vector<Zug>& zuege) {
     const Zug* tief = nullptr;
     const Zug* hoch = nullptr;
     for (const Zug& e : zuege)
@@ -25,6 +25,13 @@ Zug zufaelligerZug(const std::vector<Zug>& zuege) {
             if (!tief) tief = &e;
             hoch = &e;
         }
+    return {tief, hoch};
+}
+
+Zug zufaelligerZug(const std::vector<Zug>& zuege) {
+    const Zug& z = zuege[static_cast<size_t>(rnd::random(static_cast<int32_t>(zuege.size())))];
+    if (z.code != kRaise) return z;
+    const auto [tief, hoch] = erhoehungen(zuege);
     Zug r = *tief;
     r.betrag = tief->betrag + static_cast<int32_t>(rnd::random(hoch->betrag - tief->betrag + 1));
     return r;
@@ -49,13 +56,7 @@ Zug alsZug(const ki::PokerDecision& d, const Lage& l, const std::vector<Zug>& zu
     };
     switch (d.kind) {
         case ki::kErhoehen: {
-            const Zug* tief = nullptr;
-            const Zug* hoch = nullptr;
-            for (const Zug& e : zuege)
-                if (e.code == kRaise) {
-                    if (!tief) tief = &e;
-                    hoch = &e;
-                }
+            const auto [tief, hoch] = erhoehungen(zuege);
             if (!tief) return mitgehen();
             Zug r = *tief;
             if (d.unit != ki::kOhne && d.amount >= 1) r.betrag = std::clamp(d.amount, tief->betrag, hoch->betrag);
