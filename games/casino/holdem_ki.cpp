@@ -132,6 +132,9 @@ ki::Tisch tischFuer(int s) {
 struct Laufend {
     ki::Schaetzer schaetzer;
     std::vector<uint8_t> schluessel;
+    // the last complete estimate, which the store takes when the answer is recorded
+    std::vector<uint8_t> fertigFuer;
+    ki::Schaetzung fertig;
 };
 Laufend& laufend() {
     static Laufend l;
@@ -207,8 +210,11 @@ void aktionMerken(int s, int code, int32_t betrag) {
     if (h.anz < 2) return;
     hand64 board{};
     for (int i = 3; i <= h.anz; ++i) board.at(++board.anz) = h.at(i);
+    Laufend& l = laufend();
     const Schaetzung e =
-        schaetzen(h.at(1), h.at(2), board, PokerCountSeatsInHand(), PokerCountSeatsInGame(), nullptr);
+        schluessel(s, h) == l.fertigFuer
+            ? l.fertig
+            : schaetzen(h.at(1), h.at(2), board, PokerCountSeatsInHand(), PokerCountSeatsInGame(), nullptr);
     PokerSituation sit = computeBringSetSums(tischFuer(s), e.erste, e.zweite, programmZufall());
     sit.label = etikett(code, betrag);
     c.addSituation(sit);
@@ -242,7 +248,14 @@ void kiTick() {
     }
     ki::Schaetzung e;
     if (!schaetzen(s, e)) return;
-    laufend().schluessel.clear();
+    {
+        Laufend& lf = laufend();
+        hand64 h;
+        seatSevenCards(s, h);
+        lf.fertigFuer = schluessel(s, h);
+        lf.fertig = e;
+        lf.schluessel.clear();
+    }
     const ki::Tisch t = tischFuer(s);
     const ki::Zufall zufall = ki::programmZufall();
     ki::PokerDecision d;
