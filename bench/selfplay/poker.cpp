@@ -7,6 +7,7 @@
 #include "core/spiele.h"
 #include "games/casino/chipanim.h"
 #include "games/casino/holdem.h"
+#include "games/casino/holdem_ki.h"
 #include "games/casino/holdem_preflop.h"
 #include "games/casino/pokerchips.h"
 #include "selfplay.h"
@@ -19,6 +20,19 @@ int varianteWahl = 3;    // as the game list offers them: 1 Split Limit, 2 Pot L
 bool option(const std::string& name, const std::string& wert) {
     holdem::Optionen& o = holdem::optionen;
     const int v = std::atoi(wert.c_str());
+    // the learning store: its file (read when present, written when it learns) and learning
+    // from the winners of every seat
+    if (name == "Lernspeicher") {
+        holdem::ki::brainDatei = wert;
+        std::string meldung;
+        if (!holdem::ki::brainLaden(meldung)) std::fprintf(stderr, "pok: %s\n", meldung.c_str());
+        return true;
+    }
+    if (name == "Lernen") {
+        holdem::ki::clusterer().learn = v != 0;
+        holdem::ki::clusterer().mode = v != 0 ? 1 : 0;
+        return true;
+    }
     if (name == "Variante") {
         varianteWahl = v;
         return v >= 1 && v <= 3;
