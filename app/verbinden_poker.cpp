@@ -161,9 +161,10 @@ void pokerVerbinden(Tglapp& a) {
     holdem::anmelden();
     if (!holdem::loadPreflopTable(a.AppDir))
         a.wrp2("holdem.loadPreflopTable: data/pfp.txt fehlt oder hat nicht 2028 Bytes, alle Werte 0");
-    // the learning store beside the high scores; a missing or damaged file starts it empty
+    // the learning store beside the high scores, at first the one the program brings; a missing
+    // or damaged file starts it empty
     holdem::ki::brainDatei = a.AppDir / "data" / "settings" / "brain.txt";
-    if (std::string meldung; !holdem::ki::brainLaden(meldung)) a.wrp2(meldung);
+    if (std::string meldung; !holdem::ki::brainLaden(meldung, a.AppDir / "data" / "brain.txt")) a.wrp2(meldung);
     // an estimate runs in slices of half a frame
     holdem::ki::bildRate = [] { return glapp && glapp->FpsSmooth > 0 ? static_cast<float>(glapp->FpsSmooth) : 60.0f; };
     auto vorher = dialoge::haken.entwickler;

@@ -48,3 +48,21 @@ if(KS_DATA)
                        VERBATIM)
     add_custom_target(poker_data ALL DEPENDS ${CMAKE_SOURCE_DIR}/data/pfp.txt)
 endif()
+
+# The learning store the program brings, data/brain.txt: self-play of six "Profi" seats that
+# learn from the winners of every seat until the store is full. Made again only when the
+# computer player or its self-play changes.
+if(KS_DATA AND TARGET selfplay)
+    file(GLOB ks_poker_ki_srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/games/casino/holdem_ki*)
+    add_custom_command(OUTPUT ${CMAKE_SOURCE_DIR}/data/brain.txt
+                       COMMAND ${CMAKE_COMMAND} -E remove -f ${CMAKE_SOURCE_DIR}/data/brain.txt
+                       COMMAND $<TARGET_FILE:selfplay> pok 3000 --levels 3,3,3,3,3,3 --seed 1
+                               --option Lernspeicher=${CMAKE_SOURCE_DIR}/data/brain.txt --option Lernen=1
+                       DEPENDS ${ks_poker_ki_srcs} ${CMAKE_SOURCE_DIR}/bench/selfplay/poker.cpp
+                               ${CMAKE_SOURCE_DIR}/data/pfp.txt
+                       WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+                       COMMENT "Learning the poker store data/brain.txt in self-play"
+                       VERBATIM)
+    add_custom_target(poker_brain ALL DEPENDS ${CMAKE_SOURCE_DIR}/data/brain.txt)
+    add_dependencies(poker_brain selfplay)
+endif()

@@ -15,7 +15,8 @@
 namespace {
 
 int64_t matchGeld = -1;  // the money on the table, fixed within a match
-int varianteWahl = 3;    // as the game list offers them: 1 Split Limit, 2 Pot Limit, 3 No Limit
+int varianteWahl = 3;
+bool eigenerSpeicher = false;  // a learning store was named: the program's is not read    // as the game list offers them: 1 Split Limit, 2 Pot Limit, 3 No Limit
 
 bool option(const std::string& name, const std::string& wert) {
     holdem::Optionen& o = holdem::optionen;
@@ -23,6 +24,7 @@ bool option(const std::string& name, const std::string& wert) {
     // the learning store: its file (read when present, written when it learns) and learning
     // from the winners of every seat
     if (name == "Lernspeicher") {
+        eigenerSpeicher = true;
         holdem::ki::brainDatei = wert;
         std::string meldung;
         if (!holdem::ki::brainLaden(meldung)) std::fprintf(stderr, "pok: %s\n", meldung.c_str());
@@ -61,6 +63,16 @@ selfplay::Spiel spiel() {
         static const bool tabelle = holdem::loadPreflopTable(std::filesystem::current_path()) ||
                                     holdem::loadPreflopTable(KS_POKER_PROGRAMM);
         if (!tabelle) std::fprintf(stderr, "pok: data/pfp.txt fehlt, alle Preflop-Chancen 0\n");
+        // and take the advice of the learning store the program brings (read only)
+        static const bool speicher = [] {
+            if (eigenerSpeicher) return true;
+            std::string fehler;
+            for (const std::filesystem::path& p : {std::filesystem::current_path(), std::filesystem::path(KS_POKER_PROGRAMM)})
+                if (holdem::ki::clusterer().loadClusters(p / "data" / "brain.txt", fehler)) return true;
+            std::fprintf(stderr, "pok: data/brain.txt %s, der Lernspeicher ist leer\n", fehler.c_str());
+            return false;
+        }();
+        (void)speicher;
         holdem::optionen.spieler = spieler - 1;
         holdem::automatik = true;
         cg.poker.splitLimit = varianteWahl == 1 ? 1 : 0;

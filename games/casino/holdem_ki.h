@@ -189,9 +189,10 @@ private:
 // The program's store and where it lives (set at start-up; empty: nothing is written).
 Clusterer& clusterer();
 extern std::filesystem::path brainDatei;
-// Loads the store from brainDatei; a missing or damaged file leaves it empty and gives the line
-// for the log. Saving reports whether the file was written.
-bool brainLaden(std::string& meldung);
+// Loads the store from brainDatei, or from the program's starting store `vorlage` while that
+// file does not exist yet; a missing or damaged file leaves it empty and gives the line for the
+// log. Saving reports whether the file was written.
+bool brainLaden(std::string& meldung, const std::filesystem::path& vorlage = {});
 bool brainSpeichern();
 
 // ---- what the Hold'em flow tells the store ----

@@ -155,9 +155,18 @@ Clusterer& clusterer() {
     return c;
 }
 
-bool brainLaden(std::string& meldung) {
+bool brainLaden(std::string& meldung, const std::filesystem::path& vorlage) {
     std::string fehler;
-    if (brainDatei.empty() || clusterer().loadClusters(brainDatei, fehler)) return true;
+    if (brainDatei.empty()) return true;
+    Clusterer& c = clusterer();
+    // a new player starts from the store the program brings
+    if (fileio::fileSize(brainDatei) < 0 && !vorlage.empty()) {
+        if (c.loadClusters(vorlage, fehler)) return true;
+        meldung = "holdem: " + brainDatei.string() + " fehlt und " + vorlage.string() + " " + fehler +
+                  ", der Lernspeicher beginnt leer";
+        return false;
+    }
+    if (c.loadClusters(brainDatei, fehler)) return true;
     meldung = "holdem: " + brainDatei.string() + " " + fehler + ", der Lernspeicher beginnt leer";
     return false;
 }

@@ -394,6 +394,37 @@ TEST(HoldemKiSpeicher, BrainFileRoundTripAndDamagedFiles) {
     fs::remove_all(d);
 }
 
+TEST(HoldemKiSpeicher, ANewPlayerStartsFromTheProgramsStore) {
+    const fs::path d = ordner();
+    Clusterer vorlage;
+    for (int i = 0; i < 5; ++i) vorlage.anhaengen(satz(static_cast<uint8_t>(40 * i), 3));
+    ASSERT_TRUE(vorlage.saveClusters(d / "vorlage.txt"));
+    const fs::path alt = brainDatei;
+    std::string meldung;
+    // no file of the player yet: the program's store
+    brainDatei = d / "settings" / "brain.txt";
+    clusterer().ClearStore();
+    EXPECT_TRUE(brainLaden(meldung, d / "vorlage.txt"));
+    EXPECT_EQ(clusterer().lernAnz(), 5);
+    // neither file: empty, and the log is told
+    EXPECT_FALSE(brainLaden(meldung, d / "fehlt.txt"));
+    EXPECT_EQ(clusterer().lernAnz(), 0);
+    EXPECT_NE(meldung.find("beginnt leer"), std::string::npos) << meldung;
+    // the player's own file wins; a damaged one leaves the store empty, not the program's
+    Clusterer eigen;
+    eigen.anhaengen(satz(9, -1));
+    ASSERT_TRUE(eigen.saveClusters(brainDatei));
+    EXPECT_TRUE(brainLaden(meldung, d / "vorlage.txt"));
+    EXPECT_EQ(clusterer().lernAnz(), 1);
+    std::ofstream(brainDatei, std::ios::binary | std::ios::trunc) << "kaputt";
+    meldung.clear();
+    EXPECT_FALSE(brainLaden(meldung, d / "vorlage.txt"));
+    EXPECT_EQ(clusterer().lernAnz(), 0);
+    EXPECT_NE(meldung.find("200024"), std::string::npos) << meldung;
+    brainDatei = alt;
+    fs::remove_all(d);
+}
+
 // ---- the decisions ----
 
 struct Erwartet {
