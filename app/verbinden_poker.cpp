@@ -1,6 +1,8 @@
 // The shell's connection to Texas Hold'em: registration, its rule page read into the game's
 // options, the raise amount of the table panel and its arrows.
+#include <algorithm>
 #include <filesystem>
+#include <string>
 
 #include "app/dialoge.h"
 #include "app/glapp.h"
@@ -11,6 +13,7 @@
 #include "core/spiele.h"
 #include "games/casino/chipdraw.h"
 #include "games/casino/holdem.h"
+#include "games/casino/holdem_ki.h"
 #include "games/casino/holdem_preflop.h"
 #include "platform/num.h"
 
@@ -121,12 +124,54 @@ void pfeil(int p) {
     }
 }
 
+// The learning store's debug panel: "!on" switches learning on and steps its mode, "!off"
+// switches it off, "!reset" empties the store, "!pon"/"!poff" switch playing with forgetting,
+// "!save" writes the file.
+void clusterKnopf(int dialog, int element) {
+    const dialoge::Ids& d = dialoge::ids();
+    if (!glapp || dialog != d.clusterpanel) return;
+    holdem::ki::Clusterer& c = holdem::ki::clusterer();
+    if (element == d.cluster[0]) {
+        c.learn = true;
+        c.mode = (c.mode + 1) % 4 + 1;
+    } else if (element == d.cluster[1]) {
+        c.learn = false;
+        c.mode = 0;
+    } else if (element == d.cluster[2]) {
+        c.ClearStore();
+    } else if (element == d.cluster[3]) {
+        c.playing = true;
+    } else if (element == d.cluster[4]) {
+        c.playing = false;
+    } else if (element == d.cluster[5] && !holdem::ki::brainSpeichern()) {
+        glapp->wrp2("holdem: " + holdem::ki::brainDatei.string() + " konnte nicht geschrieben werden");
+    }
+    static const char* const kModi[5] = {"", "learn.comp.win", "learn.mensch.all", "learn.mensch.win",
+                                         "del.comp.loose"};
+    std::string t = c.learn ? std::string("learn ") + kModi[std::clamp(c.mode, 0, 4)] : std::string("-");
+    if (c.playing) t += " playing";
+    glapp->SetCaption(dialog, d.clusterText[0], t);
+    glapp->SetCaption(dialog, d.clusterText[1], ".in:" + std::to_string(c.laufAnz()));
+    glapp->SetCaption(dialog, d.clusterText[2], ".brain:" + std::to_string(c.lernAnz()));
+}
+
 }  // namespace
 
 void pokerVerbinden(Tglapp& a) {
     holdem::anmelden();
     if (!holdem::loadPreflopTable(a.AppDir))
         a.wrp2("holdem.loadPreflopTable: data/pfp.txt fehlt oder hat nicht 2028 Bytes, alle Werte 0");
+    // the learning store beside the high scores, at first the one the program brings; a missing
+    // or damaged file starts it empty
+    holdem::ki::brainDatei = a.AppDir / "data" / "settings" / "brain.txt";
+    if (std::string meldung; !holdem::ki::brainLaden(meldung, a.AppDir / "data" / "brain.txt")) a.wrp2(meldung);
+    // an estimate runs in slices of half a frame
+    holdem::ki::bildRate = [] { return glapp && glapp->FpsSmooth > 0 ? static_cast<float>(glapp->FpsSmooth) : 60.0f; };
+    auto vorher = dialoge::haken.entwickler;
+    dialoge::haken.entwickler = [vorher](int dialog, int element) {
+        if (vorher) vorher(dialog, element);
+        clusterKnopf(dialog, element);
+    };
     holdem::optionenLesen = optionenLesen;
     holdem::optionenSchreiben = optionenSchreiben;
     dialoge::haken.pokerReadOptions = [] { holdem::PokerReadOptions(); };

@@ -16,6 +16,8 @@ if(TARGET ks_app)
 endif()
 if(TARGET selfplay)
     target_link_libraries(selfplay PRIVATE ks_poker)
+    # where self-play finds data/pfp.txt when it is not started in the program folder
+    target_compile_definitions(selfplay PRIVATE KS_POKER_PROGRAMM="${CMAKE_SOURCE_DIR}")
 endif()
 
 ks_tests(poker_tests tests/games/poker ks_poker ks_harness)
@@ -23,6 +25,9 @@ ks_tests(poker_tests tests/games/poker ks_poker ks_harness)
 function(ks_poker_bench_link)
     if(TARGET holdem_bench)
         target_link_libraries(holdem_bench PRIVATE ks_poker ks_harness)
+    endif()
+    if(TARGET holdem_ki_bench)
+        target_link_libraries(holdem_ki_bench PRIVATE ks_poker)
     endif()
 endfunction()
 if(KS_BENCH)
@@ -42,4 +47,22 @@ if(KS_DATA)
                        COMMENT "Simulating the preflop win-chance table data/pfp.txt"
                        VERBATIM)
     add_custom_target(poker_data ALL DEPENDS ${CMAKE_SOURCE_DIR}/data/pfp.txt)
+endif()
+
+# The learning store the program brings, data/brain.txt: self-play of six "Profi" seats that
+# learn from the winners of every seat until the store is full. Made again only when the
+# computer player or its self-play changes.
+if(KS_DATA AND TARGET selfplay)
+    file(GLOB ks_poker_ki_srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/games/casino/holdem_ki*)
+    add_custom_command(OUTPUT ${CMAKE_SOURCE_DIR}/data/brain.txt
+                       COMMAND ${CMAKE_COMMAND} -E remove -f ${CMAKE_SOURCE_DIR}/data/brain.txt
+                       COMMAND $<TARGET_FILE:selfplay> pok 3000 --levels 3,3,3,3,3,3 --seed 1
+                               --option Lernspeicher=${CMAKE_SOURCE_DIR}/data/brain.txt --option Lernen=1
+                       DEPENDS ${ks_poker_ki_srcs} ${CMAKE_SOURCE_DIR}/bench/selfplay/poker.cpp
+                               ${CMAKE_SOURCE_DIR}/data/pfp.txt
+                       WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+                       COMMENT "Learning the poker store data/brain.txt in self-play"
+                       VERBATIM)
+    add_custom_target(poker_brain ALL DEPENDS ${CMAKE_SOURCE_DIR}/data/brain.txt)
+    add_dependencies(poker_brain selfplay)
 endif()

@@ -1,21 +1,40 @@
 // Texas Hold'em ("pok") in self-play: every hand checked for the money on the table, zero-sum
 // results, and every answer the flow had to refuse.
+#include <cstdio>
+#include <filesystem>
 #include <map>
 
 #include "core/spiele.h"
 #include "games/casino/chipanim.h"
 #include "games/casino/holdem.h"
+#include "games/casino/holdem_ki.h"
+#include "games/casino/holdem_preflop.h"
 #include "games/casino/pokerchips.h"
 #include "selfplay.h"
 
 namespace {
 
 int64_t matchGeld = -1;  // the money on the table, fixed within a match
-int varianteWahl = 3;    // as the game list offers them: 1 Split Limit, 2 Pot Limit, 3 No Limit
+int varianteWahl = 3;
+bool eigenerSpeicher = false;  // a learning store was named: the program's is not read    // as the game list offers them: 1 Split Limit, 2 Pot Limit, 3 No Limit
 
 bool option(const std::string& name, const std::string& wert) {
     holdem::Optionen& o = holdem::optionen;
     const int v = std::atoi(wert.c_str());
+    // the learning store: its file (read when present, written when it learns) and learning
+    // from the winners of every seat
+    if (name == "Lernspeicher") {
+        eigenerSpeicher = true;
+        holdem::ki::brainDatei = wert;
+        std::string meldung;
+        if (!holdem::ki::brainLaden(meldung)) std::fprintf(stderr, "pok: %s\n", meldung.c_str());
+        return true;
+    }
+    if (name == "Lernen") {
+        holdem::ki::clusterer().learn = v != 0;
+        holdem::ki::clusterer().mode = v != 0 ? 1 : 0;
+        return true;
+    }
     if (name == "Variante") {
         varianteWahl = v;
         return v >= 1 && v <= 3;
@@ -40,6 +59,20 @@ selfplay::Spiel spiel() {
     s.anmelden = holdem::anmelden;
     s.option = option;
     s.vorbereiten = [](int spieler) {
+        // the computer seats look their preflop chances up in the program's table
+        static const bool tabelle = holdem::loadPreflopTable(std::filesystem::current_path()) ||
+                                    holdem::loadPreflopTable(KS_POKER_PROGRAMM);
+        if (!tabelle) std::fprintf(stderr, "pok: data/pfp.txt fehlt, alle Preflop-Chancen 0\n");
+        // and take the advice of the learning store the program brings (read only)
+        static const bool speicher = [] {
+            if (eigenerSpeicher) return true;
+            std::string fehler;
+            for (const std::filesystem::path& p : {std::filesystem::current_path(), std::filesystem::path(KS_POKER_PROGRAMM)})
+                if (holdem::ki::clusterer().loadClusters(p / "data" / "brain.txt", fehler)) return true;
+            std::fprintf(stderr, "pok: data/brain.txt %s, der Lernspeicher ist leer\n", fehler.c_str());
+            return false;
+        }();
+        (void)speicher;
         holdem::optionen.spieler = spieler - 1;
         holdem::automatik = true;
         cg.poker.splitLimit = varianteWahl == 1 ? 1 : 0;

@@ -8,6 +8,7 @@
 #include "core/gtool.h"
 #include "core/spielliste.h"
 #include "games/casino/chipanim.h"
+#include "games/casino/holdem_ki.h"
 #include "games/casino/pokerchips.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
@@ -162,6 +163,7 @@ bool anwenden() {
                     (code == kRaise && f.kannErhoehen && w1 > 0) ||
                     (code == kAllIn && f.allInErlaubt && c > 0);
     if (!ok) return false;
+    ki::aktionMerken(s, code, w1);
     int32_t zahlen = 0;
     auto allIn = [&] {
         z.aktion = 2;
@@ -346,6 +348,7 @@ void zwischenRunden() {
             pk().tischZaehler = 0;
             st = 10;
             splitPot();
+            ki::potVerteilt();
             pk().showdownKommentar = PokerShowdownComment() ? 1 : 0;
             return;
         }
@@ -538,6 +541,7 @@ void pokerStep(TCG&) {
             pk().erhoehungenHand = 0;
             pk().erhoehungenRunde = 0;
             pk().allInGeschehen = 0;
+            ki::neueHand();
             for (int s = 1; s <= kSitze; ++s) {
                 TPokerSitz& z = sitz(s);
                 z.gesetzt = 0;
