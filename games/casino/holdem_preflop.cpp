@@ -65,7 +65,8 @@ void preflopSimulation(int r, int k, bool suited, int deals, uint64_t seed, doub
             if (!gleich(c, a) && !gleich(c, b)) rest[n++] = c;
         }
     Zufall z{seed ^ (static_cast<uint64_t>(r) << 40) ^ (static_cast<uint64_t>(k) << 32) ^ (suited ? 1u : 0u)};
-    int64_t gewonnen[6] = {};
+    // a pot split with k other seats counts as 1 / (k + 1) of a won hand
+    double gewonnen[6] = {};
     hand64 held{}, gegner{};
     for (int d = 0; d < deals; ++d) {
         // the first 5 + 12 cards of a partial shuffle: the board, then two per opponent
@@ -77,6 +78,7 @@ void preflopSimulation(int r, int k, bool suited, int deals, uint64_t seed, doub
         HandValue wert;
         evaluateHand(held, false, wert);
         bool geschlagen = false;
+        int gleichauf = 0;
         for (int o = 0; o < 6; ++o) {
             if (!geschlagen) {
                 gegner.anz = 0;
@@ -85,12 +87,14 @@ void preflopSimulation(int r, int k, bool suited, int deals, uint64_t seed, doub
                 for (int i = 0; i < 5; ++i) anhaengen(gegner, rest[i]);
                 HandValue g;
                 evaluateHand(gegner, false, g);
-                geschlagen = compareHandValues(g, wert) == 1;
+                const int vergleich = compareHandValues(g, wert);
+                geschlagen = vergleich == 1;
+                if (vergleich == 0) ++gleichauf;
             }
-            if (!geschlagen) ++gewonnen[o];
+            if (!geschlagen) gewonnen[o] += 1.0 / (gleichauf + 1);
         }
     }
-    for (int o = 0; o < 6; ++o) chance[o] = deals > 0 ? static_cast<double>(gewonnen[o]) / deals : 0.0;
+    for (int o = 0; o < 6; ++o) chance[o] = deals > 0 ? gewonnen[o] / deals : 0.0;
 }
 
 void preflopBerechnen(int deals, uint64_t seed, uint8_t (&table)[kPreflopBytes]) {

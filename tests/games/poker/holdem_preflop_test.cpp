@@ -60,8 +60,8 @@ TEST(HoldemPreflop, SimulationMatchesKnownChancesAndTheTable) {
     preflopSimulation(13, 13, false, deals, 7, aa);
     preflopSimulation(13, 12, true, deals, 7, aks);
     preflopSimulation(6, 1, false, deals, 7, o72);
-    // Aces against one random hand win about 85 % and split about 0.5 %: both count.
-    EXPECT_NEAR(aa[0], 0.857, 0.025);
+    // Aces against one random hand win about 85 % and split about 0.5 %, a split counting half.
+    EXPECT_NEAR(aa[0], 0.852, 0.025);
     for (int o = 1; o < 6; ++o) {
         EXPECT_LT(aa[o], aa[o - 1]);
         EXPECT_LT(aks[o], aa[o]);
