@@ -20,6 +20,7 @@
 #include "core/spielliste.h"
 #include "core/spielstand.h"
 #include "core/statunit.h"
+#include "games/casino/holdem_ki.h"
 #include "games/skat_jass_schnapsen/skat.h"
 #include "gui/gltex.h"
 #include "platform/fileio.h"
@@ -238,6 +239,11 @@ void Tglapp::shutdown() {
     }
     abschnitt(*this, "unit1.onclose(-5).SAVEALL", [this] { saveall(); });
     abschnitt(*this, "unit1.onclose(-5).SAVESETTZ", [this] { savesettz(); });
+    // what the poker store learned in this run is kept; an unchanged store is not rewritten
+    abschnitt(*this, "unit1.onclose(-5).BRAIN", [this] {
+        if (holdem::ki::clusterer().geaendert() && !holdem::ki::brainSpeichern())
+            wrp2("holdem: " + holdem::ki::brainDatei.string() + " konnte nicht geschrieben werden");
+    });
     abschnitt(*this, "unit1.onclose(-5).K12_FREE", [] { k12 = Tk12Container{}; });
     abschnitt(*this, "unit1.onclose(-5).HC_FREE,IHC_FREE", [] {
         delete hc;

@@ -158,7 +158,10 @@ public:
     bool loadClusters(const std::filesystem::path& datei, std::string& fehler);
     // Writes through a temporary file renamed over the old one; false when that failed.
     bool saveClusters(const std::filesystem::path& datei) const;
-    void ClearStore() { lernAnz_ = 0; }
+    void ClearStore() {
+        lernAnz_ = 0;
+        geaendert_ = true;
+    }
     void newHand() { laufAnz_ = 0; paarAnz_ = 0; }
     void addSituation(const PokerSituation& s);
     // true when records were copied.
@@ -169,6 +172,9 @@ public:
     int nearestAdvice(const PokerSituation& q, int seat, int level, const Zufall& z);
 
     int lernAnz() const { return lernAnz_; }
+    // whether the learned table changed since it was read or written
+    bool geaendert() const { return geaendert_; }
+    void gesichert() { geaendert_ = false; }
     int laufAnz() const { return laufAnz_; }
     int paarAnz() const { return paarAnz_; }
     const PokerSituation& gelernt(int i) const { return lern_[static_cast<size_t>(i)]; }
@@ -184,6 +190,7 @@ private:
     int laufAnz_ = 0, lernAnz_ = 0;
     std::array<std::array<int32_t, 2>, kPaareMax> paare_{};
     int paarAnz_ = 0;
+    bool geaendert_ = false;
 };
 
 // The program's store and where it lives (set at start-up; empty: nothing is written).

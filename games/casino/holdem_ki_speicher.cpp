@@ -72,6 +72,7 @@ bool Clusterer::loadClusters(const std::filesystem::path& datei, std::string& fe
     }
     std::memcpy(lern_.data(), b.data(), kTabelle);
     lernAnz_ = anz;
+    geaendert_ = false;
     return true;
 }
 
@@ -90,7 +91,9 @@ void Clusterer::addSituation(const PokerSituation& s) {
 }
 
 void Clusterer::anhaengen(const PokerSituation& s) {
-    if (lernAnz_ < kLernMax) lern_[static_cast<size_t>(lernAnz_++)] = s;
+    if (lernAnz_ >= kLernMax) return;
+    lern_[static_cast<size_t>(lernAnz_++)] = s;
+    geaendert_ = true;
 }
 
 bool Clusterer::learnFromWinner(int seat, bool clearRunning) {
@@ -125,6 +128,7 @@ bool Clusterer::forgetLoser(int seat) {
         lern_[static_cast<size_t>(index)] = lern_[static_cast<size_t>(lernAnz_ - 1)];
         --lernAnz_;
         weg = true;
+        geaendert_ = true;
     }
     return weg;
 }
@@ -171,6 +175,11 @@ bool brainLaden(std::string& meldung, const std::filesystem::path& vorlage) {
     return false;
 }
 
-bool brainSpeichern() { return brainDatei.empty() || clusterer().saveClusters(brainDatei); }
+bool brainSpeichern() {
+    if (brainDatei.empty()) return true;
+    if (!clusterer().saveClusters(brainDatei)) return false;
+    clusterer().gesichert();
+    return true;
+}
 
 }  // namespace holdem::ki

@@ -425,6 +425,34 @@ TEST(HoldemKiSpeicher, ANewPlayerStartsFromTheProgramsStore) {
     fs::remove_all(d);
 }
 
+// What was learned is marked for the save at shut-down; reading or writing the file clears the
+// mark, so an unchanged store is never rewritten.
+TEST(HoldemKiSpeicher, OnlyAChangedStoreIsMarkedForSaving) {
+    const fs::path d = ordner();
+    const fs::path alt = brainDatei;
+    brainDatei = d / "brain.txt";
+    Clusterer& c = clusterer();
+    std::string meldung;
+    c.ClearStore();
+    EXPECT_TRUE(c.geaendert());
+    ASSERT_TRUE(brainSpeichern());
+    EXPECT_FALSE(c.geaendert());
+    c.anhaengen(satz(7, 2));
+    EXPECT_TRUE(c.geaendert());
+    ASSERT_TRUE(brainSpeichern());
+    EXPECT_TRUE(brainLaden(meldung));
+    EXPECT_FALSE(c.geaendert());
+    EXPECT_EQ(c.lernAnz(), 1);
+    // a full store takes nothing more, and nothing is marked
+    for (int i = c.lernAnz(); i < 10001; ++i) c.anhaengen(satz(1, 1));
+    ASSERT_TRUE(brainSpeichern());
+    c.anhaengen(satz(2, 2));
+    EXPECT_FALSE(c.geaendert());
+    c.ClearStore();
+    brainDatei = alt;
+    fs::remove_all(d);
+}
+
 // ---- the decisions ----
 
 struct Erwartet {
