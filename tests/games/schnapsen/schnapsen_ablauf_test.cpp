@@ -355,6 +355,24 @@ TEST(SchnapsenAblauf, ClosingLaysTheTrumpCardAcrossTheTalon) {
         const schnapsenki::Lage l = schnapsenki::lageAusSpiel(2, true);
         EXPECT_TRUE(gleich(l.atout, atout));
         EXPECT_EQ(+l.talon.anz, talon);
+        {
+            // a saved game brings the card back across the talon, turned once
+            const std::filesystem::path ordner = std::filesystem::temp_directory_path() /
+                                                 ("schnapsen_zu_test_" + std::to_string(getpid()));
+            std::filesystem::create_directories(ordner);
+            tischdienste::anbinden(spielstand::anbindung);
+            static pvl::TPVLDialog panel{};
+            spielstand::anbindung.ipanel = [] { return &panel; };
+            ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "zu", true));
+            ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "zu", id == spiele::kSchnapsen ? "snp" : "66_") &&
+                        central::nachLaden(cg));
+            ASSERT_EQ(+st(11).anz, talon + 1);
+            EXPECT_TRUE(gleich(st(11).at(talon + 1).c, atout));
+            EXPECT_FLOAT_EQ(+st(11).at(talon + 1).a3, 110);
+            EXPECT_FLOAT_EQ(+st(11).at(talon).a3, 20);
+            spielstand::anbindung = spielstand::Anbindung{};
+            std::filesystem::remove_all(ordner);
+        }
         a.lauf->antworter = [](TCG& g) {
             for (int i = 1; i <= st(g.aktSpieler).anz; ++i)
                 if (schnapsen::spielbar(st(g.aktSpieler).at(i))) return central::antwort(g, central::kKarte, 0, i);
