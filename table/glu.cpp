@@ -97,6 +97,12 @@ void stapelZuHand(TSpieler& s) {
     s.idKopie = s.id;
 }
 
+void handVonSitz(int seat, hand& h) {
+    if (seat < 1 || seat > 20) return;
+    stapelZuHand(spieler[seat - 1]);
+    h = spieler[seat - 1].hand;
+}
+
 void handZuStapel(TSpieler& s) {
     int n = num::clamp<int>(s.hand.anz, 0, kSlots);
     s.anz = n;

@@ -32,6 +32,9 @@ void copyplacementkeepcell(TKartenSlot& dst, const TKartenSlot& src);
 
 // The mirror hand: stack -> hand (tags = slots) and back.
 void stapelZuHand(TSpieler& s);
+// A seat's cards through its mirror hand, for the decision dialogs (seats outside 1..20: h is
+// left as it is).
+void handVonSitz(int seat, hand& h);
 void handZuStapel(TSpieler& s);
 
 // ---- card moves ----

@@ -973,10 +973,6 @@ entscheidung::CanastaLage lage(int seat) {
     return l;
 }
 
-void handVon(int seat, hand& h) {
-    if (seat >= 1 && seat <= 20) h = spiegel(seat);
-}
-
 // The shell hands the raised cards of both meld games through one entry each; Canasta answers
 // while it runs and passes the call on otherwise.
 void (*auswahlVorher)() = nullptr;
@@ -1018,7 +1014,7 @@ void anmelden() {
     t.istWild = istWildHook;
     t.gleichePartei = parteiHook;
     entscheidung::fragen.canasta = lage;
-    if (!entscheidung::fragen.handVon) entscheidung::fragen.handVon = handVon;
+    entscheidung::fragen.handVon = glu::handVonSitz;
     central::dienste.canastaMeldRuhe = [] { return cg.canasta.meldRuhe == 0; };
     if (central::dienste.rommeAuswahlPruefen != auswahlHook) {
         auswahlVorher = central::dienste.rommeAuswahlPruefen;

@@ -388,10 +388,6 @@ void lageSetzen(int32_t anzahl, int32_t rolle) {
     cg.maumau.offenArt = rolle;
 }
 
-void handVon(int seat, hand& h) {
-    if (seat >= 1 && seat <= 20) h = handVonStapel(seat);
-}
-
 }  // namespace
 
 void (*optionenLesen)() = nullptr;
@@ -561,7 +557,7 @@ void anmelden() {
     t.sonderKarte = sonderKarte;
     entscheidung::fragen.maumau = lage;
     entscheidung::fragen.maumauSetzen = lageSetzen;
-    if (!entscheidung::fragen.handVon) entscheidung::fragen.handVon = handVon;
+    entscheidung::fragen.handVon = glu::handVonSitz;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -638,12 +638,6 @@ namespace romme {
 
 namespace {
 bool handOffenHook(int seat) { return handOffen(seat); }
-void handVon(int seat, hand& h) {
-    if (seat >= 1 && seat <= 20) {
-        glu::stapelZuHand(glu::spieler[seat - 1]);
-        h = glu::spieler[seat - 1].hand;
-    }
-}
 }  // namespace
 
 void anmelden() {
@@ -662,7 +656,7 @@ void anmelden() {
     t.handOffen[spiele::kRomme] = handOffenHook;
     t.isset = issetHook;
     t.auswahlHand = auswahlHand;
-    if (!entscheidung::fragen.handVon) entscheidung::fragen.handVon = handVon;
+    entscheidung::fragen.handVon = glu::handVonSitz;
     central::dienste.rommeAuswahlPruefen = auswahlPruefen;
 }
 

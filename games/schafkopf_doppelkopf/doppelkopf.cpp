@@ -14,6 +14,7 @@
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
+#include "table/glu.h"
 #include "table/tischhooks.h"
 
 namespace doppelkopf {
@@ -747,7 +748,7 @@ void anmelden() {
     t.passtAuf[spiele::kDoppelkopf] = passtAuf;
     seams::spiele.doppelkopfIstTrumpf = istTrumpfHook;
     entscheidung::fragen.doppelkopf = lage;
-    entscheidung::fragen.handVon = sd::handVon;
+    entscheidung::fragen.handVon = glu::handVonSitz;
 }
 
 }  // namespace doppelkopf

@@ -15,6 +15,7 @@
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
+#include "table/glu.h"
 #include "table/tischhooks.h"
 
 namespace schafkopf {
@@ -847,7 +848,7 @@ void anmelden() {
     seams::spiele.schafkopfIstTrumpf = istTrumpfHook;
     entscheidung::fragen.schafkopf = lage;
     spielliste::anbindung.schafkopfCent = [] { return static_cast<int>(O().centProPunkt); };
-    entscheidung::fragen.handVon = sd::handVon;
+    entscheidung::fragen.handVon = glu::handVonSitz;
 }
 
 }  // namespace schafkopf

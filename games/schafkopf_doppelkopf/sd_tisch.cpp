@@ -95,12 +95,6 @@ void gegebenMerken(int seat, karte* ziel, int n) {
     for (int i = 0; i < n && i < static_cast<int>(h.size()); ++i) ziel[i] = h[static_cast<size_t>(i)];
 }
 
-void handVon(int seat, hand& h) {
-    if (seat < 1 || seat > 20) return;
-    glu::stapelZuHand(st(seat));
-    h = st(seat).hand;
-}
-
 void ausspielen(int seat, int slot, int imStich) {
     tischcg::tz.stichAnz = imStich;  // the table lays the card above the ones before it
     const int gespielt = glu::playcard(seat, slot, kStich, 0);

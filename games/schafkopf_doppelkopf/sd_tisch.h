@@ -45,8 +45,6 @@ void austeilen(int seat, int n, float verzoegerung = 0);
 bool geben(TCG& g, int n, int paket);
 // The seat's hand as dealt, its first n cards.
 void gegebenMerken(int seat, karte* ziel, int n);
-// The cards of a seat's hand, for the decision dialogs.
-void handVon(int seat, hand& h);
 // Fast deal: n cards to every seat at once, from the seat after the dealer on.
 void austeilenAlle(int geber, int n);
 // The card in the seat's slot onto the trick pile as its `imStich`-th card; the step waits for it.

@@ -777,10 +777,6 @@ entscheidung::JassLage lage(int) {
     return l;
 }
 
-void handVon(int seat, hand& h) {
-    if (seat >= 1 && seat <= 20) h = stapelHand(seat);
-}
-
 }  // namespace
 
 void anmelden() {
@@ -798,7 +794,7 @@ void anmelden() {
     t.spielbar[spiele::kJass] = spielbarHook;
     t.passtAuf[spiele::kJass] = passtAufHook;
     entscheidung::fragen.jass = lage;
-    if (!entscheidung::fragen.handVon) entscheidung::fragen.handVon = handVon;
+    entscheidung::fragen.handVon = glu::handVonSitz;
 }
 
 }  // namespace jass

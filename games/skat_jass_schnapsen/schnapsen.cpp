@@ -443,9 +443,6 @@ entscheidung::SchnapsenLage lage(int seat) {
     l.sperrRegel = sn().sperrenErlaubt != 0;
     return l;
 }
-void handVon(int seat, hand& h) {
-    if (seat >= 1 && seat <= 20) h = handVonStapel(seat);
-}
 bool talonZu() { return sn().talon.zu != 0; }
 void paarPruefenHook(int mode, int) {
     // The human points at a card: the computer already searches its reply to it.
@@ -512,7 +509,7 @@ void anmelden() {
     glu::schnapsenTalonZu = talonZu;
     glu::schnapsenPaarKarteOffen = paarKarteOffen;
     entscheidung::fragen.schnapsen = lage;
-    if (!entscheidung::fragen.handVon) entscheidung::fragen.handVon = handVon;
+    entscheidung::fragen.handVon = glu::handVonSitz;
     central::dienste.schnapsenBummerl = bummerlStart;
     // after loading a game the computer seat greets again
     central::dienste.schnapsenGruss = [] {

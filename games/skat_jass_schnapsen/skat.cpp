@@ -1085,12 +1085,6 @@ bool handOffenHook(int seat) { return handOffen(seat); }
 const hand* stichHook() { return &stich(); }
 int reizwertFrage() { return reizwert(cg.skat.reizPos); }
 int gebotFrage() { return cg.skat.spiel.reizwertAktuell; }
-void handVon(int seat, hand& h) {
-    if (seat >= 1 && seat <= 20) {
-        glu::stapelZuHand(st(seat));
-        h = st(seat).hand;
-    }
-}
 }  // namespace
 
 void anmelden() {
@@ -1112,7 +1106,7 @@ void anmelden() {
     seams::spiele.winsu = skat_1::winsu;
     entscheidung::fragen.skatReizwert = reizwertFrage;
     entscheidung::fragen.skatGebot = gebotFrage;
-    entscheidung::fragen.handVon = handVon;
+    entscheidung::fragen.handVon = glu::handVonSitz;
     spielliste::anbindung.skatUmGeld = [] { return cg.skat.optionen.umGeld != 0; };
     spielliste::anbindung.skatGeldOption = [] { return static_cast<int>(cg.skat.optionen.geldProPunkt); };
 }
