@@ -5,7 +5,9 @@
 #include "core/central.h"
 #include "core/cg.h"
 #include "core/hilfe.h"
+#include "core/panel.h"
 #include "core/spielliste.h"
+#include "table/overlays.h"
 
 namespace dialoge {
 
@@ -36,28 +38,35 @@ int tex(glapp::Tglapp& a, const std::string& datei) {
 
 void texturen(glapp::Tglapp& a) {
     Ids::Texturen& t = ids().tex;
-    t.aussetz = tex(a, "aussetz.jpg");
-    t.dran = tex(a, "dran.jpg");
-    t.ziehen = tex(a, "ziehen.jpg");
-    t.schieb = tex(a, "schieb.jpg");
-    t.klopf = tex(a, "klopf.jpg");
-    for (int n = 1; n <= 2; ++n) t.r[n] = tex(a, "r" + std::to_string(n) + ".jpg");
-    for (int n = 10; n <= 12; ++n) t.ansage[n] = tex(a, "f1" + std::to_string(n) + ".jpg");
-    t.obenabe = tex(a, "f_obenabe.jpg");
-    t.undenufe = tex(a, "f_undenufe.jpg");
-    t.slalomO = tex(a, "f_slalomo.jpg");
-    t.slalomU = tex(a, "f_slalomu.jpg");
-    t.fuchs = tex(a, "f_fox.jpg");
-    t.karl = tex(a, "f_karl.jpg");
-    t.doko = tex(a, "f_dk.jpg");
-    for (int i = 1; i <= 4; ++i) t.farbe[i] = t.ansage[i];
+    panel::Bilder& p = panel::bilder;
+    p.aussetz = tex(a, "aussetz.jpg");
+    p.dran = tex(a, "dran.jpg");
+    p.ziehen = tex(a, "ziehen.jpg");
+    p.schieb = tex(a, "schieb.jpg");
+    p.klopf = tex(a, "klopf.jpg");
+    for (int n = 1; n <= 2; ++n) p.r[n] = tex(a, "r" + std::to_string(n) + ".jpg");
+    for (int n = 10; n <= 12; ++n) p.ansage[n] = tex(a, "f1" + std::to_string(n) + ".jpg");
+    p.obenabe = tex(a, "f_obenabe.jpg");
+    p.undenufe = tex(a, "f_undenufe.jpg");
+    p.slalomO = tex(a, "f_slalomo.jpg");
+    p.slalomU = tex(a, "f_slalomu.jpg");
+    p.fuchs = tex(a, "f_fox.jpg");
+    p.karl = tex(a, "f_karl.jpg");
+    p.doko = tex(a, "f_dk.jpg");
+    for (int i = 1; i <= 4; ++i) t.farbe[i] = p.ansage[i];
     const char* solo[] = {"f_b.jpg", "f_d.jpg", "f_f.jpg", "f_bd.jpg", "f_x.jpg"};
-    for (int i = 0; i < 5; ++i) t.solo[i] = tex(a, solo[i]);
-    t.solo[5] = t.ansage[12];
+    for (int i = 0; i < 5; ++i) p.solo[i] = tex(a, solo[i]);
+    p.solo[5] = p.ansage[12];
     const char* sk[] = {"f_k.jpg", "f_w.jpg", "f_sie.jpg", "f_tout.jpg"};
-    for (int i = 0; i < 4; ++i) t.schafkopf[i] = tex(a, sk[i]);
-    t.schafkopf[4] = t.solo[0];
-    for (int n = 0; n <= 5; ++n) t.u[n] = tex(a, "f_u" + std::to_string(n) + ".jpg");
+    for (int i = 0; i < 4; ++i) p.schafkopf[i] = tex(a, sk[i]);
+    p.schafkopf[4] = p.solo[0];
+    for (int n = 0; n <= 5; ++n) p.u[n] = tex(a, "f_u" + std::to_string(n) + ".jpg");
+    // What the table draws beside the Schafkopf and Doppelkopf markers.
+    for (int k = 1; k <= 12; ++k) glu::markerIcons.suit[k] = p.ansage[k];
+    glu::markerIcons.tout = p.schafkopf[3];
+    glu::markerIcons.marks[0] = p.doko;
+    glu::markerIcons.marks[1] = p.fuchs;
+    glu::markerIcons.marks[2] = p.karl;
     t.logo2 = tex(a, "logo2.jpg");
     t.logo3 = tex(a, "logo3.bmp");
     t.back = tex(a, "back.bmp");
@@ -69,9 +78,9 @@ void texturen(glapp::Tglapp& a) {
     if (texturLaden) a.pk_loadchips2();
 
     central::PanelIds& c = central::ids;
-    for (int k = 10; k <= 12; ++k) c.icon1Tex[k] = t.ansage[k];
-    for (int k = 1; k <= 2; ++k) c.icon2Tex[k] = t.r[k];
-    for (int k = 1; k <= 6; ++k) c.icon3Tex[k] = t.u[k - 1];
+    for (int k = 10; k <= 12; ++k) c.icon1Tex[k] = p.ansage[k];
+    for (int k = 1; k <= 2; ++k) c.icon2Tex[k] = p.r[k];
+    for (int k = 1; k <= 6; ++k) c.icon3Tex[k] = p.u[k - 1];
 }
 
 // A status image of "#ipanel": its animation speed is v / 100.
@@ -94,7 +103,7 @@ void pnlInfo(Bauer& b) {
     for (int k = 1; k <= 5; ++k) {
         c.icon1Elem[k] = statusBild(b, 470, 100);
         if (k <= 4) {
-            b.a.SetTi(d.ipanel, c.icon1Elem[k], d.tex.ansage[k]);
+            b.a.SetTi(d.ipanel, c.icon1Elem[k], panel::bilder.ansage[k]);
             d.ipanelFarbe[k] = c.icon1Elem[k];
         }
     }

@@ -95,16 +95,9 @@ struct Ids {
     int rommeSortieren = 0;  // the "Sortieren nach" chooser of the Rommé page
     int pokerBegriffe = 0;   // "Offizielle Pokerbegriffe verwenden (Englisch)"
     // Program textures registered during the build (0: none).
+    // The panel pictures are panel::bilder; these are the shell's own.
     struct Texturen {
-        int aussetz = 0, dran = 0, ziehen = 0, schieb = 0, klopf = 0;
-        int r[3] = {};
-        int ansage[13] = {};  // announcement icons; 1..4 are copied into farbe
-        int farbe[5] = {};
-        int obenabe = 0, undenufe = 0, slalomO = 0, slalomU = 0;
-        int fuchs = 0, karl = 0, doko = 0;
-        int solo[6] = {};       // f_b, f_d, f_f, f_bd, f_x, and the texture of announcement 12
-        int schafkopf[5] = {};  // f_k, f_w, f_sie, f_tout, and the texture of f_b
-        int u[6] = {};
+        int farbe[5] = {};  // the suit icons, entries 1..4 of the announcement icons
         int logo2 = 0, logo3 = 0, back = 0;
         int chips2 = 0, chipk2 = 0;
     } tex;

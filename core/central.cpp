@@ -6,6 +6,7 @@
 #include "core/entscheidung.h"
 #include "core/envparam.h"
 #include "core/gtool.h"
+#include "core/panel.h"
 #include "core/seams.h"
 #include "core/skat_1.h"
 #include "core/spiele.h"
@@ -105,6 +106,7 @@ void geschlossen(TCG& cg, int slot) {
     cg.sprechblasen.zustand[slot] = 0;
     const int d = cg.sprechblasen.slot[slot].dialog, e = cg.sprechblasen.slot[slot].element;
     if (d > 0 && e > 0) sichtbar(d, e, false);
+    if (d == 0 && e == slot) panel::text(slot, "");
 }
 
 void stoppuhrStart(int nr) {
@@ -691,10 +693,14 @@ void panelFreigeben(TCG& cg) {
 }
 
 void zugMarkenVerbergen(const TCG& cg) {
-    for (int s = 1; s <= spielerAnzahl(cg); ++s) sichtbar(ids.ipanel, ids.zugMarke[s], false);
+    for (int s = 1; s <= spielerAnzahl(cg); ++s) {
+        sichtbar(ids.ipanel, ids.zugMarke[s], false);
+        if (s < panel::kSitze && panel::sitz[s].icon == panel::bilder.dran) panel::icon(s, 0);
+    }
 }
 
 void tischAufbauen(TCG& cg) {
+    panel::leeren();
     if (!dialogDa(ids.ipanel)) return;
     pvl::TPVLApplication* a = app();
     const int p = ids.ipanel;

@@ -9,6 +9,7 @@
 #include "core/cg.h"
 #include "core/envparam.h"
 #include "core/highscore.h"
+#include "core/panel.h"
 #include "core/seams.h"
 #include "core/skat_1.h"
 #include "core/spiele.h"
@@ -406,7 +407,14 @@ void sagen(const std::string& text, int seat, int code, bool flag) {
     if (belegt || seat < 0 || seat >= kBlasenSlots) return;
     if (blasen.entwicklerAnzeige && blasen.entwicklerAnzeige()) return;
     int16_t dialog = 0, element = 0;
-    if (blasen.zeigen && !blasen.zeigen(seat, "?" + gezeigt, dialog, element)) return;
+    if (blasen.zeigen) {
+        if (!blasen.zeigen(seat, "?" + gezeigt, dialog, element)) return;
+    } else {
+        // The seat's own bubble beside its cards: dialog 0 and the seat as element let the
+        // game step close it when its time has run out.
+        panel::text(seat, "?" + gezeigt);
+        element = static_cast<int16_t>(seat);
+    }
     auto& b = cg.sprechblasen;
     b.zaehler = static_cast<int32_t>(static_cast<uint32_t>(b.zaehler) + 1u);
     b.zustand[seat] = 3;

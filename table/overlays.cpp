@@ -19,7 +19,6 @@
 
 namespace glu {
 
-SeatOverlay seatOverlay[11];
 bool (*pokerSeatView)(int seat, PokerSeatView& out) = nullptr;
 bool (*pokerRevealSeatCards)(int seat) = nullptr;
 float plateColor[4] = {0.08f, 0.1f, 0.25f, 0.85f};

@@ -4,19 +4,13 @@
 #include <cstdint>
 #include <string>
 
+#include "core/panel.h"
+
 namespace glu {
 
-// What the in-game panel shows per seat (seats 1..10): the bubble text element and the
-// marker element.
-struct SeatOverlay {
-    std::string bubble;  // caption, Windows-1252
-    bool bubbleVisible = false;
-    float bubbleFade = 1.0f;
-    int32_t icon = 0;  // texture of the marker icon, 0 = none
-    bool iconVisible = false;
-    float iconFade = 1.0f;
-};
-extern SeatOverlay seatOverlay[11];
+// What the game core shows per seat (seats 1..10): the bubble and the marker icon.
+using SeatOverlay = panel::Sitz;
+inline auto& seatOverlay = panel::sitz;
 // The library's plate colour (bubbles and name plates).
 extern float plateColor[4];
 

@@ -1,4 +1,5 @@
 #include "core/central.h"
+#include "core/panel.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -214,6 +215,47 @@ TEST_F(Central, StepGateEachBlockerHoldsTheStep) {
         EXPECT_EQ(chipsGefragt > 0, c.chipsAsked);
     }
     seams::ton = seams::Ton{};
+}
+
+// Without a shell hook a seat's words show in the bubble beside its cards, and the step closes
+// the bubble once its time has run out; a bubble said with the flag stays.
+TEST_F(Central, SpokenBubbleShowsBesideTheSeatUntilItsTimeRunsOut) {
+    laufend(spiele::kJass);
+    panel::leeren();
+    gtool::umgebung.blasenZeit = 1000;
+    uhr.set(10000);
+    gtool::sagen("Weiter", 2, 0, false);
+    gtool::sagen("Bleibt", 3, 0, true);
+    EXPECT_TRUE(panel::sitz[2].bubbleVisible);
+    EXPECT_EQ(panel::sitz[2].bubble, "?Weiter");
+    central::spielSchritt(cg);
+    EXPECT_TRUE(panel::sitz[2].bubbleVisible);
+    uhr.set(11001);
+    central::spielSchritt(cg);
+    EXPECT_FALSE(panel::sitz[2].bubbleVisible);
+    EXPECT_TRUE(panel::sitz[3].bubbleVisible);
+    EXPECT_EQ(panel::sitz[3].bubble, "?Bleibt");
+    panel::leeren();
+}
+
+// The turn marker stands at one seat at a time; status icons of other seats stay.
+TEST(Panel, TurnMarkerMovesAndLeavesStatusIcons) {
+    panel::leeren();
+    panel::bilder.dran = 7;
+    panel::bilder.klopf = 9;
+    panel::icon(3, panel::bilder.klopf);
+    panel::amZug(1);
+    panel::amZug(2);
+    EXPECT_FALSE(panel::sitz[1].iconVisible);
+    EXPECT_TRUE(panel::sitz[2].iconVisible);
+    EXPECT_EQ(panel::sitz[2].icon, 7);
+    EXPECT_EQ(panel::sitz[3].icon, 9);
+    panel::amZug(0);
+    EXPECT_FALSE(panel::sitz[2].iconVisible);
+    EXPECT_TRUE(panel::sitz[3].iconVisible);
+    panel::iconsVerbergen();
+    EXPECT_FALSE(panel::sitz[3].iconVisible);
+    panel::bilder = panel::Bilder{};
 }
 
 TEST_F(Central, StepRunsOnlyForRunningGames) {
