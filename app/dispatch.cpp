@@ -35,15 +35,10 @@ void tischKlick(Tglapp& a) {
     if (zeigerKarte != 0 && aStatus == asEingabe) {
         const dialoge::Ids& d = dialoge::ids();
         if (!cg.entscheidung.mehrfachWahl) {
-            // A press on a button lying over the hand belongs to the button, not to the card.
-            if (a.OverGui) return;
             if (a.validDialog(d.buttonpanel)) a.HideDialog(d.buttonpanel);
             central::antwort(cg, central::kKarte, 0, zeigerKarte);
             aStatus = asAnimation;
         } else {
-            // Over a meld button the card under it stays as it is, or the selection the button
-            // acts on changes.
-            if (a.OverGui) return;
             TSpieler* s = glu::stapel(1, "Tglapp.FormMouseWheelDown");
             if (!s || zeigerKarte > s->anz) return;
             TKartenSlot& k = s->at(zeigerKarte);
@@ -184,10 +179,17 @@ void Tglapp::FormMouseWheelDown(int code, int arg, int shift) {
     if (code == -11) return ton::guiTon(1);
     if (code == pvl::peElementDown) return ton::guiTon(2);
     if (shift != 56) return;
-    // A press on the table is always a table click: the library drops its keyboard focus only
-    // after reporting the press, and a mouse player's first click must not be lost to it. With
-    // the keyboard, a click on "#ipanel" stands for a click on the table.
-    if (code == pvl::peFormMouseDown || (KbdFocusOn && code != 0 && code == d.ipanel)) tischKlick(*this);
+    // A press on the table is always a table click, taken at the press's own point: the library
+    // drops its keyboard focus only after reporting the press, and a mouse player's first click
+    // must not be lost to it. A press on a dialog element, greyed or not, belongs to the dialog.
+    // With the keyboard, a click on "#ipanel" stands for a click on the table.
+    if (code == pvl::peFormMouseDown && !OverGui) {
+        // Without a window nothing can be picked: the last frame's pick stands.
+        if (spielAktiv != 0 && mitGL()) pick(*this, PressPoint.x, PressPoint.y);
+        tischKlick(*this);
+    } else if (KbdFocusOn && code != 0 && code == d.ipanel) {
+        tischKlick(*this);
+    }
     switch (code) {
         case pvl::peDestroy:
             return shutdown();

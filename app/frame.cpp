@@ -5,8 +5,8 @@
 
 #include "app/dialoge.h"
 #include "app/glapp.h"
-#include "app/spielanbindung.h"
 #include "app/rahmen.h"
+#include "app/spielanbindung.h"
 #include "app/ton.h"
 #include "core/central.h"
 #include "core/cg.h"
@@ -59,7 +59,10 @@ bool pileAllowed(int stack) {
     return stack != 0 && (stack == e.klickStapel1 || stack == e.klickStapel2);
 }
 
-void pick(Tglapp& a) {
+}  // namespace
+
+// The card, pile or chip stack under the window point (x, y); a press picks at its own point.
+void pick(Tglapp& a, int x, int y) {
     int karte = 0;
     const bool schnapsen = cg.spielId == spiele::kSchnapsen || cg.spielId == spiele::kSechsundsechzig;
     const dialoge::Ids& d = dialoge::ids();
@@ -69,9 +72,7 @@ void pick(Tglapp& a) {
         keiner = true;
     if (schnapsen && (a.OverGui || cg.antwort.offen != 2)) keiner = true;
     if (!keiner) {
-        const pvlhost::Point c = a.Host.cursor();
-        const pvlhost::Rect w = a.Host.window();
-        if (mitGL()) glu::pickobject(c.x - w.left, c.y - w.top);
+        if (mitGL()) glu::pickobject(x, y);
         chipanim::AnimationHandler.SetHoverStack(glu::hover.chipName, false);
         karte = glu::hover.handCard;
         zeigerStapel = glu::hover.tableStack;
@@ -81,8 +82,6 @@ void pick(Tglapp& a) {
     }
     zeigerKarte = karte;
 }
-
-}  // namespace
 
 void tastaturZeiger(Tglapp& a, int& karte) {
     const int panel = central::ids.ipanel;
@@ -129,7 +128,10 @@ void Tglapp::main(bool modal) {
     const pvlhost::Point c = Host.cursor();
     const rahmen::Maus jetzt{c.x / 2, c.y / 2};
     cg.ablauf.rahmenWert = jetzt.x + jetzt.y * 65536;
-    if (rahmen::pickFaellig(cg.ablauf.schrittZaehler, Fps, jetzt, letzteMaus)) pick(*this);
+    if (rahmen::pickFaellig(cg.ablauf.schrittZaehler, Fps, jetzt, letzteMaus)) {
+        const pvlhost::Rect w = Host.window();
+        pick(*this, c.x - w.left, c.y - w.top);
+    }
 
     if (infoPanel(*this)) {
         if (glstate::gl().ColorBits < 32)

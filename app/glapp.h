@@ -89,6 +89,7 @@ public:
 // refuses is none; with the keyboard on "#ipanel", its focused card button is the hovered card,
 // its talon button the talon's top card and its pile buttons 21..25 the slots of stack 12.
 void tastaturZeiger(Tglapp& a, int& karte);
+void pick(Tglapp& a, int x, int y);
 
 // Developer mode: a number-pad digit moves the seats' layout offsets (0..100) and lays the
 // table out anew; false for a digit that moves nothing.

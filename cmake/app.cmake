@@ -23,7 +23,10 @@ target_compile_options(app_program_tests PRIVATE ${KS_WARNINGS})
 target_compile_definitions(app_program_tests PRIVATE KS_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
                                                      KS_PROGRAM="$<TARGET_FILE:kartenspiele>")
 target_include_directories(app_program_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(app_program_tests PRIVATE ks_platform X11::X11 GTest::gtest GTest::gtest_main)
+# XTest scripts the pointer; only its run-time library is needed (the test declares the calls).
+find_library(KS_XTST_LIB NAMES Xtst libXtst.so.6 REQUIRED)
+target_link_libraries(app_program_tests PRIVATE ks_platform X11::X11 ${KS_XTST_LIB} GTest::gtest
+                                                GTest::gtest_main)
 add_dependencies(app_program_tests kartenspiele)
 gtest_discover_tests(app_program_tests WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} DISCOVERY_TIMEOUT 60
                      PROPERTIES LABELS gl RUN_SERIAL TRUE)

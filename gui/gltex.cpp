@@ -3,7 +3,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "gui/glframe.h"
 #include "gui/glstate.h"
@@ -142,7 +144,49 @@ bool TTexture::load(const fs::path& fileName, int id, bool withAlpha, const fs::
     return true;
 }
 
+namespace {
+
+bool powerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
+
+// The smaller levels of a glyph atlas keep the brightest texel of each 2 x 2 block instead of
+// their mean: a thin stroke then never fades away or falls between the samples of small text.
+// With a mask the ink is white and its coverage lies in alpha alone; coverage in both would be
+// applied twice by the blend, and a stroke lying between two pixels faded to a quarter.
+void uploadKeepingStrokes(const TTexture& t) {
+    const int channels = t.RGBA.empty() ? 3 : 4;
+    std::vector<uint8_t> level = t.RGBA.empty() ? t.RGB : t.RGBA;
+    if (channels == 4)
+        for (size_t i = 0; i < level.size(); i += 4) level[i] = level[i + 1] = level[i + 2] = 255;
+    int w = t.Width, h = t.Height;
+    const GLenum fmt = channels == 4 ? GL_RGBA : GL_RGB;
+    for (int n = 0;; ++n) {
+        glTexImage2D(GL_TEXTURE_2D, n, channels, w, h, 0, fmt, GL_UNSIGNED_BYTE, level.data());
+        if (w == 1 && h == 1) break;
+        const int w2 = std::max(1, w / 2), h2 = std::max(1, h / 2);
+        std::vector<uint8_t> next(static_cast<size_t>(w2) * h2 * channels);
+        for (int y = 0; y < h2; ++y)
+            for (int x = 0; x < w2; ++x)
+                for (int c = 0; c < channels; ++c) {
+                    uint8_t m = 0;
+                    for (int dy = 0; dy < (h > 1 ? 2 : 1); ++dy)
+                        for (int dx = 0; dx < (w > 1 ? 2 : 1); ++dx)
+                            m = std::max(
+                                m, level[(static_cast<size_t>(y * 2 + dy) * w + x * 2 + dx) * channels + c]);
+                    next[(static_cast<size_t>(y) * w2 + x) * channels + c] = m;
+                }
+        level = std::move(next);
+        w = w2;
+        h = h2;
+    }
+}
+
+}  // namespace
+
 int ltexLoad(const fs::path& fileName, int textureId, bool forceAlpha) {
+    return texLoad(fileName, textureId, forceAlpha, false);
+}
+
+int texLoad(const fs::path& fileName, int textureId, bool forceAlpha, bool glyphs) {
     auto& g = gl();
     if (g.pump) g.pump();
     g.TexCounter += 1;
@@ -151,7 +195,9 @@ int ltexLoad(const fs::path& fileName, int textureId, bool forceAlpha) {
     const int name = textureId != 0 ? textureId : g.TexCounter;
     if (t.load(fileName, name, withAlpha) && t.Width > 0) {
         int minF = GL_LINEAR_MIPMAP_LINEAR, magF = GL_LINEAR;
-        if (g.TexFilter != 0) {
+        // Glyphs are always filtered smoothly over their levels: at the coarser texture details
+        // small text lost strokes ("+" read as "-").
+        if (g.TexFilter != 0 && !glyphs) {
             minF = g.TexFilter;
             magF =
                 (minF == GL_NEAREST || minF == GL_NEAREST_MIPMAP_NEAREST || minF == GL_NEAREST_MIPMAP_LINEAR)
@@ -165,7 +211,9 @@ int ltexLoad(const fs::path& fileName, int textureId, bool forceAlpha) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magF);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minF);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        if (!t.RGBA.empty())
+        if (glyphs && powerOfTwo(t.Width) && powerOfTwo(t.Height))
+            uploadKeepingStrokes(t);
+        else if (!t.RGBA.empty())
             gluBuild2DMipmaps(GL_TEXTURE_2D, 4, t.Width, t.Height, GL_RGBA, GL_UNSIGNED_BYTE, t.RGBA.data());
         else
             gluBuild2DMipmaps(GL_TEXTURE_2D, 3, t.Width, t.Height, GL_RGB, GL_UNSIGNED_BYTE, t.RGB.data());
@@ -271,8 +319,8 @@ int LoadText(const fs::path& path) {
     g.LibTextures[2] = isFile(dir / "logo2.bmp") ? ltexLoad(dir / "logo2.bmp", 0, false) : 1;
     g.LibTextures[4] = 1;
     g.LibTextures[5] = 0;
-    g.LibTextures[6] = ltexLoad(dir / "font.bmp", 0, true);
-    g.LibTextures[7] = ltexLoad(dir / "fonth.bmp", 0, false);
+    g.LibTextures[6] = texLoad(dir / "font.bmp", 0, true, true);
+    g.LibTextures[7] = texLoad(dir / "fonth.bmp", 0, false, true);
 
     SetiCaption("Komponententexturen laden..");
     SetPos(6, true);

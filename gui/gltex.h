@@ -28,6 +28,9 @@ bool filterFor(int detail, int& minFilter, int& magFilter);
 
 // Loads a texture into the GL name textureId, or the next library name when 0; returns it.
 int ltexLoad(const std::filesystem::path& fileName, int textureId, bool forceAlpha);
+// The same; `glyphs` marks a glyph atlas, filtered smoothly at every texture detail and with
+// levels that keep thin strokes.
+int texLoad(const std::filesystem::path& fileName, int textureId, bool forceAlpha, bool glyphs);
 // Registers a program texture under the fixed names 1001, 1002, ... and loads it.
 int ctexLoad(const std::filesystem::path& fileName, int detail);
 // The texture number of a registered program texture file, 0 when the file is not registered.

@@ -238,6 +238,7 @@ public:
 
     // ---- input (the host's message handlers call these)
     bool Coords(int x, int y, int mode, bool allowDrag, bool samePos, bool wheel);
+    void pointAt(int x, int y);
     void FormMouseDown(int x, int y);
     void FormMouseUp(int x, int y);
     void FormMouseWheel(int delta);
@@ -369,6 +370,7 @@ public:
     int32_t MouseX = 0, MouseY = 0;
     int32_t LastX = -1, LastY = -1, LastMode = 0;
     uint8_t MouseButtonDown = 0;
+    pvlhost::Point PressPoint;  // the last press in window pixels, as the window reported it
     pvlhost::Point DragStart;
     uint8_t OverGui = 0, EnterHeld = 0, KbdDirection = 0, HintsOn = 0;
     int32_t HintDialog = 0, HintLabel = 0, HintedDialog = 0, HintedElement = 0;

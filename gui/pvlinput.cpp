@@ -19,12 +19,17 @@ constexpr double kPi = 3.14159265358979323846;
 
 // ---------------------------------------------------------------- pointer
 
+// A press or release counts where it happened: the pointer is first moved there, so a quick
+// click, a tap, or several clicks in one slow frame each reach the element under them.
+void TPVLApplication::pointAt(int x, int y) { Coords(x, y, 1, true, x == LastX && y == LastY, false); }
+
 void TPVLApplication::FormMouseDown(int x, int y) {
+    PressPoint = {x, y};
     if (Is5x4()) x = rnd(4.0 * x / 5.0 / 0.75);
+    pointAt(x, y);
     event(peFormMouseDown, -3);
     if (SavedMouseDown) SavedMouseDown(x, y);
-    // The hit test takes the position of the last frame, not the press position.
-    Coords(MouseX, MouseY, 2, true, false, false);
+    Coords(x, y, 2, true, false, false);
     MouseButtonDown = 1;
     KbdFocusOn = 0;
 }
@@ -32,7 +37,8 @@ void TPVLApplication::FormMouseDown(int x, int y) {
 void TPVLApplication::FormMouseUp(int x, int y) {
     if (Is5x4()) x = rnd(4.0 * x / 5.0 / 0.75);
     if (SavedMouseUp) SavedMouseUp(x, y);
-    Coords(MouseX, MouseY, 0, true, false, false);
+    pointAt(x, y);
+    Coords(x, y, 0, true, false, false);
     MouseButtonDown = 0;
 }
 
@@ -55,7 +61,10 @@ bool TPVLApplication::Coords(int x, int y, int mode, bool allowDrag, bool samePo
         PVLOptionFromDialog(false);
     MouseX = x;
     MouseY = y;
-    bool hit = false;
+    bool hit = false, covered = false;
+    // The point in virtual units (807 x 607 over the view).
+    const int vx = ViewWidth > 0 ? rnd(static_cast<double>(x) / ViewWidth * 807) : 0;
+    const int vy = ViewHeight > 0 ? rnd(static_cast<double>(y) / ViewHeight * 607) : 0;
     for (int d = 1; d <= DialogList.Count; ++d) {
         {
             const TPVLDialog& g = dlg(d);
@@ -71,9 +80,13 @@ bool TPVLApplication::Coords(int x, int y, int mode, bool allowDrag, bool samePo
                     rnd(charwidth(c) * 11.5 * el.Scale + 83) + (!c.empty() && c[0] == '!' ? 40 : 0);
             }
             bool testable = el.Enabled && el.Visible && el.SubKind != skImage && el.SubKind != skNoFocus;
+            // A greyed element takes no press, but what lies under it must not get the press either.
+            if (!testable && !el.Enabled && el.Visible && el.SubKind != skImage && el.SubKind != skNoFocus &&
+                ViewWidth > 0 && ViewHeight > 0) {
+                const int ex = g.X + el.X, ey = g.Y + el.Y;
+                covered = covered || (ex <= vx && vx < ex + el.Width && ey <= vy && vy < ey + el.Height);
+            }
             if (testable && ViewWidth > 0 && ViewHeight > 0) {
-                int vx = rnd(static_cast<double>(x) / ViewWidth * 807);
-                int vy = rnd(static_cast<double>(y) / ViewHeight * 607);
                 int ex = g.X + el.X, ey = g.Y + el.Y;
                 int mx = 0, my = 0;
                 if ((el.Kind == ekVBar || el.Kind == ekHBar) && mode == 1 && el.MouseState == 2) mx = my = 26;
@@ -149,7 +162,7 @@ bool TPVLApplication::Coords(int x, int y, int mode, bool allowDrag, bool samePo
         }
     }
     CaptionRelayout = 0;
-    OverGui = hit ? 1 : 0;
+    OverGui = hit || covered ? 1 : 0;
     return hit;
 }
 

@@ -314,7 +314,9 @@ void seatCard(DrawList& out, int stack, int slot, int sweep) {
         if (!rest && to <= -2 && to >= -10 && !offen(to, k.bewegung.toSlot)) texture = tex.s0;
     }
     if (isChipGame() && stack <= anzSitze && pokerSeatState && pokerSeatState(stack) == 2) highlight = true;
-    if (renderPass == 1 && !islegalcard(k)) return;
+    // The pick sees every card of a hand that may play, so a card that may not be played still
+    // hides the cards beneath it; the pick's caller refuses it.
+    if (renderPass == 1 && !cg.entscheidung.kartenSpiel) return;
     if (renderOptions.keineTische) return;
     // an open card replaces the sides decided, once per card (the mirror's other sweep draws none)
     if (!shadow && (face || back) && cg.spielId == 7 && schnapsenPaarKarteOffen &&

@@ -573,6 +573,66 @@ TEST_F(Form, CardClickPlaysTheCardButNotThroughAButton) {
     EXPECT_EQ(glapp::aStatus, glapp::asAnimation) << "a press on the card did not play it";
 }
 
+// The decision buttons as the shell lays them out lie over the hand: a press on one of them,
+// greyed or not, and straight after a move, never reaches the card under it, in any game.
+TEST_F(Form, APressOnADecisionButtonNeverReachesTheHandUnderIt) {
+    app->ViewWidth = 807;
+    app->ViewHeight = 607;
+    struct Fall {
+        int spiel;
+        uint8_t mehrfach;
+        const char* texte[4];
+    };
+    const Fall faelle[] = {{spiele::kCanasta, 1, {"", "!Melden", "!Neu beginnen", "!Fertig"}},
+                           {spiele::kRomme, 1, {"", "!Auslegen", "!Fertig", "!Neu beginnen"}},
+                           {spiele::kSkat, 0, {"", "!Hand", "!Schneider", "!Schwarz"}}};
+    const dialoge::Ids& d = dialoge::ids();
+    app->HideDialog(d.kartenspiele);  // in a game the main menu is away
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.spiel);
+        cg.spielId = static_cast<uint8_t>(f.spiel);
+        cg.aktSpieler = 1;
+        cg.entscheidung = TEntscheidung{};
+        cg.entscheidung.mitKnoepfen = 1;
+        cg.entscheidung.knopfAnzahl = 3;
+        cg.entscheidung.kartenSpiel = 1;
+        cg.entscheidung.mehrfachWahl = f.mehrfach;
+        for (int k = 1; k <= 3; ++k) cg.entscheidung.texte[k] = text::w(f.texte[k]);
+        central::dialogAnordnen(cg, false, false);
+        ASSERT_TRUE(app->dlg(d.ingame).Visible);
+        glapp::spielAktiv = 1;
+        TSpieler& hand = glu::spieler[0];
+        hand.anz = 3;
+        for (int i = 1; i <= 3; ++i)
+            hand.at(i) = TKartenSlot{}, hand.at(i).c = karte{static_cast<uint8_t>(i), 1, 0};
+        const auto gedrueckt = [&](int k, bool grau) {
+            const int e = central::ids.reihe[3][k];
+            app->SetEnabled(d.ingame, e, !grau);
+            const pvl::TPVLDialog& g = app->dlg(d.ingame);
+            const pvl::TPVLElement& el = g.el(e);
+            app->pointAt(5, 5);  // the last frame's hover: the pointer rested far away
+            glapp::aStatus = glapp::asEingabe;
+            glapp::zeigerKarte = 2;  // the card the pick found under the button
+            const int x = g.X + el.X + el.Width / 2, y = g.Y + el.Y + el.Height / 2;
+            app->FormMouseDown(x, y);
+            app->FormMouseUp(5, 5);  // let go elsewhere: the button's own action is not under test
+            return glapp::gehoben(hand.at(2).bewegung) || glapp::aStatus != glapp::asEingabe;
+        };
+        EXPECT_FALSE(gedrueckt(1, true)) << "a greyed button let the press through";
+        EXPECT_FALSE(gedrueckt(3, false)) << "the press on the button reached the card";
+        // Beside the dialog the same press is a click on the card.
+        app->pointAt(5, 5);
+        glapp::aStatus = glapp::asEingabe;
+        glapp::zeigerKarte = 2;
+        app->FormMouseDown(60, 590);
+        EXPECT_TRUE(glapp::gehoben(hand.at(2).bewegung) || glapp::aStatus != glapp::asEingabe);
+        app->FormMouseUp(60, 590);
+        app->InvsbDialog(d.ingame);
+    }
+    glapp::spielAktiv = 0;
+    cg.entscheidung = TEntscheidung{};
+}
+
 TEST_F(Form, TheKeyboardOnTheTablePanelStandsForTheMouse) {
     cg.spielId = spiele::kMauMau;
     tischhooks::tab().spielbar[spiele::kMauMau] = ungeradeSpielbar;

@@ -38,6 +38,71 @@ TEST_F(Input, PressRegistersOnlyAfterAHoverFrame) {
     EXPECT_EQ(count(peFormMouseDown, -3), 1);
 }
 
+TEST_F(Input, ClicksCountAtTheirOwnPositionsHoweverManyAFrameHolds) {
+    // The pointer rested elsewhere in the last frame; the window then reports press and release
+    // events at their own positions, all before the next frame: each click reaches its button.
+    int d = top();
+    int a = app->CreateCustomObject(ekButton, 0, 0, "!A", 100, 30, 0.0f, 1.0f);
+    int b = app->CreateCustomObject(ekButton, 200, 0, "!B", 100, 30, 0.0f, 1.0f);
+    hover(400, 380);
+    host.post([&] {
+        app->FormMouseDown(150, 110);
+        app->FormMouseUp(150, 110);
+        app->FormMouseDown(350, 110);
+        app->FormMouseUp(350, 110);
+        app->FormMouseDown(150, 110);
+        app->FormMouseUp(150, 110);
+    });
+    frames();
+    std::vector<int> order;
+    for (auto [code, arg] : events)
+        if (code == d) order.push_back(arg);
+    EXPECT_EQ(order, (std::vector<int>{a, b, a}));
+    EXPECT_EQ(count(peElementDown, a), 2);
+    EXPECT_EQ(count(peElementDown, b), 1);
+}
+
+TEST_F(Input, PressRightAfterAMoveClicksAndReleaseElsewhereDoesNot) {
+    int d = top();
+    int a = app->CreateCustomObject(ekButton, 0, 0, "!A", 100, 30, 0.0f, 1.0f);
+    hover(400, 380);
+    app->FormMouseDown(150, 110);
+    EXPECT_EQ(el(d, a).MouseState, 2);
+    app->FormMouseUp(150, 110);
+    EXPECT_EQ(clicks(d, a), 1);
+    app->FormMouseDown(150, 110);
+    app->FormMouseUp(400, 380);  // dragged off before letting go
+    EXPECT_EQ(clicks(d, a), 1);
+}
+
+TEST_F(Input, APressOnAnyShownElementIsOverTheGuiGreyedOrNot) {
+    int d = top();
+    int a = app->CreateCustomObject(ekButton, 0, 0, "!A", 100, 30, 0.0f, 1.0f);
+    int b = app->CreateCustomObject(ekButton, 200, 0, "!B", 100, 30, 0.0f, 1.0f);
+    app->SetEnabled(d, b, false);
+    app->CreateCustomObject(ekButton, 0, 100, "!C", 100, 30, 0.0f, 1.0f);
+    app->SetVisible(d, 3, false);
+    struct Case {
+        int x, y;
+        bool over;
+    };
+    const Case cases[] = {{150, 110, true}, {350, 110, true}, {150, 210, false}, {450, 300, false}};
+    hover(10, 10);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+        int gui = -1;
+        app->OnEvent = [&](int code, int arg) {
+            events.emplace_back(code, arg);
+            if (code == peFormMouseDown) gui = app->OverGui;
+        };
+        app->FormMouseDown(c.x, c.y);
+        app->FormMouseUp(c.x, c.y);
+        EXPECT_EQ(gui, c.over ? 1 : 0);
+    }
+    EXPECT_EQ(clicks(d, a), 1);
+    EXPECT_EQ(clicks(d, b), 0);  // greyed: no click, but nothing beneath got the press either
+}
+
 TEST_F(Input, OverlappingButtonsBothClickInIdOrder) {
     int d = top();
     int a = app->CreateCustomObject(ekButton, 50, 50, "!A", 140, 36, 0.0f, 1.0f);

@@ -22,6 +22,12 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+// The XTest extension's input, declared here: its header is not always installed, its library is.
+extern "C" {
+int XTestFakeMotionEvent(Display* dpy, int screen, int x, int y, unsigned long delay);
+int XTestFakeButtonEvent(Display* dpy, unsigned int button, int press, unsigned long delay);
+}
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -66,21 +72,27 @@ Window suchen(Display* dpy, Window w, pid_t pid) {
 // read: here an error only spoils that one picture.
 int xFehler(Display*, XErrorEvent*) { return 0; }
 
+// Where the program's window lies on the root window; false when it is not wholly on screen.
+bool lage(Display* dpy, pid_t pid, int& rx, int& ry, XWindowAttributes& a) {
+    const Window root = DefaultRootWindow(dpy);
+    const Window w = suchen(dpy, root, pid);
+    if (!w) return false;
+    if (!XGetWindowAttributes(dpy, w, &a) || a.width <= 0 || a.height <= 0) return false;
+    Window kind = 0;
+    if (!XTranslateCoordinates(dpy, w, root, 0, 0, &rx, &ry, &kind)) return false;
+    XWindowAttributes r;
+    XGetWindowAttributes(dpy, root, &r);
+    return rx >= 0 && ry >= 0 && rx + a.width <= r.width && ry + a.height <= r.height;
+}
+
 // The program's window as a picture (rows bottom-up, RGB), empty when there is none. It is read
 // from the root window, which is always viewable.
 image::Image bild(Display* dpy, pid_t pid) {
     image::Image img;
-    const Window root = DefaultRootWindow(dpy);
-    const Window w = suchen(dpy, root, pid);
-    if (!w) return img;
-    XWindowAttributes a;
-    if (!XGetWindowAttributes(dpy, w, &a) || a.width <= 0 || a.height <= 0) return img;
     int rx = 0, ry = 0;
-    Window kind = 0;
-    if (!XTranslateCoordinates(dpy, w, root, 0, 0, &rx, &ry, &kind)) return img;
-    XWindowAttributes r;
-    XGetWindowAttributes(dpy, root, &r);
-    if (rx < 0 || ry < 0 || rx + a.width > r.width || ry + a.height > r.height) return img;
+    XWindowAttributes a;
+    if (!lage(dpy, pid, rx, ry, a)) return img;
+    const Window root = DefaultRootWindow(dpy);
     XImage* x = XGetImage(dpy, root, rx, ry, a.width, a.height, AllPlanes, ZPixmap);
     XSync(dpy, False);
     if (!x) return img;
@@ -209,6 +221,37 @@ TEST_F(Programm, StartsToTheMainMenuAndEndsCleanlyTwice) {
     }
     // The card faces went to the cache folder, not into the data that the build made.
     EXPECT_TRUE(fs::exists(dir / "cache" / "kartenspiele" / "kb11.tmp"));
+}
+
+TEST_F(Programm, AQuickClickCountsWhereItHappens) {
+    // The pointer jumps onto "Ende" and clicks at once: move, press and release reach the program
+    // together, before any frame saw the pointer there. The click ends the program.
+    const pid_t pid = starten();
+    ASSERT_GT(pid, 0);
+    image::Image img;
+    ASSERT_TRUE(aufMenueWarten(pid, img)) << "the main menu never showed";
+    int rx = 0, ry = 0;
+    XWindowAttributes a;
+    ASSERT_TRUE(lage(dpy, pid, rx, ry, a));
+    XTestFakeMotionEvent(dpy, -1, rx + 5, ry + 5, 0);
+    XSync(dpy, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // "Ende": virtual (340..450, 522..560) of 807 x 607 over the window.
+    XTestFakeMotionEvent(dpy, -1, rx + 395 * a.width / 807, ry + 541 * a.height / 607, 0);
+    XTestFakeButtonEvent(dpy, 1, 1, 0);
+    XTestFakeButtonEvent(dpy, 1, 0, 0);
+    XSync(dpy, False);
+    int status = 0;
+    bool geendet = false;
+    for (int i = 0; i < 100 && !geendet; ++i) {
+        geendet = waitpid(pid, &status, WNOHANG) == pid;
+        if (!geendet) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_TRUE(geendet) << "the click on \"Ende\" was lost";
+    if (geendet)
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    else
+        beenden(pid);
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "gui/glfenster.h"
 #include "gui/glframe.h"
@@ -193,6 +195,57 @@ TEST_F(Screen, TextIsDrawnWhereExpectedAndStopsAtHash) {
     gltext::bprintit("HHHH", 0, 2.0f, 300, 100, 0, 0, 2, 1, 0, 0, "", rest);
     EXPECT_EQ(lit(305, 90, 400, 135), 0);
     EXPECT_GT(lit(200, 90, 305, 135), 200);
+}
+
+TEST_F(Screen, APlusKeepsItsUprightStrokeAtEveryPositionAndTextureDetail) {
+    // A score list's "+16" once read as "-16": at some positions the thin upright stroke fell
+    // between the texels the minified glyph was sampled from.
+    whiteText();
+    auto& g = glstate::gl();
+    const int32_t detail = g.TextureDetail;
+    for (int d = 1; d <= 4; ++d) {
+        g.TextureDetail = d;
+        ASSERT_TRUE(newContext());
+        whiteText();
+        for (float scale : {0.8f, 0.9f, 1.0f, 1.2f})
+            for (int k = 0; k < 16; ++k) {
+                const float x = 100 + k / 8.0f;
+                SCOPED_TRACE(testing::Message() << "detail " << d << ", scale " << scale << ", x " << x);
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                std::string rest;
+                // The sign of "+16" alone, so that its ink cannot run into the digit's.
+                gltext::bprintit("+", 0, scale, x, 100, 0, 0, 0, 1, 0, 0, "", rest);
+                int ax, ay, bx, by;
+                toPixel(x - 6, 90, ax, ay);
+                toPixel(x + 40, 125, bx, by);
+                const int w = bx - ax, h = ay - by;
+                std::vector<uint8_t> px(static_cast<size_t>(w) * h * 4);
+                glReadPixels(ax, by, w, h, GL_RGBA, GL_UNSIGNED_BYTE, px.data());
+                const auto on = [&](int c, int r) {
+                    const uint8_t* p = &px[(static_cast<size_t>(r) * w + c) * 4];
+                    return p[0] > 60 || p[1] > 60 || p[2] > 60;
+                };
+                int first = -1, last = -1, top = -1, bottom = -1;
+                for (int c = 0; c < w; ++c) {
+                    bool any = false;
+                    for (int r = 0; r < h; ++r)
+                        if (on(c, r)) {
+                            any = true;
+                            bottom = bottom < 0 ? r : std::min(bottom, r);
+                            top = std::max(top, r);
+                        }
+                    if (any && first < 0) first = c;
+                    if (any) last = c;
+                    if (!any && first >= 0) break;
+                }
+                ASSERT_GE(first, 0) << "nothing drawn";
+                const int width = last - first + 1, height = top - bottom + 1;
+                EXPECT_GE(width, 4);
+                EXPECT_GE(height * 10, width * 7) << width << " wide, " << height << " high";
+            }
+    }
+    g.TextureDetail = detail;
+    ASSERT_TRUE(newContext());
 }
 
 TEST_F(Screen, EmptyTextStillLeavesTheTextState) {

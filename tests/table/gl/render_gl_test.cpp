@@ -105,6 +105,42 @@ TEST_F(TableGl, PickFindsTheHandCardAndTheTalonUnderTheMouse) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+namespace {
+karte nurSpielbar;
+bool nurDieseKarte(const TKartenSlot& k) { return k.c.t == nurSpielbar.t && k.c.f == nurSpielbar.f; }
+}  // namespace
+
+TEST_F(TableGl, PickTakesTheTopmostCardEvenWhenItMayNotBePlayed) {
+    // Pointing at the visible part of a card that may not be played once picked the legal card
+    // lying partly beneath it, and the click played that one.
+    dealSkat();
+    humanTurn();
+    TSpieler& hand = glu::spieler[0];
+    ASSERT_EQ(hand.anz, 10);
+    frame(4);
+    // The left edge of the top card: from there on, card 9 lies beneath card 10.
+    int x = 0;
+    for (int px = 480; px < 640 && x == 0; ++px) {
+        glu::pickobject(px, 560);
+        if (glu::hover.handCard == 10) x = px + 3;
+    }
+    ASSERT_GT(x, 0);
+    hand.anz = 9;
+    glu::pickobject(x, 560);
+    ASSERT_EQ(glu::hover.handCard, 9) << "card 9 does not lie under the point";
+    hand.anz = 10;
+    nurSpielbar = hand.at(9).c;
+    tischhooks::tab().spielbar[1] = nurDieseKarte;
+    glu::pickobject(x, 560);
+    EXPECT_EQ(glu::hover.handCard, 10);
+    ASSERT_FALSE(glu::islegalcard(hand.at(10)));  // so the shell refuses the pick
+    // With nothing to play, the hand is not picked at all.
+    cg.entscheidung.kartenSpiel = 0;
+    glu::pickobject(x, 560);
+    EXPECT_EQ(glu::hover.handCard, 0);
+    tischhooks::tab().spielbar[1] = nullptr;
+}
+
 TEST_F(TableGl, NothingIsPickedOnAComputerTurnOrWithoutInput) {
     dealSkat();
     struct Case {
@@ -373,7 +409,9 @@ TEST_F(TableGl, ALabelOnAPileTurnedHalfRoundStaysUpright) {
         stapel.anz = 1;
         stapel.at(1) = karte;
         const std::vector<Rgb> ohne = bild();
-        glu::cardLabel = [](int stack, int slot) { return std::string(stack == 7 && slot == 1 ? "88888" : ""); };
+        glu::cardLabel = [](int stack, int slot) {
+            return std::string(stack == 7 && slot == 1 ? "88888" : "");
+        };
         const std::vector<Rgb> mit = bild();
         glu::cardLabel = nullptr;
         const Schwerpunkt k = unterschied(leer, ohne), l = unterschied(ohne, mit);
