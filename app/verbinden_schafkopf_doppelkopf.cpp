@@ -94,11 +94,16 @@ void doppelkopfLesen() {
 
 void (*g_vorherProFrame)() = nullptr;
 
-// The developer panel, while it is open in developer mode in either game, shows the party
-// matrix, how often the computer seats' party views are right and the last reasoning line.
+// Every frame of either game: the seat captions and icons, and, while the developer panel is
+// open in developer mode, the party matrix, how often the computer seats' party views are right
+// and the last reasoning line.
 void proFrame() {
     if (g_vorherProFrame) g_vorherProFrame();
     if (!glapp) return;
+    // a caption a spoken bubble covered comes back when the bubble closes, also while the game
+    // waits for an answer
+    if (spielAktiv == 1 && cg.spielId == spiele::kSchafkopf) schafkopf::anzeigeAktualisieren();
+    if (spielAktiv == 1 && cg.spielId == spiele::kDoppelkopf) doppelkopf::anzeigeAktualisieren();
     Tglapp& a = *glapp;
     const dialoge::Ids& d = dialoge::ids();
     // the computer players write their reasoning only while a developer looks at it
