@@ -73,17 +73,18 @@ void austeilen(int seat, int n, float verzoegerung) {
 }
 
 int paketSitz(int geber, int schritt, bool rueckwaerts) {
-    const int n = schritt % 4 + 1;
-    return naechster(geber, rueckwaerts ? -n : n);
+    int folge[6] = {};
+    gtool::gebeFolge(4, geber, false, rueckwaerts, folge);
+    return folge[schritt % 4];
 }
-
-int schnellSitz(int platz, bool rueckwaerts) { return rueckwaerts ? 5 - platz : platz; }
 
 void austeilenAlle(int n, bool rueckwaerts) {
     const int m = anz(kTalon);
     if (n < 1 || m < 4 * n) return;
+    int folge[6] = {};
+    gtool::gebeFolge(4, 1, true, rueckwaerts, folge);
     for (int i = 0; i < 4; ++i)
-        glu::dealcards(schnellSitz(i + 1, rueckwaerts), n, n * i, 0, kTalon, 0.25f * static_cast<float>(i));
+        glu::dealcards(folge[i], n, n * i, 0, kTalon, 0.25f * static_cast<float>(i));
     central::bewegungAbwarten(cg, kTalon, m + 1 - 4 * n);
 }
 

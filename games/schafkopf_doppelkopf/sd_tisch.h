@@ -50,12 +50,10 @@ void austeilen(int seat, int n, float verzoegerung = 0);
 bool geben(TCG& g, int n, int paket);
 // The seat receiving packet `schritt` (0-based) of the packet deal.
 int paketSitz(int geber, int schritt, bool rueckwaerts);
-// The seat at place `platz` (1..4) of the fast deal: 1..4, or 4..1 backwards.
-int schnellSitz(int platz, bool rueckwaerts);
 // The seat's hand as dealt, its first n cards.
 void gegebenMerken(int seat, karte* ziel, int n);
-// Fast deal: n cards to every seat at once, the seats in the order of schnellSitz, each 0.25 s
-// after the one before.
+// Fast deal: n cards to every seat at once, seats 1..4 (4..1 backwards), each 0.25 s after the
+// one before.
 void austeilenAlle(int n, bool rueckwaerts);
 // The card in the seat's slot onto the trick pile as its `imStich`-th card; the step waits for it.
 void ausspielen(int seat, int slot, int imStich);

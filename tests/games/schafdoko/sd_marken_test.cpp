@@ -67,11 +67,6 @@ TEST(SdGeben, PacketsAndTheFastDealFollowTheDealDirection) {
         SCOPED_TRACE(testing::Message() << "dealer " << c.geber << (c.rueckwaerts ? " backwards" : ""));
         for (int i = 0; i < 5; ++i) EXPECT_EQ(sd::paketSitz(c.geber, i, c.rueckwaerts), c.sitze[static_cast<size_t>(i)]);
     }
-    const std::array<int, 4> vor{1, 2, 3, 4}, zurueck{4, 3, 2, 1};
-    for (int p = 1; p <= 4; ++p) {
-        EXPECT_EQ(sd::schnellSitz(p, false), vor[static_cast<size_t>(p - 1)]);
-        EXPECT_EQ(sd::schnellSitz(p, true), zurueck[static_cast<size_t>(p - 1)]);
-    }
 }
 
 TEST(SchafkopfIcons, GameTypePartnerStateAndTheMarksBesideTheDeclarer) {
@@ -407,4 +402,22 @@ TEST(SdDiagnose, PartyMatrixAndHowManyComputerViewsAreRight) {
     EXPECT_EQ(sd::trefferStatistik(), "");
     cg.spielId = 0;
     EXPECT_EQ(sd::parteiAnzeige()[0], "");
+}
+
+// Against the clock the packets go from the seat before the dealer (seat 4) backwards.
+TEST_F(DoppelkopfMarkenAblauf, ThePacketsGoRoundAgainstTheClockWhenTheTableSaysSo) {
+    const auto richtung = envParam.spielrichtung;
+    const auto schnell = envParam.austeilen;
+    envParam.spielrichtung = 2;
+    envParam.austeilen = 0;
+    ASSERT_TRUE(lauf->starten(0));
+    std::vector<int> sitze;
+    lauf->bis([&](const TCG& g) {
+        if (g.phase.nr == 1 && g.phase.schritt >= 1 && (sitze.empty() || sitze.back() != g.aktSpieler))
+            sitze.push_back(g.aktSpieler);
+        return g.phase.nr == 3 || sitze.size() >= 8;
+    });
+    envParam.spielrichtung = richtung;
+    envParam.austeilen = schnell;
+    EXPECT_EQ(sitze, (std::vector<int>{3, 2, 1, 4, 3, 2, 1, 4}));
 }
