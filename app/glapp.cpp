@@ -173,6 +173,9 @@ void Tglapp::skatVerbinden() {
         if (spielId == spiele::kSkat) skat::optionenAbgleichen();
     };
     dialoge::haken.skatStandardRegeln = [] { skat::standardRegeln(); };
+    vorschau[spiele::kSkat] = [](int art, int code) {
+        if (art == 55) skat::vorschau(code);
+    };
 }
 
 void Tglapp::startup() {
@@ -181,10 +184,7 @@ void Tglapp::startup() {
         dialoge::texturLaden = [](const fs::path& f) { return static_cast<int>(texturen::textur(f, false)); };
     dialoge::diagcreate(*this);
     const dialoge::Ids& d = dialoge::ids();
-    skat::seiten.haupt = d.regeln[spiele::kSkat];
-    skat::seiten.kontra = d.kontra;
-    skat::seiten.bock = d.bockRamsch;
-    skat::seiten.geld = d.umGeld;
+    skatSeiten(*this);
     pokerSeiten(*this);
     schnapsenSeiten(*this);
     jassSeiten(*this);

@@ -18,6 +18,9 @@ extern void (*spielProFrame)();
 // table engine.
 std::string stapelBeschriftung(int stack, int slot);
 
+// The Skat unit's option pages and its characters' chooser (the Skat connection itself is the
+// form's own).
+void skatSeiten(Tglapp& a);
 void pokerVerbinden(Tglapp& a);
 void pokerSeiten(Tglapp& a);
 void schnapsenVerbinden(Tglapp& a);

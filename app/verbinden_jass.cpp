@@ -72,11 +72,22 @@ void tabelle(bool) {
     a.SetCreateIn(vorher);
 }
 
+// The teams' points in the information line at the top of the table (the frame shows the line
+// while a Jass round runs and the text is not empty).
+void punkteZeigen(const std::string& t) {
+    if (!glapp) return;
+    Tglapp& a = *glapp;
+    const dialoge::Ids& d = dialoge::ids();
+    if (a.validElement(d.textpanel, d.textZeile) && a.GetCaption(d.textpanel, d.textZeile, false) != t)
+        a.SetCaption(d.textpanel, d.textZeile, t);
+}
+
 }  // namespace
 
 void jassVerbinden(Tglapp&) {
     jass::anmelden();
     jass::seiteLesen = seiteLesen;
+    jass::punkteZeigen = punkteZeigen;
     dialoge::haken.optionenJe[spiele::kJass] = optionenAbgleichen;
     highscore::anbindung.jassLimit = [] { return cg.jass.punkteLimit; };
     spielliste::anbindung.jassTabelle = tabelle;

@@ -699,6 +699,19 @@ void zugMarkenVerbergen(const TCG& cg) {
     }
 }
 
+void spielSymbol(int k, int32_t textur) {
+    if (!dialogDa(ids.ipanel)) return;
+    const int p = ids.ipanel;
+    for (int i : {1, 2, 3, 4, 5, 10, 11, 12}) {
+        const int e = ids.icon1Elem[i];
+        if (!app()->validElement(p, e)) continue;
+        const bool an = i == k;
+        if (an && textur > 0 && app()->dlg(p).el(e).Ti != textur) app()->SetTi(p, e, textur);
+        if (app()->isVisible(p, e) != an) sichtbar(p, e, an);
+        aktiv(p, e, an);
+    }
+}
+
 void tischAufbauen(TCG& cg) {
     panel::leeren();
     if (!dialogDa(ids.ipanel)) return;
