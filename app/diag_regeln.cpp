@@ -162,8 +162,8 @@ void maketabcon(Bauer& b, int spiel) {
     }
     if (g == 1) {
         // The Skat unit fills in the characters' names when it is connected.
-        b.label(140, 233, "Computer");
-        ids_.skatCharakter = b.wahl(270, 238, 140, 22, {});
+        b.label(140, 219, "Computer");
+        ids_.skatCharakter = b.wahl(270, 223, 140, 20, {});
     }
     b.rahmen(75, 121, 490, 150, "Spieler");
     if (hatDauer) b.rahmen(75, 290 + dy, 490, 150, "Spieldauer");

@@ -170,7 +170,9 @@ void Tglapp::windowInit() {
 void Tglapp::skatVerbinden() {
     skat::anmelden();
     dialoge::haken.optionen = [](int spielId, int, bool) {
-        if (spielId == spiele::kSkat) skat::optionenAbgleichen();
+        if (spielId != spiele::kSkat) return;
+        if (glapp) skatCharaktere(*glapp);
+        skat::optionenAbgleichen();
     };
     dialoge::haken.skatStandardRegeln = [] { skat::standardRegeln(); };
     vorschau[spiele::kSkat] = [](int art, int code) {
@@ -201,6 +203,7 @@ void Tglapp::startup() {
     loadall();
     // A dialog without a saved state of its own starts from its default file.
     dialoge::standardLaden(*this);
+    skatCharaktere(*this);
     for (int e : d.creditsBild) {
         if (!validElement(d.dlgCredits, e)) continue;
         SetVisible(d.dlgCredits, e, false);

@@ -88,7 +88,6 @@ void standardWerte(glapp::Tglapp& a) {
     // Skat: the international rules, 6 rounds, dealer by chance, standard scoring.
     const int skat = d.regeln[1];
     for (int e : {4, 8, 17, 31, 37}) setzen(a, skat, e, 1);
-    setzen(a, skat, d.skatCharakter, 2);  // "Normal"
     liste(a, d.kontra, d.kontraOptionen, {1, 0, 0, 1, 0});
     liste(a, d.bockRamsch, d.bockRamschOptionen, {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 1, 1, 0, 0});
     liste(a, d.umGeld, d.umGeldOptionen, {1, 0, 0, 0});

@@ -73,9 +73,11 @@ void tabelle(bool) {
 }
 
 // The teams' points in the information line at the top of the table (the frame shows the line
-// while a Jass round runs and the text is not empty).
-void punkteZeigen(const std::string& t) {
+// while a Jass round runs and the text is not empty); the line holds both teams side by side.
+void punkteZeigen(const std::string& text) {
     if (!glapp) return;
+    std::string t = text.empty() ? text : "!" + text;  // centred
+    for (size_t p = t.find('\r'); p != std::string::npos; p = t.find('\r', p)) t.replace(p, 1, "   -   ");
     Tglapp& a = *glapp;
     const dialoge::Ids& d = dialoge::ids();
     if (a.validElement(d.textpanel, d.textZeile) && a.GetCaption(d.textpanel, d.textZeile, false) != t)

@@ -15,13 +15,23 @@ void skatSeiten(Tglapp& a) {
     skat::seiten.bock = d.bockRamsch;
     skat::seiten.geld = d.umGeld;
     skat::seiten.charakterListe = d.skatCharakter;
-    const int s = skat::seiten.haupt, e = d.skatCharakter;
-    if (!a.validElement(s, e) || a.dlg(s).el(e).LineCount > 0) return;
-    const int vorher = a.CreateInDialog;
-    a.SetCreateIn(s);
-    for (const std::string& n : skat::charakterNamen()) a.AddString(e, n, 0);
-    a.SetCreateIn(vorher);
-    if (a.dlg(s).el(e).LineCount >= skat::standardCharakter) a.SetTopIndex(s, e, skat::standardCharakter);
+    skatCharaktere(a);
+}
+
+void skatCharaktere(Tglapp& a) {
+    const int s = skat::seiten.haupt, e = skat::seiten.charakterListe;
+    if (!a.validElement(s, e)) return;
+    if (a.dlg(s).el(e).LineCount == 0) {
+        const int vorher = a.CreateInDialog;
+        a.SetCreateIn(s);
+        for (const std::string& n : skat::charakterNamen()) a.AddString(e, n, 0);
+        a.SetCreateIn(vorher);
+    }
+    // A state file written before the names were there chose none: the standard character.
+    int v = 0;
+    a.ReadTopIndex(s, e, v);
+    const int n = a.dlg(s).el(e).LineCount;
+    if ((v < 1 || v > n) && n >= skat::standardCharakter) a.SetTopIndex(s, e, skat::standardCharakter);
 }
 
 }  // namespace glapp

@@ -739,6 +739,9 @@ void tischAufbauen(TCG& cg) {
     for (int k = 1; k <= 2; ++k) setzen(ids.icon2Elem[k], ids.icon2Tex[k], 16, 530, 60);
 
     const int id = cg.spielId;
+    // Schnapsen's talon and trump card lie at the bottom left: its trump icon goes to the top.
+    if (id == spiele::kSchnapsen)
+        for (int k = 1; k <= 4; ++k) setzen(ids.icon1Elem[k], ids.icon1Tex[k], 16, 40, 60);
     if (id == spiele::kSchafkopf) {
         setzen(ids.icon2Elem[1], ids.icon3Tex[2], 20, 535, 50);
         setzen(ids.icon2Elem[2], ids.icon3Tex[1], 75, 535, 50);
