@@ -21,6 +21,7 @@
 #include "table/k12.h"
 #include "table/kamera.h"
 #include "table/render.h"
+#include "table/tischhooks.h"
 
 namespace glapp {
 
@@ -54,6 +55,28 @@ void panels(Tglapp& a) {
             imSpiel && cg.spielId == spiele::kSkat && (phase == 1 || phase == 6 || phase == 7) ? 1 : 0);
     if (a.validDialog(d.sortRomme)) a.VsbDialog(d.sortRomme, imSpiel && cg.spielId == spiele::kRomme ? 1 : 0);
     if (a.validDialog(d.pokerpanel)) a.InvsbDialog(d.pokerpanel);
+    if (a.validElement(d.textpanel, d.textZeile)) {
+        const bool zeile =
+            imSpiel && cg.spielId == spiele::kJass && !a.GetCaption(d.textpanel, d.textZeile, false).empty();
+        if ((a.dlg(d.textpanel).Visible != 0) != zeile) a.VsbDialog(d.textpanel, zeile ? 1 : 0);
+    }
+}
+
+void paarVorschau(TSpieler& hand) {
+    // Pointing at a Dame or König of a pair raises its partner as well; every other raised card
+    // but the pointed one goes down.
+    int partner = 0;
+    if (zeigerKarte >= 1 && zeigerKarte <= hand.anz && glu::islegalcard(hand.at(zeigerKarte)) &&
+        tischhooks::tab().schnapsenPaarPruefen) {
+        tischhooks::tab().schnapsenPaarPruefen(1, 0);
+        partner = cg.schnapsen.anzeige.partner;
+    }
+    for (int i = 1; i <= hand.anz; ++i) {
+        if (i == zeigerKarte) continue;
+        TBewegung& b = hand.at(i).bewegung;
+        if (i == partner && !gehoben(b)) glu::liftcard(b, 1, 1, i);
+        if (i != partner && gehoben(b) && i != zeigerKarteAlt) glu::liftcard(b, 0, 1, i);
+    }
 }
 
 bool pileAllowed(int stack) {
@@ -235,6 +258,7 @@ void Tglapp::checkupdownmoves(bool) {
             glu::liftcard(b, 1, 1, zeigerKarte);
             if (neu && zeigerKarte != zeigerKarteAlt) ton::effekt(15, 1, zeigerKarte);
         }
+        if (cg.spielId == spiele::kSchnapsen) paarVorschau(*s1);
     }
     zeigerKarteAlt = zeigerKarte;
 }

@@ -720,6 +720,19 @@ void zugMarkenVerbergen(const TCG& cg) {
     }
 }
 
+void spielSymbol(int k, int32_t textur) {
+    if (!dialogDa(ids.ipanel)) return;
+    const int p = ids.ipanel;
+    for (int i : {1, 2, 3, 4, 5, 10, 11, 12}) {
+        const int e = ids.icon1Elem[i];
+        if (!app()->validElement(p, e)) continue;
+        const bool an = i == k;
+        if (an && textur > 0 && app()->dlg(p).el(e).Ti != textur) app()->SetTi(p, e, textur);
+        if (app()->isVisible(p, e) != an) sichtbar(p, e, an);
+        aktiv(p, e, an);
+    }
+}
+
 void tischAufbauen(TCG& cg) {
     panel::leeren();
     if (!dialogDa(ids.ipanel)) return;
@@ -745,6 +758,9 @@ void tischAufbauen(TCG& cg) {
     for (int k = 1; k <= 2; ++k) setzen(ids.icon2Elem[k], ids.icon2Tex[k], 16, 530, 60);
 
     const int id = cg.spielId;
+    // Schnapsen's talon and trump card lie at the bottom left: its trump icon goes to the top.
+    if (id == spiele::kSchnapsen)
+        for (int k = 1; k <= 4; ++k) setzen(ids.icon1Elem[k], ids.icon1Tex[k], 16, 40, 60);
     if (id == spiele::kSchafkopf) {
         setzen(ids.icon2Elem[1], ids.icon3Tex[2], 20, 535, 50);
         setzen(ids.icon2Elem[2], ids.icon3Tex[1], 75, 535, 50);
