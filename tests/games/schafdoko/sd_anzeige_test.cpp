@@ -67,6 +67,7 @@ TEST(SchafkopfAnzeige, BiddersUntilTheGameIsFixedThenTheDeclarersGame) {
         SCOPED_TRACE(testing::Message() << c.erster << " " << c.zweiter << " " << c.typ << " " << c.kontra);
         cg.schafkopf.z = TSchafkopfZustand{};
         cg.schafkopf.spiel = TSchafkopfSpiel{};
+        cg.sprechblasen = TSprechblasen{};  // no seat is speaking: every caption shows
         TSchafkopfZustand& z = cg.schafkopf.z;
         z.erster = c.erster;
         z.zweiter = c.zweiter;
@@ -163,6 +164,7 @@ TEST(DoppelkopfAnzeige, PartiesSolosAndAnnouncementsAsTheHumanKnowsThem) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.was);
         cg.doppelkopf.z = TDoppelkopfZustand{};
+        cg.sprechblasen = TSprechblasen{};  // no seat is speaking: every caption shows
         TDoppelkopfZustand& z = cg.doppelkopf.z;
         z.soloTyp = c.soloTyp;
         z.solist = c.solist;

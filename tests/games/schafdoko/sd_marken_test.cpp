@@ -225,6 +225,7 @@ TEST(DoppelkopfMarken, FuchsKarlchenAndDoppelkopfByWhatIsKnown) {
 
 TEST(SdAnzeige, ASpokenBubbleStaysUntilItClosesThenTheCaptionReturns) {
     const Bilder bilder;
+    cg.sprechblasen = TSprechblasen{};
     cg.doppelkopf.z = TDoppelkopfZustand{};
     cg.phase.nr = 4;
     for (int s = 0; s < 4; ++s) cg.doppelkopf.z.sichten[1].code[s] = 10;
