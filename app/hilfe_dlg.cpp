@@ -9,7 +9,7 @@
 #include "core/highscore.h"
 #include "core/hilfe.h"
 #include "core/spiele.h"
-#include "core/spielliste.h"
+#include "games/casino/holdem_regeln.h"
 #include "platform/num.h"
 #include "platform/text.h"
 
@@ -133,7 +133,7 @@ void buildhighscore(glapp::Tglapp& a, int stufe) {
     const int g = ::cg.spielId;
     const int anzeigeId = ::cg.spielIdMenue <= 12 ? ::cg.spielIdMenue : g;
     a.SetCaption(d.highscore, 1,
-                 (anzeigeId <= 12 ? central::spielNamen.anzeige[anzeigeId] : "") + " Highscore");
+                 (anzeigeId <= 12 ? central::spielNamen.anzeige[anzeigeId] : "") + "\n Highscore");
     std::vector<std::string> kat;
     switch (g) {
         case 0:
@@ -183,8 +183,12 @@ void buildhighscore(glapp::Tglapp& a, int stufe) {
         const THighscoreEintrag& h = ::cg.highscore.at(tabelle, stufe, p);
         const std::string name = h.leer || h.name.size() == 0 ? "Leer" : h.name.str();
         const std::string platz = std::to_string(p) + ".";
-        if (g == spiele::kPoker)
-            zeile({"!", platz, name, "!", spielliste::formatMoney(h.punkte, false)});
+        if (g == spiele::kPoker) {
+            // the stored score encodes place, hands and strength: "1. Platz nach 12 Spielen (Profi)"
+            std::string ergebnis;
+            holdem::formatHighscoreEntry(h.punkte, ergebnis);
+            zeile({"!", platz, name, "!", ergebnis});
+        }
         else
             zeile({"!", platz, text::fromInt(h.punkte), "!", name});
     }
