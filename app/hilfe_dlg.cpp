@@ -57,7 +57,9 @@ void writehelptext(glapp::Tglapp& a, const std::string& heading, const std::stri
     const int e = d.hilfeText;
     a.DelStrings(d.hilfe, e, true);
     a.dlg(d.hilfe).el(e).ListOption = 1;
-    a.AddString(e, "^  " + heading + (title.empty() ? "" : ": " + title), 0);
+    // the file's first line may bring its line break along; it must not stand before the colon
+    const std::string kopf = text::trim(heading);
+    a.AddString(e, " " + kopf + (title.empty() ? "" : ": " + title), 0);
 
     std::string t = text_;
     if (t.rfind("\r\n", 0) == 0)
@@ -96,6 +98,19 @@ void writehelptext(glapp::Tglapp& a, const std::string& heading, const std::stri
     a.AddString(e, " ", 0);
 
     a.SetHighlight(d.hilfe, e, term);
+    // The painter underlines the characters after each "#" run of a line's mask: every hit of
+    // the search word gets its run one place before it.
+    if (!term.empty()) {
+        const std::string such = text::lower(term);
+        const int n = a.dlg(d.hilfe).el(e).LineCount;
+        for (int z = 1; z <= n; ++z) {
+            const std::string klein = text::lower(a.ReadLine(d.hilfe, e, z));
+            std::string maske(klein.size(), ' ');
+            for (size_t p = klein.find(such); p != std::string::npos; p = klein.find(such, p + such.size()))
+                for (size_t k = 0; k < such.size() && p + k >= 1; ++k) maske[p + k - 1] = '#';
+            a.AddString(e, maske, z);
+        }
+    }
     int top = 0;
     if (!term.empty()) {
         const std::string such = text::lower(term);
