@@ -21,6 +21,7 @@
 #include "table/k12.h"
 #include "table/kamera.h"
 #include "table/render.h"
+#include "table/tischhooks.h"
 
 namespace glapp {
 
@@ -32,6 +33,8 @@ int langsameFrames = 0;
 std::string statusZeile;
 
 namespace {
+
+int32_t zeigerPileAlt = 0;  // the meld pile raised as a whole, 0 none
 
 rahmen::Maus letzteMaus;
 
@@ -60,9 +63,31 @@ void panelsZeigen(Tglapp& a) {
     if (a.validDialog(d.sortRomme)) a.VsbDialog(d.sortRomme, imSpiel && cg.spielId == spiele::kRomme ? 1 : 0);
     // Pot and stake stand beside the table while a hand is played and while its result shows.
     if (a.validDialog(d.pokerpanel)) a.VsbDialog(d.pokerpanel, imSpiel && cg.spielId == spiele::kPoker ? 1 : 0);
+    if (a.validElement(d.textpanel, d.textZeile)) {
+        const bool zeile =
+            imSpiel && cg.spielId == spiele::kJass && !a.GetCaption(d.textpanel, d.textZeile, false).empty();
+        if ((a.dlg(d.textpanel).Visible != 0) != zeile) a.VsbDialog(d.textpanel, zeile ? 1 : 0);
+    }
 }
 
 namespace {
+
+void paarVorschau(TSpieler& hand) {
+    // Pointing at a Dame or König of a pair raises its partner as well; every other raised card
+    // but the pointed one goes down.
+    int partner = 0;
+    if (zeigerKarte >= 1 && zeigerKarte <= hand.anz && glu::islegalcard(hand.at(zeigerKarte)) &&
+        tischhooks::tab().schnapsenPaarPruefen) {
+        tischhooks::tab().schnapsenPaarPruefen(1, 0);
+        partner = cg.schnapsen.anzeige.partner;
+    }
+    for (int i = 1; i <= hand.anz; ++i) {
+        if (i == zeigerKarte) continue;
+        TBewegung& b = hand.at(i).bewegung;
+        if (i == partner && !gehoben(b)) glu::liftcard(b, 1, 1, i);
+        if (i != partner && gehoben(b) && i != zeigerKarteAlt) glu::liftcard(b, 0, 1, i);
+    }
+}
 
 bool pileAllowed(int stack) {
     const TEntscheidung& e = cg.entscheidung;
@@ -200,8 +225,25 @@ void Tglapp::checkupdownmoves(bool) {
                 glu::liftcard(s->at(zeigerStapelKarteAlt).bewegung, 0, zeigerStapelAlt, zeigerStapelKarteAlt);
         }
     }
-    // Single cards of the meld area.
-    if (pileAllowed(12)) {
+    // The meld area: whole piles where the game asks for it, else single cards.
+    if (pileAllowed(12) && cg.ablauf.meldStapelHover) {
+        TSpieler* s = glu::stapel(12, "Tglapp.checkupdownmoves");
+        const int neu = s && zeigerStapel == 12 && zeigerStapelKarte >= 1 && zeigerStapelKarte <= s->anz
+                            ? s->at(zeigerStapelKarte).hi
+                            : 0;
+        if (s && neu != zeigerPileAlt && (zeigerStapel == 12 || zeigerStapel == 0)) {
+            bool erste = true;
+            for (int i = 1; i <= s->anz; ++i) {
+                TBewegung& b = s->at(i).bewegung;
+                if (zeigerPileAlt != 0 && s->at(i).hi == zeigerPileAlt && gehoben(b)) glu::liftcard(b, 0, 12, i);
+                if (neu == 0 || s->at(i).hi != neu) continue;
+                if (erste && !gehoben(b)) ton::effekt(13, 12, i);
+                erste = false;
+                glu::liftcard(b, 1, 12, i);
+            }
+            zeigerPileAlt = neu;
+        }
+    } else if (pileAllowed(12)) {
         TSpieler* s = glu::stapel(12, "Tglapp.checkupdownmoves");
         if (s && zeigerStapel == 12 && zeigerStapelKarte != zeigerStapelKarteAlt) {
             if (zeigerStapelKarte >= 1 && zeigerStapelKarte <= s->anz) {
@@ -226,6 +268,7 @@ void Tglapp::checkupdownmoves(bool) {
             glu::liftcard(b, 1, 1, zeigerKarte);
             if (neu && zeigerKarte != zeigerKarteAlt) ton::effekt(15, 1, zeigerKarte);
         }
+        if (cg.spielId == spiele::kSchnapsen) paarVorschau(*s1);
     }
     zeigerKarteAlt = zeigerKarte;
 }

@@ -180,9 +180,14 @@ void Tglapp::windowInit() {
 void Tglapp::skatVerbinden() {
     skat::anmelden();
     dialoge::haken.optionen = [](int spielId, int, bool) {
-        if (spielId == spiele::kSkat) skat::optionenAbgleichen();
+        if (spielId != spiele::kSkat) return;
+        if (glapp) skatCharaktere(*glapp);
+        skat::optionenAbgleichen();
     };
     dialoge::haken.skatStandardRegeln = [] { skat::standardRegeln(); };
+    vorschau[spiele::kSkat] = [](int art, int code) {
+        if (art == 55) skat::vorschau(code);
+    };
 }
 
 void Tglapp::startup() {
@@ -191,10 +196,7 @@ void Tglapp::startup() {
         dialoge::texturLaden = [](const fs::path& f) { return static_cast<int>(texturen::textur(f, false)); };
     dialoge::diagcreate(*this);
     const dialoge::Ids& d = dialoge::ids();
-    skat::seiten.haupt = d.regeln[spiele::kSkat];
-    skat::seiten.kontra = d.kontra;
-    skat::seiten.bock = d.bockRamsch;
-    skat::seiten.geld = d.umGeld;
+    skatSeiten(*this);
     pokerSeiten(*this);
     schnapsenSeiten(*this);
     jassSeiten(*this);
@@ -211,6 +213,7 @@ void Tglapp::startup() {
     loadall();
     // A dialog without a saved state of its own starts from its default file.
     dialoge::standardLaden(*this);
+    skatCharaktere(*this);
     for (int e : d.creditsBild) {
         if (!validElement(d.dlgCredits, e)) continue;
         SetVisible(d.dlgCredits, e, false);

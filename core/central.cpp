@@ -377,6 +377,7 @@ void neuesSpielAllgemein(TCG& cg) {
 
     cg.kartenSkala = envParam.kartenGroesse == 1 ? 0.8f : 1.0f;
     cg.ablauf.meldModus = 0;
+    cg.ablauf.meldStapelHover = 0;
 
     const int n = spielerAnzahl(cg);
     for (int s = 1; s <= n; ++s) {
@@ -501,6 +502,24 @@ bool knopfCode(const TCG& cg, int element, int& position, int& code) {
             return true;
         }
     return false;
+}
+
+namespace {
+int knopfElement(const TCG& cg, int code) {
+    const TEntscheidung& e = cg.entscheidung;
+    if (!e.mitKnoepfen) return 0;
+    const int n = e.knopfAnzahl >= 1 && e.knopfAnzahl <= 8 ? e.knopfAnzahl : 1;
+    for (int k = 1; k <= n; ++k)
+        if (e.code(k) == code) return ids.reihe[n][k];
+    return 0;
+}
+}  // namespace
+
+void knopfFreigeben(const TCG& cg, int code, bool an) { aktiv(ids.ingame, knopfElement(cg, code), an); }
+
+bool knopfFrei(const TCG& cg, int code) {
+    const int e = knopfElement(cg, code);
+    return elementDa(ids.ingame, e) && app()->isVisible(ids.ingame, e) && app()->isEnabled(ids.ingame, e);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -740,6 +759,19 @@ void zugMarkenVerbergen(const TCG& cg) {
     }
 }
 
+void spielSymbol(int k, int32_t textur) {
+    if (!dialogDa(ids.ipanel)) return;
+    const int p = ids.ipanel;
+    for (int i : {1, 2, 3, 4, 5, 10, 11, 12}) {
+        const int e = ids.icon1Elem[i];
+        if (!app()->validElement(p, e)) continue;
+        const bool an = i == k;
+        if (an && textur > 0 && app()->dlg(p).el(e).Ti != textur) app()->SetTi(p, e, textur);
+        if (app()->isVisible(p, e) != an) sichtbar(p, e, an);
+        aktiv(p, e, an);
+    }
+}
+
 void tischAufbauen(TCG& cg) {
     panel::leeren();
     if (!dialogDa(ids.ipanel)) return;
@@ -765,6 +797,9 @@ void tischAufbauen(TCG& cg) {
     for (int k = 1; k <= 2; ++k) setzen(ids.icon2Elem[k], ids.icon2Tex[k], 16, 530, 60);
 
     const int id = cg.spielId;
+    // Schnapsen's talon and trump card lie at the bottom left: its trump icon goes to the top.
+    if (id == spiele::kSchnapsen)
+        for (int k = 1; k <= 4; ++k) setzen(ids.icon1Elem[k], ids.icon1Tex[k], 16, 40, 60);
     if (id == spiele::kSchafkopf) {
         setzen(ids.icon2Elem[1], ids.icon3Tex[2], 20, 535, 50);
         setzen(ids.icon2Elem[2], ids.icon3Tex[1], 75, 535, 50);

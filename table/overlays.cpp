@@ -161,6 +161,8 @@ void seatmatrix(int seat) {
     const int n = anzSitze > 0 ? anzSitze : 1;
     if (g == 4) z -= 20 + static_cast<float>(n - seat) / n;
     if (g == 1 || g == 5 || g == 6 || g == 12) y -= 180;
+    // The Schnapsen opponent's cards lie where its plate would stand: the plate goes behind them.
+    if (g == 7 && seat == 2) y -= 180;
     const bool open = ishandopen(seat);
     glTranslatef((open ? x + 180 : x) / 502, -y / 502, z / 502);
     glRotatef(-90, 1, 0, 0);
