@@ -42,9 +42,16 @@ rahmen::Maus letzteMaus;
 bool autoplay(const Tglapp& a) { return a.Options.RenderFlags[10 - 2] != 0; }
 bool infoPanel(const Tglapp& a) { return a.Options.RenderFlags[8 - 2] != 0; }
 
-void panels(Tglapp& a) {
+}  // namespace
+
+void panelsZeigen(Tglapp& a) {
     const dialoge::Ids& d = dialoge::ids();
     if (a.validDialog(d.infopanel)) a.VsbDialog(d.infopanel, infoPanel(a) ? 1 : 0);
+    if (a.validDialog(d.fpspanel)) {
+        a.VsbDialog(d.fpspanel, fpsAnzeige ? 1 : 0);
+        if (fpsAnzeige && a.validElement(d.fpspanel, d.fpsText))
+            a.SetCaption(d.fpspanel, d.fpsText, "FPS: " + std::to_string(static_cast<int>(a.Fps)));
+    }
     if (a.validElement(d.iconLayer, d.iconMenue))
         a.SetVisibleAbsolute(d.iconLayer, d.iconMenue, spielAktiv != 0);
     const bool imSpiel = spielAktiv == 1 || spielAktiv == 2;
@@ -54,13 +61,16 @@ void panels(Tglapp& a) {
             d.sortSkat,
             imSpiel && cg.spielId == spiele::kSkat && (phase == 1 || phase == 6 || phase == 7) ? 1 : 0);
     if (a.validDialog(d.sortRomme)) a.VsbDialog(d.sortRomme, imSpiel && cg.spielId == spiele::kRomme ? 1 : 0);
-    if (a.validDialog(d.pokerpanel)) a.InvsbDialog(d.pokerpanel);
+    // Pot and stake stand beside the table while a hand is played and while its result shows.
+    if (a.validDialog(d.pokerpanel)) a.VsbDialog(d.pokerpanel, imSpiel && cg.spielId == spiele::kPoker ? 1 : 0);
     if (a.validElement(d.textpanel, d.textZeile)) {
         const bool zeile =
             imSpiel && cg.spielId == spiele::kJass && !a.GetCaption(d.textpanel, d.textZeile, false).empty();
         if ((a.dlg(d.textpanel).Visible != 0) != zeile) a.VsbDialog(d.textpanel, zeile ? 1 : 0);
     }
 }
+
+namespace {
 
 void paarVorschau(TSpieler& hand) {
     // Pointing at a Dame or König of a pair raises its partner as well; every other raised card
@@ -134,7 +144,7 @@ void tastaturZeiger(Tglapp& a, int& karte) {
 }
 
 void Tglapp::main(bool modal) {
-    panels(*this);
+    panelsZeigen(*this);
     ton::schritt();
     rahmen::Takt t;
     t.modal = modal;

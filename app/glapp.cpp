@@ -44,6 +44,7 @@ tischhooks::Schale schale;
 uint8_t& aStatus = schale.tischModus;
 int32_t zeigerKarte = 0, zeigerStapel = 0, zeigerStapelKarte = 0;
 std::string tastenPuffer;
+bool fpsAnzeige = false;
 std::string userName;
 bool nameWeiblich = false;
 uint32_t startTick = 0;
@@ -156,6 +157,15 @@ Tglapp::~Tglapp() {
 }
 
 bool Tglapp::wirklichbeenden() { return true; }
+
+bool Tglapp::ccapp() {
+    if (spielAktiv == 0) return true;
+    if (spielAktiv == 1) {
+        const dialoge::Ids& d = dialoge::ids();
+        FormMouseWheelDown(d.iconLayer, d.iconMenue);
+    }
+    return false;
+}
 
 void Tglapp::windowInit() {
     nameWeiblich = false;

@@ -158,6 +158,8 @@ bool nachLaden(TCG& cg);
 
 // ---- decision dialogs ----
 void entscheidungsDialog(TCG& cg, int art);
+// Hides the in-game hint and its "?" button (the human's question is over).
+void hinweisVerbergen();
 void entscheidungAbfragen(TCG& cg, int art);
 // The answer code and position of an answer-button element of the in-game dialog; false when
 // the element is none of the buttons shown.

@@ -373,7 +373,6 @@ void drawseatmarkers(int seat, float xOffset) {
     if (seat < 1 || seat > 10) return;
     const int g = cg.spielId;
     const SeatOverlay& o = seatOverlay[seat];
-    if (g == 9) return;
     if (!o.iconVisible && g != 5 && g != 6 && g != 12) return;
     if (o.icon <= 0 && g != 5 && g != 6) return;
     overlaymatrix(seat);
@@ -381,6 +380,9 @@ void drawseatmarkers(int seat, float xOffset) {
     const bool sliding = s && s->gleiten.active;
     const float fade = markerfade(o.iconFade, sliding, sliding ? s->gleiten.progress : 0);
     switch (g) {
+        case 9:
+            if (seat == 1) glTranslatef(0, 0.312989f, 0.594679f);
+            break;
         case 3:
             glTranslatef(0,
                          seat == 1 ? 0.0500782f
