@@ -290,6 +290,8 @@ bool neuesSpiel(TCG& cg, int id, int weiter) {
     const int basis = spiele::basisId(id);
     const spiele::Eintrag* g = gebautesSpiel(id);
     if (!g) return false;
+    // A result box still up belongs to the game this one replaces.
+    if (dienste.app) dienste.app->msgboxDrop();
     // The variant flag follows the game chosen, so Schnapsen after Sechsundsechzig is Schnapsen.
     auto varianteSetzen = [&](int spiel, int variante, uint8_t& flag) {
         if (basis != spiel) return;

@@ -408,35 +408,43 @@ void punkteTabelle(TCG& g, const TGameResult& r, bool flag) {
     if (elementDa(ids.dialog, ids.weiter)) app()->SetCaption(ids.dialog, ids.weiter, knopfText(ende));
     if (!isMoneyGame(id)) infoSetzen(limit);
 
-    const bool casino = id == kPoker || id == kBlackJack;
-    if (f11 || (f12 && (!ende || !casino))) {
-        weiterOhneSpieler(g, ende);
-    } else if (app()) {
-        if (r.nurTabelle == 0) {
-            if (app()->validDialog(central::ids.helpPanel)) app()->InvsbDialog(central::ids.helpPanel);
-            if (elementDa(central::ids.hinweisDialog, central::ids.hinweisKnopf))
-                app()->SetVisible(central::ids.hinweisDialog, central::ids.hinweisKnopf, false);
-            if (id != 1 && id != 5 && id != 6 && id != 12) {
-                if (anbindung.zugMarkenVerbergen)
-                    anbindung.zugMarkenVerbergen();
-                else
-                    central::zugMarkenVerbergen(g);
-            }
-            if (id != kBlackJack) app()->msgbox(abrechnung, "Spielergebnis", 0, "!Weiter", 0, false);
-        }
-        const bool zustand = central::dienste.spielZustand && central::dienste.spielZustand() != 0;
-        if ((flag || zustand) && app()->validDialog(ids.dialog)) app()->CallDialog(ids.dialog);
-    }
     // The unattended statistics run: a finished Black Jack match is counted and started again,
     // and every result table goes on by itself.
-    if (statunit::anzeige()) {
+    auto statistik = [&g, id, ende] {
+        if (!statunit::anzeige()) return;
         if (id == kBlackJack && ende) {
             ++statunit::matchAnzahl;
             statunit::spieleOffset += g.spielliste.runden;
             if (anbindung.blackjackSerie) anbindung.blackjackSerie();
         }
         statunit::klicken();
+    };
+    const bool casino = id == kPoker || id == kBlackJack;
+    if (f11 || (f12 && (!ende || !casino))) {
+        weiterOhneSpieler(g, ende);
+        return statistik();
     }
+    if (!app()) return statistik();
+    // What follows the result box: the score list.
+    auto danach = [flag, statistik] {
+        const bool zustand = central::dienste.spielZustand && central::dienste.spielZustand() != 0;
+        if ((flag || zustand) && app() && app()->validDialog(ids.dialog)) app()->CallDialog(ids.dialog);
+        statistik();
+    };
+    if (r.nurTabelle == 0) {
+        if (app()->validDialog(central::ids.helpPanel)) app()->InvsbDialog(central::ids.helpPanel);
+        if (elementDa(central::ids.hinweisDialog, central::ids.hinweisKnopf))
+            app()->SetVisible(central::ids.hinweisDialog, central::ids.hinweisKnopf, false);
+        if (id != 1 && id != 5 && id != 6 && id != 12) {
+            if (anbindung.zugMarkenVerbergen)
+                anbindung.zugMarkenVerbergen();
+            else
+                central::zugMarkenVerbergen(g);
+        }
+        // The step that ended the round returns at once; the box goes on when it is answered.
+        if (id != kBlackJack) return app()->msgboxThen(abrechnung, "Spielergebnis", "!Weiter", danach);
+    }
+    danach();
 }
 
 void pokerTabelle(TCG& g) { fuellen(g, nullptr, false, ""); }

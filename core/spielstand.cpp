@@ -249,7 +249,9 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
         return false;
     }
 
-    // Everything is checked: from here on the pair is applied whole.
+    // Everything is checked: from here on the pair is applied whole. The result box of the
+    // round the player left goes with it.
+    if (central::dienste.app) central::dienste.app->msgboxDrop();
     std::memcpy(bild(g), spiel.data(), kBildGroesse);
     ChipSaveRecord chips;
     std::memcpy(static_cast<void*>(&chips), spiel.data() + kBildGroesse, sizeof chips);

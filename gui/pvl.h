@@ -265,6 +265,13 @@ public:
     // ---- message boxes
     int msgbox(std::string_view text, std::string_view title, int kind, std::string_view buttonLabel,
                int xmode, bool overlay);
+    // The same box with one button, but it returns at once: `answered` runs when the button is
+    // pressed. A game step shows its round's result this way, so that no wait loop holds the
+    // step while the player saves, loads or starts another game from the menus meanwhile.
+    void msgboxThen(std::string_view text, std::string_view title, std::string_view buttonLabel,
+                    std::function<void()> answered);
+    // Closes a box of msgboxThen without running its `answered` (its game was replaced).
+    void msgboxDrop();
     void showme(std::string_view text, std::string_view title);
     void exceptme(std::string_view text);
     // The renderer, version and extension strings of the GL context in the message box.
@@ -424,6 +431,11 @@ private:
     // Long hints and highlights keep blocks of their own, apart from a long caption.
     std::map<std::tuple<int, int, int>, LongText> longTexts_;
     std::vector<MsgLevel*> msgStack_;
+    // What the open box of msgboxThen runs when answered; empty while none is open.
+    std::function<void()> msgThen_;
+    void msgLayout(std::string_view txt, std::string_view title, int kind, std::string_view buttonLabel,
+                   int xmode);
+    void msgShow(bool overlay);
     // The rate of the last active frame, brought back when the window is active again.
     struct TimingCopy {
         uint32_t rateTick = 0, smoothTick = 0, savedAt = 0;

@@ -194,35 +194,8 @@ void TPVLApplication::closeme() {
 
 // ---------------------------------------------------------------- message boxes
 
-int TPVLApplication::msgbox(std::string_view txt, std::string_view title, int kind,
-                            std::string_view buttonLabel, int xmode, bool overlay) {
-    if (!validDialog(MsgDialog) || !validElement(MsgDialog, MsgButtons[1]) ||
-        !validElement(MsgDialog, MsgText)) {
-        // Before start-up there is no box to show: the text is only recorded.
-        msgsink::show(std::string(txt));
-        return MsgAnswer;
-    }
-    // A box opened while another waits: keep the outer one to bring it back afterwards.
-    struct Outer {
-        TPVLDialog rec;
-        std::string title, text, buttons[3];
-        int values[3];
-        int current, key;
-    };
-    std::unique_ptr<Outer> outer;
-    if (!msgStack_.empty() && !msgStack_.back()->done) {
-        outer = std::make_unique<Outer>();
-        std::memcpy(static_cast<void*>(&outer->rec), &dlg(MsgDialog), sizeof(TPVLDialog));
-        outer->title = GetCaption(MsgDialog, 1, false);
-        outer->text = GetCaption(MsgDialog, MsgText, false);
-        for (int i = 0; i < 3; ++i) {
-            outer->buttons[i] = GetCaption(MsgDialog, MsgButtons[i], false);
-            outer->values[i] = MsgValues[i];
-        }
-        outer->current = CurrentDialog;
-        outer->key = DialogList.KeyDialog;
-    }
-
+void TPVLApplication::msgLayout(std::string_view txt, std::string_view title, int kind,
+                                std::string_view buttonLabel, int xmode) {
     TPVLDialog& g = dlg(MsgDialog);
     g.X = xmode == 1 ? 160 : 100;
     g.el(MsgText).Y = kind == 1 ? 50 : 60;
@@ -265,10 +238,53 @@ int TPVLApplication::msgbox(std::string_view txt, std::string_view title, int ki
     for (int b = std::min(ok, no); b <= std::max(ok, no); ++b) g.el(b).Y = i16(buttonsY);
     if (!title.empty()) SetCaption(MsgDialog, 1, title);
     SetCaption(MsgDialog, MsgText, txt);
-    if (overlay)
+}
+
+void TPVLApplication::msgShow(bool overlay) {
+    if (overlay) {
         VsbDialog(MsgDialog, 1);
-    else
+    } else if (dlg(MsgDialog).Visible && CurrentDialog != MsgDialog) {
+        // The box is up under dialogs called over it (the game menu, the save dialog): the new
+        // box goes on top of them. Calling it would close every dialog above the box below.
+        dlg(MsgDialog).Parent = i16(CurrentDialog);
+        ShowDialog(MsgDialog);
+    } else {
         CallDialog(MsgDialog);
+    }
+}
+
+int TPVLApplication::msgbox(std::string_view txt, std::string_view title, int kind,
+                            std::string_view buttonLabel, int xmode, bool overlay) {
+    if (!validDialog(MsgDialog) || !validElement(MsgDialog, MsgButtons[1]) ||
+        !validElement(MsgDialog, MsgText)) {
+        // Before start-up there is no box to show: the text is only recorded.
+        msgsink::show(std::string(txt));
+        return MsgAnswer;
+    }
+    // A box opened while another is up: keep the outer one to bring it back afterwards.
+    struct Outer {
+        TPVLDialog rec;
+        std::string title, text, buttons[3];
+        int values[3];
+        int current, key;
+    };
+    std::unique_ptr<Outer> outer;
+    const bool outerWaits = !msgStack_.empty() && !msgStack_.back()->done;
+    if (outerWaits || (msgThen_ && dlg(MsgDialog).Visible)) {
+        outer = std::make_unique<Outer>();
+        std::memcpy(static_cast<void*>(&outer->rec), &dlg(MsgDialog), sizeof(TPVLDialog));
+        outer->title = GetCaption(MsgDialog, 1, false);
+        outer->text = GetCaption(MsgDialog, MsgText, false);
+        for (int i = 0; i < 3; ++i) {
+            outer->buttons[i] = GetCaption(MsgDialog, MsgButtons[i], false);
+            outer->values[i] = MsgValues[i];
+        }
+        outer->current = CurrentDialog;
+        outer->key = DialogList.KeyDialog;
+    }
+
+    msgLayout(txt, title, kind, buttonLabel, xmode);
+    msgShow(overlay);
 
     MsgLevel level;
     level.answer = MsgAnswer;
@@ -290,9 +306,36 @@ int TPVLApplication::msgbox(std::string_view txt, std::string_view title, int ki
         }
         CurrentDialog = outer->current;
         DialogList.KeyDialog = outer->key;
-        InMsgBox = 1;
+        InMsgBox = outerWaits ? 1 : 0;
     }
     return level.done ? level.answer : MsgAnswer;
+}
+
+void TPVLApplication::msgboxThen(std::string_view txt, std::string_view title, std::string_view buttonLabel,
+                                 std::function<void()> answered) {
+    if (!validDialog(MsgDialog) || !validElement(MsgDialog, MsgButtons[2]) ||
+        !validElement(MsgDialog, MsgText)) {
+        msgsink::show(std::string(txt));
+        if (answered) answered();
+        return;
+    }
+    msgLayout(txt, title, 0, buttonLabel, 0);
+    msgShow(false);
+    msgThen_ = std::move(answered);
+    if (Hooks.statisticsRefresh) Hooks.statisticsRefresh();
+}
+
+void TPVLApplication::msgboxDrop() {
+    if (!msgThen_) return;
+    msgThen_ = nullptr;
+    if (!validDialog(MsgDialog)) return;
+    if (CurrentDialog == MsgDialog) {
+        HideDialog(MsgDialog);
+    } else {
+        // Under other dialogs: it only goes; they keep their order.
+        dlg(MsgDialog).Visible = 0;
+        dlg(MsgDialog).Parent = -1;
+    }
 }
 
 void TPVLApplication::showme(std::string_view txt, std::string_view title) {
@@ -681,11 +724,16 @@ void TPVLApplication::libraryClick(int d, int e) {
         for (int i = 0; i < 3; ++i) {
             if (e != MsgButtons[i] || e == 0) continue;
             MsgAnswer = MsgValues[i];
+            std::function<void()> then;
             if (!msgStack_.empty()) {
                 msgStack_.back()->done = true;
                 msgStack_.back()->answer = MsgValues[i];
+            } else {
+                then = std::move(msgThen_);
+                msgThen_ = nullptr;
             }
             HideDialog(MsgDialog);
+            if (then) then();
         }
     }
     if (d == GraphicsDialog) {

@@ -586,3 +586,109 @@ TEST_F(ResultDialog, DeveloperSwitchesContinueWithoutThePlayer) {
     }
     app->Options.RenderFlags[11 - 2] = app->Options.RenderFlags[12 - 2] = 0;
 }
+
+namespace {
+
+// The result box as the program shows it: the library started, so that boxes have buttons and
+// messages open boxes. A wait nobody answers ends the run and fails.
+class ResultBox : public ResultDialog {
+protected:
+    void SetUp() override {
+        ResultDialog::SetUp();
+        app->OnEvent = [this](int code, int) {
+            if (code == pvl::peFrame && ++frameCount == 5000) {
+                ADD_FAILURE() << "a wait never ended";
+                app->AppState = 3;
+            }
+        };
+        app->Startup();
+        menue = app->CreateCustomDialog(280, 80, 260, 440, true, "Spielmenü", 0, 0, "", 1.0f);
+        speichern = app->CreateCustomDialog(280, 80, 260, 460, true, "Spiel speichern", 0, 0, "", 1.0f);
+        central::ids.ipanel = app->CreateCustomDialog(0, 0, 800, 600, false, "#ipanel", 0, 0, "", 1.0f);
+        central::dienste.spielZustand = [] { return uint8_t{1}; };
+        spiele::Eintrag e;
+        e.spielSchritt = [](TCG&) {};
+        e.kiTick = [] {};
+        e.neuesSpiel = [](bool) {};
+        e.spielLaden = [] {};
+        e.abrechnungText = [](const TGameResult&, std::string& t) { t = "Sitz1 gewinnt."; };
+        ASSERT_TRUE(spiele::anmelden(kMauMau, e));
+        rec->spielId = kMauMau;
+    }
+    void TearDown() override {
+        spiele::abmelden(kMauMau);
+        central::dienste.spielZustand = nullptr;
+        central::ids.ipanel = 0;
+        ResultDialog::TearDown();
+    }
+    // Runs frames until every queued step has run (or a wait ended the run).
+    void bisLeer() {
+        for (int i = 0; i < 200 && app->AppState != 3; ++i) app->Mainloop(false);
+    }
+    bool boxOben() {
+        return app->CurrentDialog == app->MsgDialog && app->dlg(app->MsgDialog).Visible &&
+               app->GetCaption(app->MsgDialog, 1, false) == "Spielergebnis" &&
+               app->GetCaption(app->MsgDialog, app->MsgText, false) == "Sitz1 gewinnt.";
+    }
+    void weiter() { app->CreateClickEvent(app->MsgDialog, app->MsgButtons[2]); }
+
+    int frameCount = 0, menue = 0, speichern = 0;
+};
+
+}  // namespace
+
+// Esc, "Speichern", a name, OK on the message, "Zurück" twice: the result box is up again, and
+// its "Weiter" opens the score list. The steps are queued before the round ends, as a player's
+// clicks arrive while the box is up.
+TEST_F(ResultBox, ComesBackAfterTheGameWasSavedFromTheMenu) {
+    bool obenNachZurueck = false, gespeichert = false;
+    host.post([&] {
+        app->CallDialog(menue);
+        app->CallDialog(speichern);
+    });
+    host.post([&] {
+        host.post([&] { weiter(); });  // the OK of "Spielstand … wurde gespeichert"
+        gespeichert = spielstand::spielSpeichern(*rec, "save", "Runde", false);
+    });
+    host.post([&] {
+        EXPECT_EQ(app->CurrentDialog, speichern);
+        app->HideDialog(speichern);
+        app->HideDialog(menue);
+        obenNachZurueck = boxOben();
+        weiter();
+    });
+    spielliste::punkteTabelle(*rec, round({5, -5, 0, 0, 0, 0}), false);
+    bisLeer();
+    EXPECT_TRUE(gespeichert);
+    EXPECT_TRUE(obenNachZurueck);
+    EXPECT_FALSE(app->dlg(app->MsgDialog).Visible);
+    EXPECT_EQ(app->CurrentDialog, spielliste::ids.dialog);  // the score list follows the box
+    EXPECT_EQ(rec->phase.nr, 5);
+}
+
+// Loading a game while the box is up replaces the round it belonged to: the box goes without
+// its score list, and the loaded game runs on (no wait holds the frames).
+TEST_F(ResultBox, GoesWhenAGameIsLoadedMeanwhile) {
+    auto gespeichert = std::make_unique<TCG>(*rec);
+    gespeichert->phase.nr = 4;
+    gespeichert->spielliste.runden = 7;
+    ASSERT_TRUE(spielstand::spielSpeichern(*gespeichert, "save", "Alt", true));
+    bool geladen = false;
+    host.post([&] {
+        app->CallDialog(menue);
+        geladen = spielstand::spielLaden(*rec, "save", "Alt", "mau");
+        app->HideDialog(menue);
+    });
+    spielliste::punkteTabelle(*rec, round({5, -5, 0, 0, 0, 0}), false);
+    bisLeer();
+    EXPECT_TRUE(geladen);
+    EXPECT_EQ(rec->phase.nr, 4);
+    EXPECT_EQ(rec->spielliste.runden, 7);
+    EXPECT_FALSE(app->dlg(app->MsgDialog).Visible);
+    EXPECT_FALSE(app->dlg(spielliste::ids.dialog).Visible);
+    // A box answered later changes nothing of the loaded game.
+    weiter();
+    EXPECT_EQ(rec->phase.nr, 4);
+    EXPECT_FALSE(app->dlg(spielliste::ids.dialog).Visible);
+    EXPECT_LT(frameCount, 5000);
+}

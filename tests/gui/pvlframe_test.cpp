@@ -94,6 +94,54 @@ TEST_F(MsgBox, TheOuterBoxComesBackAfterTheInnerOne) {
     EXPECT_EQ(shownAfterInner, "Aussen");
 }
 
+TEST_F(MsgBox, ABoxOverDialogsCalledOverAWaitingBoxLeavesThemOpen) {
+    const int menu = dialogAt(280, 80, 260, 440), save = dialogAt(280, 80, 260, 460);
+    int currentAfterInner = 0, currentAfterBack = 0;
+    std::string shownAfterBack;
+    host.post([&] {
+        app->CallDialog(menu);
+        app->CallDialog(save);
+        clickLater(Ok);
+        app->msgbox("Gespeichert", "", 0, "", 0, false);
+        currentAfterInner = app->CurrentDialog;
+        EXPECT_TRUE(app->dlg(menu).Visible);
+        EXPECT_TRUE(app->dlg(save).Visible);
+        app->HideDialog(save);
+        app->HideDialog(menu);
+        currentAfterBack = app->CurrentDialog;
+        shownAfterBack = app->GetCaption(app->MsgDialog, app->MsgText, false);
+        clickLater(Ok);
+    });
+    EXPECT_EQ(app->msgbox("Aussen", "", 0, "!Weiter", 0, false), idOk);
+    EXPECT_EQ(currentAfterInner, save);
+    EXPECT_EQ(currentAfterBack, app->MsgDialog);
+    EXPECT_EQ(shownAfterBack, "Aussen");
+}
+
+TEST_F(MsgBox, ABoxThatDoesNotWaitRunsItsAnswerOnceOrNeverWhenDropped) {
+    int answered = 0;
+    app->msgboxThen("Ergebnis", "Spielergebnis", "!Weiter", [&] { ++answered; });
+    EXPECT_EQ(app->CurrentDialog, app->MsgDialog);
+    EXPECT_EQ(answered, 0);
+    // A waiting box over it answers only itself and brings it back.
+    clickLater(Ok);
+    EXPECT_EQ(app->msgbox("Innen", "", 0, "", 0, false), idOk);
+    EXPECT_EQ(answered, 0);
+    EXPECT_EQ(app->CurrentDialog, app->MsgDialog);
+    EXPECT_EQ(app->GetCaption(app->MsgDialog, app->MsgText, false), "Ergebnis");
+    EXPECT_EQ(app->GetCaption(app->MsgDialog, app->MsgButtons[Ok], false), "!Weiter");
+    app->CreateClickEvent(app->MsgDialog, app->MsgButtons[Ok]);
+    app->CreateClickEvent(app->MsgDialog, app->MsgButtons[Ok]);
+    EXPECT_EQ(answered, 1);
+    EXPECT_FALSE(app->dlg(app->MsgDialog).Visible);
+
+    app->msgboxThen("Ergebnis", "Spielergebnis", "!Weiter", [&] { ++answered; });
+    app->msgboxDrop();
+    EXPECT_FALSE(app->dlg(app->MsgDialog).Visible);
+    app->CreateClickEvent(app->MsgDialog, app->MsgButtons[Ok]);
+    EXPECT_EQ(answered, 1);
+}
+
 TEST_F(MsgBox, EnterAnswersWithTheFirstVisibleButton) {
     clickLater(Ok);
     app->msgbox("Hinweis", "", 0, "", 0, false);  // leaves the OK button's value at 1
