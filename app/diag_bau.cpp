@@ -95,7 +95,7 @@ void pnlInfo(Bauer& b) {
     c.ipanel = d.ipanel;
     texturen(b.a);
     const int ys[8] = {470, 410, 350, 290, 230, 170, 110, 50}, vs[8] = {100, 80, 60, 40, 30, 20, 10, 10};
-    for (int i = 0; i < 8; ++i) statusBild(b, ys[i], vs[i]);
+    for (int i = 0; i < 8; ++i) c.statusElem[i + 1] = statusBild(b, ys[i], vs[i]);
     for (int k = 1; k <= 2; ++k) {
         c.icon2Elem[k] = statusBild(b, 536, 100);
         b.a.SetTi(d.ipanel, c.icon2Elem[k], c.icon2Tex[k]);

@@ -5,6 +5,7 @@
 
 #include "app/dialoge.h"
 #include "app/glapp.h"
+#include "app/klick.h"
 #include "app/ton.h"
 #include "core/central.h"
 #include "core/cg.h"
@@ -133,6 +134,7 @@ void taste(Tglapp& a, int key) {
     if (key == vk::OemPlus && cg.spielId <= 12) {
         // Developer restart of the running game.
         spielAktiv = 0;
+        if (dialoge::haken.maumauDialogeSchliessen) dialoge::haken.maumauDialogeSchliessen();
         if (a.validDialog(d.helppanel)) a.InvsbDialog(d.helppanel);
         if (a.validDialog(d.spielmenue)) a.HideDialog(d.spielmenue);
         if (a.validDialog(d.kartenspiele)) a.ShowDialog(d.kartenspiele);

@@ -33,6 +33,8 @@ std::string statusZeile;
 
 namespace {
 
+int32_t zeigerPileAlt = 0;  // the meld pile raised as a whole, 0 none
+
 rahmen::Maus letzteMaus;
 
 // Render debug flags of the library that the shell reads.
@@ -190,8 +192,25 @@ void Tglapp::checkupdownmoves(bool) {
                 glu::liftcard(s->at(zeigerStapelKarteAlt).bewegung, 0, zeigerStapelAlt, zeigerStapelKarteAlt);
         }
     }
-    // Single cards of the meld area.
-    if (pileAllowed(12)) {
+    // The meld area: whole piles where the game asks for it, else single cards.
+    if (pileAllowed(12) && cg.ablauf.meldStapelHover) {
+        TSpieler* s = glu::stapel(12, "Tglapp.checkupdownmoves");
+        const int neu = s && zeigerStapel == 12 && zeigerStapelKarte >= 1 && zeigerStapelKarte <= s->anz
+                            ? s->at(zeigerStapelKarte).hi
+                            : 0;
+        if (s && neu != zeigerPileAlt && (zeigerStapel == 12 || zeigerStapel == 0)) {
+            bool erste = true;
+            for (int i = 1; i <= s->anz; ++i) {
+                TBewegung& b = s->at(i).bewegung;
+                if (zeigerPileAlt != 0 && s->at(i).hi == zeigerPileAlt && gehoben(b)) glu::liftcard(b, 0, 12, i);
+                if (neu == 0 || s->at(i).hi != neu) continue;
+                if (erste && !gehoben(b)) ton::effekt(13, 12, i);
+                erste = false;
+                glu::liftcard(b, 1, 12, i);
+            }
+            zeigerPileAlt = neu;
+        }
+    } else if (pileAllowed(12)) {
         TSpieler* s = glu::stapel(12, "Tglapp.checkupdownmoves");
         if (s && zeigerStapel == 12 && zeigerStapelKarte != zeigerStapelKarteAlt) {
             if (zeigerStapelKarte >= 1 && zeigerStapelKarte <= s->anz) {

@@ -43,7 +43,7 @@ void standardWerte(glapp::Tglapp& a) {
     const std::vector<int> werte[13] = {
         // Mau Mau: dealer, deck, 5 cards, positive, 10 rounds, no point limit; 7 draws two, 8
         // skips, 9 turns, the As plays again, the Bube chooses the suit; stacked sevens add up.
-        {1, 1, 3, 1, 6, 15, 2, 3, 4, 9, 5, 2, 1, 0},
+        {1, 1, 3, 1, 6, 15, 1, 2, 3, 8, 4, 2, 1, 0},
         {},  // Skat: by element below
         // Schwimmen: dealer, positive, no round limit, 10 points, three of a kind, all cards.
         {1, 1, 16, 3, 1, 1},

@@ -214,8 +214,9 @@ void mauMauListen(glapp::Tglapp& a) {
         int top = 0;
         a.ReadTopIndex(dlg, e, top);
         a.DelStrings(dlg, e, false);
-        a.AddString(e, text::w("Keine"), 0);
+        // positions 1..8 are the value codes, "Keine" the ninth
         for (int v = 1; v <= 8; ++v) a.AddString(e, wertNamen[stil][v], 0);
+        a.AddString(e, text::w("Keine"), 0);
         const int n = a.dlg(dlg).el(e).LineCount;
         if (top >= 1 && top <= n) a.SetCaption(dlg, e, a.ReadLine(dlg, e, top).substr(0, 24));
     }

@@ -52,9 +52,9 @@ int grenze(Tglapp& a, int d, int e, int ohne) {
     const int n = schwimmen::zahlAusText(t);
     return n > 0 ? n : ohne;
 }
-// Role list position 1 is "Keine", 2..9 the values 1..8.
-int rollenWert(int pos) { return pos <= 1 || pos > 9 ? 9 : pos - 1; }
-int rollenPos(int wert) { return wert >= 9 ? 1 : wert + 1; }
+// Role list positions 1..8 are the values 1..8, position 9 "Keine".
+int rollenWert(int pos) { return pos < 1 || pos > 9 ? 9 : pos; }
+int rollenPos(int wert) { return wert < 1 || wert >= 9 ? 9 : wert; }
 
 int spielerzahl(Tglapp& a, int g) {
     const dialoge::Ids& d = dialoge::ids();
@@ -171,6 +171,7 @@ void maumauSchwimmenVerbinden(Tglapp&) {
     schwimmen::optionenLesen = schwimmenLesen;
     dialoge::haken.optionenJe[spiele::kMauMau] = mauMauAbgleichen;
     dialoge::haken.optionenJe[spiele::kSchwimmen] = schwimmenAbgleichen;
+    dialoge::haken.maumauDialogeSchliessen = maumau::dialogeSchliessen;
 }
 
 void maumauSchwimmenSeiten(Tglapp&) {}

@@ -375,6 +375,7 @@ void neuesSpielAllgemein(TCG& cg) {
 
     cg.kartenSkala = envParam.kartenGroesse == 1 ? 0.8f : 1.0f;
     cg.ablauf.meldModus = 0;
+    cg.ablauf.meldStapelHover = 0;
 
     const int n = spielerAnzahl(cg);
     for (int s = 1; s <= n; ++s) {
@@ -495,6 +496,24 @@ bool knopfCode(const TCG& cg, int element, int& position, int& code) {
             return true;
         }
     return false;
+}
+
+namespace {
+int knopfElement(const TCG& cg, int code) {
+    const TEntscheidung& e = cg.entscheidung;
+    if (!e.mitKnoepfen) return 0;
+    const int n = e.knopfAnzahl >= 1 && e.knopfAnzahl <= 8 ? e.knopfAnzahl : 1;
+    for (int k = 1; k <= n; ++k)
+        if (e.code(k) == code) return ids.reihe[n][k];
+    return 0;
+}
+}  // namespace
+
+void knopfFreigeben(const TCG& cg, int code, bool an) { aktiv(ids.ingame, knopfElement(cg, code), an); }
+
+bool knopfFrei(const TCG& cg, int code) {
+    const int e = knopfElement(cg, code);
+    return elementDa(ids.ingame, e) && app()->isVisible(ids.ingame, e) && app()->isEnabled(ids.ingame, e);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -52,6 +52,7 @@ struct PanelIds {
     int tab[26] = {};
     int ipanelStart = 0;                      // the one element shown at every game start
     int zugMarke[7] = {};                     // turn marker per seat 1..6
+    int statusElem[9] = {};                   // the column of status images 1..8 (y 470 up to 50)
     int helpPanel = 0, helpText = 0;          // "#helppanel" and its text element
     int hinweisDialog = 0, hinweisKnopf = 0;  // the "?" hint button beside the table
     // Icon buttons: elements and texture indexes of the first (1..12) and second (1..2) table,
@@ -161,6 +162,11 @@ void entscheidungAbfragen(TCG& cg, int art);
 // The answer code and position of an answer-button element of the in-game dialog; false when
 // the element is none of the buttons shown.
 bool knopfCode(const TCG& cg, int element, int& position, int& code);
+// Greys (false) or enables the button of the open question that answers `code`; nothing when the
+// question shows no such button.
+void knopfFreigeben(const TCG& cg, int code, bool an);
+// Whether that button is shown and enabled (false without the GUI or without such a button).
+bool knopfFrei(const TCG& cg, int code);
 
 // ---- in-game panels ----
 void dialogAnordnen(TCG& cg, bool noShow, bool relayout);

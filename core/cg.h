@@ -100,7 +100,8 @@ struct TAblauf {
     int32_t leerlauf;        // idle counter: cleared by every key and by human-seat steps
     float kartenSkala;       // = cg.kartenSkala
     uint8_t meldModus;       // Rommé and Canasta keep their melds in the meld container
-    uint8_t frei2[3];
+    uint8_t meldStapelHover;  // 1: the hovered meld rises as a whole pile (Rommé, Canasta)
+    uint8_t frei2[2];
 };
 static_assert(sizeof(TAblauf) == 28);
 static_assert(offsetof(TAblauf, anzSpieler) == 4);
@@ -109,6 +110,7 @@ static_assert(offsetof(TAblauf, rahmenWert) == 12);
 static_assert(offsetof(TAblauf, leerlauf) == 16);
 static_assert(offsetof(TAblauf, kartenSkala) == 20);
 static_assert(offsetof(TAblauf, meldModus) == 24);
+static_assert(offsetof(TAblauf, meldStapelHover) == 25);
 
 constexpr int kRundenMax = 200;
 

@@ -375,6 +375,19 @@ void ansageSagen(const std::string& text, int seat, bool mitnehmen) {
     }
 }
 
+void gebeFolge(int n, int geber, bool nachNummer, bool gegenUhr, int folge[6]) {
+    n = n < 1 ? 1 : (n > 6 ? 6 : n);
+    int seat = geber < 1 || geber > n ? 1 : geber;
+    for (int i = 0; i < n; ++i) {
+        if (nachNummer) {
+            folge[i] = gegenUhr ? n - i : i + 1;
+            continue;
+        }
+        seat = gegenUhr ? (seat == 1 ? n : seat - 1) : (seat == n ? 1 : seat + 1);
+        folge[i] = seat;
+    }
+}
+
 void sagen(const std::string& text, int seat, int code, bool flag) {
     bool belegt = false;
     if (code >= 1) belegt = seams::sprachQueue(0) != 0;

@@ -73,6 +73,11 @@ int deck52Fuellen(Stapel& talon, int decks);
 template <class Stapel>
 int deck32Fuellen(Stapel& talon, int decks);
 
+// The seats in the order they are dealt to, n seats: from the seat after the dealer round the
+// table (against the clock: the seat before), or, with nachNummer, by seat number 1..n (n..1
+// against the clock). folge[0..n-1] receives them; n is clamped to 1..6.
+void gebeFolge(int n, int geber, bool nachNummer, bool gegenUhr, int folge[6]);
+
 void wertName(int t, std::string& text);
 void kartenName(const karte& k, std::string& text);
 void kartenKuerzel(const karte& k, std::string& text);

@@ -977,6 +977,18 @@ void dealcards(int seat, int n, int skip, int sourceCount, int sourceStack, floa
     }
 }
 
+int mischPass(int stack, float basis) {
+    if (!gueltig(stack)) return 0;
+    TSpieler& s = st(stack);
+    int n = 0;
+    for (int i = 1; i <= s.anz; ++i) {
+        if (!movecard(stack, i, stack, i, 0, 5, 0, 0, 0, 0)) continue;
+        s.at(i).bewegung.flightRandom = basis + 0.2f * static_cast<float>(rnd::uniform());
+        ++n;
+    }
+    return n;
+}
+
 int playcard(int seat, int slot, int targetStack, int targetSlot) {
     if (!gueltig(seat) || seat < 0 || slot < 1 || slot > st(seat).anz) {
         msgsink::error(text::w("Fehler in glu.playcard: ") + zahl(seat) + "." + zahl(slot));

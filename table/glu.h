@@ -79,6 +79,9 @@ bool pvl_getplayerpos(int spi, int slot, Pos6& out);
 // ---- dealing and playing ----
 void dealcards(int seat, int n, int skip, int sourceCount, int sourceStack, float delay);
 int playcard(int seat, int slot, int targetStack, int targetSlot);
+// One pass of a talon shuffle shown on the table: every card of the stack swings out and back
+// into its own slot, each in the direction basis + 0.2 x Random. Returns the cards set moving.
+int mischPass(int stack, float basis);
 
 // ---- helpers ----
 void clearplacement(TKartenSlot& s);

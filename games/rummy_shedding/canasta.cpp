@@ -9,9 +9,11 @@
 
 #include "core/central.h"
 #include "core/entscheidung.h"
+#include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
 #include "core/kommentar.h"
+#include "core/panel.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "platform/msgsink.h"
@@ -56,6 +58,13 @@ Aktion nehmen(TCG& g) {
 }
 
 void weiter() { cg.aktSpieler = naechsterSitz(cg.aktSpieler); }
+
+// A card's turn on the discard pile: a wild card lies across it, so a blocked pile can be seen,
+// any other card straight, each a few degrees off.
+void ablageDrehen(int slot, const karte& k, float zufall) {
+    if (slot < 1 || slot > kSlots) return;
+    st(13).at(slot).a3 = (istWild(k) ? 90.0f : 0.0f) + zufall * 10.0f - 5.0f;
+}
 
 // n cards from the top of the talon into the seat's sorted hand; the step waits for the last.
 void ziehen(int seat, int n) {
@@ -160,8 +169,20 @@ namespace {
 void geben(TCG& g) {
     TCanasta& c = g.canasta;
     const int n = sitze();
+    const bool gegen = envParam.spielrichtung == 2;
+    if (g.phase.schritt == 0 && g.ablaufEinstellung == 1) {
+        // all hands at once by seat number; against the clock the last seat is served first
+        int folge[6];
+        gtool::gebeFolge(n, g.geber, true, gegen, folge);
+        const int m = anz(11);
+        for (int i = 0; i < n; ++i)
+            glu::dealcards(folge[i], c.handKarten, c.handKarten * i, 0, 11, 0.25f * static_cast<float>(i));
+        central::bewegungAbwarten(cg, 11, m + 1 - c.handKarten * n);
+        g.phase.schritt = n;
+        return;
+    }
     if (g.phase.schritt < n) {
-        weiter();
+        g.aktSpieler = gegen ? vorigerSitz(g.aktSpieler) : naechsterSitz(g.aktSpieler);
         ++g.phase.schritt;
         ziehen(g.aktSpieler, c.handKarten);
         return;
@@ -212,6 +233,7 @@ void ersteKarte(TCG& g) {
             return;
         }
         const karte k = st(11).at(m).c;
+        ablageDrehen(anz(13) + 1, k, static_cast<float>(rnd::uniform()));
         if (glu::movecardrecord(11, m, 13, anz(13) + 1, 1, 2, 14, 0, 0)) g.bewegungWarten.aktiv = 1;
         if (!(istRoteDrei(k) || istWild(k))) g.phase.schritt = 1;
         return;
@@ -421,6 +443,7 @@ bool auswahlHolen(int seat, hand& sel) {
 
 bool auslegenErlaubt(int seat, const hand& sel) {
     const TCanasta& c = cg.canasta;
+    if (sel.anz < 1) return false;
     if (istRoteDrei(sel.at(1))) {
         for (int i = 1; i <= sel.anz; ++i)
             if (!istRoteDrei(sel.at(i))) return false;
@@ -428,6 +451,13 @@ bool auslegenErlaubt(int seat, const hand& sel) {
     }
     if (c.autoLegen && c.zwangDrei.t != 0) return ismeldung(sel) && !hatMeldungWert(seat, meldWert(sel));
     return auslegbar(sel, seat);
+}
+
+MeldKnoepfe meldKnoepfe(int seat, const hand& sel) {
+    MeldKnoepfe k;
+    k.melden = auslegenErlaubt(seat, sel);
+    k.neuBeginnen = cg.canasta.rueckAnzahl >= 1;
+    return k;
 }
 
 namespace {
@@ -502,6 +532,21 @@ void melden(TCG& g) {
             if (t >= 1 && t <= 6) c.ausgelegt.at(t) = 1;
         }
         g.phase.schritt = 5;
+        if (seat != 1 || cg.stapelListen[1].computer == 1) return;
+        // the human's one raised card is the discard; more raised cards go down and the meld
+        // dialog asks again
+        hand gehoben;
+        auswahlHand(gehoben);
+        if (gehoben.anz == 1) {
+            g.antwort.art = central::kKarte;
+            g.antwort.wert2 = static_cast<int16_t>(gehoben.at(1).nr);
+            g.phase.schritt = 6;
+            return;
+        }
+        TSpieler& s = st(seat);
+        for (int i = 1; i <= s.anz; ++i)
+            if (s.at(i).bewegung.active && s.at(i).bewegung.kind == 1) glu::liftcard(s.at(i).bewegung, 0, seat, i);
+        if (gehoben.anz > 1) g.phase.schritt = 2;
         return;
     }
     if (a.art == central::kStapel && a.wert1 == 12) {
@@ -557,6 +602,7 @@ void abwerfen(TCG& g) {
         fragen(g, 80);
         return;
     }
+    ablageDrehen(anz(13) + 1, st(seat).at(a.wert2).c, static_cast<float>(rnd::uniform()));
     glu::executemove(seat, a.wert2, 13, 0, 1, 0, 0);
     g.phase.schritt = 7;
 }
@@ -581,6 +627,7 @@ void zuege(TCG& g) {
     TCanasta& c = g.canasta;
     const int seat = g.aktSpieler;
     if (seat >= 1 && seat <= 6) c.legtJetzt.at(seat) = c.gelegtePunkte > 0 ? 1 : 0;
+    panel::amZug(g.phase.schritt < 9 ? seat : 0);
     switch (g.phase.schritt) {
         case 0:
             zugBeginn(g);
@@ -757,6 +804,10 @@ void auswahlPruefen() {
     auswahlHand(sel);
     cg.canasta.auswahl = sel;
     central::antwort(cg, central::kAuswahl, 0, 1, &sel);
+    if (cg.entscheidung.art != 82) return;
+    const MeldKnoepfe k = meldKnoepfe(1, sel);
+    central::knopfFreigeben(cg, 82, k.melden);
+    central::knopfFreigeben(cg, 83, k.neuBeginnen);
 }
 
 // Pile positions closed up after a card left its pile, then the container rebuilt from the
@@ -795,6 +846,7 @@ bool zuruecknehmenSchritt() {
         if (!slot) continue;
         c.gelegtePunkte = std::max(0, c.gelegtePunkte - kartePunkte(k));
         glu::executemove(12, slot, seat, 0, 1, 0, 0);
+        if (const spiele::Eintrag* g = spiele::eintrag(spiele::kCanasta); g && g->nachZug) g->nachZug(5, 12, p);
         return true;
     }
     c.gelegtePunkte = 0;
@@ -819,6 +871,7 @@ void neuesSpiel(bool frisch) {
     c.handKarten = standardKartenzahl(n);
     if (central::dienste.setksize) central::dienste.setksize();
     cg.ablauf.meldModus = 1;
+    cg.ablauf.meldStapelHover = 1;
     sortWerte();
     // the deck: per set the 52 cards and two Jokers, shuffled on the talon
     TSpieler& talon = st(11);
@@ -903,12 +956,16 @@ void spielLaden() {
     glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     cg.ablauf.meldModus = 1;
+    cg.ablauf.meldStapelHover = 1;
     std::memcpy(&k12.d, cg.k12Kopie + 4, sizeof(k12.d));
     k12.d.aktiv = 0;
     k12.d.anlegen = 0;
     k12.zellenAusKarten();
     for (int s : {1, 2, 3, 4, 5, 6, 11, 12, 13}) glu::stapelZuHand(st(s));
     sortWerte();
+    // the layout laid the discard pile out afresh: its cards take their turns again
+    for (int i = 1; i <= anz(13); ++i) ablageDrehen(i, st(13).at(i).c, 0.5f);
+    panel::amZug(cg.phase.nr == 4 && cg.phase.schritt < 9 ? cg.aktSpieler : 0);
     auswahlPruefen();
 }
 

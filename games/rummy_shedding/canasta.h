@@ -116,6 +116,13 @@ int rote3Stapel(int seat);  // the team's pile of red threes, 0 for none
 bool fertigErlaubt(int seat);
 bool auslegenErlaubt(int seat, const hand& sel);
 bool anlegenErlaubt(int seat, const hand& sel, int pile);
+// The buttons of the meld dialog that the selection leaves enabled: "!Melden" for a selection
+// that may be laid out as a new meld, "!Neu beginnen" once this turn has laid a card.
+struct MeldKnoepfe {
+    bool melden = false;
+    bool neuBeginnen = false;
+};
+MeldKnoepfe meldKnoepfe(int seat, const hand& sel);
 
 // ---- settlement, options and match
 // The rule page's elements, handed in by the shell once its dialogs exist (0 = not built): in

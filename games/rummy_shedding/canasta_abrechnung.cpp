@@ -81,7 +81,14 @@ void optionenAbgleichen(int, bool rueckwaerts) {
         app()->SetEnabled(seiten.haupt, seiten.e[7], teams);
         if (n != 4 && n != 6) app()->SetBoolean(seiten.haupt, seiten.e[7], false);
     }
-    if (da(seiten.e[19])) app()->SetEnabled(seiten.haupt, seiten.e[19], box(seiten.e[8], 0) && ruht);
+    if (da(seiten.e[19])) {
+        const bool wild = box(seiten.e[8], 0) && ruht;
+        app()->SetEnabled(seiten.haupt, seiten.e[19], wild);
+        // the field's caption is the label built just before it
+        const int label = seiten.e[19] - 1;
+        if (da(label) && app()->GetCaption(seiten.haupt, label, false) == text::w("Wilder Canasta"))
+            app()->SetEnabled(seiten.haupt, label, wild);
+    }
 }
 
 void optionenStandard() {

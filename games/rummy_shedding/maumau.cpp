@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "core/central.h"
 #include "core/entscheidung.h"
@@ -11,6 +12,7 @@
 #include "core/gtool.h"
 #include "core/highscore.h"
 #include "core/kommentar.h"
+#include "core/panel.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "gui/pvl.h"
@@ -49,27 +51,48 @@ hand handVonStapel(int stack) {
 
 void weiterSitz() { cg.aktSpieler = folgeSitz(cg.aktSpieler, 1, cg.maumau.richtung, spieler()); }
 
-// The discard pile but its top card goes back onto the talon, which is shuffled. Cards are moved
-// at once: the talon's slots keep their own placement, only the cards change.
-void talonAuffuellen() {
+// The refill of the talon from the discard pile, its state in the third flow value while the
+// seats play: kFliegt while the discard pile's cards but the open one fly onto the talon, then the
+// two shuffle passes shown on the table, counted down to 0.
+constexpr int32_t kFliegt = 3;
+
+void auffuellenStarten(TCG& g) {
     TSpieler& t = st(kTalon);
     TSpieler& a = st(kAblage);
-    if (a.anz < 2) return;
-    const TKartenSlot oben = a.at(a.anz);
-    for (int i = 1; i < a.anz && t.anz < kSlots; ++i) {
-        t.anz += 1;
-        t.at(t.anz).c = a.at(i).c;
-    }
-    a.at(1) = oben;
-    a.anz = 1;
-    gtool::stapelMischen(kTalon);
+    const int oben = a.anz;
+    // The open card takes the pile's first slot (it keeps its place on the table) and the card
+    // from there flies off first; the others follow from the top down, 0.2 s apart.
+    std::swap(a.at(1), a.at(oben));
+    const int basis = t.anz;
+    int k = 0;
+    for (int i = oben; i >= 2 && basis + k + 1 <= kSlots; --i, ++k)
+        glu::movecard(kAblage, i, kTalon, basis + k + 1, 1, 2, 14, 0.2f * static_cast<float>(k), 0, 0);
+    central::bewegungAbwarten(g, kAblage, 2);
+    g.phase.fluss3 = kFliegt;
 }
 
-// The talon holds n cards, refilled first when it holds fewer. When even the refill cannot cover
-// n, the caller deals what there is: the round never waits for cards that do not exist.
-int talonBereit(int n) {
-    if (anz(kTalon) < n) talonAuffuellen();
-    return std::min(n, anz(kTalon));
+void auffuellenSchritt(TCG& g) {
+    if (g.phase.fluss3 == kFliegt) {
+        // the open card lies lowest of the new pile, under the cards still to come
+        st(kAblage).at(1).z = 1 - 100;
+        g.phase.fluss3 = 2;
+        return;
+    }
+    // the talon's cards lie face down: they are mixed as the second pass starts
+    const int n = glu::mischPass(kTalon, g.phase.fluss3 == 2 ? 1.47f : -0.1f);
+    if (n > 0) central::bewegungAbwarten(g, kTalon, anz(kTalon));
+    g.phase.fluss3 -= 1;
+    if (g.phase.fluss3 == 0) gtool::stapelMischen(kTalon);
+}
+
+// True when n cards can be drawn: the talon holds them, or there is nothing to refill it with
+// (the caller deals what there is: the round never waits for cards that do not exist). False
+// while a refill runs; a refill that is due starts here.
+bool talonBereit(TCG& g, int n) {
+    if (g.phase.fluss3 > 0) return false;
+    if (anz(kTalon) >= n || anz(kAblage) < 2) return true;
+    auffuellenStarten(g);
+    return false;
 }
 
 // The table lays out only the pile's first ten places; a card laid above them takes the place of
@@ -90,16 +113,53 @@ void austeilen(int seat, int n) {
     central::bewegungAbwarten(cg, kTalon, m + 1 - n);
 }
 
-// The status panel shows the wished suit's symbol while a suit is wished and nothing is pending.
-void anzeigeAktualisieren(const TCG& g) {
+void zeigen(int e, bool v, int32_t tex = 0) {
     pvl::TPVLApplication* a = central::dienste.app;
     const int d = central::ids.ipanel;
-    if (!a || !a->validDialog(d)) return;
-    for (int f = 1; f <= 4; ++f) {
-        const int e = central::ids.icon1Elem[f];
-        if (a->validElement(d, e)) a->SetVisible(d, e, g.maumau.wunschFarbe == f && g.maumau.offen == 0);
-    }
+    if (!a || !a->validDialog(d) || !a->validElement(d, e)) return;
+    if (v && tex > 0) a->SetTi(d, e, tex);
+    a->SetVisible(d, e, v);
 }
+
+}  // namespace
+
+Anzeige anzeige(const TCG& g) {
+    Anzeige z;
+    const bool spielt = g.spielId == spiele::kMauMau && g.phase.nr == 4 && g.phase.schritt != kRundeVorbei;
+    if (!spielt) return z;
+    z.richtung = g.maumau.richtung == 2 ? 2 : 1;
+    z.amZug = g.aktSpieler;
+    if (g.maumau.offen > 0 && (g.maumau.offenArt == kZiehen || g.maumau.offenArt == kAussetzen)) {
+        z.marken = std::min<int>(g.maumau.offen, 8);
+        z.markenArt = g.maumau.offenArt;
+    } else if (g.maumau.wunschFarbe >= 1 && g.maumau.wunschFarbe <= 4) {
+        z.wunsch = g.maumau.wunschFarbe;
+    }
+    return z;
+}
+
+void anzeigeAktualisieren(const TCG& g) {
+    const Anzeige z = anzeige(g);
+    const central::PanelIds& ids = central::ids;
+    for (int f = 1; f <= 4; ++f) zeigen(ids.icon1Elem[f], z.wunsch == f);
+    const int32_t bild = z.markenArt == kZiehen ? panel::bilder.ziehen : panel::bilder.aussetz;
+    for (int i = 1; i <= 8; ++i) zeigen(ids.statusElem[i], i <= z.marken, bild);
+    for (int r = 1; r <= 2; ++r) zeigen(ids.icon2Elem[r], z.richtung == r);
+    panel::amZug(z.amZug);
+}
+
+void dialogeSchliessen() {
+    pvl::TPVLApplication* a = central::dienste.app;
+    if (a && a->validDialog(central::ids.ingame)) a->InvsbDialog(central::ids.ingame);
+    const central::PanelIds& ids = central::ids;
+    for (int f = 1; f <= 4; ++f) zeigen(ids.icon1Elem[f], false);
+    for (int i = 1; i <= 8; ++i) zeigen(ids.statusElem[i], false);
+    for (int r = 1; r <= 2; ++r) zeigen(ids.icon2Elem[r], false);
+    panel::amZug(0);
+    cg.antwort.warten = 0;
+}
+
+namespace {
 
 void fragen(TCG& g, int art) {
     g.phase.fluss2 = art;
@@ -132,12 +192,23 @@ void geben(TCG& g) {
     const int n = spieler();
     const int k = g.maumau.startKarten;
     if (g.phase.schritt == 0) {
-        const int m = anz(kTalon);
-        int seat = g.geber;
-        for (int i = 0; i < n; ++i) {
-            seat = folgeSitz(seat, 1, envParam.spielrichtung == 2 ? 2 : 1, n);  // the deal's own direction
-            glu::dealcards(seat, k, k * i, 0, kTalon, 0.25f * static_cast<float>(i));
+        // from the dealer's neighbour in the deal's own direction
+        int folge[6];
+        gtool::gebeFolge(n, g.geber, false, envParam.spielrichtung == 2, folge);
+        if (g.ablaufEinstellung != 1) {
+            // one seat per step; the third flow value counts the seats served
+            if (g.phase.fluss3 < n) {
+                g.aktSpieler = folge[g.phase.fluss3];
+                g.phase.fluss3 += 1;
+                austeilen(g.aktSpieler, k);
+                return;
+            }
+            g.phase.schritt = 1;
+            return;
         }
+        const int m = anz(kTalon);
+        for (int i = 0; i < n; ++i)
+            glu::dealcards(folge[i], k, k * i, 0, kTalon, 0.25f * static_cast<float>(i));
         central::bewegungAbwarten(cg, kTalon, m + 1 - n * k);
         g.phase.schritt = 1;
         return;
@@ -159,6 +230,7 @@ void geben(TCG& g) {
     g.phase.nr = 4;
     g.phase.schritt = 0;
     g.phase.fluss1 = kGelegt;
+    g.phase.fluss3 = 0;
 }
 
 int sieger() {
@@ -272,8 +344,12 @@ void beantwortet(TCG& g) {
         }
         if (wert == kZiehen && frage == kZiehen) {
             const int n = 2 * g.maumau.offen;
+            if (!talonBereit(g, n)) {
+                g.antwort.art = art;  // answered once the talon is refilled
+                return;
+            }
             sagen("Zieht " + text::fromInt(n) + " Karten", seat);
-            austeilen(seat, talonBereit(n));
+            austeilen(seat, std::min(n, anz(kTalon)));
             g.maumau.offen = 0;
             g.maumau.offenArt = 0;
             g.phase.fluss1 = kStrafe;
@@ -292,7 +368,11 @@ void beantwortet(TCG& g) {
         return;
     }
     if (art == central::kStapel && g.antwort.wert1 == kTalon && g.entscheidung.stapelKlick) {
-        if (talonBereit(1) >= 1) {
+        if (!talonBereit(g, 1)) {
+            g.antwort.art = art;
+            return;
+        }
+        if (anz(kTalon) >= 1) {
             austeilen(seat, 1);
             g.phase.fluss1 = kGezogen;
         } else {
@@ -320,6 +400,10 @@ void beantwortet(TCG& g) {
 }
 
 void spielen(TCG& g) {
+    if (g.phase.fluss3 > 0) {
+        auffuellenSchritt(g);
+        return;
+    }
     if (g.phase.schritt == kRundeVorbei) {
         abrechnen(g);
         g.phase.nr = kGebucht;
@@ -388,6 +472,8 @@ void lageSetzen(int32_t anzahl, int32_t rolle) {
     cg.maumau.offenArt = rolle;
 }
 
+void schritt(TCG& g);
+
 }  // namespace
 
 void (*optionenLesen)() = nullptr;
@@ -414,6 +500,13 @@ int naechsterSitz(int k) {
 }
 
 void spielSchritt(TCG& g) {
+    schritt(g);
+    anzeigeAktualisieren(g);
+}
+
+namespace {
+
+void schritt(TCG& g) {
     switch (g.phase.nr) {
         case 0:
             g.phase.nr = 1;
@@ -434,6 +527,8 @@ void spielSchritt(TCG& g) {
             return;
     }
 }
+
+}  // namespace
 
 void neuesSpiel(bool frisch) {
     bool leer = true;

@@ -59,6 +59,19 @@ bool handOffen(int seat);
 void spielSchritt(TCG& g);
 void neuesSpiel(bool frisch);
 void spielLaden();
+// What the panel shows while the seats play: one marker per pending draw or sit-out (at most
+// eight, of that kind: 31 or 32), else the wished suit (0: none), the direction of play and the
+// seat on turn (0: none, also outside the play).
+struct Anzeige {
+    int marken = 0, markenArt = 0;
+    int wunsch = 0;
+    int richtung = 0;
+    int amZug = 0;
+};
+Anzeige anzeige(const TCG& g);
+void anzeigeAktualisieren(const TCG& g);
+// The game's panels hidden (the game ends or is left).
+void dialogeSchliessen();
 int naechsterSitz(int k);  // the seat k places against the play direction from the seat on turn
 karte offeneKarte();
 

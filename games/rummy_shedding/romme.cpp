@@ -11,6 +11,7 @@
 #include "core/gtool.h"
 #include "core/highscore.h"
 #include "core/kommentar.h"
+#include "core/panel.h"
 #include "core/spiele.h"
 #include "gui/pvl.h"
 #include "platform/msgsink.h"
@@ -168,7 +169,10 @@ void geben(TCG& g) {
 
 void talonPhase(TCG& g) {
     if (g.romme.talonPaesse > 0) {
-        // the re-used talon is shuffled in two passes
+        // the re-used talon is shuffled in two passes shown on the table; its cards lie face
+        // down, so they are mixed as the second pass starts
+        const int n = glu::mischPass(11, g.romme.talonPaesse == 2 ? -0.1f : 1.47f);
+        if (n > 0) central::bewegungAbwarten(cg, 11, anz(11));
         g.romme.talonPaesse -= 1;
         if (g.romme.talonPaesse == 0) {
             gtool::stapelMischen(11);
@@ -447,6 +451,15 @@ void schritt(TCG& g) {
 void spielSchritt(TCG& g) {
     schritt(g);
     k12Sichern(g);
+    panelZuruecksetzen(g);
+}
+
+void panelZuruecksetzen(const TCG& g) {
+    // Rommé shows no status beside the seats, only whose turn it is
+    const bool amZug = g.phase.nr == kSpielPhase && g.phase.schritt < kRundeVorbei;
+    for (int s = 1; s < panel::kSitze; ++s)
+        if (panel::sitz[s].icon != panel::bilder.dran) panel::icon(s, 0);
+    panel::amZug(amZug ? g.aktSpieler : 0);
 }
 
 void neuesSpiel(bool frisch) {
@@ -456,6 +469,7 @@ void neuesSpiel(bool frisch) {
     if (frisch) optionenLesen();
     optionenPruefen();
     cg.ablauf.meldModus = 1;
+    cg.ablauf.meldStapelHover = 1;
     schluesselTabellen(cg.romme.nachWert != 0);
     talonAufbauen();
     for (int s = 1; s <= 6; ++s) {
@@ -491,7 +505,9 @@ void spielLaden() {
     k12.jokerFrei = 0;
     k12.zellenInKarten();
     cg.ablauf.meldModus = 1;
+    cg.ablauf.meldStapelHover = 1;
     schluesselTabellen(cg.romme.nachWert != 0);
+    panelZuruecksetzen(cg);
     auswahlPruefen();
 }
 

@@ -43,6 +43,9 @@ int vorigerSitz(int seat);
 
 // ---- flow
 void spielSchritt(TCG& g);
+// The seat panel after every step and after a load: the turn marker beside the seat on turn
+// while the seats play, no other icon.
+void panelZuruecksetzen(const TCG& g);
 void neuesSpiel(bool frisch);
 void spielLaden();
 bool handOffen(int seat);

@@ -1,9 +1,8 @@
 // Schwimmen flow: the deal, the opener's choice, the turns with swapping, passing and knocking,
 // the renewal of the table, "Knack", the end of the knock round, the result and registration.
 //
-// The deal and the swaps fly through the table engine, and each step waits for its cards to
-// land. The opener's new cards and a renewed table change places at once (only the card in a
-// slot changes, the slot keeps its place on the table).
+// The deal, the opener's new cards, the swaps and a renewed table fly through the table engine,
+// and each step waits for its cards to land.
 #include "games/rummy_shedding/schwimmen.h"
 
 #include <algorithm>
@@ -15,6 +14,7 @@
 #include "core/gtool.h"
 #include "core/highscore.h"
 #include "core/kommentar.h"
+#include "core/panel.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "games/rummy_shedding/maumau.h"
@@ -36,6 +36,14 @@ constexpr int kHalter = 16;  // holds the table's cards while a seat swaps all
 constexpr int kAlleAufTisch = 5;
 constexpr int kAlleInHand = 4;
 constexpr int kAlleFertig = 6;
+// The opener's "Neue Karten": the three cards just laid are swapped as when swapping all.
+constexpr int kNeueKartenTausch = 7;
+// The renewed table after every seat passed, one move per sub-step.
+constexpr int kErneuern = 10;
+constexpr int kErneuernLegen = 11;
+constexpr int kErneuernRest = 12;
+constexpr int kErneuernZurueck = 13;
+constexpr int kErneuernMischen = 14;
 
 TGameResult g_ergebnis;
 int g_abgewiesen = 0;
@@ -104,41 +112,73 @@ void tischSortieren() {
     for (int i = 1; i <= t.anz; ++i) t.at(i).c = k[static_cast<size_t>(i - 1)];
 }
 
-karte herausnehmen(int stack, int slot) {
-    TSpieler& s = st(stack);
-    const karte c = s.at(slot).c;
-    for (int i = slot; i < s.anz; ++i) s.at(i).c = s.at(i + 1).c;
-    s.at(s.anz).c = karte{};
-    s.anz -= 1;
-    return c;
-}
-void anhaengen(int stack, const karte& c) {
-    TSpieler& s = st(stack);
-    s.anz += 1;
-    s.at(s.anz).c = c;
+// The top three talon cards fly face up onto the empty table, sorted first so that they land in
+// the table's order.
+void dreiAufTisch() {
+    TSpieler& t = st(kTalon);
+    const int n = std::min(3, static_cast<int>(t.anz));
+    if (n < 1) return;
+    std::vector<karte> k;
+    for (int i = t.anz - n + 1; i <= t.anz; ++i) k.push_back(t.at(i).c);
+    std::stable_sort(k.begin(), k.end(),
+                     [](const karte& a, const karte& b) { return (5 - a.f) * 100 + a.t < (5 - b.f) * 100 + b.t; });
+    for (int i = 0; i < n; ++i) t.at(t.anz - n + 1 + i).c = k[static_cast<size_t>(i)];
+    glu::executemove(kTalon, t.anz, kTisch, 1, n, 0, 0);
 }
 
-// The table's three cards go under the talon, which is shuffled, and three new ones are laid.
-// Shuffling matters: without it a table on which every seat passed would come back in the same
-// order, and deterministic players could pass round the table for ever.
-void tischErneuern() {
-    while (anz(kTisch) > 0) anhaengen(kAblage, herausnehmen(kTisch, anz(kTisch)));
-    while (anz(kAblage) > 0) anhaengen(kTalon, herausnehmen(kAblage, anz(kAblage)));
-    gtool::stapelMischen(kTalon);
-    for (int i = 0; i < 3 && anz(kTalon) > 0; ++i) anhaengen(kTisch, herausnehmen(kTalon, anz(kTalon)));
-    tischSortieren();
+// The renewed table: its cards go aside, three new ones are laid, the rest of the talon goes
+// aside too, and all of it comes back as the talon and is shuffled. Shuffling matters: without
+// it a table on which every seat passed would come back in the same order, and deterministic
+// players could pass round the table for ever.
+void erneuern(TCG& g) {
+    switch (g.phase.schritt) {
+        case kErneuern:
+            glu::executemove(kTisch, anz(kTisch), kAblage, anz(kAblage) + anz(kTisch), anz(kTisch), 0, 0);
+            g.phase.schritt = kErneuernLegen;
+            return;
+        case kErneuernLegen:
+            dreiAufTisch();
+            g.phase.schritt = kErneuernRest;
+            return;
+        case kErneuernRest:
+            if (anz(kTalon) > 0)
+                glu::executemove(kTalon, anz(kTalon), kAblage, anz(kAblage) + anz(kTalon), anz(kTalon), 0, 0);
+            g.phase.schritt = kErneuernZurueck;
+            return;
+        case kErneuernZurueck:
+            if (anz(kAblage) > 0)
+                glu::executemove(kAblage, anz(kAblage), kTalon, anz(kTalon) + anz(kAblage), anz(kAblage), 0, 0);
+            g.phase.schritt = kErneuernMischen;
+            return;
+        default:
+            gtool::stapelMischen(kTalon);
+            g.phase.schritt = 0;
+            return;
+    }
 }
 
 void geben(TCG& g) {
     const int n = spieler();
-    if (g.phase.schritt == 0) {
+    const bool gegen = envParam.spielrichtung == 2;
+    int folge[6];
+    if (g.phase.schritt == 0 && g.ablaufEinstellung == 1) {
+        // all hands at once by seat number; against the clock the last seat is served first
         const int m = anz(kTalon);
-        // Against the clock the last seat is served first.
-        const bool gegen = envParam.spielrichtung == 2;
-        for (int i = 1; i <= n; ++i)
-            glu::dealcards(gegen ? n + 1 - i : i, 3, 3 * (i - 1), 0, kTalon, 0.25f * static_cast<float>(i - 1));
+        gtool::gebeFolge(n, g.geber, true, gegen, folge);
+        for (int i = 0; i < n; ++i)
+            glu::dealcards(folge[i], 3, 3 * i, 0, kTalon, 0.25f * static_cast<float>(i));
         central::bewegungAbwarten(cg, kTalon, m + 1 - 3 * n);
         g.phase.schritt = n;
+        return;
+    }
+    if (g.phase.schritt < n) {
+        // one seat per step from the dealer's neighbour
+        gtool::gebeFolge(n, g.geber, false, gegen, folge);
+        g.aktSpieler = folge[g.phase.schritt];
+        g.phase.schritt += 1;
+        const int m = anz(kTalon);
+        glu::dealcards(g.aktSpieler, 3, 0, 0, kTalon, 0);
+        central::bewegungAbwarten(cg, kTalon, m + 1 - 3);
         return;
     }
     g.phase.schritt = 0;
@@ -157,14 +197,16 @@ void eroeffnen(TCG& g) {
         return;
     }
     const int seat = g.aktSpieler;
-    for (int i = 0; i < 3; ++i) anhaengen(kTisch, herausnehmen(kTalon, anz(kTalon)));
-    if (w == kNeueKarten)
-        for (int i = 1; i <= 3; ++i) std::swap(st(seat).at(i).c, st(kTisch).at(i).c);
-    tischSortieren();
     plaetzeMerken();
+    dreiAufTisch();
+    g.phase.nr = 4;
+    if (w == kNeueKarten) {
+        // the opener's cards go to the table for the three just laid, as when swapping all
+        g.phase.schritt = kNeueKartenTausch;
+        return;
+    }
     g.aktSpieler = naechsterSitz(seat, spieler());
     g.phase.schritt = 0;
-    g.phase.nr = 4;
 }
 
 void rundeZeigen(TCG& g) {
@@ -218,8 +260,9 @@ void zugBeginnen(TCG& g) {
         return;
     }
     if (!s.geklopft && s.schiebenInFolge >= n) {
-        tischErneuern();
         s.schiebenInFolge = 0;
+        g.phase.schritt = kErneuern;
+        erneuern(g);
         return;
     }
     if (s.geklopft) {
@@ -227,6 +270,8 @@ void zugBeginnen(TCG& g) {
         s.schiebenInFolge = 0;
     }
     fragen(g, s.alleTauschen ? kZugAlle : kZug);
+    // one knock per round: once a seat has knocked the button stays greyed
+    if (s.geklopft) central::knopfFreigeben(g, kKlopfen, false);
     g.phase.schritt = 1;
 }
 
@@ -335,6 +380,8 @@ void sortierSchluessel() {
 bool immer(const TKartenSlot&) { return true; }
 bool immerPasst(const karte&, const karte&, int) { return true; }
 
+void schritt(TCG& g);
+
 }  // namespace
 
 void (*optionenLesen)() = nullptr;
@@ -351,7 +398,49 @@ bool spielbar(const TKartenSlot&) { return true; }
 bool passtAuf(const karte&, const karte&, int) { return true; }
 bool handOffen(int seat) { return seat != 1 && cg.phase.nr == 4 && cg.phase.schritt == 31; }
 
+Marke statusMarke(const TCG& g, int seat) {
+    const int n = spieler();
+    if (g.spielId != spiele::kSchwimmen || g.phase.nr != 4 || g.phase.schritt >= 30 || seat < 1 || seat > n)
+        return Marke::keine;
+    const int akt = std::clamp<int>(g.aktSpieler, 1, n);
+    if (seat == akt) return Marke::dran;
+    const TSchwimmen& s = g.schwimmen;
+    // the seats before the one on turn, counted back: the knocker lies as many turns back as
+    // turns were begun since (one more while the next turn has not begun), the passes in a row
+    // directly behind it
+    int zurueck = 0;
+    for (int p = akt; p != seat; p = vorigerSitz(p, n)) ++zurueck;
+    if (s.geklopft) return zurueck == s.zuegeNachKlopfen + (g.phase.schritt == 0 ? 1 : 0) ? Marke::geklopft : Marke::keine;
+    return zurueck <= s.schiebenInFolge ? Marke::geschoben : Marke::keine;
+}
+
+void statusAnzeige(const TCG& g) {
+    for (int seat = 1; seat <= 6; ++seat) {
+        switch (statusMarke(g, seat)) {
+            case Marke::dran:
+                panel::icon(seat, panel::bilder.dran);
+                break;
+            case Marke::geschoben:
+                panel::icon(seat, panel::bilder.schieb);
+                break;
+            case Marke::geklopft:
+                panel::icon(seat, panel::bilder.klopf);
+                break;
+            default:
+                panel::icon(seat, 0);
+                break;
+        }
+    }
+}
+
 void spielSchritt(TCG& g) {
+    schritt(g);
+    if (!central::dienste.schnellModus || !central::dienste.schnellModus()) statusAnzeige(g);
+}
+
+namespace {
+
+void schritt(TCG& g) {
     switch (g.phase.nr) {
         case 0:
             g.phase.nr = 1;
@@ -377,6 +466,8 @@ void spielSchritt(TCG& g) {
             return;
         case 2:
             plaetzeRichten();
+            // a computer seat's last words ("Schiebt", ...) are not about this turn
+            if (g.stapelListen[g.aktSpieler].computer == 1) panel::text(g.aktSpieler, "");
             fragen(g, kTischKarte);
             g.phase.schritt = 3;
             return;
@@ -392,6 +483,16 @@ void spielSchritt(TCG& g) {
         case kAlleFertig:
             alleFertig(g);
             return;
+        case kNeueKartenTausch:
+            alleZuHalter(g);
+            return;
+        case kErneuern:
+        case kErneuernLegen:
+        case kErneuernRest:
+        case kErneuernZurueck:
+        case kErneuernMischen:
+            erneuern(g);
+            return;
         case 30:
             rundeZeigen(g);
             return;
@@ -403,6 +504,8 @@ void spielSchritt(TCG& g) {
             return;
     }
 }
+
+}  // namespace
 
 void neuesSpiel(bool frisch) {
     if (cg.schwimmen.rundenLimit == 0) standardOptionen(cg.schwimmen);
@@ -441,6 +544,7 @@ void spielLaden() {
     central::tischWiederherstellen(cg);
     sortierSchluessel();
     plaetzeMerken();
+    statusAnzeige(cg);
 }
 
 bool rundeVorbei(const TCG& g) { return g.spielId == spiele::kSchwimmen && g.phase.nr == kGebucht; }

@@ -62,6 +62,12 @@ bool spielbar(const TKartenSlot& slot);
 bool passtAuf(const karte& card, const karte& lead, int alt);
 bool handOffen(int seat);
 void spielSchritt(TCG& g);
+// The status marker beside a seat: on turn, passed in the row of passes that leads to the seat
+// on turn, or the seat that knocked; none outside the turns.
+enum class Marke { keine, dran, geschoben, geklopft };
+Marke statusMarke(const TCG& g, int seat);
+// Shows every seat's status marker in the panel.
+void statusAnzeige(const TCG& g);
 void neuesSpiel(bool frisch);
 void spielLaden();
 void abrechnungText(const TGameResult& r, std::string& text);

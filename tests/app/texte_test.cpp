@@ -89,7 +89,8 @@ TEST_F(Endis, GermanPictureOfTheDisplayOptionsDrivesTheFilter) {
     app->SetTopIndex(d().anzeige, d().kartenbild, 2);
     EXPECT_EQ(dialoge::filtertext(text::w("Kreuz Bube")), text::w("Eichel Unter"));
     dialoge::mauMauListen(*app);
-    EXPECT_EQ(app->GetLine(d().regeln[0], d().maumauSonder[0], 5), "Unter");
+    EXPECT_EQ(app->GetLine(d().regeln[0], d().maumauSonder[0], 4), "Unter");
+    EXPECT_EQ(app->GetLine(d().regeln[0], d().maumauSonder[0], 9), "Keine");
 }
 
 }  // namespace

@@ -787,3 +787,24 @@ TEST_F(GToolSchild, OpacityIsTheLargestOfPanelScoreTableAndResultBox) {
 }
 
 }  // namespace
+
+TEST(GebeFolge, FromTheDealersNeighbourOrBySeatNumberInEitherDirection) {
+    struct Case {
+        int n, geber;
+        bool nachNummer, gegenUhr;
+        std::vector<int> folge;
+    };
+    const Case cases[] = {
+        {4, 2, false, false, {3, 4, 1, 2}}, {4, 2, false, true, {1, 4, 3, 2}},
+        {3, 3, false, false, {1, 2, 3}},    {3, 1, false, true, {3, 2, 1}},
+        {4, 3, true, false, {1, 2, 3, 4}},  {4, 3, true, true, {4, 3, 2, 1}},
+        {6, 6, false, false, {1, 2, 3, 4, 5, 6}}, {2, 2, false, true, {1, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.n << " seats, dealer " << c.geber << (c.nachNummer ? " by number" : "")
+                                        << (c.gegenUhr ? " against the clock" : ""));
+        int folge[6] = {};
+        gtool::gebeFolge(c.n, c.geber, c.nachNummer, c.gegenUhr, folge);
+        EXPECT_EQ(std::vector<int>(folge, folge + c.n), c.folge);
+    }
+}

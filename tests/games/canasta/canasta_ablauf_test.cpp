@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/central.h"
 #include "core/spiele.h"
@@ -56,6 +57,13 @@ hand auswahl(std::initializer_list<int> slots) {
         h.at(h.anz).nr = static_cast<uint16_t>(s);
     }
     return h;
+}
+
+// The piles of the take-back reports the watch hook heard (kind 5, stack 12).
+std::vector<int> g_zurueck;
+void zuhoeren(int art, int wert1, int wert2) {
+    if (art == 5 && wert1 == 12) g_zurueck.push_back(wert2);
+    canastaki::nachZug(art, wert1, wert2);
 }
 
 }  // namespace
@@ -167,10 +175,17 @@ TEST(CanastaAblauf, NeuBeginnenGivesBackHandPointsAndTheTakenCard) {
     EXPECT_TRUE(hatKnopf(37));
     EXPECT_EQ(+k12.d.anz1, piles + 2);
 
-    // a taken top card that was laid must be laid again after the take-back
+    // a taken top card that was laid must be laid again after the take-back; the computer
+    // players' watch hook hears of every card that goes back, with its pile
     cg.canasta.zwangkarteGenommen = K(Dame, 4);
+    g_zurueck.clear();
+    spiele::Eintrag e = *spiele::eintrag(spiele::kCanasta);
+    e.nachZug = zuhoeren;
+    ASSERT_TRUE(spiele::anmelden(spiele::kCanasta, e));
     ASSERT_TRUE(central::antwort(cg, central::kKnopf, 2, 83));
     ASSERT_GE(lauf.bis([&](const TCG& g) { return meldFrage(g); }), 0);
+    EXPECT_EQ(g_zurueck.size(), 6u);
+    for (int p : g_zurueck) EXPECT_TRUE(p == piles + 1 || p == piles + 2) << "pile " << p;
     EXPECT_EQ(harness::anzahl(1), vorher);
     EXPECT_EQ(+cg.canasta.gelegtePunkte, 0);
     EXPECT_EQ(+cg.canasta.rueckAnzahl, 0);

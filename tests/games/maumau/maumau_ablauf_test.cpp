@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <set>
 
 #include "core/central.h"
 #include "core/spiele.h"
@@ -217,3 +218,43 @@ TEST_F(MauMauAblauf, ACardThatDoesNotFitIsRefusedAndTheQuestionStays) {
 }
 
 }  // namespace
+
+// The refill flies every card of the discard pile but the open one onto the talon through the
+// table engine, shows two shuffle passes, and loses no card on the way.
+TEST_F(MauMauAblauf, TheRefillFliesEveryCardButTheOpenOneAndLosesNone) {
+    starten(2);
+    aufstellen(1, karte{});
+    legen(1, {k(8, 3), k(6, 3)});
+    legen(2, {k(7, 2), k(5, 2)});
+    legen(11, {});
+    legen(13, {k(3, 1), k(3, 2), k(4, 4), k(2, 3), k(5, 1), k(6, 1)});
+    EXPECT_EQ(gefragt(), 0);
+    ASSERT_TRUE(central::antwort(cg, central::kStapel, 11, 0));
+    std::set<int> geflogen, gemischt;  // talon slots the cards flew to, talon slots that swung
+    ASSERT_GE(lauf->bis([&](const TCG& g) {
+        for (int i = 1; i <= glu::zugliste.anz; ++i) {
+            const TZug& z = glu::zugliste.at(i);
+            if (z.fromStack == 13 && z.toStack == 11) geflogen.insert(z.toSlot);
+            if (z.fromStack == 11 && z.toStack == 11) gemischt.insert(z.toSlot);
+        }
+        return g.antwort.offen == 2 && g.phase.fluss2 == 37;
+    }),
+              0);
+    EXPECT_EQ(geflogen, (std::set<int>{1, 2, 3, 4, 5})) << "the cards changed places without flying";
+    EXPECT_EQ(gemischt, (std::set<int>{1, 2, 3, 4, 5})) << "no shuffle was shown";
+    EXPECT_EQ(cg.phase.fluss3, 0);
+    ASSERT_EQ(st(13).anz, 1);
+    EXPECT_TRUE(gleich(st(13).at(1).c, k(6, 1)));
+    EXPECT_EQ(st(1).anz, 3);
+    EXPECT_EQ(st(11).anz, 4);
+    // the five cards under the open one are in the talon or the drawn card, each once
+    int gefunden = 0;
+    for (const karte c : {k(3, 1), k(3, 2), k(4, 4), k(2, 3), k(5, 1)}) {
+        int n = 0;
+        for (int s : {1, 11})
+            for (int i = 1; i <= st(s).anz; ++i) n += gleich(st(s).at(i).c, c) ? 1 : 0;
+        EXPECT_EQ(n, 1) << int(c.t) << "/" << int(c.f);
+        gefunden += n;
+    }
+    EXPECT_EQ(gefunden, 5);
+}

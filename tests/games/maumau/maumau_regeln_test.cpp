@@ -225,3 +225,39 @@ TEST_F(MauMauKi, DrawTwoPreferredWhenTheNextSeatIsShort) {
 }
 
 }  // namespace
+
+// The panel while the seats play: a marker per pending draw or sit-out (at most eight), the
+// wished suit only while nothing is pending, the direction and the seat on turn.
+TEST(MauMauAnzeige, MarkersWishDirectionAndTurn) {
+    struct Fall {
+        const char* name;
+        int offen, offenArt, wunsch, richtung, schritt;
+        maumau::Anzeige soll;
+    };
+    const Fall faelle[] = {
+        {"two pending sevens", 2, maumau::kZiehen, 0, 1, 1, {2, maumau::kZiehen, 0, 1, 3}},
+        {"a pending sit-out against the clock", 1, maumau::kAussetzen, 0, 2, 1, {1, maumau::kAussetzen, 0, 2, 3}},
+        {"more than eight pending", 11, maumau::kZiehen, 0, 1, 0, {8, maumau::kZiehen, 0, 1, 3}},
+        {"a wished suit", 0, 0, 3, 1, 1, {0, 0, 3, 1, 3}},
+        {"a wish under a pending draw", 1, maumau::kZiehen, 2, 1, 1, {1, maumau::kZiehen, 0, 1, 3}},
+        {"the round is over", 2, maumau::kZiehen, 0, 1, 99, {0, 0, 0, 0, 0}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TCG g{};
+        g.spielId = spiele::kMauMau;
+        g.phase.nr = 4;
+        g.phase.schritt = f.schritt;
+        g.aktSpieler = 3;
+        g.maumau.offen = f.offen;
+        g.maumau.offenArt = f.offenArt;
+        g.maumau.wunschFarbe = f.wunsch;
+        g.maumau.richtung = f.richtung;
+        const maumau::Anzeige z = maumau::anzeige(g);
+        EXPECT_EQ(z.marken, f.soll.marken);
+        EXPECT_EQ(z.markenArt, f.soll.markenArt);
+        EXPECT_EQ(z.wunsch, f.soll.wunsch);
+        EXPECT_EQ(z.richtung, f.soll.richtung);
+        EXPECT_EQ(z.amZug, f.soll.amZug);
+    }
+}

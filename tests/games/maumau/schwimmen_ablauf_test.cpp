@@ -112,25 +112,65 @@ TEST_F(SchwimmenAblauf, AllSeatsPassingRenewsTheTableAndTheSameSeatGoesOn) {
     EXPECT_TRUE(schwimmen::kartenErhalten(warum)) << warum;
 }
 
-// The deal serves seat 1 first from the top of the talon, or against the clock seat 3 first.
-TEST_F(SchwimmenAblauf, DealDirectionDecidesWhichSeatGetsTheTopCards) {
+// All hands at once serve seat 1 first from the top of the talon (against the clock seat 3
+// first); one seat per step starts at the dealer's neighbour in the deal's direction.
+TEST_F(SchwimmenAblauf, DealStyleAndDirectionDecideWhichSeatGetsTheTopCards) {
     struct Fall {
-        int richtung;
-        int ersterSitz, letzterSitz;
+        int stil, richtung, geber;
+        int oben, mitte, unten;  // the seats served first, second and last
     };
-    for (const Fall f : {Fall{1, 1, 3}, Fall{2, 3, 1}}) {
-        SCOPED_TRACE(f.richtung);
+    const Fall faelle[] = {{1, 1, 2, 1, 2, 3}, {1, 2, 2, 3, 2, 1}, {2, 1, 2, 3, 1, 2}, {2, 2, 2, 1, 3, 2},
+                           {2, 1, 3, 1, 2, 3}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "style " << f.stil << ", direction " << f.richtung << ", dealer " << f.geber);
         starten(3);
         envParam.spielrichtung = f.richtung;  // after the start, which sets the defaults
+        cg.ablaufEinstellung = static_cast<int16_t>(f.stil);
+        cg.geber = f.geber;
+        cg.aktSpieler = f.geber;
         // Bottom to top: the top three (Ass, Zehn, König Kreuz) go first, the next three (Dame,
         // Bube, Neun Kreuz) second, the Pik cards last; three Herz stay for the table.
         legen(11, {k(1, 3), k(2, 3), k(3, 3), k(1, 2), k(2, 2), k(3, 2), k(3, 1), k(4, 1), k(5, 1), k(6, 1),
                    k(7, 1), k(8, 1)});
         ASSERT_EQ(gefragt(), schwimmen::kNeueKarten);
         envParam.spielrichtung = 1;
-        EXPECT_EQ(schwimmen::handWert(schwimmen::stapelHand(f.ersterSitz), false), 310);   // 11 + 10 + 10
-        EXPECT_EQ(schwimmen::handWert(schwimmen::stapelHand(2), false), 290);              // 10 + 10 + 9
-        EXPECT_EQ(schwimmen::handWert(schwimmen::stapelHand(f.letzterSitz), false), 240);  // 9 + 8 + 7
+        EXPECT_EQ(+cg.aktSpieler, f.geber) << "the dealer opens";
+        EXPECT_EQ(schwimmen::handWert(schwimmen::stapelHand(f.oben), false), 310);   // 11 + 10 + 10
+        EXPECT_EQ(schwimmen::handWert(schwimmen::stapelHand(f.mitte), false), 290);  // 10 + 10 + 9
+        EXPECT_EQ(schwimmen::handWert(schwimmen::stapelHand(f.unten), false), 240);  // 9 + 8 + 7
+    }
+}
+
+// The status markers beside the seats: the seat on turn, the row of passes that leads to it,
+// and after a knock the knocker, counted back over the turns begun since.
+TEST(SchwimmenAnzeige, MarkersShowTheTurnThePassesAndTheKnocker) {
+    using M = schwimmen::Marke;
+    struct Fall {
+        const char* name;
+        int akt, schritt, passes, geklopft, zuege;
+        M marke[5];  // seats 1..4 at [1..4]
+    };
+    const Fall faelle[] = {
+        {"a fresh turn", 2, 1, 0, 0, 0, {M::keine, M::keine, M::dran, M::keine, M::keine}},
+        {"two passes before seat 4", 4, 1, 2, 0, 0, {M::keine, M::keine, M::geschoben, M::geschoben, M::dran}},
+        {"passes round the corner", 1, 0, 2, 0, 0, {M::keine, M::dran, M::keine, M::geschoben, M::geschoben}},
+        {"seat 2 has just knocked", 3, 0, 0, 1, 0, {M::keine, M::keine, M::geklopft, M::dran, M::keine}},
+        {"seat 3 asked after seat 2 knocked", 3, 1, 0, 1, 1, {M::keine, M::keine, M::geklopft, M::dran, M::keine}},
+        {"seat 4 next after the knock", 4, 0, 0, 1, 1, {M::keine, M::keine, M::geklopft, M::keine, M::dran}},
+        {"the hands are shown", 4, 30, 0, 1, 3, {M::keine, M::keine, M::keine, M::keine, M::keine}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TCG g{};
+        g.spielId = spiele::kSchwimmen;
+        g.phase.nr = 4;
+        g.phase.schritt = f.schritt;
+        g.aktSpieler = f.akt;
+        g.schwimmen.schiebenInFolge = f.passes;
+        g.schwimmen.geklopft = static_cast<uint8_t>(f.geklopft);
+        g.schwimmen.zuegeNachKlopfen = f.zuege;
+        cg.ablauf.anzSpieler = 4;
+        for (int s = 1; s <= 4; ++s) EXPECT_EQ(schwimmen::statusMarke(g, s), f.marke[s]) << "seat " << s;
     }
 }
 
