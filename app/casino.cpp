@@ -9,10 +9,12 @@
 #include "app/texturen.h"
 #include "core/cg.h"
 #include "core/kommentar.h"
+#include "core/spiele.h"
 #include "games/casino/blackjack.h"
 #include "games/casino/blackjackki.h"
 #include "games/casino/chipanim.h"
 #include "games/casino/chipdraw.h"
+#include "games/casino/geldtext.h"
 #include "platform/num.h"
 
 namespace fs = std::filesystem;
@@ -60,6 +62,27 @@ void optionenLesen(blackjack::Optionen& o, bool) {
     a.pk_loadchips();
 }
 
+// After the currency changed on the page (g 9 or 11): the starting money and the bet lists in
+// that currency, the bet steps those the game reads.
+void BlackJackFillBetLists(int g) {
+    if (!glapp) return;
+    Tglapp& a = *glapp;
+    const dialoge::Ids& d = dialoge::ids();
+    const int seite = d.regeln[g];
+    const auto& e = d.regelOptionen[g];
+    if (!a.validDialog(seite) || e.size() < 5) return;
+    int waehrung = 2;
+    a.ReadTopIndex(seite, e[2], waehrung);
+    const bool kurz = g == spiele::kSiebzehnUndVier;
+    const int32_t start[3] = {100, 200, 500};
+    for (int i = 0; i < 3; ++i) a.WriteLine(seite, e[1], i + 1, geldtext::formatMoneyIn(start[i], waehrung));
+    for (bool hoechst : {false, true}) {
+        const auto t = blackjack::BlackJackBetTexts(hoechst, kurz, waehrung);
+        for (size_t i = 0; i < t.size(); ++i)
+            a.WriteLine(seite, e[hoechst ? 4 : 3], static_cast<int>(i) + 1, t[i]);
+    }
+}
+
 }  // namespace
 
 void Tglapp::casinoVerbinden() {
@@ -72,6 +95,8 @@ void Tglapp::casinoVerbinden() {
     chipanim::protokoll = [](const char* zeile) {
         if (glapp) glapp->wrp2(zeile);
     };
+    for (int g : {spiele::kBlackJack, spiele::kSiebzehnUndVier})
+        dialoge::haken.optionenJe[g] = [g](int, bool) { BlackJackFillBetLists(g); };
     // The bet buttons: small and large steps up and down.
     dialoge::haken.blackjackEinsatz = [](int delta) {
         const bool gross = std::abs(delta) > 2;

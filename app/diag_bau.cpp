@@ -7,6 +7,7 @@
 #include "core/hilfe.h"
 #include "core/panel.h"
 #include "core/spielliste.h"
+#include "games/casino/blackjack.h"
 #include "table/overlays.h"
 
 namespace dialoge {
@@ -18,14 +19,7 @@ Ids& ids() {
 
 std::function<int(const std::filesystem::path& file)> texturLaden;
 std::function<std::vector<std::string>(bool hoechst, int variante)> einsatzTexte =
-    [](bool hoechst, int variante) -> std::vector<std::string> {
-    // The steps the Black Jack unit will own; until it installs them these stand in.
-    const int min[2][5] = {{5, 10, 20, 50, 100}, {1, 2, 5, 10, 20}};
-    const int max[2][5] = {{100, 200, 500, 1000, 2000}, {20, 50, 100, 200, 500}};
-    std::vector<std::string> v;
-    for (int b : (hoechst ? max : min)[variante == 1 ? 1 : 0]) v.push_back(text::w(std::to_string(b) + " €"));
-    return v;
-};
+    [](bool hoechst, int variante) { return blackjack::BlackJackBetTexts(hoechst, variante == 1, 2); };
 
 namespace {
 

@@ -86,6 +86,9 @@ void wortTabellen();
 }  // namespace dialoge::bau
 
 namespace dialoge::bau {
-// The credits list: this project and the free tools and fonts it is built with.
+// One credits line: a role with its name behind a row of dots, a centred heading (no name), or
+// an empty line (role " ").
+std::string creditsZeile(const glapp::Tglapp& a, const std::string& rolle, const std::string& name);
+// The credits list: the heading, the groups of the team, and blank lines to scroll out.
 void creditsFuellen(glapp::Tglapp& a, int dialog, int liste);
 }  // namespace dialoge::bau

@@ -160,6 +160,11 @@ void maketabcon(Bauer& b, int spiel) {
         ids_.spielerzahlWahl[g] =
             b.wahl(270, 238, 140, 22, {"2 Spieler", "3 Spieler", "4 Spieler", "5 Spieler", "6 Spieler"});
     }
+    if (g == 1) {
+        // The Skat unit fills in the characters' names when it is connected.
+        b.label(140, 219, "Computer");
+        ids_.skatCharakter = b.wahl(270, 223, 140, 20, {});
+    }
     b.rahmen(75, 121, 490, 150, "Spieler");
     if (hatDauer) b.rahmen(75, 290 + dy, 490, 150, "Spieldauer");
     // Canasta's one general option sits right under the players; its durations move down to

@@ -86,6 +86,7 @@ struct Ids {
     // Skat sub-pages and the three "Optionen" buttons of the Skat page.
     int kontra = 0, bockRamsch = 0, umGeld = 0;
     int skatOptionen[3] = {};
+    int skatCharakter = 0;  // the computer characters' chooser of the Skat page
     std::vector<int> kontraOptionen, bockRamschOptionen, umGeldOptionen;
     // Rule-page tables by game id.
     int standardKnoepfe[14] = {}, zurueckKnoepfe[14] = {}, allgemeinKnoepfe[14] = {}, regelnKnoepfe[14] = {};

@@ -111,6 +111,12 @@ void taste(Tglapp& a, int key) {
     }
     if (tastenPuffer.size() > 32) tastenPuffer.erase(0, 1);
     tastenPuffer.push_back(static_cast<char>(key & 0xFF));
+    if (endetAuf(tastenPuffer, "FPS")) {
+        fpsAnzeige = !fpsAnzeige;
+        tastenPuffer.clear();
+    }
+    // the developer panel: shown and hidden with the library's info-panel switch
+    if (key == vk::Oem5 && a.DevMode) a.Options.RenderFlags[8 - 2] = a.Options.RenderFlags[8 - 2] ? 0 : 1;
     if (endetAuf(tastenPuffer, "KWEDL")) {
         a.DevMode = a.DevMode ? 0 : 1;
         ton::guiTon(2);

@@ -21,6 +21,7 @@
 #include "table/k12.h"
 #include "table/kamera.h"
 #include "table/render.h"
+#include "table/tischhooks.h"
 
 namespace glapp {
 
@@ -41,9 +42,16 @@ rahmen::Maus letzteMaus;
 bool autoplay(const Tglapp& a) { return a.Options.RenderFlags[10 - 2] != 0; }
 bool infoPanel(const Tglapp& a) { return a.Options.RenderFlags[8 - 2] != 0; }
 
-void panels(Tglapp& a) {
+}  // namespace
+
+void panelsZeigen(Tglapp& a) {
     const dialoge::Ids& d = dialoge::ids();
     if (a.validDialog(d.infopanel)) a.VsbDialog(d.infopanel, infoPanel(a) ? 1 : 0);
+    if (a.validDialog(d.fpspanel)) {
+        a.VsbDialog(d.fpspanel, fpsAnzeige ? 1 : 0);
+        if (fpsAnzeige && a.validElement(d.fpspanel, d.fpsText))
+            a.SetCaption(d.fpspanel, d.fpsText, "FPS: " + std::to_string(static_cast<int>(a.Fps)));
+    }
     if (a.validElement(d.iconLayer, d.iconMenue))
         a.SetVisibleAbsolute(d.iconLayer, d.iconMenue, spielAktiv != 0);
     const bool imSpiel = spielAktiv == 1 || spielAktiv == 2;
@@ -53,7 +61,32 @@ void panels(Tglapp& a) {
             d.sortSkat,
             imSpiel && cg.spielId == spiele::kSkat && (phase == 1 || phase == 6 || phase == 7) ? 1 : 0);
     if (a.validDialog(d.sortRomme)) a.VsbDialog(d.sortRomme, imSpiel && cg.spielId == spiele::kRomme ? 1 : 0);
-    if (a.validDialog(d.pokerpanel)) a.InvsbDialog(d.pokerpanel);
+    // Pot and stake stand beside the table while a hand is played and while its result shows.
+    if (a.validDialog(d.pokerpanel)) a.VsbDialog(d.pokerpanel, imSpiel && cg.spielId == spiele::kPoker ? 1 : 0);
+    if (a.validElement(d.textpanel, d.textZeile)) {
+        const bool zeile =
+            imSpiel && cg.spielId == spiele::kJass && !a.GetCaption(d.textpanel, d.textZeile, false).empty();
+        if ((a.dlg(d.textpanel).Visible != 0) != zeile) a.VsbDialog(d.textpanel, zeile ? 1 : 0);
+    }
+}
+
+namespace {
+
+void paarVorschau(TSpieler& hand) {
+    // Pointing at a Dame or König of a pair raises its partner as well; every other raised card
+    // but the pointed one goes down.
+    int partner = 0;
+    if (zeigerKarte >= 1 && zeigerKarte <= hand.anz && glu::islegalcard(hand.at(zeigerKarte)) &&
+        tischhooks::tab().schnapsenPaarPruefen) {
+        tischhooks::tab().schnapsenPaarPruefen(1, 0);
+        partner = cg.schnapsen.anzeige.partner;
+    }
+    for (int i = 1; i <= hand.anz; ++i) {
+        if (i == zeigerKarte) continue;
+        TBewegung& b = hand.at(i).bewegung;
+        if (i == partner && !gehoben(b)) glu::liftcard(b, 1, 1, i);
+        if (i != partner && gehoben(b) && i != zeigerKarteAlt) glu::liftcard(b, 0, 1, i);
+    }
 }
 
 bool pileAllowed(int stack) {
@@ -111,7 +144,7 @@ void tastaturZeiger(Tglapp& a, int& karte) {
 }
 
 void Tglapp::main(bool modal) {
-    panels(*this);
+    panelsZeigen(*this);
     ton::schritt();
     rahmen::Takt t;
     t.modal = modal;
@@ -235,6 +268,7 @@ void Tglapp::checkupdownmoves(bool) {
             glu::liftcard(b, 1, 1, zeigerKarte);
             if (neu && zeigerKarte != zeigerKarteAlt) ton::effekt(15, 1, zeigerKarte);
         }
+        if (cg.spielId == spiele::kSchnapsen) paarVorschau(*s1);
     }
     zeigerKarteAlt = zeigerKarte;
 }

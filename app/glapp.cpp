@@ -44,6 +44,7 @@ tischhooks::Schale schale;
 uint8_t& aStatus = schale.tischModus;
 int32_t zeigerKarte = 0, zeigerStapel = 0, zeigerStapelKarte = 0;
 std::string tastenPuffer;
+bool fpsAnzeige = false;
 std::string userName;
 bool nameWeiblich = false;
 uint32_t startTick = 0;
@@ -157,6 +158,15 @@ Tglapp::~Tglapp() {
 
 bool Tglapp::wirklichbeenden() { return true; }
 
+bool Tglapp::ccapp() {
+    if (spielAktiv == 0) return true;
+    if (spielAktiv == 1) {
+        const dialoge::Ids& d = dialoge::ids();
+        FormMouseWheelDown(d.iconLayer, d.iconMenue);
+    }
+    return false;
+}
+
 void Tglapp::windowInit() {
     nameWeiblich = false;
     std::string n = pendrelshare::ReadRegStringClean("Username", pendrelshare::ProductId());
@@ -170,9 +180,14 @@ void Tglapp::windowInit() {
 void Tglapp::skatVerbinden() {
     skat::anmelden();
     dialoge::haken.optionen = [](int spielId, int, bool) {
-        if (spielId == spiele::kSkat) skat::optionenAbgleichen();
+        if (spielId != spiele::kSkat) return;
+        if (glapp) skatCharaktere(*glapp);
+        skat::optionenAbgleichen();
     };
     dialoge::haken.skatStandardRegeln = [] { skat::standardRegeln(); };
+    vorschau[spiele::kSkat] = [](int art, int code) {
+        if (art == 55) skat::vorschau(code);
+    };
 }
 
 void Tglapp::startup() {
@@ -181,10 +196,7 @@ void Tglapp::startup() {
         dialoge::texturLaden = [](const fs::path& f) { return static_cast<int>(texturen::textur(f, false)); };
     dialoge::diagcreate(*this);
     const dialoge::Ids& d = dialoge::ids();
-    skat::seiten.haupt = d.regeln[spiele::kSkat];
-    skat::seiten.kontra = d.kontra;
-    skat::seiten.bock = d.bockRamsch;
-    skat::seiten.geld = d.umGeld;
+    skatSeiten(*this);
     pokerSeiten(*this);
     schnapsenSeiten(*this);
     jassSeiten(*this);
@@ -201,6 +213,7 @@ void Tglapp::startup() {
     loadall();
     // A dialog without a saved state of its own starts from its default file.
     dialoge::standardLaden(*this);
+    skatCharaktere(*this);
     for (int e : d.creditsBild) {
         if (!validElement(d.dlgCredits, e)) continue;
         SetVisible(d.dlgCredits, e, false);

@@ -28,6 +28,8 @@ extern uint8_t& aStatus;
 extern int32_t zeigerKarte, zeigerStapel, zeigerStapelKarte;
 // Typed-key buffer of the access codes (at most 33 characters).
 extern std::string tastenPuffer;
+// Typing "FPS" switches the frame-rate panel on and off.
+extern bool fpsAnzeige;
 // The player's name from the configuration at the first start, and whether it is female.
 extern std::string userName;
 extern bool nameWeiblich;
@@ -50,7 +52,10 @@ public:
     void casinoVerbinden();
     // Skat's registration, its rule pages and their option handler.
     void skatVerbinden();
-    bool ccapp() { return true; }
+    // The close query: agreed outside a game. During a game the window's close opens the game
+    // menu as the close icon does (paused, it is already open), and nothing of the game is lost
+    // before the player ends it there.
+    bool ccapp();
     bool wirklichbeenden();
     void startup();   // peStartup: dialogs, settings, high scores, textures, music
     void shutdown();  // peDestroy: music, dialog states, high scores, central objects
@@ -89,6 +94,10 @@ public:
 // refuses is none; with the keyboard on "#ipanel", its focused card button is the hovered card,
 // its talon button the talon's top card and its pile buttons 21..25 the slots of stack 12.
 void tastaturZeiger(Tglapp& a, int& karte);
+
+// The panels whose visibility follows the game state each frame: the developer panel, the menu
+// icon, the sort menus of Skat and Rommé and the poker pot panel.
+void panelsZeigen(Tglapp& a);
 
 // Developer mode: a number-pad digit moves the seats' layout offsets (0..100) and lays the
 // table out anew; false for a digit that moves nothing.

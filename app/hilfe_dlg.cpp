@@ -9,7 +9,7 @@
 #include "core/highscore.h"
 #include "core/hilfe.h"
 #include "core/spiele.h"
-#include "core/spielliste.h"
+#include "games/casino/holdem_regeln.h"
 #include "platform/num.h"
 #include "platform/text.h"
 
@@ -57,7 +57,9 @@ void writehelptext(glapp::Tglapp& a, const std::string& heading, const std::stri
     const int e = d.hilfeText;
     a.DelStrings(d.hilfe, e, true);
     a.dlg(d.hilfe).el(e).ListOption = 1;
-    a.AddString(e, "^  " + heading + (title.empty() ? "" : ": " + title), 0);
+    // the file's first line may bring its line break along; it must not stand before the colon
+    const std::string kopf = text::trim(heading);
+    a.AddString(e, " " + kopf + (title.empty() ? "" : ": " + title), 0);
 
     std::string t = text_;
     if (t.rfind("\r\n", 0) == 0)
@@ -96,6 +98,19 @@ void writehelptext(glapp::Tglapp& a, const std::string& heading, const std::stri
     a.AddString(e, " ", 0);
 
     a.SetHighlight(d.hilfe, e, term);
+    // The painter underlines the characters after each "#" run of a line's mask: every hit of
+    // the search word gets its run one place before it.
+    if (!term.empty()) {
+        const std::string such = text::lower(term);
+        const int n = a.dlg(d.hilfe).el(e).LineCount;
+        for (int z = 1; z <= n; ++z) {
+            const std::string klein = text::lower(a.ReadLine(d.hilfe, e, z));
+            std::string maske(klein.size(), ' ');
+            for (size_t p = klein.find(such); p != std::string::npos; p = klein.find(such, p + such.size()))
+                for (size_t k = 0; k < such.size() && p + k >= 1; ++k) maske[p + k - 1] = '#';
+            a.AddString(e, maske, z);
+        }
+    }
     int top = 0;
     if (!term.empty()) {
         const std::string such = text::lower(term);
@@ -133,7 +148,7 @@ void buildhighscore(glapp::Tglapp& a, int stufe) {
     const int g = ::cg.spielId;
     const int anzeigeId = ::cg.spielIdMenue <= 12 ? ::cg.spielIdMenue : g;
     a.SetCaption(d.highscore, 1,
-                 (anzeigeId <= 12 ? central::spielNamen.anzeige[anzeigeId] : "") + " Highscore");
+                 (anzeigeId <= 12 ? central::spielNamen.anzeige[anzeigeId] : "") + "\n Highscore");
     std::vector<std::string> kat;
     switch (g) {
         case 0:
@@ -183,8 +198,12 @@ void buildhighscore(glapp::Tglapp& a, int stufe) {
         const THighscoreEintrag& h = ::cg.highscore.at(tabelle, stufe, p);
         const std::string name = h.leer || h.name.size() == 0 ? "Leer" : h.name.str();
         const std::string platz = std::to_string(p) + ".";
-        if (g == spiele::kPoker)
-            zeile({"!", platz, name, "!", spielliste::formatMoney(h.punkte, false)});
+        if (g == spiele::kPoker) {
+            // the stored score encodes place, hands and strength: "1. Platz nach 12 Spielen (Profi)"
+            std::string ergebnis;
+            holdem::formatHighscoreEntry(h.punkte, ergebnis);
+            zeile({"!", platz, name, "!", ergebnis});
+        }
         else
             zeile({"!", platz, text::fromInt(h.punkte), "!", name});
     }

@@ -10,11 +10,13 @@
 #include "app/ton.h"
 #include "core/central.h"
 #include "core/cg.h"
+#include "core/envparam.h"
 #include "core/highscore.h"
 #include "core/hilfe.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "core/spielstand.h"
+#include "games/casino/chiplayout.h"
 #include "platform/text.h"
 
 namespace dialoge {
@@ -101,6 +103,20 @@ void entscheidung(glapp::Tglapp& a, int element) {
     if (::cg.spielId == spiele::kPoker && haken.pokerBetrag) wert1 = haken.pokerBetrag();
     if (::cg.spielId == spiele::kSchafkopf) wert1 = r;
     central::antwort(::cg, central::kKnopf, wert1, code);
+}
+
+// The developer panel: high scores reset, the test save, the table's reflection (+5/-5) and its
+// fade-out (+1/-1), the chips laid out anew, and the stopwatch report.
+void entwicklerKnopf(glapp::Tglapp& a, int element) {
+    const int* k = ids().debugKnoepfe;
+    if (element == k[1]) highscore::highscoreReset(::cg, false);
+    if (element == k[5]) dotestsave(a);
+    if (element == k[6]) envParam.reflection += 5;
+    if (element == k[7]) envParam.reflection -= 5;
+    if (element == k[8]) envParam.ref_weg += 1;
+    if (element == k[9]) envParam.ref_weg -= 1;
+    if (element == k[10]) chiplayout::RelayoutChips();
+    if (element == k[11]) a.timeshow();
 }
 
 void spielmenueOeffnen(glapp::Tglapp& a) {
@@ -282,8 +298,7 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
         return;
     }
     if (dialog == d.clusterpanel || dialog == d.infopanel) {
-        if (dialog == d.infopanel && element == d.debugKnoepfe[5]) dotestsave(a);
-        if (dialog == d.infopanel && element == d.debugKnoepfe[1]) highscore::highscoreReset(::cg, false);
+        if (dialog == d.infopanel) entwicklerKnopf(a, element);
         if (haken.entwickler) haken.entwickler(dialog, element);
         return;
     }
@@ -414,8 +429,13 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
             spielWaehlen(a, getga(element, d.spielKnoepfe), element);
         } else if (element == d.credits) {
             if (haken.musikDatei) haken.musikDatei("credits");
-            if (a.validElement(d.dlgCredits, d.creditsListe))
-                a.dlg(d.dlgCredits).el(d.creditsListe).TopIndex = -100;
+            // the text starts below the window and rolls up into it; its blank lines at the end
+            // let it roll out before it comes round again
+            if (a.validElement(d.dlgCredits, d.creditsListe)) {
+                pvl::TPVLElement& l = a.dlg(d.dlgCredits).el(d.creditsListe);
+                l.TopIndex = -8;
+                l.Angle = 0;
+            }
             a.CallDialog(d.dlgCredits);
         } else if (element == d.ende) {
             a.closeme();

@@ -18,6 +18,12 @@ extern void (*spielProFrame)();
 // table engine.
 std::string stapelBeschriftung(int stack, int slot);
 
+// The Skat unit's option pages and its characters' chooser (the Skat connection itself is the
+// form's own).
+void skatSeiten(Tglapp& a);
+// The characters' chooser of the Skat page filled, and set to the standard character when no
+// entry is chosen (after the page's states were loaded or reset).
+void skatCharaktere(Tglapp& a);
 void pokerVerbinden(Tglapp& a);
 void pokerSeiten(Tglapp& a);
 void schnapsenVerbinden(Tglapp& a);

@@ -55,29 +55,65 @@ void wortTabellen() {
 
 namespace bau {
 
+std::string creditsZeile(const glapp::Tglapp& a, const std::string& rolle, const std::string& name) {
+    if (name.empty()) return rolle == " " ? " " : "!     " + rolle;
+    std::string z = (rolle.empty() ? std::string(11, ' ') : rolle) + "  ";
+    // the dots fill to one width, so that the names stand in a column
+    while (a.charwidth(z) < 13.5f) z += '.';
+    return z + name;
+}
+
 void creditsFuellen(glapp::Tglapp& a, int dialog, int liste) {
-    const char* zeilen[] = {"!Kartenspiele",
-                            "Dreizehn Kartenspiele am 3D-Tisch",
-                            " ",
-                            "!Programm",
-                            "Das Kartenspiele-Team",
-                            " ",
-                            "!Gebaut mit freien Werkzeugen",
-                            "GCC und Clang, CMake, Ninja",
-                            "SDL2",
-                            "OpenGL und GLU (Mesa)",
-                            "libjpeg",
-                            "GoogleTest, Google Benchmark",
-                            " ",
-                            "!Schrift",
-                            "Eigene Bitmap-Schrift, gezeichnet",
-                            "beim Bauen des Programms",
-                            " ",
-                            "!Danke fürs Spielen!"};
+    struct Zeile {
+        const char* rolle;
+        const char* name;
+    };
+    const Zeile zeilen[] = {{"CREDITS", ""},
+                            {" ", ""},
+                            {"- Produktion -", ""},
+                            {"Leitung", "Team Kartentisch"},
+                            {" ", ""},
+                            {"- Programmierung -", ""},
+                            {"Spielkern", "Team Kern"},
+                            {"3D-Tisch", "Team Tisch"},
+                            {"Oberfläche", "Team Schale"},
+                            {"Gegner", "Team Taktik"},
+                            {"Casino", "Team Casino"},
+                            {"Tempo", "Team Tempo"},
+                            {" ", ""},
+                            {"- Kartenbilder -", ""},
+                            {"Zeichnung", "Team Tisch"},
+                            {"Alle Karten entstehen", ""},
+                            {"beim Bauen des Programms", ""},
+                            {"und sind frei nutzbar", ""},
+                            {" ", ""},
+                            {"- Musik -", ""},
+                            {"Stücke", "Team Klang"},
+                            {" ", ""},
+                            {"- Sound -", ""},
+                            {"Klangbild", "Team Klang"},
+                            {" ", ""},
+                            {"- Sounds -", ""},
+                            {"Geräusche", "Team Klang"},
+                            {" ", ""},
+                            {"- Sprecher -", ""},
+                            {"Stimmen", "Team Klang"},
+                            {" ", ""},
+                            {"- Grafik -", ""},
+                            {"Tisch, Räume", "Team Tisch"},
+                            {"Schrift", "Team Schale"},
+                            {" ", ""},
+                            {"- Betatest -", ""},
+                            {"Testspieler", "Team Kartentisch"},
+                            {" ", ""},
+                            {" ", ""},
+                            {"Danke fürs Spielen!", ""}};
     const int alt = a.CreateInDialog;
     a.SetCreateIn(dialog);
     a.DelStrings(dialog, liste, true);
-    for (const char* z : zeilen) a.AddString(liste, text::w(z), 0);
+    for (const Zeile& z : zeilen) a.AddString(liste, creditsZeile(a, text::w(z.rolle), text::w(z.name)), 0);
+    // blank lines let the last text scroll out of the window
+    for (int i = 0; i < 26; ++i) a.AddString(liste, " ", 0);
     a.SetCreateIn(alt);
 }
 
@@ -293,6 +329,15 @@ void resetGameNames(glapp::Tglapp&) {
 void endis(glapp::Tglapp& a, int dialog) {
     const Ids& d = ids();
     if (!a.validDialog(dialog)) return;
+    // While the page's own game runs its rules are only shown: the tabs and "Zurück" still work,
+    // and what may change during a game (Rommé's sort order, the poker wording) is left alone.
+    const int g = regelSpiel(dialog);
+    const int laufend = ::cg.spielIdMenue <= 12 ? ::cg.spielIdMenue : ::cg.spielId;
+    const bool gesperrt = glapp::spielAktiv != 0 && g < 13 && g == laufend;
+    auto blaettern = [&](int i) {
+        return g < 13 && (i == d.allgemeinKnoepfe[g] || i == d.regelnKnoepfe[g] || i == d.regelContainer[g] ||
+                          i == d.zurueckKnoepfe[g]);
+    };
     a.SetEnabled(dialog, 1, true);
     const std::string zurueck = text::w("Zurück");
     for (int i = 2; i <= a.dlg(dialog).ElementCount; ++i) {
@@ -304,7 +349,7 @@ void endis(glapp::Tglapp& a, int dialog) {
         if (el.Caption.str() == zurueck) continue;
         if (dialog == d.regeln[3] && d.rommeSortieren > 0 && i >= d.rommeSortieren - 1) continue;
         if (dialog == d.regeln[8] && d.pokerBegriffe > 0 && i >= d.pokerBegriffe - 1) continue;
-        a.SetEnabled(dialog, i, true);
+        a.SetEnabled(dialog, i, !gesperrt || blaettern(i));
     }
 }
 

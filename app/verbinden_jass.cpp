@@ -72,11 +72,24 @@ void tabelle(bool) {
     a.SetCreateIn(vorher);
 }
 
+// The teams' points in the information line at the top of the table (the frame shows the line
+// while a Jass round runs and the text is not empty); the line holds both teams side by side.
+void punkteZeigen(const std::string& text) {
+    if (!glapp) return;
+    std::string t = text.empty() ? text : "!" + text;  // centred
+    for (size_t p = t.find('\r'); p != std::string::npos; p = t.find('\r', p)) t.replace(p, 1, "   -   ");
+    Tglapp& a = *glapp;
+    const dialoge::Ids& d = dialoge::ids();
+    if (a.validElement(d.textpanel, d.textZeile) && a.GetCaption(d.textpanel, d.textZeile, false) != t)
+        a.SetCaption(d.textpanel, d.textZeile, t);
+}
+
 }  // namespace
 
 void jassVerbinden(Tglapp&) {
     jass::anmelden();
     jass::seiteLesen = seiteLesen;
+    jass::punkteZeigen = punkteZeigen;
     dialoge::haken.optionenJe[spiele::kJass] = optionenAbgleichen;
     highscore::anbindung.jassLimit = [] { return cg.jass.punkteLimit; };
     spielliste::anbindung.jassTabelle = tabelle;

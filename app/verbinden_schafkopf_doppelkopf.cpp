@@ -8,9 +8,11 @@
 #include "app/glapp.h"
 #include "app/spielanbindung.h"
 #include "core/cg.h"
+#include "core/gtool.h"
 #include "core/spiele.h"
 #include "games/schafkopf_doppelkopf/doppelkopf.h"
 #include "games/schafkopf_doppelkopf/schafkopf.h"
+#include "games/schafkopf_doppelkopf/sd_anzeige.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
 
 namespace glapp {
@@ -90,6 +92,31 @@ void doppelkopfLesen() {
     o.bubenDamenSolo = s->haken(13);
 }
 
+void (*g_vorherProFrame)() = nullptr;
+
+// Every frame of either game: the seat captions and icons, and, while the developer panel is
+// open in developer mode, the party matrix, how often the computer seats' party views are right
+// and the last reasoning line.
+void proFrame() {
+    if (g_vorherProFrame) g_vorherProFrame();
+    if (!glapp) return;
+    // a caption a spoken bubble covered comes back when the bubble closes, also while the game
+    // waits for an answer
+    if (spielAktiv == 1 && cg.spielId == spiele::kSchafkopf) schafkopf::anzeigeAktualisieren();
+    if (spielAktiv == 1 && cg.spielId == spiele::kDoppelkopf) doppelkopf::anzeigeAktualisieren();
+    Tglapp& a = *glapp;
+    const dialoge::Ids& d = dialoge::ids();
+    // the computer players write their reasoning only while a developer looks at it
+    gtool::kiLogAn = a.DevMode != 0 && a.validDialog(d.infopanel) && a.dlg(d.infopanel).Visible;
+    if (!gtool::kiLogAn || (cg.spielId != spiele::kSchafkopf && cg.spielId != spiele::kDoppelkopf)) return;
+    if (a.validElement(d.infopanel, d.debugSb)) a.SetCaption(d.infopanel, d.debugSb, gtool::kiLogLetzte());
+    const auto zeilen = sd::parteiAnzeige();
+    for (size_t i = 0; i < zeilen.size(); ++i)
+        if (a.validElement(d.infopanel, d.debugTexte[i + 1])) a.SetCaption(d.infopanel, d.debugTexte[i + 1], zeilen[i]);
+    if (a.validElement(d.infopanel, d.debugTexte[0]))
+        a.SetCaption(d.infopanel, d.debugTexte[0], sd::trefferStatistik());
+}
+
 }  // namespace
 
 void schafkopfDoppelkopfVerbinden(Tglapp&) {
@@ -97,6 +124,11 @@ void schafkopfDoppelkopfVerbinden(Tglapp&) {
     doppelkopf::anmelden();
     schafkopf::optionenLesen = schafkopfLesen;
     doppelkopf::optionenLesen = doppelkopfLesen;
+    // The hovered game-type, suit or solo button sorts the human's hand for that choice.
+    vorschau[spiele::kSchafkopf] = schafkopf::vorschau;
+    vorschau[spiele::kDoppelkopf] = doppelkopf::vorschau;
+    g_vorherProFrame = spielProFrame;
+    spielProFrame = proFrame;
 }
 
 void schafkopfDoppelkopfSeiten(Tglapp&) {}

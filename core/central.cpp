@@ -1,11 +1,13 @@
 #include "core/central.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
 #include "core/entscheidung.h"
 #include "core/envparam.h"
 #include "core/gtool.h"
+#include "core/hilfe.h"
 #include "core/panel.h"
 #include "core/seams.h"
 #include "core/skat_1.h"
@@ -472,10 +474,14 @@ void entscheidungsDialog(TCG& cg, int art) {
             sichtbar(ids.hinweisDialog, ids.hinweisKnopf, true);
         }
     } else {
-        if (elementDa(ids.helpPanel, ids.helpText)) app()->SetCaption(ids.helpPanel, ids.helpText, "");
-        if (dialogDa(ids.helpPanel)) app()->InvsbDialog(ids.helpPanel);
-        sichtbar(ids.hinweisDialog, ids.hinweisKnopf, false);
+        hinweisVerbergen();
     }
+}
+
+void hinweisVerbergen() {
+    if (elementDa(ids.helpPanel, ids.helpText)) app()->SetCaption(ids.helpPanel, ids.helpText, "");
+    if (dialogDa(ids.helpPanel)) app()->InvsbDialog(ids.helpPanel);
+    sichtbar(ids.hinweisDialog, ids.hinweisKnopf, false);
 }
 
 void entscheidungAbfragen(TCG& cg, int art) {
@@ -518,6 +524,51 @@ bool knopfFrei(const TCG& cg, int code) {
 
 // ---------------------------------------------------------------------------------------------
 // In-game panels
+
+namespace {
+
+// The scale at which a button's caption fits its width (never above 1).
+float knopfSkala(const pvl::TPVLApplication& a, const std::string& caption, int breite) {
+    const std::string t = !caption.empty() && caption[0] == '!' ? caption.substr(1) : caption;
+    const float text = 11.0f * a.charwidth(t);
+    const float platz = static_cast<float>(breite - 12);
+    return text > platz && text > 0 ? std::max(0.5f, platz / text) : 1.0f;
+}
+
+// The poker row (fold, call, raise, all in) at its widths for the terms and the screen's aspect
+// factor f, left to right, the raise arrows between the raise button and "all in".
+void pokerReiheLegen(pvl::TPVLApplication& a, double f) {
+    const int d = ids.ingame;
+    if (!a.validDialog(d)) return;
+    const bool deutsch = dienste.pokerDeutsch && dienste.pokerDeutsch();
+    const hilfe::ButtonLayout l = hilfe::knopfLayout(spiele::kPoker, deutsch);
+    pvl::TPVLDialog& dl = a.dlg(d);
+    const auto breite = [f](int w) { return static_cast<int>(num::round(f * w)); };
+    const int abstand = breite(l.x[1] - l.x[0] - l.width[0]);
+    int x = breite(l.x[0]);
+    for (int k = 1; k <= 4; ++k) {
+        const int e = ids.reihe[4][k];
+        if (!a.validElement(d, e)) continue;
+        pvl::TPVLElement& el = dl.el(e);
+        el.X = static_cast<int16_t>(x);
+        el.Width = breite(l.width[static_cast<size_t>(k - 1)]);
+        el.Scale = knopfSkala(a, el.Caption.str(), el.Width);
+        x += el.Width + abstand;
+        // the raise arrows stand between the raise button and "all in": small steps, then large
+        if (k == 3) {
+            const int pfeile = el.X + el.Width + 1;
+            for (int c = 0; c < 4; ++c) {
+                if (!a.validElement(d, ids.chip[c])) continue;
+                pvl::TPVLElement& p = dl.el(ids.chip[c]);
+                p.X = static_cast<int16_t>(pfeile + (c < 2 ? 0 : breite(20)));
+                p.Y = static_cast<int16_t>(c % 2 == 0 ? 6 : 28);
+            }
+            x = pfeile + breite(20) + 18 + abstand;
+        }
+    }
+}
+
+}  // namespace
 
 void dialogAnordnen(TCG& cg, bool noShow, bool relayout) {
     pvl::TPVLApplication* a = app();
@@ -640,19 +691,7 @@ void dialogAnordnen(TCG& cg, bool noShow, bool relayout) {
         panelFreigeben(cg);
     }
 
-    if (id == spiele::kPoker && da) {
-        const bool deutsch = dienste.pokerDeutsch && dienste.pokerDeutsch();
-        const int breiten[2][4] = {{80, 110, 110, 80}, {80, 140, 130, 100}};
-        pvl::TPVLDialog& dl = a->dlg(d);
-        int x = a->validElement(d, ids.chip[0]) ? dl.el(ids.chip[0]).X : 0;
-        for (int c = 0; c < 4; ++c) {
-            if (!a->validElement(d, ids.chip[c])) continue;
-            pvl::TPVLElement& el = dl.el(ids.chip[c]);
-            el.X = static_cast<int16_t>(x);
-            el.Width = static_cast<int32_t>(num::round(f * breiten[deutsch ? 1 : 0][c]));
-            x += el.Width + 1;
-        }
-    }
+    if (id == spiele::kPoker && da) pokerReiheLegen(*a, f);
 }
 
 void panelFreigeben(TCG& cg) {
@@ -720,6 +759,19 @@ void zugMarkenVerbergen(const TCG& cg) {
     }
 }
 
+void spielSymbol(int k, int32_t textur) {
+    if (!dialogDa(ids.ipanel)) return;
+    const int p = ids.ipanel;
+    for (int i : {1, 2, 3, 4, 5, 10, 11, 12}) {
+        const int e = ids.icon1Elem[i];
+        if (!app()->validElement(p, e)) continue;
+        const bool an = i == k;
+        if (an && textur > 0 && app()->dlg(p).el(e).Ti != textur) app()->SetTi(p, e, textur);
+        if (app()->isVisible(p, e) != an) sichtbar(p, e, an);
+        aktiv(p, e, an);
+    }
+}
+
 void tischAufbauen(TCG& cg) {
     panel::leeren();
     if (!dialogDa(ids.ipanel)) return;
@@ -745,6 +797,9 @@ void tischAufbauen(TCG& cg) {
     for (int k = 1; k <= 2; ++k) setzen(ids.icon2Elem[k], ids.icon2Tex[k], 16, 530, 60);
 
     const int id = cg.spielId;
+    // Schnapsen's talon and trump card lie at the bottom left: its trump icon goes to the top.
+    if (id == spiele::kSchnapsen)
+        for (int k = 1; k <= 4; ++k) setzen(ids.icon1Elem[k], ids.icon1Tex[k], 16, 40, 60);
     if (id == spiele::kSchafkopf) {
         setzen(ids.icon2Elem[1], ids.icon3Tex[2], 20, 535, 50);
         setzen(ids.icon2Elem[2], ids.icon3Tex[1], 75, 535, 50);

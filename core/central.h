@@ -158,6 +158,8 @@ bool nachLaden(TCG& cg);
 
 // ---- decision dialogs ----
 void entscheidungsDialog(TCG& cg, int art);
+// Hides the in-game hint and its "?" button (the human's question is over).
+void hinweisVerbergen();
 void entscheidungAbfragen(TCG& cg, int art);
 // The answer code and position of an answer-button element of the in-game dialog; false when
 // the element is none of the buttons shown.
@@ -174,5 +176,9 @@ void panelFreigeben(TCG& cg);
 void tischAufbauen(TCG& cg);
 // Hides the turn markers of seats 1 .. seat count (result box, next round).
 void zugMarkenVerbergen(const TCG& cg);
+// The game symbol of the information panel: entry k of its first icon table (1..4 the suits,
+// 10..12 Null, Grand, Ramsch) shown with the texture (0: the entry's own), every other entry
+// hidden; k = 0 hides them all. Trump games show their trump or game type with it.
+void spielSymbol(int k, int32_t textur);
 
 }  // namespace central

@@ -270,10 +270,14 @@ Ergebnis bauen(int art, int seat, int spielId) {
             break;
         case 47:
             zeile(0, 1, {});
+            // The hint topic fits the question: leading (+100) or following, and in Doppelkopf
+            // with the announcement button (+200) or after its deadline.
             if (spielId == 5 && fragen.doppelkopf) {
                 const DoppelkopfLage d = fragen.doppelkopf(seat);
                 if (d.ansageErlaubt) zeile(0, 1, {{"!" + d.ansageText, 0}});
+                e.gespeicherteArt = 47 + (d.fuehrt ? 100 : 0) + (d.ansageErlaubt ? 200 : 0);
             }
+            if (spielId == 6 && frage(fragen.schafkopf, seat).fuehrt) e.gespeicherteArt = 147;
             break;
         case 48: {
             const int wert = frage(fragen.skatReizwert);
@@ -422,7 +426,7 @@ Ergebnis bauen(int art, int seat, int spielId) {
             const SchafkopfLage s = frage(fragen.schafkopf, seat);
             zeile(0, 0, {{s.stufe == 0 ? "!Spielen" : "!Auch spielen", 93}, {"!Weiter", 37}});
             if (s.stufe >= 2)
-                e.knoepfe.text[0] = kuerzen(s.hoechsterSpieler + ": " + s.hoechstesSpiel);
+                e.knoepfe.text[0] = kuerzen(s.hoechsterSpieler + ": " + s.hoechstesSpiel + " will spielen");
             else if (s.stufe == 1)
                 e.knoepfe.text[0] = kuerzen(s.ersterSpieler + " will spielen");
             break;

@@ -39,11 +39,13 @@ struct DoppelkopfLage {
     bool ansageErlaubt = false;
     std::string ansageText;   // the next announcement of the seat's party
     bool kreuzDamen = false;  // the seat holds both Kreuz-Damen
+    bool fuehrt = false;      // no card of the trick is played yet
     bool bubenDamenSolo = false;
     std::string soloWort5, soloWort6, soloWort8Kurz;
 };
 struct SchafkopfLage {
     bool tout = false, farbgeier = false, farbwenz = false, bettel = false, sie = false, eigenesAs = false;
+    bool fuehrt = false;                           // no card of the trick is played yet
     int stufe = 0;                                 // bidding stage
     int wahlen = 0;                                // game choices made in this deal's bidding
     int eigenerTyp = 0;                            // the seat's declaration type (8 = Rufspiel)

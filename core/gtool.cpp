@@ -38,7 +38,18 @@ int32_t prlwert(const karte& k) {
     return 0;
 }
 
-int kiLog(const std::string&) { return 0; }
+namespace gtool {
+bool kiLogAn = false;
+namespace {
+std::string g_kiLogLetzte;
+}  // namespace
+const std::string& kiLogLetzte() { return g_kiLogLetzte; }
+}  // namespace gtool
+
+int kiLog(const std::string& text) {
+    if (gtool::kiLogAn) gtool::g_kiLogLetzte = text;
+    return 0;
+}
 
 namespace gtool {
 

@@ -22,7 +22,8 @@ bool mehrwertn0(const karte& a, const karte& b);
 template <class Slot>
 bool mehrwert(const Slot& a, const Slot& b);
 int32_t prlwert(const karte& k);
-// The computer players pass their reasoning here; it is not kept.
+// The computer players pass their reasoning here. While the developer panel asks for it
+// (gtool::kiLogAn) the last line is kept for it to show; otherwise it is dropped.
 int kiLog(const std::string& text);
 
 namespace gtool {
@@ -42,6 +43,11 @@ struct Umgebung {
     int blasenZeit = 0;  // how long a speech bubble shows, in ms
 };
 extern Umgebung umgebung;
+
+// The developer panel shows the computer players' reasoning; a player builds a trace only
+// while this is set.
+extern bool kiLogAn;
+const std::string& kiLogLetzte();
 
 bool karteGueltig(const kurzkarte& k);
 karte karteErweitern(const kurzkarte& k);

@@ -447,6 +447,13 @@ void punkteTabelle(TCG& g, const TGameResult& r, bool flag) {
     danach();
 }
 
-void pokerTabelle(TCG& g) { fuellen(g, nullptr, false, ""); }
+void pokerTabelle(TCG& g) {
+    // Opened before a round has ended, the list still says how far the match has gone.
+    std::string limit;
+    const spiele::Eintrag* e = spiele::eintrag(g.spielId);
+    if (!isMoneyGame(g.spielId) && e && e->limitText) e->limitText(limit);
+    fuellen(g, nullptr, false, limit);
+    if (!isMoneyGame(g.spielId)) infoSetzen(limit);
+}
 
 }  // namespace spielliste

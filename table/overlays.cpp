@@ -161,6 +161,8 @@ void seatmatrix(int seat) {
     const int n = anzSitze > 0 ? anzSitze : 1;
     if (g == 4) z -= 20 + static_cast<float>(n - seat) / n;
     if (g == 1 || g == 5 || g == 6 || g == 12) y -= 180;
+    // The Schnapsen opponent's cards lie where its plate would stand: the plate goes behind them.
+    if (g == 7 && seat == 2) y -= 180;
     const bool open = ishandopen(seat);
     glTranslatef((open ? x + 180 : x) / 502, -y / 502, z / 502);
     glRotatef(-90, 1, 0, 0);
@@ -371,7 +373,6 @@ void drawseatmarkers(int seat, float xOffset) {
     if (seat < 1 || seat > 10) return;
     const int g = cg.spielId;
     const SeatOverlay& o = seatOverlay[seat];
-    if (g == 9) return;
     if (!o.iconVisible && g != 5 && g != 6 && g != 12) return;
     if (o.icon <= 0 && g != 5 && g != 6) return;
     overlaymatrix(seat);
@@ -379,6 +380,9 @@ void drawseatmarkers(int seat, float xOffset) {
     const bool sliding = s && s->gleiten.active;
     const float fade = markerfade(o.iconFade, sliding, sliding ? s->gleiten.progress : 0);
     switch (g) {
+        case 9:
+            if (seat == 1) glTranslatef(0, 0.312989f, 0.594679f);
+            break;
         case 3:
             glTranslatef(0,
                          seat == 1 ? 0.0500782f

@@ -8,6 +8,7 @@
 #include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
+#include "core/panel.h"
 #include "core/spielliste.h"
 #include "games/casino/bjregeln.h"
 #include "games/casino/blackjackki.h"
@@ -122,6 +123,9 @@ bool BlackJackAllSeatsDone() {
 }
 
 void BlackJackShowTable() {
+    // The human's hint belongs to its own turn: it goes once another seat, the dealer or the
+    // showdown is on.
+    if (cg.aktSpieler != 1 || zaehler() >= kShowdown) central::hinweisVerbergen();
     if (zaehler() >= kDealerFertig) {
         bj().entscheidungFlag = 0;
         if (central::dienste.app && central::dienste.app->validDialog(central::ids.ingame))
@@ -129,14 +133,15 @@ void BlackJackShowTable() {
     }
 }
 
+// The turn marker beside the seat on turn while the seats play; the seats before and after it
+// lose theirs, and outside the play the seat on turn shows none.
 void markenSetzen() {
-    pvl::TPVLApplication* a = central::dienste.app;
-    const int d = central::ids.ipanel;
-    if (!a || !a->validDialog(d)) return;
-    auto zeigen = [&](int s, bool v) {
+    auto zeigen = [](int s, bool v) {
         if (s < 1 || s > 6) return;
-        const int e = central::ids.zugMarke[s];
-        if (e > 0 && a->validElement(d, e)) a->SetVisible(d, e, v);
+        if (v)
+            panel::icon(s, panel::bilder.dran);
+        else if (panel::sitz[s].icon == panel::bilder.dran)
+            panel::icon(s, 0);
     };
     const int akt = cg.aktSpieler;
     if (cg.phase.nr == 4) {
@@ -399,7 +404,11 @@ void geben() {
     if (c < 0) {
         // the shuffle show: the talon's cards shuffle in place, once per pass
         const int n = stapel(kTalon).anz;
-        for (int i = 1; i <= n; ++i) glu::movecard(kTalon, i, kTalon, i, 0, 5, 0, 0.0f, 0, 0.0f);
+        // the direction the halves fly apart, one per pass, leaning the other way every pass
+        const float richtung = static_cast<float>(rnd::uniform()) * 0.4f + (c % 2 != 0 ? 1.27f : 1.57f);
+        for (int i = 1; i <= n; ++i)
+            if (glu::movecard(kTalon, i, kTalon, i, 0, 5, 0, 0.0f, 0, 0.0f))
+                stapel(kTalon).at(i).bewegung.flightRandom = richtung;
         if (n > 0) central::bewegungAbwarten(cg, kTalon, n);
         c += 1;
         return;
@@ -851,6 +860,7 @@ void BlackJackRestoreView() {
         const int n = stapel(s).anz;
         if (n > 0) glu::LayoutCardPositions(s, 1, n, 2, 2, 0);
     }
+    markenSetzen();
     geldtext::UpdateBlackJackBetButtons();
 }
 
@@ -872,6 +882,14 @@ int64_t tischGeld() {
 }
 
 bool BlackJackEventHook(int) { return true; }
+
+std::vector<std::string> BlackJackBetTexts(bool hoechst, bool kurz, int waehrungListe) {
+    std::vector<std::string> t;
+    for (int i = 1; i <= 5; ++i)
+        t.push_back(geldtext::formatMoneyIn(hoechst ? bjregeln::maxBetStep(i, kurz, 0) : bjregeln::minBetStep(i, kurz, 0),
+                                            waehrungListe));
+    return t;
+}
 
 void einsatzKnopf(int knopf) {
     static constexpr int lang[4] = {2, -2, 8, -8}, kurzSchritt[4] = {1, -1, 5, -5};

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/cg.h"
 
@@ -26,6 +27,9 @@ bool BlackJackCardFaceUp(int s, int nr);
 int BlackJackLastHiddenCard(int s);
 bool BlackJackCanDouble();
 int32_t BlackJackClampBet(int32_t bet);
+// The five entries of the rule page's minimum or maximum bet list, the very steps the game
+// reads (`bjregeln::minBetStep`), in the page's currency (1 cents, 2 euros, 3 dollars).
+std::vector<std::string> BlackJackBetTexts(bool hoechst, bool kurz, int waehrungListe);
 std::string BlackJackHandText(int s);
 std::string BlackJackHandTextDative(int s);
 

@@ -12,6 +12,11 @@ namespace geldtext {
 
 int (*bildHoehe)() = nullptr;
 
+namespace {
+// The bet icons are 18 units square; 22 leaves a gap between neighbours.
+constexpr int kPfeilAbstand = 22;
+}  // namespace
+
 int waehrung() {
     if (cg.spielId == 9) return cg.blackjack.waehrung;
     if (cg.spielId == 8 && pokerchips::pokerWaehrung) return pokerchips::pokerWaehrung();
@@ -19,11 +24,16 @@ int waehrung() {
 }
 
 void formatMoney(int64_t amount, bool showPlus, std::string& text) {
+    text = formatMoneyIn(amount, waehrung() == 3 ? 3 : pokerchips::ChipsAsEuroCents() ? 1 : 2, showPlus);
+}
+
+std::string formatMoneyIn(int64_t amount, int waehrungListe, bool showPlus) {
     const int64_t m = amount < 0 ? -amount : amount;
     const std::string plus = showPlus && amount > 0 ? "+" : "";
-    if (waehrung() == 3) {
+    std::string text;
+    if (waehrungListe == 3) {
         text = plus + text::fromInt(m * 10) + " $";
-    } else if (pokerchips::ChipsAsEuroCents()) {
+    } else if (waehrungListe == 1) {
         const int64_t v = m * 2, e = v / 100, k = v % 100;
         if (e >= 1)
             text = plus + text::fromInt(e) + "," + (k < 10 ? "0" : "") + text::fromInt(k) + text::w(" €");
@@ -33,6 +43,7 @@ void formatMoney(int64_t amount, bool showPlus, std::string& text) {
         text = plus + text::fromInt(m * 10) + text::w(" €");
     }
     if (amount < 0) text = "- " + text;
+    return text;
 }
 
 std::string formatMoney(int64_t amount, bool showPlus) {
@@ -89,8 +100,10 @@ void UpdateBlackJackBetButtons() {
     const int d = central::ids.ingame;
     if (!a || !a->validDialog(d)) return;
     const int h = bildHoehe ? bildHoehe() : 600;
+    // Two columns (small and large steps) of two icons (up, down), apart so that one click
+    // never lands on two of them.
     const int zeile1 = 236 - static_cast<int>(num::round(h / 2.5));
-    const int zeile2 = zeile1 + 18 - static_cast<int>(num::round(h / 45.0));
+    const int zeile2 = zeile1 + kPfeilAbstand;
     const bool sichtbar = cg.aktSpieler == 1 && cg.entscheidung.art == 106 && cg.phase.nr == 10;
     const int32_t vorschlag = cg.blackjack.einsatzVorschlag;
     int32_t grenze = cg.blackjack.regeln.maxEinsatz;
@@ -100,7 +113,7 @@ void UpdateBlackJackBetButtons() {
         if (!a->validElement(d, e)) continue;
         pvl::TPVLElement& el = a->dlg(d).el(e);
         el.X = static_cast<int16_t>(k < 2 ? zeile1 : zeile2);
-        el.Y = static_cast<int16_t>(k % 2 == 0 ? 0 : 18);
+        el.Y = static_cast<int16_t>(k % 2 == 0 ? 0 : kPfeilAbstand);
         a->SetEnabled(d, e, false);
         a->SetVisible(d, e, sichtbar);
         if (!sichtbar) continue;

@@ -10,6 +10,8 @@ namespace geldtext {
 // an amount above 0 (with showPlus), "- " in front of a negative one.
 void formatMoney(int64_t amount, bool showPlus, std::string& text);
 std::string formatMoney(int64_t amount, bool showPlus = false);
+// The same in the currency of a rule page's list: 1 euros and cents, 3 dollars, else euros.
+std::string formatMoneyIn(int64_t amount, int waehrungListe, bool showPlus = false);
 // The currency option of the running chip game: 1 euros and cents, 3 dollars, else euros.
 int waehrung();
 

@@ -1,6 +1,8 @@
 // Registration of Texas Hold'em with the game core, the decision dialogs, the table engine, the
 // chips, the result tables, the high scores and the saved games. Where Black Jack fills the same
 // shared entry, the entry answers for poker while poker runs and hands on otherwise.
+#include <algorithm>
+
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/seams.h"
@@ -12,6 +14,7 @@
 #include "games/casino/holdem.h"
 #include "games/casino/holdem_zaehler.h"
 #include "games/casino/pokerchips.h"
+#include "gui/pvl.h"
 #include "table/overlays.h"
 #include "table/tischhooks.h"
 
@@ -45,6 +48,29 @@ bool erlaubtKnopf(int s, int knopf) {
     return true;
 }
 
+// The four raise arrows of the poker row: all off first; for the human on turn with chips left
+// beyond its set, up while the amount may still grow, down while it is above the minimum.
+void UpdatePokerRaiseButtons() {
+    pvl::TPVLApplication* a = central::dienste.app;
+    const int d = central::ids.ingame;
+    if (!a || !a->validDialog(d)) return;
+    const int s = cg.aktSpieler;
+    const TPoker& pk = cg.poker;
+    bool hoch = false, runter = false;
+    if (s >= 1 && s <= 6 && chips(s) > 0) {
+        const int32_t zuZahlen = std::max(0, pk.einsatz - sitz(s).gesetzt);
+        const int32_t limit = maxErhoehung(variante(), pk.limitStufe, pk.pot);
+        hoch = pk.erhoehung < limit && pk.erhoehung + zuZahlen < chips(s);
+        runter = pk.erhoehung > pk.minErhoehung;
+    }
+    for (int k = 0; k < 4; ++k) {
+        const int e = central::ids.chip[k];
+        if (!a->validElement(d, e)) continue;
+        a->SetVisible(d, e, true);
+        a->SetEnabled(d, e, k % 2 == 0 ? hoch : runter);
+    }
+}
+
 }  // namespace
 
 void anmelden() {
@@ -76,6 +102,7 @@ void anmelden() {
     d.pokerDeutsch = PokerGermanTerms;
     d.pokerErlaubt = erlaubtKnopf;
     d.pokerSitzAus = [](int s) { return sitz(s).aktion == 7; };
+    d.pokerKnoepfe = UpdatePokerRaiseButtons;
 
     seams::spiele.pokerAceLowStraight = [] { return true; };
     seams::spiele.pokerSpeedUpActive = PokerSpeedUpActive;

@@ -8,6 +8,7 @@
 #include "core/envparam.h"
 #include "core/highscore.h"
 #include "core/kommentar.h"
+#include "core/panel.h"
 #include "core/seams.h"
 #include "core/spielliste.h"
 #include "games/casino/chipanim.h"
@@ -19,7 +20,6 @@
 #include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/glu.h"
-#include "table/overlays.h"
 
 namespace holdem {
 
@@ -388,10 +388,7 @@ void PokerSeatCaptions() {
         z.vorigerTitel = z.titel;
         z.titel.assign(t);
         // the table shows the caption beside the seat unless the seat is speaking
-        if (cg.sprechblasen.zustand[s] != 3) {
-            glu::seatOverlay[s].bubble = t;
-            glu::seatOverlay[s].bubbleVisible = !t.empty();
-        }
+        if (cg.sprechblasen.zustand[s] != 3) panel::text(s, t);
     }
 }
 

@@ -545,6 +545,8 @@ void spielLaden() {
     sortierSchluessel();
     plaetzeMerken();
     statusAnzeige(cg);
+    // the restored question shows its buttons afresh: a knock made before the save still counts
+    if (cg.phase.nr == 4 && cg.phase.schritt == 1 && cg.schwimmen.geklopft) central::knopfFreigeben(cg, kKlopfen, false);
 }
 
 bool rundeVorbei(const TCG& g) { return g.spielId == spiele::kSchwimmen && g.phase.nr == kGebucht; }

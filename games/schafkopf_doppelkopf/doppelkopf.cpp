@@ -7,6 +7,7 @@
 
 #include "core/central.h"
 #include "core/entscheidung.h"
+#include "core/panel.h"
 #include "core/seams.h"
 #include "core/spiele.h"
 #include "games/schafkopf_doppelkopf/doppelkopf_ki.h"
@@ -47,10 +48,6 @@ std::array<bool, 5> stufenErlaubt() {
     return r;
 }
 
-int sortSchluessel(const karte& k) {
-    const Ordnung& o = ordnung();
-    return istTrumpf(o, k) ? 1000 + rang(o, k) : (5 - k.f) * 100 + rang(o, k);
-}
 
 void trumpfSetzen() { sd::kartenwerteSetzen(ordnung().rang); }
 
@@ -92,7 +89,7 @@ void oeffentlichBauen() {
 
 void nachDemGeben(TCG& g) {
     for (int s = 1; s <= 4; ++s) sd::gegebenMerken(s, Z().gegeben[s - 1], 12);
-    sd::sortieren(1, sortSchluessel);
+    sd::sortieren(1, ordnung());
     g.phase.nr = kVorbehalt;
     g.phase.schritt = 0;
     g.phase.fluss1 = 0;
@@ -172,6 +169,8 @@ void aufloesung(TCG& g) {
                     Z().hochzeit = s;
                     Z().solist = s;
                     g.aktSpieler = s;
+                    // every other seat's side is open again until the partner is found
+                    parteiEreignis(1, 0);
                     parteiEreignis(5, s);
                     sd::sagen("Hochzeit mit 1. fremden Stich", s, 1);
                     break;
@@ -186,9 +185,9 @@ void aufloesung(TCG& g) {
             }
             Z().soloTyp = a.wert;
             trumpfSetzen();
-            sd::sortieren(1, sortSchluessel);
+            sd::sortieren(1, ordnung());
             parteiEreignis(1, 0);
-            sd::sagen(soloName(a.wert), Z().solist, 100);
+            sd::sagen(text::toUtf8(soloName(a.wert)), Z().solist, 100);
             g.phase.schritt = 3;
             return;
         default:
@@ -360,6 +359,7 @@ void stiche(TCG& g) {
             return;
         }
         case 555:
+            panel::text(g.aktSpieler, "");
             g.phase.schritt = 4;
             return;
         case 4: {
@@ -379,12 +379,14 @@ void stiche(TCG& g) {
                 sd::kommentar(true, 4, gegner, augenSumme(st));
             hochzeitPruefen(sieger);
             parteiEreignis(8, 0);
+            sd::stichEinsammeln(sieger + 6);
             g.phase.schritt = 5;
             return;
         }
         case 5: {
+            // cards still on the trick pile (a game loaded while they flew) follow now
             if (sd::anz(sd::kStich) > 0) {
-                sd::obenAuf(sd::kStich, g.aktSpieler + 6);
+                sd::stichEinsammeln(g.aktSpieler + 6);
                 return;
             }
             Z().stichAnz = 0;
@@ -657,7 +659,13 @@ void spielSchritt(TCG& g) {
 void spielLaden() {
     sd::tischLaden(Z().stich, Z().stichAnz);
     trumpfSetzen();
+    sd::frageWiederholen(cg);
     anzeigeAktualisieren();
+}
+
+void vorschau(int art, int code) {
+    if (art != 88 || cg.aktSpieler != 1 || cg.phase.nr != kAufloesung || code < 1 || code > kBubenDamen) return;
+    sd::sortieren(1, trumpfOrdnung(code));
 }
 
 bool spielbar(const TKartenSlot& slot) {
@@ -722,6 +730,7 @@ entscheidung::DoppelkopfLage lage(int seat) {
     l.ansageErlaubt = ansageErlaubtSitz(seat);
     l.ansageText = ansageText(istKontra(seat), naechsteAnsageSitz(seat));
     l.kreuzDamen = Z().darfHeiraten != 0;
+    l.fuehrt = Z().stichAnz == 0;
     l.bubenDamenSolo = O().bubenDamenSolo != 0;
     l.soloWort5 = soloWort(kBubensolo, false);
     l.soloWort6 = soloWort(kDamensolo, false);
@@ -749,6 +758,7 @@ void anmelden() {
     seams::spiele.doppelkopfIstTrumpf = istTrumpfHook;
     entscheidung::fragen.doppelkopf = lage;
     entscheidung::fragen.handVon = glu::handVonSitz;
+    sd::markenAnmelden();
 }
 
 }  // namespace doppelkopf

@@ -17,6 +17,8 @@ namespace doppelkopf {
 void spielSchritt(TCG& g);
 void neuesSpiel(bool frisch);
 void spielLaden();
+// The human's hand sorted for the solo under the mouse (dialog 88); the choice stays open.
+void vorschau(int art, int code);
 bool spielbar(const TKartenSlot& slot);
 bool passtAuf(const karte& card, const karte& lead, int alt);
 // The ranks of the game being played.

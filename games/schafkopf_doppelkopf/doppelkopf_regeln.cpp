@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/entscheidung.h"
+#include "core/gtool.h"
 #include "platform/text.h"
 
 namespace doppelkopf {
@@ -16,6 +17,16 @@ std::string farbWort(int f) {
     if (entscheidung::fragen.farbName) return entscheidung::fragen.farbName(f);
     static const char* const namen[] = {"Kreuz", "Pik", "Herz", "Karo"};
     return f >= 1 && f <= 4 ? namen[f - 1] : std::string();
+}
+
+// The deck style's word for the Bube (value 4) or the Dame (5) as the first part of a solo's
+// name: "Bube" and "Dame" become "Buben" and "Damen", "Unter" and "Ober" stay.
+std::string wertWort(int t) {
+    std::string w;
+    gtool::wertName(t, w);
+    if (w.empty()) w = t == kBube ? "Bube" : "Dame";
+    if (w.back() == 'e') w += 'n';
+    return w;
 }
 
 }  // namespace
@@ -144,11 +155,11 @@ std::string soloWort(int code, bool kurz) {
     if (code >= 1 && code <= 4) return farbWort(code);
     switch (code) {
         case kBubensolo:
-            return "Buben";
+            return wertWort(kBube);
         case kDamensolo:
-            return "Damen";
+            return wertWort(kDame);
         case kBubenDamen:
-            return kurz ? "Bu.-Damen" : "Buben-Damen";
+            return kurz ? wertWort(kBube).substr(0, 2) + ".-" + wertWort(kDame) : wertWort(kBube) + "-" + wertWort(kDame);
         default:
             return {};
     }

@@ -7,6 +7,7 @@
 
 #include "core/central.h"
 #include "core/entscheidung.h"
+#include "core/panel.h"
 #include "core/seams.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
@@ -41,11 +42,6 @@ bool braucheFarbe(int typ) {
     return typ == kSolo || typ == kFarbwenz || typ == kFarbgeier || typ == kRufspiel;
 }
 
-// Sort key of the human's hand: trumps first, then suit by suit, each by rank.
-int sortSchluessel(const karte& k) {
-    const Ordnung& o = ordnung();
-    return istTrumpf(o, k) ? 1000 + rang(o, k) : (5 - k.f) * 100 + rang(o, k);
-}
 
 void trumpfSetzen() { sd::kartenwerteSetzen(ordnung().rang); }
 
@@ -91,7 +87,7 @@ void oeffentlichBauen() {
 
 void nachDemGeben(TCG& g) {
     for (int s = 1; s <= 4; ++s) sd::gegebenMerken(s, Z().gegeben[s - 1], 8);
-    sd::sortieren(1, sortSchluessel);
+    sd::sortieren(1, ordnung());
     g.phase.nr = kBieten;
     g.phase.schritt = 0;
     g.phase.fluss1 = 0;
@@ -333,7 +329,7 @@ void spielFestlegen(TCG& g) {
             }
         sitz(s).laufende = laufende(o, seite, gegner);
     }
-    sd::sortieren(1, sortSchluessel);
+    sd::sortieren(1, ordnung());
     parteiEreignis(0, 0);
     if (spiel().typ == kRamsch) {
         for (int s = 1; s <= 4; ++s) parteiEreignis(10, s);
@@ -469,6 +465,7 @@ void stiche(TCG& g) {
             return;
         }
         case 555:
+            panel::text(g.aktSpieler, "");
             g.phase.schritt = 4;
             return;
         case 4: {
@@ -482,24 +479,33 @@ void stiche(TCG& g) {
                     sd::kommentar(false, 2, sd::gegenueber(Z().sichten[0], sieger), augenSumme(st));
             }
             parteiEreignis(8, 0);
+            sd::stichEinsammeln(sieger + 6);
             g.phase.schritt = 5;
             return;
         }
         case 5: {
             const int sieger = g.aktSpieler;
+            // cards still on the trick pile (a game loaded while they flew) follow now
             if (sd::anz(sd::kStich) > 0) {
-                sd::obenAuf(sd::kStich, sieger + 6);
+                sd::stichEinsammeln(sieger + 6);
                 return;
             }
             Z().stichAnz = 0;
             Z().stichKarte = 1;
             Z().stichNr += 1;
             g.phase.schritt = 1;
-            // A Bettel ends with the declarer's first trick, a Tout with the first he loses.
-            if (spiel().typ == kBettel && sd::anz(Z().spieler + 6) > 0) spielEnde(g);
+            // A Bettel ends with the declarer's first trick, a Tout with the first he loses: the
+            // declarer of the Bettel groans, the seat that broke the Tout cheers.
+            if (spiel().typ == kBettel && sd::anz(Z().spieler + 6) > 0) {
+                sd::kommentar(false, 4, Z().spieler, 0);
+                spielEnde(g);
+            }
             bool andere = false;
             for (int s = 1; s <= 4; ++s) andere = andere || (s != Z().spieler && sd::anz(s + 6) > 0);
-            if (spiel().tout && andere && g.phase.nr == kStiche) spielEnde(g);
+            if (spiel().tout && andere && g.phase.nr == kStiche) {
+                sd::kommentar(false, 3, sieger, 0);
+                spielEnde(g);
+            }
             return;
         }
         default:
@@ -760,7 +766,22 @@ void spielSchritt(TCG& g) {
 void spielLaden() {
     sd::tischLaden(Z().stich, Z().stichAnz);
     trumpfSetzen();
+    sd::frageWiederholen(cg);
     anzeigeAktualisieren();
+}
+
+void vorschau(int art, int code) {
+    if (cg.aktSpieler != 1 || cg.phase.nr != kWahl) return;
+    int typ = 0, farbe = 0;
+    if (art == 92) {
+        typ = code == 43 ? kRufspiel : code;  // passing keeps the order of the plain game
+    } else if (art == 91) {
+        typ = sitz(1).gebot.typ;
+        if (typ == kRufspiel) return;  // the called suit leaves the order as it is
+        farbe = code;
+    }
+    if (typ < kSie || typ > kRufspiel || farbe < 0 || farbe > 4) return;
+    sd::sortieren(1, trumpfOrdnung(typ, farbe));
 }
 
 bool spielbar(const TKartenSlot& slot) {
@@ -816,6 +837,7 @@ entscheidung::SchafkopfLage lage(int seat) {
     l.bettel = o.bettel;
     l.sie = o.sie;
     l.eigenesAs = o.stillesSolo;
+    l.fuehrt = Z().stichAnz == 0;
     l.stufe = Z().angesagt >= 1 ? 2 : Z().gebote;
     // a seat choosing after a game was named may always pass
     l.wahlen = Z().angesagt >= 1 ? 1 : 0;
@@ -849,6 +871,7 @@ void anmelden() {
     entscheidung::fragen.schafkopf = lage;
     spielliste::anbindung.schafkopfCent = [] { return static_cast<int>(O().centProPunkt); };
     entscheidung::fragen.handVon = glu::handVonSitz;
+    sd::markenAnmelden();
 }
 
 }  // namespace schafkopf

@@ -17,6 +17,9 @@ namespace schafkopf {
 void spielSchritt(TCG& g);
 void neuesSpiel(bool frisch);
 void spielLaden();
+// The human's hand sorted for the game type (dialog 92) or suit (dialog 91) under the mouse;
+// the choice itself stays open.
+void vorschau(int art, int code);
 bool spielbar(const TKartenSlot& slot);
 bool passtAuf(const karte& card, const karte& lead, int alt);
 // The ranks of the game being played (or of no game yet).

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/central.h"
+#include "core/gtool.h"
 #include "core/spiele.h"
 #include "games/schafkopf_doppelkopf/schafkopf.h"
 #include "games/schafkopf_doppelkopf/sd_tisch.h"
@@ -776,7 +777,11 @@ karte kartenWahl(const sdki::Sicht& s, const Tischlage& t, const std::vector<kar
     if (t.stichAnz > 0 || !gewoehnlichesSpiel) {
         static thread_local std::vector<Kandidat> ks;  // kept: no allocation per decision
         bewerten(s, t, sp, ks);
-        return sp[static_cast<size_t>(stichBewertung(s, t, sp, ks))];
+        const size_t pos = static_cast<size_t>(stichBewertung(s, t, sp, ks));
+        if (gtool::kiLogAn && pos < ks.size())
+            kiLog(std::to_string(s.ich) + ": _" + std::to_string(std::lround(ks[pos].pGewinn * 100)) + "% - " +
+                  ks[pos].grund);
+        return sp[pos];
     }
     int bestPos = 1;
     float best = 0;
@@ -788,7 +793,12 @@ karte kartenWahl(const sdki::Sicht& s, const Tischlage& t, const std::vector<kar
         }
     }
     auto an = [&](int pos) { return sp[static_cast<size_t>(std::clamp(pos, 1, static_cast<int>(sp.size())) - 1)]; };
-    if (t.stufe >= 2 && (best > 0.7f || (best > 0.4f && s.partner2Letzter))) return an(bestPos);
+    const bool sicher = t.stufe >= 2 && (best > 0.7f || (best > 0.4f && s.partner2Letzter));
+    if (gtool::kiLogAn) {
+        const std::string w = std::to_string(std::lround(best * 100));
+        kiLog(std::to_string(s.ich) + ": " + (sicher ? "Wkt0: " + w : "NOMAX(" + w + ")"));
+    }
+    if (sicher) return an(bestPos);
     if (s.istSolo && s.ich == t.spieler) {
         const int h = sdki::klassenAnzahl(s.regeln, s.eigeneHand, kKlasseTrumpf);
         const int u = sdki::klassenAnzahl(s.regeln, s.unsichtbar, kKlasseTrumpf);

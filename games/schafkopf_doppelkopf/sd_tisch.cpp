@@ -26,6 +26,10 @@ void fragen(TCG& g, int art) {
     central::entscheidungAbfragen(g, art);
 }
 
+void frageWiederholen(TCG& g) {
+    if (g.antwort.offen != 0 && g.phase.fluss3 != 0 && g.phase.nr != kPhaseEnde) fragen(g, g.phase.fluss3);
+}
+
 Aktion nehmen(TCG& g) {
     Aktion a;
     a.art = g.antwort.art;
@@ -68,23 +72,32 @@ void austeilen(int seat, int n, float verzoegerung) {
     central::bewegungAbwarten(cg, kTalon, m + 1 - n);
 }
 
-void austeilenAlle(int geber, int n) {
+int paketSitz(int geber, int schritt, bool rueckwaerts) {
+    int folge[6] = {};
+    gtool::gebeFolge(4, geber, false, rueckwaerts, folge);
+    return folge[schritt % 4];
+}
+
+void austeilenAlle(int n, bool rueckwaerts) {
     const int m = anz(kTalon);
     if (n < 1 || m < 4 * n) return;
+    int folge[6] = {};
+    gtool::gebeFolge(4, 1, true, rueckwaerts, folge);
     for (int i = 0; i < 4; ++i)
-        glu::dealcards(naechster(geber, i + 1), n, n * i, 0, kTalon, 0.25f * static_cast<float>(i));
+        glu::dealcards(folge[i], n, n * i, 0, kTalon, 0.25f * static_cast<float>(i));
     central::bewegungAbwarten(cg, kTalon, m + 1 - 4 * n);
 }
 
 bool geben(TCG& g, int n, int paket) {
+    const bool rueckwaerts = envParam.spielrichtung == 2;
     if (envParam.austeilen == 1) {
         if (g.phase.schritt != 0) return true;
         g.phase.schritt = 100;
-        austeilenAlle(g.geber, n);
+        austeilenAlle(n, rueckwaerts);
         return false;
     }
     if (g.phase.schritt >= 4 * n / paket) return true;
-    g.aktSpieler = naechster(g.geber, g.phase.schritt % 4 + 1);
+    g.aktSpieler = paketSitz(g.geber, g.phase.schritt, rueckwaerts);
     ++g.phase.schritt;
     austeilen(g.aktSpieler, paket);
     return false;
@@ -101,13 +114,23 @@ void ausspielen(int seat, int slot, int imStich) {
     if (gespielt >= 1) central::bewegungAbwarten(cg, seat, gespielt);
 }
 
-void obenAuf(int von, int nach) {
-    const int slot = anz(von);
-    if (slot < 1) return;
-    if (glu::movecardrecord(von, slot, nach, anz(nach) + 1, 1, 2, 14, 0, 0)) cg.bewegungWarten.aktiv = 1;
+void stichEinsammeln(int nach) {
+    const int n = anz(kStich);
+    bool unterwegs = false;
+    for (int i = 0; i < n; ++i) {
+        const int slot = n - i;
+        // the last call names the move the step waits for: the last to start
+        unterwegs = glu::movecardrecord(kStich, slot, nach, anz(nach) + 1 + i, 1, 2, 14,
+                                        0.1f * static_cast<float>(i), 0) ||
+                    unterwegs;
+    }
+    if (unterwegs) cg.bewegungWarten.aktiv = 1;
 }
 
-void sortieren(int seat, int (*schluessel)(const karte& k)) {
+void sortieren(int seat, const schafkopf::Ordnung& o) {
+    const auto schluessel = [&o](const karte& k) {
+        return schafkopf::istTrumpf(o, k) ? 1000 + schafkopf::rang(o, k) : (5 - k.f) * 100 + schafkopf::rang(o, k);
+    };
     TSpieler& s = st(seat);
     glu::stapelZuHand(s);
     hand& h = s.hand;

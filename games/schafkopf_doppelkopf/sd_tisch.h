@@ -8,6 +8,7 @@
 #include "core/cg.h"
 #include "core/karten.h"
 #include "core/spielliste.h"
+#include "games/schafkopf_doppelkopf/schafkopf_regeln.h"
 #include "table/tspieler.h"
 
 namespace sd {
@@ -29,6 +30,9 @@ struct Aktion {
     int wert = 0;
     int frage = 0;  // the dialog it answers
 };
+// After loading: the question that was open when the game was saved is asked again, so its
+// buttons and its hint are there as before.
+void frageWiederholen(TCG& g);
 // The stored action, once.
 Aktion nehmen(TCG& g);
 // The code is one of the buttons of the open dialog: an answer no button offered is refused.
@@ -41,18 +45,23 @@ void talonFuellen(const std::vector<karte>& deck);
 // n cards from the top of the talon to the seat; the step waits for the packet.
 void austeilen(int seat, int n, float verzoegerung = 0);
 // One step of the deal of n cards to every seat, in packets from the seat after the dealer on
-// (all at once with the fast-deal setting); true once every card is out.
+// (all at once with the fast-deal setting); true once every card is out. With the deal direction
+// against the clock (setting 2) the packets go backwards from the seat before the dealer.
 bool geben(TCG& g, int n, int paket);
+// The seat receiving packet `schritt` (0-based) of the packet deal.
+int paketSitz(int geber, int schritt, bool rueckwaerts);
 // The seat's hand as dealt, its first n cards.
 void gegebenMerken(int seat, karte* ziel, int n);
-// Fast deal: n cards to every seat at once, from the seat after the dealer on.
-void austeilenAlle(int geber, int n);
+// Fast deal: n cards to every seat at once, seats 1..4 (4..1 backwards), each 0.25 s after the
+// one before.
+void austeilenAlle(int n, bool rueckwaerts);
 // The card in the seat's slot onto the trick pile as its `imStich`-th card; the step waits for it.
 void ausspielen(int seat, int slot, int imStich);
-// The top card of one stack onto another; the step waits for it.
-void obenAuf(int von, int nach);
-// The seat's hand sorted by a key, highest first.
-void sortieren(int seat, int (*schluessel)(const karte& k));
+// The trick's cards from the trick pile onto the winner's pile in four moves, each 0.1 s after
+// the one before; the step waits for the last.
+void stichEinsammeln(int nach);
+// The seat's hand in the order of a game: trumps first, then suit by suit, each by rank.
+void sortieren(int seat, const schafkopf::Ordnung& o);
 // The rank table of the table engine from a game's ranks ([suit - 1][value - 1], values 1..8).
 void kartenwerteSetzen(const int rang[4][8]);
 

@@ -9,6 +9,7 @@
 #include "core/entscheidung.h"
 #include "core/envparam.h"
 #include "core/gtool.h"
+#include "core/panel.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
 #include "table/glu.h"
@@ -433,6 +434,7 @@ void spielen(TCG& g) {
         }
         case kImFlug:
             if (j.stichPosition >= 4) {
+                panel::text(seat, "");  // the trick is full: the last seat's words go
                 g.antwort.warten = kStichVoll;
                 return;
             }
@@ -690,6 +692,7 @@ void spielSchritt(TCG& g) {
         default:
             break;
     }
+    anzeigeAktualisieren();
 }
 
 namespace {
@@ -745,6 +748,7 @@ void spielLaden() {
         int32_t& k = cg.sitzEinstellungen.at(s).staerke;
         if (k < 1 || k > 6) k = 4;
     }
+    anzeigeAktualisieren();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -83,6 +83,15 @@ void stoeckPruefen(int seat, const karte& k);
 void weisAngebot();
 // The game-type name of a trump code (the suit's name in the deck style), Windows-1252.
 std::string spieltypName(int code);
+// The panel: the trump's or the direction's icon, the turn marker and the teams' points; every
+// step and after a load.
+void anzeigeAktualisieren();
+// Per team the two seat names joined by " + ", ": " and the team's points, one line each.
+std::string teamText();
+// The panel place (1..4 the suits, 5 a direction) and picture of a trump code; 0 for none.
+int symbolFuer(int trumpf, int32_t& textur);
+// The shell's score line: shows the text, or hides it for an empty one.
+extern void (*punkteZeigen)(const std::string& text);
 // The round has ended and its result is booked.
 bool rundeVorbei(const TCG& g);
 const TGameResult& letztesErgebnis();

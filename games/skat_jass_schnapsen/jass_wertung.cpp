@@ -166,9 +166,11 @@ void highscoreText(std::string& text) {
 }
 
 spielliste::Tabelle punkteZeilen() {
-    auto kurz = [](int seat) { return highscore::spielerName(cg, seat, true); };
+    auto kurz = [](int seat) { return highscore::spielerName(cg, seat, true, true); };
     spielliste::Tabelle t;
-    t.push_back({"!^Spiel", "!^" + kurz(1) + "+" + kurz(3), "!^" + kurz(2) + "+" + kurz(4), "!"});
+    // Two names make a header wider than its column: the first team's stands on the header row,
+    // the second team's a line above it, as the seats' names of the other games alternate.
+    t.push_back({"!^Spiel", "!" + kurz(1) + "+" + kurz(3), "!^" + kurz(2) + "+" + kurz(4), "!"});
     const int runden = std::clamp<int>(cg.spielliste.runden, 0, kRundenMax);
     for (int r = 1; r <= runden; ++r) {
         // Slot 200 holds the latest round once there are more.

@@ -8,6 +8,7 @@
 
 #include "core/central.h"
 #include "core/entscheidung.h"
+#include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
 #include "core/seams.h"
@@ -231,7 +232,11 @@ void spiel(TCG& g) {
     switch (g.antwort.warten) {
         case kZugBeginn: zugBeginn(g); return;
         case kWartet: aktionAuswerten(g); return;
-        case kPause: g.antwort.warten = kStichAus; return;
+        case kPause:
+            // The full trick stays a moment on the table before it is taken.
+            gtool::sagen(w("warten.."), 0, 0, false);
+            g.antwort.warten = kStichAus;
+            return;
         case kStichAus: stichAufloesen(g); return;
         case kRaeumen: raeumen(g); return;
         case kZiehen: ziehen(g); return;
@@ -269,6 +274,19 @@ void geben(TCG& g) {
     }
     if (g.phase.schritt == 0) schnapsenki::kommentar(1, 2);
     const int c = ++g.phase.schritt;
+    if (envParam.austeilen == 1) {
+        // All at once: each seat its whole hand in one move, then the trump card.
+        if (c <= 2) {
+            g.aktSpieler = anderer(g.aktSpieler);
+            austeilen(g.aktSpieler, sn().sechsundsechzig ? 6 : 5);
+        } else if (c == 3) {
+            obenAuf(kTalon, kAtout);
+        } else {
+            talonAuslegen();
+            sn().gebenFertig = 1;
+        }
+        return;
+    }
     if (c > 6) {
         talonAuslegen();
         sn().gebenFertig = 1;
@@ -407,6 +425,7 @@ void spielSchritt(TCG& g) {
         case kSpiel: spiel(g); break;
         default: break;
     }
+    anzeigeAktualisieren();
 }
 
 void spielLaden() {
@@ -418,6 +437,7 @@ void spielLaden() {
     for (int f = 1; f <= 4; ++f)
         for (int t = 1; t <= 14; ++t) ::Kartenwerte[f - 1][t - 1] = t <= 8 ? (5 - f) * 100 + t : 0;
     schnapsenki::sucheZuruecksetzen();
+    anzeigeAktualisieren();
 }
 
 void zeigerKarteSetzen(int index, int seat) {
@@ -444,7 +464,18 @@ entscheidung::SchnapsenLage lage(int seat) {
     return l;
 }
 bool talonZu() { return sn().talon.zu != 0; }
-void paarPruefenHook(int mode, int) {
+void paarPruefenHook(int mode, int suit) {
+    if (mode == 1) {
+        // The human points at a card while leading: the other card of its pair is found so that
+        // the table raises it too, a preview of the 20 or 40 it would announce.
+        sn().anzeige.partner = 0;
+        const int i = tischhooks::schale().gehobeneKarte;
+        if (cg.phase.nr != kSpiel || cg.aktSpieler != 1 || !stichLeer()) return;
+        sn().talon.paarTest = 1;
+        sn().anzeige.partner = paarPartner(handVonStapel(1), i, suit);
+        sn().talon.paarTest = 0;
+        return;
+    }
     // The human points at a card: the computer already searches its reply to it.
     if (mode != 2 || cg.aktSpieler != 1) return;
     sn().talon.paarTest = 1;  // the lift it starts must not ask again

@@ -90,6 +90,10 @@ int optionZahl(const std::string& text, int keineGrenze);
 // ---- flow
 void spielSchritt(TCG& g);
 void neuesSpiel(bool frisch);
+// The panel: the trump suit's icon and the turn marker; every step and after a load.
+void anzeigeAktualisieren();
+// The suit the panel shows: the open trump card's, or the trump once the card is gone.
+int anzeigeFarbe();
 void spielLaden();
 bool spielbar(const TKartenSlot& slot);
 bool passtAuf(const karte& card, const karte& lead, int alt);

@@ -257,6 +257,16 @@ void ergebnisSpielen(int seat) {
             ersatzZug(seat);
         return;
     }
+    if (best.seite == 2) {
+        // The search has proven the outcome: the seat lets it show.
+        if (best.win > 0.1f) {
+            const int art = 1 + rnd::random(3);
+            central::kommentar(seat, 0, art, art, 60);
+        } else if (best.win <= -0.1f) {
+            const int art = -1 - rnd::random(3);
+            central::kommentar(seat, 0, art, art, 60);
+        }
+    }
     for (int i = 1; i <= st(seat).anz; ++i)
         if (gleich(st(seat).at(i).c, best.gespielt)) {
             if (schnapsen::spielbar(st(seat).at(i))) central::antwort(cg, central::kKarte, 0, i);

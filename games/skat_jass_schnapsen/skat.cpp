@@ -8,12 +8,14 @@
 #include "core/entscheidung.h"
 #include "core/envparam.h"
 #include "core/gtool.h"
+#include "core/kommentar.h"
 #include "core/seams.h"
 #include "games/skat_jass_schnapsen/skat_bewertung.h"
 #include "games/skat_jass_schnapsen/skat_regeln.h"
 #include "platform/num.h"
 #include "platform/rnd.h"
 #include "platform/text.h"
+#include "platform/ticks.h"
 #include "table/glu.h"
 #include "table/tischhooks.h"
 
@@ -50,6 +52,10 @@ constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
 
 TGameResult g_ergebnis;
 bool g_abrechnungZeigen = false;
+// "Skat mit Rum": when the first Skat card was turned up, and the times of the second card and
+// of taking the open Skat up (ms).
+uint32_t g_rumStart = 0;
+constexpr uint32_t kRumAbstand = 300, kRumOffen = 1800;
 
 TSpieler& st(int stack) { return glu::spieler[stack - 1]; }
 int anz(int stack) { return st(stack).anz; }
@@ -140,6 +146,22 @@ void menschSortieren(int typ) {
 
 bool istComputer(int seat) { return seat >= 1 && seat <= 20 && cg.stapelListen[seat].computer == 1; }
 
+// A computer seat's remark: event 1 it took a trick worth `wert` points, 2 the other party took
+// it, 3 it said Kontra level `wert`. Tricks of less than 20 points and Null and Ramsch tricks
+// pass without a word.
+void kommentar(int ereignis, int seat, int wert) {
+    const int typ = cg.skat.sk.typ;
+    if (ereignis == 1 || ereignis == 2) {
+        if (wert < 20 || typ == kNull || typ == kRamsch || cg.skat.spiel.ramsch) return;
+        central::kommentar(seat, 0, ereignis == 1 ? 1 : -1, 0, 40);
+        return;
+    }
+    if (ereignis != 3 || !istComputer(seat) || wert < 1 || wert > 4) return;
+    static const int erregung[5] = {0, 60, 80, 90, 95};
+    // Kontra and Sup go to the declarer, Re and Hirsch to both defenders.
+    central::kommentar(seat, 2, wert % 2 == 1 ? 1 : 2, 0, erregung[wert]);
+}
+
 // Every per-deal field back to its start, so nothing of the last deal counts in this one.
 void dealZuruecksetzen() {
     cg.skat.spiel = TSkatSpiel{};
@@ -181,22 +203,28 @@ void alleinspielerSetzen(TCG& g, int seat) {
 // ---------------------------------------------------------------------------------------------
 // Deal
 
-// Who gets the n-th packet: three seats from Vorhand, the Skat (15) after the first round.
+// The seat that gets the next packet after `seat`: the next one, or the previous one when the
+// table deals against the clock.
+int gebeFolge(int seat) { return envParam.spielrichtung == 2 ? voriger(seat) : naechster(seat); }
+
+// Who gets the n-th packet: the three seats in dealing order from the dealer on, the Skat (15)
+// after the first round.
 int paketZiel(int schritt) {
-    const int v = vorhand();
+    const int erster = gebeFolge(hinterhand());
+    const int zweiter = gebeFolge(erster);
     switch (schritt) {
         case 1:
         case 5:
         case 8:
-            return v;
+            return erster;
         case 2:
         case 6:
         case 9:
-            return naechster(v);
+            return zweiter;
         case 3:
         case 7:
         case 10:
-            return naechster(naechster(v));
+            return gebeFolge(zweiter);
         case 4:
             return 15;
         default:
@@ -245,10 +273,9 @@ void geben(TCG& g) {
         if (g.phase.schritt == 0) {
             g.phase.schritt = 100;
             const int m = anz(11);
-            const int v = vorhand();
+            int seat = hinterhand();
             for (int i = 0; i < 3; ++i) {
-                int seat = v;
-                for (int k = 0; k < i; ++k) seat = naechster(seat);
+                seat = gebeFolge(seat);
                 glu::dealcards(seat, 10, 10 * i, 0, 11, 0.3f * static_cast<float>(i));
             }
             central::bewegungAbwarten(cg, 11, m + 1 - 30);
@@ -515,20 +542,31 @@ void ansage(TCG& g) {
                 // "Skat mit Rum": the Skat is turned up for everyone before the declarer takes it
                 sp.rum = 1;
                 sp.hand = 0;
-                for (int i = 1; i <= anz(11); ++i) st(11).at(i).face = 1;
                 g.phase.fluss2 = 0;
                 g.phase.schritt = 5;
                 return;
             }
             fragen(g, g.skat.optionen.rum ? 60 : 50);
             return;
-        case 5:  // the Skat lies open for a few steps
-            if (++g.phase.fluss2 == 1) sagen("Rum", allein, 1);
-            if (g.phase.fluss2 >= 4) {
+        case 5: {
+            // The Skat is turned up card by card, 0.3 s apart, and lies open a while for everyone.
+            const uint32_t jetzt = ticks::now();
+            if (g.phase.fluss2 == 0) {
+                g.phase.fluss2 = 1;
+                g_rumStart = jetzt;
+                if (anz(11) >= 1) st(11).at(anz(11)).face = 1;
+                sagen("Rum", allein, 1);
+                return;
+            }
+            const uint32_t offen = ticks::elapsed(g_rumStart, jetzt);
+            if (offen >= kRumAbstand)
+                for (int i = 1; i <= anz(11); ++i) st(11).at(i).face = 1;
+            if (offen >= kRumOffen) {
                 for (int i = 1; i <= anz(11); ++i) st(11).at(i).face = 0;
                 g.phase.schritt = 21;
             }
             return;
+        }
         case 21:
             skatNehmen(g, allein, 1);
             return;
@@ -598,6 +636,7 @@ void kontraPhase(TCG& g) {
             if (a.art == central::kKnopf && a.wert == sp.kontra + 1 && a.wert >= 1 && a.wert <= 4) {
                 sp.kontra = a.wert;
                 if (sp.kontra == 1) sp.kontraSitz = g.aktSpieler;
+                kommentar(3, g.aktSpieler, sp.kontra);
                 sagen(kontraNamen[sp.kontra], g.aktSpieler, 1);
                 g.phase.schritt = 2;
                 return;
@@ -707,12 +746,24 @@ void stiche(TCG& g) {
             return;
         }
         case kPause:
+            // The full trick stays a moment on the table before it is taken.
+            gtool::sagen(w("warten.."), 0, 0, false);
             g.antwort.warten = kStichVoll;
             return;
         case kStichVoll: {
             const int gewinner = stichGewinner(g.skat.anspieler);
             g.aktSpieler = gewinner;
             const bool allein = gewinner == sp.alleinspieler && !sp.ramsch;
+            const int augen = augenSumme(stich());
+            if (rnd::uniform() < 0.5) {
+                kommentar(1, gewinner, augen);
+            } else {
+                // Someone of the party that lost the trick.
+                const int gegen = gewinner == sp.alleinspieler
+                                      ? (rnd::uniform() < 0.5 ? naechster(gewinner) : voriger(gewinner))
+                                      : sp.alleinspieler;
+                kommentar(2, gegen, augen);
+            }
             handAnhaengen(allein ? gewonnenAllein() : gewonnenGegner(), stich());
             handAnhaengen(gewonnenSitz(gewinner), stich());
             handAnhaengen(alleGespielt(), stich());
@@ -996,6 +1047,8 @@ void spielSchritt(TCG& g) {
         default:
             break;
     }
+    spielerSymbole();
+    spielInfo();
 }
 
 void spielLaden() {
@@ -1049,6 +1102,8 @@ void spielLaden() {
         glu::throwposition(seat, 1, st(12).at(i));
         st(12).at(i).z = static_cast<float>(i) * 0.5f - 97.5f;
     }
+    spielerSymbole();
+    spielInfo();
 }
 
 bool spielbar(const TKartenSlot& slot) {
@@ -1068,6 +1123,12 @@ bool spielbar(const TKartenSlot& slot) {
 }
 
 bool passtAuf(const karte&, const karte&, int) { return true; }
+
+void vorschau(int code) {
+    // "Kein Spiel" shows the hand as a Grand would hold it.
+    const int typ = code == 14 ? kGrand : code;
+    if ((typ >= 1 && typ <= 4) || typ == kNull || typ == kGrand) menschSortieren(typ);
+}
 
 bool handOffen(int seat) {
     const int p = cg.phase.nr;

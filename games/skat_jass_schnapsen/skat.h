@@ -24,6 +24,14 @@ bool tischHook();
 int naechsterSitz(int seat);  // -1: the seat on turn
 int vorigerSitz(int seat);
 std::string spielName();
+// The game-type dialog's preview: the human's hand in the order of the type of the button under
+// the mouse (answer code; "Kein Spiel" shows the Grand order).
+void vorschau(int code);
+// The seats' markers and the declarer's lasting caption (every step), the declared type's icon
+// in the information panel, and the caption's text: the game's name with Kontra/Re.
+void spielerSymbole();
+void spielInfo();
+std::string spielInfoText();
 void sortierSchluessel();
 // The deal has ended and its result is booked; the game core starts the next one.
 bool dealVorbei(const TCG& g);
@@ -61,6 +69,8 @@ bool iskoRegeln(const TSkatOptionen& o);
 // ','); false when the record or item is not there.
 bool charakterFeld(const std::string& inhalt, int record, int item, std::string& text);
 void charakterFeldLesen(const std::string& datei, int record, int item, std::string& text);
+// The characters' names in file order (list position 1 first), for the chooser of the main page.
+std::vector<std::string> charakterNamen();
 // The option pages' element ids, filled by the shell when it builds them (0 = not built).
 struct Seiten {
     int haupt = 0, kontra = 0, bock = 0, geld = 0;

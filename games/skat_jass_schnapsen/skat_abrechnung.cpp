@@ -339,27 +339,11 @@ void limitText(std::string& text) {
 }
 
 void highscoreText(std::string& text) {
-    text.clear();
     int kategorie = cg.skat.optionen.liste ? 1 : 2;
     if (cg.spielliste.runden > 12) kategorie = 3;
-    const int punkte = cg.konto[1];
-    if (punkte < 1) return;
-    int platz = 1;
-    while (platz <= 10 && !cg.highscore.at(spiele::kSkat, kategorie, platz).leer &&
-           punkte < cg.highscore.at(spiele::kSkat, kategorie, platz).punkte)
-        ++platz;
-    if (platz > 10) return;
-    for (int p = 10; p > platz; --p) {
-        cg.highscore.at(spiele::kSkat, kategorie, p) = cg.highscore.at(spiele::kSkat, kategorie, p - 1);
-        cg.highscore.at(spiele::kSkat, kategorie, p).platz = static_cast<uint8_t>(p);
-    }
-    THighscoreEintrag& e = cg.highscore.at(spiele::kSkat, kategorie, platz);
-    e = THighscoreEintrag{};
-    e.platz = static_cast<uint8_t>(platz);
-    e.punkte = punkte;
-    e.name = name(1);
-    e.leer = 0;
-    text = "Sie haben den " + zahl(platz) + ". Platz in der Highscoreliste erreicht.";
+    // Entered and written to the file at once: a crash later in the session keeps it.
+    text =
+        highscore::eintragenText(cg.highscore, spiele::kSkat, kategorie, cg.konto[1], name(1).substr(0, 100));
 }
 
 }  // namespace skat

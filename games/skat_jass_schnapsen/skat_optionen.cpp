@@ -21,7 +21,7 @@ namespace {
 namespace haupt {
 constexpr int liste = 4, limit18 = 8, limit36 = 9, limit72 = 10, eigene = 11, eigeneZahl = 19;
 constexpr int geber1 = 14, zufall = 17, rum = 21, spitze = 22, grand20 = 23, kontraRe = 24, bockRamsch = 25,
-              umGeld = 26, isko = 27, wertung1 = 31;
+              umGeld = 26, wertung1 = 31, isko = 37;
 }  // namespace haupt
 namespace kontra {
 constexpr int mit = 4, mitRe = 5, alle = 6, nachAnsage = 9, nachStich = 10;
@@ -150,6 +150,22 @@ void charakterFeldLesen(const std::string& datei, int record, int item, std::str
     charakterFeld(charakterDatei(datei), record, item, text);
 }
 
+std::vector<std::string> charakterNamen() {
+    const std::string& inhalt = charakterDatei(skat_1::datenOrdner + "ch.txt");
+    std::vector<std::string> namen;
+    std::string t;
+    // A record counts when all seven values are there; its name is the last line of its label
+    // (the file's first record carries the file's description before it).
+    for (int r = 1; charakterFeld(inhalt, r, 7, t); ++r) {
+        charakterFeld(inhalt, r, 0, t);
+        const size_t zeile = t.find_last_of("\r\n");
+        if (zeile != std::string::npos) t = t.substr(zeile + 1);
+        const size_t a = t.find_first_not_of(" \t"), b = t.find_last_not_of(" \t");
+        namen.push_back(a == std::string::npos ? "Spieler " + text::fromInt(r) : t.substr(a, b - a + 1));
+    }
+    return namen;
+}
+
 void grundwerteWennLeer() {
     TSkatOptionen& o = cg.skat.optionen;
     if (o.wertung == 0) grundwerteSetzen(o);  // a record never filled: the standard rules
@@ -159,7 +175,8 @@ void optionenLesen(bool ohneDialog) {
     TSkatOptionen& o = cg.skat.optionen;
     grundwerteWennLeer();
     const std::string datei = skat_1::datenOrdner + "ch.txt";
-    const int index = std::max(1, liste(seiten.haupt, seiten.charakterListe, standardCharakter));
+    int index = liste(seiten.haupt, seiten.charakterListe, standardCharakter);
+    if (index < 1) index = standardCharakter;  // a list with nothing chosen
     for (int s = 1; s <= 3; ++s) {
         TSkatCharakter& c = cg.sitzEinstellungen.at(s).skat;
         c.index = index;

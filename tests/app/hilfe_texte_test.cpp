@@ -53,15 +53,16 @@ TEST(HilfeTexte, EveryGameHasRulesAndHintsThatReadToTheEnd) {
 }
 
 TEST(HilfeTexte, HintTopicsAreTheGamesDecisionKinds) {
-    // The decision kinds each game asks, as the stored kind names its hint.
+    // The decision kinds each game asks, as the stored kind names its hint (a card question of
+    // Schafkopf and Doppelkopf: 47, +100 leading, +200 with the announcement button).
     const std::map<std::string, std::set<int>> arten = {
         {"maumaui", {31, 32, 33, 37}},
         {"skati", {44, 48, 49, 50, 53, 54, 55, 56, 57, 58, 59, 60, 63, 64, 65, 66, 67, 68}},
         {"schwimmeni", {69, 70, 75}},
         {"rommei", {78, 79, 80}},
         {"canastai", {80, 81, 82}},
-        {"doppelkopfi", {47, 66, 84, 88, 89}},
-        {"schafkopfi", {44, 47, 63, 91, 92, 93, 94, 97}},
+        {"doppelkopfi", {47, 66, 84, 88, 89, 147, 247, 347}},
+        {"schafkopfi", {44, 47, 63, 91, 92, 93, 94, 97, 147}},
         {"schnapseni", {103, 106, 107, 108}},
         {"66i", {103, 106, 107, 108}},
         {"pokeri", {98, 102}},

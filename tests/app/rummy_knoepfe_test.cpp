@@ -175,5 +175,10 @@ TEST_F(Knoepfe, SchwimmenKlopfenGreyedOnceASeatHasKnocked) {
         ASSERT_EQ(cg.phase.schritt, 1);
         EXPECT_TRUE(central::knopfFrei(cg, schwimmen::kSchieben));
         EXPECT_EQ(central::knopfFrei(cg, schwimmen::kKlopfen), geklopft == 0);
+        // a saved game comes back with its question laid out afresh, and the knock still counts
+        central::dialogAnordnen(cg, false, false);
+        schwimmen::spielLaden();
+        EXPECT_TRUE(central::knopfFrei(cg, schwimmen::kSchieben));
+        EXPECT_EQ(central::knopfFrei(cg, schwimmen::kKlopfen), geklopft == 0) << "after loading";
     }
 }

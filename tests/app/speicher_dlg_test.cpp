@@ -110,13 +110,16 @@ using HilfeDlg = Dialoge;
 
 TEST_F(HilfeDlg, TopicTextWrapsAndTheSearchTopNeverGoesNegative) {
     const int h = d().hilfe, e = d().hilfeText;
-    dialoge::writehelptext(*app, "Skat", "Reizen", "", "\r\nErste Zeile\r\nZweite Zeile");
-    EXPECT_EQ(app->GetLine(h, e, 1), "^  Skat: Reizen");
+    // the file's title comes with its line break: no gap before the colon, no heading mark
+    dialoge::writehelptext(*app, "Skat\r\n", "Reizen", "", "\r\nErste Zeile\r\nZweite Zeile");
+    EXPECT_EQ(app->GetLine(h, e, 1), " Skat: Reizen");
     EXPECT_EQ(app->GetLine(h, e, 2), " Erste Zeile");
     EXPECT_EQ(app->GetLine(h, e, 3), " Zweite Zeile");
     EXPECT_EQ(app->GetLine(h, e, 4), " ");
     dialoge::writehelptext(*app, "Skat", "", "ERSTE", "Erste Zeile");
-    EXPECT_EQ(app->GetLine(h, e, 1), "^  Skat");
+    EXPECT_EQ(app->GetLine(h, e, 1), " Skat");
+    // the search word is marked: the painter underlines after each "#" run of the line's mask
+    EXPECT_EQ(app->ReadLine(h + 1000, e, 2), "#####       ");
     EXPECT_EQ(el(h, e).TopIndex, 0);
     std::string lang;
     for (int i = 0; i < 60; ++i) lang += "wort ";
@@ -141,7 +144,7 @@ TEST_F(HilfeDlg, AMissingHelpFileSaysSoAndAPresentOneIsListed) {
         << "Jass#!!1#Jass#Vier Spieler.#2#Trumpf#Puur und Nell.#";
     dialoge::buildhelp(*app);
     EXPECT_EQ(el(d().hilfe, d().hilfeThemen).LineCount, 2);
-    EXPECT_EQ(app->GetLine(d().hilfe, d().hilfeText, 1), "^  Jass: Trumpf");
+    EXPECT_EQ(app->GetLine(d().hilfe, d().hilfeText, 1), " Jass: Trumpf");
     EXPECT_EQ(app->GetLine(d().hilfe, d().hilfeText, 2), " Puur und Nell.");
     glapp::hc = nullptr;
 }

@@ -480,12 +480,44 @@ TEST_F(Schafkopf, WantToPlayMessageLine) {
     lage.hoechsterSpieler = "Anna";
     lage.hoechstesSpiel = "Wenz";
     lage.ersterSpieler = "Bernd";
-    const std::pair<int, std::string> cases[] = {{0, ""}, {1, "Bernd will spielen"}, {2, "Anna: Wenz"}};
+    const std::pair<int, std::string> cases[] = {{0, ""}, {1, "Bernd will spielen"}, {2, "Anna: Wenz will spielen"}};
     for (const auto& [stufe, zeile] : cases) {
         lage.stufe = stufe;
         const Ergebnis e = entscheidung::bauen(93, 1, 6);
         EXPECT_EQ(e.knoepfe.text[0], zeile);
         EXPECT_EQ(e.knoepfe.text[1], stufe == 0 ? "!Spielen" : "!Auch spielen");
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The hint of a card question fits it: leading or following, and in Doppelkopf whether the
+// announcement button is there; other games keep the kind itself.
+TEST_F(Entscheidung, CardQuestionHintTopicFitsTheQuestion) {
+    static entscheidung::DoppelkopfLage dk;
+    static entscheidung::SchafkopfLage sk;
+    fragen.doppelkopf = [](int) { return dk; };
+    fragen.schafkopf = [](int) { return sk; };
+    struct Case {
+        int spielId;
+        bool fuehrt, ansage;
+        int thema;
+    };
+    const Case cases[] = {
+        {5, false, false, 47}, {5, true, false, 147}, {5, false, true, 247}, {5, true, true, 347},
+        {6, false, false, 47}, {6, true, false, 147}, {12, true, false, 47},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.spielId << " " << c.fuehrt << " " << c.ansage);
+        dk = {};
+        dk.fuehrt = c.fuehrt;
+        dk.ansageErlaubt = c.ansage;
+        dk.ansageText = "Re";
+        sk = {};
+        sk.fuehrt = c.fuehrt;
+        EXPECT_EQ(entscheidung::bauen(47, 1, c.spielId).gespeicherteArt, c.thema);
     }
 }
 

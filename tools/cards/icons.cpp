@@ -54,20 +54,6 @@ void arrow(Canvas& c, float x0, float y0, float x1, float y1, float width, Color
            col);
 }
 
-// A circular arrow round the centre, clockwise or not.
-void turnArrow(Canvas& c, bool clockwise) {
-    std::vector<canvas::Pt> pts;
-    const float r = 18;
-    for (int k = 0; k <= 40; ++k) {
-        const float a = (clockwise ? 1 : -1) * (-1.3f + 4.4f * k / 40);
-        pts.push_back({kC + r * std::cos(a), kC + r * std::sin(a)});
-    }
-    c.fill(Path().addStroke({pts.begin(), pts.end() - 3}, 5), kWhite);
-    const auto& a = pts[pts.size() - 6];
-    const auto& b = pts.back();
-    arrow(c, a.x, a.y, b.x, b.y, 5, kWhite);
-}
-
 Canvas suitTile(int style, int suit) {
     Canvas c = tile(rgb(0xFFFFFF), rgb(0xE6E2D8));
     suits::draw(c, style, suit, kC, kC, 40);
@@ -178,8 +164,11 @@ Canvas draw(const std::string& name) {
             }
             c.fill(Path().addStroke(arc, 2.4f), rgb(0xE8C060, static_cast<uint8_t>(240 - 60 * k)));
         }
-    } else if (name == "r1.jpg" || name == "r2.jpg") {
-        turnArrow(c, name == "r1.jpg");
+    } else if (name == "r1.jpg" || name == "r2.jpg") {  // the two sides: Re and Kontra
+        if (name == "r1.jpg")
+            label(c, "Re", 28, kGold);
+        else
+            label(c, "Kontra", 16, kWhite);
     } else if (name == "f110.jpg") {
         label(c, "Null", 20, kWhite);
     } else if (name == "f111.jpg") {
@@ -205,8 +194,8 @@ Canvas draw(const std::string& name) {
             const char* file;
             const char* text;
         } texts[] = {{"f_dk.jpg", "DK"},   {"f_b.jpg", "B"},       {"f_d.jpg", "D"},  {"f_f.jpg", "F"},
-                     {"f_bd.jpg", "BD"},   {"f_x.jpg", "X"},       {"f_k.jpg", "K"},  {"f_w.jpg", "W"},
-                     {"f_sie.jpg", "Sie"}, {"f_tout.jpg", "Tout"}, {"f_u0.jpg", "0"}, {"f_u1.jpg", "1"},
+                     {"f_bd.jpg", "BD"},   {"f_x.jpg", "X"},       {"f_k.jpg", "Geier"},  {"f_w.jpg", "W"},
+                     {"f_sie.jpg", "Sie"}, {"f_tout.jpg", "Tout"}, {"f_u0.jpg", "?"}, {"f_u1.jpg", "1"},
                      {"f_u2.jpg", "2"},    {"f_u3.jpg", "3"},      {"f_u4.jpg", "4"}, {"f_u5.jpg", "5"}};
         for (const auto& t : texts)
             if (name == t.file) {

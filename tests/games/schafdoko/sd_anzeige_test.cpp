@@ -67,6 +67,7 @@ TEST(SchafkopfAnzeige, BiddersUntilTheGameIsFixedThenTheDeclarersGame) {
         SCOPED_TRACE(testing::Message() << c.erster << " " << c.zweiter << " " << c.typ << " " << c.kontra);
         cg.schafkopf.z = TSchafkopfZustand{};
         cg.schafkopf.spiel = TSchafkopfSpiel{};
+        cg.sprechblasen = TSprechblasen{};  // no seat is speaking: every caption shows
         TSchafkopfZustand& z = cg.schafkopf.z;
         z.erster = c.erster;
         z.zweiter = c.zweiter;
@@ -163,6 +164,7 @@ TEST(DoppelkopfAnzeige, PartiesSolosAndAnnouncementsAsTheHumanKnowsThem) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.was);
         cg.doppelkopf.z = TDoppelkopfZustand{};
+        cg.sprechblasen = TSprechblasen{};  // no seat is speaking: every caption shows
         TDoppelkopfZustand& z = cg.doppelkopf.z;
         z.soloTyp = c.soloTyp;
         z.solist = c.solist;
@@ -214,10 +216,11 @@ TEST_F(SchafkopfAnzeigeAblauf, TwoBiddersThenTheHigherGameAloneAtTheDeclarer) {
     skript[91] = {4};
     skript[44] = {-1, -1, -1, -1};
     starten(kSchafkopfHaende);
+    // the seat that has just spoken shows its words until they close, so compare the captions
     bis([] { return cg.phase.nr == 3 && cg.schafkopf.z.zweiter == 2; });
-    EXPECT_EQ(gezeigt(), (Texte{"Will spielen", "Will spielen", "", ""}));
+    EXPECT_EQ(schafkopfTexte(), (Texte{"Will spielen", "Will spielen", "", ""}));
     bis([] { return cg.schafkopf.z.angesagt == 1; });
-    EXPECT_EQ(gezeigt(), (Texte{"Wenz", "Will spielen", "", ""}));
+    EXPECT_EQ(schafkopfTexte(), (Texte{"Wenz", "Will spielen", "", ""}));
     bis([this] { return ersterAusspieler() != 0; });
     EXPECT_EQ(gezeigt(), (Texte{"", "Karo-Solo", "", ""}));
 }

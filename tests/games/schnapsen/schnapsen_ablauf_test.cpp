@@ -5,8 +5,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "core/central.h"
+#include "core/envparam.h"
+#include "core/panel.h"
 #include "core/spiele.h"
 #include "core/spielstand.h"
 #include "games/skat_jass_schnapsen/schnapsen.h"
@@ -215,6 +219,7 @@ TEST(SchnapsenAblauf, RestoreInTheMiddleOfATrick) {
     std::filesystem::create_directories(ordner);
     harness::Lauf lauf(einstellung(spiele::kSechsundsechzig, 5, true));
     schnapsen::anmelden();
+    envParam.austeilen = 2;  // card by card: the seed's deal gets to a trick after drawing
     central::dienste.staerke = staerke;
     g_staerke[1] = g_staerke[2] = 0;
     tischdienste::anbinden(spielstand::anbindung);
@@ -383,4 +388,61 @@ TEST(SchnapsenAblauf, ClosingLaysTheTrumpCardAcrossTheTalon) {
         ASSERT_GE(a.lauf->bis([](const TCG& g) { return g.phase.nr == 4; }), 0);
         for (int i = 1; i <= st(11).anz; ++i) EXPECT_LT(st(11).at(i).a3, 90.0f) << i;
     }
+}
+
+// Dealt at once, each seat gets its whole hand in one packet (the seat after the one on turn
+// first), then the trump card; one by one, the packets of three and two cards alternate.
+TEST(SchnapsenAblauf, DealFollowsTheDealSetting) {
+    struct Case {
+        int id, austeilen;
+        std::vector<std::pair<int, int>> pakete;  // seat (13: the trump card), cards, from the top
+    };
+    const Case cases[] = {
+        {spiele::kSchnapsen, 1, {{0, 5}, {1, 5}, {13, 1}}},
+        {spiele::kSechsundsechzig, 1, {{0, 6}, {1, 6}, {13, 1}}},
+        {spiele::kSchnapsen, 2, {{0, 3}, {1, 3}, {13, 1}, {0, 2}, {1, 2}}},
+        {spiele::kSechsundsechzig, 2, {{0, 3}, {1, 3}, {0, 3}, {1, 3}, {13, 1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.id << " austeilen " << c.austeilen);
+        harness::Lauf lauf(einstellung(c.id, 3, true));
+        schnapsen::anmelden();
+        envParam.austeilen = c.austeilen;
+        ASSERT_TRUE(lauf.starten(0));
+        ASSERT_GE(lauf.bis([](const TCG& g) { return g.phase.nr == 1; }), 0);
+        const int n = st(11).anz;
+        std::vector<karte> talon;
+        for (int i = n; i >= 1; --i) talon.push_back(st(11).at(i).c);
+        // The seat on turn before the deal: the first packet goes to the other one.
+        const int erster = 3 - cg.aktSpieler;
+        ASSERT_GE(lauf.bis([](const TCG& g) { return g.phase.nr == 4; }), 0);
+        size_t oben = 0;
+        for (const auto& [wer, k] : c.pakete) {
+            const int stapel = wer == 13 ? 13 : (wer == 0 ? erster : 3 - erster);
+            for (int i = 0; i < k; ++i, ++oben) EXPECT_GT(index(stapel, talon[oben]), 0) << stapel << " " << oben;
+        }
+    }
+}
+
+// The trump suit's icon stays in the information panel after closing, when the open card is gone.
+TEST(SchnapsenAblauf, TrumpIconAndTurnMarkerFollowTheDeal) {
+    panel::bilder = panel::Bilder{};
+    for (int k = 1; k <= 4; ++k) panel::bilder.ansage[k] = 100 + k;
+    panel::bilder.dran = 300;
+    Aufbau a;
+    ASSERT_TRUE(a.bereit(spiele::kSchnapsen));
+    EXPECT_EQ(panel::sitz[1].icon, 300);
+    EXPECT_FALSE(panel::sitz[2].iconVisible);
+    const int trumpf = st(13).at(1).c.f;
+    EXPECT_EQ(schnapsen::anzeigeFarbe(), trumpf);
+    central::antwort(cg, central::kKnopf, 0, 104);
+    ASSERT_GE(a.lauf->bis([](const TCG& g) { return g.schnapsen.talon.zu == 1 && g.bewegungWarten.aktiv == 0; }),
+              0);
+    EXPECT_EQ(+st(13).anz, 0);
+    EXPECT_EQ(cg.schnapsen.trumpf, trumpf);
+    EXPECT_EQ(schnapsen::anzeigeFarbe(), trumpf);
+    schnapsen::anzeigeAktualisieren();
+    EXPECT_EQ(panel::sitz[1].icon, 300);  // the closer goes on leading
+    panel::bilder = panel::Bilder{};
+    panel::leeren();
 }

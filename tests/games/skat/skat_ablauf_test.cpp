@@ -18,6 +18,7 @@
 #include "games/skat_jass_schnapsen/skat_bewertung.h"
 #include "games/skat_jass_schnapsen/skat_regeln.h"
 #include "harness/lib/harness.h"
+#include "platform/ticks.h"
 #include "table/glu.h"
 #include "table/tischdienste.h"
 
@@ -154,6 +155,47 @@ TEST_F(SkatAblauf, PacketDealGivesTenCardsEachAndTheSkat) {
     std::string warum;
     EXPECT_TRUE(skat::kartenErhalten(warum)) << warum;
     bis([] { return false; });
+}
+
+TEST_F(SkatAblauf, DealFollowsTheDealSettingAndTheTablesDirection) {
+    // Dealer 3: Vorhand 1, Mittelhand 2. Clockwise the packets go 1, 2, 3; against the clock
+    // 2, 1, 3 (the seat before the dealer first). The talon is dealt from its top (slot 32).
+    struct Case {
+        int austeilen, richtung;
+        std::vector<std::pair<int, int>> pakete;  // seat (15: the Skat) and cards, in order
+    };
+    const Case cases[] = {
+        {2, 1, {{1, 3}, {2, 3}, {3, 3}, {15, 2}, {1, 4}, {2, 4}, {3, 4}, {1, 3}, {2, 3}, {3, 3}}},
+        {2, 2, {{2, 3}, {1, 3}, {3, 3}, {15, 2}, {2, 4}, {1, 4}, {3, 4}, {2, 3}, {1, 3}, {3, 3}}},
+        {1, 1, {{1, 10}, {2, 10}, {3, 10}, {15, 2}}},
+        {1, 2, {{2, 10}, {1, 10}, {3, 10}, {15, 2}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "austeilen " << c.austeilen << " richtung " << c.richtung);
+        envParam.austeilen = c.austeilen;
+        envParam.spielrichtung = c.richtung;
+        skript[48] = {kPassen, kPassen, kPassen};
+        fragen.clear();
+        starten();
+        bis([] { return cg.phase.nr == 1; });
+        ASSERT_EQ(harness::anzahl(11), 32);
+        std::vector<karte> talon;
+        for (int i = 32; i >= 1; --i) talon.push_back(glu::spieler[10].at(i).c);
+        bis([] { return cg.phase.nr == 6; });
+        size_t oben = 0;
+        for (const auto& [seat, n] : c.pakete) {
+            const hand h = seat == 15 ? skat_1::skatKopie() : glu::spieler[seat - 1].hand;
+            for (int k = 0; k < n; ++k, ++oben) {
+                bool drin = false;
+                for (int i = 1; i <= h.anz; ++i) drin = drin || gleich(h.at(i), talon[oben]);
+                EXPECT_TRUE(drin) << "seat " << seat << " card " << oben + 1;
+            }
+        }
+        bis([] { return false; });
+        lauf = nullptr;
+        SetUp();
+    }
+    envParam.spielrichtung = 1;
 }
 
 TEST_F(SkatAblauf, LayingAwayWithACardTakenBack) {
@@ -307,6 +349,29 @@ TEST_F(SkatAblauf, SkatMitRumCountsInTheReckoning) {
         EXPECT_NE(skat::letztesErgebnis().text2.find("- Rum "), std::string::npos)
             << skat::letztesErgebnis().text2;
     }
+}
+
+TEST_F(SkatAblauf, SkatMitRumTurnsTheCardsUpOneAfterTheOther) {
+    cg.skat.optionen.rum = 1;
+    skript[48] = {kPassen, kPassen, kReizen};
+    skript[60] = {46};
+    skript[55] = {11};
+    starten();
+    auto offen = [] {
+        int n = 0;
+        for (int i = 1; i <= harness::anzahl(11); ++i) n += glu::spieler[10].at(i).face;
+        return n;
+    };
+    bis([&] { return offen() >= 1; });
+    EXPECT_EQ(offen(), 1);
+    const uint32_t erste = ticks::now();
+    bis([&] { return offen() == 2; });
+    EXPECT_GE(ticks::elapsed(erste, ticks::now()), 300u);
+    EXPECT_LT(ticks::elapsed(erste, ticks::now()), 400u);
+    // Both lie open a while before the declarer takes them up.
+    bis([] { return harness::anzahl(11) < 2; });
+    EXPECT_GE(ticks::elapsed(erste, ticks::now()), 1000u);
+    bis([] { return false; });
 }
 
 TEST_F(SkatAblauf, SchieberamschPushesTheSkatOn) {

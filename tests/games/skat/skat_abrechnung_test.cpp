@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <memory>
 
 #include "core/envparam.h"
+#include "core/files_tempdir.h"
+#include "core/highscore.h"
 #include "games/skat/skat_karten.h"
 #include "games/skat_jass_schnapsen/skat.h"
 #include "games/skat_jass_schnapsen/skat_regeln.h"
@@ -246,7 +250,25 @@ TEST_F(SkatAbrechnung, BockDoublesAndTriggersQueueTogether) {
     EXPECT_EQ(limit, "0 Spiele von 36 gespielt. Sonderspiele: BRRRBRRR");
 }
 
-TEST_F(SkatAbrechnung, MatchEndAndHighScore) {
+namespace {
+
+// The high scores are written to the program folder's file: the test runs in a folder of its own.
+class SkatHighscore : public files_test::ProgramFolder {
+protected:
+    void SetUp() override {
+        files_test::ProgramFolder::SetUp();
+        std::filesystem::create_directories("data/settings");
+        std::memset(static_cast<void*>(&cg), 0, sizeof(cg));
+        envParam = TEnvParam{};
+        envParam.namen[1] = "Anna";
+        cg.skat.optionen.wertung = 1;
+        cg.skat.optionen.limit = 36;
+    }
+};
+
+}  // namespace
+
+TEST_F(SkatHighscore, MatchEndEntersTheScoreAndWritesTheFileAtOnce) {
     cg.skat.optionen.limit = 0;  // "Eigene:" left empty: over after the first deal
     cg.spielliste.runden = 1;
     EXPECT_TRUE(skat::partieEnde());
@@ -258,6 +280,12 @@ TEST_F(SkatAbrechnung, MatchEndAndHighScore) {
     skat::highscoreText(t);
     EXPECT_EQ(t, "Sie haben den 2. Platz in der Highscoreliste erreicht.");
     EXPECT_EQ(cg.highscore.at(spiele::kSkat, 2, 1).punkte, 250);
+    // Both entries are in the file already.
+    auto gelesen = std::make_unique<THighscore>();
+    ASSERT_TRUE(highscore::highscoreLaden(*gelesen));
+    EXPECT_EQ(gelesen->at(spiele::kSkat, 2, 1).punkte, 250);
+    EXPECT_EQ(gelesen->at(spiele::kSkat, 2, 2).punkte, 100);
+    EXPECT_EQ(gelesen->at(spiele::kSkat, 2, 2).name.str(), "Anna");
     cg.konto[1] = 0;
     skat::highscoreText(t);
     EXPECT_EQ(t, "");

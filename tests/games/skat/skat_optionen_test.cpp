@@ -17,8 +17,8 @@ protected:
         GuiTest::SetUp();
         std::memset(static_cast<void*>(&cg), 0, sizeof(cg));
         skat_1::datenOrdner = KS_SOURCE_DIR "/tools/skat/";
-        // the main page: check boxes 1..34 with an edit at 19; the other pages 20 boxes each
-        skat::seiten.haupt = seite(34, 19);
+        // the main page: check boxes 1..38 with an edit at 19; the other pages 20 boxes each
+        skat::seiten.haupt = seite(38, 19);
         skat::seiten.kontra = seite(20, 0);
         skat::seiten.bock = seite(20, 0);
         skat::seiten.geld = seite(20, 0);
@@ -63,14 +63,14 @@ TEST_F(SkatOptionen, IskoBoxFollowsTheFiveRulesAndTheScoring) {
     const int h = skat::seiten.haupt;
     box(h, 31, true);  // "Standardwertung"
     skat::optionenAbgleichen();
-    EXPECT_TRUE(app->isChecked(h, 27));
+    EXPECT_TRUE(app->isChecked(h, 37));
     box(h, 22, true);  // "Mit Spitze"
     skat::optionenAbgleichen();
-    EXPECT_FALSE(app->isChecked(h, 27));
+    EXPECT_FALSE(app->isChecked(h, 37));
     EXPECT_EQ(+o().spitze, 1);
     skat::standardRegeln();
     EXPECT_FALSE(app->isChecked(h, 22));
-    EXPECT_TRUE(app->isChecked(h, 27));
+    EXPECT_TRUE(app->isChecked(h, 37));
     EXPECT_EQ(+o().grandGrundwert, 24);
 }
 

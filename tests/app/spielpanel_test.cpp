@@ -1,0 +1,205 @@
+// What the shell shows around a running game, on the dialogs it really builds: the rule pages
+// while their game runs, the poker pot panel, the poker row and high scores, the Black Jack bet
+// icons and lists, the credits and the close request during a game.
+#include <vector>
+
+#include "core/spiele.h"
+#include "dialoge_fixture.h"
+#include "app/diag_intern.h"
+#include "games/casino/geldtext.h"
+#include "games/casino/pokerchips.h"
+#include "platform/text.h"
+
+namespace {
+
+using SpielPanel = Dialoge;
+
+bool frei(glapp::Tglapp& a, int dlg, int e) { return a.dlg(dlg).el(e).Enabled != 0; }
+
+TEST_F(SpielPanel, RulePageOfTheRunningGameOnlyShowsItsRules) {
+    const int poker = d().regeln[spiele::kPoker];
+    const auto& o = d().regelOptionen[spiele::kPoker];
+    ASSERT_EQ(o.size(), 7u);
+    struct Fall {
+        int aktiv;
+        int spiel;
+        bool gesperrt;
+    };
+    const Fall faelle[] = {{1, spiele::kPoker, true},
+                           {2, spiele::kPoker, true},
+                           {0, spiele::kPoker, false},
+                           {1, spiele::kSkat, false}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.aktiv << "/" << f.spiel);
+        glapp::spielAktiv = static_cast<uint8_t>(f.aktiv);
+        ::cg.spielId = ::cg.spielIdMenue = static_cast<uint8_t>(f.spiel);
+        dialoge::endis(*app, poker);
+        // start cash, blinds, their rise, the currency
+        for (size_t i = 0; i < 4; ++i) EXPECT_EQ(frei(*app, poker, o[i]), !f.gesperrt) << i;
+        EXPECT_EQ(frei(*app, poker, d().standardKnoepfe[spiele::kPoker]), !f.gesperrt);
+        // the page can still be read and left; the wording may change during a hand
+        EXPECT_TRUE(frei(*app, poker, d().allgemeinKnoepfe[spiele::kPoker]));
+        EXPECT_TRUE(frei(*app, poker, d().regelnKnoepfe[spiele::kPoker]));
+        EXPECT_TRUE(frei(*app, poker, d().zurueckKnoepfe[spiele::kPoker]));
+        EXPECT_TRUE(frei(*app, poker, d().pokerBegriffe));
+    }
+    // "17 und 4" runs as game 9 with its flag: its own page is locked, Black Jack's is not
+    glapp::spielAktiv = 1;
+    ::cg.spielId = spiele::kBlackJack;
+    ::cg.spielIdMenue = spiele::kSiebzehnUndVier;
+    for (int g : {spiele::kBlackJack, spiele::kSiebzehnUndVier}) {
+        dialoge::endis(*app, d().regeln[g]);
+        EXPECT_EQ(frei(*app, d().regeln[g], d().regelOptionen[g][0]), g == spiele::kBlackJack) << g;
+    }
+    glapp::spielAktiv = 0;
+}
+
+TEST_F(SpielPanel, PotPanelShowsWhileAPokerHandIsPlayed) {
+    struct Fall {
+        int aktiv;
+        int spiel;
+        bool sichtbar;
+    };
+    const Fall faelle[] = {{0, spiele::kPoker, false},
+                           {1, spiele::kPoker, true},
+                           {2, spiele::kPoker, true},
+                           {1, spiele::kBlackJack, false}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.aktiv << "/" << f.spiel);
+        glapp::spielAktiv = static_cast<uint8_t>(f.aktiv);
+        ::cg.spielId = static_cast<uint8_t>(f.spiel);
+        glapp::panelsZeigen(*app);
+        glapp::panelsZeigen(*app);  // every frame decides anew
+        EXPECT_EQ(app->dlg(d().pokerpanel).Visible != 0, f.sichtbar);
+    }
+    glapp::spielAktiv = 0;
+}
+
+TEST_F(SpielPanel, PokerHighScoresShowThePlacingNotMoney) {
+    ::cg.spielId = ::cg.spielIdMenue = spiele::kPoker;
+    THighscoreEintrag& erster = ::cg.highscore.at(spiele::kPoker, 1, 1);
+    erster.punkte = 60000 + 3000 + 500 - 42;  // first place after 42 hands, Profi
+    erster.name = "Anna";
+    dialoge::buildhighscore(*app, 1);
+    const int h = d().highscore, l = d().hsListe;
+    EXPECT_EQ(app->GetLine(h, l, 8), "Anna");
+    EXPECT_EQ(app->GetLine(h, l, 10), "1. Platz nach 42 Spielen (Profi)");
+    EXPECT_EQ(app->GetLine(h, l, 15), "-");  // an empty place
+    const std::string titel = app->GetCaption(h, 1, false);
+    EXPECT_EQ(titel.substr(titel.size() - 11), "\n Highscore");
+}
+
+TEST_F(SpielPanel, BlackJackBetIconsNeverOverlap) {
+    ::cg.spielId = spiele::kBlackJack;
+    ::cg.aktSpieler = 1;
+    ::cg.entscheidung.art = 106;
+    ::cg.phase.nr = 10;
+    geldtext::UpdateBlackJackBetButtons();
+    const pvl::TPVLDialog& g = app->dlg(d().ingame);
+    for (int i = 0; i < 4; ++i) {
+        const pvl::TPVLElement& a = g.el(d().ingamePfeile[i]);
+        EXPECT_TRUE(a.Visible) << i;
+        for (int j = i + 1; j < 4; ++j) {
+            const pvl::TPVLElement& b = g.el(d().ingamePfeile[j]);
+            const bool getrennt = a.X + a.Width <= b.X || b.X + b.Width <= a.X || a.Y + a.Height <= b.Y ||
+                                  b.Y + b.Height <= a.Y;
+            EXPECT_TRUE(getrennt) << i << " and " << j;
+        }
+    }
+}
+
+std::vector<std::string> zeilen(glapp::Tglapp& a, int dlg, int e) {
+    std::vector<std::string> z;
+    for (int i = 1; i <= a.dlg(dlg).el(e).LineCount; ++i) z.push_back(text::toUtf8(a.GetLine(dlg, e, i)));
+    return z;
+}
+
+TEST_F(SpielPanel, BlackJackBetListsOfferTheBetsTheGamePlays) {
+    // The game reads list entry i as the bet step of its rules: Black Jack 2, 4, 6, 8, 10 chips
+    // at least and 10..50 at most, "17 und 4" 1, 2, 3, 5, 10 and 10, 15, 25, 40, 50; a chip
+    // is 10 € or, in coins, 2 ct.
+    using V = std::vector<std::string>;
+    const int bj = d().regeln[spiele::kBlackJack], s17 = d().regeln[spiele::kSiebzehnUndVier];
+    const auto& ob = d().regelOptionen[spiele::kBlackJack];
+    const auto& o17 = d().regelOptionen[spiele::kSiebzehnUndVier];
+    EXPECT_EQ(zeilen(*app, bj, ob[3]), (V{"20 €", "40 €", "60 €", "80 €", "100 €"}));
+    EXPECT_EQ(zeilen(*app, bj, ob[4]), (V{"100 €", "200 €", "300 €", "400 €", "500 €"}));
+    EXPECT_EQ(zeilen(*app, s17, o17[3]), (V{"10 €", "20 €", "30 €", "50 €", "100 €"}));
+    EXPECT_EQ(zeilen(*app, s17, o17[4]), (V{"100 €", "150 €", "250 €", "400 €", "500 €"}));
+    // a change of currency on the page rewrites the lists in it
+    app->casinoVerbinden();
+    app->SetTopIndex(bj, ob[2], 1);
+    dialoge::haken.optionenJe[spiele::kBlackJack](ob[2], false);
+    EXPECT_EQ(zeilen(*app, bj, ob[1]), (V{"2,00 €", "4,00 €", "10,00 €"}));
+    EXPECT_EQ(zeilen(*app, bj, ob[3]), (V{"4 ct", "8 ct", "12 ct", "16 ct", "20 ct"}));
+    app->SetTopIndex(bj, ob[2], 3);
+    dialoge::haken.optionenJe[spiele::kBlackJack](ob[2], false);
+    EXPECT_EQ(zeilen(*app, bj, ob[4]), (V{"100 $", "200 $", "300 $", "400 $", "500 $"}));
+}
+
+TEST_F(SpielPanel, PokerButtonsFitTheirCaptions) {
+    ::cg.spielId = spiele::kPoker;
+    ::cg.aktSpieler = 2;  // a computer seat: only the layout runs
+    central::dienste.pokerDeutsch = [] { return true; };
+    const int dlg = d().ingame;
+    const char* texte[4] = {"!Passen", "!Mitgehen 2.400 €", "!Erhöhen 12.000 €", "!Alles setzen"};
+    for (double aspekt : {4.0 / 3.0, 16.0 / 9.0}) {
+        SCOPED_TRACE(aspekt);
+        app->ViewAspect = aspekt;
+        for (int k = 1; k <= 4; ++k) app->SetCaption(dlg, central::ids.reihe[4][k], text::w(texte[k - 1]));
+        central::dialogAnordnen(::cg, true, false);
+        const pvl::TPVLDialog& g = app->dlg(dlg);
+        int rechts = -1000;
+        for (int k = 1; k <= 4; ++k) {
+            const pvl::TPVLElement& b = g.el(central::ids.reihe[4][k]);
+            EXPECT_GE(b.X, rechts) << k;  // left to right, none over the one before
+            rechts = b.X + b.Width;
+            const std::string t = b.Caption.str().substr(1);
+            EXPECT_LE(11.0f * b.Scale * app->charwidth(t), b.Width - 12 + 0.01f) << k;
+        }
+        EXPECT_LE(rechts, g.Width);
+        // the raise icons stand between the raise button and "all in"
+        const pvl::TPVLElement& erhoehen = g.el(central::ids.reihe[4][3]);
+        const pvl::TPVLElement& alles = g.el(central::ids.reihe[4][4]);
+        for (int e : d().ingamePfeile) {
+            EXPECT_GE(g.el(e).X, erhoehen.X + erhoehen.Width);
+            EXPECT_LE(g.el(e).X + g.el(e).Width, alles.X);
+        }
+    }
+    central::dienste.pokerDeutsch = nullptr;
+}
+
+TEST_F(SpielPanel, CreditsLinesStandInColumns) {
+    // Without the font the library counts 0.55 widths a character: the dots fill "Spielkern"
+    // and its two blanks to 25 characters, the first reaching 13.5 widths.
+    EXPECT_EQ(dialoge::bau::creditsZeile(*app, "Spielkern", "Team Kern"), "Spielkern  ..............Team Kern");
+    EXPECT_EQ(dialoge::bau::creditsZeile(*app, "", "X"), std::string(13, ' ') + "............X");
+    EXPECT_EQ(dialoge::bau::creditsZeile(*app, "- Musik -", ""), "!     - Musik -");
+    EXPECT_EQ(dialoge::bau::creditsZeile(*app, " ", ""), " ");
+    const auto z = zeilen(*app, d().dlgCredits, d().creditsListe);
+    ASSERT_GT(z.size(), 26u + 10u);
+    EXPECT_EQ(z.front(), "!     CREDITS");
+    std::vector<std::string> gruppen;
+    for (const std::string& s : z)
+        if (s.rfind("!     - ", 0) == 0) gruppen.push_back(s.substr(6));
+    EXPECT_EQ(gruppen, (std::vector<std::string>{"- Produktion -", "- Programmierung -", "- Kartenbilder -",
+                                                 "- Musik -", "- Sound -", "- Sounds -", "- Sprecher -",
+                                                 "- Grafik -", "- Betatest -"}));
+    for (size_t i = z.size() - 26; i < z.size(); ++i) EXPECT_EQ(z[i], " ") << i;
+}
+
+TEST_F(SpielPanel, ClosingTheWindowDuringAGameOpensTheGameMenu) {
+    app->CloseQueryCall = [this] { return app->ccapp(); };
+    glapp::spielAktiv = 1;
+    app->closeme();
+    EXPECT_NE(app->AppState, 3);
+    EXPECT_EQ(glapp::spielAktiv, 2);  // paused, the game menu open
+    EXPECT_EQ(app->CurrentDialog, d().spielmenue);
+    app->closeme();  // again while paused: still nothing is lost
+    EXPECT_NE(app->AppState, 3);
+    glapp::spielAktiv = 0;
+    app->closeme();
+    EXPECT_EQ(app->AppState, 3);
+}
+
+}  // namespace
