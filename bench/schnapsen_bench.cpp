@@ -1,13 +1,18 @@
 // Schnapsen and Sechsundsechzig: one whole search of the computer seat, slice by slice as the
 // frames run it, over seeded positions at four stages of a deal: the first lead, the talon half
 // drawn, the talon just closed, the talon used up. Counters: nodes processed, depth reached and
-// the node pool used; items per second are nodes per second.
+// the node pool used; items per second are nodes per second. Then whole matches through the
+// frame routine of the headless harness, each frame timed in CPU time: the worst frame is what
+// a player feels as a frozen table (the first one pays for whatever the search sets up).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <ctime>
 
+#include "core/spiele.h"
 #include "games/skat_jass_schnapsen/schnapsen.h"
 #include "games/skat_jass_schnapsen/schnapsen_suche.h"
+#include "harness/lib/harness.h"
 #include "platform/rnd.h"
 
 namespace {
@@ -76,5 +81,46 @@ void BM_Suche(benchmark::State& state) {
 
 // variant (0 Schnapsen, 1 Sechsundsechzig) x stage
 BENCHMARK(BM_Suche)->ArgsProduct({{0, 1}, {0, 1, 2, 3}})->Unit(benchmark::kMillisecond);
+
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) * 1e-6;
+}
+
+// One whole match (deals until a seat has won the Bummerl), both seats computer players at the
+// strongest level. Counters: the worst frame of all matches run and the mean frame, in ms CPU.
+void BM_GanzePartie(benchmark::State& state) {
+    const bool sechsundsechzig = state.range(0) != 0;
+    uint64_t seed = 1;
+    double schlimmst = 0, summe = 0;
+    int64_t frames = 0, deals = 0;
+    for (auto _ : state) {
+        harness::Einstellung e;
+        e.spielId = sechsundsechzig ? spiele::kSechsundsechzig : spiele::kSchnapsen;
+        e.spieler = 2;
+        e.seed = seed++;
+        harness::Lauf lauf(e);
+        schnapsen::anmelden();
+        bool ok = lauf.starten(0);
+        while (ok && !lauf.fehlgeschlagen()) {
+            while (!schnapsen::dealVorbei(cg) && !lauf.fehlgeschlagen() && lauf.frameNr() < e.maxFrames) {
+                const double t0 = cpuMs();
+                lauf.frame();
+                const double d = cpuMs() - t0;
+                schlimmst = std::max(schlimmst, d);
+                summe += d;
+                ++frames;
+            }
+            ++deals;
+            if (schnapsen::partieEnde()) break;
+            ok = lauf.starten(1);
+        }
+    }
+    state.counters["worst_frame_ms"] = schlimmst;
+    state.counters["mean_frame_ms"] = summe / static_cast<double>(std::max<int64_t>(1, frames));
+    state.counters["deals"] = static_cast<double>(deals) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_GanzePartie)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -3,6 +3,15 @@
 #include <cmath>
 #include <cstdint>
 
+// For routines that count bits in their inner loop: built once with the processor's population
+// count instruction and once without, and the loader picks by the processor it runs on (every
+// x86-64 runs the second).
+#if defined(__x86_64__) && defined(__ELF__)
+#define KS_BITZAEHLEN __attribute__((target_clones("popcnt", "default")))
+#else
+#define KS_BITZAEHLEN
+#endif
+
 namespace num {
 
 // The runtime's Round: to the nearest integer, halves to even (2.5 -> 2, 3.5 -> 4).

@@ -47,6 +47,17 @@ float aktFps = 0;
 
 namespace {
 uint32_t letzterTick = 0;
+// The stacks (bit n: stack n with its twin) where a card may be in motion: a frame visits the
+// slots of these only. A motion starts only in movecard or liftcard, and a stack leaves the set
+// when a frame finds nothing moving in it.
+uint32_t g_bewegt = ~0u;
+void bewegtMelden(int stack) {
+    const int a = stack < 0 ? -stack : stack;
+    if (a >= 1 && a <= kStapel)
+        g_bewegt |= 1u << a;
+    else
+        g_bewegt = ~0u;
+}
 auto& tz = tischcg::tz;
 auto& hk = tischhooks::tab;
 }  // namespace
@@ -331,6 +342,7 @@ bool movecard(int fromStack, int fromSlot, int toStack, int toSlot, uint8_t flag
         k.z += b.fz;
     }
     b.active = 1;
+    bewegtMelden(fromStack);
     b.fromStack = fromStack;
     b.fromSlot = fromSlot;
     b.moveNr = nr;
@@ -445,6 +457,7 @@ void liftcard(TBewegung& b, uint8_t up, int stack, int slot) {
     b.toStack = b.fromStack = stack;
     b.toSlot = b.fromSlot = slot;
     b.active = 1;
+    g_bewegt = ~0u;  // the record may be any slot's
     b.kind = 1;
     b.speed = 3.0f;
     const uint32_t jetzt = ticks::now();
@@ -796,23 +809,43 @@ void stepanimation(const FrameTime& t) {
         k12.d.fortschritt += zeitschritt * st(k12.d.kartenStapel).at(k12.d.kartenSlot).bewegung.speed;
     if (cg.ablauf.meldModus) k12.rueckflugPruefen();
 
-    // Every slot is visited, not only 1..count: a card still in flight above a count that an
-    // earlier arrival lowered must land too.
+    // Every slot of a stack in motion is visited, not only 1..count: a card still in flight
+    // above a count that an earlier arrival lowered must land too.
+    auto schritt = [](int s, bool zwilling) {
+        const uint32_t bit = 1u << s;
+        if (!(g_bewegt & bit)) return;
+        g_bewegt &= ~bit;  // a move started during the visit sets it again
+        bool bleibt = false;
+        for (int i = 1; i <= kSlots; ++i) {
+            const TBewegung& b = spieler[s - 1].at(i).bewegung;
+            if (b.active) {
+                updatecardmotion(s, i);
+                bleibt = bleibt || b.active;
+            }
+            if (!zwilling) continue;
+            const TBewegung& z = spielerZwilling[s - 1].at(i).bewegung;
+            if (z.active) {
+                updatecardmotion(-s, i);
+                bleibt = bleibt || z.active;
+            }
+        }
+        // the table stacks' twins are not moved here: a motion there keeps the stack in the set
+        if (!zwilling && !bleibt)
+            for (int i = 1; i <= kSlots && !bleibt; ++i)
+                bleibt = spielerZwilling[s - 1].at(i).bewegung.active;
+        if (bleibt) g_bewegt |= bit;
+    };
     if (!(tischhooks::schale().anzeigeTest && tischhooks::schale().pokerHalt)) {
         const int n = num::clamp<int>(anzSitze, 0, kStapel);
         for (int s = 1; s <= n; ++s) {
             stepstackslide(s);
-            for (int i = 1; i <= kSlots; ++i) {
-                if (spieler[s - 1].at(i).bewegung.active) updatecardmotion(s, i);
-                if (spielerZwilling[s - 1].at(i).bewegung.active) updatecardmotion(-s, i);
-            }
+            schritt(s, true);
         }
     }
     const int last = num::clamp<int>(10 + anzTischStapel, 10, kStapel);
     for (int s = 11; s <= last; ++s) {
         stepstackslide(s);
-        for (int i = 1; i <= kSlots; ++i)
-            if (spieler[s - 1].at(i).bewegung.active) updatecardmotion(s, i);
+        schritt(s, false);
     }
 }
 

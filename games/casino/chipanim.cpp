@@ -354,6 +354,7 @@ void tAnimationHandler::landen(int i) {
     ChipEntry& quelle = q.entries[f.vonSlot];
     const int16_t marke = quelle.wert;
     quelle.zustand = kFort;
+    abgangMelden();
     quelle.flug = -1;
     seat(f.von).removal += 1;
     ChipStack& z = seat(f.nach).stacks[f.nachTyp];

@@ -72,7 +72,7 @@ uint32_t packen(unsigned kat, std::initializer_list<int> r) {
     return w;
 }
 
-uint32_t wert(const Basis& b) {
+KS_BITZAEHLEN uint32_t wert(const Basis& b) {
     for (int f = 0; f < 4; ++f) {
         if (std::popcount(static_cast<unsigned>(b.farbe[f])) < 5) continue;
         const int s = strasseOben(b.farbe[f]);
@@ -156,7 +156,7 @@ void Schaetzer::start(const std::array<uint8_t, 2>& hole, const std::vector<uint
     gestartet_ = true;
 }
 
-void Schaetzer::lauf(size_t i) {
+KS_BITZAEHLEN void Schaetzer::lauf(size_t i) {
     const auto& l = laeufe_[i];
     Basis tisch;
     for (uint8_t c : board_) tisch.dazu(c);

@@ -15,6 +15,12 @@
 namespace pokerchips {
 
 ChipSeat ChipStacks[kSitze];
+
+namespace {
+bool g_abgang = true;  // see abgangMelden
+}  // namespace
+
+void abgangMelden() { g_abgang = true; }
 ChipSaveRecord geladen{};
 bool (*sitzImSpiel)(int s) = nullptr;
 bool gleicheChips = false;
@@ -109,6 +115,7 @@ bool higherChipsAvailable(int s, int type) {
 }
 
 void AddChipsToStack(int s, int type, int n, int index) {
+    g_abgang = true;
     if (!seatOk(s) || type < 0 || type >= kTypen || type == kKeinTyp || n < 1) return;
     ChipStack& st = seat(s).stacks[type];
     int erster, letzter;
@@ -195,6 +202,7 @@ int32_t (*startGeld)() = nullptr;
 int32_t (*pokerWaehrung)() = nullptr;
 
 void initChipSeat(int s, bool keep) {
+    g_abgang = true;
     if (!seatOk(s)) return;
     ChipSeat& cs = seat(s);
     cs.kind = s == kBank ? 0 : (s == kPot ? 2 : 1);
@@ -429,6 +437,8 @@ void LowTerminateNew() {
 }
 
 void abgangEntfernen() {
+    if (!g_abgang) return;
+    g_abgang = false;
     for (int s = 1; s <= kSitze; ++s) {
         ChipSeat& cs = seat(s);
         for (int t = 0; t < kTypen; ++t) {
@@ -462,6 +472,7 @@ void abgangEntfernen() {
 }
 
 void markeVersetzen(int von, int nach) {
+    g_abgang = true;
     if (!seatOk(von) || !seatOk(nach)) return;
     ChipStack& q = seat(von).stacks[kMarke];
     int i = q.count - 1;

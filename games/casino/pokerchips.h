@@ -94,6 +94,9 @@ void LowTerminateNew();
 // Takes departed chips out of their stacks (closing the gaps); the drawing walks and the chip
 // handler's frame both call it, so a frame that draws nothing still makes progress.
 void abgangEntfernen();
+// A chip has left its slot, a slot was reserved or an awaited chip has landed: the next
+// abgangEntfernen looks at the stacks again (until then nothing can have left).
+void abgangMelden();
 
 // What the games tell the chip unit: whether a seat is still in the game (empty: every seat),
 // the starting money that sizes the bank's supply (empty: 100), Poker's currency option, and a

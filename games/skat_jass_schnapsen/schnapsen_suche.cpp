@@ -16,15 +16,19 @@ using schnapsen::kDame;
 
 karte lang(const kurzkarte& k) { return karte{k.t, k.f, 0}; }
 
-void dazu(hand25& h, const karte& k) {
-    if (h.anz >= kHand25Max) return;
+template <int N>
+void dazu(SuchKarten<N>& h, const karte& k) {
+    if (h.anz >= N) return;
+    h.code[h.anz] = static_cast<uint8_t>((k.t & 15) | (k.f << 4));
     h.anz = static_cast<int8_t>(h.anz + 1);
-    h.at(h.anz) = kurzkarte{k.t, k.f};
 }
 
-karte wegnehmen(hand25& h, int i) {
+void dazu(StichZahl& z, const karte&) { z.anz = static_cast<int8_t>(z.anz + 1); }
+
+template <int N>
+karte wegnehmen(SuchKarten<N>& h, int i) {
     const karte k = lang(h.at(i));
-    for (int j = i; j < h.anz; ++j) h.at(j) = h.at(j + 1);
+    for (int j = i; j < h.anz; ++j) h.code[j - 1] = h.code[j];
     h.anz = static_cast<int8_t>(h.anz - 1);
     return k;
 }
@@ -37,20 +41,22 @@ int gesamt(const BaumKnoten& k, int seat) {
 
 float schluessel(float win, float avg) { return win * 1000.0f + avg; }
 
-void vonHand(hand25& ziel, const hand& h) {
-    ziel = hand25{};
-    for (int i = 1; i <= h.anz && i <= kHand25Max; ++i) dazu(ziel, h.at(i));
+template <int N>
+void vonHand(SuchKarten<N>& ziel, const hand& h) {
+    ziel = SuchKarten<N>{};
+    for (int i = 1; i <= h.anz && i <= N; ++i) dazu(ziel, h.at(i));
 }
 
 }  // namespace
 
 BaumBuilder::BaumBuilder()
-    : pool_(new BaumKnoten[kPoolGroesse]), offen_(new int32_t[kPoolGroesse - 1]) {}
+    : pool_(static_cast<BaumKnoten*>(::operator new(sizeof(BaumKnoten) * kPoolGroesse))),
+      offen_(new int32_t[kPoolGroesse - 1]) {}
 
 int BaumBuilder::zuege(const BaumKnoten& k, bool sperrenErlaubt, int trumpf, int out[kKinderMax]) {
     int n = 0;
     if (!k.streng && k.stichAnz == 0 && sperrenErlaubt && k.talon.anz > 0) out[n++] = kSchliessen;
-    const hand25& h = k.hand[k.amZug];
+    const SuchHand& h = k.hand[k.amZug];
     for (int i = 1; i <= h.anz && n < kKinderMax; ++i)
         if (k.stichAnz == 0 || schnapsen::regelPruefen(h.at(i), k.stich1, h, k.streng != 0, trumpf)) out[n++] = i;
     return n;
@@ -131,8 +137,8 @@ void BaumBuilder::zugAnwenden(BaumKnoten& kind, const BaumKnoten& eltern, int su
             if (kind.talon.anz > 0) {
                 dazu(kind.hand[anderer(sieger)], wegnehmen(kind.talon, kind.talon.anz));
             } else if (kind.atout.t != 0) {
-                dazu(kind.hand[anderer(sieger)], kind.atout);
-                kind.atout = karte{};
+                dazu(kind.hand[anderer(sieger)], lang(kind.atout));
+                kind.atout = kurzkarte{};
             }
             if (kind.talon.anz == 0) kind.streng = 1;
         }
@@ -142,7 +148,7 @@ void BaumBuilder::zugAnwenden(BaumKnoten& kind, const BaumKnoten& eltern, int su
 
 bool BaumBuilder::zugVerwerfen(const BaumKnoten& k, int i) const {
     if (i == kSchliessen || k.streng) return false;
-    const hand25& h = k.hand[k.amZug];
+    const SuchHand& h = k.hand[k.amZug];
     const kurzkarte c = h.at(i);
     const bool trumpf = c.f == trumpf_;
     auto hat = [&](auto bedingung) {
@@ -168,12 +174,12 @@ bool BaumBuilder::zugVerwerfen(const BaumKnoten& k, int i) const {
 
 void BaumBuilder::kinderErzeugen(int n) {
     int kand[kKinderMax];
-    const int anzahl = zuege(pool_[static_cast<size_t>(n)], sperrenErlaubt_, trumpf_, kand);
+    const int anzahl = zuege(platz(n), sperrenErlaubt_, trumpf_, kand);
     bool erlaubt[kKinderMax];
     int rest = anzahl;
     for (int i = 0; i < anzahl; ++i) erlaubt[i] = true;
     for (int i = 0; i < anzahl && rest > 1; ++i)
-        if (zugVerwerfen(pool_[static_cast<size_t>(n)], kand[i])) {
+        if (zugVerwerfen(platz(n), kand[i])) {
             erlaubt[i] = false;
             --rest;
             ++gedroppt_;
@@ -182,22 +188,21 @@ void BaumBuilder::kinderErzeugen(int n) {
         if (!erlaubt[i]) continue;
         if (poolAnz_ >= knotenLimit_ || poolAnz_ >= kPoolGroesse) return;
         const int c = poolAnz_++;
-        BaumKnoten& kind = pool_[static_cast<size_t>(c)];
-        BaumKnoten& eltern = pool_[static_cast<size_t>(n)];
-        kind = eltern;
+        BaumKnoten& eltern = platz(n);
+        BaumKnoten& kind = *new (&platz(c)) BaumKnoten(eltern);
         kind.index = c;
         kind.kinderAnz = 0;
         kind.bester = -1;
         kind.eltern = n;
         kind.kartenIndex = static_cast<uint8_t>(kand[i]);
-        eltern.kinder[eltern.kinderAnz++] = c;
+        if (eltern.kinderAnz++ == 0) eltern.kinder.erstes = c;
         offen_[static_cast<size_t>(offenAnz_++)] = c;
     }
 }
 
 void BaumBuilder::expandieren(int n) {
-    BaumKnoten& k = pool_[static_cast<size_t>(n)];
-    zugAnwenden(k, pool_[static_cast<size_t>(k.eltern)], suchSitz_, trumpf_, sechsundsechzig_);
+    BaumKnoten& k = platz(n);
+    zugAnwenden(k, platz(k.eltern), suchSitz_, trumpf_, sechsundsechzig_);
     maxTiefe_ = std::max<int>(maxTiefe_, k.tiefe);
 }
 
@@ -214,8 +219,7 @@ void BaumBuilder::starten(const Lage& l, int tiefe, int zeitLimit, int knotenLim
     sperrenErlaubt_ = l.sperrenErlaubt;
     zustand_ = 1;
 
-    BaumKnoten& w = pool_[0];
-    w = BaumKnoten{};
+    BaumKnoten& w = *new (&platz(0)) BaumKnoten{};
     w.zugSitz = w.amZug = l.amZug;
     w.streng = l.streng;
     w.sperrSitz = static_cast<uint8_t>(l.sperrSitz);
@@ -224,14 +228,14 @@ void BaumBuilder::starten(const Lage& l, int tiefe, int zeitLimit, int knotenLim
     w.fuehrt = l.stich.anz == 0;
     for (int s = 1; s <= 2; ++s) {
         vonHand(w.hand[s], l.haende[s]);
-        vonHand(w.gewonnen[s], l.gewonnen[s]);
+        w.gewonnen[s].anz = static_cast<int8_t>(std::min<int>(l.gewonnen[s].anz, kHand25Max));
         int augen = 0;
         for (int i = 1; i <= l.gewonnen[s].anz; ++i) augen += schnapsen::kartenAugen(l.gewonnen[s].at(i));
         w.stichAugen[s] = static_cast<uint8_t>(augen);
         w.angesagt[s] = static_cast<uint8_t>(l.angesagt[s]);
     }
     vonHand(w.talon, l.talon);
-    w.atout = l.atout;
+    w.atout = kurzkarte{l.atout.t, l.atout.f};
     if (zeiger > 0) {
         // The seat on turn plays the pointed card in the root; the search answers it.
         BaumKnoten nach = w;
@@ -270,7 +274,7 @@ void BaumBuilder::rechnen(float fps) {
         if (anzahl >= 30 && ticks::since(start) >= 50) break;
         const int n = offen_[static_cast<size_t>(lesePos_++)];
         expandieren(n);
-        const BaumKnoten& k = pool_[static_cast<size_t>(n)];
+        const BaumKnoten& k = platz(n);
         if (zustand_ == 2) ++pflicht_;
         // Past the breadth phase only positions under the strict rule grow further.
         const bool weiter = zustand_ == 1 ? (k.tiefe < tiefenLimit_ || k.streng) : k.streng != 0;
@@ -291,11 +295,11 @@ void BaumBuilder::rechnen(float fps) {
 }
 
 void BaumBuilder::zurueckrechnen(int n) {
-    BaumKnoten& k = pool_[static_cast<size_t>(n)];
+    BaumKnoten& k = platz(n);
     for (int i = 0; i < k.kinderAnz; ++i) {
         const int c = k.kinder[i];
         zurueckrechnen(c);
-        const BaumKnoten& kind = pool_[static_cast<size_t>(c)];
+        const BaumKnoten& kind = platz(c);
         k.avg = (i == 0 ? 0.0f : k.avg) + kind.avg / static_cast<float>(k.kinderAnz);
         const float ks = schluessel(kind.win, kind.avg);
         bool nehmen = i == 0;
@@ -324,12 +328,11 @@ void BaumBuilder::zurueckrechnen(int n) {
 }
 
 BaumKnoten BaumBuilder::besterKnoten() const {
-    const BaumKnoten& w = pool_[0];
+    const BaumKnoten& w = platz(0);
     int best = -1;
     for (int i = 0; i < w.kinderAnz; ++i) {
-        const BaumKnoten& k = pool_[static_cast<size_t>(w.kinder[i])];
-        if (best < 0 || schluessel(k.win, k.avg) >
-                            schluessel(pool_[static_cast<size_t>(best)].win, pool_[static_cast<size_t>(best)].avg))
+        const BaumKnoten& k = platz(w.kinder[i]);
+        if (best < 0 || schluessel(k.win, k.avg) > schluessel(platz(best).win, platz(best).avg))
             best = w.kinder[i];
     }
     if (best < 0) {
@@ -337,7 +340,7 @@ BaumKnoten BaumBuilder::besterKnoten() const {
         leer.index = -1;
         return leer;
     }
-    return pool_[static_cast<size_t>(best)];
+    return platz(best);
 }
 
 std::string BaumBuilder::statistikText() const {

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "core/karten.h"
@@ -17,29 +18,58 @@ constexpr int kKinderMax = 11;
 constexpr int kSchliessen = 0;  // card index of the closing move
 constexpr int kWurzelIndex = 100;
 
+// The card lists of a node, one byte a card (value in the low half, suit in the high half) so
+// that a node stays small: the pool holds up to 200,001 of them. A hand keeps the order the
+// cards came in, which is the order its moves are tried in.
+template <int N>
+struct SuchKarten {
+    uint8_t code[N] = {};
+    int8_t anz = 0;
+    kurzkarte at(int i) const {
+        const uint8_t c = code[i - 1];
+        return kurzkarte{static_cast<uint8_t>(c & 15), static_cast<uint8_t>(c >> 4)};
+    }
+};
+constexpr int kSuchHandMax = 7;    // 6 cards a hand in Sechsundsechzig
+constexpr int kSuchTalonMax = 12;  // 11 cards in the talon of Sechsundsechzig
+using SuchHand = SuchKarten<kSuchHandMax>;
+using SuchTalon = SuchKarten<kSuchTalonMax>;
+
+// The tricks a seat has taken: only whether there is one counts, their points are kept apart.
+struct StichZahl {
+    int8_t anz = 0;
+};
+
+// A node's children lie side by side in the pool: the first one and kinderAnz say where.
+struct KinderFolge {
+    int32_t erstes = 0;
+    int32_t operator[](int i) const { return erstes + i; }
+};
+
 struct BaumKnoten {
     int32_t eltern = -1;  // pool index, -1 for the root
     int32_t bester = -1;
-    uint8_t kinderAnz = 0;
-    int32_t kinder[kKinderMax] = {};
     int32_t index = 0;
+    KinderFolge kinder;
+    float win = 0, avg = 0;
+    karte gespielt{};
+    karte stich1{}, stich2{};
+    uint8_t kinderAnz = 0;
     uint8_t elternSeite = 3;
     uint8_t seite = 1;  // 1 the searched seat moves next, 0 the other, 2 decided
-    int32_t zugSitz = 0, amZug = 0;
+    uint8_t zugSitz = 0, amZug = 0;
     uint8_t tiefe = 0;
     uint8_t kartenIndex = kWurzelIndex;  // 1.. the card of the mover's hand, 0 closing
     uint8_t fuehrt = 0;
-    karte gespielt{};
     uint8_t sperrSitz = 0, streng = 0;
     uint8_t stichAugen[3] = {}, angesagt[3] = {};
-    karte stich1{}, stich2{};
     uint8_t stichAnz = 0, letzterSieger = 0;
-    float win = 0, avg = 0;
-    hand25 hand[3] = {};      // [1], [2]
-    hand25 gewonnen[3] = {};  // [1], [2]
-    hand25 talon{};           // drawn from its last card
-    karte atout{};            // the open trump card, drawn after the talon
+    SuchHand hand[3] = {};       // [1], [2]
+    StichZahl gewonnen[3] = {};  // [1], [2]
+    SuchTalon talon{};           // drawn from its last card
+    kurzkarte atout{};           // the open trump card, drawn after the talon
 };
+static_assert(sizeof(BaumKnoten) <= 96);
 
 // What the search needs of a deal; the flow fills it from the table, tests build it by hand.
 struct Lage {
@@ -70,7 +100,7 @@ public:
     void zuruecksetzen() { zustand_ = 0; }
     // The best first move; index -1 when there is none.
     BaumKnoten besterKnoten() const;
-    const BaumKnoten& knoten(int i) const { return pool_[static_cast<size_t>(i)]; }
+    const BaumKnoten& knoten(int i) const { return platz(i); }
     int poolAnzahl() const { return poolAnz_; }
     // Counters of the last search.
     int verarbeitet() const { return verarbeitet_; }
@@ -90,12 +120,19 @@ public:
                             bool sechsundsechzig);
 
 private:
+    BaumKnoten& platz(int i) { return pool_.get()[i]; }
+    const BaumKnoten& platz(int i) const { return pool_.get()[i]; }
     void kinderErzeugen(int knoten);
     bool zugVerwerfen(const BaumKnoten& k, int kandidat) const;
     void expandieren(int knoten);
     void zurueckrechnen(int knoten);
 
-    std::unique_ptr<BaumKnoten[]> pool_;
+    // Raw storage: a node is built when the search reaches it, so a fresh pool costs no frame
+    // and only the pages a search uses are ever touched.
+    struct PoolFrei {
+        void operator()(BaumKnoten* p) const { ::operator delete(p); }
+    };
+    std::unique_ptr<BaumKnoten, PoolFrei> pool_;
     std::unique_ptr<int32_t[]> offen_;
     int poolAnz_ = 0, offenAnz_ = 0, lesePos_ = 0;
     int pflicht_ = 0, offene1_ = 0, maxTiefe_ = 0, tiefenLimit_ = 0;

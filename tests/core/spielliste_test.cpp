@@ -649,13 +649,14 @@ TEST_F(ResultBox, ComesBackAfterTheGameWasSavedFromTheMenu) {
     host.post([&] {
         host.post([&] { weiter(); });  // the OK of "Spielstand … wurde gespeichert"
         gespeichert = spielstand::spielSpeichern(*rec, "save", "Runde", false);
-    });
-    host.post([&] {
-        EXPECT_EQ(app->CurrentDialog, speichern);
-        app->HideDialog(speichern);
-        app->HideDialog(menue);
-        obenNachZurueck = boxOben();
-        weiter();
+        // Queued only now: the steps before it ran inside the message's wait.
+        host.post([&] {
+            EXPECT_EQ(app->CurrentDialog, speichern);
+            app->HideDialog(speichern);
+            app->HideDialog(menue);
+            obenNachZurueck = boxOben();
+            weiter();
+        });
     });
     spielliste::punkteTabelle(*rec, round({5, -5, 0, 0, 0, 0}), false);
     bisLeer();
