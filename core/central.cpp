@@ -13,6 +13,7 @@
 #include "core/skat_1.h"
 #include "core/spiele.h"
 #include "core/statunit.h"
+#include "gui/glpaint.h"
 #include "gui/pvl.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
@@ -535,6 +536,31 @@ float knopfSkala(const pvl::TPVLApplication& a, const std::string& caption, int 
     return text > platz && text > 0 ? std::max(0.5f, platz / text) : 1.0f;
 }
 
+// The decision's text line stands on its plate left of the buttons. A long line ("30 von 50
+// Mindestpunktzahl - Bitte Herz As legen") moves further left, so that its plate ends before
+// the first shown button instead of lying over it.
+void textVorDieKnoepfe(pvl::TPVLApplication& a) {
+    const int d = ids.ingame;
+    // The elements' own flags: those just hidden are still fading out.
+    if (!a.validElement(d, ids.textZeile) || !a.dlg(d).el(ids.textZeile).Visible) return;
+    pvl::TPVLDialog& dl = a.dlg(d);
+    pvl::TPVLElement& zeile = dl.el(ids.textZeile);
+    // The first shown button right of where the line begins.
+    int links = std::numeric_limits<int>::max();
+    for (int e = 1; e <= dl.ElementCount; ++e)
+        if (e != ids.textZeile && dl.el(e).Visible && dl.el(e).X > zeile.X)
+            links = std::min(links, static_cast<int>(dl.el(e).X));
+    if (links == std::numeric_limits<int>::max()) return;
+    std::string t = a.GetCaption(d, ids.textZeile, false);
+    if (!t.empty() && t[0] == '!') t.erase(0, 1);
+    // The painter's plate behind each line: from x + 12, charwidth(line + two blanks) x 9.8365.
+    int breite = 0;
+    for (const std::string& z : glpaint::wrapLines(t, std::max(1, static_cast<int>(zeile.Width))))
+        breite = std::max(breite, static_cast<int>(num::round(a.charwidth(z + "  ") * 9.8365)));
+    const int rechts = zeile.X + 12 + breite;
+    if (rechts > links - 6) zeile.X = static_cast<int16_t>(links - 6 - 12 - breite);
+}
+
 // The poker row (fold, call, raise, all in) at its widths for the terms and the screen's aspect
 // factor f, left to right, the raise arrows between the raise button and "all in".
 void pokerReiheLegen(pvl::TPVLApplication& a, double f) {
@@ -674,6 +700,7 @@ void dialogAnordnen(TCG& cg, bool noShow, bool relayout) {
                 }
                 el.Scale = skala;
             }
+            textVorDieKnoepfe(*a);
             if (!noShow && !relayout) a->ShowDialog(d);
             // The camera's picking and the application's relayout rule ask this byte whether a
             // decision dialog is open.

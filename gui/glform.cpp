@@ -299,7 +299,7 @@ bool createBufferTexture(int width, int height) {
     if (width <= 0 || height <= 0) return false;
     if (dof.tex > 0) glDeleteTextures(1, &dof.tex);
     std::vector<uint8_t> buffer(static_cast<size_t>(width) * height * 3);
-    glGenTextures(1, &dof.tex);
+    dof.tex = gltex::freshName();
     glBindTexture(GL_TEXTURE_2D, dof.tex);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -347,7 +347,7 @@ bool beginAux() {
         }
         dof.genFramebuffers(1, &dof.fbo);
         dof.bindFramebuffer(GL_FRAMEBUFFER, dof.fbo);
-        glGenTextures(1, &dof.color);
+        dof.color = gltex::freshName();
         glBindTexture(GL_TEXTURE_2D, dof.color);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);

@@ -145,12 +145,12 @@ void paintcustomroundX(bool modeFlag, float width, float height, float radius, f
     glTranslated(W / 2, H / 2, 0);
 }
 
-void paintcustomround(float width, float height, float alpha) {
-    paintcustomroundNew(1, 0, 0, width, height, alpha);
+void paintcustomround(float width, float height, float alpha, bool opaque) {
+    paintcustomroundNew(1, 0, 0, width, height, alpha, opaque);
     glTranslated(0, -height / 497.0, 0);
 }
 
-void paintcustomroundNew(int mode, float /*x*/, float y, float width, float height, float alpha) {
+void paintcustomroundNew(int mode, float /*x*/, float y, float width, float height, float alpha, bool opaque) {
     const auto& g = gl();
     if (width * height <= 0) return;
     NoCull nc;
@@ -202,15 +202,16 @@ void paintcustomroundNew(int mode, float /*x*/, float y, float width, float heig
             const float e = 0.05f * (b - 0.7f);
             const float yy = -t * L;
             const glstate::Color c = colourAt(t);
+            const float body = opaque ? 1.0f : c.a;
             const float left = full ? -e : e;
             switch (strip) {
                 case 0:
                     put(W - 0.05f * (b - 0.9f), yy, c, 1.0f / 3, 0, 0.9f * alpha);
-                    put(W - e, yy, c, 1, 0, c.a * alpha);
+                    put(W - e, yy, c, 1, 0, body * alpha);
                     break;
                 case 1:
-                    put(W - e, yy, c, 0.8f, 0, c.a * alpha);
-                    put(left, yy, c, 1.2f, 0, c.a * alpha);
+                    put(W - e, yy, c, 0.8f, 0, body * alpha);
+                    put(left, yy, c, 1.2f, 0, body * alpha);
                     break;
                 case 2: {
                     put(left, yy, c, 1.2f, 0, 1.2f * c.a * alpha);

@@ -19,9 +19,11 @@ void painttransquad2_old(int texture, float width, float height, float alpha, fl
 void paintcustomroundX(bool modeFlag, float width, float height, float radius, float s0, float t0, float s1,
                        float t1, bool colored, float alpha);
 // Stacking plate: the body frame in mode 1, then the transform moves down by its height.
-void paintcustomround(float width, float height, float alpha);
+// `opaque` (a dialog's body) hides what lies behind: the colours' own alpha is not applied.
+void paintcustomround(float width, float height, float alpha, bool opaque = false);
 // The bowed body of a dialog (mode 0) or a plate (mode 1).
-void paintcustomroundNew(int mode, float x, float y, float width, float height, float alpha);
+void paintcustomroundNew(int mode, float x, float y, float width, float height, float alpha,
+                         bool opaque = false);
 
 // The shadow frame of dialogs, containers and the window border.
 void shadowFrame(float x, float y, float width, float height, bool noTurn, bool titleStrip, bool border,

@@ -512,6 +512,26 @@ void element(TPVLApplication& app, int d, int e) {
     }
 }
 
+}  // namespace
+
+int bodyHeight(const TPVLDialog& g) {
+    int h = g.Height;
+    if (g.Width <= 0 || g.Height <= 0) return h;
+    // The body reaches under the lowest shown button: the menus' "Zurück", moved down with the
+    // other elements, would else stand half below the body on whatever the table shows there.
+    for (int e = 1; e <= g.ElementCount && e <= MaxElements; ++e) {
+        const TPVLElement& el = g.el(e);
+        // Sub-kinds 7 and 10 of special objects are drawn as caption buttons.
+        const bool button =
+            el.Kind == ekButton || (el.Kind == ekImage && (el.SubKind == skCaptionButton || el.SubKind == 10));
+        const bool shown = el.Caption != "_" && (el.Visible || el.Fade.Shown || el.Fade.State == 2);
+        if (button && shown) h = std::max(h, el.Y + el.Height + 6);
+    }
+    return h;
+}
+
+namespace {
+
 void dialogBody(TPVLApplication& app, int d) {
     TPVLDialog& g = app.dlg(d);
     const auto& s = glstate::gl();
@@ -533,18 +553,21 @@ void dialogBody(TPVLApplication& app, int d) {
     const TPVLColor& c =
         (d == app.CurrentDialog || !g.Exclusive) ? app.Options.DialogColor : app.Options.DefaultColors;
     g.Colors[0] = c.r, g.Colors[1] = c.g, g.Colors[2] = c.b, g.Colors[3] = c.a;
-    glColor4f(c.r, c.g, c.b, c.a * fade);
+    // A dialog stands above the table: its body hides the cards and labels behind it (through
+    // a body of the colours' own alpha a hand of white cards washed out the captions).
+    glColor4f(c.r, c.g, c.b, fade);
     const int style = app.Options.WindowStyle;
-    const float w = g.Width / 497.0f, h = -g.Height / 497.0f;
+    const int height = bodyHeight(g);
+    const float w = g.Width / 497.0f, h = -height / 497.0f;
     if (g.Extra > 0 && style == 3) {
-        glframe::paintcustomroundNew(0, g.X, g.Y, g.Width, g.Height, fade);
+        glframe::paintcustomroundNew(0, g.X, g.Y, g.Width, height, fade, true);
     } else if (g.Extra > 0 && style == 2) {
-        glframe::paintcustomround(g.Width, g.Height, fade);
+        glframe::paintcustomround(g.Width, height, fade, true);
     } else {
         if (g.PaintFlag != 0) {
             glEnable(GL_TEXTURE_2D);
             glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(g.PaintFlag));
-            glColor4f(1, 1, 1, c.a * fade);
+            glColor4f(1, 1, 1, fade);
         }
         glBegin(GL_QUADS);
         glTexCoord2f(0, 1);
@@ -562,7 +585,7 @@ void dialogBody(TPVLApplication& app, int d) {
     if (!s.NoLighting) glEnable(GL_LIGHTING);
     if (g.Style != 0 && g.Width != 0 && g.Height != 0) {
         const bool title = !(g.Caption.size() > 0 && g.Caption.str()[0] == '#');
-        glframe::shadowFrame(g.X, g.Y, rnd(g.Width * 1.008) + 6, rnd(g.Height * 1.01), false, title, true,
+        glframe::shadowFrame(g.X, g.Y, rnd(g.Width * 1.008) + 6, rnd(height * 1.01), false, title, true,
                              fade);
     }
 }

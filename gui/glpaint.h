@@ -48,4 +48,8 @@ std::vector<std::string> wrapLines(const std::string& text, int width);
 // The order in which dialogs are drawn (ids), as DialogPaint walks them.
 std::vector<int> paintOrder(const pvl::TPVLApplication& app);
 
+// The height of a dialog's painted body: its own, or more so that it reaches under its lowest
+// shown button.
+int bodyHeight(const pvl::TPVLDialog& g);
+
 }  // namespace glpaint

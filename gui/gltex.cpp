@@ -252,6 +252,11 @@ void newContext() {
     g.IconTexture = 0;
 }
 
+unsigned freshName() {
+    static unsigned next = 1u << 20;
+    return next++;
+}
+
 namespace {
 
 // A file of the library registered once per run: later reloads put it back into its name.

@@ -40,6 +40,11 @@ int registered(const std::filesystem::path& fileName);
 int LoadText(const std::filesystem::path& path);
 // Forget every texture name; call when a new context is made (names restart at 1).
 void newContext();
+// A name for a texture that is not loaded from a file (a copy of the screen, a render target).
+// The loaders bind their fixed names without asking GL; a name GL handed out could be one of
+// them, so that a loader put its picture into the screen copy and its next deletion took the
+// picture with it. These names lie far above every name the loaders use.
+unsigned freshName();
 
 void SetiCaption(const std::string& text);
 // The loading screen at percent (0..100), drawn and shown at once.

@@ -1,8 +1,10 @@
 // What the shell shows around a running game, on the dialogs it really builds: the rule pages
 // while their game runs, the poker pot panel, the poker row and high scores, the Black Jack bet
-// icons and lists, the credits and the close request during a game.
+// icons and lists, the credits, the close request during a game and the decision's text line
+// beside its buttons.
 #include <vector>
 
+#include "core/central.h"
 #include "core/spiele.h"
 #include "dialoge_fixture.h"
 #include "app/diag_intern.h"
@@ -200,6 +202,48 @@ TEST_F(SpielPanel, ClosingTheWindowDuringAGameOpensTheGameMenu) {
     glapp::spielAktiv = 0;
     app->closeme();
     EXPECT_EQ(app->AppState, 3);
+}
+
+// The decision's text line stands on its plate left of the buttons; a long line moves left
+// until its plate ends before the first button (it once lay over "Melden"), a short one keeps
+// its game's place.
+TEST_F(SpielPanel, DecisionTextLineEndsBeforeTheFirstButton) {
+    const int dlg = d().ingame, zeile = central::ids.textZeile;
+    struct Fall {
+        int spiel;
+        const char* text;
+        int platz;  // the game's own place of the line
+        bool bleibt;
+    };
+    const Fall faelle[] = {{spiele::kCanasta, "!30 von 50 Mindestpunktzahl - Bitte Herz As legen", -205, false},
+                           {spiele::kCanasta, "!30 von 50 Mindestpunktzahl", -205, false},
+                           {spiele::kRomme, "!45 von 40 Mindestpunktzahl", -160, false},
+                           {spiele::kCanasta, "!Karo", -205, true}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.text);
+        ::cg.spielId = static_cast<uint8_t>(f.spiel);
+        ::cg.aktSpieler = 1;
+        TEntscheidung& e = ::cg.entscheidung;
+        e.mitKnoepfen = 1;
+        e.knopfAnzahl = 3;
+        e.texte[0] = f.text;
+        e.texte[1] = "!Melden";
+        e.texte[2] = "!Neu beginnen";
+        e.texte[3] = "!Fertig";
+        central::dialogAnordnen(::cg, true, false);
+        ASSERT_TRUE(el(dlg, zeile).Visible);
+        int links = 10000;
+        for (int k = 1; k <= 3; ++k) links = std::min(links, static_cast<int>(el(dlg, central::ids.reihe[3][k]).X));
+        // The plate the painter puts behind the line: from x + 12, as wide as the line and two
+        // blanks at 9.8365 units per font unit.
+        const std::string ohne = std::string(f.text).substr(1);
+        const int ende = el(dlg, zeile).X + 12 + static_cast<int>(app->charwidth(ohne + "  ") * 9.8365 + 0.5);
+        EXPECT_LT(ende, links);
+        if (f.bleibt)
+            EXPECT_EQ(+el(dlg, zeile).X, f.platz);
+        else
+            EXPECT_LT(+el(dlg, zeile).X, f.platz);
+    }
 }
 
 }  // namespace
