@@ -289,14 +289,12 @@ uint32_t rangWert(uint32_t alle, uint32_t zwei, uint32_t drei, uint32_t vier) {
     if (drei && (zwei & ~(1u << t))) return packen(kFullHouse, {t, hoechstes(zwei & ~(1u << t))});
     if (const int sp = strassenSpitze(alle); sp >= 0) return packen(kStraight, {sp});
     if (drei) return packen(kThreeOfAKind, {t}, alle & ~(1u << t), 2);
+    if (!zwei) return packen(kHighCard, {}, alle, 5);
     const int p1 = hoechstes(zwei);
     const uint32_t weitere = zwei & ~(1u << p1);
-    if (weitere) {
-        const int p2 = hoechstes(weitere);
-        return packen(kTwoPairs, {p1, p2}, alle & ~(1u << p1) & ~(1u << p2), 1);
-    }
-    if (zwei) return packen(kPair, {p1}, alle & ~(1u << p1), 3);
-    return packen(kHighCard, {}, alle, 5);
+    if (!weitere) return packen(kPair, {p1}, alle & ~(1u << p1), 3);
+    const int p2 = hoechstes(weitere);
+    return packen(kTwoPairs, {p1, p2}, alle & ~(1u << p1) & ~(1u << p2), 1);
 }
 
 // The rank counts of the quinary key q over `n` ranks from rank `erster`, as masks; false when
