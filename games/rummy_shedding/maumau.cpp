@@ -3,6 +3,7 @@
 #include "games/rummy_shedding/maumau.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <utility>
 
@@ -584,7 +585,7 @@ void abgewiesenLoeschen() { g_abgewiesen = 0; }
 
 bool kartenErhalten(std::string& warum) {
     if (glu::zugliste.anz > 0) return true;
-    std::map<int, int> zahl;
+    std::array<uint8_t, 255 * 10 + 255 + 1> zahl{};  // by value x 10 + suit
     int n = 0;
     for (int s : {1, 2, 3, 4, 5, 6, kTalon, kAblage}) {
         const TSpieler& x = st(s);

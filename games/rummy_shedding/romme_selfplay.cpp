@@ -1,7 +1,7 @@
 // What whole-game runs (the soak tests, bench/selfplay) check of Rommé, the rule options they
 // may set by name, and the yardstick player that picks uniformly among the legal answers.
 #include <algorithm>
-#include <map>
+#include <array>
 
 #include "core/central.h"
 #include "games/rummy_shedding/romme.h"
@@ -17,7 +17,7 @@ constexpr int kStapelMitKarten[] = {1, 2, 3, 4, 5, 6, 11, 12, 13};
 
 bool kartenErhalten(std::string& warum) {
     if (glu::zugliste.anz > 0 || k12.d.aktiv) return true;  // a card in flight is counted where it lands
-    std::map<int, int> anzahl;
+    std::array<uint16_t, 255 * 10 + 255 + 1> anzahl{};  // by value x 10 + suit
     int n = 0;
     for (int s : kStapelMitKarten) {
         const TSpieler& st = glu::spieler[s - 1];
@@ -33,9 +33,9 @@ bool kartenErhalten(std::string& warum) {
         warum = std::to_string(n) + " Karten auf dem Tisch";
         return false;
     }
-    for (const auto& [k, z] : anzahl)
-        if (z > saetze) {
-            warum = "Karte " + std::to_string(k) + " " + std::to_string(z) + "-mal";
+    for (size_t k = 0; k < anzahl.size(); ++k)
+        if (anzahl[k] > saetze) {
+            warum = "Karte " + std::to_string(k) + " " + std::to_string(anzahl[k]) + "-mal";
             return false;
         }
     return true;
