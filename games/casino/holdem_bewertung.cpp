@@ -350,36 +350,23 @@ void aufbauen(Staerketabellen& t) {
     for (uint32_t m = 0; m < 8192; ++m) t.flush[m] = std::popcount(m) >= 5 ? flushWert(m) : 0;
 }
 
-// A card's part of a Kartensumme by its value code and by its suit, read straight from the card:
-// the rank's count and bit, the suit's count and the shift to its 16 bits. A value code or suit
-// outside the deck of 52 counts in bits 40..47, which a real card never reaches.
+// A card's part of a Kartensumme by its value code (low four bits) and suit (next three), read
+// straight from the card. Anything outside the deck of 52 counts in bits 40..47, which real
+// cards never reach.
 constexpr uint64_t kFremd = uint64_t{1} << 40;
-struct NachWert {
-    std::array<uint64_t, 256> zaehler{};
-    std::array<uint16_t, 256> bit{};
+struct KartenTeil {
+    uint64_t zaehler;
+    uint64_t bit;
 };
-struct NachFarbe {
-    std::array<uint64_t, 256> zaehler{};
-    std::array<uint8_t, 256> schieben{};
-};
-constexpr NachWert kNachWert = [] {
-    NachWert x;
-    x.zaehler.fill(kFremd);
-    for (int t = 1; t <= 13; ++t) {
-        const int r = kRang[t] - 9;
-        x.zaehler[static_cast<size_t>(t)] =
-            kKartenZaehler[static_cast<size_t>(r * 4)] & ~(uint64_t{0xFFFF} << 48);
-        x.bit[static_cast<size_t>(t)] = static_cast<uint16_t>(1u << r);
-    }
-    return x;
-}();
-constexpr NachFarbe kNachFarbe = [] {
-    NachFarbe x;
-    x.zaehler.fill(kFremd);
-    for (int f = 1; f <= 4; ++f) {
-        x.zaehler[static_cast<size_t>(f)] = uint64_t{1} << (48 + 4 * (f - 1));
-        x.schieben[static_cast<size_t>(f)] = static_cast<uint8_t>(16 * (f - 1));
-    }
+constexpr std::array<KartenTeil, 128> kKartenTeil = [] {
+    std::array<KartenTeil, 128> x{};
+    for (auto& k : x) k = {kFremd, 0};
+    for (int t = 1; t <= 13; ++t)
+        for (int f = 1; f <= 4; ++f) {
+            const int index = (kRang[t] - 9) * 4 + f - 1;
+            x[static_cast<size_t>(t | f << 4)] = {kKartenZaehler[static_cast<size_t>(index)],
+                                                  uint64_t{1} << (16 * (f - 1) + kRang[t] - 9)};
+        }
     return x;
 }();
 
@@ -389,14 +376,16 @@ bool schnell(const hand64& c, HandValue& v) {
     const int n = c.anz;
     if (n < 1 || n > 7) return false;
     Kartensumme s;
-    uint64_t doppelt = 0;
+    uint64_t doppelt = 0, fremd = 0;
     for (int i = 0; i < n; ++i) {
-        const uint8_t t = c.k[i].t, f = c.k[i].f;
-        s.zaehler += kNachWert.zaehler[t] + kNachFarbe.zaehler[f];
-        const uint64_t bit = uint64_t{kNachWert.bit[t]} << kNachFarbe.schieben[f];
-        doppelt |= s.farben & bit;
-        s.farben |= bit;
+        const unsigned t = c.k[i].t, f = c.k[i].f;
+        fremd |= (t >> 4) | (f >> 3);
+        const KartenTeil& k = kKartenTeil[(t & 15) | (f & 7) << 4];
+        s.zaehler += k.zaehler;
+        doppelt |= s.farben & k.bit;
+        s.farben |= k.bit;
     }
+    if (fremd) return false;
     if ((s.zaehler & (uint64_t{0xFF} << 40)) || doppelt) return false;
     const uint32_t w = staerke(s, staerketabellen());
     const int kat = staerkeKategorie(w);
