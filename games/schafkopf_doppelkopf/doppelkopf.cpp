@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/panel.h"
@@ -656,6 +657,30 @@ void spielSchritt(TCG& g) {
     anzeigeAktualisieren();
 }
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, 4, 4, 8);
+    const TDoppelkopfZustand& z = g.doppelkopf.z;
+    b.zahl(g.phase.nr, 0, 10, "Phase");
+    b.zahl(g.aktSpieler, 0, 4, "Spieler am Zug");
+    b.zahl(z.soloTyp, 0, 8, "Solo");
+    b.zahl(z.solist, 0, 4, "Solist");
+    b.zahl(z.hochzeit, 0, 4, "Hochzeit");
+    b.zahl(z.partner, 0, 4, "Partner");
+    b.zahl(z.anspieler, 0, 4, "Anspieler");
+    b.zahl(z.stichKarte, 0, 5, "Stichkarte");
+    b.zahl(z.stichNr, 0, 13, "Stich");
+    b.zahl(z.stichAnz, 0, 4, "Stichkarten");
+    b.zahl(z.reStufe, 0, 5, "Re-Ansage");
+    b.zahl(z.kontraStufe, 0, 5, "Kontra-Ansage");
+    for (int i = 0; i < 4; ++i) b.karte(z.stich[i], 8, "Stich");
+    for (int s = 0; s < 4; ++s)
+        for (int i = 0; i < 12; ++i) b.karte(z.gegeben[s][i], 8, "Blatt " + text::fromInt(s + 1));
+    for (int i = 0; i < 2; ++i)
+        b.hand(g.doppelkopf.spiegel[i], kHandMax, 8, "Karten " + text::fromInt(i + 1));
+    return b.text();
+}
+
 void spielLaden() {
     sd::tischLaden(Z().stich, Z().stichAnz);
     trumpfSetzen();
@@ -746,6 +771,7 @@ void anmelden() {
     e.kiTick = kiTick;
     e.nachZug = doppelkopfki::nachZug;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = partieEnde;
