@@ -975,6 +975,8 @@ std::string blockPruefen(const TCG& g) {
     b.zahl(c.letzterSitz, 0, 6, "letzter Spieler");
     b.zahl(c.ausgemachtVon, 0, 6, "ausgemacht von");
     b.hand(c.auswahl, kHandMax, 14, "Auswahl");
+    // The melds on the table come back from the container's copy.
+    if (b.ok()) b.fehler(k12Pruefen(g));
     zugPruefen(b, c.maxzug, "bester Zug");
     zugPruefen(b, c.multizug.zug, "Zug");
     b.zahl(c.multizug.index, 0, kMultizugMax, "Zugabschnitt");

@@ -507,6 +507,8 @@ std::string blockPruefen(const TCG& g) {
     b.zahl(r.letzterAbwurf, 0, 6, "letzter Abwurf");
     b.zahl(r.talonPaesse, 0, 1000, text::w("Mischdurchgänge"));
     b.hand(r.auswahl, kHandMax, 14, "Auswahl");
+    // The melds on the table come back from the container's copy.
+    if (b.ok()) b.fehler(k12Pruefen(g));
     return b.text();
 }
 
