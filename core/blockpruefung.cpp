@@ -50,10 +50,11 @@ bool Befund::fehler(const std::string& text) {
     return false;
 }
 
-void gemeinsam(Befund& b, const TCG& g, int spielerMin, int spielerMax, int tMax) {
-    b.zahl(g.ablauf.anzSpieler, spielerMin, spielerMax, "Spielerzahl");
-    b.zahl(g.aktSpieler, 0, 20, text::w("Spieler am Zug"));
-    b.stapel(g, tMax);
+void gemeinsam(Befund& b, const TCG& g, const Rahmen& r) {
+    b.zahl(g.ablauf.anzSpieler, r.spielerMin, r.spielerMax, "Spielerzahl");
+    b.zahl(g.phase.nr, 0, r.phaseMax, "Phase");
+    b.zahl(g.aktSpieler, 0, r.amZugMax, "Spieler am Zug");
+    b.stapel(g, r.tMax);
     b.hand(g.gespielteHand, kHandMax, 14, "gegebene Karten");
     // Every game's computer players may read these; only their counts bound the reads.
     for (int i = 1; i <= 20; ++i)

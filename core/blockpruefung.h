@@ -31,9 +31,15 @@ private:
     std::string text_;
 };
 
-// The checks every game shares: the seat count within lo..hi, the seat on turn a seat or a
-// holder, the human's handed-over cards, the known-cards lists of the computer players and the
-// decision dialog's button count.
-void gemeinsam(Befund& b, const TCG& g, int spielerMin, int spielerMax, int tMax);
+// What a game's record may hold in the common part.
+struct Rahmen {
+    int spielerMin, spielerMax;  // seats at the table
+    int phaseMax;                // phase numbers 0..phaseMax
+    int amZugMax;                // the seat on turn 0..amZugMax (a holder where the game lets one be)
+    int tMax;                    // value codes of the game's deck
+};
+// The checks every game shares: seat count, phase, the seat on turn, the cards of the holders, the
+// human's handed-over cards and the known-cards lists of the computer players.
+void gemeinsam(Befund& b, const TCG& g, const Rahmen& r);
 
 }  // namespace blockpruefung

@@ -853,10 +853,8 @@ void spielSchritt(TCG&) {
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 1, 6, 13);
+    blockpruefung::gemeinsam(b, g, {1, 6, 10, 6, 13});
     const TBlackjack& j = g.blackjack;
-    b.zahl(g.phase.nr, 0, 10, "Phase");
-    b.zahl(g.aktSpieler, 0, 6, "Spieler am Zug");
     b.zahl(j.deckAnzahl, 1, 3, "Kartenspiele");
     b.zahl(j.dealer, 0, 6, "Dealer");
     b.zahl(j.neuerDealer, 0, 6, text::w("nächster Dealer"));

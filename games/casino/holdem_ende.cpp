@@ -486,10 +486,8 @@ bool chipsInRuhe() {
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 2, 6, 13);
+    blockpruefung::gemeinsam(b, g, {2, 6, 5, 6, 13});
     const TPoker& p = g.poker;
-    b.zahl(g.phase.nr, 0, 5, "Phase");
-    b.zahl(g.aktSpieler, 0, 6, "Spieler am Zug");
     b.zahl(p.sbSitz, 0, 6, "Small Blind");
     b.zahl(p.bbSitz, 0, 6, "Big Blind");
     b.zahl(p.dealer, 0, 6, "Dealer");

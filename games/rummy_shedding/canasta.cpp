@@ -966,9 +966,8 @@ void zugPruefen(blockpruefung::Befund& b, const TMultizug& z, const std::string&
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 2, 6, 14);
+    blockpruefung::gemeinsam(b, g, {2, 6, 5, 20, 14});
     const TCanasta& c = g.canasta;
-    b.zahl(g.phase.nr, 0, 5, "Phase");
     b.zahl(c.kartenblatt, 0, 3, "Kartenspiele");
     for (int s = 1; s <= 6; ++s) b.zahl(c.teamId.at(s), 0, 6, "Team von Spieler " + text::fromInt(s));
     b.zahl(c.rueckAnzahl, 0, kHand64Max, "gelegte Karten");

@@ -573,9 +573,8 @@ void neuesSpiel(bool frisch) {
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 2, 6, 8);
+    blockpruefung::gemeinsam(b, g, {2, 6, kGebucht, 20, 8});
     const TMaumau& m = g.maumau;
-    b.zahl(g.phase.nr, 0, kGebucht, "Phase");
     b.zahl(m.spielerAnzahl, 0, 6, "Spielerzahl");
     b.zahl(m.richtung, 0, 2, "Richtung");
     b.zahl(m.wunschFarbe, 0, 4, "Wunschfarbe");

@@ -500,9 +500,8 @@ void neuesSpiel(bool frisch) {
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 2, 6, 14);
+    blockpruefung::gemeinsam(b, g, {2, 6, kGebucht, 20, 14});
     const TRomme& r = g.romme;
-    b.zahl(g.phase.nr, 0, kGebucht, "Phase");
     b.zahl(r.saetze, 1, 3, "Kartenspiele");
     b.zahl(r.letzterAbwurf, 0, 6, "letzter Abwurf");
     b.zahl(r.talonPaesse, 0, 1000, text::w("Mischdurchgänge"));

@@ -542,9 +542,8 @@ void neuesSpiel(bool frisch) {
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 2, 6, 8);
+    blockpruefung::gemeinsam(b, g, {2, 6, kGebucht, 20, 8});
     const TSchwimmen& s = g.schwimmen;
-    b.zahl(g.phase.nr, 0, kGebucht, "Phase");
     b.zahl(s.abgelegtPos, 0, kHandMax, "abgelegte Karte");
     b.zahl(s.zuegeNachKlopfen, 0, 100, text::w("Züge nach dem Klopfen"));
     return b.text();

@@ -659,25 +659,15 @@ void spielSchritt(TCG& g) {
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 4, 4, 8);
+    blockpruefung::gemeinsam(b, g, {4, 4, 10, 4, 8});
     const TDoppelkopfZustand& z = g.doppelkopf.z;
-    b.zahl(g.phase.nr, 0, 10, "Phase");
-    b.zahl(g.aktSpieler, 0, 4, "Spieler am Zug");
     b.zahl(z.soloTyp, 0, 8, "Solo");
     b.zahl(z.solist, 0, 4, "Solist");
     b.zahl(z.hochzeit, 0, 4, "Hochzeit");
     b.zahl(z.partner, 0, 4, "Partner");
-    b.zahl(z.anspieler, 0, 4, "Anspieler");
-    b.zahl(z.stichKarte, 0, 5, "Stichkarte");
-    b.zahl(z.stichNr, 0, 13, "Stich");
-    b.zahl(z.stichAnz, 0, 4, "Stichkarten");
     b.zahl(z.reStufe, 0, 5, "Re-Ansage");
     b.zahl(z.kontraStufe, 0, 5, "Kontra-Ansage");
-    for (int i = 0; i < 4; ++i) b.karte(z.stich[i], 8, "Stich");
-    for (int s = 0; s < 4; ++s)
-        for (int i = 0; i < 12; ++i) b.karte(z.gegeben[s][i], 8, "Blatt " + text::fromInt(s + 1));
-    for (int i = 0; i < 2; ++i)
-        b.hand(g.doppelkopf.spiegel[i], kHandMax, 8, "Karten " + text::fromInt(i + 1));
+    sd::stichePruefen(b, z, g.doppelkopf.spiegel, 12);
     return b.text();
 }
 

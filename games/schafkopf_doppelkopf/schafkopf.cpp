@@ -773,10 +773,8 @@ void spielPruefen(blockpruefung::Befund& b, const TSchafkopfSpiel& s, const std:
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 4, 4, 8);
+    blockpruefung::gemeinsam(b, g, {4, 4, 10, 4, 8});
     const TSchafkopfZustand& z = g.schafkopf.z;
-    b.zahl(g.phase.nr, 0, 10, "Phase");
-    b.zahl(g.aktSpieler, 0, 4, "Spieler am Zug");
     spielPruefen(b, z.hoechstes, "Gebot");
     spielPruefen(b, g.schafkopf.spiel, "Spiel");
     for (int s = 0; s < 4; ++s) spielPruefen(b, z.sitz[s].gebot, "Gebot von Spieler " + text::fromInt(s + 1));
@@ -786,15 +784,8 @@ std::string blockPruefen(const TCG& g) {
     b.zahl(z.gebote, 0, 4, "Gebote");
     b.zahl(z.spieler, 0, 4, "Spieler");
     b.zahl(z.gewerteterSpieler, 0, 4, "Spieler");
-    b.zahl(z.anspieler, 0, 4, "Anspieler");
-    b.zahl(z.stichKarte, 0, 5, "Stichkarte");
-    b.zahl(z.stichNr, 0, 9, "Stich");
-    b.zahl(z.stichAnz, 0, 4, "Stichkarten");
     b.zahl(z.kontra, 0, 2, "Kontra");
-    for (int i = 0; i < 4; ++i) b.karte(z.stich[i], 8, "Stich");
-    for (int s = 0; s < 4; ++s)
-        for (int i = 0; i < 8; ++i) b.karte(z.gegeben[s][i], 8, "Blatt " + text::fromInt(s + 1));
-    for (int i = 0; i < 2; ++i) b.hand(g.schafkopf.spiegel[i], kHandMax, 8, "Karten " + text::fromInt(i + 1));
+    sd::stichePruefen(b, z, g.schafkopf.spiegel, 8);
     return b.text();
 }
 

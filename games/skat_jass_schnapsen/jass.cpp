@@ -721,10 +721,8 @@ void karteUmlegen(const karte& k, int ziel) {
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 4, 4, kSechs);
+    blockpruefung::gemeinsam(b, g, {4, 4, 7, 4, kSechs});
     const TJass& j = g.jass;
-    b.zahl(g.phase.nr, 0, 7, "Phase");
-    b.zahl(g.aktSpieler, 0, 4, "Spieler am Zug");
     const int t = j.trumpf;
     if (!(t == kKeinTrumpf || (t >= 0 && t <= 4) || (t >= kObenabe && t <= kSlalomUndenufe)))
         b.zahl(t, kKeinTrumpf, kKeinTrumpf, "Trumpf");

@@ -431,10 +431,8 @@ void spielSchritt(TCG& g) {
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 2, 2, 8);
+    blockpruefung::gemeinsam(b, g, {2, 2, 5, 2, 8});
     const TSchnapsen& s = g.schnapsen;
-    b.zahl(g.phase.nr, 0, 5, "Phase");
-    b.zahl(g.aktSpieler, 0, 2, "Spieler am Zug");
     // The seat that leads a deal's first trick becomes the seat on turn: a stack number.
     b.zahl(s.startSitz, 1, 2, "Startsitz");
     b.zahl(s.sperrSitz, 0, 2, "Sperrsitz");

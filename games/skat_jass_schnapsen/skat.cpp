@@ -1054,11 +1054,9 @@ void spielSchritt(TCG& g) {
 
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
-    blockpruefung::gemeinsam(b, g, 3, 3, 8);
+    blockpruefung::gemeinsam(b, g, {3, 3, 19, 3, 8});
     const TSkat& s = g.skat;
     const TSkatSpiel& sp = s.spiel;
-    b.zahl(g.phase.nr, 0, 19, "Phase");
-    b.zahl(g.aktSpieler, 0, 3, "Spieler am Zug");
     b.zahl(s.geber, 0, 3, "Geber");
     b.zahl(s.anspieler, 0, 3, "Anspieler");
     b.zahl(sp.alleinspieler, 0, 3, "Alleinspieler");

@@ -132,8 +132,10 @@ TEST(Spielstaende, WhatEveryGameWritesInAnyStateIsTaken) {
                 return false;
             }
             ++dateien;
-            const auto rec = ausDatei(lesen(spielstand::spielDatei(ordner.pfad, "stand", code)));
-            warum = spielstand::geladenesSpielPruefen(*rec, "stand", code);
+            const std::string datei = lesen(spielstand::spielDatei(ordner.pfad, "stand", code));
+            warum = spielstand::spielPruefen(datei) +
+                    spielstand::dialogPruefen(lesen(spielstand::dialogDatei(ordner.pfad, "stand", code)));
+            if (warum.empty()) warum = spielstand::geladenesSpielPruefen(*ausDatei(datei), "stand", code);
             return warum.empty();
         };
         ASSERT_TRUE(lauf.starten());
