@@ -1002,8 +1002,12 @@ void neuesSpiel(bool frisch) {
     int n = 0;
     for (uint8_t f = 1; f <= 4; ++f)
         for (uint8_t t = 1; t <= 8; ++t) {
-            talon.at(++n) = TKartenSlot{};
-            talon.at(n).c = karte{t, f, 0};
+            // the table layout has already laid the talon's slots face down where the Skat will
+            // lie: only the card and its motion are new (a cleared slot would lie face up under
+            // the cloth and hide the Skat until a card is laid on it)
+            TKartenSlot& slot = talon.at(++n);
+            slot.c = karte{t, f, 0};
+            slot.bewegung = TBewegung{};
         }
     talon.anz = 32;
     gtool::stapelMischen(11);
