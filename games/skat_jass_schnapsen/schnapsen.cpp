@@ -425,13 +425,8 @@ void neuesSpiel(bool frisch) {
     const int unten = sn().sechsundsechzig ? kNeun : kBube;
     int n = 0;
     for (int t = unten; t <= kAss; ++t)
-        for (int f = 1; f <= 4; ++f) {
-            // the table layout has already laid the talon's slots face down: only the card
-            // and its motion are new
-            TKartenSlot& slot = talon.at(++n);
-            slot.c = karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0};
-            slot.bewegung = TBewegung{};
-        }
+        for (int f = 1; f <= 4; ++f)
+            glu::karteEinlegen(talon.at(++n), karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0});
     talon.anz = n;
     gtool::stapelMischen(kTalon);
     sn().richtung = 1;

@@ -1001,14 +1001,7 @@ void neuesSpiel(bool frisch) {
     TSpieler& talon = st(11);
     int n = 0;
     for (uint8_t f = 1; f <= 4; ++f)
-        for (uint8_t t = 1; t <= 8; ++t) {
-            // the table layout has already laid the talon's slots face down where the Skat will
-            // lie: only the card and its motion are new (a cleared slot would lie face up under
-            // the cloth and hide the Skat until a card is laid on it)
-            TKartenSlot& slot = talon.at(++n);
-            slot.c = karte{t, f, 0};
-            slot.bewegung = TBewegung{};
-        }
+        for (uint8_t t = 1; t <= 8; ++t) glu::karteEinlegen(talon.at(++n), karte{t, f, 0});
     talon.anz = 32;
     gtool::stapelMischen(11);
     cg.aktSpieler = hinterhand();
