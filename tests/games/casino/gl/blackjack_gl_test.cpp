@@ -131,3 +131,39 @@ TEST(CasinoGl, TheHumansCardsEachShowTheirValue) {
     ASSERT_GT(ganz, 500);
     for (int i = 1; i <= 3; ++i) EXPECT_GT(flaeche[i], ganz / 4) << "card " << i << " of " << ganz;
 }
+
+// The deal from the shoe: a card in flight takes the shoe's offset on its way, and is drawn where
+// it is at each frame (the deal path reads the flight's progress from the packed slot record).
+TEST(CasinoGl, CardsFlyingFromTheShoeAreDrawnOnTheirWay) {
+    std::string why;
+    if (!openWindow(why)) GTEST_SKIP() << why;
+    loadPictures();
+    harness::Einstellung e;
+    e.spielId = spiele::kBlackJack;
+    e.spieler = 2;
+    e.seed = 9;
+    harness::Lauf lauf(e);
+    blackjack::anmelden();
+    blackjack::optionen[0] = blackjack::Optionen{};
+    ASSERT_TRUE(lauf.starten());
+    // a card leaves the shoe (stack 11) for a seat and is a little way along
+    auto unterwegs = [](const TCG&) {
+        for (int s = 1; s <= kStapel; ++s)
+            for (int i = 1; i <= glu::spieler[s - 1].anz; ++i) {
+                const TBewegung& b = glu::spieler[s - 1].at(i).bewegung;
+                const float p = b.progress;
+                if (b.active && b.fromStack == 11 && b.toStack != 11 && p > 0.1f && p < 0.5f) return true;
+            }
+        return false;
+    };
+    ASSERT_GE(lauf.bis(unterwegs), 0);
+    glu::renderOptions = glu::RenderOptions{};
+    glu::kameraModus = 0;
+    frame(4);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    const std::vector<uint8_t> vorher = lesen();
+    // a few frames on, the card has moved: the picture changes
+    lauf.frames(3);
+    frame(4);
+    EXPECT_GT(unterschied(vorher, lesen()), 200);
+}
