@@ -11,6 +11,7 @@
 #include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
+#include "core/kartenzaehler.h"
 #include "core/kommentar.h"
 #include "core/panel.h"
 #include "core/spiele.h"
@@ -584,7 +585,7 @@ void abgewiesenLoeschen() { g_abgewiesen = 0; }
 
 bool kartenErhalten(std::string& warum) {
     if (glu::zugliste.anz > 0) return true;
-    std::map<int, int> zahl;
+    Kartenzaehler zahl;
     int n = 0;
     for (int s : {1, 2, 3, 4, 5, 6, kTalon, kAblage}) {
         const TSpieler& x = st(s);
@@ -592,7 +593,7 @@ bool kartenErhalten(std::string& warum) {
             const karte k = x.at(i).c;
             if (k.t == 0) continue;
             ++n;
-            if (++zahl[k.t * 10 + k.f] > cg.maumau.decks) {
+            if (zahl.zaehlen(k) > cg.maumau.decks) {
                 warum = "Karte zu oft auf Stapel " + std::to_string(s);
                 return false;
             }
