@@ -30,6 +30,7 @@ enum Phase : uint8_t { kStart = 0, kGeben = 1, kTalon = 3 };
 constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
 
 TGameResult g_ergebnis;
+Statistik g_statistik;
 
 TSpieler& st(int stack) { return glu::spieler[stack - 1]; }
 int anz(int stack) { return st(stack).anz; }
@@ -54,6 +55,12 @@ Aktion nehmen(TCG& g) {
 }
 
 bool istComputer(int seat) { return seat >= 1 && seat <= 20 && cg.stapelListen[seat].computer == 1; }
+
+bool mitJoker(const hand& h) {
+    for (int i = 1; i <= h.anz; ++i)
+        if (istJoker(h.at(i))) return true;
+    return false;
+}
 
 // A selection handed over with a kind-1 action as the cards it names in the seat's stack, in
 // the order given; false when a slot is out of range or named twice.
@@ -138,17 +145,18 @@ int naechsterGeber() {
 
 // ---------------------------------------------------------------------------------------------
 
+// The seat that gets its cards after `seat`: dealing follows the direction of play.
+int gebeWeiter(int seat) { return envParam.spielrichtung == 2 ? vorigerSitz(seat) : naechsterSitz(seat); }
+
 void geben(TCG& g) {
     const int n = seats();
-    const bool zurueck = envParam.spielrichtung == 2;
-    auto weiter = [&](int s) { return zurueck ? vorigerSitz(s) : naechsterSitz(s); };
     if (envParam.austeilen == 1) {
         if (g.phase.schritt == 0) {
             g.phase.schritt = n;
             const int m = anz(11);
             int seat = g.aktSpieler;
             for (int i = 0; i < n; ++i) {
-                seat = weiter(seat);
+                seat = gebeWeiter(seat);
                 glu::dealcards(seat, 13, 13 * i, 0, 11, 0.3f * static_cast<float>(i));
             }
             central::bewegungAbwarten(cg, 11, m + 1 - 13 * n);
@@ -156,7 +164,7 @@ void geben(TCG& g) {
         }
     } else if (g.phase.schritt < n) {
         g.phase.schritt += 1;
-        g.aktSpieler = weiter(g.aktSpieler);
+        g.aktSpieler = gebeWeiter(g.aktSpieler);
         const int m = anz(11);
         glu::dealcards(g.aktSpieler, 13, 0, 0, 11, 0);
         central::bewegungAbwarten(cg, 11, m + 1 - 13);
@@ -228,6 +236,7 @@ void auslegeAntwort(TCG& g) {
     if (a.art == central::kKnopf && a.wert2 == 79) {
         // a meld must keep one card in the hand for the discard
         if (karten && meld.anz < anz(seat) && isset(meld, seat, false, false)) {
+            if (mitJoker(meld)) g_statistik.auslegen[seat <= 2 ? 0 : 1] += spielFortschritt();
             glu::executemove(seat, 0, 12, 0, meld.anz, 3, 0);
             g.phase.schritt = kMeldAuffrischen;
         } else {
@@ -244,6 +253,7 @@ void auslegeAntwort(TCG& g) {
             gut = isset(neu, seat, false, true);
         }
         if (gut) {
+            if (mitJoker(meld)) g_statistik.anlegen[seat <= 2 ? 0 : 1] += spielFortschritt();
             glu::executemove(seat, 0, 12, slot, meld.anz, 4, 0);
             g.phase.schritt = kMeldAuffrischen;
         } else {
@@ -375,6 +385,21 @@ Regeln regeln() {
     return r;
 }
 
+int fortschritt(int kartenInHaenden) {
+    static const int grenzen[10] = {52, 49, 44, 39, 34, 29, 24, 20, 16, 12};
+    for (int i = 0; i < 10; ++i)
+        if (kartenInHaenden >= grenzen[i]) return 10 - i;
+    return 0;
+}
+
+int spielFortschritt() {
+    int karten = 0;
+    for (int s = 1; s <= seats(); ++s) karten += anz(s);
+    return fortschritt(karten);
+}
+
+const Statistik& statistik() { return g_statistik; }
+
 bool hatMeldung(int seat) {
     hand h;
     k12.sitzMeldungen(seat, h);
@@ -466,7 +491,10 @@ void neuesSpiel(bool frisch) {
     central::neuesSpielAllgemein(cg);
     for (int s = 1; s <= 20; ++s) glu::spieler[s - 1].anz = 0;
     for (int s = 1; s <= 20; ++s) glu::spielerZwilling[s - 1].anz = 0;
-    if (frisch) optionenLesen();
+    if (frisch) {
+        g_statistik = Statistik{};
+        optionenLesen();
+    }
     optionenPruefen();
     cg.ablauf.meldModus = 1;
     cg.ablauf.meldStapelHover = 1;
@@ -497,6 +525,32 @@ void neuesSpiel(bool frisch) {
     cg.antwort.warten = 0;
 }
 
+namespace {
+
+// A game saved while cards flew comes back with them where they flew from: the seats the deal had
+// reached get their missing cards from the talon again, and a discard pile that was being opened
+// is opened again.
+void fluegeNachholen(TCG& g) {
+    if (g.phase.nr == kTalon && g.romme.talonPaesse == 0 && g.phase.schritt == 1 && anz(13) == 0)
+        g.phase.schritt = 0;
+    if (g.phase.nr != kGeben) return;
+    const int n = seats();
+    const int erreicht =
+        envParam.austeilen == 1 ? (g.phase.schritt >= n ? n : 0) : std::min(g.phase.schritt, n);
+    const int talon = anz(11);
+    int seat = g.geber, genommen = 0;
+    for (int i = 0; i < erreicht; ++i) {
+        seat = gebeWeiter(seat);
+        const int fehlt = std::min(13 - anz(seat), talon - genommen);
+        if (fehlt <= 0) continue;
+        glu::dealcards(seat, fehlt, genommen, 0, 11, 0);
+        genommen += fehlt;
+    }
+    if (genommen > 0) central::bewegungAbwarten(cg, 11, talon + 1 - genommen);
+}
+
+}  // namespace
+
 void spielLaden() {
     glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
@@ -507,6 +561,7 @@ void spielLaden() {
     cg.ablauf.meldModus = 1;
     cg.ablauf.meldStapelHover = 1;
     schluesselTabellen(cg.romme.nachWert != 0);
+    fluegeNachholen(cg);
     panelZuruecksetzen(cg);
     auswahlPruefen();
 }
@@ -560,7 +615,8 @@ void auswahlPruefen() {
     // the first meld's minimum beside the buttons: the selection's points while it is a meld
     const int zeile = central::ids.textZeile;
     if (!a->validElement(d, zeile)) return;
-    const int punkte = karten && isset(meld, 1, false, true) ? meldungPunkte(meld, false, false, regeln()) : 0;
+    const int punkte =
+        karten && isset(meld, 1, false, true) ? meldungPunkte(meld, false, false, regeln()) : 0;
     const MindestZeile z = mindestZeile(hatMeldung(1), cg.romme.mindestpunkte, punkte);
     a->SetVisible(d, zeile, z.sichtbar);
     if (!z.sichtbar) return;
