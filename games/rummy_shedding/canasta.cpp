@@ -550,8 +550,7 @@ void melden(TCG& g) {
         }
         TSpieler& s = st(seat);
         for (int i = 1; i <= s.anz; ++i)
-            if (s.at(i).bewegung.active && s.at(i).bewegung.kind == 1)
-                glu::liftcard(s.at(i).bewegung, 0, seat, i);
+            if (s.at(i).bewegung.active && s.at(i).bewegung.kind == 1) glu::liftcard(s.at(i).bewegung, 0, seat, i);
         if (gehoben.anz > 1) g.phase.schritt = 2;
         return;
     }
@@ -852,8 +851,7 @@ bool zuruecknehmenSchritt() {
         if (!slot) continue;
         c.gelegtePunkte = std::max(0, c.gelegtePunkte - kartePunkte(k));
         glu::executemove(12, slot, seat, 0, 1, 0, 0);
-        if (const spiele::Eintrag* g = spiele::eintrag(spiele::kCanasta); g && g->nachZug)
-            g->nachZug(5, 12, p);
+        if (const spiele::Eintrag* g = spiele::eintrag(spiele::kCanasta); g && g->nachZug) g->nachZug(5, 12, p);
         return true;
     }
     c.gelegtePunkte = 0;

@@ -615,8 +615,7 @@ void auswahlPruefen() {
     // the first meld's minimum beside the buttons: the selection's points while it is a meld
     const int zeile = central::ids.textZeile;
     if (!a->validElement(d, zeile)) return;
-    const int punkte =
-        karten && isset(meld, 1, false, true) ? meldungPunkte(meld, false, false, regeln()) : 0;
+    const int punkte = karten && isset(meld, 1, false, true) ? meldungPunkte(meld, false, false, regeln()) : 0;
     const MindestZeile z = mindestZeile(hatMeldung(1), cg.romme.mindestpunkte, punkte);
     a->SetVisible(d, zeile, z.sichtbar);
     if (!z.sichtbar) return;

@@ -494,8 +494,7 @@ TEST(RommeMindestZeile, PointsAgainstTheMinimumUntilTheFirstMeld) {
         {false, 0, 30, false, false, ""},
     };
     for (const Fall& f : faelle) {
-        SCOPED_TRACE(std::to_string(f.mindest) + "/" + std::to_string(f.punkte) +
-                     (f.hatMeldung ? " meld" : ""));
+        SCOPED_TRACE(std::to_string(f.mindest) + "/" + std::to_string(f.punkte) + (f.hatMeldung ? " meld" : ""));
         const romme::MindestZeile z = romme::mindestZeile(f.hatMeldung, f.mindest, f.punkte);
         EXPECT_EQ(z.sichtbar, f.sichtbar);
         EXPECT_EQ(z.aktiv, f.aktiv);
