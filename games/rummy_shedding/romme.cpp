@@ -90,16 +90,17 @@ void talonAufbauen() {
     TSpieler& talon = st(11);
     int n = 0;
     const int saetze = std::clamp<int>(cg.romme.saetze, 1, 3);
+    // the table layout has already laid the talon's slots face down beside the discard pile:
+    // only the card and its motion are new, or the talon would lie nowhere to be seen
+    auto legen = [&](uint8_t t, uint8_t f) {
+        TKartenSlot& slot = talon.at(++n);
+        slot.c = karte{t, f, 0};
+        slot.bewegung = TBewegung{};
+    };
     for (int s = 0; s < saetze; ++s) {
         for (uint8_t f = 1; f <= 4; ++f)
-            for (uint8_t t = 1; t <= 13; ++t) {
-                talon.at(++n) = TKartenSlot{};
-                talon.at(n).c = karte{t, f, 0};
-            }
-        for (uint8_t f = 1; f <= 3; ++f) {
-            talon.at(++n) = TKartenSlot{};
-            talon.at(n).c = karte{kJoker, f, 0};
-        }
+            for (uint8_t t = 1; t <= 13; ++t) legen(t, f);
+        for (uint8_t f = 1; f <= 3; ++f) legen(kJoker, f);
     }
     talon.anz = n;
     gtool::stapelMischen(11);

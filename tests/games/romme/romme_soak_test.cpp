@@ -475,3 +475,32 @@ TEST(RommeStatistik, JokersLaidCountByHowFarTheRoundHasGone) {
 }
 
 }  // namespace
+
+namespace {
+
+// The talon lies face down where the table laid it out, to the left of the discard pile, for the
+// human to click: building the deck must not wipe its slots' places.
+TEST(RommeTalon, TheTalonLiesFaceDownBesideTheDiscardPile) {
+    harness::Lauf lauf(einstellung(3, 4, true));
+    neu();
+    ASSERT_TRUE(lauf.starten());
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return g.phase.nr == romme::kSpielPhase && glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
+    }),
+              0);
+    const TSpieler& talon = glu::spieler[10];
+    const TSpieler& ablage = glu::spieler[12];
+    ASSERT_GT(+talon.anz, 40);
+    // x -18 and z -210 for the talon, 212 and -240 for the discard pile: 230 units apart
+    EXPECT_FLOAT_EQ(+talon.pos.v[0], -18);
+    EXPECT_FLOAT_EQ(ablage.pos.v[0] - talon.pos.v[0], 230);
+    for (int i = 1; i <= talon.anz; ++i) {
+        const TKartenSlot& k = talon.at(i);
+        ASSERT_EQ(+k.a1, 180) << i;  // turned over: the back faces up
+        ASSERT_EQ(+k.a3, 38) << i;
+        ASSERT_EQ(+k.face, 0) << i;
+        ASSERT_EQ(+k.z, 2.0f * static_cast<float>(i)) << i;
+    }
+}
+
+}  // namespace
