@@ -480,6 +480,11 @@ void regelnPoker(Bauer& b) {
         b.label(130, z.y, z.t);
         opt(8, b.wahl(275, z.y + 5, 170, 20, z.e));
     }
+    // Whole tables at one click; the boxes are rules like the lists they set.
+    const char* vorwahl[3] = {"Voreinstellung 1: No Limit, Chips (Euro)",
+                              "Voreinstellung 2: Pot Limit, Euromünzen",
+                              "Voreinstellung 3: Split Limit, Chips (Dollar)"};
+    for (int i = 0; i < 3; ++i) ids().pokerVorwahl[i] = b.check(97, 295 + 30 * i, vorwahl[i]);
     ids().pokerBegriffe = opt(8, b.check(97, 322, "Offizielle Pokerbegriffe verwenden (Englisch)"));
     opt(8, b.check(97, 357, "Abkürzungen verwenden (z.B. \"Paar K\" statt \"Paar König\")"));
     b.label(77, 387, "Geschwindigkeit, wenn man gepasst hat");

@@ -93,8 +93,9 @@ struct Ids {
     int regelContainer[14] = {}, schwierigkeitsWahl[14] = {}, spielerzahlWahl[14] = {};
     // Every element of a rule page that a game reads, in creation order.
     std::vector<int> regelOptionen[14];
-    int rommeSortieren = 0;  // the "Sortieren nach" chooser of the Rommé page
-    int pokerBegriffe = 0;   // "Offizielle Pokerbegriffe verwenden (Englisch)"
+    int rommeSortieren = 0;    // the "Sortieren nach" chooser of the Rommé page
+    int pokerBegriffe = 0;     // "Offizielle Pokerbegriffe verwenden (Englisch)"
+    int pokerVorwahl[3] = {};  // the three preset boxes of the poker page
     // Program textures registered during the build (0: none).
     // The panel pictures are panel::bilder; these are the shell's own.
     struct Texturen {
@@ -136,6 +137,9 @@ int getga(int id, const int (&liste)[14]);
 // game buttons' only: the dialogs after the poker page are no poker pages.
 int regelSpiel(int dialog);
 void spielWaehlen(glapp::Tglapp& a, int spiel, int element);
+// The poker variant (1 Split Limit, 2 Pot Limit, 3 No Limit) into the game record, the game's
+// names and the rule page's caption.
+void pokerVariante(glapp::Tglapp& a, int variante);
 void resetGameNames(glapp::Tglapp& a);
 void endis(glapp::Tglapp& a, int dialog);
 void anzactualize(glapp::Tglapp& a, int element);

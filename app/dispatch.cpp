@@ -214,6 +214,7 @@ void Tglapp::FormMouseWheelDown(int code, int arg, int shift) {
         case pvl::peRelayout:
             return relayout(*this);
         case pvl::peOptionsApplied:
+            detailNachladen();
             return ton::musikEinstellen(false);
         case pvl::peDisplayReset:
             return ton::musikEinstellen(true);

@@ -75,6 +75,7 @@ public:
 
     // ---- textures and table design (texturen.cpp)
     void loadenv(bool first);
+    void detailNachladen();
     void setksize();
     void kbladen();
     void lkb(bool reloadOnly);

@@ -282,6 +282,23 @@ int regelSpiel(int dialog) {
     return 13;
 }
 
+void pokerVariante(glapp::Tglapp& a, int variante) {
+    const Ids& d = ids();
+    central::SpielNamen& n = central::spielNamen;
+    ::cg.poker.splitLimit = variante == 1 ? 1 : 0;
+    ::cg.poker.potLimit = variante == 2 ? 1 : 0;
+    const char* zeile[3] = {"No Limit Poker", "nlp", "nlpoker"};
+    if (variante == 1) {
+        zeile[0] = "Split Limit Poker", zeile[1] = "slp", zeile[2] = "slpoker";
+    } else if (variante == 2) {
+        zeile[0] = "Pot Limit Poker", zeile[1] = "plp", zeile[2] = "plpoker";
+    }
+    n.anzeige[8] = zeile[0];
+    n.code[8] = zeile[1];
+    n.ordner[8] = zeile[2];
+    if (a.validElement(d.regeln[8], 1)) a.SetCaption(d.regeln[8], 1, n.anzeige[8]);
+}
+
 void spielWaehlen(glapp::Tglapp& a, int spiel, int element) {
     Ids& d = ids();
     ::cg.spielIdMenue = static_cast<uint8_t>(spiel);
@@ -295,20 +312,7 @@ void spielWaehlen(glapp::Tglapp& a, int spiel, int element) {
             a.SetVisible(d.anzeige, e, true);
         }
     } else {
-        ::cg.poker.potLimit = 0;
-        ::cg.poker.splitLimit = 0;
-        const char* zeile[3] = {"No Limit Poker", "nlp", "nlpoker"};
-        if (element == d.spielKnoepfe[8] + 2) {
-            zeile[0] = "Split Limit Poker", zeile[1] = "slp", zeile[2] = "slpoker";
-            ::cg.poker.splitLimit = 1;
-        } else if (element == d.spielKnoepfe[8] + 1) {
-            ::cg.poker.potLimit = 1;
-            zeile[0] = "Pot Limit Poker", zeile[1] = "plp", zeile[2] = "plpoker";
-        }
-        n.anzeige[8] = zeile[0];
-        n.code[8] = zeile[1];
-        n.ordner[8] = zeile[2];
-        if (a.validElement(d.regeln[8], 1)) a.SetCaption(d.regeln[8], 1, n.anzeige[8]);
+        pokerVariante(a, element == d.spielKnoepfe[8] + 2 ? 1 : element == d.spielKnoepfe[8] + 1 ? 2 : 3);
     }
     if (a.validDialog(d.gameMenue)) {
         a.SetCaption(d.gameMenue, d.gmTitel[0], "");
@@ -348,7 +352,8 @@ void endis(glapp::Tglapp& a, int dialog) {
         }
         if (el.Caption.str() == zurueck) continue;
         if (dialog == d.regeln[3] && d.rommeSortieren > 0 && i >= d.rommeSortieren - 1) continue;
-        if (dialog == d.regeln[8] && d.pokerBegriffe > 0 && i >= d.pokerBegriffe - 1) continue;
+        // The poker wording starts at its check box: what lies before it (the presets) is a rule.
+        if (dialog == d.regeln[8] && d.pokerBegriffe > 0 && i >= d.pokerBegriffe) continue;
         a.SetEnabled(dialog, i, !gesperrt || blaettern(i));
     }
 }

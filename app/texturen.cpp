@@ -297,6 +297,14 @@ void Tglapp::loadenv(bool first) {
     dialoge::mauMauListen(*this);
 }
 
+// A new "Texturdetail" in the graphics dialog: the cards, the table design and the chips come
+// from the other picture folder. Before the first load there is nothing to replace.
+void Tglapp::detailNachladen() {
+    if (geladenesDetail == -1 || detailOrdner(*this) == geladenesDetail) return;
+    loadenv(false);
+    pk_loadchips2();
+}
+
 void Tglapp::kbladen() {
     if (!mitGL()) return;
     const int bild = envParam.Kartenstil >= 1 ? envParam.Kartenstil : 1;

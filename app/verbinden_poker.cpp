@@ -90,6 +90,43 @@ void optionenSchreiben() {
     a.SetBoolean(seite, e[4], pk.deutsch == 0);
     a.SetBoolean(seite, e[5], pk.handNameOption == 2);
     a.SetTopIndex(seite, e[6], pk.tempo);
+    // A player who plays by the presets finds the first one ticked for a table that is set up
+    // like it.
+    bool vorwahl = false;
+    for (int b : d.pokerVorwahl) vorwahl = vorwahl || (a.validElement(seite, b) && a.isChecked(seite, b));
+    if (vorwahl && holdem::PokerMatchesFirstPreset())
+        for (int i = 0; i < 3; ++i)
+            if (a.validElement(seite, d.pokerVorwahl[i])) a.SetBoolean(seite, d.pokerVorwahl[i], i == 0);
+}
+
+// The preset boxes (the last checked one wins) set the lists they cover and lock them; with no
+// box checked the lists are free again.
+void vorwahlAnwenden() {
+    const Seite p = seiteHolen();
+    if (!p.a) return;
+    Tglapp& a = *p.a;
+    const dialoge::Ids& d = dialoge::ids();
+    const int seite = p.seite;
+    const auto& e = *p.e;
+    bool boxen[3] = {};
+    for (int i = 0; i < 3; ++i)
+        boxen[i] = a.validElement(seite, d.pokerVorwahl[i]) && a.isChecked(seite, d.pokerVorwahl[i]);
+    holdem::Vorwahl v;
+    const bool gewaehlt = holdem::PokerPreset(boxen, v);
+    const int spielerzahl = d.spielerzahlWahl[spiele::kPoker];
+    if (gewaehlt) {
+        if (a.validElement(seite, spielerzahl)) a.SetTopIndex(seite, spielerzahl, v.spieler);
+        a.SetTopIndex(seite, e[0], v.startGeld);
+        a.SetTopIndex(seite, e[1], v.blinds);
+        a.SetTopIndex(seite, e[2], v.intervall);
+        a.SetTopIndex(seite, e[3], v.waehrung);
+        dialoge::pokerVariante(a, v.variante);
+    }
+    for (int el : {spielerzahl, e[0], e[1], e[2], e[3]}) {
+        if (!a.validElement(seite, el)) continue;
+        a.SetEnabled(seite, el, !gewaehlt);
+        a.AbleChilds(seite, el, !gewaehlt);
+    }
 }
 
 // The texts that follow the currency and the wording: the start-cash and blinds lists and the
@@ -164,9 +201,12 @@ void pokerVerbinden(Tglapp& a) {
     // the learning store beside the high scores, at first the one the program brings; a missing
     // or damaged file starts it empty
     holdem::ki::brainDatei = a.AppDir / "data" / "settings" / "brain.txt";
-    if (std::string meldung; !holdem::ki::brainLaden(meldung, a.AppDir / "data" / "brain.txt")) a.wrp2(meldung);
+    if (std::string meldung; !holdem::ki::brainLaden(meldung, a.AppDir / "data" / "brain.txt"))
+        a.wrp2(meldung);
     // an estimate runs in slices of half a frame
-    holdem::ki::bildRate = [] { return glapp && glapp->FpsSmooth > 0 ? static_cast<float>(glapp->FpsSmooth) : 60.0f; };
+    holdem::ki::bildRate = [] {
+        return glapp && glapp->FpsSmooth > 0 ? static_cast<float>(glapp->FpsSmooth) : 60.0f;
+    };
     auto vorher = dialoge::haken.entwickler;
     dialoge::haken.entwickler = [vorher](int dialog, int element) {
         if (vorher) vorher(dialog, element);
@@ -176,6 +216,7 @@ void pokerVerbinden(Tglapp& a) {
     holdem::optionenSchreiben = optionenSchreiben;
     dialoge::haken.pokerReadOptions = [] { holdem::PokerReadOptions(); };
     dialoge::haken.optionenJe[spiele::kPoker] = [](int, bool) {
+        vorwahlAnwenden();
         // the wording switches take effect at once, also during a hand
         holdem::Optionen o = holdem::optionen;
         optionenLesen(o);

@@ -1,12 +1,15 @@
 // Seven-card poker evaluations per second: evaluateHand with compareHandValues over random
-// hands, beside a plain ranker written here (every 5 of the 7 cards, ranked by counting) for
-// scale, and the pattern matcher that defines the values.
+// hands, the table evaluation alone on card indexes as the computer player's walk calls it,
+// beside a plain ranker written here (every 5 of the 7 cards, ranked by counting) for scale,
+// and the pattern matcher that defines the values.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "games/casino/holdem_bewertung.h"
+#include "games/casino/holdem_ki.h"
 #include "games/poker/holdem_schlicht.h"
 
 namespace {
@@ -62,6 +65,28 @@ void BM_EvaluateAndCompare(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * 2);
 }
 BENCHMARK(BM_EvaluateAndCompare);
+
+void BM_StaerkeOfCardIndexes(benchmark::State& state) {
+    static const std::vector<std::array<uint8_t, 7>> v = [] {
+        std::vector<std::array<uint8_t, 7>> x;
+        for (const hand64& h : haende()) {
+            std::array<uint8_t, 7> k{};
+            for (int i = 0; i < 7; ++i)
+                k[static_cast<size_t>(i)] = static_cast<uint8_t>(holdem::ki::kartenIndex(h.at(i + 1)));
+            x.push_back(k);
+        }
+        return x;
+    }();
+    const holdem::Staerketabellen& t = holdem::staerketabellen();
+    size_t i = 0;
+    for (auto _ : state) {
+        holdem::Kartensumme s;
+        for (uint8_t c : v[i++ & 4095]) holdem::dazu(s, c);
+        benchmark::DoNotOptimize(holdem::staerke(s, t));
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_StaerkeOfCardIndexes);
 
 void BM_PatternMatcher(benchmark::State& state) {
     const auto& v = haende();

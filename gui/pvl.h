@@ -234,7 +234,10 @@ public:
     int modeIndex(int width, int height, int bits) const;
     void checkEffects(int bits);
     void doCompatibilityChecks();
-    void checkTdetail() { Options.TextureDetail = 2; }
+    // Three texture detail levels exist; anything else falls back to the standard one.
+    void checkTdetail() {
+        if (Options.TextureDetail < 1 || Options.TextureDetail > 3) Options.TextureDetail = 2;
+    }
 
     // ---- input (the host's message handlers call these)
     bool Coords(int x, int y, int mode, bool allowDrag, bool samePos, bool wheel);

@@ -378,8 +378,7 @@ void TPVLApplication::PVLOptionFromDialog(bool apply) {
     Options.LowEffects = ed < 2 ? 1 : 0;
     Options.LowDetailShadows = ed < 3 ? 1 : 0;
     Options.SoftShadows = ed > 3 ? 1 : 0;
-    Options.TextureDetail = 2;
-    dlg(gd).el(Lib.texture).TopIndex = 2;
+    checkTdetail();
 }
 
 bool TPVLApplication::SaveExactlyToFile(int d, const std::filesystem::path& file) {

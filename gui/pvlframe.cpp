@@ -664,34 +664,48 @@ void TPVLApplication::buildLibraryDialogs() {
     SetPageIndex(SettingsDialog, Lib.pages, 1);
     Options.SettingsDialog = SettingsDialog;
 
-    // Graphics and sound dialog.
+    // Graphics and sound dialog: the display modes on the left, the detail and sound choosers on
+    // the right, each label on its chooser's row as in the program's own option pages.
     GraphicsDialog = CreateCapDialog(true, "Grafik/Sound");
-    Lib.back = CreateObject(ekButton, 470, 450, text::w("!Zurück"));
-    Lib.resolutions = CreateCustomObject(ekList, 20, 60, "", 250, 150, 0.0f, 1.0f);
-    CreateObject(ekHeading, 20, 230, "Bildschirmmodus");
-    Lib.windowed = CreateCustomObject(ekCheckBox, 20, 250, "Fenster", -1, -1, 0.0f, 1.0f);
-    Lib.full = CreateCustomObject(ekCheckBox, 20, 280, "Vollbild", -1, -1, 0.0f, 1.0f);
+    Lib.back = CreateObject(ekButton, 470, 430, text::w("!Zurück"));
+    Lib.resolutions = CreateCustomObject(ekList, 40, 85, "", 230, 240, 0.0f, 1.0f);
+    // "Fenster" and "Vollbild" are alternatives: the heading is their group, so a click on one
+    // clears the other.
+    const int modeGroup = CreateObject(ekHeading, 20, 230, "Bildschirmmodus");
+    Lib.windowed = CreateCustomObject(ekCheckBox, 40, 340, "Fenster", -1, -1, 0.0f, 1.0f);
+    Lib.full = CreateCustomObject(ekCheckBox, 40, 375, "Vollbild", -1, -1, 0.0f, 1.0f);
+    AddChild(modeGroup, Lib.windowed);
+    AddChild(modeGroup, Lib.full);
     SetBoolean(GraphicsDialog, Lib.windowed, true);
-    Lib.change = CreateObject(ekButton, 20, 450, text::w("!Jetzt ändern"));
-    CreateObject(ekHeading, 330, 60, "Detail");
-    auto chooser = [&](int y, const char* label, std::initializer_list<const char*> lines, int top) {
-        CreateObject(ekLabel, 330, y, text::w(label));
-        int c = CreateCustomObject(ekChooser, 330, y + 20, "HorList2", 240, 25, 0.0f, 1.0f);
+    Lib.change = CreateObject(ekButton, 20, 430, text::w("!Jetzt ändern"));
+    CreateObject(ekHeading, 330, 50, "Detail");
+    auto chooser = [&](int y, int x, int width, const char* label, std::initializer_list<const char*> lines,
+                       int top) {
+        CreateObject(ekLabel, 320, y, text::w(label));
+        int c = CreateCustomObject(ekChooser, x, y + 5, "HorList2", width, 20, 0.0f, 1.0f);
         for (const char* s : lines) AddString(c, text::w(s), 0);
         SetTopIndex(GraphicsDialog, c, top);
         return c;
     };
-    Lib.texture = chooser(80, "Texturdetail", {"Niedrig", "Standard", "Hoch"}, 2);
-    Lib.geometry =
-        chooser(130, "Geometr. Detail", {"Sehr niedrig", "Niedrig", "Standard", "Hoch", "Sehr hoch"}, 3);
-    Lib.effects = chooser(180, "Effekte (nur 32 Bit)", {"Keine", "Reflektion", "Schatten", "Alle"}, 1);
-    Lib.effectsDetail = chooser(230, "Effekte Detail", {"Niedrig", "Standard", "Hoch", "Sehr hoch"}, 1);
-    CreateObject(ekHeading, 330, 280, "Sound/Musik");
+    // The detail labels are longer than the sound labels; both columns end at the same arrow.
+    Lib.texture = chooser(85, 460, 120, "Texturdetail", {"Niedrig", "Standard", "Hoch"}, 2);
+    Lib.geometry = chooser(121, 460, 120, "Geometr. Detail",
+                           {"Sehr niedrig", "Niedrig", "Standard", "Hoch", "Sehr hoch"}, 3);
+    Lib.effects =
+        chooser(157, 460, 120, "Effekte (nur 32 Bit)", {"Keine", "Reflektion", "Schatten", "Alle"}, 1);
+    Lib.effectsDetail =
+        chooser(193, 460, 120, "Effekte Detail", {"Niedrig", "Standard", "Hoch", "Sehr hoch"}, 1);
+    CreateObject(ekHeading, 330, 232, "Sound/Musik");
     const char* vol[] = {"Effekte", "Sprache", "Musik (Lautst.)"};
     for (int i = 0; i < 3; ++i)
-        Lib.volume[i] = chooser(300 + 45 * i, vol[i],
+        Lib.volume[i] = chooser(267 + 36 * i, 430, 150, vol[i],
                                 {"Aus", "Ein (20%)", "Ein (40%)", "Ein (60%)", "Ein (80%)", "Ein (100%)"}, 6);
-    Lib.music = chooser(435, "Musik", {"Alle", "Chill (1 bis 9)", "Action (10 bis 18)"}, 1);
+    Lib.music = chooser(375, 430, 150, "Musik", {"Alle", "Chill (1 bis 9)", "Action (10 bis 18)"}, 1);
+    // The visible section headings come last so that the saved states of the elements above keep
+    // their places.
+    CreateCustomObject(ekContainer, 30, 50, "Bildschirmmodus", 290, 150, 0.0f, 1.0f);
+    CreateCustomObject(ekContainer, 325, 50, "Detail", 295, 150, 0.0f, 1.0f);
+    CreateCustomObject(ekContainer, 325, 232, "Sound/Musik", 295, 150, 0.0f, 1.0f);
     Options.GraphicsDialog = GraphicsDialog;
     Options.TopPanel = TopPanel;
     Options.FpsLabel = FpsLabel;
@@ -737,6 +751,18 @@ void TPVLApplication::libraryClick(int d, int e) {
         }
     }
     if (d == GraphicsDialog) {
+        if (e == Lib.full && isChecked(GraphicsDialog, Lib.full)) {
+            // In window mode the list's line is the window's size; a full screen of that size
+            // leaves most of a larger screen empty, so the screen's own mode becomes the choice
+            // (another line can still be picked before "Jetzt ändern").
+            const pvlhost::Point s = Host.screen();
+            int idx = modeIndex(s.x, s.y, 32);
+            if (!idx) idx = modeIndex(s.x, s.y, 16);
+            if (idx) {
+                SetSelIndex(GraphicsDialog, Lib.resolutions, idx);
+                SetTopIndex(GraphicsDialog, Lib.resolutions, idx - 1);
+            }
+        }
         if (e == Lib.back) {
             HideDialog(GraphicsDialog);
             event(peOptionsApplied, -9);

@@ -182,7 +182,9 @@ void LayoutCardPositions(int seat, int first, int count, int mode, uint8_t kind,
                         k.a1 = first >= 3 ? -1.3f : -1.0f;
                         k.a3 = 0;
                         k.y = 50 - 60 * (fi - 1) + (first == 1 ? 20.0f : 0.0f);
-                        k.x = (R() - 0.5f) * 40 - 160;
+                        // each later card stands in front of the earlier ones: it steps to the
+                        // right, so that their value corners show beside it
+                        k.x = (R() - 0.5f) * 10 - 280 + 100 * (fi - 1);
                         k.z = 4.5f + (first >= 3 ? 1.2f * fi : 0.0f);
                     } else {
                         k.a1 = first == 1 ? 0.0f : 2.0f;

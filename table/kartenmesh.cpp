@@ -524,7 +524,7 @@ void drawcard(const CardArgs& a) {
         a3 = b.fa3;
         if (cg.spielId == 9 && b.fromStack == 11 && b.toStack != 11 && b.toStack != 13) {
             const DealOffset d = bjdealoffset(b.toStack == 1 || b.toStack == -1,
-                                              std::clamp(b.progress, 0.0f, 1.0f), skala);
+                                              num::clamp(float(b.progress), 0.0f, 1.0f), skala);
             x += d.x;
             y += d.y;
             z += d.z;

@@ -1,6 +1,11 @@
 #include "games/casino/holdem_bewertung.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
 #include <cstring>
+#include <initializer_list>
+#include <vector>
 
 #include "core/cg.h"
 #include "core/gtool.h"
@@ -242,10 +247,10 @@ void handPattern(int category, HandPattern& p) {
 
 namespace {
 
-// The same values without the matcher, for up to seven distinct cards of the 52-card deck (the
-// common case of play and of every estimate): rank counts and a rank mask per suit. Ranks are
-// kept as indexes 0..12 (2 .. As); the value's ranks are index + 9.
-inline int hoechstes(uint32_t m) { return m ? 31 - __builtin_clz(m) : -1; }
+// The values of evaluateHand's definition for up to seven distinct cards, from rank masks: the
+// cards' ranks (alle), those held twice, three and four times, and the ranks of a suit with five
+// or more cards. Ranks are indexes 0..12 (2 .. As). They fill the tables of the fast evaluation.
+inline int hoechstes(uint32_t m) { return m ? 31 - std::countl_zero(m) : -1; }
 
 // The top of the highest straight in a rank mask (3 for 5-4-3-2-As), -1 for none.
 inline int strassenSpitze(uint32_t m) {
@@ -254,119 +259,179 @@ inline int strassenSpitze(uint32_t m) {
     return fuenf ? hoechstes(fuenf) + 3 : -1;
 }
 
-inline void strassenKeys(int spitze, int32_t* key) {
-    if (spitze == 3) {
-        key[0] = 21, key[1] = 12, key[2] = 10, key[3] = 9, key[4] = 21;
-        return;
+// The category and tie ranks in the packed form of staerke(): the ranks of `vorne`, highest first,
+// then up to `n` highest ranks of `rest`, five in all at most.
+uint32_t packen(int kat, std::initializer_list<int> vorne, uint32_t rest = 0, int n = 0) {
+    uint32_t w = static_cast<uint32_t>(kat);
+    int stellen = 0;
+    for (int r : vorne) w = (w << 4) | static_cast<uint32_t>(r + 1), ++stellen;
+    for (int j = 0; j < n; ++j, ++stellen) {
+        const int h = hoechstes(rest);
+        w = (w << 4) | static_cast<uint32_t>(h + 1);
+        if (h >= 0) rest &= ~(1u << h);
     }
-    for (int j = 0; j < 5; ++j) key[j] = spitze - j + 9;
+    return w << (4 * (5 - stellen));
 }
 
-// Up to n highest ranks of the mask into key[0..n-1] (0 where the mask runs out).
-inline void oberste(uint32_t m, int n, int32_t* key) {
-    for (int j = 0; j < n; ++j) {
-        const int h = hoechstes(m);
-        key[j] = h >= 0 ? h + 9 : 0;
-        if (h >= 0) m &= ~(1u << h);
-    }
+uint32_t flushWert(uint32_t farbe) {
+    const int sp = strassenSpitze(farbe);
+    if (sp >= 0) return packen(sp == 12 ? kRoyalFlush : kStraightFlush, {sp});
+    return packen(kFlush, {}, farbe, 5);
 }
 
-bool schnell(const hand64& c, HandValue& v) {
-    if (c.anz < 1 || c.anz > 7) return false;
-    uint32_t farbe[4] = {}, alle = 0, zwei = 0, drei = 0, vier = 0;
-    for (int i = 1; i <= c.anz; ++i) {
-        const karte& k = c.at(i);
-        if (k.t < 1 || k.t > 13 || k.f < 1 || k.f > 4) return false;
-        const uint32_t bit = 1u << (kRang[k.t] - 9);
-        if (farbe[k.f - 1] & bit) return false;
-        farbe[k.f - 1] |= bit;
-        // counts as masks: a rank moves up from "one" to "two", "three", "four"
-        vier |= drei & bit;
-        drei |= zwei & bit;
-        zwei |= alle & bit;
-        alle |= bit;
-    }
-    int32_t* key = v.keys;
-    auto setzen = [&](int kat) {
-        v.category = static_cast<uint8_t>(kat);
-        v.categoryNumber = kat;
-    };
-    int fs = -1;
-    for (int f = 0; f < 4; ++f)
-        if (__builtin_popcount(farbe[f]) >= 5) fs = f;
-    if (fs >= 0) {
-        const int sp = strassenSpitze(farbe[fs]);
-        if (sp >= 0) {
-            setzen(sp == 12 ? kRoyalFlush : kStraightFlush);
-            strassenKeys(sp, key);
-            return true;
-        }
-    }
+uint32_t rangWert(uint32_t alle, uint32_t zwei, uint32_t drei, uint32_t vier) {
+    if (!alle) return 0;
     if (vier) {
         const int q = hoechstes(vier);
-        setzen(kFourOfAKind);
-        key[0] = q + 9;
-        oberste(alle & ~(1u << q), 1, key + 2);
-        return true;
+        return packen(kFourOfAKind, {q}, alle & ~(1u << q), 1);
     }
-    if (drei) {
-        const int t = hoechstes(drei);
-        const uint32_t paar = zwei & ~(1u << t);
-        if (paar) {
-            setzen(kFullHouse);
-            key[0] = t + 9;
-            key[1] = hoechstes(paar) + 9;
-            return true;
+    const int t = hoechstes(drei);
+    if (drei && (zwei & ~(1u << t))) return packen(kFullHouse, {t, hoechstes(zwei & ~(1u << t))});
+    if (const int sp = strassenSpitze(alle); sp >= 0) return packen(kStraight, {sp});
+    if (drei) return packen(kThreeOfAKind, {t}, alle & ~(1u << t), 2);
+    if (!zwei) return packen(kHighCard, {}, alle, 5);
+    const int p1 = hoechstes(zwei);
+    const uint32_t weitere = zwei & ~(1u << p1);
+    if (!weitere) return packen(kPair, {p1}, alle & ~(1u << p1), 3);
+    const int p2 = hoechstes(weitere);
+    return packen(kTwoPairs, {p1, p2}, alle & ~(1u << p1) & ~(1u << p2), 1);
+}
+
+// The rank counts of the quinary key q over `n` ranks from rank `erster`, as masks; false when
+// they hold more than seven cards.
+bool zerlegen(int q, int n, int erster, uint32_t m[4], int& karten) {
+    karten = 0;
+    for (int r = 0; r < n; ++r, q /= 5) {
+        const int a = q % 5;
+        karten += a;
+        for (int j = 0; j < a; ++j) m[j] |= 1u << (erster + r);
+    }
+    return karten <= 7;
+}
+
+void aufbauen(Staerketabellen& t) {
+    // the low patterns in the order of their card count, so each block is a prefix of them;
+    // bisAnzahl[k]: how many hold fewer than k cards (8: more than seven)
+    int bisAnzahl[10] = {};
+    std::vector<int> anzahlLo(kRangSchluesselLo);
+    for (int q = 0; q < kRangSchluesselLo; ++q) {
+        uint32_t m[4] = {};
+        int k = 0;
+        anzahlLo[static_cast<size_t>(q)] = zerlegen(q, 7, 0, m, k) ? k : 8;
+        ++bisAnzahl[anzahlLo[static_cast<size_t>(q)] + 1];
+    }
+    for (int k = 1; k <= 9; ++k) bisAnzahl[k] += bisAnzahl[k - 1];
+    std::vector<int> loNachPlatz(kRangSchluesselLo);
+    {
+        int naechster[10];
+        std::copy(bisAnzahl, bisAnzahl + 10, naechster);
+        for (int q = 0; q < kRangSchluesselLo; ++q) {
+            const int k = anzahlLo[static_cast<size_t>(q)];
+            const int platz = naechster[k]++;
+            t.dicht[static_cast<size_t>(q)] = static_cast<uint16_t>(k <= 7 ? platz : 0);
+            loNachPlatz[static_cast<size_t>(platz)] = q;
         }
     }
-    if (fs >= 0) {
-        setzen(kFlush);
-        oberste(farbe[fs], 5, key);
-        return true;
-    }
-    const int sp = strassenSpitze(alle);
-    if (sp >= 0) {
-        setzen(kStraight);
-        strassenKeys(sp, key);
-        return true;
-    }
-    if (drei) {
-        const int t = hoechstes(drei);
-        setzen(kThreeOfAKind);
-        key[0] = t + 9;
-        oberste(alle & ~(1u << t), 2, key + 2);
-        return true;
-    }
-    if (zwei) {
-        const int p1 = hoechstes(zwei);
-        const uint32_t rest = zwei & ~(1u << p1);
-        if (rest) {
-            const int p2 = hoechstes(rest);
-            setzen(kTwoPairs);
-            key[0] = p1 + 9;
-            key[1] = p2 + 9;
-            oberste(alle & ~(1u << p1) & ~(1u << p2), 1, key + 2);
-            return true;
+    uint32_t ende = 0;
+    for (int q = 0; q < kRangSchluesselHi; ++q) {
+        uint32_t hi[4] = {};
+        int k = 0;
+        t.basis[static_cast<size_t>(q)] = ende;
+        if (!zerlegen(q, 6, 7, hi, k)) continue;
+        for (int platz = 0; platz < bisAnzahl[8 - k]; ++platz) {
+            uint32_t m[4] = {hi[0], hi[1], hi[2], hi[3]};
+            int kLo = 0;
+            zerlegen(loNachPlatz[static_cast<size_t>(platz)], 7, 0, m, kLo);
+            t.werte[ende + static_cast<size_t>(platz)] = rangWert(m[0], m[1], m[2], m[3]);
         }
-        setzen(kPair);
-        key[0] = p1 + 9;
-        oberste(alle & ~(1u << p1), 3, key + 2);
+        ende += static_cast<uint32_t>(bisAnzahl[8 - k]);
+    }
+    if (ende != kRangMuster) std::abort();  // the layout above and kRangMuster disagree
+    for (uint32_t m = 0; m < 8192; ++m) t.flush[m] = std::popcount(m) >= 5 ? flushWert(m) : 0;
+}
+
+// A card's part of a Kartensumme by its value code (low four bits) and suit (next three), read
+// straight from the card. Anything outside the deck of 52 counts in bits 40..47, which real
+// cards never reach.
+constexpr uint64_t kFremd = uint64_t{1} << 40;
+struct KartenTeil {
+    uint64_t zaehler;
+    uint64_t bit;
+};
+constexpr std::array<KartenTeil, 128> kKartenTeil = [] {
+    std::array<KartenTeil, 128> x{};
+    for (auto& k : x) k = {kFremd, 0};
+    for (int t = 1; t <= 13; ++t)
+        for (int f = 1; f <= 4; ++f) {
+            const int index = (kRang[t] - 9) * 4 + f - 1;
+            x[static_cast<size_t>(t | f << 4)] = {kKartenZaehler[static_cast<size_t>(index)],
+                                                  uint64_t{1} << (16 * (f - 1) + kRang[t] - 9)};
+        }
+    return x;
+}();
+
+// The fast path for up to seven distinct cards of the 52-card deck (the common case of play);
+// false for anything else, which the matcher evaluates.
+bool schnell(const hand64& c, HandValue& v) {
+    const int n = c.anz;
+    if (n < 1 || n > 7) return false;
+    Kartensumme s;
+    uint64_t doppelt = 0, fremd = 0;
+    for (int i = 0; i < n; ++i) {
+        const unsigned t = c.k[i].t, f = c.k[i].f;
+        fremd |= (t >> 4) | (f >> 3);
+        const KartenTeil& k = kKartenTeil[(t & 15) | (f & 7) << 4];
+        s.zaehler += k.zaehler;
+        doppelt |= s.farben & k.bit;
+        s.farben |= k.bit;
+    }
+    if (fremd) return false;
+    if ((s.zaehler & (uint64_t{0xFF} << 40)) || doppelt) return false;
+    const uint32_t w = staerke(s, staerketabellen());
+    const int kat = staerkeKategorie(w);
+    v.category = static_cast<uint8_t>(kat);
+    v.categoryNumber = kat;
+    int32_t* key = v.keys;
+    auto rang = [w](int stelle) {
+        const auto x = static_cast<int32_t>((w >> (16 - 4 * stelle)) & 15u);
+        return x ? x + 8 : 0;
+    };
+    if (kat == kStraight || kat == kStraightFlush || kat == kRoyalFlush) {
+        const int spitze = rang(0);
+        if (spitze == 12) {  // the wheel: the As first and last, as the matcher takes it
+            key[0] = 21, key[1] = 12, key[2] = 10, key[3] = 9, key[4] = 21;
+        } else {
+            for (int j = 0; j < 5; ++j) key[j] = spitze - j;
+        }
+        key[5] = key[6] = 0;
         return true;
     }
-    setzen(kHighCard);
-    const int h = hoechstes(alle);
-    key[0] = h + 9;
-    oberste(alle & ~(1u << h), 4, key + 2);
+    // High Card, Pair, Three and Four Of A Kind leave the second key 0
+    const bool luecke =
+        ((1u << kHighCard) | (1u << kPair) | (1u << kThreeOfAKind) | (1u << kFourOfAKind)) >> kat & 1u;
+    key[0] = rang(0);
+    key[1] = luecke ? 0 : rang(1);
+    key[2] = rang(luecke ? 1 : 2);
+    key[3] = rang(luecke ? 2 : 3);
+    key[4] = rang(luecke ? 3 : 4);
+    key[5] = luecke ? rang(4) : 0;
+    key[6] = 0;
     return true;
 }
 
 }  // namespace
 
+const Staerketabellen& staerketabellen() {
+    static const Staerketabellen* t = [] {
+        auto* neu = new Staerketabellen;
+        aufbauen(*neu);
+        return neu;
+    }();
+    return *t;
+}
+
 void evaluateHand(const hand64& cards, bool wantBestFive, HandValue& result) {
     if (!wantBestFive) {
-        result.category = 0;
-        result.categoryNumber = 0;
-        for (int& k : result.keys) k = 0;
         result.bestFive.anz = 0;
         if (schnell(cards, result)) return;
     }

@@ -93,8 +93,9 @@ struct Tisch {
 // ---- the estimate ----
 // Cards as 0..51: rank 0 (the 2) .. 12 (the As) times 4 plus the suit 0..3.
 int kartenIndex(const karte& k);
-// The value of the best five of the given cards (up to 7): category (1 High Card .. 10 Royal
-// Flush) times 2^20 plus the ranks that break ties; a larger value is a better hand.
+// The value of the best five of the given cards (up to 7 distinct), the game's own staerke():
+// category (1 High Card .. 10 Royal Flush) times 2^20 plus the ranks that break ties; a larger
+// value is a better hand.
 uint32_t handWert(const uint8_t* karten, int n);
 
 struct Schaetzung {

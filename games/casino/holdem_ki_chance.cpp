@@ -4,7 +4,6 @@
 // a category's reach is its share of the boards not yet counted for a better one, and its win
 // the share of those boards on which no opponent beats the seat (a tie counts for the seat).
 #include <algorithm>
-#include <bit>
 #include <chrono>
 #include <cmath>
 
@@ -44,73 +43,6 @@ int kartenIndex(const karte& k) { return (cardRank(k) - 9) * 4 + (k.f - 1) % 4; 
 
 namespace {
 
-struct Basis {
-    uint16_t farbe[4] = {};
-    uint8_t anz[13] = {};
-    void dazu(uint8_t c) {
-        farbe[c & 3] = static_cast<uint16_t>(farbe[c & 3] | (1u << (c >> 2)));
-        ++anz[c >> 2];
-    }
-};
-
-// Top rank of the best straight in a rank mask, -1 without one (the As also below the 2).
-int strasseOben(unsigned m) {
-    const unsigned e = (m << 1) | ((m >> 12) & 1u);
-    for (int top = 13; top >= 4; --top)
-        if (((e >> (top - 4)) & 0x1Fu) == 0x1Fu) return top - 1;
-    return -1;
-}
-
-uint32_t packen(unsigned kat, std::initializer_list<int> r) {
-    uint32_t w = kat;
-    int n = 0;
-    for (int x : r) {
-        w = (w << 4) | static_cast<uint32_t>(x);
-        ++n;
-    }
-    for (; n < 5; ++n) w <<= 4;
-    return w;
-}
-
-KS_BITZAEHLEN uint32_t wert(const Basis& b) {
-    for (int f = 0; f < 4; ++f) {
-        if (std::popcount(static_cast<unsigned>(b.farbe[f])) < 5) continue;
-        const int s = strasseOben(b.farbe[f]);
-        if (s >= 0) return packen(s == 12 ? kRoyalFlush : kStraightFlush, {s});
-        int k[5], n = 0;
-        for (int r = 12; r >= 0 && n < 5; --r)
-            if (b.farbe[f] & (1u << r)) k[n++] = r;
-        return packen(kFlush, {k[0], k[1], k[2], k[3], k[4]});
-    }
-    int vier = -1, drei[2] = {-1, -1}, paar[3] = {-1, -1, -1}, einzel[7] = {};
-    int nd = 0, np = 0, ne = 0;
-    unsigned alle = 0;
-    for (int r = 12; r >= 0; --r) {
-        const int a = b.anz[r];
-        if (a) alle |= 1u << r;
-        if (a == 4) vier = r;
-        else if (a == 3 && nd < 2) drei[nd++] = r;
-        else if (a == 2 && np < 3) paar[np++] = r;
-        else if (a == 1) einzel[ne++] = r;
-    }
-    auto bester = [&](int ohne) {
-        for (int r = 12; r >= 0; --r)
-            if (r != ohne && b.anz[r]) return r;
-        return 0;
-    };
-    if (vier >= 0) return packen(kFourOfAKind, {vier, bester(vier)});
-    if (drei[0] >= 0 && (drei[1] >= 0 || paar[0] >= 0))
-        return packen(kFullHouse, {drei[0], std::max(drei[1], paar[0])});
-    if (const int s = strasseOben(alle); s >= 0) return packen(kStraight, {s});
-    if (drei[0] >= 0) return packen(kThreeOfAKind, {drei[0], einzel[0], einzel[1]});
-    if (np >= 2) {
-        const int k = std::max(paar[2], ne > 0 ? einzel[0] : -1);
-        return packen(kTwoPairs, {paar[0], paar[1], k});
-    }
-    if (np == 1) return packen(kPair, {paar[0], einzel[0], einzel[1], einzel[2]});
-    return packen(kHighCard, {einzel[0], einzel[1], einzel[2], einzel[3], einzel[4]});
-}
-
 // The chance that at least one of n seats ends above the seat when one does with chance q
 // (the seat itself counts among the n).
 double mehrere(double q, int n) { return n > 1 ? 1.0 - std::pow(1.0 - q, n) : q; }
@@ -118,9 +50,9 @@ double mehrere(double q, int n) { return n > 1 ? 1.0 - std::pow(1.0 - q, n) : q;
 }  // namespace
 
 uint32_t handWert(const uint8_t* karten, int n) {
-    Basis b;
-    for (int i = 0; i < n; ++i) b.dazu(karten[i]);
-    return wert(b);
+    Kartensumme s;
+    for (int i = 0; i < n; ++i) dazu(s, karten[i]);
+    return staerke(s, staerketabellen());
 }
 
 // ---- the walk ----
@@ -156,84 +88,96 @@ void Schaetzer::start(const std::array<uint8_t, 2>& hole, const std::vector<uint
     gestartet_ = true;
 }
 
-KS_BITZAEHLEN void Schaetzer::lauf(size_t i) {
+void Schaetzer::lauf(size_t i) {
+    const Staerketabellen& tab = staerketabellen();
     const auto& l = laeufe_[i];
-    Basis tisch;
-    for (uint8_t c : board_) tisch.dazu(c);
+    Kartensumme tisch;
+    for (uint8_t c : board_) dazu(tisch, c);
     bool weg[52] = {};
     for (uint8_t x : l)
         if (x != 0xFF) {
-            tisch.dazu(offen_[x]);
+            dazu(tisch, offen_[x]);
             weg[x] = true;
         }
-    Basis meine = tisch;
-    meine.dazu(hole_[0]);
-    meine.dazu(hole_[1]);
-    const uint32_t mein = wert(meine);
+    Kartensumme meine = tisch;
+    dazu(meine, hole_[0]);
+    dazu(meine, hole_[1]);
+    const uint32_t mein = staerke(meine, tab);
     const unsigned kat = mein >> 20;
     // The suit a flush can still be made in, and how many of its cards the board holds (a
     // five-card board has at most one suit with three or more).
     int flushFarbe = -1, flushAnz = 0;
     for (int f = 0; f < 4; ++f) {
-        const int a = std::popcount(static_cast<unsigned>(tisch.farbe[f]));
+        const int a = static_cast<int>(tisch.zaehler >> (48 + 4 * f)) & 15;
         if (a >= 3) {
             flushFarbe = f;
             flushAnz = a;
         }
     }
-    // Without a flush the value of a hole pair depends on its two ranks only.
-    Basis raenge;
-    std::copy(std::begin(tisch.anz), std::end(tisch.anz), std::begin(raenge.anz));
-    uint32_t nachRang[13][13] = {};
-    // per category of the opponent: how many hole pairs beat the seat (and their weight)
-    double schlagen[11] = {}, schlagenG[11] = {};
-    double paare = 0;
+    // The cards an opponent may hold, and on this board the value of a hole pair by its two
+    // ranks: without a flush that is all its value depends on.
+    uint8_t rest[52];
+    int anzRest = 0, proRang[13] = {};
     const size_t n = offen_.size();
-    for (size_t a = 0; a < n; ++a) {
-        if (weg[a]) continue;
-        const uint8_t ca = offen_[a];
+    for (size_t a = 0; a < n; ++a)
+        if (!weg[a]) {
+            rest[anzRest++] = offen_[a];
+            ++proRang[offen_[a] >> 2];
+        }
+    uint32_t nachRang[13][13] = {};
+    for (int ra = 0; ra < 13; ++ra)
+        for (int rb = ra; rb < 13; ++rb)
+            if (proRang[ra] >= (ra == rb ? 2 : 1) && proRang[rb] >= 1)
+                nachRang[ra][rb] = nachRang[rb][ra] =
+                    rangStaerke(tisch.zaehler + kKartenZaehler[4 * ra] + kKartenZaehler[4 * rb], tab);
+    // per category of the opponent: how many hole pairs beat the seat (and their weight)
+    uint32_t zahl[11] = {};
+    double schlagenG[11] = {};
+    for (int a = 0; a < anzRest; ++a) {
+        const uint8_t ca = rest[a];
         const bool aFarbe = (ca & 3) == flushFarbe;
-        for (size_t b = a + 1; b < n; ++b) {
-            if (weg[b]) continue;
-            paare += 1;
-            const uint8_t cb = offen_[b];
+        const uint32_t* zeile = nachRang[ca >> 2];
+        for (int b = a + 1; b < anzRest; ++b) {
+            const uint8_t cb = rest[b];
             const bool bFarbe = (cb & 3) == flushFarbe;
             uint32_t w;
             if (flushFarbe >= 0 && (flushAnz >= 4 ? (aFarbe || bFarbe) : (aFarbe && bFarbe))) {
-                Basis o = tisch;
-                o.dazu(ca);
-                o.dazu(cb);
-                w = wert(o);
+                Kartensumme o = tisch;
+                dazu(o, ca);
+                dazu(o, cb);
+                w = staerke(o, tab);
             } else {
-                uint32_t& c = nachRang[ca >> 2][cb >> 2];
-                if (c == 0) {
-                    Basis o = raenge;
-                    ++o.anz[ca >> 2];
-                    ++o.anz[cb >> 2];
-                    c = nachRang[cb >> 2][ca >> 2] = wert(o);
-                }
-                w = c;
+                w = zeile[cb >> 2];
             }
             if (w <= mein) continue;
             const unsigned k = w >> 20;
-            schlagen[k] += 1;
+            ++zahl[k];
             if (gewichtet_) schlagenG[k] += 0.2 + 0.8 * 0.5 * (g_[ca >> 2] + g_[cb >> 2]);
         }
     }
+    const double paare = anzRest * (anzRest - 1) / 2;
+    double schlagen[11];
+    for (int k = 0; k < 11; ++k) schlagen[k] = zahl[k];
     auto ueberleben = [&](const double* q, int spieler) {
         double s = 1, w = 1;
         for (unsigned k = kRoyalFlush; k >= kat && k >= 1; --k) {
-            const double qn = mehrere(paare > 0 ? q[k] / paare : 0.0, spieler);
+            if (q[k] == 0) continue;  // no share: s and w stay as they are
+            const double qn = mehrere(q[k] / paare, spieler);
             s -= qn * w;
             w -= w * qn;
         }
         return std::max(0.0, s);
     };
+    // equal inputs give equal shares: each is worked out once
+    const double a = ueberleben(schlagen, imSpiel_);
+    const double b = inPartie_ == imSpiel_ ? a : ueberleben(schlagen, inPartie_);
+    const double aw = gewichtet_ ? ueberleben(schlagenG, imSpiel_) : a;
+    const double bw = !gewichtet_ ? b : inPartie_ == imSpiel_ ? aw : ueberleben(schlagenG, inPartie_);
     anz_[kat] += 1;
-    sA_[kat] += ueberleben(schlagen, imSpiel_);
-    sB_[kat] += ueberleben(schlagen, inPartie_);
-    sAw_[kat] += ueberleben(gewichtet_ ? schlagenG : schlagen, imSpiel_);
-    sBw_[kat] += ueberleben(gewichtet_ ? schlagenG : schlagen, inPartie_);
+    sA_[kat] += a;
+    sB_[kat] += b;
+    sAw_[kat] += aw;
+    sBw_[kat] += bw;
 }
 
 bool Schaetzer::weiter(uint32_t budgetMs) {

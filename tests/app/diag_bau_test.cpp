@@ -145,3 +145,77 @@ TEST_F(DiagBau, PanelsFillTheGameCoresIds) {
 }
 
 }  // namespace
+
+namespace {
+
+using GrafikDialog = Dialoge;
+
+// "Fenster" and "Vollbild" are alternatives: a click on either leaves exactly that one ticked,
+// also a second click on the one already ticked.
+TEST_F(GrafikDialog, WindowAndFullScreenTickEachOtherOff) {
+    const int gd = app->GraphicsDialog;
+    const int fenster = app->Lib.windowed, voll = app->Lib.full;
+    ASSERT_TRUE(app->isChecked(gd, fenster));
+    ASSERT_FALSE(app->isChecked(gd, voll));
+    struct Case {
+        int click;
+        bool fenster, voll;
+    };
+    const Case cases[] = {
+        {voll, false, true}, {voll, false, true}, {fenster, true, false}, {fenster, true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        app->CreateClickEvent(gd, c.click);
+        EXPECT_EQ(app->isChecked(gd, fenster), c.fenster);
+        EXPECT_EQ(app->isChecked(gd, voll), c.voll);
+    }
+    // What the dialog hands on is the ticked one.
+    app->CreateClickEvent(gd, voll);
+    app->PVLOptionFromDialog(false);
+    EXPECT_EQ(+app->Options.FullScreen, 1);
+}
+
+// Ticking "Vollbild" chooses the line of the screen's own size (1280 x 1024 here), whatever
+// window size the list showed; a line picked afterwards stays.
+TEST_F(GrafikDialog, FullScreenTakesTheScreensOwnMode) {
+    const int gd = app->GraphicsDialog;
+    app->listResolutions({{640, 480, 32}, {800, 600, 32}, {1280, 1024, 16}, {1280, 1024, 32}});
+    app->SetCreateIn(gd);
+    app->SetSelIndex(gd, app->Lib.resolutions, 1);
+    app->CreateClickEvent(gd, app->Lib.full);
+    EXPECT_EQ(el(gd, app->Lib.resolutions).SelIndex, 4);
+    app->SetSelIndex(gd, app->Lib.resolutions, 2);
+    app->PVLOptionFromDialog(false);
+    EXPECT_EQ(el(gd, app->Lib.resolutions).SelIndex, 2);
+    // Without a mode of the screen's size the line is left as it is.
+    app->CreateClickEvent(gd, app->Lib.windowed);
+    app->listResolutions({{640, 480, 32}, {800, 600, 32}});
+    app->SetSelIndex(gd, app->Lib.resolutions, 2);
+    app->CreateClickEvent(gd, app->Lib.full);
+    EXPECT_EQ(el(gd, app->Lib.resolutions).SelIndex, 2);
+}
+
+// The arrows of "Texturdetail" move it like every other chooser, and the live reading of the
+// dialog on every mouse move keeps the line the player chose.
+TEST_F(GrafikDialog, TextureDetailFollowsItsArrows) {
+    const int gd = app->GraphicsDialog, t = app->Lib.texture;
+    const int links = t + 1, rechts = t + 2;
+    ASSERT_EQ(el(gd, rechts).Kind, pvl::ekArrow);
+    struct Case {
+        int arrow;
+        int line;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {rechts, 3, "Hoch"}, {rechts, 3, "Hoch"}, {links, 2, "Standard"}, {links, 1, "Niedrig"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        app->CreateClickEvent(gd, c.arrow);
+        app->PVLOptionFromDialog(false);
+        EXPECT_EQ(el(gd, t).TopIndex, c.line);
+        EXPECT_EQ(app->Options.TextureDetail, c.line);
+        EXPECT_EQ(app->GetLine(gd, t, el(gd, t).TopIndex), c.shown);
+    }
+}
+
+}  // namespace

@@ -3,10 +3,12 @@
 // icons and lists, the credits and the close request during a game.
 #include <vector>
 
+#include "app/diag_intern.h"
+#include "app/spielanbindung.h"
 #include "core/spiele.h"
 #include "dialoge_fixture.h"
-#include "app/diag_intern.h"
 #include "games/casino/geldtext.h"
+#include "games/casino/holdem.h"
 #include "games/casino/pokerchips.h"
 #include "platform/text.h"
 
@@ -137,6 +139,74 @@ TEST_F(SpielPanel, BlackJackBetListsOfferTheBetsTheGamePlays) {
     EXPECT_EQ(zeilen(*app, bj, ob[4]), (V{"100 $", "200 $", "300 $", "400 $", "500 $"}));
 }
 
+// The preset boxes of the poker page, each alone and the last of two: the lists take the preset's
+// lines and lock, the table read from the page is the preset's. By the rules: start cash line 2
+// is 200, blinds line 1 a big blind of 2, line 2 of 4, interval line 3 every 10 hands, and Split
+// Limit raises late in a hand by twice the big blind.
+TEST_F(SpielPanel, PokerPresetsSetTheTableAndLockItsLists) {
+    const int seite = d().regeln[spiele::kPoker];
+    const auto& e = d().regelOptionen[spiele::kPoker];
+    const int spieler = d().spielerzahlWahl[spiele::kPoker];
+    const int(&box)[3] = d().pokerVorwahl;
+    glapp::pokerVerbinden(*app);
+    const TPoker& pk = ::cg.poker;
+    struct Case {
+        bool boxen[3];
+        int waehrung, bigBlind, split, pot, spaeteStufe;
+        const char* titel;
+    };
+    const Case cases[] = {
+        {{true, false, false}, 2, 2, 0, 0, 2, "No Limit Poker"},
+        {{false, true, false}, 1, 2, 0, 1, 2, "Pot Limit Poker"},
+        {{false, false, true}, 3, 4, 1, 0, 8, "Split Limit Poker"},
+        {{true, false, true}, 3, 4, 1, 0, 8, "Split Limit Poker"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.titel);
+        // lists elsewhere first: 2 players, 500 start cash, blinds 10, never rising, coins
+        for (int l : {spieler, e[2], e[3]}) app->SetTopIndex(seite, l, 1);
+        for (int l : {e[0], e[1]}) app->SetTopIndex(seite, l, 3);
+        for (int i = 0; i < 3; ++i) app->SetBoolean(seite, box[i], c.boxen[i]);
+        dialoge::haken.optionenJe[spiele::kPoker](box[0], false);
+        holdem::PokerReadOptions();
+        EXPECT_EQ(+::cg.ablauf.anzSpieler, 6);
+        EXPECT_EQ(+pk.startGeld, 200);
+        EXPECT_EQ(+pk.intervall, 10);
+        EXPECT_EQ(+pk.waehrung, c.waehrung);
+        EXPECT_EQ(+pk.bigBlindStart, c.bigBlind);
+        EXPECT_EQ(+pk.splitLimit, c.split);
+        EXPECT_EQ(+pk.potLimit, c.pot);
+        EXPECT_EQ(+pk.spaeteStufe, c.spaeteStufe);
+        EXPECT_EQ(app->GetCaption(seite, 1, false), c.titel);
+        for (int l : {spieler, e[0], e[1], e[2], e[3]}) {
+            EXPECT_FALSE(frei(*app, seite, l)) << l;
+            EXPECT_FALSE(frei(*app, seite, l + 2)) << "right arrow of " << l;
+        }
+        EXPECT_EQ(holdem::PokerMatchesFirstPreset(), c.boxen[0] && !c.boxen[2]);
+    }
+    // No box: the lists are free and what they show is the table.
+    for (int i = 0; i < 3; ++i) app->SetBoolean(seite, box[i], false);
+    app->SetTopIndex(seite, e[0], 3);
+    dialoge::haken.optionenJe[spiele::kPoker](box[0], false);
+    holdem::PokerReadOptions();
+    EXPECT_EQ(+pk.startGeld, 500);
+    for (int l : {spieler, e[0], e[1], e[2], e[3]}) EXPECT_TRUE(frei(*app, seite, l)) << l;
+    // A table set up like the first preset, written back while a preset is in use, ticks the
+    // first box alone; without a preset in use no box is ticked.
+    app->SetBoolean(seite, box[0], true);
+    dialoge::haken.optionenJe[spiele::kPoker](box[0], false);
+    holdem::PokerReadOptions();
+    ASSERT_TRUE(holdem::PokerMatchesFirstPreset());
+    app->SetBoolean(seite, box[0], false);
+    holdem::optionenSchreiben();
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(app->isChecked(seite, box[i])) << i;
+    app->SetBoolean(seite, box[2], true);
+    holdem::optionenSchreiben();
+    EXPECT_TRUE(app->isChecked(seite, box[0]));
+    EXPECT_FALSE(app->isChecked(seite, box[1]));
+    EXPECT_FALSE(app->isChecked(seite, box[2]));
+}
+
 TEST_F(SpielPanel, PokerButtonsFitTheirCaptions) {
     ::cg.spielId = spiele::kPoker;
     ::cg.aktSpieler = 2;  // a computer seat: only the layout runs
@@ -172,7 +242,8 @@ TEST_F(SpielPanel, PokerButtonsFitTheirCaptions) {
 TEST_F(SpielPanel, CreditsLinesStandInColumns) {
     // Without the font the library counts 0.55 widths a character: the dots fill "Spielkern"
     // and its two blanks to 25 characters, the first reaching 13.5 widths.
-    EXPECT_EQ(dialoge::bau::creditsZeile(*app, "Spielkern", "Team Kern"), "Spielkern  ..............Team Kern");
+    EXPECT_EQ(dialoge::bau::creditsZeile(*app, "Spielkern", "Team Kern"),
+              "Spielkern  ..............Team Kern");
     EXPECT_EQ(dialoge::bau::creditsZeile(*app, "", "X"), std::string(13, ' ') + "............X");
     EXPECT_EQ(dialoge::bau::creditsZeile(*app, "- Musik -", ""), "!     - Musik -");
     EXPECT_EQ(dialoge::bau::creditsZeile(*app, " ", ""), " ");

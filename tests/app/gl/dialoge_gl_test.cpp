@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "app/dialoge.h"
 #include "app/glapp.h"
@@ -15,6 +16,7 @@
 #include "gui/glfenster.h"
 #include "gui/glform.h"
 #include "gui/glpaint.h"
+#include "gui/gltext.h"
 #include "gui/sdlhost.h"
 #include "platform/fileio.h"
 #include "platform/image.h"
@@ -124,6 +126,85 @@ TEST_F(DialogeGl, HelpHighScoresSaveLoadAndCredits) {
     EXPECT_GT(gezeichnet(zeigen(d.dlgCredits, "credits"), 250, 100, 550, 500), 1000);
     EXPECT_GT(gezeichnet(zeigen(d.spielmenue, "spielmenue"), 300, 100, 520, 500), 1000);
     EXPECT_GT(gezeichnet(zeigen(d.einstellungen, "einstellungen"), 300, 100, 520, 500), 1000);
+}
+
+}  // namespace
+
+namespace {
+
+// Where an element of the graphics dialog draws, in dialog units: a label's text from its x + 15
+// and 8 below its y, a chooser from its left arrow to the end of its right arrow, a heading's
+// strip along its top.
+struct Kasten {
+    int e;
+    float x0, y0, x1, y1;
+};
+Kasten kasten(pvl::TPVLApplication& a, int d, int e) {
+    const pvl::TPVLElement& el = a.dlg(d).el(e);
+    const float x = el.X, y = el.Y, w = el.Width, h = el.Height;
+    const float text = gltext::charwidth(a.GetCaption(d, e, false)) * 11.5f * el.Scale;
+    switch (el.Kind) {
+        case pvl::ekLabel:
+            return {e, x + 15, y + 8, x + 15 + text, y + 25};
+        case pvl::ekChooser:
+            return {e, x + 6, y, x + w + 33, y + 25};
+        case pvl::ekCheckBox:
+            return {e, x, y, x + text + 42, y + 25};
+        case pvl::ekList:
+            return {e, x, y, x + w + 27, y + h};
+        case pvl::ekContainer:
+            return {e, x, y, x + w, y + 25};
+        default:
+            return {e, x, y, x + w, y + h};
+    }
+}
+
+// Every label, chooser, box, list, heading and button of "Grafik/Sound" as the program sets it
+// up has a place of its own inside the dialog, and the three section headings are drawn.
+TEST_F(DialogeGl, GraphicsDialogKeepsEveryElementApartAndShowsItsHeadings) {
+    const int gd = app->GraphicsDialog;
+    const pvl::TPVLDialog& g = app->dlg(gd);
+    std::vector<Kasten> k;
+    for (int e = 2; e <= g.ElementCount; ++e) {
+        const pvl::TPVLElement& el = g.el(e);
+        // The parts of a chooser or list go with it; a bare heading draws nothing.
+        const bool teil =
+            app->validElement(gd, el.ParentElement) && g.el(el.ParentElement).Kind != pvl::ekHeading;
+        if (el.Kind == pvl::ekHeading || teil) continue;
+        k.push_back(kasten(*app, gd, e));
+    }
+    ASSERT_GE(k.size(), 20u);
+    for (size_t i = 0; i < k.size(); ++i) {
+        const Kasten& a = k[i];
+        SCOPED_TRACE(testing::Message() << "e" << a.e << " " << app->GetCaption(gd, a.e, false) << " " << a.x0
+                                        << "," << a.y0 << " - " << a.x1 << "," << a.y1);
+        EXPECT_GE(a.x0, 0);
+        EXPECT_GE(a.y0, 0);
+        EXPECT_LE(a.x1, g.Width);
+        EXPECT_LE(a.y1, g.Height);
+        for (size_t j = i + 1; j < k.size(); ++j) {
+            const Kasten& b = k[j];
+            const bool ueber = a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
+            EXPECT_FALSE(ueber) << "covers " << app->GetCaption(gd, b.e, false);
+        }
+    }
+    const image::Image bild = zeigen(gd, "grafik");
+    for (const char* titel : {"Bildschirmmodus", "Detail", "Sound/Musik"}) {
+        SCOPED_TRACE(titel);
+        int e = 0;
+        for (int i = 2; i <= g.ElementCount; ++i)
+            if (g.el(i).Kind == pvl::ekContainer && app->GetCaption(gd, i, false) == titel) e = i;
+        ASSERT_NE(e, 0);
+        // White caption pixels on the heading's strip (the window shows dialog units as pixels).
+        const pvl::TPVLElement& el = g.el(e);
+        int weiss = 0;
+        for (int y = g.Y + el.Y; y < g.Y + el.Y + 50; ++y)
+            for (int x = g.X + el.X; x < g.X + el.X + el.Width; ++x) {
+                const uint8_t* p = bild.at(x, H - 1 - y);
+                weiss += p[0] > 200 && p[1] > 200 && p[2] > 200;
+            }
+        EXPECT_GT(weiss, 40);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <unordered_map>
 #include <vector>
 
@@ -216,6 +217,80 @@ TEST(HoldemEvaluator, FastValuesEqualThePatternMatcherOnRandomHands) {
         ASSERT_EQ(a.category, b.category) << pokertest::text(h);
         ASSERT_EQ(a.categoryNumber, b.categoryNumber) << pokertest::text(h);
         for (int i = 0; i < 7; ++i) ASSERT_EQ(a.keys[i], b.keys[i]) << pokertest::text(h) << " key " << i + 1;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+void gleichWieMatcher(const hand64& h) {
+    HandValue a, b;
+    holdem::evaluateHand(h, false, a);
+    holdem::evaluateHandReference(h, false, b);
+    ASSERT_EQ(a.category, b.category) << pokertest::text(h);
+    ASSERT_EQ(a.categoryNumber, b.categoryNumber) << pokertest::text(h);
+    for (int i = 0; i < 7; ++i) ASSERT_EQ(a.keys[i], b.keys[i]) << pokertest::text(h) << " key " << i + 1;
+}
+
+TEST(HoldemEvaluator, EveryRankPatternOfUpToSevenCardsGivesTheMatchersValue) {
+    // Each count pattern of the 13 ranks (0..4 cards a rank, 1..7 cards) once, its cards spread
+    // over the suits so that none holds five; then every suit mask of five to seven ranks.
+    const uint8_t code[13] = {9, 10, 11, 12, 13, 1, 2, 3, 7, 4, 5, 6, 8};  // 2 .. As
+    int muster = 0;
+    int anzahl[13] = {};
+    auto pruefen = [&] {
+        hand64 h{};
+        for (int rang = 0; rang < 13; ++rang)
+            for (int j = 0; j < anzahl[rang]; ++j) {
+                const auto farbe = static_cast<uint8_t>(h.anz % 4 + 1);  // card by card round the suits
+                h.at(++h.anz) = karte{code[rang], farbe, 0};
+            }
+        ++muster;
+        gleichWieMatcher(h);
+    };
+    // all patterns with ranks from `rang` on still to fill and `frei` cards left
+    auto fuellen = [&](auto&& selbst, int rang, int frei) -> void {
+        if (rang == 13) {
+            if (frei < 7) pruefen();
+            return;
+        }
+        for (int a = 0; a <= std::min(4, frei) && !HasFatalFailure(); ++a) {
+            anzahl[rang] = a;
+            selbst(selbst, rang + 1, frei - a);
+        }
+        anzahl[rang] = 0;
+    };
+    fuellen(fuellen, 0, 7);
+    if (HasFatalFailure()) return;
+    EXPECT_EQ(muster, 76154);  // the count patterns of one to seven cards
+    for (uint8_t suit = 1; suit <= 4; ++suit)
+        for (unsigned maske = 0; maske < 8192; ++maske) {
+            if (std::popcount(maske) < 5 || std::popcount(maske) > 7) continue;
+            hand64 h{};
+            for (int rang = 0; rang < 13; ++rang)
+                if (maske >> rang & 1u) h.at(++h.anz) = karte{code[rang], suit, 0};
+            gleichWieMatcher(h);
+            if (HasFatalFailure()) return;
+        }
+}
+
+TEST(HoldemEvaluator, ListsOutsideTheDeckOfFiftyTwoGiveTheMatchersValue) {
+    // A joker (code 14), an empty card, suits 0 and 5, a value code above the table, a repeated
+    // card, eight cards.
+    const std::vector<std::vector<karte>> faelle = {
+        {{14, 1, 0}, {8, 1, 0}, {8, 2, 0}, {6, 3, 0}, {5, 4, 0}},
+        {{0, 0, 0}, {8, 1, 0}, {8, 2, 0}},
+        {{8, 0, 0}, {8, 1, 0}, {8, 2, 0}, {8, 3, 0}},
+        {{8, 5, 0}, {6, 5, 0}, {5, 5, 0}, {4, 5, 0}, {7, 5, 0}},
+        {{24, 1, 0}, {8, 2, 0}, {6, 3, 0}},
+        {{8, 1, 0}, {8, 1, 0}, {6, 1, 0}, {5, 1, 0}, {4, 1, 0}},
+        {{8, 1, 0}, {6, 1, 0}, {5, 1, 0}, {4, 1, 0}, {7, 1, 0}, {3, 2, 0}, {2, 3, 0}, {1, 4, 0}},
+    };
+    for (const auto& f : faelle) {
+        hand64 h{};
+        for (const karte& k : f) h.at(++h.anz) = k;
+        gleichWieMatcher(h);
     }
 }
 

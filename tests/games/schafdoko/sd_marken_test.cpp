@@ -303,10 +303,10 @@ TEST_F(DoppelkopfMarkenAblauf, ATrickOfFortyWithTwoFuechseMarksTheWinner) {
     ASSERT_EQ(stich.anz, 4);
     for (int i = 1; i <= 4; ++i) {
         EXPECT_TRUE(stich.at(i).bewegung.active) << i;
-        EXPECT_EQ(stich.at(i).bewegung.toStack, 2 + 6) << i;
+        EXPECT_EQ(+stich.at(i).bewegung.toStack, 2 + 6) << i;
     }
     // the top card goes first; the waits may have run down by the frame's time step already
-    EXPECT_GT(stich.at(1).bewegung.startDelay, 0.2f);
+    EXPECT_GT(+stich.at(1).bewegung.startDelay, 0.2f);
     for (int i = 1; i <= 2; ++i)
         EXPECT_NEAR(stich.at(i).bewegung.startDelay - stich.at(i + 1).bewegung.startDelay, 0.1f, 1e-4f) << i;
     bis([] { return cg.doppelkopf.z.stichNr == 2; });

@@ -439,7 +439,7 @@ TEST(SchnapsenAblauf, TrumpIconAndTurnMarkerFollowTheDeal) {
     ASSERT_GE(a.lauf->bis([](const TCG& g) { return g.schnapsen.talon.zu == 1 && g.bewegungWarten.aktiv == 0; }),
               0);
     EXPECT_EQ(+st(13).anz, 0);
-    EXPECT_EQ(cg.schnapsen.trumpf, trumpf);
+    EXPECT_EQ(+cg.schnapsen.trumpf, trumpf);
     EXPECT_EQ(schnapsen::anzeigeFarbe(), trumpf);
     schnapsen::anzeigeAktualisieren();
     EXPECT_EQ(panel::sitz[1].icon, 300);  // the closer goes on leading

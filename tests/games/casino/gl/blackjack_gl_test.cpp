@@ -1,6 +1,11 @@
 // A Black Jack round drawn on a real GL context (Xvfb with Mesa's software renderer), read back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "core/central.h"
 #include "core/spiele.h"
 #include "games/casino/blackjack.h"
 #include "games/casino/chipanim.h"
@@ -53,4 +58,112 @@ TEST(CasinoGl, ScreenshotOfABlackJackRoundWithChipStacks) {
     EXPECT_GT(anders, 100);
     ASSERT_TRUE(screenshot("table_blackjack.bmp"));
     if (texturen) chipdraw::texturen = chipdraw::Texturen{};
+}
+
+namespace {
+
+// Pixels that differ between two frames (RGB, bottom-up rows as read back).
+int unterschied(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    int n = 0;
+    for (size_t i = 0; i + 2 < a.size(); i += 3)
+        n += std::abs(a[i] - b[i]) + std::abs(a[i + 1] - b[i + 1]) + std::abs(a[i + 2] - b[i + 2]) > 40;
+    return n;
+}
+
+std::vector<uint8_t> lesen() {
+    std::vector<uint8_t> p(static_cast<size_t>(W) * H * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, p.data());
+    return p;
+}
+
+}  // namespace
+
+// The human's hand before "Karte" / "Keine Karte": each of the three cards shows a good part of
+// itself (its value corner), measured as the pixels that change when that one card is left out.
+TEST(CasinoGl, TheHumansCardsEachShowTheirValue) {
+    std::string why;
+    if (!openWindow(why)) GTEST_SKIP() << why;
+    loadPictures();
+    harness::Einstellung e;
+    e.spielId = spiele::kBlackJack;
+    e.spieler = 3;
+    e.seed = 5;
+    e.menschAlsComputer = false;
+    e.maxFrames = 20000;
+    harness::Lauf lauf(e);
+    blackjack::anmelden();
+    blackjack::optionen[0] = blackjack::Optionen{};
+    blackjack::optionen[0].spieler = 3;
+    lauf.antworter = [](TCG& g) {
+        if (g.entscheidung.art == 106) return central::antwort(g, central::kKnopf, 0, g.entscheidung.code(1));
+        if (harness::anzahl(1) < 3) return central::antwort(g, central::kKnopf, 0, 75);
+        return false;
+    };
+    ASSERT_TRUE(lauf.starten());
+    // small cards on top of the talon (codes 9, 10, 11 are a 2, 3 and 4): nobody busts with three
+    TSpieler& talon = glu::spieler[10];
+    for (int i = 0; i < 12; ++i)
+        talon.at(talon.anz - i).c =
+            karte{static_cast<uint8_t>(9 + i % 3), static_cast<uint8_t>(1 + i % 4), 0};
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return harness::anzahl(1) == 3 && g.antwort.offen == 2 && g.aktSpieler == 1 && glu::zugliste.anz == 0;
+    }),
+              0);
+    glu::renderOptions = glu::RenderOptions{};
+    glu::kameraModus = 0;
+    frame(4);
+    const std::vector<uint8_t> alle = lesen();
+    int flaeche[4] = {};
+    for (int i = 1; i <= 3; ++i) {
+        karte& k = glu::spieler[0].at(i).c;
+        const karte merken = k;
+        k.t = 0;
+        frame(4);
+        flaeche[i] = unterschied(alle, lesen());
+        k = merken;
+    }
+    frame(4);
+    ASSERT_TRUE(screenshot("blackjack_hand.bmp"));
+    // the card on top shows whole; every card under it still shows a fair part of itself
+    const int ganz = *std::max_element(flaeche + 1, flaeche + 4);
+    ASSERT_GT(ganz, 500);
+    for (int i = 1; i <= 3; ++i) EXPECT_GT(flaeche[i], ganz / 4) << "card " << i << " of " << ganz;
+}
+
+// The deal from the shoe: a card in flight takes the shoe's offset on its way, and is drawn where
+// it is at each frame (the deal path reads the flight's progress from the packed slot record).
+TEST(CasinoGl, CardsFlyingFromTheShoeAreDrawnOnTheirWay) {
+    std::string why;
+    if (!openWindow(why)) GTEST_SKIP() << why;
+    loadPictures();
+    harness::Einstellung e;
+    e.spielId = spiele::kBlackJack;
+    e.spieler = 2;
+    e.seed = 9;
+    harness::Lauf lauf(e);
+    blackjack::anmelden();
+    blackjack::optionen[0] = blackjack::Optionen{};
+    ASSERT_TRUE(lauf.starten());
+    // a card leaves the shoe (stack 11) for a seat and is a little way along
+    auto unterwegs = [](const TCG&) {
+        for (int s = 1; s <= kStapel; ++s)
+            for (int i = 1; i <= glu::spieler[s - 1].anz; ++i) {
+                const TBewegung& b = glu::spieler[s - 1].at(i).bewegung;
+                const float p = b.progress;
+                if (b.active && b.fromStack == 11 && b.toStack != 11 && p > 0.1f && p < 0.5f) return true;
+            }
+        return false;
+    };
+    ASSERT_GE(lauf.bis(unterwegs), 0);
+    glu::renderOptions = glu::RenderOptions{};
+    glu::kameraModus = 0;
+    frame(4);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    const std::vector<uint8_t> vorher = lesen();
+    // a few frames on, the card has moved: the picture changes
+    lauf.frames(3);
+    frame(4);
+    EXPECT_GT(unterschied(vorher, lesen()), 200);
 }
