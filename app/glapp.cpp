@@ -2,6 +2,8 @@
 // logged steps.
 #include "app/glapp.h"
 
+#include <GL/gl.h>
+
 #include <exception>
 
 #include "app/dialoge.h"
@@ -22,7 +24,10 @@
 #include "core/statunit.h"
 #include "games/casino/holdem_ki.h"
 #include "games/skat_jass_schnapsen/skat.h"
+#include "gui/glframe.h"
+#include "gui/glstate.h"
 #include "gui/gltex.h"
+#include "gui/gltext.h"
 #include "platform/fileio.h"
 #include "platform/rnd.h"
 #include "platform/sdl/window.h"
@@ -48,6 +53,7 @@ bool fpsAnzeige = false;
 std::string userName;
 bool nameWeiblich = false;
 uint32_t startTick = 0;
+std::string initZeile;
 Tglapp* glapp = nullptr;
 THelpContainer* hc = nullptr;
 THelpContainer* ihc = nullptr;
@@ -167,14 +173,52 @@ bool Tglapp::ccapp() {
     return false;
 }
 
+namespace {
+
+// The progress line on black: white text on a grey plate of 100 x 20, centred 100 above the
+// lower edge (the dialog colours are not read yet at this point).
+void initZeileZeigen(const std::string& zeile) {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const float x = 400 - 50, y = 600 - 100, k = 1 / 497.0f;
+    gltext::pre_text(x, y - 17);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glColor4f(0.3f, 0.3f, 0.35f, 1);
+    glBegin(GL_QUADS);
+    glVertex2f(0, 0);
+    glVertex2f(0, -20 * k);
+    glVertex2f(100 * k, -20 * k);
+    glVertex2f(100 * k, 0);
+    glEnd();
+    glColor4f(1, 1, 1, 1);
+    std::string rest;
+    gltext::bprintit(zeile, 0, 1.0f, x + 4, y, 0, 2, 0, 1.0f, 0, 0, "", rest);
+    if (glstate::gl().present) glstate::gl().present();
+}
+
+}  // namespace
+
 void Tglapp::windowInit() {
     nameWeiblich = false;
     std::string n = pendrelshare::ReadRegStringClean("Username", pendrelshare::ProductId());
     if (n.empty()) n = pendrelshare::ReadRegStringClean("Computername", pendrelshare::ProductId());
-    if (n.empty()) return;
-    userName = n;
-    // Without namecheck.txt only the endings decide.
-    nameWeiblich = pendrelshare::checkmaedel(userName, AppDir);
+    if (!n.empty()) {
+        userName = n;
+        // Without namecheck.txt only the endings decide.
+        nameWeiblich = pendrelshare::checkmaedel(userName, AppDir);
+    }
+    // While the graphics test switches modes the window covers the whole screen, and each step
+    // adds a dot to the progress line.
+    initZeile = (initZeile.empty() ? std::string("Initialisieren") : initZeile) + ".";
+    const pvlhost::Point s = Host.screen();
+    Host.setWindow({0, 0, s.x, s.y});
+    if (!mitGL()) return;
+    int cw = 0, ch = 0;
+    window::clientSize(cw, ch);
+    ResizeViewport(cw, ch);
+    initZeileZeigen(initZeile);
 }
 
 void Tglapp::skatVerbinden() {

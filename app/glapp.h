@@ -33,6 +33,8 @@ extern bool fpsAnzeige;
 // The player's name from the configuration at the first start, and whether it is female.
 extern std::string userName;
 extern bool nameWeiblich;
+// The first start's progress line: "Initialisieren" with a dot for every step of the graphics test.
+extern std::string initZeile;
 extern uint32_t startTick;
 
 class Tglapp : public pvl::TPVLApplication {

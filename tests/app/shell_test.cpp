@@ -495,6 +495,28 @@ TEST_F(Form, NameFromTheConfigurationGoesToSeatOne) {
     unsetenv("XDG_CONFIG_HOME");
 }
 
+// Each step of the first start's graphics test puts the window over the whole screen and adds
+// a dot to "Initialisieren", also when no name is configured.
+TEST_F(Form, FirstStartStepsCoverTheScreenAndCountDots) {
+    setenv("XDG_CONFIG_HOME", (dir / "leer").c_str(), 1);
+    glapp::initZeile.clear();
+    host.setScreen(1366, 768);
+    host.setWindow({40, 30, 640, 480});
+    const char* zeilen[] = {"Initialisieren.", "Initialisieren..", "Initialisieren..."};
+    for (const char* z : zeilen) {
+        SCOPED_TRACE(z);
+        app->event(pvl::peWindowInit, -17);
+        EXPECT_EQ(glapp::initZeile, z);
+        const pvlhost::Rect r = host.window();
+        EXPECT_EQ(r.left, 0);
+        EXPECT_EQ(r.top, 0);
+        EXPECT_EQ(r.width, 1366);
+        EXPECT_EQ(r.height, 768);
+    }
+    glapp::initZeile.clear();
+    unsetenv("XDG_CONFIG_HOME");
+}
+
 // Hover: legal cards rise, a card the game refuses never does, the card left sinks.
 bool ungeradeSpielbar(const TKartenSlot& s) { return s.c.t % 2 == 1; }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "core/central.h"
@@ -113,23 +114,41 @@ TEST(CasinoGl, TheHumansCardsEachShowTheirValue) {
               0);
     glu::renderOptions = glu::RenderOptions{};
     glu::kameraModus = 0;
-    frame(4);
-    const std::vector<uint8_t> alle = lesen();
-    int flaeche[4] = {};
-    for (int i = 1; i <= 3; ++i) {
-        karte& k = glu::spieler[0].at(i).c;
-        const karte merken = k;
-        k.t = 0;
+    // the window shapes the table view knows: 4:3 (640 x 480 as 800 x 600), 16:10 and 16:9
+    struct Form {
+        const char* name;
+        int h, flag;
+    };
+    const Form formen[] = {{"4x3", 600, 0}, {"16x10", 500, 2}, {"16x9", 450, 1}};
+    auto& g = glstate::gl();
+    for (const Form& f : formen) {
+        SCOPED_TRACE(f.name);
+        for (auto& a : g.AspectFlags) a = 0;
+        g.AspectFlags[f.flag] = 1;
+        g.ViewAspect = static_cast<double>(W) / f.h;
+        glViewport(0, 0, W, f.h);
         frame(4);
-        flaeche[i] = unterschied(alle, lesen());
-        k = merken;
+        const std::vector<uint8_t> alle = lesen();
+        int flaeche[4] = {};
+        for (int i = 1; i <= 3; ++i) {
+            karte& k = glu::spieler[0].at(i).c;
+            const karte merken = k;
+            k.t = 0;
+            frame(4);
+            flaeche[i] = unterschied(alle, lesen());
+            k = merken;
+        }
+        frame(4);
+        ASSERT_TRUE(screenshot(std::string("blackjack_hand_") + f.name + ".bmp"));
+        // the card in front shows whole; every card behind it still shows a fair part of itself
+        const int ganz = *std::max_element(flaeche + 1, flaeche + 4);
+        ASSERT_GT(ganz, 500);
+        for (int i = 1; i <= 3; ++i) EXPECT_GT(flaeche[i], ganz / 4) << "card " << i << " of " << ganz;
     }
-    frame(4);
-    ASSERT_TRUE(screenshot("blackjack_hand.bmp"));
-    // the card on top shows whole; every card under it still shows a fair part of itself
-    const int ganz = *std::max_element(flaeche + 1, flaeche + 4);
-    ASSERT_GT(ganz, 500);
-    for (int i = 1; i <= 3; ++i) EXPECT_GT(flaeche[i], ganz / 4) << "card " << i << " of " << ganz;
+    for (auto& a : g.AspectFlags) a = 0;
+    g.AspectFlags[0] = 1;
+    g.ViewAspect = 4.0 / 3.0;
+    glViewport(0, 0, W, H);
 }
 
 // The deal from the shoe: a card in flight takes the shoe's offset on its way, and is drawn where
