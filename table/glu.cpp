@@ -1,5 +1,7 @@
 #include "table/glu.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -47,16 +49,23 @@ float aktFps = 0;
 
 namespace {
 uint32_t letzterTick = 0;
-// The stacks (bit n: stack n with its twin) where a card may be in motion: a frame visits the
-// slots of these only. A motion starts only in movecard or liftcard, and a stack leaves the set
-// when a frame finds nothing moving in it.
-uint32_t g_bewegt = ~0u;
-void bewegtMelden(int stack) {
+// Per stack (with its twin): the highest slot where a card may be in motion, 0 for none. A frame
+// visits the slots of a stack up to this or up to the counts of the stack and its twin, whichever
+// is higher. A motion starts only in movecard or liftcard, and a frame lowers the bound to the
+// highest slot it leaves moving.
+std::array<int, kStapel + 1> g_grenze = [] {
+    std::array<int, kStapel + 1> g{};
+    g.fill(kSlots);
+    return g;
+}();
+void alleBewegt() { g_grenze.fill(kSlots); }
+void bewegtMelden(int stack, int slot) {
     const int a = stack < 0 ? -stack : stack;
-    if (a >= 1 && a <= kStapel)
-        g_bewegt |= 1u << a;
-    else
-        g_bewegt = ~0u;
+    if (a >= 1 && a <= kStapel && slot >= 1 && slot <= kSlots) {
+        if (g_grenze[static_cast<size_t>(a)] < slot) g_grenze[static_cast<size_t>(a)] = slot;
+    } else {
+        alleBewegt();
+    }
 }
 auto& tz = tischcg::tz;
 auto& hk = tischhooks::tab;
@@ -84,6 +93,7 @@ void reset() {
     letzterTick = 0;
     bjEroeffnung = false;
     hover = Hover{};
+    alleBewegt();
 }
 
 void copyplacement(TKartenSlot& dst, const TKartenSlot& src) {
@@ -342,7 +352,7 @@ bool movecard(int fromStack, int fromSlot, int toStack, int toSlot, uint8_t flag
         k.z += b.fz;
     }
     b.active = 1;
-    bewegtMelden(fromStack);
+    bewegtMelden(fromStack, fromSlot);
     b.fromStack = fromStack;
     b.fromSlot = fromSlot;
     b.moveNr = nr;
@@ -457,7 +467,7 @@ void liftcard(TBewegung& b, uint8_t up, int stack, int slot) {
     b.toStack = b.fromStack = stack;
     b.toSlot = b.fromSlot = slot;
     b.active = 1;
-    g_bewegt = ~0u;  // the record may be any slot's
+    alleBewegt();  // the record may be any slot's
     b.kind = 1;
     b.speed = 3.0f;
     const uint32_t jetzt = ticks::now();
@@ -809,31 +819,41 @@ void stepanimation(const FrameTime& t) {
         k12.d.fortschritt += zeitschritt * st(k12.d.kartenStapel).at(k12.d.kartenSlot).bewegung.speed;
     if (cg.ablauf.meldModus) k12.rueckflugPruefen();
 
-    // Every slot of a stack in motion is visited, not only 1..count: a card still in flight
-    // above a count that an earlier arrival lowered must land too.
+    // The slots of a stack in motion are visited up to the highest moving one, and at least up
+    // to the counts: a card still in flight above a count that an earlier arrival lowered must
+    // land too. A move started during the visit raises the bound, and the visit goes on to it.
     auto schritt = [](int s, bool zwilling) {
-        const uint32_t bit = 1u << s;
-        if (!(g_bewegt & bit)) return;
-        g_bewegt &= ~bit;  // a move started during the visit sets it again
-        bool bleibt = false;
-        for (int i = 1; i <= kSlots; ++i) {
-            const TBewegung& b = spieler[s - 1].at(i).bewegung;
+        const size_t si = static_cast<size_t>(s);
+        if (g_grenze[si] == 0) return;
+        const TSpieler& L = spieler[s - 1];
+        const TSpieler& T = spielerZwilling[s - 1];
+        auto grenze = [&] { return std::min(kSlots, std::max({g_grenze[si], +L.anz, +T.anz})); };
+        int bis = grenze();
+        g_grenze[si] = 0;
+        int hoechste = 0;
+        for (int i = 1; i <= bis; ++i) {
+            const TBewegung& b = L.at(i).bewegung;
             if (b.active) {
                 updatecardmotion(s, i);
-                bleibt = bleibt || b.active;
+                if (b.active) hoechste = i;
             }
-            if (!zwilling) continue;
-            const TBewegung& z = spielerZwilling[s - 1].at(i).bewegung;
-            if (z.active) {
-                updatecardmotion(-s, i);
-                bleibt = bleibt || z.active;
+            if (zwilling) {
+                const TBewegung& z = T.at(i).bewegung;
+                if (z.active) {
+                    updatecardmotion(-s, i);
+                    if (z.active) hoechste = i;
+                }
             }
+            bis = std::max(bis, grenze());
         }
-        // the table stacks' twins are not moved here: a motion there keeps the stack in the set
-        if (!zwilling && !bleibt)
-            for (int i = 1; i <= kSlots && !bleibt; ++i)
-                bleibt = spielerZwilling[s - 1].at(i).bewegung.active;
-        if (bleibt) g_bewegt |= bit;
+        // the table stacks' twins are not moved here: a motion there keeps the stack visited
+        if (!zwilling)
+            for (int i = bis; i > hoechste; --i)
+                if (T.at(i).bewegung.active) {
+                    hoechste = i;
+                    break;
+                }
+        if (g_grenze[si] < hoechste) g_grenze[si] = hoechste;
     };
     if (!(tischhooks::schale().anzeigeTest && tischhooks::schale().pokerHalt)) {
         const int n = num::clamp<int>(anzSitze, 0, kStapel);

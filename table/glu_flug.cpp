@@ -15,6 +15,20 @@ auto& tz = tischcg::tz;
 float sq(float v) { return v * v; }
 float lin(float d, float s, float t) { return d * t + s * (1 - t); }
 
+const TKartenSlot kOhnePlatz{};
+
+// The placement a flight starts from or heads to, as getcardslot gives it: the slot itself, a
+// copy where the meld piles place the card, and no placement at all for a slot that does not
+// exist. Read in place, as every flying card needs two of them in every frame.
+const TKartenSlot& platz(int stack, int slot, bool ziel, TKartenSlot& kopie) {
+    if (slot < 1 || slot > kSlots || !gueltig(stack)) return kOhnePlatz;
+    if (cg.ablauf.meldModus && (stack == 12 || stack == -12)) {
+        getcardslot(stack, slot, ziel, kopie);
+        return kopie;
+    }
+    return st(stack).at(slot);
+}
+
 }  // namespace
 
 void flightstep(TBewegung& b, int spi, int slot, int moveKind) {
@@ -44,17 +58,11 @@ void flightstep(TBewegung& b, int spi, int slot, int moveKind) {
     }
     const int rest = code;
 
-    TKartenSlot S{}, D{};
-    if (b.kind == 6) {
-        S = st(spi).at(slot);
-        D = st(-spi).at(slot);
-    } else {
-        getcardslot(b.fromStack, b.fromSlot, false, S);
-        if (b.toStack == b.fromStack && b.fromStack != 11)
-            getcardslot(-b.toStack, b.toSlot, true, D);
-        else
-            getcardslot(b.toStack, b.toSlot, true, D);
-    }
+    TKartenSlot kopieS, kopieD;
+    const bool zumZwilling = b.toStack == b.fromStack && b.fromStack != 11;
+    const TKartenSlot& S = b.kind == 6 ? st(spi).at(slot) : platz(b.fromStack, b.fromSlot, false, kopieS);
+    const TKartenSlot& D = b.kind == 6 ? st(-spi).at(slot)
+                                       : platz(zumZwilling ? -b.toStack : b.toStack, b.toSlot, true, kopieD);
 
     const float p = b.progress;
     float t = p < 0.15f ? 0.0f : (p - 0.15f) / 0.85f;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
+#include "core/blockpruefung.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
 #include "platform/text.h"
@@ -133,9 +135,17 @@ void Tk12Container::teamMeldungen(int seat, hand& out) const {
 }
 
 void Tk12Container::zellenAusKarten() {
-    for (auto& p : d.stapel) {
-        std::memset(static_cast<void*>(p.k), 0, sizeof(p.k));
-        p.anz = 0;
+    // Every pile empties and keeps its owner: the piles are cleared as one block, which costs a
+    // fraction of clearing them one by one, and this runs in every game step of the meld games.
+    uint8_t besitzer[kPiles], pad[kPiles];
+    for (int p = 0; p < kPiles; ++p) {
+        besitzer[p] = d.stapel[p].besitzer;
+        pad[p] = d.stapel[p].pad;
+    }
+    std::memset(static_cast<void*>(d.stapel), 0, sizeof(d.stapel));
+    for (int p = 0; p < kPiles; ++p) {
+        d.stapel[p].besitzer = besitzer[p];
+        d.stapel[p].pad = pad[p];
     }
     const TSpieler& s = glu::st(12);
     const int n = num::clamp<int>(s.anz, 0, kSlots);
@@ -485,4 +495,29 @@ float Tk12Container::bogenHoehe(float x) {
     const float v = x <= 0.2f ? 2.5f * x : (x - 0.2f) / 8 * 5 + 0.5f;
     const float s = std::sin(3.14159f * v);
     return 420 * s * s;
+}
+
+std::string k12Pruefen(const TCG& g) {
+    auto d = std::make_unique<Tk12Daten>();
+    std::memcpy(static_cast<void*>(d.get()), g.k12Kopie + 4, sizeof(Tk12Daten));
+    blockpruefung::Befund b;
+    b.zahl(d->anz1, 0, kSide1Piles, "Meldungen Seite 1");
+    b.zahl(d->anz2, 0, kPiles - kSide1Piles, "Meldungen Seite 2");
+    for (int p = 1; p <= kPiles && b.ok(); ++p) {
+        const TPile& pl = d->stapel[p - 1];
+        const std::string was = "Meldung " + text::fromInt(p);
+        if (!b.zahl(pl.anz, 0, kPileMax, was + ": Kartenzahl")) break;
+        for (int i = 1; i <= pl.anz; ++i) {
+            b.karte(pl.at(i), 14, was);
+            b.zahl(pl.at(i).nr, 0, kSlots, was + ": Platz");
+        }
+    }
+    b.zahl(d->zielStapel, 0, kPiles, "Meldeziel");
+    b.zahl(d->legeSlot, 0, kSlots, "Meldeplatz");
+    b.zahl(d->kartenSlot, 0, kSlots, "Meldekarte");
+    b.hand(d->arbeit1, kHandMax, 14, "Meldung");
+    b.hand(d->arbeit2, kHandMax, 14, "Meldung");
+    b.hand(d->vorher, kHandMax, 14, "Meldung");
+    b.hand(d->lege, kHandMax, 14, "Meldung");
+    return b.text();
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/central.h"
+#include "core/envparam.h"
 #include "harness/lib/harness.h"
 #include "platform/text.h"
 
@@ -100,6 +101,9 @@ int main(int argc, char** argv) {
             return fehler(("unknown option " + name).c_str());
     central::dienste.staerke = staerke;
     if (spiel->invariante) lauf.invariante = spiel->invariante;
+    // Cards fly at the speed of the fastest animation setting ("Blitzschnell"): the frames of the
+    // flights are most of a round, and no decision or result depends on how many they are.
+    envParam.kartenSpeed = 50;
     spiel->vorbereiten(spieler);
 
     std::vector<Sitz> sitze(static_cast<size_t>(spieler));

@@ -6,11 +6,13 @@
 #include <map>
 #include <utility>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/highscore.h"
+#include "core/kartenzaehler.h"
 #include "core/kommentar.h"
 #include "core/panel.h"
 #include "core/spiele.h"
@@ -573,6 +575,21 @@ void neuesSpiel(bool frisch) {
     cg.phase.fluss2 = 0;
 }
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {2, 6, kGebucht, 20, 8});
+    const TMaumau& m = g.maumau;
+    b.zahl(m.spielerAnzahl, 0, 6, "Spielerzahl");
+    b.zahl(m.richtung, 0, 2, "Richtung");
+    b.zahl(m.wunschFarbe, 0, 4, "Wunschfarbe");
+    b.zahl(m.offen, 0, 200, "offene Strafe");
+    if (m.offenArt != 0 && m.offenArt != 31 && m.offenArt != 32) b.zahl(m.offenArt, 0, 0, "Strafart");
+    for (int r = 31; r <= 35; ++r) b.zahl(m.sonderWert[r], 0, 9, "Sonderkarte " + text::fromInt(r));
+    b.zahl(m.decks, 0, 2, "Kartenspiele");
+    b.karte(m.letzteKarte, 8, "letzte Karte");
+    return b.text();
+}
+
 void spielLaden() {
     glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
@@ -587,7 +604,7 @@ void abgewiesenLoeschen() { g_abgewiesen = 0; }
 
 bool kartenErhalten(std::string& warum) {
     if (glu::zugliste.anz > 0) return true;
-    std::map<int, int> zahl;
+    Kartenzaehler zahl;
     int n = 0;
     for (int s : {1, 2, 3, 4, 5, 6, kTalon, kAblage}) {
         const TSpieler& x = st(s);
@@ -595,7 +612,7 @@ bool kartenErhalten(std::string& warum) {
             const karte k = x.at(i).c;
             if (k.t == 0) continue;
             ++n;
-            if (++zahl[k.t * 10 + k.f] > cg.maumau.decks) {
+            if (zahl.zaehlen(k) > cg.maumau.decks) {
                 warum = "Karte zu oft auf Stapel " + std::to_string(s);
                 return false;
             }
@@ -641,6 +658,7 @@ void anmelden() {
     e.spielSchritt = spielSchritt;
     e.kiTick = maumauki::kiTick;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = [] { return partieEnde(); };

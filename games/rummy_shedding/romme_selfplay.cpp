@@ -1,9 +1,9 @@
 // What whole-game runs (the soak tests, bench/selfplay) check of Rommé, the rule options they
 // may set by name, and the yardstick player that picks uniformly among the legal answers.
 #include <algorithm>
-#include <map>
 
 #include "core/central.h"
+#include "core/kartenzaehler.h"
 #include "games/rummy_shedding/romme.h"
 #include "platform/rnd.h"
 #include "table/glu.h"
@@ -17,7 +17,7 @@ constexpr int kStapelMitKarten[] = {1, 2, 3, 4, 5, 6, 11, 12, 13};
 
 bool kartenErhalten(std::string& warum) {
     if (glu::zugliste.anz > 0 || k12.d.aktiv) return true;  // a card in flight is counted where it lands
-    std::map<int, int> anzahl;
+    Kartenzaehler anzahl;
     int n = 0;
     for (int s : kStapelMitKarten) {
         const TSpieler& st = glu::spieler[s - 1];
@@ -25,7 +25,7 @@ bool kartenErhalten(std::string& warum) {
             const karte k = st.at(i).c;
             if (k.t == 0) continue;
             ++n;
-            anzahl[k.t * 10 + k.f] += 1;
+            anzahl.zaehlen(k);
         }
     }
     const int saetze = std::clamp<int>(cg.romme.saetze, 1, 3);
@@ -33,11 +33,11 @@ bool kartenErhalten(std::string& warum) {
         warum = std::to_string(n) + " Karten auf dem Tisch";
         return false;
     }
-    for (const auto& [k, z] : anzahl)
-        if (z > saetze) {
-            warum = "Karte " + std::to_string(k) + " " + std::to_string(z) + "-mal";
-            return false;
-        }
+    int z = 0;
+    if (const int k = anzahl.ueber(saetze, z); k >= 0) {
+        warum = "Karte " + std::to_string(k) + " " + std::to_string(z) + "-mal";
+        return false;
+    }
     return true;
 }
 

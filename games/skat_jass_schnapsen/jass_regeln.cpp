@@ -1,6 +1,7 @@
 // The card rules of Jass and the Weis search: pure routines over explicit hands, trump code and
 // card order, so the flow, the computer player and the tests ask the same questions.
 #include <algorithm>
+#include <array>
 
 #include "games/skat_jass_schnapsen/jass.h"
 
@@ -36,9 +37,10 @@ int basis(const karte& k, bool undenufe) {
 
 int32_t Ordnung::wert(const karte& k) const { return gueltig(k) ? w[k.f - 1][k.t - 1] : 0; }
 
-Ordnung ordnung(bool undenufe, int trumpfF) {
+namespace {
+
+Ordnung ordnungBauen(bool undenufe, int tf) {
     Ordnung o;
-    const int tf = trumpfFarbe(trumpfF);
     for (int f = 1; f <= 4; ++f)
         for (int t : kWerte) {
             int v = basis(karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0}, undenufe);
@@ -52,6 +54,19 @@ Ordnung ordnung(bool undenufe, int trumpfF) {
             o.w[f - 1][t - 1] = v;
         }
     return o;
+}
+
+}  // namespace
+
+Ordnung ordnung(bool undenufe, int trumpfF) {
+    // Ten orders in all, built once: the computer player asks for one in every trick it tries.
+    static const std::array<Ordnung, 10> alle = [] {
+        std::array<Ordnung, 10> a;
+        for (int u = 0; u <= 1; ++u)
+            for (int tf = 0; tf <= 4; ++tf) a[static_cast<size_t>(u * 5 + tf)] = ordnungBauen(u == 1, tf);
+        return a;
+    }();
+    return alle[static_cast<size_t>((undenufe ? 5 : 0) + trumpfFarbe(trumpfF))];
 }
 
 bool undenufeImStich(int trumpf, int stichZahl) {

@@ -1,9 +1,9 @@
 // What whole-game runs (the soak tests, bench/selfplay) check of Jass, and the yardstick player
 // that picks uniformly among the legal answers of every question.
-#include <set>
 #include <vector>
 
 #include "core/central.h"
+#include "core/kartenzaehler.h"
 #include "games/skat_jass_schnapsen/jass.h"
 #include "platform/rnd.h"
 #include "table/glu.h"
@@ -26,14 +26,14 @@ int stapelPunkte(int s) {
 
 bool kartenErhalten(std::string& warum) {
     if (glu::zugliste.anz > 0) return true;  // a card in flight is counted where it lands
-    std::set<int> gesehen;
+    Kartenzaehler gesehen;
     int n = 0;
     for (int s : kStapelMitKarten) {
         for (int i = 1; i <= st(s).anz; ++i) {
             const karte k = st(s).at(i).c;
             if (k.t == 0) continue;
             ++n;
-            if (!gesehen.insert(k.t * 10 + k.f).second) {
+            if (gesehen.zaehlen(k) > 1) {
                 warum = "Karte doppelt auf Stapel " + std::to_string(s);
                 return false;
             }

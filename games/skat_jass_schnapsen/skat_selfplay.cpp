@@ -1,9 +1,9 @@
 // What whole-game runs (the soak tests, bench/selfplay) check of Skat, the rule options they may
 // set by name, and the yardstick player that picks uniformly among the legal answers.
 #include <algorithm>
-#include <set>
 
 #include "core/central.h"
+#include "core/kartenzaehler.h"
 #include "games/skat_jass_schnapsen/skat.h"
 #include "games/skat_jass_schnapsen/skat_regeln.h"
 #include "platform/rnd.h"
@@ -29,7 +29,7 @@ hand kartenVon(int seat) {
 
 bool kartenErhalten(std::string& warum) {
     if (glu::zugliste.anz > 0) return true;  // a card in flight is counted where it lands
-    std::set<int> gesehen;
+    Kartenzaehler gesehen;
     int n = 0;
     for (int s : kStapelMitKarten) {
         const TSpieler& st = glu::spieler[s - 1];
@@ -37,7 +37,7 @@ bool kartenErhalten(std::string& warum) {
             const karte k = st.at(i).c;
             if (k.t == 0) continue;
             ++n;
-            if (!gesehen.insert(k.t * 10 + k.f).second) {
+            if (gesehen.zaehlen(k) > 1) {
                 warum = "Karte doppelt auf Stapel " + std::to_string(s);
                 return false;
             }

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <utility>
 
 #include "table/kartenmesh.h"
 #include "tisch_fixture.h"
@@ -234,6 +235,28 @@ TEST_F(Motion, LiftRisesSwaysAndSettles) {
     frames(8, 50);
     EXPECT_EQ(+b.active, 0);
     EXPECT_FLOAT_EQ(+b.fy, 0);
+}
+
+// A frame steps every card in motion wherever it lies in its stack: above a count that the game
+// lowered meanwhile, and in a slot the game copied it to.
+TEST_F(Motion, EveryMovingCardStepsWhereverItLies) {
+    for (int i = 1; i <= 6; ++i) legen(13, static_cast<uint8_t>(i), 1);
+    ASSERT_TRUE(glu::movecard(13, 6, 2, 1, 1, 2, 14, 0, 0, 0));
+    frames(3, 50);
+    st(13).anz = 2;  // as an earlier arrival would have left it
+    bisRuhe(50);
+    EXPECT_EQ(+glu::zugliste.anz, 0);
+    ASSERT_EQ(+st(2).anz, 1);
+    EXPECT_EQ(+st(2).at(1).c.t, 6);
+
+    for (int i = 1; i <= 5; ++i) legen(1, static_cast<uint8_t>(i), 2);
+    glu::liftcard(st(1).at(2).bewegung, 1, 1, 2);
+    frames(10, 50);  // raised, and the frames have seen nothing moving above slot 2
+    ASSERT_EQ(+st(1).at(2).bewegung.state, 2);
+    std::swap(st(1).k[1], st(1).k[4]);  // the game re-sorts the hand: the raised card is now 5th
+    const float phase = st(1).at(5).bewegung.liftPhase;
+    frames(1, 50);
+    EXPECT_FLOAT_EQ(+st(1).at(5).bewegung.liftPhase, phase + 0.1f);  // sways on: 5 / 50 fps
 }
 
 // A raised card is drawn where it rests plus its lift: a hand card 40 units up the card's own

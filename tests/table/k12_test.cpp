@@ -54,6 +54,30 @@ TEST_F(Piles, ATwentyFirstPileOnSideOneIsRefused) {
     EXPECT_EQ(+k12.neuerStapel(2, 5), 21);
 }
 
+// The piles rebuilt from the cards of stack 12: what they held before is gone, even above the
+// new counts, and each pile keeps its owner.
+TEST_F(Piles, RebuiltFromTheCardsPilesKeepTheirOwners) {
+    stapelLegen(1, 3, 5);
+    stapelLegen(21, 2, 9);
+    k12.d.anz1 = 1;
+    k12.d.anz2 = 1;
+    k12.pile(1).besitzer = 3;
+    k12.pile(21).besitzer = 2;
+    k12.pile(1).anz = 7;
+    k12.pile(1).at(7) = karte{11, 2, 40};
+    k12.pile(40).at(1) = karte{12, 1, 9};
+    k12.zellenAusKarten();
+    EXPECT_EQ(+k12.pile(1).anz, 3);
+    EXPECT_EQ(+k12.pile(1).at(7).t, 0);
+    EXPECT_EQ(+k12.pile(40).at(1).t, 0);
+    EXPECT_EQ(+k12.pile(1).besitzer, 3);
+    EXPECT_EQ(+k12.pile(21).besitzer, 2);
+    ASSERT_EQ(+k12.pile(21).anz, 2);
+    EXPECT_EQ(+k12.pile(21).at(2).t, 9);
+    EXPECT_EQ(+k12.pile(21).at(2).nr, 5);  // the fifth card of stack 12
+    EXPECT_EQ(+k12.pile(1).at(3).nr, 3);
+}
+
 TEST_F(Piles, RemovingTheLastCardOfAPileClosesTheRow) {
     stapelLegen(1, 2, 1);
     stapelLegen(2, 1, 2);
