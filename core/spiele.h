@@ -36,6 +36,9 @@ struct Eintrag {
     void (*nachZug)(int art, int wert1, int wert2) = nullptr;
     void (*neuesSpiel)(bool frisch) = nullptr;
     void (*spielLaden)() = nullptr;
+    // Checks the game's part of a loaded record (a copy, nothing of it applied yet): empty when
+    // the game can go on from it, else a short German text naming the first fault.
+    std::string (*blockPruefen)(const TCG& g) = nullptr;
     // Enters the human's match result into the high scores; the placing text or empty.
     void (*highscoreText)(std::string& text) = nullptr;
     bool (*partieEnde)() = nullptr;

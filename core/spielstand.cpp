@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/central.h"
+#include "core/spiele.h"
 #include "core/spielliste.h"
 #include "gui/pvl.h"
 #include "platform/fileio.h"
@@ -131,6 +132,46 @@ std::string spielPruefen(const std::string& spiel) {
     return "";
 }
 
+bool codePasst(const TCG& rec, const std::string& code) {
+    // Every code a game's file can bear: its own, its variant's, a poker form's.
+    static const char* const codes[13][4] = {{"mau"},
+                                             {"ska"},
+                                             {"swi"},
+                                             {"rom"},
+                                             {"can"},
+                                             {"dok"},
+                                             {"shk"},
+                                             {"snp", "66_"},
+                                             {"pok", "nlp", "plp", "slp"},
+                                             {"bjk", "174"},
+                                             {},
+                                             {},
+                                             {"jas"}};
+    // A record holds a variant under the id of the game it runs as.
+    const int id = spiele::basisId(rec.spielId);
+    if (id < 0 || id != rec.spielId) return false;
+    const std::string c = text::lower(code);
+    for (const char* k : codes[id])
+        if (k && c == k) return true;
+    return false;
+}
+
+std::string geladenesSpielPruefen(const TCG& rec, const std::string& name, const std::string& code) {
+    const int id = rec.spielId;
+    const int anzeige = id == spiele::kSchnapsen && rec.schnapsen.sechsundsechzig   ? spiele::kSechsundsechzig
+                        : id == spiele::kBlackJack && rec.blackjack.siebzehnUndVier ? spiele::kSiebzehnUndVier
+                                                                                    : id;
+    const std::string spiel = id < 13 ? central::spielNamen.anzeige[anzeige] : text::fromInt(id);
+    if (!codePasst(rec, code))
+        return fehler("die Datei " + name + "." + code + text::w(" enthält ein anderes Spiel (") + spiel +
+                      ").");
+    const spiele::Eintrag* e = spiele::eintrag(id);
+    if (!e || !e->blockPruefen) return "";
+    const std::string detail = e->blockPruefen(rec);
+    if (detail.empty()) return "";
+    return fehler("der Spielstand von " + spiel + text::w(" ist beschädigt (") + detail + ").");
+}
+
 std::string dialogPruefen(const std::string& dialog) {
     if (dialog.size() != kDialogGroesse)
         return groesseFalsch("Dialogdatei", static_cast<int64_t>(dialog.size()), kDialogGroesse);
@@ -242,6 +283,14 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
         grund = lesen(dialogDatei(ordner, name, code), name + "._" + code, kDialogGroesse, dialog);
     if (grund.empty()) grund = spielPruefen(spiel);
     if (grund.empty()) grund = dialogPruefen(dialog);
+    if (grund.empty()) {
+        // The game checks its part in a whole record made of the file over the running one, so
+        // that nothing of the file reaches the game before every check has passed.
+        auto kopie = std::make_unique<TCG>();
+        std::memcpy(static_cast<void*>(kopie.get()), &g, sizeof(TCG));
+        std::memcpy(bild(*kopie), spiel.data(), kBildGroesse);
+        grund = geladenesSpielPruefen(*kopie, name, code);
+    }
     pvl::TPVLDialog* panel = ipanel();
     if (grund.empty() && !panel) grund = fehler("der Spieltisch-Dialog fehlt.");
     if (!grund.empty()) {

@@ -81,6 +81,12 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
 // The checks of a loaded pair: the reason as a message text, empty when both are sound.
 std::string spielPruefen(const std::string& spiel);
 std::string dialogPruefen(const std::string& dialog);
+// Whether a file of this code can hold the record's game (a variant's or a poker form's code
+// names its game too).
+bool codePasst(const TCG& rec, const std::string& code);
+// The checks of a record put together from a loaded file: its game is the game of the file's
+// code, and the game (when it has a check) can go on from its part. The message or empty.
+std::string geladenesSpielPruefen(const TCG& rec, const std::string& name, const std::string& code);
 // Lays a loaded dialog record over the live one, keeping what belongs to this run: the string
 // slots of every element and the painter bytes.
 void dialogUebernehmen(pvl::TPVLDialog& live, const std::string& dialog);

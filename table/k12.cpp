@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
+#include "core/blockpruefung.h"
 #include "platform/msgsink.h"
 #include "platform/num.h"
 #include "platform/text.h"
@@ -493,4 +495,29 @@ float Tk12Container::bogenHoehe(float x) {
     const float v = x <= 0.2f ? 2.5f * x : (x - 0.2f) / 8 * 5 + 0.5f;
     const float s = std::sin(3.14159f * v);
     return 420 * s * s;
+}
+
+std::string k12Pruefen(const TCG& g) {
+    auto d = std::make_unique<Tk12Daten>();
+    std::memcpy(static_cast<void*>(d.get()), g.k12Kopie + 4, sizeof(Tk12Daten));
+    blockpruefung::Befund b;
+    b.zahl(d->anz1, 0, kSide1Piles, "Meldungen Seite 1");
+    b.zahl(d->anz2, 0, kPiles - kSide1Piles, "Meldungen Seite 2");
+    for (int p = 1; p <= kPiles && b.ok(); ++p) {
+        const TPile& pl = d->stapel[p - 1];
+        const std::string was = "Meldung " + text::fromInt(p);
+        if (!b.zahl(pl.anz, 0, kPileMax, was + ": Kartenzahl")) break;
+        for (int i = 1; i <= pl.anz; ++i) {
+            b.karte(pl.at(i), 14, was);
+            b.zahl(pl.at(i).nr, 0, kSlots, was + ": Platz");
+        }
+    }
+    b.zahl(d->zielStapel, 0, kPiles, "Meldeziel");
+    b.zahl(d->legeSlot, 0, kSlots, "Meldeplatz");
+    b.zahl(d->kartenSlot, 0, kSlots, "Meldekarte");
+    b.hand(d->arbeit1, kHandMax, 14, "Meldung");
+    b.hand(d->arbeit2, kHandMax, 14, "Meldung");
+    b.hand(d->vorher, kHandMax, 14, "Meldung");
+    b.hand(d->lege, kHandMax, 14, "Meldung");
+    return b.text();
 }

@@ -3,7 +3,9 @@
 // the opponents'. Stack 12's slots name their pile and position back (hi, pilePos).
 #pragma once
 #include <cstdint>
+#include <string>
 
+#include "core/cg.h"
 #include "core/karten.h"
 #include "table/tspieler.h"
 
@@ -110,3 +112,7 @@ private:
 };
 
 extern Tk12Container k12;
+
+// The container's bytes as a loaded record carries them (`cg.k12Kopie` from its byte 4) checked
+// before the meld games take them back: empty when sound, else the fault.
+std::string k12Pruefen(const TCG& g);

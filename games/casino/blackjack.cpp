@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/envparam.h"
 #include "core/gtool.h"
@@ -850,7 +851,26 @@ void spielSchritt(TCG&) {
     imSchritt = false;
 }
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {1, 6, 10, 6, 13});
+    const TBlackjack& j = g.blackjack;
+    b.zahl(j.deckAnzahl, 1, 3, "Kartenspiele");
+    b.zahl(j.dealer, 0, 6, "Dealer");
+    b.zahl(j.neuerDealer, 0, 6, text::w("nächster Dealer"));
+    b.zahl(j.blasenSitz, 0, 6, "Sprechblase");
+    b.zahl(j.ki.index, 0, kBjGesehenMax, "gesehene Karten");
+    for (int s = 1; s <= 6; ++s)
+        for (const TBlackjackSitz* x : {&j.sitz.at(s), &j.sicht.at(s)}) {
+            b.zahl(x->zustand, 0, 2, "Zustand von Spieler " + text::fromInt(s));
+            b.zahl(x->einsatz, 0, INT32_MAX, "Einsatz von Spieler " + text::fromInt(s));
+        }
+    return b.text();
+}
+
 void BlackJackRestoreView() {
+    // Cards still flying belong to the game the load replaced.
+    glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
     pokerchips::RestoreChipCounts(pokerchips::geladen);
     for (int s = 1; s <= kStapel; ++s) {

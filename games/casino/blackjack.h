@@ -77,6 +77,8 @@ extern bool automatik;
 // Game-core entry points.
 void spielSchritt(TCG& g);
 void rundeStarten(bool neueSerie);
+// The game's part of a loaded record: empty when the game can go on from it, else the fault.
+std::string blockPruefen(const TCG& g);
 void BlackJackRestoreView();
 bool partieEnde();
 void limitText(std::string& text);

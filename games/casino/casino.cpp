@@ -26,6 +26,7 @@ void anmelden() {
     e.spielSchritt = spielSchritt;
     e.kiTick = blackjackki::kiTick;
     e.neuesSpiel = rundeStarten;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = BlackJackRestoreView;
     e.highscoreText = BlackJackEnterHighscore;
     e.partieEnde = partieEnde;

@@ -39,6 +39,8 @@ int32_t chips(int s);
 // The flow.
 void pokerStep(TCG& g);
 void newPokerGame(bool full);
+// The game's part of a loaded record: empty when the game can go on from it, else the fault.
+std::string blockPruefen(const TCG& g);
 void PokerRestoreView();
 
 // Showdown.

@@ -78,6 +78,7 @@ void anmelden() {
     e.spielSchritt = pokerStep;
     e.kiTick = kiTick;
     e.neuesSpiel = newPokerGame;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = PokerRestoreView;
     e.highscoreText = PokerEnterHighscore;
     e.partieEnde = partieEnde;

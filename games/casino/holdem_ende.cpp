@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/envparam.h"
 #include "core/highscore.h"
@@ -483,7 +484,29 @@ bool chipsInRuhe() {
     return true;
 }
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {2, 6, 5, 6, 13});
+    const TPoker& p = g.poker;
+    b.zahl(p.sbSitz, 0, 6, "Small Blind");
+    b.zahl(p.bbSitz, 0, 6, "Big Blind");
+    b.zahl(p.dealer, 0, 6, "Dealer");
+    b.zahl(p.ersterNachBB, 0, 6, "erster Spieler");
+    b.zahl(p.strasse, 0, 7, "Setzrunde");
+    b.zahl(p.pot, 0, INT32_MAX, "Pot");
+    b.zahl(p.einsatz, 0, INT32_MAX, "Einsatz");
+    b.zahl(p.bigBlind, 0, INT32_MAX, "Big Blind");
+    for (int s = 1; s <= 6; ++s) {
+        const TPokerSitz& x = p.sitz.at(s);
+        b.zahl(x.zustand, 0, 2, "Zustand von Spieler " + text::fromInt(s));
+        b.zahl(x.gesetzt, 0, INT32_MAX, "Einsatz von Spieler " + text::fromInt(s));
+    }
+    return b.text();
+}
+
 void PokerRestoreView() {
+    // Cards still flying belong to the game the load replaced.
+    glu::bewegungenVerwerfen();
     if (optionenSchreiben) optionenSchreiben();
     chipanim::AnimationHandler.Clear();
     central::tischWiederherstellen(cg);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/envparam.h"
@@ -952,6 +953,35 @@ void neuesSpiel(bool frisch) {
     cg.antwort.warten = 0;
 }
 
+namespace {
+// A move of the computer seat: its sections, each a meld of cards of the hand.
+void zugPruefen(blockpruefung::Befund& b, const TMultizug& z, const std::string& was) {
+    if (!b.zahl(z.anz, 0, kMultizugMax, was)) return;
+    for (int i = 1; i <= z.anz; ++i) {
+        b.hand64(z.at(i).karten, kHand64Max, 14, was + " " + text::fromInt(i));
+        b.zahl(z.at(i).ziel, 0, 60, was + " " + text::fromInt(i) + ": Ablage");
+    }
+}
+}  // namespace
+
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {2, 6, 5, 20, 14});
+    const TCanasta& c = g.canasta;
+    b.zahl(c.kartenblatt, 0, 3, "Kartenspiele");
+    for (int s = 1; s <= 6; ++s) b.zahl(c.teamId.at(s), 0, 6, "Team von Spieler " + text::fromInt(s));
+    b.zahl(c.rueckAnzahl, 0, kHand64Max, "gelegte Karten");
+    b.zahl(c.letzterSitz, 0, 6, "letzter Spieler");
+    b.zahl(c.ausgemachtVon, 0, 6, "ausgemacht von");
+    b.hand(c.auswahl, kHandMax, 14, "Auswahl");
+    // The melds on the table come back from the container's copy.
+    if (b.ok()) b.fehler(k12Pruefen(g));
+    zugPruefen(b, c.maxzug, "bester Zug");
+    zugPruefen(b, c.multizug.zug, "Zug");
+    b.zahl(c.multizug.index, 0, kMultizugMax, "Zugabschnitt");
+    return b.text();
+}
+
 void spielLaden() {
     glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
@@ -1059,6 +1089,7 @@ void anmelden() {
     e.kiTick = canastaki::kiTick;
     e.nachZug = canastaki::nachZug;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = partieEnde;

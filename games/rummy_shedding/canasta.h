@@ -89,6 +89,8 @@ hand abschnittHand(const TMultizugabschnitt& a);
 // ---- flow
 void spielSchritt(TCG& g);
 void neuesSpiel(bool frisch);
+// The game's part of a loaded record: empty when the game can go on from it, else the fault.
+std::string blockPruefen(const TCG& g);
 void spielLaden();
 bool handOffen(int seat);
 void auswahlPruefen();

@@ -6,6 +6,7 @@
 #include <map>
 #include <utility>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/envparam.h"
@@ -571,6 +572,21 @@ void neuesSpiel(bool frisch) {
     cg.phase.fluss2 = 0;
 }
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {2, 6, kGebucht, 20, 8});
+    const TMaumau& m = g.maumau;
+    b.zahl(m.spielerAnzahl, 0, 6, "Spielerzahl");
+    b.zahl(m.richtung, 0, 2, "Richtung");
+    b.zahl(m.wunschFarbe, 0, 4, "Wunschfarbe");
+    b.zahl(m.offen, 0, 200, "offene Strafe");
+    if (m.offenArt != 0 && m.offenArt != 31 && m.offenArt != 32) b.zahl(m.offenArt, 0, 0, "Strafart");
+    for (int r = 31; r <= 35; ++r) b.zahl(m.sonderWert[r], 0, 9, "Sonderkarte " + text::fromInt(r));
+    b.zahl(m.decks, 0, 2, "Kartenspiele");
+    b.karte(m.letzteKarte, 8, "letzte Karte");
+    return b.text();
+}
+
 void spielLaden() {
     glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
@@ -639,6 +655,7 @@ void anmelden() {
     e.spielSchritt = spielSchritt;
     e.kiTick = maumauki::kiTick;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = [] { return partieEnde(); };

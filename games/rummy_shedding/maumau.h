@@ -58,6 +58,8 @@ bool spielbar(const TKartenSlot& slot);
 bool handOffen(int seat);
 void spielSchritt(TCG& g);
 void neuesSpiel(bool frisch);
+// The game's part of a loaded record: empty when the game can go on from it, else the fault.
+std::string blockPruefen(const TCG& g);
 void spielLaden();
 // What the panel shows while the seats play: one marker per pending draw or sit-out (at most
 // eight, of that kind: 31 or 32), else the wished suit (0: none), the direction of play and the

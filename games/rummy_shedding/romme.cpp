@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/envparam.h"
@@ -497,6 +498,19 @@ void neuesSpiel(bool frisch) {
     cg.antwort.warten = 0;
 }
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {2, 6, kGebucht, 20, 14});
+    const TRomme& r = g.romme;
+    b.zahl(r.saetze, 1, 3, "Kartenspiele");
+    b.zahl(r.letzterAbwurf, 0, 6, "letzter Abwurf");
+    b.zahl(r.talonPaesse, 0, 1000, text::w("Mischdurchgänge"));
+    b.hand(r.auswahl, kHandMax, 14, "Auswahl");
+    // The melds on the table come back from the container's copy.
+    if (b.ok()) b.fehler(k12Pruefen(g));
+    return b.text();
+}
+
 void spielLaden() {
     glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
@@ -662,6 +676,7 @@ void anmelden() {
     e.kiTick = rommeki::kiTick;
     e.nachZug = rommeki::nachZug;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = partieEnde;

@@ -47,6 +47,8 @@ void spielSchritt(TCG& g);
 // while the seats play, no other icon.
 void panelZuruecksetzen(const TCG& g);
 void neuesSpiel(bool frisch);
+// The game's part of a loaded record: empty when the game can go on from it, else the fault.
+std::string blockPruefen(const TCG& g);
 void spielLaden();
 bool handOffen(int seat);
 void auswahlHand(hand& out);

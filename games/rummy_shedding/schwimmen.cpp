@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <set>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/envparam.h"
@@ -539,6 +540,15 @@ void neuesSpiel(bool frisch) {
     cg.phase.fluss2 = 0;
 }
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {2, 6, kGebucht, 20, 8});
+    const TSchwimmen& s = g.schwimmen;
+    b.zahl(s.abgelegtPos, 0, kHandMax, "abgelegte Karte");
+    b.zahl(s.zuegeNachKlopfen, 0, 100, text::w("Züge nach dem Klopfen"));
+    return b.text();
+}
+
 void spielLaden() {
     glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
@@ -635,6 +645,7 @@ void anmelden() {
     e.kiTick = schwimmenki::kiTick;
     e.nachZug = schwimmenki::nachZug;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = [] { return partieEnde(); };

@@ -69,6 +69,8 @@ Marke statusMarke(const TCG& g, int seat);
 // Shows every seat's status marker in the panel.
 void statusAnzeige(const TCG& g);
 void neuesSpiel(bool frisch);
+// The game's part of a loaded record: empty when the game can go on from it, else the fault.
+std::string blockPruefen(const TCG& g);
 void spielLaden();
 void abrechnungText(const TGameResult& r, std::string& text);
 bool partieEnde();

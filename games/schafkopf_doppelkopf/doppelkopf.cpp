@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/panel.h"
@@ -656,6 +657,20 @@ void spielSchritt(TCG& g) {
     anzeigeAktualisieren();
 }
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {4, 4, 10, 4, 8});
+    const TDoppelkopfZustand& z = g.doppelkopf.z;
+    b.zahl(z.soloTyp, 0, 8, "Solo");
+    b.zahl(z.solist, 0, 4, "Solist");
+    b.zahl(z.hochzeit, 0, 4, "Hochzeit");
+    b.zahl(z.partner, 0, 4, "Partner");
+    b.zahl(z.reStufe, 0, 5, "Re-Ansage");
+    b.zahl(z.kontraStufe, 0, 5, "Kontra-Ansage");
+    sd::stichePruefen(b, z, g.doppelkopf.spiegel, 12);
+    return b.text();
+}
+
 void spielLaden() {
     sd::tischLaden(Z().stich, Z().stichAnz);
     trumpfSetzen();
@@ -746,6 +761,7 @@ void anmelden() {
     e.kiTick = kiTick;
     e.nachZug = doppelkopfki::nachZug;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = partieEnde;

@@ -16,6 +16,8 @@ namespace doppelkopf {
 // ---- flow
 void spielSchritt(TCG& g);
 void neuesSpiel(bool frisch);
+// The game's part of a loaded record: empty when the game can go on from it, else the fault.
+std::string blockPruefen(const TCG& g);
 void spielLaden();
 // The human's hand sorted for the solo under the mouse (dialog 88); the choice stays open.
 void vorschau(int art, int code);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/panel.h"
@@ -763,6 +764,31 @@ void spielSchritt(TCG& g) {
     anzeigeAktualisieren();
 }
 
+namespace {
+void spielPruefen(blockpruefung::Befund& b, const TSchafkopfSpiel& s, const std::string& was) {
+    b.zahl(s.typ, 0, 9, was);
+    b.zahl(s.farbe, 0, 4, was + ": Farbe");
+}
+}  // namespace
+
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {4, 4, 10, 4, 8});
+    const TSchafkopfZustand& z = g.schafkopf.z;
+    spielPruefen(b, z.hoechstes, "Gebot");
+    spielPruefen(b, g.schafkopf.spiel, "Spiel");
+    for (int s = 0; s < 4; ++s) spielPruefen(b, z.sitz[s].gebot, "Gebot von Spieler " + text::fromInt(s + 1));
+    b.zahl(z.bieter, 0, 4, "Bieter");
+    b.zahl(z.erster, 0, 4, "erster Bieter");
+    b.zahl(z.zweiter, 0, 4, "zweiter Bieter");
+    b.zahl(z.gebote, 0, 4, "Gebote");
+    b.zahl(z.spieler, 0, 4, "Spieler");
+    b.zahl(z.gewerteterSpieler, 0, 4, "Spieler");
+    b.zahl(z.kontra, 0, 2, "Kontra");
+    sd::stichePruefen(b, z, g.schafkopf.spiegel, 8);
+    return b.text();
+}
+
 void spielLaden() {
     sd::tischLaden(Z().stich, Z().stichAnz);
     trumpfSetzen();
@@ -858,6 +884,7 @@ void anmelden() {
     e.kiTick = kiTick;
     e.nachZug = schafkopfki::nachZug;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = partieEnde;

@@ -16,6 +16,8 @@ namespace schafkopf {
 // ---- flow
 void spielSchritt(TCG& g);
 void neuesSpiel(bool frisch);
+// The game's part of a loaded record: empty when the game can go on from it, else the fault.
+std::string blockPruefen(const TCG& g);
 void spielLaden();
 // The human's hand sorted for the game type (dialog 92) or suit (dialog 91) under the mouse;
 // the choice itself stays open.

@@ -209,8 +209,9 @@ int fuchsMarke(int seat) {
     for (const auto& [gefangen, opfer] : {std::pair{x.fuchs1, x.fuchs1Opfer}, std::pair{x.fuchs2, x.fuchs2Opfer}}) {
         if (!gefangen || !gueltig(opfer)) continue;
         // a Fuchs taken from a seat shown to be the catcher's partner is no catch
-        const auto partner = [&](const TParteiSicht& v) {
-            return bekanntePartei(v.code[seat - 1]) && v.code[seat - 1] == v.code[opfer - 1];
+        // (a structured binding is passed on by value: older compilers cannot capture one)
+        const auto partner = [&, o = opfer](const TParteiSicht& v) {
+            return bekanntePartei(v.code[seat - 1]) && v.code[seat - 1] == v.code[o - 1];
         };
         if (partner(offen) || partner(mensch)) continue;
         const bool sicher = !offenUnbekannt && bekanntePartei(mensch.code[seat - 1]) &&

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "core/blockpruefung.h"
 #include "core/cg.h"
 #include "core/karten.h"
 #include "core/spielliste.h"
 #include "games/schafkopf_doppelkopf/schafkopf_regeln.h"
+#include "platform/text.h"
 #include "table/tspieler.h"
 
 namespace sd {
@@ -22,6 +24,20 @@ TSpieler& st(int stack);
 int anz(int stack);
 // seat + n wrapped into 1..4
 int naechster(int seat, int n = 1);
+
+// The deal's trick and dealt hands in a loaded record, kept alike by both games: `z` is the game's
+// deal state, `spiegel` its two mirrored hands, `karten` the cards each seat is dealt.
+template <class Z>
+void stichePruefen(blockpruefung::Befund& b, const Z& z, const hand (&spiegel)[2], int karten) {
+    b.zahl(z.anspieler, 0, 4, "Anspieler");
+    b.zahl(z.stichKarte, 0, 5, "Stichkarte");
+    b.zahl(z.stichNr, 0, karten + 1, "Stich");
+    b.zahl(z.stichAnz, 0, 4, "Stichkarten");
+    for (int i = 0; i < 4; ++i) b.karte(z.stich[i], 8, "Stich");
+    for (int s = 0; s < 4; ++s)
+        for (int i = 0; i < karten; ++i) b.karte(z.gegeben[s][i], 8, "Blatt " + text::fromInt(s + 1));
+    for (int i = 0; i < 2; ++i) b.hand(spiegel[i], kHandMax, 8, "Karten " + text::fromInt(i + 1));
+}
 
 // Opens a decision dialog for the seat on turn; the kind is kept for the answer.
 void fragen(TCG& g, int art);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/envparam.h"
@@ -718,6 +719,32 @@ void karteUmlegen(const karte& k, int ziel) {
 
 }  // namespace
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {4, 4, 7, 4, kSechs});
+    const TJass& j = g.jass;
+    const int t = j.trumpf;
+    if (!(t == kKeinTrumpf || (t >= 0 && t <= 4) || (t >= kObenabe && t <= kSlalomUndenufe)))
+        b.zahl(t, kKeinTrumpf, kKeinTrumpf, "Trumpf");
+    b.zahl(j.vorhand, 0, 4, "Vorhand");
+    b.zahl(j.stichPosition, 0, 5, "Stichposition");
+    b.zahl(j.stichZahl, 0, 9, "Stichzahl");
+    b.zahl(j.stichGewinner, 0, 4, "Stichgewinner");
+    b.zahl(j.letzterStich, 0, 4, "letzter Stich");
+    b.zahl(j.weisSieger, 0, 4, "Weis-Sieger");
+    b.zahl(j.weisAnzahl, 0, 8, "Weis");
+    b.karte(j.gespielteKarte, kSechs, "gespielte Karte");
+    b.hand(j.spielbareKarten, kHandMax, kSechs, "spielbare Karten");
+    b.hand(j.handAmZug, kHandMax, kSechs, "Hand am Zug");
+    b.hand(j.stich, 4, kSechs, "Stich");
+    for (int s = 1; s <= 4; ++s) {
+        b.hand(j.handKopien.at(s), kHandMax, kSechs, "Blatt " + text::fromInt(s));
+        b.hand(j.weisHand.at(s), kHandMax, kSechs, "Weis " + text::fromInt(s));
+    }
+    for (int i = 1; i <= 2; ++i) b.zahl(j.teamNotizen.at(i).anzahl, 0, 3, "Notizen");
+    return b.text();
+}
+
 void spielLaden() {
     glu::bewegungenVerwerfen();
     // A card still flying when the game was saved lies where it came from: the table is brought
@@ -788,6 +815,7 @@ void anmelden() {
     e.spielSchritt = spielSchritt;
     e.kiTick = jasski::kiTick;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = partieEnde;

@@ -61,6 +61,8 @@ std::string weisName(int karten);
 // ---- flow (the game core's entry points)
 void spielSchritt(TCG& g);
 void neuesSpiel(bool frisch);
+// The game's part of a loaded record: empty when the game can go on from it, else the fault.
+std::string blockPruefen(const TCG& g);
 void spielLaden();
 // Stores the trump (17 becomes 18), sets the order and sorts the human's hand. The final
 // choice only: a preview of the choice dialog calls vorschau.

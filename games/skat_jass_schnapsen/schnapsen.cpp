@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/envparam.h"
@@ -428,6 +429,22 @@ void spielSchritt(TCG& g) {
     anzeigeAktualisieren();
 }
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {2, 2, 5, 2, 8});
+    const TSchnapsen& s = g.schnapsen;
+    // The seat that leads a deal's first trick becomes the seat on turn: a stack number.
+    b.zahl(s.startSitz, 1, 2, "Startsitz");
+    b.zahl(s.sperrSitz, 0, 2, "Sperrsitz");
+    b.zahl(s.trumpf, 0, 4, "Trumpf");
+    b.zahl(s.anzeige.letzterStichSitz, 0, 2, "letzter Stich");
+    b.zahl(s.anzeige.zeigerSitz, 0, 2, "Zeiger");
+    b.zahl(s.anzeige.zeigerIndex, 0, kHandMax, "Zeiger");
+    b.zahl(s.anzeige.partner, 0, kHandMax, "Paar");
+    for (int i = 0; i < 2; ++i) b.zahl(s.anzeige.paar[i], 0, kHandMax, "Paar");
+    return b.text();
+}
+
 void spielLaden() {
     glu::bewegungenVerwerfen();
     central::tischWiederherstellen(cg);
@@ -525,6 +542,7 @@ void anmelden() {
     e.spielSchritt = spielSchritt;
     e.kiTick = schnapsenki::kiTick;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = partieEnde;

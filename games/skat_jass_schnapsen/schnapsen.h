@@ -94,6 +94,8 @@ void neuesSpiel(bool frisch);
 void anzeigeAktualisieren();
 // The suit the panel shows: the open trump card's, or the trump once the card is gone.
 int anzeigeFarbe();
+// The game's part of a loaded record: empty when the game can go on from it, else the fault.
+std::string blockPruefen(const TCG& g);
 void spielLaden();
 bool spielbar(const TKartenSlot& slot);
 bool passtAuf(const karte& card, const karte& lead, int alt);

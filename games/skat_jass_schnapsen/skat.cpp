@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/blockpruefung.h"
 #include "core/central.h"
 #include "core/entscheidung.h"
 #include "core/envparam.h"
@@ -1051,6 +1052,35 @@ void spielSchritt(TCG& g) {
     spielInfo();
 }
 
+std::string blockPruefen(const TCG& g) {
+    blockpruefung::Befund b;
+    blockpruefung::gemeinsam(b, g, {3, 3, 19, 3, 8});
+    const TSkat& s = g.skat;
+    const TSkatSpiel& sp = s.spiel;
+    b.zahl(s.geber, 0, 3, "Geber");
+    b.zahl(s.anspieler, 0, 3, "Anspieler");
+    b.zahl(sp.alleinspieler, 0, 3, "Alleinspieler");
+    b.zahl(sp.stufe, 0, 5, "Spielstufe");
+    b.zahl(sp.jungfrauFehler, 0, 3, "Jungfrau");
+    b.zahl(sp.kontra, 0, 4, "Kontra");
+    b.zahl(sp.kontraSitz, 0, 3, "Kontra-Sitz");
+    b.zahl(sp.hinterhandSitz, 0, 3, "Hinterhand");
+    b.zahl(sp.hoererSitz, 0, 3, text::w("Hörer"));
+    b.zahl(sp.sagerSitz, 0, 3, "Sager");
+    b.zahl(sp.passSitz, 0, 3, "Passer");
+    b.zahl(s.reizAnzahl, 0, kReizlisteMax, "Reizliste");
+    b.zahl(s.reizPos, 0, s.reizAnzahl + 1, "Reizposition");
+    b.zahl(s.sk.alleinspieler, 0, 3, "Alleinspieler");
+    b.zahl(s.sk.anspieler, 0, 3, "Anspieler");
+    for (int i = 0; i < 5; ++i) b.hand(s.spiegel1[i], kHandMax, 8, "Skat-Karten " + text::fromInt(i + 1));
+    for (int i = 0; i < 3; ++i) {
+        b.hand(s.spiegelFeld1[i], kHandMax, 8, "Blatt " + text::fromInt(i + 1));
+        b.hand(s.spiegel2[i], kHandMax, 8, "Stiche " + text::fromInt(i + 1));
+        b.hand(s.spiegelFeld2[i], kHandMax, 8, "Stiche von Spieler " + text::fromInt(i + 1));
+    }
+    return b.text();
+}
+
 void spielLaden() {
     glu::bewegungenVerwerfen();
     // A card that was still flying when the game was saved lies where it came from: the table
@@ -1153,6 +1183,7 @@ void anmelden() {
     e.spielSchritt = spielSchritt;
     e.kiTick = skatki::kiTick;
     e.neuesSpiel = neuesSpiel;
+    e.blockPruefen = blockPruefen;
     e.spielLaden = spielLaden;
     e.highscoreText = highscoreText;
     e.partieEnde = partieEnde;

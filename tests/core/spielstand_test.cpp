@@ -535,3 +535,26 @@ TEST_F(SavedGames, UnfinishableJournalRefusesTheLoad) {
     EXPECT_TRUE(fs::exists("save/Fest._rom.journal"));
     EXPECT_EQ(ziel->spielId, 4);
 }
+
+// A file's code must name the record's game; a variant's and a poker form's codes name theirs.
+TEST(SaveCode, OnlyTheCodesOfTheRecordsGameFit) {
+    struct Case {
+        uint8_t spielId;
+        const char* code;
+        bool passt;
+    };
+    const Case cases[] = {
+        {0, "mau", true},   {1, "ska", true},   {1, "SKA", true},  {4, "can", true},   {4, "ska", false},
+        {1, "can", false},  {7, "snp", true},   {7, "66_", true},  {7, "bjk", false},  {9, "bjk", true},
+        {9, "174", true},   {9, "66_", false},  {8, "pok", true},  {8, "nlp", true},   {8, "plp", true},
+        {8, "slp", true},   {8, "ska", false},  {12, "jas", true}, {12, "mau", false}, {10, "66_", false},
+        {11, "174", false}, {13, "xxx", false}, {2, "swi", true},  {3, "rom", true},   {5, "dok", true},
+        {6, "shk", true},   {6, "dok", false},
+    };
+    auto rec = std::make_unique<TCG>();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.spielId) << " " << c.code);
+        rec->spielId = c.spielId;
+        EXPECT_EQ(spielstand::codePasst(*rec, c.code), c.passt);
+    }
+}
