@@ -22,4 +22,4 @@ if(ks_cardart_srcs)
     ks_generate_data(table_data ks_cardgen bilder "Drawing card, chip and table images into data/bilder")
 endif()
 
-ks_tests(tools_tests tests/tools ks_cardart ks_canvas)
+ks_tests(tools_tests tests/tools ks_cardart ks_canvas ks_pavlune_art)

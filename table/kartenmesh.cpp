@@ -274,13 +274,18 @@ void cardmesh(Mesh& m) {
     cardcorner(m, -1);
 }
 
-// The shadow volume of the recorded outline, extruded away from the light.
-void cardshadowvolume(Mesh& m) {
-    if (m.np < 3) return;
+void cardshadowvolume(Mesh& m) { shadowvolume(m.px, m.py, m.pz, m.np); }
+
+}  // namespace
+
+// The shadow volume of a closed outline in the current model-view frame, extruded away from
+// the light; the cards and the casino chips cast theirs through it.
+void shadowvolume(const float* px, const float* py, const float* pz, int np) {
+    if (np < 3) return;
     double mv[16], inv[9];
     glGetDoublev(GL_MODELVIEW_MATRIX, mv);
     if (!invertmatrix3(mv, inv)) return;
-    // a light above and to the right of the viewer, as a direction in the card's frame
+    // a light above and to the right of the viewer, as a direction in the piece's frame
     const double lx = -20, ly = -20, lz = -40;
     double d[3];
     for (int r = 0; r < 3; ++r) d[r] = inv[r] * lx + inv[3 + r] * ly + inv[6 + r] * lz;
@@ -294,16 +299,14 @@ void cardshadowvolume(Mesh& m) {
     const bool flip = d[2] <= 0;
     glCullFace(shadowFrontPass ? GL_BACK : GL_FRONT);
     glBegin(GL_QUAD_STRIP);
-    for (int k = 0; k <= m.np; ++k) {
-        const int i = flip ? (m.np - k % m.np) % m.np : k % m.np;
-        glVertex3f(m.px[i], m.py[i], m.pz[i]);
-        glVertex3f(m.px[i] + static_cast<float>(d[0]), m.py[i] + static_cast<float>(d[1]),
-                   m.pz[i] + static_cast<float>(d[2]));
+    for (int k = 0; k <= np; ++k) {
+        const int i = flip ? (np - k % np) % np : k % np;
+        glVertex3f(px[i], py[i], pz[i]);
+        glVertex3f(px[i] + static_cast<float>(d[0]), py[i] + static_cast<float>(d[1]),
+                   pz[i] + static_cast<float>(d[2]));
     }
     glEnd();
 }
-
-}  // namespace
 
 void mirroracrosstable() {
     // into the table's frame, where the top is z = 0, flip z, and back

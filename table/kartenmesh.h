@@ -17,6 +17,10 @@ extern float mirrorSign;
 extern double savedModelview[16];
 void savemodelview();
 
+// The shadow volume of the closed outline (np points in the current model-view frame), for the
+// shadow pass: its walls run from the outline away from the light.
+void shadowvolume(const float* px, const float* py, const float* pz, int np);
+
 // Mirrors the current transform across the table top (after setcamera, in the mirror pass).
 void mirroracrosstable();
 

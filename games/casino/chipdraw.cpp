@@ -15,6 +15,7 @@
 #include "gui/gltex.h"
 #include "platform/num.h"
 #include "table/kamera.h"
+#include "table/kartenmesh.h"
 #include "table/overlays.h"
 #include "table/render.h"
 
@@ -127,6 +128,23 @@ void stueck(const Pose& p, int typ, int code, uint8_t pass, float alpha, float s
         glRotatef(p.a1, 1, 0, 0);
         glRotatef(p.a2, 0, 1, 0);
     }
+    const int n = segmente(detail, qualitaet);
+    auto punkt = [&](int k, float& x, float& y) {
+        const float t = static_cast<float>(k % n) / n * 2 * 3.1406f - 2.7f;
+        x = f.r * std::cos(t);
+        y = f.r * std::sin(t);
+    };
+    if (pass == 2) {
+        // the piece casts the shadow of its upper rim
+        float px[48], py[48], pz[48];
+        for (int k = 0; k < n; ++k) {
+            punkt(k, px[k], py[k]);
+            pz[k] = f.h;
+        }
+        glDepthFunc(GL_LEQUAL);
+        glu::shadowvolume(px, py, pz, n);
+        return;
+    }
     float b = typ == kMarke ? 1.0f : 1 - 0.3f * (1 - shade);
     float a = alpha;
     if (pass == 3) {
@@ -156,12 +174,6 @@ void stueck(const Pose& p, int typ, int code, uint8_t pass, float alpha, float s
     const float w = marke ? 1.0f / 3 : 1.0f / 5;
     // the marker atlas has three equal columns: small blind, dealer, big blind
     const float u0 = marke ? code / 3.0f : (code - 1) / 5.0f;
-    const int n = segmente(detail, qualitaet);
-    auto punkt = [&](int k, float& x, float& y) {
-        const float t = static_cast<float>(k % n) / n * 2 * 3.1406f - 2.7f;
-        x = f.r * std::cos(t);
-        y = f.r * std::sin(t);
-    };
     const bool tex = pass != 1 && fl != 0;
     for (int seite = 0; seite < 2; ++seite) {
         const float z = seite == 0 ? 0.0f : f.h;
@@ -296,8 +308,8 @@ void labels(int sitz) {
 void DrawChips(uint8_t pass) {
     if (!IsChipGame()) return;
     abgangEntfernen();
-    // The shadow volumes of the pieces are left to a later pass; the upkeep pass draws nothing.
-    if (pass > 3 || pass == 2) return;
+    // the upkeep pass draws nothing
+    if (pass > 3) return;
     const int n = num::clamp<int>(cg.ablauf.anzSpieler, 1, 6);
     int reihe[16];
     int k = 0;

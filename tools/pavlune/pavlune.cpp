@@ -203,12 +203,16 @@ void tileRect(int n, float& x0, float& y0, float& x1, float& y1) {
     area((n % 8) * 0.125f, (n / 8) * 0.25f, (n % 8) * 0.125f + w, (n / 8) * 0.25f + h, x0, y0, x1, y1);
 }
 
-void arrow(Canvas& c, int tile, int dir) {  // dir 0 left, 1 right, 2 up, 3 down
-    float x0, y0, x1, y1;
-    tileRect(tile, x0, y0, x1, y1);
+void arrowPlate(Canvas& c, float x0, float y0, float x1, float y1) {
     c.roundRect(x0 + 6, y0 + 6, x1 - 6, y1 - 6, 12,
                 Paint::linear({0, y0}, rgb(0x6E8FB8), {0, y1}, rgb(0x24406A)));
     c.roundRectOutline(x0 + 6, y0 + 6, x1 - 6, y1 - 6, 12, 2, rgb(0xDDE6F2));
+}
+
+void arrow(Canvas& c, int tile, int dir) {  // dir 0 left, 1 right, 2 up, 3 down
+    float x0, y0, x1, y1;
+    tileRect(tile, x0, y0, x1, y1);
+    arrowPlate(c, x0, y0, x1, y1);
     const float cx = (x0 + x1) / 2, cy = (y0 + y1) / 2, r = 14;
     std::vector<Pt> tri;
     switch (dir) {
@@ -226,6 +230,19 @@ void arrow(Canvas& c, int tile, int dir) {  // dir 0 left, 1 right, 2 up, 3 down
             break;
     }
     c.fill(Path().addPolygon(tri), rgb(0xFFFFFF));
+}
+
+// The large steps beside the single arrows: two heads one above the other, so that the
+// pair reads as "faster" next to the plain up and down arrows.
+void doubleArrow(Canvas& c, int tile, bool up) {
+    float x0, y0, x1, y1;
+    tileRect(tile, x0, y0, x1, y1);
+    arrowPlate(c, x0, y0, x1, y1);
+    const float cx = (x0 + x1) / 2, r = 12, h = 9;
+    for (const float cy : {y0 + 22, y0 + 42}) {
+        const float tip = up ? cy - h : cy + h, base = up ? cy + h : cy - h;
+        c.fill(Path().addPolygon({{cx, tip}, {cx + r, base}, {cx - r, base}}), rgb(0xFFFFFF));
+    }
 }
 
 }  // namespace
@@ -259,12 +276,9 @@ Canvas elem() {
             c.fill(Path().addStroke({{x0 + 20, y0 + 33}, {x0 + 29, y0 + 43}, {x0 + 45, y0 + 21}}, 7),
                    rgb(0xFFFFFF));
     }
-    // 8, 9: list frame pieces: a soft panel and its highlighted form.
-    for (int t = 8; t <= 9; ++t) {
-        tileRect(t, x0, y0, x1, y1);
-        c.roundRect(x0 + 2, y0 + 2, x1 - 2, y1 - 2, 10, rgb(t == 8 ? 0x1A2C48 : 0x3A5E90, 200));
-        c.roundRectOutline(x0 + 2, y0 + 2, x1 - 2, y1 - 2, 10, 2, rgb(0xB0C4E0, 200));
-    }
+    // 8, 9: the icons of the large-step arrows (special objects of sub-kinds 15 and 16).
+    doubleArrow(c, 8, true);
+    doubleArrow(c, 9, false);
     // 16..19: minimise, resize handle, move handle, close.
     tileRect(16, x0, y0, x1, y1);
     c.circle((x0 + x1) / 2, (y0 + y1) / 2, 22, metal);

@@ -16,23 +16,34 @@
 
 using namespace rendertest;
 
-TEST(CasinoGl, ScreenshotOfABlackJackRoundWithChipStacks) {
-    std::string why;
-    if (!openWindow(why)) GTEST_SKIP() << why;
-    loadPictures();
+namespace {
+
+harness::Einstellung vierSitze() {
     harness::Einstellung e;
     e.spielId = spiele::kBlackJack;
     e.spieler = 4;
     e.seed = 3;
-    harness::Lauf lauf(e);
+    return e;
+}
+
+// Runs a round of four seats until the bets are in the boxes and the first seat is asked.
+bool betsPlaced(harness::Lauf& lauf) {
     blackjack::anmelden();
     blackjack::optionen[0] = blackjack::Optionen{};
-    ASSERT_TRUE(lauf.starten());
-    // the bets are in the boxes and the first seat is asked
-    ASSERT_GE(lauf.bis([](const TCG& g) {
+    if (!lauf.starten()) return false;
+    return lauf.bis([](const TCG& g) {
         return g.phase.nr == 4 && g.antwort.offen == 2 && chipanim::AnimationHandler.fluege() == 0;
-    }),
-              0);
+    }) >= 0;
+}
+
+}  // namespace
+
+TEST(CasinoGl, ScreenshotOfABlackJackRoundWithChipStacks) {
+    std::string why;
+    if (!openWindow(why)) GTEST_SKIP() << why;
+    loadPictures();
+    harness::Lauf lauf(vierSitze());
+    ASSERT_TRUE(betsPlaced(lauf));
     const bool texturen =
         chipdraw::texturenLaden(std::filesystem::path(KS_SOURCE_DIR) / "data" / "bilder" / "1", false, 1);
     glu::renderOptions = glu::RenderOptions{};
@@ -185,4 +196,40 @@ TEST(CasinoGl, CardsFlyingFromTheShoeAreDrawnOnTheirWay) {
     lauf.frames(3);
     frame(4);
     EXPECT_GT(unterschied(vorher, lesen()), 200);
+}
+
+// The chips cast shadows: with the shadow pass drawing their volumes the table beside the
+// stacks turns darker, and nothing turns lighter (a volume with the wrong winding or left open
+// leaves the stencil set where no chip is, or lightens nothing at all).
+TEST(CasinoGl, ChipStacksCastShadowsOnTheTable) {
+    std::string why;
+    if (!openWindow(why)) GTEST_SKIP() << why;
+    loadPictures();
+    harness::Lauf lauf(vierSitze());
+    ASSERT_TRUE(betsPlaced(lauf));
+    glu::renderOptions = glu::RenderOptions{};
+    glu::renderOptions.ShadowsOn = 1;
+    glu::kameraModus = 0;
+    const auto grau = envParam.gray;
+    envParam.gray = 60;
+
+    glu::chipDraw = [](uint8_t pass) {
+        if (pass != 2) chipdraw::DrawChips(pass);
+    };
+    frame(2);
+    const std::vector<uint8_t> ohne = lesen();
+    glu::chipDraw = chipdraw::DrawChips;
+    frame(2);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    const std::vector<uint8_t> mit = lesen();
+    int dunkler = 0, heller = 0;
+    for (size_t i = 0; i + 2 < mit.size(); i += 3) {
+        const int d = (mit[i] + mit[i + 1] + mit[i + 2]) - (ohne[i] + ohne[i + 1] + ohne[i + 2]);
+        dunkler += d < -30;
+        heller += d > 30;
+    }
+    // a bank tray, four seats' stacks and three bets: their shadows cover some hundreds of pixels
+    EXPECT_GT(dunkler, 300);
+    EXPECT_EQ(heller, 0);
+    envParam.gray = grau;
 }
