@@ -323,6 +323,12 @@ void drawseatbubble(int seat) {
             glTranslatef(0.08f, one ? 0.73f : 0.7f, 0.3f);
             glDisable(GL_DEPTH_TEST);
             break;
+        case 0:
+        case 2:
+            // The other seats' three or five cards stand low: their bubbles sit just above them,
+            // not up at the wall, where a narrow window cuts them off at its top corners.
+            glTranslatef(0.08f, one ? 0.73f : 0.38f, -0.1f);
+            break;
         default:
             glTranslatef(0.08f, one ? 0.73f : 0.7f, -0.1f);
             break;
