@@ -9,12 +9,14 @@
 #include "app/pendrelshare.h"
 #include "core/cg.h"
 #include "core/gtool.h"
+#include "core/panel.h"
 #include "core/spiele.h"
 #include "gui/gltex.h"
 #include "platform/fileio.h"
 #include "platform/image.h"
 #include "platform/num.h"
 #include "platform/text.h"
+#include "table/overlays.h"
 #include "table/render.h"
 #include "table/tischbilder.h"
 
@@ -316,6 +318,12 @@ void Tglapp::kbladen() {
         const uint32_t id = texturWennDa(f);
         if (id && validElement(d.ipanel, d.ipanelFarbe[s]))
             SetTi(d.ipanel, d.ipanelFarbe[s], static_cast<int>(id));
+        // the same suit icon stands beside the seats: a Rufspiel's called Ass, a Solo's trump
+        if (id) {
+            panel::bilder.ansage[s] = static_cast<int32_t>(id);
+            glu::markerIcons.suit[s] = static_cast<int32_t>(id);
+            dialoge::ids().tex.farbe[s] = static_cast<int32_t>(id);
+        }
     }
     const int detail = detailOrdner(*this);
     const fs::path cache = pendrelshare::TempDir();

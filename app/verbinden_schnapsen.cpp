@@ -1,6 +1,7 @@
 // The shell's connection to Schnapsen and Sechsundsechzig: registration, the rule pages read into
 // the game's options, the score list written into the result dialog, the frame rate for the
-// search's slices and the per-frame search on the human's pointed card.
+// search's slices, its texts in the developer panel and the per-frame search on the human's
+// pointed card.
 #include <string>
 #include <vector>
 
@@ -56,6 +57,15 @@ void tabelleSchreiben(const std::vector<std::string>& zeilen, bool) {
     a.SetCreateIn(vorher);
 }
 
+// The search's texts in the developer panel: the debug line and the list below the buttons.
+void entwicklerText(int feld, const std::string& t) {
+    if (!glapp) return;
+    Tglapp& a = *glapp;
+    const dialoge::Ids& d = dialoge::ids();
+    const int el = feld == 0 ? d.debugTexte[0] : d.debugSb;
+    if (a.validElement(d.infopanel, el)) a.SetCaption(d.infopanel, el, t);
+}
+
 float bildRate() { return glapp && glapp->FpsSmooth > 0 ? glapp->FpsSmooth : 60.0f; }
 
 // While the human points at a card the computer's reply is searched, a slice a frame.
@@ -71,6 +81,7 @@ void schnapsenVerbinden(Tglapp&) {
     schnapsen::optionenVonSeite = optionenVonSeite;
     schnapsen::tabelleSchreiben = tabelleSchreiben;
     schnapsenki::bildRate = bildRate;
+    schnapsenki::entwicklerText = entwicklerText;
     spielProFrame = proFrame;
 }
 

@@ -10,10 +10,15 @@
 class Kartenzaehler {
 public:
     // Counts the card once more; returns how often it has been counted now.
-    int zaehlen(const karte& k) { return ++anzahl_[schluessel(k)]; }
+    int zaehlen(const karte& k) {
+        const int n = ++anzahl_[schluessel(k)];
+        if (n > hoechste_) hoechste_ = n;
+        return n;
+    }
     // The first card code (value x 10 + suit, in ascending order) counted more than `grenze`
     // times, with its count; -1 when there is none.
     int ueber(int grenze, int& wieOft) const {
+        if (hoechste_ <= grenze) return -1;  // the usual answer, without a pass over every code
         for (size_t i = 0; i < anzahl_.size(); ++i)
             if (anzahl_[i] > grenze) {
                 wieOft = anzahl_[i];
@@ -25,4 +30,5 @@ public:
 private:
     static size_t schluessel(const karte& k) { return static_cast<size_t>(k.t) * 10 + k.f; }
     std::array<uint16_t, 255 * 10 + 255 + 1> anzahl_{};
+    int hoechste_ = 0;
 };

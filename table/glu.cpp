@@ -390,6 +390,11 @@ void clearplacement(TKartenSlot& s) {
     for (int i = 0; i < 6; ++i) s.words[i] = 0;
 }
 
+void karteEinlegen(TKartenSlot& s, const karte& k) {
+    s.c = k;
+    s.bewegung = TBewegung{};
+}
+
 int insertsorted(const TSpieler& s, const TKartenSlot& card) {
     const int8_t t = static_cast<int8_t>(card.c.t);
     for (int j = num::clamp<int>(s.anz, 0, kSlots); j >= 1; --j) {

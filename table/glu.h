@@ -85,6 +85,9 @@ int mischPass(int stack, float basis);
 
 // ---- helpers ----
 void clearplacement(TKartenSlot& s);
+// A new deck's card into a slot the table layout has already laid out (face down on the talon):
+// only the card and its motion are new. A cleared slot would lie face up under the cloth.
+void karteEinlegen(TKartenSlot& s, const karte& k);
 int insertsorted(const TSpieler& s, const TKartenSlot& card);
 void playmovesound(int n);
 void movestack(const Pos6& target, int spi, float parameter);

@@ -37,9 +37,17 @@ int markercount(int gameId, int seat, int phase, const SeatMarks& m) {
     return 0;
 }
 
+float markerscale(int viewHeight) {
+    if (viewHeight <= 480) return 1.5f;
+    if (viewHeight >= 720) return 1.0f;
+    return 1.5f - 0.5f * static_cast<float>(viewHeight - 480) / 240.0f;
+}
+
 namespace {
 
 constexpr float kPi = 3.14159265f;
+// How far the human's marker row stands above its place, clear of the fanned hand.
+constexpr float kMenschMarkeHoch = 0.33f;
 
 float cw(const std::string& s) { return gltext::charwidth(s); }
 
@@ -323,6 +331,12 @@ void drawseatbubble(int seat) {
             glTranslatef(0.08f, one ? 0.73f : 0.7f, 0.3f);
             glDisable(GL_DEPTH_TEST);
             break;
+        case 0:
+        case 2:
+            // The other seats' three or five cards stand low: their bubbles sit just above them,
+            // not up at the wall, where a narrow window cuts them off at its top corners.
+            glTranslatef(0.08f, one ? 0.73f : 0.38f, -0.1f);
+            break;
         default:
             glTranslatef(0.08f, one ? 0.73f : 0.7f, -0.1f);
             break;
@@ -414,33 +428,40 @@ void drawseatmarkers(int seat, float xOffset) {
         SeatMarks m;
         if (!seatMarks || !seatMarks(seat, m)) m = SeatMarks{};
         const int count = markercount(g, seat, cg.phase.nr, m);
+        // Larger in a small window, and never hidden by a hand: the human's row stands above
+        // its fanned cards, every row is drawn over the cards of the table.
+        const float k = markerscale(glstate::gl().ViewHeight);
         const auto icon = [&](int32_t t) {
-            if (t > 0) glframe::painttransquad2(t, 60, 60, fade, 0, 0);
+            if (t > 0) glframe::painttransquad2(t, 60 * k, 60 * k, fade, 0, 0);
         };
+        glDisable(GL_DEPTH_TEST);
+        if (seat == 1) glTranslatef(0, kMenschMarkeHoch, 0);
         if (g == 6) {
             const float per = seat == 1 ? 2.5f : 2.0f;
-            glTranslatef(-58.0f * count / per / 639, 0.0156495f, 0);
+            glTranslatef(-58.0f * k * count / per / 639, 0.0156495f, 0);
             icon(o.icon);
-            if (seat != m.declarer) return;
-            const SeatMarks::Spiel& sp = cg.phase.nr == 3 || cg.phase.nr == 7 ? m.ansage : m.spiel;
-            if (sp.suit > 0 && sp.type != 8) {
-                glTranslatef(0.0907668f, 0, 0);
-                icon(sp.suit <= 12 ? markerIcons.suit[sp.suit] : 0);
+            if (seat == m.declarer) {
+                const SeatMarks::Spiel& sp = cg.phase.nr == 3 || cg.phase.nr == 7 ? m.ansage : m.spiel;
+                if (sp.suit > 0 && sp.type != 8) {
+                    glTranslatef(0.0907668f * k, 0, 0);
+                    icon(sp.suit <= 12 ? markerIcons.suit[sp.suit] : 0);
+                }
+                if (sp.tout) {
+                    glTranslatef(0.0907668f * k, 0, 0);
+                    icon(markerIcons.tout);
+                }
             }
-            if (sp.tout) {
-                glTranslatef(0.0907668f, 0, 0);
-                icon(markerIcons.tout);
+        } else {
+            glTranslatef(-55.0f * k * count / 2 / 639, 0.0156495f, 0);
+            icon(o.icon);
+            for (int i = 0; i < 3; ++i) {
+                if (m.marks[i] == 0) continue;
+                glTranslatef(0.086072f * k, 0, 0);
+                icon(markerIcons.marks[i]);
+                if (m.marks[i] == 2) drawdoublemark(fade);
             }
-            return;
         }
-        glTranslatef(-55.0f * count / 2 / 639, 0.0156495f, 0);
-        icon(o.icon);
-        for (int i = 0; i < 3; ++i) {
-            if (m.marks[i] == 0) continue;
-            glTranslatef(0.086072f, 0, 0);
-            icon(markerIcons.marks[i]);
-            if (m.marks[i] == 2) drawdoublemark(fade);
-        }
+        glEnable(GL_DEPTH_TEST);
         return;
     }
     const float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;

@@ -81,6 +81,10 @@ extern MarkerIcons markerIcons;
 // How many icons stand beside the seat's marker in Schafkopf (game 6) and Doppelkopf (game 5);
 // the marker row is shifted left by them. 0 in other games.
 int markercount(int gameId, int seat, int phase, const SeatMarks& m);
+// How much larger the Schafkopf and Doppelkopf seat markers are drawn in a view of the given
+// height: the table shrinks with the window, the markers must stay readable (1.5 at 480 lines
+// and below, 1 from 720 on, in between in proportion).
+float markerscale(int viewHeight);
 
 void seatmatrix(int seat);
 void overlaymatrix(int seat);

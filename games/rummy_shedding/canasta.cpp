@@ -340,41 +340,46 @@ void ziehenSchritt(TCG& g) {
     g.phase.schritt = 2;
 }
 
+// The forced meld of a frozen pile: the taken card with the two cards that the turn's best move
+// laid it with, so that the rest of that move can still be played afterwards.
 void mit2kombi(TCG& g) {
     TCanasta& c = g.canasta;
     const int seat = g.aktSpieler;
-    const hand h = spiegel(seat);
     hand sel;
-    sel.anz = 0;
-    sel.at(++sel.anz) = c.zwangDrei;
-    // two cards of its value from the hand; a wild card stands in for a missing one
-    int natur = 0;
-    for (int i = 1; i <= h.anz; ++i) natur += h.at(i).t == c.zwangDrei.t ? 1 : 0;
-    bool zwangGesehen = false;
-    for (int i = 1; i <= h.anz && sel.anz < 3; ++i) {
-        if (gleich(h.at(i), c.zwangDrei) && !zwangGesehen) {
-            zwangGesehen = true;
-            continue;
+    if (!zwangMeldung(c.maxzug, c.zwangDrei, sel)) {
+        logikfehler(
+            "ACHTUNG! Logikfehler: Auszulegende mit2kombi existiert nicht in maxpunktezug (orientierung an "
+            "maxp.z. fehlgeschlagen)");
+        // the taken card with two of its value from the hand
+        const hand h = spiegel(seat);
+        sel.anz = 0;
+        sel.at(++sel.anz) = c.zwangDrei;
+        bool zwangGesehen = false;
+        for (int i = 1; i <= h.anz && sel.anz < 3; ++i) {
+            if (gleich(h.at(i), c.zwangDrei) && !zwangGesehen) {
+                zwangGesehen = true;
+                continue;
+            }
+            if (h.at(i).t == c.zwangDrei.t) sel.at(++sel.anz) = h.at(i);
         }
-        if (h.at(i).t == c.zwangDrei.t) sel.at(++sel.anz) = h.at(i);
     }
-    for (int i = 1; i <= h.anz && sel.anz < 3 && natur >= 2; ++i)
-        if (istWild(h.at(i))) sel.at(++sel.anz) = h.at(i);
+    for (int i = 1; i <= sel.anz; ++i) sel.at(i).nr = 0;
     if (sel.anz < 3 || !slotsZuordnen(seat, sel)) {
         logikfehler("Fehler: Inkonsistenz beim 3 Karten legen Zwang: Keine 3 vorhanden!");
         c.zwangDrei = karte{};
         return;
     }
+    const int p = hatMeldungWert(seat, c.zwangDrei.t) ? meldungMitWert(seat, c.zwangDrei.t) : 0;
+    if (!zwangAbziehen(c.maxzug, sel, p ? p : naechsterStapel(seat)))
+        logikfehler("ACHTUNG! Logikfehler: Auszulegende mit2kombi entspricht nicht der in maxpunktezug");
     c.auswahl = sel;
     c.autoLegen = 1;
-    const int p = meldungMitWert(seat, c.zwangDrei.t);
-    if (hatMeldungWert(seat, c.zwangDrei.t) && p) {
+    central::antwort(g, central::kAuswahl, 0, 1, &sel);
+    if (p) {
         ablaufProtokoll("autoablauf: 3er-stapel wegen mit2zwang anlegen: 1/3");
-        central::antwort(g, central::kAuswahl, 0, 1, &sel);
         central::antwort(g, central::kStapel, 12, letzterSlot(p));
     } else {
         ablaufProtokoll("autoablauf: 3er-stapel wegen mit2zwang neu auslegen");
-        central::antwort(g, central::kAuswahl, 0, 1, &sel);
         central::antwort(g, central::kKnopf, 1, 82);
     }
 }

@@ -85,6 +85,15 @@ void fertigzug(int seat, const hand& h, const karte& zwang, bool letzteMeldung, 
 // The smallest first meld that reaches the minimum.
 void minzug2(int seat, const hand& h, const karte& zwang, TMultizug& z);
 hand abschnittHand(const TMultizugabschnitt& a);
+// The forced meld of a frozen discard pile as the turn's best move planned it: the taken card
+// and the first two other cards of the last section that holds it as a meld of three or more.
+// False when no section does.
+bool zwangMeldung(const TMultizug& z, const karte& zwang, hand& sel);
+// Takes the cards of `sel` out of the move, each from the first section that holds it, and
+// tidies what is left: empty sections go, and a new meld left with one or two cards is laid
+// card by card onto `ziel`, the pile the forced meld becomes. False when a card of `sel` is in
+// no section.
+bool zwangAbziehen(TMultizug& z, const hand& sel, int ziel);
 
 // ---- flow
 void spielSchritt(TCG& g);

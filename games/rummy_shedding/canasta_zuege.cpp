@@ -272,21 +272,29 @@ void maxpunktezug(int seat, const hand& eingabe, const karte& zwangIn, bool mitA
         reduziert = true;
         bool genommen = false;
         for (int i = z.anz; i >= 1 && !genommen; --i) {
-            hand s = abschnittHand(z.at(i));
+            const hand s = abschnittHand(z.at(i));
             if (s.anz <= 3 || z.at(i).ziel != 0) continue;
-            for (int j = 1; j <= s.anz && !genommen; ++j) {
-                if (s.at(j).nr == kZwangTag) continue;
+            int j = 0;
+            for (int m = 1; m <= s.anz && !j; ++m) {
+                if (s.at(m).nr == kZwangTag) continue;
                 hand t = s;
-                const karte k = t.at(j);
-                weg(t, j);
-                if (!ismeldung(t)) continue;
-                if (istWild(k))
-                    dazu(pool, k);
-                else
-                    dazu(h, k);
-                z.at(i).karten = zu64(t);
-                genommen = true;
+                weg(t, m);
+                if (ismeldung(t)) j = m;
             }
+            if (!j) continue;
+            const TMultizugabschnitt vorher = z.at(i);
+            hand t = s;
+            weg(t, j);
+            z.at(i).karten = zu64(t);
+            // the section as the move now stores it must still be a meld
+            if (!ismeldung(abschnittHand(z.at(i)))) {
+                logikfehler(
+                    "ACHTUNG! Fehler bei Maximalpunktzahlberechnung - Karte herausnehmen aus Meldung");
+                z.at(i) = vorher;
+                continue;
+            }
+            dazu(istWild(s.at(j)) ? pool : h, s.at(j));
+            genommen = true;
         }
         if (genommen) continue;
         int loesch = 0;
@@ -378,6 +386,71 @@ void maxzugMitAblage(int seat, TMultizug& z) {
         dazu(h, zwang);
     }
     maxpunktezug(seat, h, zwang, true, z);
+}
+
+namespace {
+// The place of card k in a section: the copy tagged as the taken card first, else the first equal
+// card; 0 for none.
+int kartenStelle(const hand& s, const karte& k) {
+    int gleiche = 0;
+    for (int i = 1; i <= s.anz; ++i) {
+        if (!gleich(s.at(i), k)) continue;
+        if (s.at(i).nr == kZwangTag) return i;
+        if (!gleiche) gleiche = i;
+    }
+    return gleiche;
+}
+}  // namespace
+
+bool zwangMeldung(const TMultizug& z, const karte& zwang, hand& sel) {
+    leer(sel);
+    int gefunden = 0;
+    for (int i = 1; i <= z.anz; ++i) {
+        const hand s = abschnittHand(z.at(i));
+        if (s.anz >= 3 && kartenStelle(s, zwang) && ismeldung(s)) gefunden = i;
+    }
+    if (!gefunden) return false;
+    hand s = abschnittHand(z.at(gefunden));
+    weg(s, kartenStelle(s, zwang));
+    dazu(sel, zwang);
+    dazu(sel, s.at(1));
+    dazu(sel, s.at(2));
+    return true;
+}
+
+bool zwangAbziehen(TMultizug& z, const hand& sel, int ziel) {
+    bool alle = true;
+    for (int k = 1; k <= sel.anz; ++k) {
+        int in = 0;
+        for (int i = 1; i <= z.anz && !in; ++i) {
+            hand s = abschnittHand(z.at(i));
+            const int stelle = kartenStelle(s, sel.at(k));
+            if (!stelle) continue;
+            weg(s, stelle);
+            z.at(i).karten = zu64(s);
+            // what a section keeps of a meld once the forced meld has taken its cards is laid
+            // onto that meld
+            if (s.anz <= 2) z.at(i).ziel = 0;
+            in = i;
+        }
+        alle = alle && in != 0;
+    }
+    for (int i = z.anz; i >= 1; --i) {
+        const hand s = abschnittHand(z.at(i));
+        if (s.anz == 0) {
+            abschnittLoeschen(z, i);
+        } else if (z.at(i).ziel == 0 && s.anz <= 2) {
+            abschnittLoeschen(z, i);
+            for (int m = s.anz; m >= 1; --m) {
+                hand eins;
+                leer(eins);
+                dazu(eins, s.at(m));
+                abschnittAnlegen(z, eins, ziel, i);
+            }
+        }
+    }
+    zugPunkte(z);
+    return alle;
 }
 
 // ---------------------------------------------------------------------------------------------

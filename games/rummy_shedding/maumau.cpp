@@ -495,7 +495,10 @@ bool passtAuf(const karte& card, const karte& offen, int alt) {
 
 bool spielbar(const TKartenSlot& slot) { return passtAuf(slot.c, offeneKarte(), 0); }
 
-bool handOffen(int seat) { return seat != 1 && cg.phase.nr == 4 && cg.phase.schritt == kRundeVorbei; }
+// Open from the end of the round until the next deal, the booked round included (see Schwimmen).
+bool handOffen(int seat) {
+    return seat != 1 && (cg.phase.nr == 4 || cg.phase.nr == kGebucht) && cg.phase.schritt == kRundeVorbei;
+}
 
 int naechsterSitz(int k) {
     return folgeSitz(cg.aktSpieler, k, cg.maumau.richtung == 1 ? 2 : 1, spieler());

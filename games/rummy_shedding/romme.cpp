@@ -31,6 +31,7 @@ enum Phase : uint8_t { kStart = 0, kGeben = 1, kTalon = 3 };
 constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
 
 TGameResult g_ergebnis;
+Statistik g_statistik;
 
 TSpieler& st(int stack) { return glu::spieler[stack - 1]; }
 int anz(int stack) { return st(stack).anz; }
@@ -55,6 +56,12 @@ Aktion nehmen(TCG& g) {
 }
 
 bool istComputer(int seat) { return seat >= 1 && seat <= 20 && cg.stapelListen[seat].computer == 1; }
+
+bool mitJoker(const hand& h) {
+    for (int i = 1; i <= h.anz; ++i)
+        if (istJoker(h.at(i))) return true;
+    return false;
+}
 
 // A selection handed over with a kind-1 action as the cards it names in the seat's stack, in
 // the order given; false when a slot is out of range or named twice.
@@ -84,16 +91,17 @@ void talonAufbauen() {
     TSpieler& talon = st(11);
     int n = 0;
     const int saetze = std::clamp<int>(cg.romme.saetze, 1, 3);
+    // the table layout has already laid the talon's slots face down beside the discard pile:
+    // only the card and its motion are new, or the talon would lie nowhere to be seen
+    auto legen = [&](uint8_t t, uint8_t f) {
+        TKartenSlot& slot = talon.at(++n);
+        slot.c = karte{t, f, 0};
+        slot.bewegung = TBewegung{};
+    };
     for (int s = 0; s < saetze; ++s) {
         for (uint8_t f = 1; f <= 4; ++f)
-            for (uint8_t t = 1; t <= 13; ++t) {
-                talon.at(++n) = TKartenSlot{};
-                talon.at(n).c = karte{t, f, 0};
-            }
-        for (uint8_t f = 1; f <= 3; ++f) {
-            talon.at(++n) = TKartenSlot{};
-            talon.at(n).c = karte{kJoker, f, 0};
-        }
+            for (uint8_t t = 1; t <= 13; ++t) legen(t, f);
+        for (uint8_t f = 1; f <= 3; ++f) legen(kJoker, f);
     }
     talon.anz = n;
     gtool::stapelMischen(11);
@@ -139,17 +147,18 @@ int naechsterGeber() {
 
 // ---------------------------------------------------------------------------------------------
 
+// The seat that gets its cards after `seat`: dealing follows the direction of play.
+int gebeWeiter(int seat) { return envParam.spielrichtung == 2 ? vorigerSitz(seat) : naechsterSitz(seat); }
+
 void geben(TCG& g) {
     const int n = seats();
-    const bool zurueck = envParam.spielrichtung == 2;
-    auto weiter = [&](int s) { return zurueck ? vorigerSitz(s) : naechsterSitz(s); };
     if (envParam.austeilen == 1) {
         if (g.phase.schritt == 0) {
             g.phase.schritt = n;
             const int m = anz(11);
             int seat = g.aktSpieler;
             for (int i = 0; i < n; ++i) {
-                seat = weiter(seat);
+                seat = gebeWeiter(seat);
                 glu::dealcards(seat, 13, 13 * i, 0, 11, 0.3f * static_cast<float>(i));
             }
             central::bewegungAbwarten(cg, 11, m + 1 - 13 * n);
@@ -157,7 +166,7 @@ void geben(TCG& g) {
         }
     } else if (g.phase.schritt < n) {
         g.phase.schritt += 1;
-        g.aktSpieler = weiter(g.aktSpieler);
+        g.aktSpieler = gebeWeiter(g.aktSpieler);
         const int m = anz(11);
         glu::dealcards(g.aktSpieler, 13, 0, 0, 11, 0);
         central::bewegungAbwarten(cg, 11, m + 1 - 13);
@@ -229,6 +238,7 @@ void auslegeAntwort(TCG& g) {
     if (a.art == central::kKnopf && a.wert2 == 79) {
         // a meld must keep one card in the hand for the discard
         if (karten && meld.anz < anz(seat) && isset(meld, seat, false, false)) {
+            if (mitJoker(meld)) g_statistik.auslegen[seat <= 2 ? 0 : 1] += spielFortschritt();
             glu::executemove(seat, 0, 12, 0, meld.anz, 3, 0);
             g.phase.schritt = kMeldAuffrischen;
         } else {
@@ -245,6 +255,7 @@ void auslegeAntwort(TCG& g) {
             gut = isset(neu, seat, false, true);
         }
         if (gut) {
+            if (mitJoker(meld)) g_statistik.anlegen[seat <= 2 ? 0 : 1] += spielFortschritt();
             glu::executemove(seat, 0, 12, slot, meld.anz, 4, 0);
             g.phase.schritt = kMeldAuffrischen;
         } else {
@@ -376,6 +387,21 @@ Regeln regeln() {
     return r;
 }
 
+int fortschritt(int kartenInHaenden) {
+    static const int grenzen[10] = {52, 49, 44, 39, 34, 29, 24, 20, 16, 12};
+    for (int i = 0; i < 10; ++i)
+        if (kartenInHaenden >= grenzen[i]) return 10 - i;
+    return 0;
+}
+
+int spielFortschritt() {
+    int karten = 0;
+    for (int s = 1; s <= seats(); ++s) karten += anz(s);
+    return fortschritt(karten);
+}
+
+const Statistik& statistik() { return g_statistik; }
+
 bool hatMeldung(int seat) {
     hand h;
     k12.sitzMeldungen(seat, h);
@@ -467,7 +493,10 @@ void neuesSpiel(bool frisch) {
     central::neuesSpielAllgemein(cg);
     for (int s = 1; s <= 20; ++s) glu::spieler[s - 1].anz = 0;
     for (int s = 1; s <= 20; ++s) glu::spielerZwilling[s - 1].anz = 0;
-    if (frisch) optionenLesen();
+    if (frisch) {
+        g_statistik = Statistik{};
+        optionenLesen();
+    }
     optionenPruefen();
     cg.ablauf.meldModus = 1;
     cg.ablauf.meldStapelHover = 1;
@@ -498,6 +527,32 @@ void neuesSpiel(bool frisch) {
     cg.antwort.warten = 0;
 }
 
+namespace {
+
+// A game saved while cards flew comes back with them where they flew from: the seats the deal had
+// reached get their missing cards from the talon again, and a discard pile that was being opened
+// is opened again.
+void fluegeNachholen(TCG& g) {
+    if (g.phase.nr == kTalon && g.romme.talonPaesse == 0 && g.phase.schritt == 1 && anz(13) == 0)
+        g.phase.schritt = 0;
+    if (g.phase.nr != kGeben) return;
+    const int n = seats();
+    const int erreicht =
+        envParam.austeilen == 1 ? (g.phase.schritt >= n ? n : 0) : std::min(g.phase.schritt, n);
+    const int talon = anz(11);
+    int seat = g.geber, genommen = 0;
+    for (int i = 0; i < erreicht; ++i) {
+        seat = gebeWeiter(seat);
+        const int fehlt = std::min(13 - anz(seat), talon - genommen);
+        if (fehlt <= 0) continue;
+        glu::dealcards(seat, fehlt, genommen, 0, 11, 0);
+        genommen += fehlt;
+    }
+    if (genommen > 0) central::bewegungAbwarten(cg, 11, talon + 1 - genommen);
+}
+
+}  // namespace
+
 std::string blockPruefen(const TCG& g) {
     blockpruefung::Befund b;
     blockpruefung::gemeinsam(b, g, {2, 6, kGebucht, 20, 14});
@@ -521,6 +576,7 @@ void spielLaden() {
     cg.ablauf.meldModus = 1;
     cg.ablauf.meldStapelHover = 1;
     schluesselTabellen(cg.romme.nachWert != 0);
+    fluegeNachholen(cg);
     panelZuruecksetzen(cg);
     auswahlPruefen();
 }

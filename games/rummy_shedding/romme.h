@@ -68,6 +68,19 @@ const TGameResult& letztesErgebnis();
 // The settlement of the round that just ended (the seat on turn went out).
 TGameResult abrechnung();
 
+// How far the round has gone by the cards all seats hold together: 10 at 52 or more, then 9, 8,
+// .. 1 at 49, 44, 39, 34, 29, 24, 20, 16 and 12 cards, 0 below.
+int fortschritt(int kartenInHaenden);
+int spielFortschritt();
+// The developer's statistics of a match: how early the seats lay their Jokers, as the sum of
+// spielFortschritt over the lay-outs and the lay-offs whose selection holds one, for seats 1
+// and 2 ([0]) and for seats 3 and up ([1]).
+struct Statistik {
+    int32_t auslegen[2] = {};
+    int32_t anlegen[2] = {};
+};
+const Statistik& statistik();
+
 // ---- options
 // Reads the number in front of a text's last blank: "500 Punkte" 500, "Keine Grenze" keine,
 // a text without such a number 99999.
@@ -147,6 +160,7 @@ struct Suche {
     bool fremd = false;
     bool sitzHatMeldung = false;
     int druck = 0;
+    bool nachWert = false;  // the seat's player kind 12 chooses its move by meld points, not cards
     romme::Regeln r;
     Tisch tisch;
 };

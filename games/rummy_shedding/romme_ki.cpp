@@ -34,6 +34,8 @@ int seats() { return std::clamp<int>(cg.ablauf.anzSpieler, 1, 6); }
 
 void leeren(hand& h) { std::memset(static_cast<void*>(&h), 0, sizeof(h)); }
 
+// The player kind in the seat settings that weighs moves by their meld points.
+constexpr int kNachWert = 12;
 int staerke(int seat) { return seat >= 1 && seat <= 6 ? cg.sitzEinstellungen.at(seat).staerke : 2; }
 
 // The table's rank of a value in a run (2 .. As = 2 .. 14): the table lays a card on by it.
@@ -277,6 +279,7 @@ Suche sucheFuer(int seat, int limit) {
     s.fremd = cg.romme.fremdAnlegen != 0;
     s.sitzHatMeldung = romme::hatMeldung(seat);
     s.druck = g_druck;
+    s.nachWert = staerke(seat) == kNachWert;
     s.r = romme::regeln();
     s.tisch = tischLesen();
     return s;
@@ -524,7 +527,13 @@ int besterZug(Zugbuffer& b, const hand& h, const Suche& s) {
     for (int k = 1; k <= b.anzahl; ++k) {
         Eintrag& e = b.e[k];
         if (h.anz <= e.m[0].karten.anz) continue;
-        if (s.fremd) {
+        if (s.nachWert) {
+            if (e.wertSumme > wert) {
+                gewaehlt = k;
+                wert = e.wertSumme;
+                karten = e.kartenSumme;
+            }
+        } else if (s.fremd) {
             int j;
             if (e.kartenSumme - e.zurueck == h.anz - 1) {
                 j = -1;

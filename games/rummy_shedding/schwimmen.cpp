@@ -397,7 +397,12 @@ hand stapelHand(int stack) {
 
 bool spielbar(const TKartenSlot&) { return true; }
 bool passtAuf(const karte&, const karte&, int) { return true; }
-bool handOffen(int seat) { return seat != 1 && cg.phase.nr == 4 && cg.phase.schritt == 31; }
+// The hands lie open from the showing of the round until the next round is dealt: once the round
+// is booked they stay at their open places, and a closed hand there would lie beyond the table's
+// far edge, its bubble with it.
+bool handOffen(int seat) {
+    return seat != 1 && (cg.phase.nr == 4 || cg.phase.nr == kGebucht) && cg.phase.schritt == 31;
+}
 
 Marke statusMarke(const TCG& g, int seat) {
     const int n = spieler();

@@ -57,10 +57,7 @@ std::vector<karte> karten(int stack) {
 void talonFuellen(const std::vector<karte>& deck) {
     TSpieler& talon = st(kTalon);
     int n = 0;
-    for (const karte& k : deck) {
-        talon.at(++n) = TKartenSlot{};
-        talon.at(n).c = k;
-    }
+    for (const karte& k : deck) glu::karteEinlegen(talon.at(++n), k);
     talon.anz = n;
     gtool::stapelMischen(kTalon);
 }

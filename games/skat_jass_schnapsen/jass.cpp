@@ -655,10 +655,7 @@ void neuesSpiel(bool frisch) {
     TSpieler& talon = st(11);
     int n = 0;
     for (uint8_t f = 1; f <= 4; ++f)
-        for (uint8_t t : {1, 2, 3, 4, 5, 6, 7, 8, 13}) {
-            talon.at(++n) = TKartenSlot{};
-            talon.at(n).c = karte{t, f, 0};
-        }
+        for (uint8_t t : {1, 2, 3, 4, 5, 6, 7, 8, 13}) glu::karteEinlegen(talon.at(++n), karte{t, f, 0});
     talon.anz = n;
     gtool::stapelMischen(11);
     if (frisch)

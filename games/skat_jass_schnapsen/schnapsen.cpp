@@ -38,6 +38,7 @@ enum Zustand : uint8_t {
     kStichAus = 6,     // the trick is complete: resolve it
     kPause = 7,        // a short pause before resolving
     kRaeumen = 8,      // the trick's cards go to the winner
+    kTauschen = 9,     // the trump exchange: the open card to the hand, the exchange card to its place
 };
 
 constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
@@ -92,12 +93,43 @@ void fragen(TCG& g) {
 
 void sagen(const std::string& t, int seat, int code) { gtool::sagen(w(t), seat, code, false); }
 
-void karteTauschen(int seat) {
+void talonAuslegen();
+
+// The exchange is read from the table, so that a game saved while a card flies goes on from
+// what has landed: while the open card is not yet the exchange card, it first goes into the hand
+// and then the exchange card takes its place; once it lies there the talon is laid out again
+// and the seat goes on with its turn.
+void tauschSchritt(TCG& g) {
+    const int seat = g.aktSpieler;
+    const int tausch = tauschWert(sn().sechsundsechzig != 0);
+    const bool liegt =
+        anz(kAtout) >= 1 && st(kAtout).at(1).c.t == tausch && st(kAtout).at(1).c.f == sn().trumpf;
+    if (liegt) {
+        talonAuslegen();
+        sn().tauschMarke = 0;
+        g.antwort.warten = kZugBeginn;
+        return;
+    }
+    if (anz(kAtout) >= 1) {
+        glu::dealcards(seat, 1, 0, 0, kAtout, 0);
+        central::bewegungAbwarten(cg, kAtout, 1);
+        return;
+    }
     const int i = tauschKarteIndex(seat);
-    if (i < 1) return;
-    std::swap(st(seat).at(i).c, st(kAtout).at(1).c);
+    if (i < 1) {
+        g.antwort.warten = kZugBeginn;
+        return;
+    }
+    const int gespielt = glu::playcard(seat, i, kAtout, 1);
+    if (gespielt >= 1) central::bewegungAbwarten(cg, seat, gespielt);
+}
+
+void karteTauschen(TCG& g, int seat) {
+    if (tauschKarteIndex(seat) < 1) return;
     sn().tauschMarke = 1;
     schnapsenki::kommentar(8, seat);
+    g.antwort.warten = kTauschen;
+    tauschSchritt(g);
 }
 
 void zudrehen(int seat) {
@@ -155,7 +187,7 @@ void aktionAuswerten(TCG& g) {
     const int seat = g.aktSpieler;
     g.antwort.warten = kZugBeginn;  // anything refused asks again
     if (art == central::kKnopf && wert == 105 && tauschErlaubt(seat)) {
-        karteTauschen(seat);
+        karteTauschen(g, seat);
         return;
     }
     if (art == central::kKnopf && wert == 104 && sperrenErlaubt()) {
@@ -242,20 +274,21 @@ void spiel(TCG& g) {
         case kRaeumen: raeumen(g); return;
         case kZiehen: ziehen(g); return;
         case kAndererZieht: andererZieht(g); return;
+        case kTauschen: tauschSchritt(g); return;
         default: g.antwort.warten = kZugBeginn; return;
     }
 }
 
-// After the deal the talon's cards move onto the open trump card: 350 towards the front and 20
-// to the right of the talon's place; the second stack array takes the new places of the slots
-// the talon no longer holds.
+// After the deal the talon's cards lie across the open trump card: 350 towards the front and 20
+// to the right of the talon's place, in every slot, so that the slots already dealt keep that
+// place in the second stack array and laying out again changes nothing.
 void talonAuslegen() {
     TSpieler& talon = st(kTalon);
     TSpieler& zwilling = glu::spielerZwilling[kTalon - 1];
     for (int i = 1; i <= kSlots; ++i) {
         TKartenSlot& k = talon.at(i);
-        k.x += 20;
-        k.y += 350;
+        k.x = 20;
+        k.y = 350;
         if (i > talon.anz) glu::copyplacement(zwilling.at(i), k);
     }
 }
@@ -393,13 +426,8 @@ void neuesSpiel(bool frisch) {
     const int unten = sn().sechsundsechzig ? kNeun : kBube;
     int n = 0;
     for (int t = unten; t <= kAss; ++t)
-        for (int f = 1; f <= 4; ++f) {
-            // the table layout has already laid the talon's slots face down: only the card
-            // and its motion are new
-            TKartenSlot& slot = talon.at(++n);
-            slot.c = karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0};
-            slot.bewegung = TBewegung{};
-        }
+        for (int f = 1; f <= 4; ++f)
+            glu::karteEinlegen(talon.at(++n), karte{static_cast<uint8_t>(t), static_cast<uint8_t>(f), 0});
     talon.anz = n;
     gtool::stapelMischen(kTalon);
     sn().richtung = 1;

@@ -9,6 +9,7 @@
 #include "core/envparam.h"
 #include "core/gtool.h"
 #include "core/kommentar.h"
+#include "core/statunit.h"
 #include "games/skat_jass_schnapsen/schnapsen.h"
 #include "games/skat_jass_schnapsen/schnapsen_ki.h"
 #include "platform/rnd.h"
@@ -18,6 +19,7 @@
 namespace schnapsenki {
 
 float (*bildRate)() = nullptr;
+void (*entwicklerText)(int feld, const std::string& text) = nullptr;
 
 namespace {
 
@@ -186,6 +188,19 @@ void neueRunde() { g_gegruesst = false; }
 
 namespace {
 
+void entwickler(int feld, const std::string& t) {
+    if (gtool::kiLogAn && entwicklerText) entwicklerText(feld, t);
+}
+
+// The end of a search: the debug line starts afresh with the line the search expects, the list
+// shows every first move, and the statistics panel counts on.
+void abschliessen(const BaumBuilder& b) {
+    if (entwicklerText) entwicklerText(0, "");
+    entwickler(0, b.besterText());
+    entwickler(1, b.baumText());
+    statunit::statisticsCaption();
+}
+
 uint64_t jetzigerSchluessel(int seat) {
     return schluessel(stapelHand(seat), stapelHand(12), st(11).anz, sn().talon.streng != 0, sn().sperrSitz,
                       cg.aktSpieler);
@@ -297,8 +312,12 @@ void kiTick() {
             return;
         case 1:
         case 2:
+            entwickler(0, b.statistikText());
             b.rechnen(bildRate ? bildRate() : 60.0f);
-            if (b.zustand() == 3 && ponder) zeigerLoeschen();
+            if (b.zustand() == 3) {
+                abschliessen(b);
+                if (ponder) zeigerLoeschen();
+            }
             return;
         default:
             if (ponder || (seat == 1 && cg.antwort.offen != 2)) return;  // the result waits for the seat's turn

@@ -1,5 +1,7 @@
 // The computer seat's view of a running deal and its one search instance.
 #pragma once
+#include <string>
+
 #include "games/skat_jass_schnapsen/schnapsen_suche.h"
 
 namespace schnapsenki {
@@ -11,6 +13,10 @@ Lage lageAusSpiel(int suchSitz, bool echt);
 BaumBuilder& baum();
 // The smoothed frame rate the search budgets its slices by; empty: 60 frames per second.
 extern float (*bildRate)();
+// The developer panel's two text fields, field 0 its debug line and field 1 its list ("\r"
+// between lines); empty without a shell. Written only while the panel is shown in developer
+// mode (gtool::kiLogAn).
+extern void (*entwicklerText)(int feld, const std::string& text);
 // A new match: the computer seat greets again.
 void neueRunde();
 

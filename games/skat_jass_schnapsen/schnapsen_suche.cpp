@@ -5,6 +5,7 @@
 
 #include "games/skat_jass_schnapsen/schnapsen.h"
 #include "platform/num.h"
+#include "platform/text.h"
 #include "platform/ticks.h"
 
 namespace schnapsenki {
@@ -46,6 +47,15 @@ void vonHand(SuchKarten<N>& ziel, const hand& h) {
     ziel = SuchKarten<N>{};
     for (int i = 1; i <= h.anz && i <= N; ++i) dazu(ziel, h.at(i));
 }
+
+std::string kartenText(const karte& k) {
+    static const char* const farben[5] = {"?", "Kreuz", "Pik", "Herz", "Karo"};
+    static const char* const werte[9] = {"?", "?", "?", "Neun", "Bube", "Dame", "König", "Zehn", "Ass"};
+    const int f = k.f <= 4 ? k.f : 0, t = k.t <= 8 ? k.t : 0;
+    return text::w(farben[f]) + " " + text::w(werte[t]);
+}
+
+std::string hundert(float v) { return std::to_string(static_cast<int>(num::round(v * 100.0))); }
 
 }  // namespace
 
@@ -341,6 +351,51 @@ BaumKnoten BaumBuilder::besterKnoten() const {
         return leer;
     }
     return platz(best);
+}
+
+std::string BaumBuilder::baumText() const {
+    if (poolAnz_ < 1) return "";
+    std::string t;
+    const auto zeile = [this, &t](int n, const std::string& marke) {
+        const BaumKnoten& k = platz(n);
+        const int s = k.zugSitz;
+        t += marke + "Spieler " + std::to_string(s);
+        if (k.kartenIndex == kSchliessen)
+            t += " blockiert. ";
+        else
+            t += " spielt " + kartenText(k.gespielt) + ". ";
+        t += " stichcount:" + std::to_string(k.stichAugen[s]) + " und hat dann " +
+             std::to_string(gesamt(k, s)) + " Punkte." + " Win:" + hundert(k.win) + " Avg:" + hundert(k.avg);
+        const char* art = k.seite == 2 ? (k.win > 0 ? " <S>" : " <G>") : k.kinderAnz > 0 ? " <E>" : " <?>";
+        t += std::string(art) + "\r";
+    };
+    const BaumKnoten& w = platz(0);
+    for (int i = 0; i < w.kinderAnz; ++i) {
+        const int n = w.kinder[i];
+        zeile(n, "");
+        const int antwort = platz(n).bester;
+        if (antwort < 0 || platz(n).kinderAnz == 0) continue;
+        zeile(antwort, "-");
+        const int danach = platz(antwort).bester;
+        if (danach >= 0 && platz(antwort).kinderAnz > 0) zeile(danach, "--");
+    }
+    return t;
+}
+
+std::string BaumBuilder::besterText() const {
+    std::string t = "BESTER:";
+    const BaumKnoten erster = besterKnoten();
+    int n = erster.index;
+    while (n >= 1 && n < poolAnz_) {
+        const BaumKnoten& k = platz(n);
+        if (k.kartenIndex == kSchliessen)
+            t += k.zugSitz == suchSitz_ ? " STAPELSPERRE" : " Talonsperre";
+        else
+            t += " " + kartenText(k.gespielt);
+        if (k.kinderAnz == 0) break;
+        n = k.bester;
+    }
+    return t;
 }
 
 std::string BaumBuilder::statistikText() const {

@@ -109,6 +109,13 @@ public:
     int zeit() const { return zeit_; }
     int scheibenKnoten() const { return scheibe_; }  // nodes expanded in the last slice
     std::string statistikText() const;
+    // For the developer panel, after a search: a line for every first move (the seat, its card
+    // or "blockiert", its points, win and average x 100), its best reply marked "-" and the move
+    // after that "--"; each line ends in <S> (the searched seat wins there), <G> (the other seat
+    // wins), <E> (expanded, undecided) or <?> (not expanded).
+    std::string baumText() const;
+    // "BESTER: " and the line the backed-up values expect, move by move.
+    std::string besterText() const;
 
     // Scores a node's position as a leaf and says whether the deal is decided there (the same
     // rules as the expansion, for tests that search exhaustively).

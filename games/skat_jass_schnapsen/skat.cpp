@@ -1002,10 +1002,7 @@ void neuesSpiel(bool frisch) {
     TSpieler& talon = st(11);
     int n = 0;
     for (uint8_t f = 1; f <= 4; ++f)
-        for (uint8_t t = 1; t <= 8; ++t) {
-            talon.at(++n) = TKartenSlot{};
-            talon.at(n).c = karte{t, f, 0};
-        }
+        for (uint8_t t = 1; t <= 8; ++t) glu::karteEinlegen(talon.at(++n), karte{t, f, 0});
     talon.anz = 32;
     gtool::stapelMischen(11);
     cg.aktSpieler = hinterhand();

@@ -1,6 +1,8 @@
 // The card mesh tables: corner segments, body rows, bend, crop, shade and mirror alpha.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/text.h"
 #include "table/kartenmesh.h"
 #include "table/overlays.h"
@@ -345,6 +347,9 @@ TEST(SeatMarkers, IconsBesideTheMarkerBySchafkopfGameAndDoppelkopfMarks) {
     EXPECT_EQ(glu::markercount(6, 1, 5, own), 3);  // the human's suit icon counts twice
     own.spiel.type = 8;
     EXPECT_EQ(glu::markercount(6, 1, 5, own), 1);  // no called suit: Tout only
+    // the markers grow as the window shrinks: half again at 640x480, plain from 720 lines on
+    const std::pair<int, float> groessen[] = {{400, 1.5f}, {480, 1.5f}, {600, 1.25f}, {720, 1.0f}, {1080, 1.0f}};
+    for (const auto& [hoehe, k] : groessen) EXPECT_FLOAT_EQ(glu::markerscale(hoehe), k) << hoehe;
 }
 
 TEST(CardLabels, WhichCardCarriesTheGamesLabel) {

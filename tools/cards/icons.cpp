@@ -164,11 +164,17 @@ Canvas draw(const std::string& name) {
             }
             c.fill(Path().addStroke(arc, 2.4f), rgb(0xE8C060, static_cast<uint8_t>(240 - 60 * k)));
         }
-    } else if (name == "r1.jpg" || name == "r2.jpg") {  // the two sides: Re and Kontra
-        if (name == "r1.jpg")
-            label(c, "Re", 28, kGold);
-        else
-            label(c, "Kontra", 16, kWhite);
+    } else if (name == "r1.jpg" || name == "r2.jpg") {
+        // Mau Mau's direction of play: r1 the seat numbers upwards, round the table clockwise as
+        // the player sees it from below; r2 the other way round. One picture mirrors the other.
+        const float dir = name == "r1.jpg" ? 1.0f : -1.0f;
+        const float r = 19, a0 = -1.9f, a1 = a0 + 4.6f;
+        auto punkt = [&](float a) { return canvas::Pt{kC + dir * r * std::cos(a), kC + r * std::sin(a)}; };
+        std::vector<canvas::Pt> bogen;
+        for (int i = 0; i <= 24; ++i) bogen.push_back(punkt(a0 + (a1 - a0) * i / 24));
+        c.fill(Path().addStroke(bogen, 5.0f), kWhite);
+        const canvas::Pt ende = punkt(a1 + 0.35f);
+        arrow(c, bogen.back().x, bogen.back().y, ende.x, ende.y, 5.0f, kGold);
     } else if (name == "f110.jpg") {
         label(c, "Null", 20, kWhite);
     } else if (name == "f111.jpg") {

@@ -205,6 +205,57 @@ TEST(CanastaAblauf, NeuBeginnenGivesBackHandPointsAndTheTakenCard) {
     EXPECT_GE(joker, 1);
 }
 
+// The human takes a frozen pile whose top Dame the turn start's best move lays with three Damen
+// of the hand: the forced meld lays the taken Dame with two of them at once, and the best move
+// keeps the third Dame as a lay-off onto the new pile beside its Könige.
+TEST(CanastaAblauf, FrozenPileTakenLaysTheForcedMeldAndKeepsTheRestOfTheBestMove) {
+    harness::Lauf lauf(menschRunde(2, 5));
+    canasta::anmelden();
+    bool dran = false;
+    lauf.antworter = [&](TCG& g) {
+        if (g.entscheidung.art == 81 && g.aktSpieler == 1) dran = true;
+        return false;
+    };
+    ASSERT_TRUE(lauf.starten());
+    // the human's first turn is about to start
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return g.phase.nr == 4 && g.phase.schritt == 0 && g.aktSpieler == 1 && glu::zugliste.anz == 0 &&
+               g.bewegungWarten.aktiv == 0;
+    }),
+              0);
+    ASSERT_EQ(+k12.d.anz1, 0);
+    cg.konto[1] = 0;  // a first meld of 50
+    stapel(1, H({K(Dame, 1), K(Dame, 2), K(Dame, 3), K(Koenig, 1), K(Koenig, 2), K(Koenig, 3), K(W7),
+                 K(Fuenf), K(Vier)}));
+    // a Joker inside the pile freezes it
+    stapel(13, H({K(W8, 2), K(Joker, 1), K(W9, 3), K(Dame, 4)}));
+    ASSERT_GE(lauf.bis([&](const TCG&) { return dran; }), 0);
+    ASSERT_EQ(+cg.canasta.ablageModus, 1);
+    ASSERT_TRUE(central::antwort(cg, central::kStapel, 13, harness::anzahl(13)));
+    ASSERT_GE(lauf.bis([](const TCG& g) { return meldFrage(g) && g.bewegungWarten.aktiv == 0; }), 0);
+    ASSERT_EQ(+k12.d.anz1, 1);
+    const hand pile = canasta::stapelKarten(1);
+    ASSERT_EQ(+pile.anz, 3);
+    bool genommen = false;
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(+pile.at(i).t, Dame);
+        genommen = genommen || gleich(pile.at(i), K(Dame, 4));
+    }
+    EXPECT_TRUE(genommen);
+    // the rest of the pile came after the forced meld: 9 cards and the pile's 4, less the 3 laid
+    EXPECT_EQ(harness::anzahl(1), 10);
+    EXPECT_EQ(harness::anzahl(13), 0);
+    const TMultizug& z = cg.canasta.maxzug;
+    ASSERT_EQ(+z.anz, 2);
+    EXPECT_EQ(+z.at(1).ziel, 1);
+    ASSERT_EQ(+z.at(1).karten.anz, 1);
+    EXPECT_EQ(+z.at(1).karten.at(1).t, Dame);
+    EXPECT_EQ(+z.at(2).ziel, 0);
+    EXPECT_EQ(+z.at(2).karten.anz, 3);
+    EXPECT_EQ(+cg.canasta.gelegtePunkte, 30);
+    for (const std::string& f : lauf.fehler()) ADD_FAILURE() << f;
+}
+
 TEST(CanastaSoak, WholeMatchesAtEveryLevelAndSeatCount) {
     struct Case {
         int seats;

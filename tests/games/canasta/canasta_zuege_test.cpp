@@ -128,6 +128,62 @@ TEST_F(CanastaZuege, TakenCardNeedsAPairAndAWildCard) {
     EXPECT_EQ(+z.anz, 0) << zugText(z);
 }
 
+// The forced meld of a frozen pile comes out of the best move that let the seat take the pile:
+// the taken Dame and the first two other cards of its section; what the section keeps is laid
+// onto the forced meld (pile 5 here), card by card, and the other sections stay.
+TEST_F(CanastaZuege, ForcedMeldTakesItsCardsFromTheBestMoveAndLaysTheRestOnIt) {
+    struct Case {
+        const char* name;
+        hand h;  // without the taken Dame, which comes last as in the turn start's move
+        const char* vorher;
+        const char* auswahl;
+        const char* nachher;
+        int punkte;
+    };
+    const Case cases[] = {
+        {"four Damen",
+         H({K(Dame, 1), K(Dame, 2), K(Dame, 3), K(Koenig, 1), K(Koenig, 2), K(Koenig, 3), K(W7), K(Fuenf)}),
+         "[0: 5/1 5/2 5/3 5/4] [0: 6/1 6/2 6/3] ", "5/4 5/1 5/2", "[5: 5/3] [0: 6/1 6/2 6/3] ", 10 + 30},
+        {"pair and a Zwei",
+         H({K(Dame, 1), K(Zwei, 1), K(Koenig, 1), K(Koenig, 2), K(Koenig, 3), K(W7), K(Fuenf)}),
+         "[0: 6/1 6/2 6/3] [0: 9/1 5/1 5/4] ", "5/4 9/1 5/1", "[0: 6/1 6/2 6/3] ", 30},
+        {"a Joker filled in", H({K(Dame, 1), K(Dame, 2), K(Dame, 3), K(Joker, 1), K(W7), K(Fuenf), K(Vier)}),
+         "[0: 5/1 5/2 5/3 5/4 14/1] ", "5/4 5/1 5/2", "[5: 5/3] [5: 14/1] ", 10 + 50},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        karte zwang = K(Dame, 4);
+        zwang.nr = canasta::kZwangTag;
+        hand h = c.h;
+        h.at(++h.anz) = zwang;
+        TMultizug z;
+        canasta::maxpunktezug(1, h, zwang, true, z);
+        ASSERT_EQ(zugText(z), c.vorher);
+        hand sel;
+        ASSERT_TRUE(canasta::zwangMeldung(z, K(Dame, 4), sel));
+        std::string auswahl;
+        for (int i = 1; i <= sel.anz; ++i)
+            auswahl += (i > 1 ? " " : "") + std::to_string(sel.at(i).t) + "/" + std::to_string(sel.at(i).f);
+        EXPECT_EQ(auswahl, c.auswahl);
+        EXPECT_TRUE(canasta::ismeldung(sel));
+        EXPECT_TRUE(canasta::zwangAbziehen(z, sel, 5));
+        EXPECT_EQ(zugText(z), c.nachher);
+        EXPECT_EQ(+z.punkte, c.punkte);
+    }
+}
+
+TEST_F(CanastaZuege, ForcedMeldThatTheBestMoveLacksIsFoundNowhere) {
+    TMultizug z;
+    z.anz = 0;
+    canasta::abschnittNeu(z, H({K(Koenig, 1), K(Koenig, 2), K(Koenig, 3)}), 0);
+    // a pair of the taken card's value alone is no section of three
+    canasta::abschnittNeu(z, H({K(Dame, 1), K(Dame, 4)}), 0);
+    hand sel;
+    EXPECT_FALSE(canasta::zwangMeldung(z, K(Dame, 4), sel));
+    EXPECT_FALSE(canasta::zwangAbziehen(z, H({K(Ass, 4), K(Ass, 1), K(Ass, 2)}), 5));
+    EXPECT_EQ(zugText(z), "[0: 6/1 6/2 6/3] [5: 5/1] [5: 5/4] ");
+}
+
 TEST_F(CanastaZuege, BlackThreesOnlyWhenTheyLetTheSeatGoOut) {
     cg.canasta.mindestpunkte = 0;
     cg.canasta.ausgelegt.at(1) = 1;

@@ -106,6 +106,12 @@ TEST(JassAblauf, OneByOneDealAndTheDealerMovesBackEachRound) {
     jass::anmelden();
     envParam.austeilen = 2;  // three cards at a time
     ASSERT_TRUE(lauf.starten());
+    // the new deck lies face down on the talon in the layout's heights until it is dealt
+    ASSERT_EQ(harness::anzahl(11), 36);
+    for (int i = 1; i <= 36; ++i) {
+        EXPECT_FLOAT_EQ(+glu::spieler[10].at(i).a1, 180) << i;
+        EXPECT_FLOAT_EQ(+glu::spieler[10].at(i).z, 2.0f * static_cast<float>(i)) << i;
+    }
     const int geber = cg.geber;
     int schritte = 0;
     ASSERT_GE(lauf.bis([&](const TCG& g) {

@@ -8,6 +8,7 @@
 #include "core/central.h"
 #include "core/envparam.h"
 #include "core/spiele.h"
+#include "games/rummy_shedding/maumau.h"
 #include "games/rummy_shedding/schwimmen.h"
 #include "harness/lib/harness.h"
 #include "karten_helfer.h"
@@ -396,3 +397,42 @@ TEST_F(SchwimmenAblauf, ALaidCardLeavesEveryTableSlotInItsOwnPlace) {
         for (int i = 1; i <= 3; ++i) EXPECT_FLOAT_EQ(+st(12).at(i).x, platz[i - 1]) << "slot " << i;
     }
 }
+
+namespace {
+
+// Once a round is shown the computer seats' hands slide to their open places; they must stay open
+// there while the round is booked and its result shows, or the table draws them closed beyond
+// its far edge and their bubbles ("Knack" among them) at the top of the window. The next deal
+// closes them again.
+TEST(RundenEnde, HandsStayOpenWhileTheBookedRoundShows) {
+    struct Fall {
+        const char* name;
+        int spielId;
+        void (*anmelden)();
+        bool (*rundeVorbei)(const TCG&);
+        bool (*handOffen)(int);
+    };
+    const Fall faelle[] = {
+        {"Schwimmen", spiele::kSchwimmen, schwimmen::anmelden, schwimmen::rundeVorbei, schwimmen::handOffen},
+        {"Mau Mau", spiele::kMauMau, maumau::anmelden, maumau::rundeVorbei, maumau::handOffen},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        harness::Einstellung e;
+        e.spielId = f.spielId;
+        e.spieler = 4;
+        e.seed = 3;
+        harness::Lauf lauf(e);
+        f.anmelden();
+        ASSERT_TRUE(lauf.starten(0));
+        ASSERT_GE(lauf.bis(f.rundeVorbei), 0);
+        for (int s = 2; s <= 4; ++s) EXPECT_TRUE(f.handOffen(s)) << "seat " << s;
+        EXPECT_FALSE(f.handOffen(1));
+        ASSERT_TRUE(lauf.starten(1));
+        lauf.frames(1);
+        for (int s = 2; s <= 4; ++s) EXPECT_FALSE(f.handOffen(s)) << "seat " << s << " in the next deal";
+        EXPECT_TRUE(lauf.fehler().empty());
+    }
+}
+
+}  // namespace

@@ -252,6 +252,48 @@ TEST_F(RommeTisch, SearchStaysInItsBufferAndLaysOnlyValidMelds) {
         }
 }
 
+// Player kind 12 takes the move that adds the most meld points, the others the move that plays
+// the most cards; a move whose first meld would take the whole hand is never chosen, and of equal
+// moves the earlier one stays.
+TEST_F(RommeTisch, PlayerKindTwelveChoosesByPointsTheOthersByCards) {
+    static rommeki::Zugbuffer b;
+    struct Eintrag {
+        int ersteKarten, karten, wert;
+    };
+    const Eintrag eintraege[] = {{3, 4, 20}, {3, 3, 33}, {10, 10, 90}, {3, 3, 33}, {3, 4, 25}};
+    b.anzahl = 0;
+    for (const Eintrag& x : eintraege) {
+        rommeki::Eintrag& e = b.e[++b.anzahl];
+        e = rommeki::Eintrag{};
+        e.anzahl = 1;
+        e.m[0].karten.anz = static_cast<int16_t>(x.ersteKarten);
+        e.kartenSumme = x.karten;
+        e.wertSumme = x.wert;
+    }
+    hand h{};
+    h.anz = 10;
+    struct Case {
+        bool nachWert;
+        int gewaehlt;
+    };
+    for (const Case c : {Case{true, 2}, Case{false, 1}}) {
+        SCOPED_TRACE(c.nachWert);
+        rommeki::Suche s;
+        s.seat = 2;
+        s.nachWert = c.nachWert;
+        EXPECT_EQ(rommeki::besterZug(b, h, s), c.gewaehlt);
+    }
+}
+
+TEST(RommeFortschritt, TheCardsInTheHandsTellHowFarTheRoundHasGone) {
+    struct Case {
+        int karten, fortschritt;
+    };
+    const Case cases[] = {{78, 10}, {52, 10}, {51, 9}, {49, 9}, {48, 8}, {44, 8}, {43, 7}, {39, 7}, {34, 6},
+                          {29, 5},  {24, 4},  {23, 3}, {20, 3}, {16, 2}, {13, 1}, {12, 1}, {11, 0}, {0, 0}};
+    for (const auto& c : cases) EXPECT_EQ(romme::fortschritt(c.karten), c.fortschritt) << c.karten;
+}
+
 TEST_F(RommeTisch, JokerOnTheDiscardPileIsAlwaysTaken) {
     cg.ablauf.anzSpieler = 2;
     halten(2, {kr(Z2), he(S7), pi(K), ka(Z4), kr(S9), he(A), pi(Z3), ka(D), kr(Z6), he(S8), pi(Z2), ka(S7),

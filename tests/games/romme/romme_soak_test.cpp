@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/central.h"
+#include "core/envparam.h"
 #include "core/spiele.h"
 #include "core/spielstand.h"
 #include "games/rummy_shedding/romme.h"
@@ -172,6 +173,46 @@ TEST(RommeSpielstand, ARoundLoadedWithMeldsOnTheTableGoesOnToItsEnd) {
     for (int s : {1, 2, 3, 11, 12, 13}) EXPECT_EQ(harness::anzahl(s), karten[s]) << s;
     ASSERT_GE(lauf.bis(romme::rundeVorbei), 0);
     EXPECT_TRUE(lauf.fehler().empty());
+}
+
+// Saved while the cards fly to the seats, in both ways of dealing: loaded, the deal goes on where
+// it stopped, every seat starts the round with 13 cards and the round plays to its end.
+TEST(RommeSpielstand, AGameSavedWhileTheCardsAreDealtPlaysOn) {
+    struct Case {
+        int austeilen;  // 1: all seats at once, else one seat per step
+        int schritt;    // the deal's step when it is saved
+    };
+    const Case cases[] = {{1, 4}, {0, 2}, {0, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "austeilen " << c.austeilen << " schritt " << c.schritt);
+        harness::Lauf lauf(einstellung(9, 4, true));
+        neu();
+        envParam.austeilen = c.austeilen;
+        Speicher speicher;
+        lauf.invariante = [](const TCG&, std::string& warum) { return romme::kartenErhalten(warum); };
+        ASSERT_TRUE(lauf.starten());
+        const int schritt = c.schritt;
+        ASSERT_GE(lauf.bis([schritt](const TCG& g) {
+            return g.phase.nr == 1 && g.phase.schritt == schritt && glu::zugliste.anz > 0;
+        }),
+                  0);
+        const int geber = cg.geber;
+        ASSERT_TRUE(speicher.sichern());
+        lauf.frames(200);  // the deal ends and the seats play on, then the test goes back
+        ASSERT_TRUE(speicher.laden());
+        EXPECT_EQ(+cg.phase.nr, 1);
+        EXPECT_EQ(cg.geber, geber);
+        ASSERT_GE(lauf.bis([](const TCG& g) {
+            return g.phase.nr == romme::kSpielPhase && g.phase.schritt == romme::kZiehFrage &&
+                   glu::zugliste.anz == 0;
+        }),
+                  0);
+        for (int s = 1; s <= 4; ++s) EXPECT_EQ(harness::anzahl(s), 13) << "seat " << s;
+        EXPECT_EQ(harness::anzahl(13), 1);
+        EXPECT_EQ(harness::anzahl(11), 2 * 55 - 4 * 13 - 1);
+        ASSERT_GE(lauf.bis(romme::rundeVorbei), 0);
+        EXPECT_TRUE(lauf.fehler().empty());
+    }
 }
 
 }  // namespace
@@ -350,6 +391,116 @@ TEST(RommeMensch, RaisedCardsOfAMeldAreLaidOut) {
     EXPECT_EQ(k12.d.anz1, 1);
     EXPECT_EQ(harness::anzahl(1), 14 - 3 - 1);
     EXPECT_TRUE(lauf.fehler().empty());
+}
+
+}  // namespace
+
+namespace {
+
+int slotVon(int stack, const karte& c) {
+    const TSpieler& s = glu::spieler[stack - 1];
+    for (int i = 1; i <= s.anz; ++i)
+        if (s.at(i).c.t == c.t && s.at(i).c.f == c.f) return i;
+    return 0;
+}
+
+hand slotsAuswahl(std::initializer_list<karte> karten) {
+    hand h{};
+    for (const karte& c : karten) {
+        h.at(++h.anz) = c;
+        h.at(h.anz).nr = static_cast<uint16_t>(slotVon(1, c));
+    }
+    return h;
+}
+
+// The human lays a run without a Joker, a set with one and lays a Joker off: the statistics count
+// how early in the round each Joker went down (seats 1 and 2 together), and a new match clears them.
+TEST(RommeStatistik, JokersLaidCountByHowFarTheRoundHasGone) {
+    harness::Lauf lauf(einstellung(4, 2, false));
+    neu();
+    ASSERT_TRUE(romme::optionSetzen("Mindestpunkte", 0));
+    const karte zwei{9, 1, 0}, drei{10, 1, 0}, vier{11, 1, 0}, sechsPik{13, 2, 0}, sechsHerz{13, 3, 0};
+    const karte joker1{14, 1, 0}, joker2{14, 2, 0};
+    int frage = 0;
+    romme::Statistik vorher[4];
+    lauf.antworter = [&](TCG& g) {
+        switch (g.entscheidung.art) {
+            case 78:
+                return central::antwort(g, central::kStapel, 11, harness::anzahl(11));
+            case 79: {
+                vorher[frage] = romme::statistik();
+                ++frage;
+                hand sel{};
+                if (frage == 1) {
+                    TSpieler& s = glu::spieler[0];
+                    int i = 0;
+                    for (const karte& c : {zwei, drei, vier, joker1, joker2, sechsPik, sechsHerz})
+                        s.at(++i).c = c;
+                    sel = slotsAuswahl({zwei, drei, vier});
+                } else if (frage == 2) {
+                    sel = slotsAuswahl({sechsPik, sechsHerz, joker1});
+                } else if (frage == 3) {
+                    sel = slotsAuswahl({joker2});
+                    central::antwort(g, central::kAuswahl, 0, 0, &sel);
+                    return central::antwort(g, central::kStapel, 12, slotVon(12, vier));
+                } else {
+                    central::antwort(g, central::kAuswahl, 0, 0, &sel);
+                    return central::antwort(g, central::kKnopf, 0, 0);
+                }
+                central::antwort(g, central::kAuswahl, 0, 0, &sel);
+                return central::antwort(g, central::kKnopf, 0, 79);
+            }
+            case 80:
+                return central::antwort(g, central::kKarte, 0, 1);
+            default:
+                return false;
+        }
+    };
+    ASSERT_TRUE(lauf.starten());
+    ASSERT_GE(lauf.bis([&](const TCG&) { return frage == 4; }), 0);
+    // the run: no Joker, nothing counted
+    EXPECT_EQ(vorher[1].auslegen[0], 0);
+    EXPECT_EQ(vorher[1].anlegen[0], 0);
+    // the set with a Joker, from 11 + 13 = 24 cards in the hands
+    EXPECT_EQ(vorher[2].auslegen[0], 4);
+    EXPECT_EQ(vorher[2].anlegen[0], 0);
+    // the Joker laid off, from 8 + 13 = 21 cards
+    EXPECT_EQ(vorher[3].auslegen[0], 4);
+    EXPECT_EQ(vorher[3].anlegen[0], 3);
+    EXPECT_EQ(vorher[3].auslegen[1] + vorher[3].anlegen[1], 0);
+    EXPECT_EQ(k12.d.anz1, 2);
+    EXPECT_TRUE(lauf.fehler().empty());
+    romme::neuesSpiel(true);
+    EXPECT_EQ(romme::statistik().auslegen[0] + romme::statistik().anlegen[0], 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The talon lies face down where the table laid it out, to the left of the discard pile, for the
+// human to click: building the deck must not wipe its slots' places.
+TEST(RommeTalon, TheTalonLiesFaceDownBesideTheDiscardPile) {
+    harness::Lauf lauf(einstellung(3, 4, true));
+    neu();
+    ASSERT_TRUE(lauf.starten());
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return g.phase.nr == romme::kSpielPhase && glu::zugliste.anz == 0 && g.bewegungWarten.aktiv == 0;
+    }),
+              0);
+    const TSpieler& talon = glu::spieler[10];
+    const TSpieler& ablage = glu::spieler[12];
+    ASSERT_GT(+talon.anz, 40);
+    // x -18 and z -210 for the talon, 212 and -240 for the discard pile: 230 units apart
+    EXPECT_FLOAT_EQ(+talon.pos.v[0], -18);
+    EXPECT_FLOAT_EQ(ablage.pos.v[0] - talon.pos.v[0], 230);
+    for (int i = 1; i <= talon.anz; ++i) {
+        const TKartenSlot& k = talon.at(i);
+        ASSERT_EQ(+k.a1, 180) << i;  // turned over: the back faces up
+        ASSERT_EQ(+k.a3, 38) << i;
+        ASSERT_EQ(+k.face, 0) << i;
+        ASSERT_EQ(+k.z, 2.0f * static_cast<float>(i)) << i;
+    }
 }
 
 }  // namespace

@@ -219,3 +219,25 @@ TEST_F(DoppelkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {
     const auto b = betraege();
     EXPECT_EQ(b[0] + b[1] + b[2] + b[3], 0);
 }
+
+// A new deck lies face down on the talon in the layout's heights until it is dealt: the slots
+// keep the places the table laid out, the cards alone are new.
+TEST(SdTisch, TheNewDeckLiesFaceDownOnTheTalon) {
+    for (const sdtest::Spiel& sp : {sdtest::schafkopfSpiel(), sdtest::doppelkopfSpiel()}) {
+        SCOPED_TRACE(sp.spielId);
+        harness::Einstellung e;
+        e.spielId = sp.spielId;
+        e.spieler = 4;
+        e.seed = 7;
+        harness::Lauf lauf(e);
+        sp.anmelden();
+        sp.optionenStandard();
+        ASSERT_TRUE(lauf.starten());
+        const TSpieler& talon = glu::spieler[10];
+        ASSERT_EQ(+talon.anz, 4 * sp.karten);
+        for (int i = 1; i <= talon.anz; ++i) {
+            EXPECT_FLOAT_EQ(+talon.at(i).a1, 180) << i;
+            EXPECT_FLOAT_EQ(+talon.at(i).z, 2.0f * static_cast<float>(i)) << i;
+        }
+    }
+}

@@ -125,8 +125,9 @@ int index(int stack, const karte& k) {
 // scripted and seat 2 plays at random.
 struct Aufbau {
     std::unique_ptr<harness::Lauf> lauf;
-    // paarFrei: the open trump card is neither Dame nor König, so the pair can be taken in hand.
-    bool bereit(int id, int gegner = 0, bool paarFrei = false) {
+    // paarFrei: the open trump card is neither Dame nor König, so the pair can be taken in hand;
+    // tauschFrei: it is not the card that may be exchanged for it.
+    bool bereit(int id, int gegner = 0, bool paarFrei = false, bool tauschFrei = false) {
         for (uint64_t seed = 1; seed < 50; ++seed) {
             lauf.reset();  // the old run empties the services when it goes: before the new one comes
             lauf = std::make_unique<harness::Lauf>(einstellung(id, seed, false));
@@ -137,7 +138,8 @@ struct Aufbau {
             if (!lauf->starten(0)) return false;
             lauf->bis([](const TCG& g) { return g.phase.nr == 4 && g.antwort.offen == 2; });
             const int t = st(13).anz >= 1 ? st(13).at(1).c.t : 0;
-            if (cg.aktSpieler == 1 && (!paarFrei || (t != kDame && t != kKoenig))) return true;
+            const bool tauschOk = !tauschFrei || t != schnapsen::tauschWert(id == spiele::kSechsundsechzig);
+            if (cg.aktSpieler == 1 && (!paarFrei || (t != kDame && t != kKoenig)) && tauschOk) return true;
         }
         return false;
     }
@@ -387,6 +389,69 @@ TEST(SchnapsenAblauf, ClosingLaysTheTrumpCardAcrossTheTalon) {
         ASSERT_TRUE(a.lauf->starten(1));
         ASSERT_GE(a.lauf->bis([](const TCG& g) { return g.phase.nr == 4; }), 0);
         for (int i = 1; i <= st(11).anz; ++i) EXPECT_LT(st(11).at(i).a3, 90.0f) << i;
+    }
+}
+
+// The exchange moves both cards on the table: the open trump card flies into the hand, then the
+// trump Bube (Neun in Sechsundsechzig) onto its place; the talon keeps its one place across it,
+// and the same seat goes on leading, without the exchange offered again.
+TEST(SchnapsenAblauf, TrumpExchangeMovesBothCardsAndTheSeatLeadsOn) {
+    for (int id : {int{spiele::kSchnapsen}, int{spiele::kSechsundsechzig}}) {
+        SCOPED_TRACE(id);
+        Aufbau a;
+        ASSERT_TRUE(a.bereit(id, 0, false, true));
+        const int trumpf = cg.schnapsen.trumpf;
+        const karte tausch = K(id == spiele::kSchnapsen ? schnapsen::kBube : schnapsen::kNeun, trumpf);
+        const karte offen = st(13).at(1).c;
+        // the exchange card into the human's hand in place of its first card
+        for (int s : {2, 11}) {
+            const int i = index(s, tausch);
+            if (i == 0) continue;
+            const karte weg = st(1).at(1).c;
+            st(1).at(1).c = tausch;
+            st(s).at(i).c = weg;
+        }
+        ASSERT_GT(index(1, tausch), 0);
+        central::entscheidungAbfragen(cg, 103);  // the question asked anew for the hand as it is now
+        const int handAnz = st(1).anz, talonAnz = st(11).anz;
+        central::antwort(cg, central::kKnopf, 0, 105);
+        bool insHand = false, aufDenPlatz = false;
+        int n = 0;
+        for (; n < 2000; ++n) {
+            a.lauf->frames(1);
+            for (int z = 1; z <= glu::zugliste.anz; ++z) {
+                const TZug m = glu::zugliste.at(z);
+                insHand = insHand || (m.fromStack == 13 && (m.toStack == 1 || m.toStack == -1));
+                aufDenPlatz = aufDenPlatz || (m.fromStack == 1 && m.toStack == 13);
+            }
+            if (cg.schnapsen.tauschMarke == 0 && glu::zugliste.anz == 0 && cg.bewegungWarten.aktiv == 0 &&
+                cg.antwort.offen == 2)
+                break;
+        }
+        ASSERT_LT(n, 2000);
+        EXPECT_TRUE(insHand);
+        EXPECT_TRUE(aufDenPlatz);
+        ASSERT_EQ(+st(13).anz, 1);
+        EXPECT_TRUE(gleich(st(13).at(1).c, tausch));
+        EXPECT_GT(index(1, offen), 0);
+        EXPECT_EQ(index(1, tausch), 0);
+        EXPECT_EQ(+st(1).anz, handAnz);
+        ASSERT_EQ(+st(11).anz, talonAnz);
+        for (int i = 1; i <= talonAnz; ++i) {
+            EXPECT_FLOAT_EQ(+st(11).at(i).x, 20) << i;
+            EXPECT_FLOAT_EQ(+st(11).at(i).y, 350) << i;
+        }
+        EXPECT_EQ(cg.aktSpieler, 1);
+        EXPECT_EQ(+st(12).anz, 0);
+        for (int i = 1; i <= cg.entscheidung.knopfAnzahl; ++i) EXPECT_NE(cg.entscheidung.code(i), 105) << i;
+        // and the deal plays on to its end with every card kept
+        a.lauf->invariante = [](const TCG&, std::string& warum) { return schnapsen::kartenErhalten(warum); };
+        a.lauf->antworter = [](TCG& g) {
+            for (int i = 1; i <= st(g.aktSpieler).anz; ++i)
+                if (schnapsen::spielbar(st(g.aktSpieler).at(i))) return central::antwort(g, central::kKarte, 0, i);
+            return false;
+        };
+        ASSERT_GE(a.lauf->bis(schnapsen::dealVorbei), 0);
     }
 }
 

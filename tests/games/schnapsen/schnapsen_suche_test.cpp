@@ -282,3 +282,33 @@ TEST(SchnapsenSuche, LastTrickTotals) {
 }
 
 }  // namespace
+
+namespace {
+
+// The developer texts of a one-card endgame worked out by hand: Herz is trump, seat 2 holds
+// 60 in tricks and leads the Herz Ass, seat 1 (38 in tricks) must give its Pik Ass; seat 2 then
+// has 82 at depth 2, 44 ahead: win = average = 1 - 0.02 + 0.44.
+TEST(SchnapsenSuche, DeveloperTextsShowTheLineFound) {
+    Lage l;
+    l.sperrenErlaubt = false;
+    l.streng = true;
+    l.trumpf = 3;
+    l.suchSitz = l.amZug = 2;
+    dazu(l.haende[2], K(kAss, 3));
+    dazu(l.haende[1], K(kAss, 2));
+    for (const karte& k : {K(kAss, 1), K(kZehn, 1), K(kAss, 4), K(kZehn, 4), K(kZehn, 2), K(kKoenig, 1),
+                           K(kKoenig, 2)})
+        dazu(l.gewonnen[2], k);
+    for (const karte& k : {K(kZehn, 3), K(kKoenig, 3), K(kDame, 3), K(kDame, 1), K(kDame, 2), K(kKoenig, 4),
+                           K(kDame, 4), K(kBube, 1), K(kBube, 2), K(kBube, 3), K(kBube, 4)})
+        dazu(l.gewonnen[1], k);
+    BaumBuilder& b = builder();
+    b.starten(l, 10, 200, kKnotenMax);
+    bisFertig(b);
+    EXPECT_EQ(b.besterText(), "BESTER: Herz Ass Pik Ass");
+    EXPECT_EQ(b.baumText(),
+              "Spieler 2 spielt Herz Ass.  stichcount:60 und hat dann 60 Punkte. Win:142 Avg:142 <E>\r"
+              "-Spieler 1 spielt Pik Ass.  stichcount:38 und hat dann 38 Punkte. Win:142 Avg:142 <S>\r");
+}
+
+}  // namespace

@@ -182,6 +182,14 @@ TEST_F(SkatAblauf, DealFollowsTheDealSettingAndTheTablesDirection) {
         std::vector<karte> talon;
         for (int i = 32; i >= 1; --i) talon.push_back(glu::spieler[10].at(i).c);
         bis([] { return cg.phase.nr == 6; });
+        // the Skat lies on the talon's place face down from the deal on, in the layout's
+        // heights, not only once a card has been laid on it
+        for (int i = 1; i <= 2; ++i) {
+            const TKartenSlot& k = glu::spieler[10].at(i);
+            EXPECT_FLOAT_EQ(+k.a1, 180) << i;
+            EXPECT_FLOAT_EQ(+k.a3, 20) << i;
+            EXPECT_FLOAT_EQ(+k.z, 2.0f * static_cast<float>(i)) << i;
+        }
         size_t oben = 0;
         for (const auto& [seat, n] : c.pakete) {
             const hand h = seat == 15 ? skat_1::skatKopie() : glu::spieler[seat - 1].hand;
