@@ -50,7 +50,14 @@ void TPVLApplication::timingFrame() {
         for (float& r : RateRing) r = RawRate;
     RateRing[RateIndex - 1] = RawRate;
     int64_t sum = 0;
-    for (float r : RateRing) sum = static_cast<int64_t>(static_cast<double>(sum) + r);
+    double genau = 0.0;
+    for (float r : RateRing) {
+        sum = static_cast<int64_t>(static_cast<double>(sum) + r);
+        genau += r;
+    }
+    // Below five frames a second each period counts less than one frame, every step above drops
+    // it and the rate would read 0, with which no card ever moves again: the whole sum serves.
+    if (sum == 0 && genau > 0.0) sum = std::max<int64_t>(1, std::llround(genau));
     if (FpsBlendTick != 0) {
         uint32_t age = ticks::elapsed(FpsBlendTick, now);
         if (age > 80) Fps = 0.5f * Fps + 0.5f * static_cast<float>(sum);

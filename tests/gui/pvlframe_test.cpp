@@ -236,6 +236,22 @@ TEST_F(Frames, RateJumpsAtOnceWhenItDoubles) {
     EXPECT_NEAR(app->Fps, 95.0f, 6.0f);  // not 4 x 10 + 19
 }
 
+// A slow machine (or a frame that takes long under load) still gets a rate above 0: with 0 the
+// table stands still for good. From five frames a second on, each 200 ms period's count is added
+// and cut to whole frames as before (150 ms a frame: 1.33 a period, read as 5).
+TEST_F(Frames, ASlowFrameRateIsMeasuredNotDroppedToZero) {
+    struct Fall {
+        uint32_t ms;
+        float fps;
+    };
+    for (const Fall f : {Fall{250, 4.0f}, Fall{333, 3.0f}, Fall{500, 2.0f}, Fall{1000, 1.0f}, Fall{150, 5.0f}}) {
+        host.frameMs = f.ms;
+        frames(60);
+        EXPECT_GT(app->Fps, 0.0f) << f.ms << " ms a frame";
+        EXPECT_NEAR(app->Fps, f.fps, 1.01f) << f.ms << " ms a frame";
+    }
+}
+
 TEST_F(Frames, BackgroundWindowDrawsEveryFiftiethFrame) {
     frames(100);
     const float rate = app->Fps;
