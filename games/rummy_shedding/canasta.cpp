@@ -776,9 +776,11 @@ void spielSchritt(TCG& g) {
     }
 }
 
+// Open from the end of the hand until the next deal: the score table books the hand into phase
+// 5, and the result shows there with the other seats' cards laid open.
 bool handOffen(int seat) {
     if (seat == 1 || cg.phase.nr == 1 || cg.phase.nr == 3) return false;
-    return cg.phase.nr == 4 && cg.phase.schritt >= 10;
+    return (cg.phase.nr == 4 || cg.phase.nr == 5) && cg.phase.schritt >= 10;
 }
 
 bool handVorbei(const TCG& g) {

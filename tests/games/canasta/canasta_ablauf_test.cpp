@@ -306,6 +306,28 @@ TEST(CanastaSoak, WholeMatchesAtEveryLevelAndSeatCount) {
     }
 }
 
+// The other seats' hands lie open while the hand's result shows (the score table has booked the
+// hand by then), the human's stays in its fan, and the next deal closes them again.
+TEST(CanastaAblauf, OtherHandsLieOpenWhileTheResultShows) {
+    harness::Einstellung e;
+    e.spielId = spiele::kCanasta;
+    e.spieler = 4;
+    e.seed = 5;
+    harness::Lauf lauf(e);
+    canasta::anmelden();
+    ASSERT_TRUE(lauf.starten(0));
+    ASSERT_GE(lauf.bis(canasta::handVorbei), 0);
+    for (int s = 2; s <= 4; ++s) {
+        EXPECT_TRUE(canasta::handOffen(s)) << "seat " << s;
+        EXPECT_TRUE(glu::ishandopen(s)) << "seat " << s;
+    }
+    EXPECT_FALSE(canasta::handOffen(1));
+    ASSERT_TRUE(lauf.starten(1));
+    lauf.frames(1);
+    for (int s = 2; s <= 4; ++s) EXPECT_FALSE(canasta::handOffen(s)) << "seat " << s << " in the next deal";
+    EXPECT_TRUE(lauf.fehler().empty());
+}
+
 TEST(CanastaAblauf, SavedGameInTheMiddleOfAHandPlaysOnToTheEnd) {
     const std::filesystem::path ordner =
         std::filesystem::temp_directory_path() / ("canasta_ablauf_test_" + std::to_string(getpid()));
