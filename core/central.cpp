@@ -441,8 +441,9 @@ bool nachLaden(TCG& cg) {
     if (!g) return false;
     tischAufbauen(cg);
     g->spielLaden();
-    // A record written without a table (a test run, a tool) names no seats: they are seated as at
-    // a new game, so that every seat shows its plate.
+    // A record written without a table (a test run, a tool) names no seats and may let a computer
+    // play seat 1: they are seated as at a new game, every seat with its plate, the human at 1.
+    cg.stapelListen[1].computer = 0;
     for (int s = 1; s <= spielerAnzahl(cg); ++s) {
         if (!cg.spieler.at(s).name.str().empty()) continue;
         if (s >= 2)

@@ -1,6 +1,7 @@
 // A saved game loaded into the program through the load dialog, whatever wrote it: a record
-// written without the program's table (a test run of the headless harness) names no seats and
-// holds an empty table panel, and the program still lays out every seat and keeps its panel.
+// written without the program's table (a test run of the headless harness) names no seats, may
+// let a computer play seat 1 and holds an empty table panel, and the program still lays out every
+// seat, the human at seat 1, and keeps its panel.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -37,6 +38,7 @@ TEST_F(Laden, ASaveWithoutTheProgramsTableSeatsEveryPlayerAndKeepsThePanel) {
         ASSERT_GE(n, 2);
         // the harness's writer: no names drawn, no panel but an empty record
         for (int s = 1; s <= 6; ++s) cg.spieler.at(s).name = "";
+        cg.stapelListen[1].computer = 1;
         auto leer = std::make_unique<pvl::TPVLDialog>();
         std::memset(static_cast<void*>(leer.get()), 0, sizeof(pvl::TPVLDialog));
         const auto echt = spielstand::anbindung.ipanel;
@@ -56,6 +58,7 @@ TEST_F(Laden, ASaveWithoutTheProgramsTableSeatsEveryPlayerAndKeepsThePanel) {
             EXPECT_FALSE(envParam.namen[s].str().empty()) << "seat " << s << " has no name plate";
         }
         EXPECT_EQ(envParam.namen[1].str(), central::dienste.menschName(cg.spielIdMenue));
+        EXPECT_EQ(+cg.stapelListen[1].computer, 0) << "the human's seat is played by the program";
         // the live panel keeps every element, its marker row shown as at a new game
         EXPECT_EQ(app->dlg(p).ElementCount, elemente);
         for (int s = 1; s <= n; ++s) EXPECT_TRUE(app->validElement(p, central::ids.zugMarke[s])) << s;
