@@ -16,6 +16,7 @@
 #include "gui/sdlhost.h"
 #include "platform/image.h"
 #include "platform/sdl/window.h"
+#include "platform/ticks.h"
 
 namespace programm_gl {
 
@@ -81,6 +82,17 @@ inline bool imHauptmenue(const std::function<void(glapp::Tglapp&)>& imMenue, std
     return gelaufen;
 }
 
+// Runs frames of the outer loop until `fertig` holds or `ms` have passed.
+template <class F>
+bool laufenBis(glapp::Tglapp& app, F fertig, uint32_t ms) {
+    const uint32_t t0 = ticks::now();
+    while (!fertig()) {
+        if (ticks::since(t0) > ms) return false;
+        app.Mainloop(false);
+    }
+    return true;
+}
+
 // The window's picture as drawn so far (rows bottom-up, RGB).
 inline image::Image bild() {
     int w = 0, h = 0;
@@ -93,6 +105,24 @@ inline image::Image bild() {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, img.pixels.data());
     return img;
+}
+
+// One frame's picture read right after the dialogs are painted; with `leer` the screen is
+// cleared to black just before they are.
+inline image::Image aufnahme(glapp::Tglapp& app, bool leer) {
+    image::Image shot;
+    const auto malen = app.Hooks.paintDialogs;
+    app.Hooks.paintDialogs = [&] {
+        if (leer) {
+            glClearColor(0, 0, 0, 1);
+            glClear(GL_COLOR_BUFFER_BIT);
+        }
+        malen();
+        shot = bild();
+    };
+    app.Mainloop(true);
+    app.Hooks.paintDialogs = malen;
+    return shot;
 }
 
 }  // namespace programm_gl
