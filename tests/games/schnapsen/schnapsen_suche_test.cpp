@@ -34,17 +34,17 @@ void bisFertig(BaumBuilder& b) {
 }
 
 // Plain alpha-beta over the same moves and leaf values, maximising for the searched seat.
-float alphaBeta(const BaumKnoten& k, int such, int trumpf, bool sechsundsechzig, float alpha, float beta) {
+float alphaBeta(const BaumBuilder& b, const BaumKnoten& k, int such, float alpha, float beta) {
     int z[kKinderMax];
-    const int n = k.seite == 2 ? 0 : BaumBuilder::zuege(k, false, trumpf, z);
+    const int n = k.seite == 2 ? 0 : b.zuege(k, z);
     if (n == 0) return k.win;
     const bool maxi = k.amZug == such;
     float best = maxi ? -1e9f : 1e9f;
     for (int i = 0; i < n; ++i) {
         BaumKnoten c = k;
         c.kartenIndex = static_cast<uint8_t>(z[i]);
-        BaumBuilder::zugAnwenden(c, k, such, trumpf, sechsundsechzig);
-        const float v = alphaBeta(c, such, trumpf, sechsundsechzig, alpha, beta);
+        b.zugAnwenden(c, k);
+        const float v = alphaBeta(b, c, such, alpha, beta);
         if (maxi) {
             best = std::max(best, v);
             alpha = std::max(alpha, v);
@@ -115,7 +115,7 @@ TEST(SchnapsenSuche, EndgamesMatchExhaustiveAlphaBeta) {
         bisFertig(b);
         ASSERT_EQ(b.zustand(), 3);
         const BaumKnoten& w = b.knoten(0);
-        const float soll = alphaBeta(w, l.suchSitz, l.trumpf, true, -1e9f, 1e9f);
+        const float soll = alphaBeta(b, w, l.suchSitz, -1e9f, 1e9f);
         const BaumKnoten best = b.besterKnoten();
         ASSERT_GE(best.index, 1);
         EXPECT_NEAR(w.win, soll, 1e-3);
@@ -180,7 +180,7 @@ TEST(SchnapsenSuche, SameSeedSameMove) {
         bisFertig(b);
         const BaumKnoten best = b.besterKnoten();
         ASSERT_GE(best.index, 1);
-        ersteKarte[lauf] = best.gespielt.t * 10 + best.gespielt.f + (best.kartenIndex == kSchliessen ? 1000 : 0);
+        ersteKarte[lauf] = b.karteAn(best.gespielt).t * 10 + b.karteAn(best.gespielt).f + (best.kartenIndex == kSchliessen ? 1000 : 0);
         ersterWert[lauf] = best.win;
     }
     EXPECT_EQ(ersteKarte[0], ersteKarte[1]);
@@ -227,7 +227,7 @@ TEST(SchnapsenSuche, RootMovesAndPruning) {
     b.starten(l, 4, 100000, kKnotenMax);
     ASSERT_EQ(b.knoten(0).kinderAnz, 1);
     bisFertig(b);
-    EXPECT_EQ(b.besterKnoten().gespielt.t, kNeun);
+    EXPECT_EQ(b.karteAn(b.besterKnoten().gespielt).t, kNeun);
 }
 
 TEST(SchnapsenSuche, EarlierWinScoresHigher) {
@@ -236,7 +236,7 @@ TEST(SchnapsenSuche, EarlierWinScoresHigher) {
     for (int s = 1; s <= 2; ++s) k.gewonnen[s].anz = 2;
     k.stichAugen[2] = 70;
     k.stichAugen[1] = 30;
-    k.hand[1].anz = k.hand[2].anz = 1;
+    k.hand[1] = k.hand[2] = 1;  // a card in each hand
     BaumKnoten frueh = k, spaet = k;
     frueh.tiefe = 2;
     spaet.tiefe = 4;
@@ -249,7 +249,7 @@ TEST(SchnapsenSuche, EarlierWinScoresHigher) {
     // an announcement without a trick does not count: 20 + 50 announced, no trick, is undecided
     BaumKnoten ohne;
     ohne.angesagt[1] = 70;
-    ohne.hand[1].anz = ohne.hand[2].anz = 3;
+    ohne.hand[1] = ohne.hand[2] = 7;  // three cards in each hand
     BaumBuilder::bewerten(ohne, 1, false);
     EXPECT_NE(ohne.seite, 2);
     // a trick worth nothing makes it count
