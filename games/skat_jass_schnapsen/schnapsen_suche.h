@@ -127,6 +127,16 @@ private:
     int zuegeMitPlatz(const BaumKnoten& k, int out[kKinderMax], uint8_t plaetze[kKinderMax]) const;
     void anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int platz) const;
     bool zugVerwerfen(const BaumKnoten& k, int kandidat, int platz) const;
+    // The moves a node grows children for, after pruning. They depend only on the mover's hand,
+    // the lead, the strict rule and whether the talon may be closed, which repeat from node to
+    // node: a small table keeps the last answer for each.
+    struct ZugListe {
+        uint64_t schluessel = 0;  // 0: empty
+        uint8_t anz = 0, verworfen = 0;
+        uint8_t index[kSuchHandMax + 1] = {}, platz[kSuchHandMax + 1] = {};
+    };
+    static constexpr int kZugTabelleBits = 12;
+    const ZugListe& zugListe(const BaumKnoten& k);
     void kinderErzeugen(int knoten);
     // Nodes the search never reached are their parent's position, as they were made.
     void offeneAbschliessen();
@@ -138,6 +148,7 @@ private:
         void operator()(BaumKnoten* p) const { ::operator delete(p); }
     };
     std::unique_ptr<BaumKnoten, PoolFrei> pool_;
+    std::unique_ptr<ZugListe[]> zugTabelle_;
     // The nodes wait in pool order: node lesePos_ + 1 is expanded next.
     int poolAnz_ = 0, lesePos_ = 0;
     int pflicht_ = 0, offene1_ = 0, maxTiefe_ = 0, tiefenLimit_ = 0;
