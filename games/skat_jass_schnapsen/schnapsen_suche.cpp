@@ -92,10 +92,10 @@ int BaumBuilder::zuege(const BaumKnoten& k, int out[kKinderMax]) const {
 }
 
 void BaumBuilder::bewerten(BaumKnoten& k, int suchSitz, bool sechsundsechzig) {
-    int sieger = 0;
-    for (int s = 1; s <= 2; ++s)
-        if (gesamt(k, s) > 65) sieger = s;  // seat 2 is tested last and prevails
-    if (sieger == 0 && k.stichAnz == 0 && k.hand[1] == 0 && k.hand[2] == 0) {
+    int augen[3] = {0, gesamt(k, 1), gesamt(k, 2)};
+    // seat 2 is tested last and prevails
+    int sieger = augen[2] > 65 ? 2 : augen[1] > 65 ? 1 : 0;
+    if (sieger == 0 && k.stichAnz == 0 && (k.hand[1] | k.hand[2]) == 0) {
         if (k.sperrSitz == 0) {
             sieger = k.letzterSieger;
             if (sechsundsechzig) {
@@ -105,30 +105,32 @@ void BaumBuilder::bewerten(BaumKnoten& k, int suchSitz, bool sechsundsechzig) {
                 const int t = gesamt(k, sieger);
                 if (t < 100) k.angesagt[sieger] = static_cast<uint8_t>(k.angesagt[sieger] + (100 - t));
             }
+            augen[1] = gesamt(k, 1);
+            augen[2] = gesamt(k, 2);
         } else {
             sieger = anderer(k.sperrSitz);
         }
     }
-    const float diff = static_cast<float>(gesamt(k, suchSitz) - gesamt(k, anderer(suchSitz)));
+    const float diff = static_cast<float>(suchSitz == 1 ? augen[1] - augen[2] : augen[2] - augen[1]);
+    if (sieger == 0) {
+        k.win = k.avg = k.streng && k.sperrSitz == suchSitz ? -0.5f : 0.01f * diff;
+        return;
+    }
     const float faktor = k.streng && k.sperrSitz ? 2.0f : 1.0f;
     const float tiefe = static_cast<float>(k.tiefe);
-    if (sieger == suchSitz) {
+    if (sieger == suchSitz)
         k.win = k.avg = faktor - 0.01f * tiefe + 0.01f * diff;
-        k.seite = 2;
-    } else if (sieger != 0) {
+    else
         k.win = k.avg = -faktor + 0.01f * tiefe + 0.01f * diff;
-        k.seite = 2;
-    } else {
-        k.win = k.avg = k.streng && k.sperrSitz == suchSitz ? -0.5f : 0.01f * diff;
-    }
+    k.seite = 2;
 }
 
 void BaumBuilder::zugAnwenden(BaumKnoten& kind, const BaumKnoten& eltern) const {
     const int p = kind.kartenIndex == kSchliessen ? kKeinPlatz : platzVon(eltern.hand[eltern.amZug], kind.kartenIndex);
-    anwenden(kind, eltern, p);
+    anwenden(kind, eltern, p, false);
 }
 
-void BaumBuilder::anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int p) const {
+void BaumBuilder::anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int p, bool wertGeerbt) const {
     kind.tiefe = static_cast<uint8_t>(eltern.tiefe + 1);
     if (kind.kartenIndex == kSchliessen) {
         kind.seite = eltern.seite;
@@ -142,14 +144,19 @@ void BaumBuilder::anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int p) co
     kind.zugSitz = static_cast<uint8_t>(mover);
     kind.amZug = static_cast<uint8_t>(anderer(mover));
     kind.seite = eltern.seite == 1 ? 0 : eltern.seite == 0 ? 1 : 3;
-    if (eltern.stichAnz == 0 && (eltern.hand[mover] & partner_[p & 31]))
-        kind.angesagt[mover] =
-            static_cast<uint8_t>(kind.angesagt[mover] + schnapsen::ansageWert(karteAn(p), trumpf_));
     kind.hand[mover] &= ~bit(p & 31);
     kind.gespielt = static_cast<uint8_t>(p);
     if (eltern.stichAnz == 0) {
         kind.stich1 = static_cast<uint8_t>(p);
         kind.stichAnz = 1;
+        if (eltern.hand[mover] & partner_[p & 31]) {
+            kind.angesagt[mover] =
+                static_cast<uint8_t>(kind.angesagt[mover] + schnapsen::ansageWert(karteAn(p), trumpf_));
+        } else if (wertGeerbt) {
+            // A lead without an announcement changes no points and leaves the trick open: the
+            // parent's score (the copy holds it) is the child's.
+            return;
+        }
     } else {
         const int sieger = schnapsen::stichSieger(karteAn(kind.stich1), karteAn(p), mover, trumpf_);
         kind.amZug = static_cast<uint8_t>(sieger);
@@ -230,23 +237,26 @@ const BaumBuilder::ZugListe& BaumBuilder::zugListe(const BaumKnoten& k) {
 }
 
 void BaumBuilder::kinderErzeugen(int n) {
+    // a full pool takes no more children: the moves are not even looked at
+    const int platzFrei = std::min(knotenLimit_, kPoolGroesse) - poolAnz_;
+    if (platzFrei <= 0) return;
     BaumKnoten& eltern = platz(n);
     const ZugListe& z = zugListe(eltern);
     gedroppt_ += z.verworfen;
-    for (int i = 0; i < z.anz; ++i) {
-        if (poolAnz_ >= knotenLimit_ || poolAnz_ >= kPoolGroesse) return;
-        const int c = poolAnz_++;
-        // The child is played out at once, while its parent is at hand; it counts as expanded
-        // only when the search reaches it.
-        BaumKnoten& kind = *new (&platz(c)) BaumKnoten(eltern);
-        kind.index = c;
-        kind.kinderAnz = 0;
+    const int anz = std::min<int>(z.anz, platzFrei);
+    if (anz <= 0) return;
+    // The children are played out at once, while their parent is at hand; a child counts as
+    // expanded only when the search reaches it.
+    eltern.kinder.erstes = poolAnz_;
+    for (int i = 0; i < anz; ++i) {
+        BaumKnoten& kind = *new (&platz(poolAnz_)) BaumKnoten(eltern);
+        kind.index = poolAnz_++;
         kind.bester = -1;
         kind.eltern = n;
         kind.kartenIndex = z.index[i];
-        if (eltern.kinderAnz++ == 0) eltern.kinder.erstes = c;
-        anwenden(kind, eltern, z.platz[i]);
+        anwenden(kind, eltern, z.platz[i], n != 0);
     }
+    eltern.kinderAnz = static_cast<uint8_t>(anz);
 }
 
 void BaumBuilder::offeneAbschliessen() {
@@ -399,10 +409,11 @@ void BaumBuilder::rechnen(float fps) {
 void BaumBuilder::zurueckrechnen() {
     for (int n = poolAnz_ - 1; n >= 0; --n) {
         BaumKnoten& k = platz(n);
-        for (int i = 0; i < k.kinderAnz; ++i) {
+        const int anz = k.kinderAnz;
+        for (int i = 0; i < anz; ++i) {
             const int c = k.kinder[i];
             const BaumKnoten& kind = platz(c);
-            k.avg = (i == 0 ? 0.0f : k.avg) + kind.avg / static_cast<float>(k.kinderAnz);
+            k.avg = (i == 0 ? 0.0f : k.avg) + kind.avg / static_cast<float>(anz);
             const float ks = schluessel(kind.win, kind.avg);
             bool nehmen = i == 0;
             if (!nehmen) {

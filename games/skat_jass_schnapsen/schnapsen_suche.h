@@ -125,7 +125,9 @@ private:
     void kartenLegen(const Lage& l, BaumKnoten& w);
     // The moves with the places of their cards (kSchliessen: kKeinPlatz).
     int zuegeMitPlatz(const BaumKnoten& k, int out[kKinderMax], uint8_t plaetze[kKinderMax]) const;
-    void anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int platz) const;
+    // wertGeerbt: the parent's win and average are still its own score as a leaf (every node but
+    // the root until the values are backed up).
+    void anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int platz, bool wertGeerbt) const;
     bool zugVerwerfen(const BaumKnoten& k, int kandidat, int platz) const;
     // The moves a node grows children for, after pruning. They depend only on the mover's hand,
     // the lead, the strict rule and whether the talon may be closed, which repeat from node to
@@ -135,7 +137,7 @@ private:
         uint8_t anz = 0, verworfen = 0;
         uint8_t index[kSuchHandMax + 1] = {}, platz[kSuchHandMax + 1] = {};
     };
-    static constexpr int kZugTabelleBits = 12;
+    static constexpr int kZugTabelleBits = 16;
     const ZugListe& zugListe(const BaumKnoten& k);
     void kinderErzeugen(int knoten);
     // Nodes the search never reached are their parent's position, as they were made.
