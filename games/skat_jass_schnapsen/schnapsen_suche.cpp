@@ -91,7 +91,9 @@ int BaumBuilder::zuege(const BaumKnoten& k, int out[kKinderMax]) const {
     return zuegeMitPlatz(k, out, plaetze);
 }
 
-void BaumBuilder::bewerten(BaumKnoten& k, int suchSitz, bool sechsundsechzig) {
+namespace {
+
+[[gnu::always_inline]] inline void blattWert(BaumKnoten& k, int suchSitz, bool sechsundsechzig) {
     int augen[3] = {0, gesamt(k, 1), gesamt(k, 2)};
     // seat 2 is tested last and prevails
     int sieger = augen[2] > 65 ? 2 : augen[1] > 65 ? 1 : 0;
@@ -125,19 +127,18 @@ void BaumBuilder::bewerten(BaumKnoten& k, int suchSitz, bool sechsundsechzig) {
     k.seite = 2;
 }
 
-void BaumBuilder::zugAnwenden(BaumKnoten& kind, const BaumKnoten& eltern) const {
-    const int p = kind.kartenIndex == kSchliessen ? kKeinPlatz : platzVon(eltern.hand[eltern.amZug], kind.kartenIndex);
-    anwenden(kind, eltern, p, false);
-}
+}  // namespace
 
-void BaumBuilder::anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int p, bool wertGeerbt) const {
+void BaumBuilder::bewerten(BaumKnoten& k, int suchSitz, bool sechsundsechzig) { blattWert(k, suchSitz, sechsundsechzig); }
+
+[[gnu::always_inline]] inline void BaumBuilder::anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int p, bool wertGeerbt) const {
     kind.tiefe = static_cast<uint8_t>(eltern.tiefe + 1);
     if (kind.kartenIndex == kSchliessen) {
         kind.seite = eltern.seite;
         kind.zugSitz = kind.amZug = eltern.amZug;
         kind.streng = 1;
         kind.sperrSitz = static_cast<uint8_t>(eltern.amZug);
-        bewerten(kind, suchSitz_, sechsundsechzig_);
+        blattWert(kind, suchSitz_, sechsundsechzig_);
         return;
     }
     const int mover = eltern.amZug;
@@ -183,7 +184,12 @@ void BaumBuilder::anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int p, bo
             if (kind.talonAnz == 0) kind.streng = 1;
         }
     }
-    bewerten(kind, suchSitz_, sechsundsechzig_);
+    blattWert(kind, suchSitz_, sechsundsechzig_);
+}
+
+void BaumBuilder::zugAnwenden(BaumKnoten& kind, const BaumKnoten& eltern) const {
+    const int p = kind.kartenIndex == kSchliessen ? kKeinPlatz : platzVon(eltern.hand[eltern.amZug], kind.kartenIndex);
+    anwenden(kind, eltern, p, false);
 }
 
 bool BaumBuilder::zugVerwerfen(const BaumKnoten& k, int i, int c) const {
@@ -237,7 +243,6 @@ const BaumBuilder::ZugListe& BaumBuilder::zugListe(const BaumKnoten& k) {
 }
 
 void BaumBuilder::kinderErzeugen(int n) {
-    // a full pool takes no more children: the moves are not even looked at
     const int platzFrei = std::min(knotenLimit_, kPoolGroesse) - poolAnz_;
     if (platzFrei <= 0) return;
     BaumKnoten& eltern = platz(n);
@@ -374,22 +379,27 @@ void BaumBuilder::rechnen(float fps) {
         budget = num::round((std::max<double>(static_cast<double>(num::round((f - 250) / 4)), 20) + 100) * 1000 / f);
     const int64_t grenze = num::round(1.5 * static_cast<double>(budget));
     const uint32_t start = ticks::now();
-    int anzahl = 0;
-    while (lesePos_ + 1 < poolAnz_) {
-        if (zustand_ == 1 && maxTiefe_ >= tiefenLimit_) break;
+    const int poolGrenze = std::min(knotenLimit_, kPoolGroesse);
+    const bool breite = zustand_ == 1;
+    int anzahl = 0, lese = lesePos_, tiefste = maxTiefe_;
+    while (lese + 1 < poolAnz_) {
+        if (breite && tiefste >= tiefenLimit_) break;
         if (anzahl >= grenze) break;
         // the clock is read every 16 nodes: a node costs far less than reading it
-        if (anzahl >= 30 && (anzahl - 30) % 16 == 0 && ticks::since(start) >= 50) break;
-        const int n = ++lesePos_;
+        if (anzahl >= 30 && (anzahl & 15) == 14 && ticks::since(start) >= 50) break;
+        const int n = ++lese;
         const BaumKnoten& k = platz(n);
-        maxTiefe_ = std::max<int>(maxTiefe_, k.tiefe);
-        if (zustand_ == 2) ++pflicht_;
-        // Past the breadth phase only positions under the strict rule grow further.
-        const bool weiter = zustand_ == 1 ? (k.tiefe < tiefenLimit_ || k.streng) : k.streng != 0;
-        if (weiter && k.seite != 2) kinderErzeugen(n);
-        ++verarbeitet_;
+        tiefste = std::max<int>(tiefste, k.tiefe);
+        // Past the breadth phase only positions under the strict rule grow further; a full pool
+        // takes no more children.
+        const bool weiter = breite ? (k.tiefe < tiefenLimit_ || k.streng) : k.streng != 0;
+        if (weiter && k.seite != 2 && poolAnz_ < poolGrenze) kinderErzeugen(n);
         ++anzahl;
     }
+    lesePos_ = lese;
+    maxTiefe_ = tiefste;
+    verarbeitet_ += anzahl;
+    if (!breite) pflicht_ += anzahl;
     scheibe_ = anzahl;
     zeit_ += static_cast<int>(ticks::since(start));
     const int offen = poolAnz_ - 1 - lesePos_;

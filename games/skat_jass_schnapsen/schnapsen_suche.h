@@ -137,7 +137,7 @@ private:
         uint8_t anz = 0, verworfen = 0;
         uint8_t index[kSuchHandMax + 1] = {}, platz[kSuchHandMax + 1] = {};
     };
-    static constexpr int kZugTabelleBits = 16;
+    static constexpr int kZugTabelleBits = 12;
     const ZugListe& zugListe(const BaumKnoten& k);
     void kinderErzeugen(int knoten);
     // Nodes the search never reached are their parent's position, as they were made.
