@@ -15,7 +15,6 @@ namespace {
 
 using schnapsen::kAss;
 using schnapsen::kDame;
-using schnapsen::kKoenig;
 
 // The places of the cards of a search (see BaumBuilder).
 constexpr int kHandPlatz[3] = {0, 0, 7};
@@ -64,25 +63,24 @@ int BaumBuilder::zuegeMitPlatz(const BaumKnoten& k, int out[kKinderMax], uint8_t
         plaetze[n] = kKeinPlatz;
         out[n++] = kSchliessen;
     }
-    const uint32_t h = k.hand[k.amZug];
-    uint32_t erlaubt = h;
-    if (k.stichAnz != 0 && k.streng) {
-        // the trick is taken in suit if possible, else the suit followed, else a trump played
-        const int lead = k.stich1;
-        if (h & hoeher_[lead])
-            erlaubt = h & hoeher_[lead];
-        else if (h & tiefer_[lead])
-            erlaubt = h & inFarbe_[farbe_[lead]];
-        else if (h & inFarbe_[trumpf_ & 15])
-            erlaubt = h & inFarbe_[trumpf_ & 15];
+    // the mover's hand in hand order, for the rules' own test of a card
+    struct {
+        int anz = 0;
+        karte k[kSuchHandMax] = {};
+        uint8_t platz[kSuchHandMax] = {};
+        const karte& at(int i) const { return k[i - 1]; }
+    } h;
+    for (uint32_t rest = k.hand[k.amZug]; rest != 0 && h.anz < kSuchHandMax; rest &= rest - 1) {
+        h.platz[h.anz] = static_cast<uint8_t>(niedrigster(rest));
+        h.k[h.anz] = karteAn(h.platz[h.anz]);
+        ++h.anz;
     }
-    int i = 1;
-    for (uint32_t rest = h; rest != 0 && n < kKinderMax; rest &= rest - 1, ++i) {
-        const int p = niedrigster(rest);
-        if (!(erlaubt & bit(p))) continue;
-        plaetze[n] = static_cast<uint8_t>(p);
-        out[n++] = i;
-    }
+    const karte lead = karteAn(k.stich1);
+    for (int i = 1; i <= h.anz && n < kKinderMax; ++i)
+        if (k.stichAnz == 0 || schnapsen::regelPruefen(h.at(i), lead, h, k.streng != 0, trumpf_)) {
+            plaetze[n] = h.platz[i - 1];
+            out[n++] = i;
+        }
     return n;
 }
 
@@ -310,14 +308,17 @@ void BaumBuilder::kartenLegen(const Lage& l, BaumKnoten& w) {
         augen_[p] = static_cast<uint8_t>(schnapsen::kartenAugen(karteAn(p)));
     }
     for (int p = 0; p < 32; ++p) {
-        hoeher_[p] = tiefer_[p] = kleiner_[p] = partner_[p] = 0;
-        const int paarWert = wert_[p] == kDame ? kKoenig : wert_[p] == kKoenig ? kDame : 0;
+        tiefer_[p] = kleiner_[p] = partner_[p] = 0;
         for (int q = 0; q < 32; ++q) {
             if (wert_[q] < wert_[p]) kleiner_[p] |= bit(q);
-            if (farbe_[q] != farbe_[p]) continue;
-            if (wert_[q] > wert_[p]) hoeher_[p] |= bit(q);
-            if (wert_[q] < wert_[p]) tiefer_[p] |= bit(q);
-            if (paarWert != 0 && wert_[q] == paarWert) partner_[p] |= bit(q);
+            if (farbe_[q] == farbe_[p] && wert_[q] < wert_[p]) tiefer_[p] |= bit(q);
+            // the rules say which two cards make a pair
+            struct {
+                int anz = 2;
+                karte k[2];
+                const karte& at(int i) const { return k[i - 1]; }
+            } paar{2, {karteAn(p), karteAn(q)}};
+            if (schnapsen::paarPartner(paar, 1) == 2) partner_[p] |= bit(q);
         }
     }
 }

@@ -162,7 +162,6 @@ private:
     int talonStart_ = 0;
     uint8_t wert_[32] = {}, farbe_[32] = {}, augen_[32] = {};
     uint32_t inFarbe_[16] = {};  // the places of a suit
-    uint32_t hoeher_[32] = {};   // same suit, higher value
     uint32_t tiefer_[32] = {};   // same suit, lower value
     uint32_t kleiner_[32] = {};  // any suit, lower value
     uint32_t partner_[32] = {};  // a card of a pair: the place of the other card
