@@ -61,7 +61,9 @@ int paarPartner(const H& h, int i, int suit = 0) {
 int ansageWert(const karte& k, int trumpf);
 // Deal points: the announcements count only once the seat has taken a trick (a trick of two
 // Neunen is worth 0 but still is a trick).
-inline int dealAugen(int stichAugen, int angesagt, bool hatStich) { return stichAugen + (hatStich ? angesagt : 0); }
+inline int dealAugen(int stichAugen, int angesagt, bool hatStich) {
+    return stichAugen + (hatStich ? angesagt : 0);
+}
 
 // The outcome of a finished deal.
 struct Deal {

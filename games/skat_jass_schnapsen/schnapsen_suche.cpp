@@ -127,9 +127,12 @@ namespace {
 
 }  // namespace
 
-void BaumBuilder::bewerten(BaumKnoten& k, int suchSitz, bool sechsundsechzig) { blattWert(k, suchSitz, sechsundsechzig); }
+void BaumBuilder::bewerten(BaumKnoten& k, int suchSitz, bool sechsundsechzig) {
+    blattWert(k, suchSitz, sechsundsechzig);
+}
 
-[[gnu::always_inline]] inline void BaumBuilder::anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int p, bool wertGeerbt) const {
+[[gnu::always_inline]] inline void BaumBuilder::anwenden(BaumKnoten& kind, const BaumKnoten& eltern, int p,
+                                                         bool wertGeerbt) const {
     kind.tiefe = static_cast<uint8_t>(eltern.tiefe + 1);
     if (kind.kartenIndex == kSchliessen) {
         kind.seite = eltern.seite;
@@ -162,7 +165,8 @@ void BaumBuilder::bewerten(BaumKnoten& k, int suchSitz, bool sechsundsechzig) { 
         kind.letzterSieger = static_cast<uint8_t>(sieger);
         kind.seite = sieger == suchSitz_ ? 1 : 0;
         kind.gewonnen[sieger].anz = static_cast<int8_t>(kind.gewonnen[sieger].anz + 2);
-        kind.stichAugen[sieger] = static_cast<uint8_t>(kind.stichAugen[sieger] + augen_[kind.stich1 & 31] + augen_[p & 31]);
+        kind.stichAugen[sieger] =
+            static_cast<uint8_t>(kind.stichAugen[sieger] + augen_[kind.stich1 & 31] + augen_[p & 31]);
         kind.stichAnz = 0;
         if (!kind.streng) {
             // the taker draws first; the last card of the talon leaves the open trump card
@@ -186,7 +190,8 @@ void BaumBuilder::bewerten(BaumKnoten& k, int suchSitz, bool sechsundsechzig) { 
 }
 
 void BaumBuilder::zugAnwenden(BaumKnoten& kind, const BaumKnoten& eltern) const {
-    const int p = kind.kartenIndex == kSchliessen ? kKeinPlatz : platzVon(eltern.hand[eltern.amZug], kind.kartenIndex);
+    const int p =
+        kind.kartenIndex == kSchliessen ? kKeinPlatz : platzVon(eltern.hand[eltern.amZug], kind.kartenIndex);
     anwenden(kind, eltern, p, false);
 }
 
@@ -375,9 +380,11 @@ void BaumBuilder::rechnen(float fps) {
     if (f <= 100)
         budget = num::round(80000.0 / f);
     else if (f <= 250)
-        budget = num::round((std::max<double>(static_cast<double>(num::round((f - 100) / 4)), 20) + 80) * 1000 / f);
+        budget = num::round((std::max<double>(static_cast<double>(num::round((f - 100) / 4)), 20) + 80) *
+                            1000 / f);
     else
-        budget = num::round((std::max<double>(static_cast<double>(num::round((f - 250) / 4)), 20) + 100) * 1000 / f);
+        budget = num::round((std::max<double>(static_cast<double>(num::round((f - 250) / 4)), 20) + 100) *
+                            1000 / f);
     const int64_t grenze = num::round(1.5 * static_cast<double>(budget));
     const uint32_t start = ticks::now();
     const int poolGrenze = std::min(knotenLimit_, kPoolGroesse);
@@ -514,10 +521,10 @@ std::string BaumBuilder::besterText() const {
 }
 
 std::string BaumBuilder::statistikText() const {
-    return "Verarbeitet: " + std::to_string(verarbeitet_) + ", Offen: " + std::to_string(poolAnz_ - 1 - lesePos_) +
-           ", Offene1: " + std::to_string(offene1_) + ", Pflicht: " + std::to_string(pflicht_) +
-           ", Gedroppt: " + std::to_string(gedroppt_) + ", Zeit: " + std::to_string(zeit_) +
-           ", Tiefe: " + std::to_string(maxTiefe_);
+    return "Verarbeitet: " + std::to_string(verarbeitet_) +
+           ", Offen: " + std::to_string(poolAnz_ - 1 - lesePos_) + ", Offene1: " + std::to_string(offene1_) +
+           ", Pflicht: " + std::to_string(pflicht_) + ", Gedroppt: " + std::to_string(gedroppt_) +
+           ", Zeit: " + std::to_string(zeit_) + ", Tiefe: " + std::to_string(maxTiefe_);
 }
 
 }  // namespace schnapsenki

@@ -21,8 +21,8 @@ constexpr int kWurzelIndex = 100;
 // A node's cards are bit sets over the card places of one search (see BaumBuilder): a hand is
 // the set of the places it holds, and its order (the order its moves are tried in) is the order
 // of the places, which is the order the cards came into the hand.
-constexpr int kSuchHandMax = 7;    // 6 cards a hand in Sechsundsechzig
-constexpr int kSuchTalonMax = 12;  // 11 cards in the talon of Sechsundsechzig
+constexpr int kSuchHandMax = 7;     // 6 cards a hand in Sechsundsechzig
+constexpr int kSuchTalonMax = 12;   // 11 cards in the talon of Sechsundsechzig
 constexpr uint8_t kKeinPlatz = 31;  // the place of no card
 
 // The tricks a seat has taken: only whether there is one counts, their points are kept apart.
@@ -42,7 +42,7 @@ struct BaumKnoten {
     int32_t index = 0;
     KinderFolge kinder;
     float win = 0, avg = 0;
-    uint32_t hand[3] = {};  // [1], [2]: the places held
+    uint32_t hand[3] = {};          // [1], [2]: the places held
     uint8_t gespielt = kKeinPlatz;  // the place of the card played (BaumBuilder::karteAn)
     uint8_t stich1 = kKeinPlatz;    // the lead of the open trick
     uint8_t kinderAnz = 0;
@@ -53,8 +53,8 @@ struct BaumKnoten {
     uint8_t sperrSitz = 0, streng = 0;
     uint8_t stichAugen[3] = {}, angesagt[3] = {};
     uint8_t stichAnz = 0, letzterSieger = 0;
-    uint8_t talonAnz = 0;  // cards left in the talon, drawn in the order of their places
-    uint8_t atoutDa = 0;   // the open trump card lies under the talon
+    uint8_t talonAnz = 0;        // cards left in the talon, drawn in the order of their places
+    uint8_t atoutDa = 0;         // the open trump card lies under the talon
     StichZahl gewonnen[3] = {};  // [1], [2]
 };
 static_assert(sizeof(BaumKnoten) <= 60);
@@ -64,8 +64,8 @@ struct Lage {
     bool sechsundsechzig = false;
     bool sperrenErlaubt = true;
     int trumpf = 1;
-    int suchSitz = 2;   // the seat searched for
-    int amZug = 2;      // the seat on turn in the deal
+    int suchSitz = 2;  // the seat searched for
+    int amZug = 2;     // the seat on turn in the deal
     bool streng = false;
     int sperrSitz = 0;
     hand haende[3] = {};
