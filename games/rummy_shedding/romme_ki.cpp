@@ -211,15 +211,21 @@ bool fremdErlaubt(const Suche& s, const karte& c, int handAnz) {
     return !cg.romme.positiv && (handAnz < 3 || s.druck > 18);
 }
 
-// A card could lie at an end of the pile or in a Joker's place: the pile holds a natural card of
-// its value or of its suit. Saves building melds that cannot be.
+// A card could lie at an end of the pile or in a Joker's place. A meld holds natural cards of
+// one value (a set) or of one suit (a run), so the pile's natural cards must all share the
+// card's value or all share its suit, and there must be one. Saves building melds that cannot be.
 bool koennte(const hand& pile, const karte& c) {
     if (istJoker(c)) return true;
+    bool natur = false, wert = true, farbe = true;
     for (int i = 1; i <= pile.anz; ++i) {
         const karte& k = pile.at(i);
-        if (!istJoker(k) && (k.t == c.t || k.f == c.f)) return true;
+        if (istJoker(k)) continue;
+        natur = true;
+        wert = wert && k.t == c.t;
+        farbe = farbe && k.f == c.f;
+        if (!wert && !farbe) return false;
     }
-    return false;
+    return natur;
 }
 
 void rekursion(Lauf& l, hand& h, int tiefe, int eintrag);
