@@ -84,11 +84,48 @@ bool passtZuAbfrage(const Regeln& r, const karte& k, const Abfrage& q) {
     return true;
 }
 
-int abfrageAnzahl(const Regeln& r, const TKartenZahl& h, const Abfrage& q) {
+namespace {
+
+// The ids of the cards that fit the question (passtZuAbfrage), one bit each: a question is asked
+// of several piles, and what it asks is worked out once.
+uint32_t abfrageMaske(const Regeln& r, const Abfrage& q) {
+    uint32_t m = 0;
+    if (q.art == 5) {
+        for (int id = 0; id < kIds; ++id)
+            if (r.wert[id] == q.hoeher) m |= 1u << id;
+        return m;
+    }
+    const bool nurKlasse = (q.art == 1 || q.art == 4) && q.farbe > 0;
+    const int bezug = kartenId(q.bezugskarte);
+    auto rangVon = [&](int i) { return i < 0 ? 0 : (q.nachAugen ? r.augen[i] : r.wert[i]); };
+    const int bezugRang = rangVon(bezug);
+    const bool gleichZaehlt = !q.nachAugen && r.gleichHoeher >= 0 && bezug == r.gleichHoeher;
+    for (int id = 0; id < kIds; ++id) {
+        const bool trumpf = r.trumpf[id] != 0;
+        const bool klassePasst = (id / 8 + 1 == q.farbe && !trumpf) || (q.farbe == kKlasseTrumpf && trumpf);
+        if (!klassePasst && nurKlasse) continue;
+        bool passt = true;
+        if (q.art == 4)
+            passt = istHochkarte(idKarte(id));
+        else if (q.hoeher >= 0)
+            passt = (gleichZaehlt && id == r.gleichHoeher) || rangVon(id) > bezugRang;
+        else if (q.niedriger >= 0)
+            passt = rangVon(id) < bezugRang;
+        if (passt) m |= 1u << id;
+    }
+    return m;
+}
+
+int anzahlIn(const TKartenZahl& h, uint32_t maske) {
     int n = 0;
-    for (int id = 0; id < kIds; ++id)
-        if (h.anz[id] && passtZuAbfrage(r, idKarte(id), q)) n += h.anz[id];
+    for (int id = 0; id < kIds; ++id) n += (maske >> id & 1u) ? h.anz[id] : 0;
     return n;
+}
+
+}  // namespace
+
+int abfrageAnzahl(const Regeln& r, const TKartenZahl& h, const Abfrage& q) {
+    return anzahlIn(h, abfrageMaske(r, q));
 }
 
 float wktHat(const Sicht& s, int seat, const Abfrage& q, int modus) {
@@ -112,7 +149,8 @@ float wktHat(const Sicht& s, int seat, const Abfrage& q, int modus) {
         if (klassenFrage && s.w[u].frei[q.farbe]) continue;
         t += std::max(0, s.handAnz[u] - s.w[u].bekannt.n);
     }
-    const int k = abfrageAnzahl(s.regeln, s.unbekannt, q);
+    const uint32_t maske = abfrageMaske(s.regeln, q);
+    const int k = anzahlIn(s.unbekannt, maske);
     float p = 0.0f;
     if (n > 0) {
         // none of the k open matching cards among the seat's n open slots
@@ -130,9 +168,8 @@ float wktHat(const Sicht& s, int seat, const Abfrage& q, int modus) {
         p = std::clamp(p, 0.0f, 1.0f);
         if (modus == 1) p = 1.0f - p;
     }
-    if (modus == 1 && abfrageAnzahl(s.regeln, w.bekannt, q) > 0) p = 1.0f;
-    if (modus == 0 && abfrageAnzahl(s.regeln, w.ungewiss, q) + abfrageAnzahl(s.regeln, w.bekannt, q) == 0)
-        p = 1.0f;
+    if (modus == 1 && anzahlIn(w.bekannt, maske) > 0) p = 1.0f;
+    if (modus == 0 && anzahlIn(w.ungewiss, maske) + anzahlIn(w.bekannt, maske) == 0) p = 1.0f;
     return std::clamp(p * f, 0.0f, 1.0f);
 }
 
