@@ -51,8 +51,8 @@ Regeln regelnAus(const schafkopf::Ordnung& o, int gleichHoeher) {
     Regeln r;
     for (int id = 0; id < kIds; ++id) {
         const karte k = idKarte(id);
-        r.trumpf[id] = schafkopf::istTrumpf(o, k) ? 1 : 0;
-        r.wert[id] = static_cast<int16_t>(schafkopf::rang(o, k));
+        r.trumpf[id] = o.trumpf[k.f - 1][k.t - 1] ? 1 : 0;
+        r.wert[id] = static_cast<int16_t>(o.rang[k.f - 1][k.t - 1]);
         r.augen[id] = static_cast<uint8_t>(schafkopf::augen(k));
     }
     r.gleichHoeher = gleichHoeher;
@@ -302,6 +302,13 @@ Sicht wissenAktualisieren(const Lage& lage) {
     s.gespielt = lage.gespielt;
     if (lage.wissen)
         for (int u = 1; u <= 4; ++u) s.w[u] = lage.wissen[u - 1];
+    // each card's class once, and the observer's cards counted by class
+    uint8_t klasse[kIds];
+    int eigene[kKlasseTrumpf + 1] = {};
+    for (int i = 0; i < kIds; ++i) {
+        klasse[i] = static_cast<uint8_t>(klasseVonId(r, i));
+        eigene[klasse[i]] += s.eigeneHand.anz[i];
+    }
 
     // what each other seat may hold: the unseen cards outside its voids
     for (int u = 1; u <= 4; ++u) {
@@ -309,7 +316,7 @@ Sicht wissenAktualisieren(const Lage& lage) {
         TKartenZahl& m = s.w[u].moeglich;
         leeren(m);
         for (int i = 0; i < kIds; ++i)
-            if (s.unsichtbar.anz[i] && !s.w[u].frei[klasseVonId(r, i)]) {
+            if (s.unsichtbar.anz[i] && !s.w[u].frei[klasse[i]]) {
                 m.anz[i] = s.unsichtbar.anz[i];
                 m.n += m.anz[i];
             }
@@ -320,7 +327,7 @@ Sicht wissenAktualisieren(const Lage& lage) {
             if (u == s.ich) {
                 w.bekannt = s.eigeneHand;
                 w.moeglich = s.eigeneHand;
-                w.frei[kl] = klassenAnzahl(r, s.eigeneHand, kl) == 0 ? 1 : 0;
+                w.frei[kl] = eigene[kl] == 0 ? 1 : 0;
                 w.freiWkt[kl] = w.frei[kl] ? 1.0f : 0.0f;
                 continue;
             }
@@ -331,7 +338,7 @@ Sicht wissenAktualisieren(const Lage& lage) {
             if (!andereFrei) continue;
             // every other seat lacks the class: its unseen cards are all this seat's
             for (int i = 0; i < kIds; ++i)
-                if (klasseVonId(r, i) == kl && s.unsichtbar.anz[i] > w.bekannt.anz[i]) {
+                if (klasse[i] == kl && s.unsichtbar.anz[i] > w.bekannt.anz[i]) {
                     w.bekannt.n += s.unsichtbar.anz[i] - w.bekannt.anz[i];
                     w.bekannt.anz[i] = s.unsichtbar.anz[i];
                 }
