@@ -4,6 +4,7 @@
 #include "games/schafkopf_doppelkopf/sd_wkt.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace sdki {
 
@@ -118,7 +119,7 @@ uint32_t abfrageMaske(const Regeln& r, const Abfrage& q) {
 
 int anzahlIn(const TKartenZahl& h, uint32_t maske) {
     int n = 0;
-    for (int id = 0; id < kIds; ++id) n += (maske >> id & 1u) ? h.anz[id] : 0;
+    for (uint32_t m = maske; m != 0; m &= m - 1) n += h.anz[std::countr_zero(m)];
     return n;
 }
 
