@@ -268,12 +268,39 @@ void anlegenVersuchen(Lauf& l, hand& h, int tiefe, int eintrag) {
     }
 }
 
-// The three candidates that start with card i: a set, a run upwards, a run downwards.
-void kandidaten(const hand& h, int i, const Suche& s, hand out[3]) {
-    const karte a = h.at(i);
+// Where each card of a hand first lies by suit and value, and the hand's last Joker: the
+// candidates of every card of the hand look their neighbours up here.
+struct HandIndex {
+    uint8_t erste[5][14] = {};  // [suit][value], 0: not in the hand
     int joker = 0;
-    for (int k = 1; k <= h.anz; ++k)
-        if (istJoker(h.at(k))) joker = k;
+    bool vollstaendig = true;  // every natural card has a suit 1..4 and a value 1..13
+
+    explicit HandIndex(const hand& h) {
+        for (int x = h.anz; x >= 1; --x) {
+            const karte& c = h.at(x);
+            if (istJoker(c)) {
+                if (!joker) joker = x;
+            } else if (c.f >= 1 && c.f <= 4 && c.t >= 1 && c.t <= 13 && x <= 255) {
+                erste[c.f][c.t] = static_cast<uint8_t>(x);
+            } else {
+                vollstaendig = false;
+            }
+        }
+    }
+
+    // The first card of value v and suit f, 0 for none.
+    int finde(const hand& h, int v, int f) const {
+        if (vollstaendig && f >= 1 && f <= 4) return v >= 1 && v <= 13 ? erste[f][v] : 0;
+        for (int x = 1; x <= h.anz; ++x)
+            if (h.at(x).t == v && h.at(x).f == f) return x;
+        return 0;
+    }
+};
+
+// The three candidates that start with card i: a set, a run upwards, a run downwards.
+void kandidaten(const hand& h, const HandIndex& index, int i, const Suche& s, hand out[3]) {
+    const karte a = h.at(i);
+    const int joker = index.joker;
     // the set
     hand& satz = out[0];
     satz.anz = 0;
@@ -298,9 +325,7 @@ void kandidaten(const hand& h, int i, const Suche& s, hand out[3]) {
         while (r.anz < 13) {
             if (!s.r.ecke && t == romme::kAss) break;
             const int v = richtung == 0 ? romme::nachfolger(t) : romme::vorgaenger(t);
-            int k = 0;
-            for (int x = 1; x <= h.anz && !k; ++x)
-                if (h.at(x).t == v && h.at(x).f == a.f) k = x;
+            const int k = index.finde(h, v, a.f);
             if (k) {
                 anhaengen(r, h.at(k));
             } else if (jokerFrei) {
@@ -318,20 +343,32 @@ void kandidaten(const hand& h, int i, const Suche& s, hand out[3]) {
 
 void meldenVersuchen(Lauf& l, hand& h, int tiefe, int eintrag) {
     Suche& s = l.s;
+    const HandIndex index(h);
     for (int i = 1; i <= h.anz; ++i) {
         // a meld never starts from a Joker: it would count the Joker as whatever it stands for
         if (istJoker(h.at(i))) continue;
         hand kand[3];
-        kandidaten(h, i, s, kand);
+        kandidaten(h, index, i, s, kand);
         for (hand& m : kand) {
             if (l.b.anzahl >= kBufferMax) return;
             if (m.anz < 3 || m.anz >= h.anz) continue;
-            if (!romme::isset(m, s.sitzHatMeldung, false, false, s.r)) continue;
+            int wert = 0;
+            if (s.sitzHatMeldung) {
+                if (!romme::isset(m, true, false, false, s.r)) continue;
+                wert = romme::meldungPunkte(m, false, false, s.r);
+            } else {
+                // the seat's first meld must reach the minimum: its points, counted once, come first
+                int joker = 0;
+                for (int k = 1; k <= m.anz; ++k) joker += istJoker(m.at(k)) ? 1 : 0;
+                if (joker >= 2) continue;
+                wert = romme::meldungPunkte(m, false, false, s.r);
+                if (wert < s.r.mindestpunkte || !romme::isset(m, true, false, false, s.r)) continue;
+            }
             Meldung me;
             leeren(me.karten);
             kartenKopieren(me.karten, m);
             me.art = 0;
-            me.wert = romme::meldungPunkte(m, false, false, s.r);
+            me.wert = wert;
             const int n = zugAnhaengen(l.b, eintrag, me, m.anz);
             if (n == 0) return;
             hand rest;

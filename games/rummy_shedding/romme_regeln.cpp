@@ -95,11 +95,17 @@ int kartenWert(const karte& c, const Regeln& r) {
     }
 }
 
+namespace {
+
+[[gnu::noinline, gnu::cold]] int ungueltigeKarten() {
+    msgsink::error(text::w("error: no valid cards at romme.getdif"));
+    return 0;
+}
+
+}  // namespace
+
 int getdif(const karte& a, const karte& b, bool first, const Regeln& r) {
-    if (!gueltigeKarte(a) || !gueltigeKarte(b)) {
-        msgsink::error(text::w("error: no valid cards at romme.getdif"));
-        return 0;
-    }
+    if (!gueltigeKarte(a) || !gueltigeKarte(b)) return ungueltigeKarten();
     int d = meldSchluessel(b) - meldSchluessel(a);
     if (a.t == kAss && b.t == kZwei && (first || r.ecke)) d = 1;
     if (a.t == kAss && b.t == kDrei && (first || r.ecke)) d = 2;
