@@ -3,6 +3,7 @@
 // steps in the first frame that shows the main menu and then ends.
 #pragma once
 #include <GL/gl.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -11,7 +12,9 @@
 #include <string>
 #include <system_error>
 
+#include "app/dialoge.h"
 #include "app/glapp.h"
+#include "core/cg.h"
 #include "gui/glform.h"
 #include "gui/sdlhost.h"
 #include "platform/image.h"
@@ -91,6 +94,37 @@ bool laufenBis(glapp::Tglapp& app, F fertig, uint32_t ms) {
         app.Mainloop(false);
     }
     return true;
+}
+
+// Runs frames of the outer loop for `ms`.
+inline void laufen(glapp::Tglapp& app, uint32_t ms) {
+    laufenBis(
+        app, [] { return false; }, ms);
+}
+
+// Starts game `spiel` from its rule page and deals until the human is asked; false when the game
+// did not start or the question never came.
+inline bool bisZurFrage(glapp::Tglapp& app, int spiel) {
+    app.CreateClickEvent(dialoge::ids().regeln[spiel], 2);
+    return glapp::spielAktiv == 1 && laufenBis(
+                                         app, [] { return ::cg.entscheidung.inBenutzung != 0; }, 120000);
+}
+
+// A test's steps in game `spiel` once it has reached the human's first question; skipped where
+// there is no display or no data.
+inline void imSpiel(int spiel, const std::function<void(glapp::Tglapp&)>& schritte) {
+    std::string warum;
+    bool gespielt = false;
+    const bool lief = imHauptmenue(
+        [&](glapp::Tglapp& app) {
+            ASSERT_TRUE(bisZurFrage(app, spiel)) << "the deal never reached the human's question";
+            gespielt = true;
+            schritte(app);
+        },
+        warum);
+    if (!lief && warum != "the main menu never drew") GTEST_SKIP() << warum;
+    ASSERT_TRUE(lief) << warum;
+    EXPECT_TRUE(gespielt);
 }
 
 // The window's picture as drawn so far (rows bottom-up, RGB).
