@@ -237,7 +237,7 @@ inline uint32_t keyNibbles(uint32_t w) {
     return true;
 }
 
-inline void evaluateHand(const hand64& cards, bool wantBestFive, HandValue& result) {
+[[gnu::always_inline]] inline void evaluateHand(const hand64& cards, bool wantBestFive, HandValue& result) {
     if (!wantBestFive && evaluateFast(cards, result)) return;
     evaluateHandReference(cards, wantBestFive, result);
 }
