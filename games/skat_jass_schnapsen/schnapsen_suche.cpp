@@ -55,7 +55,8 @@ std::string hundert(float v) { return std::to_string(static_cast<int>(num::round
 
 BaumBuilder::BaumBuilder()
     : pool_(static_cast<BaumKnoten*>(::operator new(sizeof(BaumKnoten) * kPoolGroesse))),
-      zugTabelle_(new ZugListe[size_t{1} << kZugTabelleBits]) {}
+      zugTabelle_(new ZugListe[size_t{1} << kZugTabelleBits]),
+      werte_(static_cast<Wert*>(::operator new(sizeof(Wert) * kPoolGroesse))) {}
 
 int BaumBuilder::zuegeMitPlatz(const BaumKnoten& k, int out[kKinderMax], uint8_t plaetze[kKinderMax]) const {
     int n = 0;
@@ -425,12 +426,13 @@ void BaumBuilder::rechnen(float fps) {
 // Children lie behind their parent in the pool: from the back, every node finds its children's
 // values final.
 void BaumBuilder::zurueckrechnen() {
+    Wert* const wert = werte_.get();
     for (int n = poolAnz_ - 1; n >= 0; --n) {
         BaumKnoten& k = platz(n);
         const int anz = k.kinderAnz;
         for (int i = 0; i < anz; ++i) {
             const int c = k.kinder[i];
-            const BaumKnoten& kind = platz(c);
+            const Wert kind = wert[c];
             k.avg = (i == 0 ? 0.0f : k.avg) + kind.avg / static_cast<float>(anz);
             const float ks = schluessel(kind.win, kind.avg);
             bool nehmen = i == 0;
@@ -456,6 +458,7 @@ void BaumBuilder::zurueckrechnen() {
             else if (k.tiefe == 3)
                 k.win *= 1.2f;
         }
+        wert[n] = Wert{k.win, k.avg};
     }
 }
 

@@ -151,6 +151,15 @@ private:
     };
     std::unique_ptr<BaumKnoten, PoolFrei> pool_;
     std::unique_ptr<ZugListe[]> zugTabelle_;
+    // The backed-up values side by side, so that a parent reads its children's values from a
+    // small array rather than from their nodes, long gone from the cache.
+    struct Wert {
+        float win, avg;
+    };
+    struct WertFrei {
+        void operator()(Wert* p) const { ::operator delete(p); }
+    };
+    std::unique_ptr<Wert, WertFrei> werte_;
     // The nodes wait in pool order: node lesePos_ + 1 is expanded next.
     int poolAnz_ = 0, lesePos_ = 0;
     int pflicht_ = 0, offene1_ = 0, maxTiefe_ = 0, tiefenLimit_ = 0;
