@@ -150,23 +150,42 @@ void Schaetzer::lauf(size_t i) {
     double schlagenG[11] = {};
     const bool mitFlush = flushFarbe >= 0;
     for (int a = 0; a < anzRest;) {
-        // all cards of one rank: their pairs with higher ranks come out alike
+        // all cards of one rank: the higher ranks whose pairs with it beat the seat are the same
+        // for each of them
         const int ra = rest[a] >> 2;
         int ende = a;
         while (ende < anzRest && rest[ende] >> 2 == ra) ++ende;
+        const uint32_t* zeile = nachRang[ra];
+        uint8_t schlagRang[13], schlagKat[13];
+        int anzSchlag = 0;
+        for (int rb = ra + 1; rb < 13; ++rb)
+            if (proRang[rb] > 0 && zeile[rb] > mein) {
+                schlagRang[anzSchlag] = static_cast<uint8_t>(rb);
+                schlagKat[anzSchlag++] = static_cast<uint8_t>(zeile[rb] >> 20);
+            }
+        const bool gleichSchlaegt = zeile[ra] > mein;
         for (; a < ende; ++a) {
             const bool aFarbe = mitFlush && (rest[a] & 3) == flushFarbe;
-            // the partners that make no flush with this card: all, those not of the suit, none
-            const bool nurOhne = mitFlush && (flushAnz >= 4 || aFarbe);
             if (mitFlush && flushAnz >= 4 && aFarbe) continue;
-            int gleich = 0;  // the same rank after this card
-            for (int b = a + 1; b < ende; ++b)
-                if (!nurOhne || (rest[b] & 3) != flushFarbe) ++gleich;
-            const uint32_t* zeile = nachRang[ra];
-            for (int rb = ra; rb < 13; ++rb) {
-                const int anz = rb == ra ? gleich : nurOhne ? ohneFarbe[rb] : proRang[rb];
-                if (anz == 0 || zeile[rb] <= mein) continue;
-                const unsigned k = zeile[rb] >> 20;
+            // the partners that make no flush with this card: all, or those not of the suit
+            const bool nurOhne = mitFlush && (flushAnz >= 4 || aFarbe);
+            const int* anzahl = nurOhne ? ohneFarbe : proRang;
+            if (gleichSchlaegt) {
+                int gleich = 0;  // the same rank after this card
+                for (int b = a + 1; b < ende; ++b)
+                    if (!nurOhne || (rest[b] & 3) != flushFarbe) ++gleich;
+                const unsigned k = zeile[ra] >> 20;
+                zahl[k] += static_cast<uint32_t>(gleich);
+                if (gewichtet_) {
+                    double s = schlagenG[k];
+                    for (int j = 0; j < gleich; ++j) s += gewicht_[ra][ra];
+                    schlagenG[k] = s;
+                }
+            }
+            for (int e = 0; e < anzSchlag; ++e) {
+                const int rb = schlagRang[e];
+                const unsigned k = schlagKat[e];
+                const int anz = anzahl[rb];
                 zahl[k] += static_cast<uint32_t>(anz);
                 if (gewichtet_) {
                     double s = schlagenG[k];
