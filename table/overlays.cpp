@@ -465,8 +465,16 @@ void drawseatmarkers(int seat, float xOffset) {
         return;
     }
     const float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;
+    // In Skat, Schnapsen and Jass the human's marker (turn marker, declared game) would lie under
+    // its fanned hand: it stands above the hand, over the cards, as the Schafkopf row does.
+    const bool ueberHand = seat == 1 && (g == 1 || g == 7 || g == 12);
+    if (ueberHand) {
+        glDisable(GL_DEPTH_TEST);
+        glTranslatef(0, kMenschMarkeHoch, 0);
+    }
     const bool open = ishandopen(seat);
     if (!open || sliding) glframe::painttransquad2(o.icon, size, size, fade, 0, 0);
+    if (ueberHand) glEnable(GL_DEPTH_TEST);
     if (open || sliding) {
         glTranslatef(0.156495f, 0, -0.12f);
         glframe::painttransquad2(o.icon, -size, size, fade, 0, 0);
