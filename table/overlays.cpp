@@ -465,16 +465,17 @@ void drawseatmarkers(int seat, float xOffset) {
         return;
     }
     const float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;
-    // In Skat, Schnapsen and Jass the human's marker (turn marker, declared game) would lie under
-    // its fanned hand: it stands above the hand, over the cards, as the Schafkopf row does.
-    const bool ueberHand = seat == 1 && (g == 1 || g == 7 || g == 12);
-    if (ueberHand) {
+    // In Skat, Schnapsen and Jass a seat's marker (turn marker, declared game) would lie under
+    // the seat's cards: it is drawn over them, and the human's stands above its fanned hand, as
+    // the Schafkopf rows do.
+    const bool ueberKarten = g == 1 || g == 7 || g == 12;
+    if (ueberKarten) {
         glDisable(GL_DEPTH_TEST);
-        glTranslatef(0, kMenschMarkeHoch, 0);
+        if (seat == 1) glTranslatef(0, kMenschMarkeHoch, 0);
     }
     const bool open = ishandopen(seat);
     if (!open || sliding) glframe::painttransquad2(o.icon, size, size, fade, 0, 0);
-    if (ueberHand) glEnable(GL_DEPTH_TEST);
+    if (ueberKarten) glEnable(GL_DEPTH_TEST);
     if (open || sliding) {
         glTranslatef(0.156495f, 0, -0.12f);
         glframe::painttransquad2(o.icon, -size, size, fade, 0, 0);
