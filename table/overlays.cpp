@@ -420,6 +420,10 @@ void drawseatbubble(int seat) {
     enablegl(GL_LIGHTING);
 }
 
+bool markersontop(int gameId) {
+    return gameId == 0 || gameId == 1 || gameId == 2 || gameId == 3 || gameId == 4 || gameId == 7 || gameId == 12;
+}
+
 void drawseatmarkers(int seat, float xOffset) {
     if (seat < 1 || seat > 10) return;
     const int g = cg.spielId;
@@ -501,22 +505,27 @@ void drawseatmarkers(int seat, float xOffset) {
         glEnable(GL_DEPTH_TEST);
         return;
     }
-    const float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;
-    // In Skat, Schnapsen and Jass a seat's marker (turn marker, declared game) would lie under
-    // the seat's cards: it is drawn over them, and the human's stands above its fanned hand, as
-    // the Schafkopf rows do.
-    const bool ueberKarten = g == 1 || g == 7 || g == 12;
+    float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;
+    const bool open = ishandopen(seat);
+    // In the rummy and shedding games the marker stands where the seat's cards stand up (the
+    // computer seats) or fan out (the human's): drawn over them, no hand hides it, and a computer
+    // seat's stands above its name plate, which lies where the seat's place is. In Skat,
+    // Schnapsen and Jass it is drawn over the cards too, and the human's (turn marker, declared
+    // game) stands above its fanned hand, as the Schafkopf rows do.
+    const bool ueberKarten = markersontop(g);
     if (ueberKarten) {
         glDisable(GL_DEPTH_TEST);
-        if (seat == 1) glTranslatef(0, kMenschMarkeHoch, 0);
+        size *= markerscale(glstate::gl().ViewHeight);
+        const bool stichspiel = g == 1 || g == 7 || g == 12;
+        if (stichspiel && seat == 1) glTranslatef(0, kMenschMarkeHoch, 0);
+        if (!stichspiel && seat != 1 && g != 4) glTranslatef(0, 0.13f, 0);
     }
-    const bool open = ishandopen(seat);
     if (!open || sliding) glframe::painttransquad2(o.icon, size, size, fade, 0, 0);
-    if (ueberKarten) glEnable(GL_DEPTH_TEST);
     if (open || sliding) {
         glTranslatef(0.156495f, 0, -0.12f);
         glframe::painttransquad2(o.icon, -size, size, fade, 0, 0);
     }
+    if (ueberKarten) glEnable(GL_DEPTH_TEST);
 }
 
 void drawdoublemark(float alpha) {
