@@ -510,15 +510,16 @@ void drawseatmarkers(int seat, float xOffset) {
     // In the rummy and shedding games the marker stands where the seat's cards stand up (the
     // computer seats) or fan out (the human's): drawn over them, no hand hides it, and a computer
     // seat's stands above its name plate, which lies where the seat's place is. In Skat,
-    // Schnapsen and Jass it is drawn over the cards too, and the human's (turn marker, declared
-    // game) stands above its fanned hand, as the Schafkopf rows do.
+    // Schnapsen and Jass it is drawn over the cards too; there the other seats' cards stand low.
     const bool ueberKarten = markersontop(g);
     if (ueberKarten) {
         glDisable(GL_DEPTH_TEST);
         size *= markerscale(glstate::gl().ViewHeight);
         const bool stichspiel = g == 1 || g == 7 || g == 12;
-        if (stichspiel && seat == 1) glTranslatef(0, kMenschMarkeHoch, 0);
         if (!stichspiel && seat != 1 && g != 4) glTranslatef(0, 0.13f, 0);
+        // the human's stands above its fanned cards, clear of the decision buttons below them;
+        // in Mau Mau the discard pile lies there, whose top card the player must see
+        if (seat == 1 && g != 0) glTranslatef(0, kMenschMarkeHoch, 0);
     }
     if (!open || sliding) glframe::painttransquad2(o.icon, size, size, fade, 0, 0);
     if (open || sliding) {
