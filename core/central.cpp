@@ -810,7 +810,9 @@ void spielSymbol(int k, int32_t textur) {
         if (!app()->validElement(p, e)) continue;
         const bool an = i == k;
         if (an && textur > 0 && app()->dlg(p).el(e).Ti != textur) app()->SetTi(p, e, textur);
-        if (app()->isVisible(p, e) != an) sichtbar(p, e, an);
+        // The element's own flag, not the library's "visible or still fading out": a symbol
+        // hidden a moment ago (a new deal) would else never come back.
+        if ((app()->dlg(p).el(e).Visible != 0) != an) sichtbar(p, e, an);
         aktiv(p, e, an);
     }
 }
