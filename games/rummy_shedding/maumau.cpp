@@ -407,8 +407,10 @@ void spielen(TCG& g) {
         return;
     }
     if (g.phase.schritt == kRundeVorbei) {
-        abrechnen(g);
+        // The table may start the next round itself (the developer's unattended run): the end
+        // phase is set before, never over the new round's start.
         g.phase.nr = kGebucht;
+        abrechnen(g);
         return;
     }
     if (const int s = sieger(); s != 0) {

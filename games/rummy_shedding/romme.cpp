@@ -365,8 +365,10 @@ void spielen(TCG& g) {
         case kRundeVorbei: {
             g_ergebnis = abrechnung();
             g.antwort.art = kNichts;
-            spielliste::punkteTabelle(g, g_ergebnis, false);
+            // The table may start the next round itself (the developer's unattended run): the
+            // end phase is set before, never over the new round's start.
             g.phase.nr = kGebucht;
+            spielliste::punkteTabelle(g, g_ergebnis, false);
             return;
         }
         default:

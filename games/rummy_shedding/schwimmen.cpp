@@ -238,8 +238,10 @@ void rundeBuchen(TCG& g) {
     r.spielWerte[0] = 0;
     r.zweiterWert = 1;
     g_ergebnis = r;
-    spielliste::punkteTabelle(g, r, false);
+    // The table may start the next round itself (the developer's unattended run): the end phase is
+    // set before, never over the new round's start.
     g.phase.nr = kGebucht;
+    spielliste::punkteTabelle(g, r, false);
 }
 
 void zugBeginnen(TCG& g) {

@@ -453,8 +453,10 @@ void spielEnde(TCG& g) {
     }
     Z().ende = 1;
     g.antwort.art = sd::kNichts;
-    spielliste::punkteTabelle(g, g_ergebnis, false);
+    // The table may start the next deal itself (the developer's unattended run): the end phase is
+    // set before, never over the new deal's start.
     g.phase.nr = sd::kPhaseEnde;
+    spielliste::punkteTabelle(g, g_ergebnis, false);
 }
 
 }  // namespace
