@@ -375,6 +375,11 @@ void weiterOhneSpieler(TCG& g, bool ende) {
         if (a.pokerNaechsteRunde) a.pokerNaechsteRunde();
     }
     if (app() && app()->validDialog(ids.dialog)) app()->InvsbDialog(ids.dialog);
+    // The button's own handler takes the click while the table is in front or the game waits in
+    // its menu: it has started the next game itself (the phase is no longer the table's), or at
+    // the match's end gone to the main menu. Exactly one next game starts, none behind the menu.
+    const bool imMenue = central::dienste.spielZustand && central::dienste.spielZustand() == 0;
+    if (g.phase.nr != 5 || imMenue) return;
     if (a.spielZustandSetzen) a.spielZustandSetzen(1);
     central::neuesSpiel(g, g.spielIdMenue, 1);
 }
