@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/dialoge.h"
+#include "app/entwickler.h"
 #include "app/glapp.h"
 #include "app/rahmen.h"
 #include "app/spielanbindung.h"
@@ -175,6 +176,7 @@ void Tglapp::main(bool modal) {
             statusZeile = "Too slow: Shad/Refl off";
         else
             statusZeile = std::to_string(glu::zugliste.anz);
+        if (const std::string z = entwickler::statusZaehler(cg.spielId); !z.empty()) statusZeile += "\n\r" + z;
         statusZeile += "\n\rFPS: " + std::to_string(static_cast<int>(Fps));
         statusZeile += "\n\raStatus: ";
         statusZeile += aStatus == asEingabe ? "asEingabe" : aStatus == asAnimation ? "asAnimation" : "asNone";
