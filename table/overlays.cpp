@@ -466,11 +466,19 @@ void drawseatmarkers(int seat, float xOffset) {
     }
     const float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;
     const bool open = ishandopen(seat);
+    // A Black Jack seat's marker lies on the cloth beyond its cards: at their corner it lay
+    // under them and could not be seen.
+    const bool nebenKarten = g == 9 && seat != 1;
+    if (nebenKarten) {
+        glTranslatef(0, 0.15f, 0);
+        glDisable(GL_DEPTH_TEST);
+    }
     if (!open || sliding) glframe::painttransquad2(o.icon, size, size, fade, 0, 0);
     if (open || sliding) {
         glTranslatef(0.156495f, 0, -0.12f);
         glframe::painttransquad2(o.icon, -size, size, fade, 0, 0);
     }
+    if (nebenKarten) glEnable(GL_DEPTH_TEST);
 }
 
 void drawdoublemark(float alpha) {
