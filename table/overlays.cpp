@@ -420,6 +420,8 @@ void drawseatbubble(int seat) {
     enablegl(GL_LIGHTING);
 }
 
+bool markersontop(int gameId) { return gameId == 0 || gameId == 2 || gameId == 3 || gameId == 4; }
+
 void drawseatmarkers(int seat, float xOffset) {
     if (seat < 1 || seat > 10) return;
     const int g = cg.spielId;
@@ -501,8 +503,17 @@ void drawseatmarkers(int seat, float xOffset) {
         glEnable(GL_DEPTH_TEST);
         return;
     }
-    const float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;
+    float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;
     const bool open = ishandopen(seat);
+    // In the rummy and shedding games the marker stands where the seat's cards stand up (the
+    // computer seats) or fan out (the human's): drawn over them, no hand hides it, and a computer
+    // seat's stands above its name plate, which lies where the seat's place is.
+    const bool ueberKarten = markersontop(g);
+    if (ueberKarten) {
+        glDisable(GL_DEPTH_TEST);
+        size *= markerscale(glstate::gl().ViewHeight);
+        if (seat != 1 && g != 4) glTranslatef(0, 0.13f, 0);
+    }
     // A Black Jack seat's marker lies on the cloth beyond its cards: at their corner it lay
     // under them and could not be seen.
     const bool nebenKarten = g == 9 && seat != 1;
@@ -515,7 +526,7 @@ void drawseatmarkers(int seat, float xOffset) {
         glTranslatef(0.156495f, 0, -0.12f);
         glframe::painttransquad2(o.icon, -size, size, fade, 0, 0);
     }
-    if (nebenKarten) glEnable(GL_DEPTH_TEST);
+    if (ueberKarten || nebenKarten) glEnable(GL_DEPTH_TEST);
 }
 
 void drawdoublemark(float alpha) {

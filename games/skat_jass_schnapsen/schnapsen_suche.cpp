@@ -55,7 +55,8 @@ std::string hundert(float v) { return std::to_string(static_cast<int>(num::round
 
 BaumBuilder::BaumBuilder()
     : pool_(static_cast<BaumKnoten*>(::operator new(sizeof(BaumKnoten) * kPoolGroesse))),
-      zugTabelle_(new ZugListe[size_t{1} << kZugTabelleBits]) {}
+      zugTabelle_(new ZugListe[size_t{1} << kZugTabelleBits]),
+      werte_(static_cast<Wert*>(::operator new(sizeof(Wert) * kPoolGroesse))) {}
 
 int BaumBuilder::zuegeMitPlatz(const BaumKnoten& k, int out[kKinderMax], uint8_t plaetze[kKinderMax]) const {
     int n = 0;
@@ -258,9 +259,8 @@ void BaumBuilder::kinderErzeugen(int n) {
     eltern.kinder.erstes = poolAnz_;
     for (int i = 0; i < anz; ++i) {
         BaumKnoten& kind = *new (&platz(poolAnz_)) BaumKnoten(eltern);
-        kind.index = poolAnz_++;
+        ++poolAnz_;
         kind.bester = -1;
-        kind.eltern = n;
         kind.kartenIndex = z.index[i];
         anwenden(kind, eltern, z.platz[i], n != 0);
     }
@@ -268,15 +268,19 @@ void BaumBuilder::kinderErzeugen(int n) {
 }
 
 void BaumBuilder::offeneAbschliessen() {
-    for (int n = lesePos_ + 1; n < poolAnz_; ++n) {
-        BaumKnoten& k = platz(n);
-        const int eltern = k.eltern, kartenIndex = k.kartenIndex;
-        k = platz(eltern);
-        k.index = n;
-        k.kinderAnz = 0;
-        k.bester = -1;
-        k.eltern = eltern;
-        k.kartenIndex = static_cast<uint8_t>(kartenIndex);
+    if (lesePos_ + 1 >= poolAnz_) return;
+    for (int e = 0; e <= lesePos_; ++e) {
+        const BaumKnoten& eltern = platz(e);
+        for (int i = 0; i < eltern.kinderAnz; ++i) {
+            const int n = eltern.kinder[i];
+            if (n <= lesePos_) continue;
+            BaumKnoten& k = platz(n);
+            const int kartenIndex = k.kartenIndex;
+            k = eltern;
+            k.kinderAnz = 0;
+            k.bester = -1;
+            k.kartenIndex = static_cast<uint8_t>(kartenIndex);
+        }
     }
 }
 
@@ -360,7 +364,6 @@ void BaumBuilder::starten(const Lage& l, int tiefe, int zeitLimit, int knotenLim
         nach.kartenIndex = static_cast<uint8_t>(zeiger);
         zugAnwenden(nach, w);
         nach.tiefe = 0;
-        nach.eltern = -1;
         nach.kartenIndex = kWurzelIndex;
         nach.seite = nach.seite == 2 ? 2 : 1;
         w = nach;
@@ -425,12 +428,13 @@ void BaumBuilder::rechnen(float fps) {
 // Children lie behind their parent in the pool: from the back, every node finds its children's
 // values final.
 void BaumBuilder::zurueckrechnen() {
+    Wert* const wert = werte_.get();
     for (int n = poolAnz_ - 1; n >= 0; --n) {
         BaumKnoten& k = platz(n);
         const int anz = k.kinderAnz;
         for (int i = 0; i < anz; ++i) {
             const int c = k.kinder[i];
-            const BaumKnoten& kind = platz(c);
+            const Wert kind = wert[c];
             k.avg = (i == 0 ? 0.0f : k.avg) + kind.avg / static_cast<float>(anz);
             const float ks = schluessel(kind.win, kind.avg);
             bool nehmen = i == 0;
@@ -456,10 +460,11 @@ void BaumBuilder::zurueckrechnen() {
             else if (k.tiefe == 3)
                 k.win *= 1.2f;
         }
+        wert[n] = Wert{k.win, k.avg};
     }
 }
 
-BaumKnoten BaumBuilder::besterKnoten() const {
+BesterKnoten BaumBuilder::besterKnoten() const {
     const BaumKnoten& w = platz(0);
     int best = -1;
     for (int i = 0; i < w.kinderAnz; ++i) {
@@ -467,12 +472,11 @@ BaumKnoten BaumBuilder::besterKnoten() const {
         if (best < 0 || schluessel(k.win, k.avg) > schluessel(platz(best).win, platz(best).avg))
             best = w.kinder[i];
     }
-    if (best < 0) {
-        BaumKnoten leer;
-        leer.index = -1;
-        return leer;
-    }
-    return platz(best);
+    BesterKnoten k;
+    if (best < 0) return k;
+    static_cast<BaumKnoten&>(k) = platz(best);
+    k.index = best;
+    return k;
 }
 
 std::string BaumBuilder::baumText() const {
@@ -506,7 +510,7 @@ std::string BaumBuilder::baumText() const {
 
 std::string BaumBuilder::besterText() const {
     std::string t = "BESTER:";
-    const BaumKnoten erster = besterKnoten();
+    const BesterKnoten erster = besterKnoten();
     int n = erster.index;
     while (n >= 1 && n < poolAnz_) {
         const BaumKnoten& k = platz(n);

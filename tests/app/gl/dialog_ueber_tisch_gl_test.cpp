@@ -19,23 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// One frame's picture read right after the dialogs are painted; with `leer` the screen is
-// cleared to black just before they are.
-image::Image aufnahme(glapp::Tglapp& app, bool leer) {
-    image::Image shot;
-    const auto malen = app.Hooks.paintDialogs;
-    app.Hooks.paintDialogs = [&] {
-        if (leer) {
-            glClearColor(0, 0, 0, 1);
-            glClear(GL_COLOR_BUFFER_BIT);
-        }
-        malen();
-        shot = programm_gl::bild();
-    };
-    app.Mainloop(true);
-    app.Hooks.paintDialogs = malen;
-    return shot;
-}
+using programm_gl::aufnahme;
+using programm_gl::laufenBis;
 
 // Pixels inside the body of dialog d (virtual units, 12 in from its edges) that differ between
 // the two pictures.

@@ -141,4 +141,22 @@ inline image::Image bild() {
     return img;
 }
 
+// One frame's picture read right after the dialogs are painted; with `leer` the screen is
+// cleared to black just before they are.
+inline image::Image aufnahme(glapp::Tglapp& app, bool leer) {
+    image::Image shot;
+    const auto malen = app.Hooks.paintDialogs;
+    app.Hooks.paintDialogs = [&] {
+        if (leer) {
+            glClearColor(0, 0, 0, 1);
+            glClear(GL_COLOR_BUFFER_BIT);
+        }
+        malen();
+        shot = bild();
+    };
+    app.Mainloop(true);
+    app.Hooks.paintDialogs = malen;
+    return shot;
+}
+
 }  // namespace programm_gl
