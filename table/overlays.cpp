@@ -513,6 +513,9 @@ void drawseatmarkers(int seat, float xOffset) {
         glDisable(GL_DEPTH_TEST);
         size *= markerscale(glstate::gl().ViewHeight);
         if (seat != 1 && g != 4) glTranslatef(0, 0.13f, 0);
+        // the human's stands above its fanned cards, clear of the decision buttons below them;
+        // in Mau Mau the discard pile lies there, whose top card the player must see
+        if (seat == 1 && g != 0) glTranslatef(0, kMenschMarkeHoch, 0);
     }
     // A Black Jack seat's marker lies on the cloth beyond its cards: at their corner it lay
     // under them and could not be seen.
