@@ -398,13 +398,31 @@ void BaumBuilder::rechnen(float fps) {
         if (anzahl >= grenze) break;
         // the clock is read every 16 nodes: a node costs far less than reading it
         if (anzahl >= 30 && (anzahl & 15) == 14 && ticks::since(start) >= 50) break;
+        if (poolAnz_ >= poolGrenze && !breite) {
+            // A full pool grows nothing more, and past the breadth phase no move is pruned (only
+            // positions under the strict rule would grow): the nodes left are only counted, up to
+            // the next look at the clock or the slice's end. The pool lies in breadth order: the
+            // last node counted is the deepest.
+            int64_t m = std::min<int64_t>(poolAnz_ - 1 - lese, grenze - anzahl);
+            const int uhr = anzahl < 30 ? 30 : ((anzahl - 14) / 16 + 1) * 16 + 14;
+            m = std::min<int64_t>(m, uhr - anzahl);
+            lese += static_cast<int>(m);
+            anzahl += static_cast<int>(m);
+            tiefste = std::max<int>(tiefste, platz(lese).tiefe);
+            continue;
+        }
         const int n = ++lese;
         const BaumKnoten& k = platz(n);
         tiefste = std::max<int>(tiefste, k.tiefe);
         // Past the breadth phase only positions under the strict rule grow further; a full pool
-        // takes no more children.
+        // takes no more children, but the moves it would have pruned still count.
         const bool weiter = breite ? (k.tiefe < tiefenLimit_ || k.streng) : k.streng != 0;
-        if (weiter && k.seite != 2 && poolAnz_ < poolGrenze) kinderErzeugen(n);
+        if (weiter && k.seite != 2) {
+            if (poolAnz_ < poolGrenze)
+                kinderErzeugen(n);
+            else
+                gedroppt_ += zugListe(k).verworfen;
+        }
         ++anzahl;
     }
     lesePos_ = lese;

@@ -100,7 +100,7 @@ public:
     int poolAnzahl() const { return poolAnz_; }
     // Counters of the last search.
     int verarbeitet() const { return verarbeitet_; }
-    int gedroppt() const { return gedroppt_; }  // moves pruned at nodes that still found room
+    int gedroppt() const { return gedroppt_; }
     int tiefe() const { return maxTiefe_; }
     int zeit() const { return zeit_; }
     int scheibenKnoten() const { return scheibe_; }  // nodes expanded in the last slice
