@@ -47,16 +47,17 @@ TEST(Sitzmarken, EverySeatsMarkerShowsInTheRummyAndSheddingGames) {
                 ASSERT_EQ(glapp::spielAktiv, 1);
                 app.InvsbDialog(d.kartenspiele);
                 app.InvsbDialog(d.gameMenue);
-                // dealt and the human asked: no step of the game runs and changes the markers
+                // dealt and the human asked: no step of the game runs and changes the markers; the
+                // cards come to rest and are held there while the pictures are taken
                 ASSERT_TRUE(programm_gl::laufenBis(
-                    app,
-                    [] {
-                        return ::cg.aktSpieler == 1 && ::cg.antwort.offen == 2 && glu::zugliste.anz == 0 &&
-                               ::cg.bewegungWarten.aktiv == 0;
-                    },
-                    180000))
-                    << "the human was never asked";
+                    app, [] { return ::cg.aktSpieler == 1 && ::cg.antwort.offen == 2; }, 300000))
+                    << "the human was never asked: phase " << +::cg.phase.nr << "/" << ::cg.phase.schritt
+                    << ", seat " << +::cg.aktSpieler << ", question " << +::cg.antwort.offen << ", moves "
+                    << glu::zugliste.anz << ", wait " << +::cg.bewegungWarten.aktiv;
                 ++gespielt;
+                programm_gl::laufenBis(
+                    app, [] { return glu::zugliste.anz == 0 && ::cg.bewegungWarten.aktiv == 0; }, 20000);
+                app.Freeze = 1;
                 const int n = ::cg.ablauf.anzSpieler;
                 for (int s = 1; s <= n; ++s) {
                     SCOPED_TRACE(s);
@@ -67,6 +68,7 @@ TEST(Sitzmarken, EverySeatsMarkerShowsInTheRummyAndSheddingGames) {
                     // the icon is 60 units, at least a third of that square in a 640-pixel window
                     EXPECT_GT(unterschiede(ohne, mit), 100) << "the marker of seat " << s << " is hidden";
                 }
+                app.Freeze = 0;
                 glapp::spielAktiv = 0;
             }
         },
