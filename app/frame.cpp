@@ -235,7 +235,8 @@ void Tglapp::checkupdownmoves(bool) {
         const int neu = s && zeigerStapel == 12 && zeigerStapelKarte >= 1 && zeigerStapelKarte <= s->anz
                             ? s->at(zeigerStapelKarte).hi
                             : 0;
-        if (s && neu != zeigerPileAlt && (zeigerStapel == 12 || zeigerStapel == 0)) {
+        // The pile left goes down wherever the pointer went: off the table or onto the talon.
+        if (s && neu != zeigerPileAlt) {
             bool erste = true;
             for (int i = 1; i <= s->anz; ++i) {
                 TBewegung& b = s->at(i).bewegung;

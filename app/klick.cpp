@@ -442,12 +442,12 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
             spielWaehlen(a, getga(element, d.spielKnoepfe), element);
         } else if (element == d.credits) {
             if (haken.musikDatei) haken.musikDatei("credits");
-            // the text starts below the window and rolls up into it; its blank lines at the end
-            // let it roll out before it comes round again
+            // The text starts low in its window, its heading readable at once, and rolls up;
+            // the offset below zero wraps to the list's end, so its blank lines come first.
             if (a.validElement(d.dlgCredits, d.creditsListe)) {
                 pvl::TPVLElement& l = a.dlg(d.dlgCredits).el(d.creditsListe);
-                l.TopIndex = -8;
-                l.Angle = 0;
+                l.TopIndex = 0;
+                l.Angle = -100;
             }
             a.CallDialog(d.dlgCredits);
         } else if (element == d.ende) {

@@ -299,7 +299,8 @@ TEST(HoldemKiSchaetzung, TheWalkGivesThePlainWalksFiguresToTheLastBit) {
         s.start({h[0], h[1]}, b, f.imSpiel, f.inPartie, f.gewichtet ? &g : nullptr);
         ASSERT_TRUE(s.weiter(0));
         const Schaetzung e = s.ergebnis();
-        const Schaetzung p = schlichterLauf({h[0], h[1]}, b, f.imSpiel, f.inPartie, f.gewichtet ? &g : nullptr);
+        const Schaetzung p =
+            schlichterLauf({h[0], h[1]}, b, f.imSpiel, f.inPartie, f.gewichtet ? &g : nullptr);
         EXPECT_EQ(e.ersteExakt, p.ersteExakt);
         EXPECT_EQ(e.zweiteExakt, p.zweiteExakt);
         EXPECT_EQ(e.erste, p.erste);
