@@ -345,7 +345,8 @@ void diagcreate(glapp::Tglapp& a) {
     b.el(d.fpspanel, d.fpsText).Scale = 2.5f;
     pnlInfo(b);
 
-    d.helppanel = b.dialog(122, 20, 556, 120, false, "#helppanel", 0, 0, "", 2.0f);
+    d.helppanel =
+        b.dialog(kHinweisLinks, kHinweisOben, kHinweisBreite, 120, false, "#helppanel", 0, 0, "", 2.0f);
     a.SetNewDialog(d.helppanel, 10, "menu2.jpg", 1.8f, 0);
     a.SetCreateIn(d.helppanel);
     d.hilfePanelText = b.obj(1, 10, 0, 73, 100, 0.02f, 1.0f, "text");

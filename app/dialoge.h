@@ -123,6 +123,20 @@ std::string filtertext(std::string_view text);
 void bildrebuild(glapp::Tglapp& a);
 // The in-game hint of the open question (F1, the "?" icon).
 void showinnerhelp(glapp::Tglapp& a);
+// The hint panel's left edge, width and highest place on the 800 x 600 screen.
+constexpr int kHinweisLinks = 122, kHinweisBreite = 556, kHinweisOben = 20;
+// A rectangle of the 800 x 600 screen.
+struct Flaeche {
+    float left = 0, top = 0, right = 0, bottom = 0;
+};
+// The top edge for the hint panel of the given height, from its place at the top of the screen
+// down to just above the decision buttons, that covers least of the seats' name plates and
+// bubbles in `frei` (each counted by the share of it covered); of equal choices the highest.
+// `jetzt` is kept while nothing better is found, so that the panel does not jump about.
+int hinweisOben(int hoehe, const std::vector<Flaeche>& frei, int jetzt);
+// Moves a shown hint panel clear of the seats' plates and bubbles as the table drew them in
+// this frame.
+void placeinnerhelp(glapp::Tglapp& a);
 // The developer's test save.
 void dotestsave(glapp::Tglapp& a);
 // Refills the five special-card lists of the Mau Mau rule page with the card words.

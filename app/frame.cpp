@@ -190,6 +190,8 @@ void Tglapp::main(bool modal) {
         const bool aus = langsameFrames > 2;
         const bool schatten = Options.ShadowsOn && !aus, spiegel = Options.ReflectionOn && !aus;
         glu::drawwithreflection(schatten && spiegel ? 4 : spiegel ? 3 : schatten ? 2 : 0, false);
+        // the hint panel keeps clear of the plates and bubbles just drawn
+        dialoge::placeinnerhelp(*this);
     } else if (cg.spielId == spiele::kPoker || cg.spielId == spiele::kBlackJack) {
         // The chips' upkeep still runs when the table is not drawn.
         chipdraw::DrawChips(6);

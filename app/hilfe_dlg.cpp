@@ -1,6 +1,7 @@
 // The help dialog, the in-game hint panel and the high-score dialog: the game core's help
 // containers and high-score tables put into the elements the builder made.
 #include <algorithm>
+#include <cmath>
 
 #include "app/dialoge.h"
 #include "app/glapp.h"
@@ -12,6 +13,7 @@
 #include "games/casino/holdem_regeln.h"
 #include "platform/num.h"
 #include "platform/text.h"
+#include "table/overlays.h"
 
 namespace dialoge {
 
@@ -137,8 +139,65 @@ void showinnerhelp(glapp::Tglapp& a) {
     const int n = zeilenZahl(c.text, 70);
     a.dlg(d.helppanel).Height = static_cast<int16_t>(hoehen[std::clamp(n, 0, 10)]);
     a.SetCaption(d.helppanel, d.hilfePanelText, c.text);
+    if (!a.dlg(d.helppanel).Visible) a.dlg(d.helppanel).Y = kHinweisOben;
     a.ShowDialog(d.helppanel);
     a.SetVisible(d.iconLayer, d.iconHilfe, false);
+}
+
+int hinweisOben(int hoehe, const std::vector<Flaeche>& frei, int jetzt) {
+    // Clear of the decision buttons and their text along the bottom edge.
+    const int unten = std::max(kHinweisOben, 555 - hoehe);
+    const auto kosten = [&](int oben) {
+        const Flaeche p{static_cast<float>(kHinweisLinks), static_cast<float>(oben),
+                        static_cast<float>(kHinweisLinks + kHinweisBreite), static_cast<float>(oben + hoehe)};
+        float k = 0;
+        for (const Flaeche& f : frei) {
+            const float flaeche = (f.right - f.left) * (f.bottom - f.top);
+            if (!(flaeche > 0)) continue;
+            const float w = std::min(p.right, f.right) - std::max(p.left, f.left);
+            const float h = std::min(p.bottom, f.bottom) - std::max(p.top, f.top);
+            if (w > 0 && h > 0) k += w * h / flaeche;
+        }
+        return k;
+    };
+    // The best places touch an edge of a plate or bubble (or the screen's limits).
+    std::vector<int> orte{kHinweisOben, unten};
+    for (const Flaeche& f : frei) {
+        orte.push_back(static_cast<int>(std::ceil(f.bottom)) + 4);
+        orte.push_back(static_cast<int>(std::floor(f.top)) - 4 - hoehe);
+    }
+    int best = kHinweisOben;
+    float bestK = kosten(best);
+    for (int o : orte) {
+        if (o < kHinweisOben || o > unten) continue;
+        const float k = kosten(o);
+        if (k < bestK - 0.001f || (k < bestK + 0.001f && o < best)) {
+            best = o;
+            bestK = k;
+        }
+    }
+    if (jetzt >= kHinweisOben && jetzt <= unten && kosten(jetzt) < bestK + 0.001f) return jetzt;
+    return best;
+}
+
+void placeinnerhelp(glapp::Tglapp& a) {
+    const Ids& d = ids();
+    if (!a.validDialog(d.helppanel) || !a.dlg(d.helppanel).Visible) return;
+    // The table's areas are fractions of the view; the library paints the 800 x 600 screen at
+    // 0.988 of the view, 4 and 3 units in from its left and top edges.
+    std::vector<Flaeche> frei;
+    const auto fl = [&](const glu::ViewRect& r) {
+        if (r.empty()) return;
+        const auto x = [](float v) { return (v * 800 - 4) / 0.988f; };
+        const auto y = [](float v) { return (v * 600 - 3) / 0.988f; };
+        frei.push_back({x(r.left) - 4, y(r.top) - 4, x(r.right) + 4, y(r.bottom) + 4});
+    };
+    for (int s = 1; s <= 10; ++s) {
+        fl(glu::seatAreas[s].plate);
+        fl(glu::seatAreas[s].bubble);
+    }
+    pvl::TPVLDialog& g = a.dlg(d.helppanel);
+    g.Y = static_cast<int16_t>(hinweisOben(g.Height, frei, g.Y));
 }
 
 void buildhighscore(glapp::Tglapp& a, int stufe) {

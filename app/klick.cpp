@@ -13,6 +13,7 @@
 #include "core/envparam.h"
 #include "core/highscore.h"
 #include "core/hilfe.h"
+#include "core/panel.h"
 #include "core/spiele.h"
 #include "core/spielliste.h"
 #include "core/spielstand.h"
@@ -76,10 +77,23 @@ void optionen(int spiel, int element, bool flag) {
     if (spiel >= 0 && spiel <= 12 && haken.optionenJe[spiel]) haken.optionenJe[spiel](element, flag);
 }
 
+// Whatever the game left shows over the table goes with it: the information panel with its game
+// symbol, seat texts and markers, the decision buttons, the hint and its icon, the information
+// line and the seats' bubbles. The next game or the next load builds its own.
+void spielPanelsVerbergen(glapp::Tglapp& a) {
+    const Ids& d = ids();
+    for (int p : {d.ipanel, d.ingame, d.buttonpanel, d.farbpanel, d.helppanel, d.textpanel, d.pokerpanel})
+        if (a.validDialog(p)) a.InvsbDialog(p);
+    if (a.validElement(d.textpanel, d.textZeile)) a.SetCaption(d.textpanel, d.textZeile, "");
+    if (a.validElement(d.iconLayer, d.iconHilfe)) a.SetVisible(d.iconLayer, d.iconHilfe, false);
+    panel::leeren();
+}
+
 void zumHauptmenue(glapp::Tglapp& a) {
     const Ids& d = ids();
     glapp::spielAktiv = 0;
     if (haken.maumauDialogeSchliessen) haken.maumauDialogeSchliessen();
+    spielPanelsVerbergen(a);
     a.ShowDialog(d.kartenspiele);
 }
 
@@ -181,6 +195,7 @@ bool regelSeite(glapp::Tglapp& a, int dialog, int element) {
         // The game core sets the variant flag again from the id chosen in the menu.
         if (!central::neuesSpiel(::cg, g, 0)) {
             glapp::spielAktiv = 0;
+            spielPanelsVerbergen(a);
             a.VsbDialog(dialog, 1);
         }
         return true;
@@ -284,6 +299,8 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
             const std::string name = sel >= 1 ? a.GetLine(d.laden, d.ladenListe, sel) : "";
             // A failed load has said why; the dialog stays open and the game state unchanged.
             if (!name.empty() && spielstand::spielLaden(::cg, saveOrdner(a), name, ladeCode())) {
+                // the hint of the game left does not belong to the one loaded
+                a.InvsbDialog(d.helppanel);
                 glapp::spielAktiv = 1;
                 central::nachLaden(::cg);
                 a.InvsbDialog(d.laden);
@@ -379,12 +396,8 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
         }
         if (element == d.smSpeichern) showspeichern(a);
         if (element == d.smBeenden) {
-            glapp::spielAktiv = 0;
-            if (haken.maumauDialogeSchliessen) haken.maumauDialogeSchliessen();
-            a.SetVisible(d.iconLayer, d.iconHilfe, false);
-            a.InvsbDialog(d.helppanel);
             a.HideDialog(d.spielmenue);
-            a.ShowDialog(d.kartenspiele);
+            zumHauptmenue(a);
             a.CallDialog(d.gameMenue);
             if (haken.flyingCards) haken.flyingCards();
             resetGameNames(a);

@@ -66,6 +66,19 @@ void BM_EvaluateAndCompare(benchmark::State& state) {
 }
 BENCHMARK(BM_EvaluateAndCompare);
 
+// evaluateHand alone, hand after hand into one value record.
+void BM_EvaluateHand(benchmark::State& state) {
+    const auto& v = haende();
+    size_t i = 0;
+    holdem::HandValue a;
+    for (auto _ : state) {
+        holdem::evaluateHand(v[i++ & 4095], false, a);
+        benchmark::DoNotOptimize(a);
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_EvaluateHand);
+
 void BM_StaerkeOfCardIndexes(benchmark::State& state) {
     static const std::vector<std::array<uint8_t, 7>> v = [] {
         std::vector<std::array<uint8_t, 7>> x;

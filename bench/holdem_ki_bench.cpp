@@ -3,6 +3,7 @@
 // flop (the estimate, the situation record, the advice of a full store and the rules).
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <vector>
 
 #include "games/casino/holdem_ki.h"
@@ -15,11 +16,12 @@ using namespace holdem::ki;
 const std::array<uint8_t, 2> kHole = {12 * 4 + 2, 10 * 4 + 2};
 const std::vector<uint8_t> kBoard = {11 * 4 + 2, 5 * 4 + 2, 0 * 4 + 0, 7 * 4 + 1, 3 * 4 + 3};
 
-void schaetzung(benchmark::State& state, size_t karten) {
+// With gewichte the opponents' hole cards are weighted by rank, as for a "Profi" seat.
+void schaetzung(benchmark::State& state, size_t karten, const std::array<float, 13>* gewichte = nullptr) {
     const std::vector<uint8_t> board(kBoard.begin(), kBoard.begin() + static_cast<long>(karten));
     for (auto _ : state) {
         Schaetzer s;
-        s.start(kHole, board, 3, 6, nullptr);
+        s.start(kHole, board, 3, 6, gewichte);
         s.weiter(0);
         benchmark::DoNotOptimize(s.ergebnis().erste);
     }
@@ -27,9 +29,15 @@ void schaetzung(benchmark::State& state, size_t karten) {
 void BM_EstimateFlop(benchmark::State& state) { schaetzung(state, 3); }
 void BM_EstimateTurn(benchmark::State& state) { schaetzung(state, 4); }
 void BM_EstimateRiver(benchmark::State& state) { schaetzung(state, 5); }
+void BM_EstimateFlopWeighted(benchmark::State& state) {
+    std::array<float, 13> g{};
+    for (size_t r = 0; r < 13; ++r) g[r] = 0.4f + 0.04f * static_cast<float>(r);
+    schaetzung(state, 3, &g);
+}
 BENCHMARK(BM_EstimateFlop)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EstimateTurn)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EstimateRiver)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EstimateFlopWeighted)->Unit(benchmark::kMicrosecond);
 
 void BM_DecisionOnTheFlop(benchmark::State& state) {
     Clusterer store;

@@ -105,6 +105,14 @@ bool namensKonflikt(const TCG& cg, int seat) {
     return false;
 }
 
+// A computer seat's name and voice, drawn again while its first name begins an earlier seat's.
+void gegnerZiehen(TCG& cg, int seat) {
+    for (int versuch = 0; versuch < 21; ++versuch) {
+        gtool::gegnerName(seat, cg.spieler.at(seat));
+        if (!namensKonflikt(cg, seat)) break;
+    }
+}
+
 void geschlossen(TCG& cg, int slot) {
     cg.sprechblasen.zustand[slot] = 0;
     const int d = cg.sprechblasen.slot[slot].dialog, e = cg.sprechblasen.slot[slot].element;
@@ -336,12 +344,7 @@ bool neuesSpiel(TCG& cg, int id, int weiter) {
     cg.phase.nr = 0;
 
     for (int s = 1; s <= n; ++s) {
-        if (weiter == 0 && s >= 2) {
-            for (int versuch = 0; versuch < 21; ++versuch) {
-                gtool::gegnerName(s, cg.spieler.at(s));
-                if (!namensKonflikt(cg, s)) break;
-            }
-        }
+        if (weiter == 0 && s >= 2) gegnerZiehen(cg, s);
         spielerEinstellen(cg, s);
     }
 
@@ -388,20 +391,7 @@ void neuesSpielAllgemein(TCG& cg) {
 
     cg.entscheidung.stapelKlick = 0;
     cg.entscheidung.art = 0;
-    if (dialogDa(ids.ipanel)) {
-        for (int e = 1; e <= app()->dlg(ids.ipanel).ElementCount; ++e) sichtbar(ids.ipanel, e, false);
-        app()->VsbDialog(ids.ipanel, 1);
-        sichtbar(ids.ipanel, ids.ipanelStart, true);
-        if (cg.spielId == spiele::kPoker) {
-            for (int i = 1; i <= 6; ++i) {
-                sichtbar(ids.ipanel, ids.tab[i], true);
-                sichtbar(ids.ipanel, ids.tab[8 + i], false);
-                sichtbar(ids.ipanel, ids.tab[14 + i], false);
-            }
-        } else {
-            for (int i = 1; i <= 25; ++i) sichtbar(ids.ipanel, ids.tab[i], true);
-        }
-    }
+    panelGrundstellung(cg);
     if (dienste.spielerAnzahlSetzen) dienste.spielerAnzahlSetzen(n);
 
     for (int s = 1; s <= n; ++s) {
@@ -451,6 +441,16 @@ bool nachLaden(TCG& cg) {
     if (!g) return false;
     tischAufbauen(cg);
     g->spielLaden();
+    // A record written without a table (a test run, a tool) names no seats and may let a computer
+    // play seat 1: they are seated as at a new game, every seat with its plate, the human at 1.
+    cg.stapelListen[1].computer = 0;
+    for (int s = 1; s <= spielerAnzahl(cg); ++s) {
+        if (!cg.spieler.at(s).name.str().empty()) continue;
+        if (s >= 2)
+            gegnerZiehen(cg, s);
+        else if (dienste.menschName)
+            cg.spieler.at(1).name = dienste.menschName(cg.spielIdMenue);
+    }
     for (int s = 1; s <= spielerAnzahl(cg); ++s) spielerEinstellen(cg, s);
     if (dienste.pokerTabelle) dienste.pokerTabelle();
     envParam.optionenWahl = cg.optionenWahl;
@@ -779,6 +779,22 @@ void panelFreigeben(TCG& cg) {
     }
 }
 
+void panelGrundstellung(const TCG& cg) {
+    if (!dialogDa(ids.ipanel)) return;
+    for (int e = 1; e <= app()->dlg(ids.ipanel).ElementCount; ++e) sichtbar(ids.ipanel, e, false);
+    app()->VsbDialog(ids.ipanel, 1);
+    sichtbar(ids.ipanel, ids.ipanelStart, true);
+    if (cg.spielId == spiele::kPoker) {
+        for (int i = 1; i <= 6; ++i) {
+            sichtbar(ids.ipanel, ids.tab[i], true);
+            sichtbar(ids.ipanel, ids.tab[8 + i], false);
+            sichtbar(ids.ipanel, ids.tab[14 + i], false);
+        }
+    } else {
+        for (int i = 1; i <= 25; ++i) sichtbar(ids.ipanel, ids.tab[i], true);
+    }
+}
+
 void zugMarkenVerbergen(const TCG& cg) {
     for (int s = 1; s <= spielerAnzahl(cg); ++s) {
         sichtbar(ids.ipanel, ids.zugMarke[s], false);
@@ -794,7 +810,9 @@ void spielSymbol(int k, int32_t textur) {
         if (!app()->validElement(p, e)) continue;
         const bool an = i == k;
         if (an && textur > 0 && app()->dlg(p).el(e).Ti != textur) app()->SetTi(p, e, textur);
-        if (app()->isVisible(p, e) != an) sichtbar(p, e, an);
+        // The element's own flag, not the library's "visible or still fading out": a symbol
+        // hidden a moment ago (a new deal) would else never come back.
+        if ((app()->dlg(p).el(e).Visible != 0) != an) sichtbar(p, e, an);
         aktiv(p, e, an);
     }
 }

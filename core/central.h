@@ -175,6 +175,9 @@ void dialogAnordnen(TCG& cg, bool noShow, bool relayout);
 void panelFreigeben(TCG& cg);
 void tischAufbauen(TCG& cg);
 // Hides the turn markers of seats 1 .. seat count (result box, next round).
+// The table panel "#ipanel" as a new game shows it: every element hidden but the start marker
+// and the marker row.
+void panelGrundstellung(const TCG& cg);
 void zugMarkenVerbergen(const TCG& cg);
 // The game symbol of the information panel: entry k of its first icon table (1..4 the suits,
 // 10..12 Null, Grand, Ramsch) shown with the texture (0: the entry's own), every other entry

@@ -1,5 +1,6 @@
 #include "core/spielstand.h"
 
+#include <cstddef>
 #include <cstring>
 #include <memory>
 
@@ -181,6 +182,13 @@ std::string dialogPruefen(const std::string& dialog) {
     return grund.empty() ? "" : fehler("die Dialogdatei ist beschädigt (" + grund + ").");
 }
 
+bool panelPasst(const pvl::TPVLDialog& live, const std::string& dialog) {
+    int16_t anzahl = 0;
+    static_assert(sizeof anzahl == sizeof live.ElementCount);
+    std::memcpy(&anzahl, dialog.data() + offsetof(pvl::TPVLDialog, ElementCount), sizeof anzahl);
+    return anzahl == live.ElementCount;
+}
+
 void dialogUebernehmen(pvl::TPVLDialog& live, const std::string& dialog) {
     // The string container is not saved: slot numbers and painters of another run mean nothing
     // here, so every element keeps this run's.
@@ -306,7 +314,13 @@ bool spielLaden(TCG& g, const std::filesystem::path& ordner, const std::string& 
     std::memcpy(static_cast<void*>(&chips), spiel.data() + kBildGroesse, sizeof chips);
     if (anbindung.chipsLaden) anbindung.chipsLaden(chips);
     entpacken(g);
-    dialogUebernehmen(*panel, dialog);
+    // The panel of a record written without the program's table (a test run, a tool) has none of
+    // its elements: the live panel then starts as at a new game, and the game's restore shows
+    // what its state needs.
+    if (panelPasst(*panel, dialog))
+        dialogUebernehmen(*panel, dialog);
+    else
+        central::panelGrundstellung(g);
     if (anbindung.containerLaden) anbindung.containerLaden(g);
     if (anbindung.pokerNachLaden) anbindung.pokerNachLaden();
     if (anbindung.spiegelLaden) anbindung.spiegelLaden(g.spielId, g);

@@ -14,8 +14,14 @@
 
 namespace num {
 
-// The runtime's Round: to the nearest integer, halves to even (2.5 -> 2, 3.5 -> 4).
-inline int64_t round(double x) { return static_cast<int64_t>(std::nearbyint(x)); }
+// The runtime's Round: to the nearest integer, halves to even (2.5 -> 2, 3.5 -> 4). Below 2^51
+// adding and taking away 1.5 * 2^52 rounds the same way without a library call (the sum has no
+// bits below the ones); larger values, infinities and NaN take the library's way.
+inline int64_t round(double x) {
+    constexpr double kEinsEins = 6755399441055744.0;  // 1.5 * 2^52
+    if (std::fabs(x) < 2251799813685248.0) return static_cast<int64_t>((x + kEinsEins) - kEinsEins);
+    return static_cast<int64_t>(std::nearbyint(x));
+}
 
 template <class T>
 constexpr T clamp(T v, T lo, T hi) { return v < lo ? lo : (v > hi ? hi : v); }

@@ -86,8 +86,9 @@ void seatposition(TSpieler& s, uint8_t open, float count) {
             p = Pos6{{630, 30, 80, -20, 3, 3}};
             if (g == 4) setPos(p, 670, 60, 80);
             if (g == 8) {
+                // The two hole cards stand high enough that the action buttons along the bottom
+                // edge leave their values readable, at 4:3 as at 16:9.
                 p.v[0] -= 160;
-                p.v[1] += 100;
                 p.v[2] -= 20;
             }
         } else if (i >= 2) {

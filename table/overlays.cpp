@@ -24,6 +24,11 @@ bool (*pokerRevealSeatCards)(int seat) = nullptr;
 float plateColor[4] = {0.08f, 0.1f, 0.25f, 0.85f};
 bool (*seatMarks)(int seat, SeatMarks& out) = nullptr;
 MarkerIcons markerIcons;
+SeatAreas seatAreas[11];
+
+void clearseatareas() {
+    for (SeatAreas& a : seatAreas) a = SeatAreas{};
+}
 
 int markercount(int gameId, int seat, int phase, const SeatMarks& m) {
     if (gameId == 6) {
@@ -60,6 +65,35 @@ Pos6 seatPlace(int seat) {
     const TSpieler* s = seatStack(seat);
     if (!s) return Pos6{};
     return s->gleiten.active ? s->aktPos : s->pos;
+}
+
+// The rectangle (x0, y0)-(x1, y1) of the current model plane as it lands in the view: the
+// bounds of its four projected corners. Only the label pass proper counts, not its mirror
+// image in the table.
+void noteseatarea(ViewRect& into, float x0, float y0, float x1, float y1) {
+    if (renderPass != 5) return;
+    GLdouble mv[16], pr[16];
+    GLint vp[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, mv);
+    glGetDoublev(GL_PROJECTION_MATRIX, pr);
+    glGetIntegerv(GL_VIEWPORT, vp);
+    if (vp[2] <= 0 || vp[3] <= 0) return;
+    ViewRect r{1e9f, 1e9f, -1e9f, -1e9f};
+    const float xs[4] = {x0, x1, x1, x0}, ys[4] = {y0, y0, y1, y1};
+    for (int c = 0; c < 4; ++c) {
+        double eye[4], clip[4];
+        for (int i = 0; i < 4; ++i) eye[i] = mv[i] * xs[c] + mv[4 + i] * ys[c] + mv[12 + i];
+        for (int i = 0; i < 4; ++i)
+            clip[i] = pr[i] * eye[0] + pr[4 + i] * eye[1] + pr[8 + i] * eye[2] + pr[12 + i] * eye[3];
+        if (!(clip[3] > 0)) return;  // behind the eye: no sensible area
+        const float fx = static_cast<float>((clip[0] / clip[3] + 1) / 2);
+        const float fy = static_cast<float>(1 - (clip[1] / clip[3] + 1) / 2);
+        r.left = std::fmin(r.left, fx);
+        r.right = std::fmax(r.right, fx);
+        r.top = std::fmin(r.top, fy);
+        r.bottom = std::fmax(r.bottom, fy);
+    }
+    into = r;
 }
 
 }  // namespace
@@ -261,7 +295,9 @@ void drawseatlabel(const std::string& textIn, int seat, bool framed, float alpha
     const float plateH = static_cast<float>(num::round(67.5 * 0.6));
     glPushMatrix();
     glTranslatef(-0.01f, plateH * 0.8f / 497, -0.002f);
-    glframe::paintcustomround(static_cast<float>(num::round(width * 497)), plateH, plateAlpha);
+    const float plateW = static_cast<float>(num::round(width * 497));
+    if (seat >= 1 && seat <= 10) noteseatarea(seatAreas[seat].plate, 0, 0, plateW / 497, -plateH / 497);
+    glframe::paintcustomround(plateW, plateH, plateAlpha);
     glPopMatrix();
     if (seat == 77) {
         glTranslatef(0.125196f, 0, 0);
@@ -362,6 +398,7 @@ void drawseatbubble(int seat) {
         const float h = static_cast<float>(num::round(67.5 * b.scale)) * b.lines;
         glPushMatrix();
         glTranslatef(0, (h - 0.2f * 67.5f * b.scale) / 497, -0.002f);
+        noteseatarea(seatAreas[seat].bubble, 0, 0, w, -h / 497);
         glframe::paintcustomround(static_cast<float>(num::round(w * 497)), h, fade);
         glPopMatrix();
     }
@@ -382,6 +419,8 @@ void drawseatbubble(int seat) {
     glDisable(GL_BLEND);
     enablegl(GL_LIGHTING);
 }
+
+bool markersontop(int gameId) { return gameId == 0 || gameId == 2 || gameId == 3 || gameId == 4; }
 
 void drawseatmarkers(int seat, float xOffset) {
     if (seat < 1 || seat > 10) return;
@@ -464,13 +503,23 @@ void drawseatmarkers(int seat, float xOffset) {
         glEnable(GL_DEPTH_TEST);
         return;
     }
-    const float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;
+    float size = markerIcons.small > 0 && o.icon == markerIcons.small ? 50.0f : 60.0f;
     const bool open = ishandopen(seat);
+    // In the rummy and shedding games the marker stands where the seat's cards stand up (the
+    // computer seats) or fan out (the human's): drawn over them, no hand hides it, and a computer
+    // seat's stands above its name plate, which lies where the seat's place is.
+    const bool ueberKarten = markersontop(g);
+    if (ueberKarten) {
+        glDisable(GL_DEPTH_TEST);
+        size *= markerscale(glstate::gl().ViewHeight);
+        if (seat != 1 && g != 4) glTranslatef(0, 0.13f, 0);
+    }
     if (!open || sliding) glframe::painttransquad2(o.icon, size, size, fade, 0, 0);
     if (open || sliding) {
         glTranslatef(0.156495f, 0, -0.12f);
         glframe::painttransquad2(o.icon, -size, size, fade, 0, 0);
     }
+    if (ueberKarten) glEnable(GL_DEPTH_TEST);
 }
 
 void drawdoublemark(float alpha) {

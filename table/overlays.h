@@ -86,12 +86,28 @@ int markercount(int gameId, int seat, int phase, const SeatMarks& m);
 // and below, 1 from 720 on, in between in proportion).
 float markerscale(int viewHeight);
 
+// Where each seat's name plate and speech bubble stood in the last label pass, as fractions of
+// the view (0..1, y from the top); empty when not drawn. The shell keeps its panels clear of them.
+struct ViewRect {
+    float left = 0, top = 0, right = 0, bottom = 0;
+    bool empty() const { return !(right > left && bottom > top); }
+};
+struct SeatAreas {
+    ViewRect plate, bubble;
+};
+extern SeatAreas seatAreas[11];
+// Forgets every seat's areas; the label pass calls it before it draws the seats again.
+void clearseatareas();
+
 void seatmatrix(int seat);
 void overlaymatrix(int seat);
 void drawseatlabel(const std::string& text, int seat, bool framed, float alpha);
 // The name plate of a seat with its name from the settings record.
 void drawseatname(int seat);
 void drawseatbubble(int seat);
+// The rummy and shedding games (Mau Mau, Schwimmen, Rommé, Canasta) draw a seat's marker over
+// the cards and after the seat's name plate, so that neither hides it.
+bool markersontop(int gameId);
 void drawseatmarkers(int seat, float xOffset);
 void drawdoublemark(float alpha);
 

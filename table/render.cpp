@@ -314,11 +314,14 @@ void drawscene(uint8_t layer, uint8_t kind, bool maskOnly, bool test) {
         case 7: {
             renderPass = 5;
             if (kind == 4) renderPass = 3;
+            if (renderPass == 5) clearseatareas();
             const int seats = anzSitze;
+            const bool obenauf = markersontop(cg.spielId);
             for (int seat = 1; seat <= seats && seat <= 10; ++seat) {
-                drawseatmarkers(seat, 0);
+                if (!obenauf) drawseatmarkers(seat, 0);
                 gtool::sitzNameZeigen(seat);
                 drawseatbubble(seat);
+                if (obenauf) drawseatmarkers(seat, 0);
             }
             glEnable(GL_DEPTH_TEST);
             return;

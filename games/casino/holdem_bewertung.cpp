@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
@@ -15,8 +16,7 @@ namespace holdem {
 
 namespace {
 
-// Rank of each value code 0..14 in poker order (0: no card).
-constexpr int kRang[15] = {0, 14, 15, 16, 18, 19, 20, 17, 21, 9, 10, 11, 12, 13, 22};
+constexpr const int (&kRang)[15] = kPokerRang;
 
 inline int rang(const karte& k) { return k.t <= 14 ? kRang[k.t] : 0; }
 
@@ -350,92 +350,12 @@ void aufbauen(Staerketabellen& t) {
     for (uint32_t m = 0; m < 8192; ++m) t.flush[m] = std::popcount(m) >= 5 ? flushWert(m) : 0;
 }
 
-// A card's part of a Kartensumme by its value code (low four bits) and suit (next three), read
-// straight from the card. Anything outside the deck of 52 counts in bits 40..47, which real
-// cards never reach.
-constexpr uint64_t kFremd = uint64_t{1} << 40;
-struct KartenTeil {
-    uint64_t zaehler;
-    uint64_t bit;
-};
-constexpr std::array<KartenTeil, 128> kKartenTeil = [] {
-    std::array<KartenTeil, 128> x{};
-    for (auto& k : x) k = {kFremd, 0};
-    for (int t = 1; t <= 13; ++t)
-        for (int f = 1; f <= 4; ++f) {
-            const int index = (kRang[t] - 9) * 4 + f - 1;
-            x[static_cast<size_t>(t | f << 4)] = {kKartenZaehler[static_cast<size_t>(index)],
-                                                  uint64_t{1} << (16 * (f - 1) + kRang[t] - 9)};
-        }
-    return x;
-}();
-
-// The fast path for up to seven distinct cards of the 52-card deck (the common case of play);
-// false for anything else, which the matcher evaluates.
-bool schnell(const hand64& c, HandValue& v) {
-    const int n = c.anz;
-    if (n < 1 || n > 7) return false;
-    Kartensumme s;
-    uint64_t doppelt = 0, fremd = 0;
-    for (int i = 0; i < n; ++i) {
-        const unsigned t = c.k[i].t, f = c.k[i].f;
-        fremd |= (t >> 4) | (f >> 3);
-        const KartenTeil& k = kKartenTeil[(t & 15) | (f & 7) << 4];
-        s.zaehler += k.zaehler;
-        doppelt |= s.farben & k.bit;
-        s.farben |= k.bit;
-    }
-    if (fremd) return false;
-    if ((s.zaehler & (uint64_t{0xFF} << 40)) || doppelt) return false;
-    const uint32_t w = staerke(s, staerketabellen());
-    const int kat = staerkeKategorie(w);
-    v.category = static_cast<uint8_t>(kat);
-    v.categoryNumber = kat;
-    int32_t* key = v.keys;
-    auto rang = [w](int stelle) {
-        const auto x = static_cast<int32_t>((w >> (16 - 4 * stelle)) & 15u);
-        return x ? x + 8 : 0;
-    };
-    if (kat == kStraight || kat == kStraightFlush || kat == kRoyalFlush) {
-        const int spitze = rang(0);
-        if (spitze == 12) {  // the wheel: the As first and last, as the matcher takes it
-            key[0] = 21, key[1] = 12, key[2] = 10, key[3] = 9, key[4] = 21;
-        } else {
-            for (int j = 0; j < 5; ++j) key[j] = spitze - j;
-        }
-        key[5] = key[6] = 0;
-        return true;
-    }
-    // High Card, Pair, Three and Four Of A Kind leave the second key 0
-    const bool luecke =
-        ((1u << kHighCard) | (1u << kPair) | (1u << kThreeOfAKind) | (1u << kFourOfAKind)) >> kat & 1u;
-    key[0] = rang(0);
-    key[1] = luecke ? 0 : rang(1);
-    key[2] = rang(luecke ? 1 : 2);
-    key[3] = rang(luecke ? 2 : 3);
-    key[4] = rang(luecke ? 3 : 4);
-    key[5] = luecke ? rang(4) : 0;
-    key[6] = 0;
-    return true;
-}
-
 }  // namespace
 
-const Staerketabellen& staerketabellen() {
-    static const Staerketabellen* t = [] {
-        auto* neu = new Staerketabellen;
-        aufbauen(*neu);
-        return neu;
-    }();
-    return *t;
-}
-
-void evaluateHand(const hand64& cards, bool wantBestFive, HandValue& result) {
-    if (!wantBestFive) {
-        result.bestFive.anz = 0;
-        if (schnell(cards, result)) return;
-    }
-    evaluateHandReference(cards, wantBestFive, result);
+const Staerketabellen* baueStaerketabellen() {
+    auto* neu = new Staerketabellen;
+    aufbauen(*neu);
+    return neu;
 }
 
 void evaluateHandReference(const hand64& cards, bool wantBestFive, HandValue& result) {
@@ -488,15 +408,6 @@ void evaluateHandReference(const hand64& cards, bool wantBestFive, HandValue& re
         int i = 1;
         while (result.bestFive.anz < 5 && i <= r.anz) anhaengen(result.bestFive, r.at(i++));
     }
-}
-
-int compareHandValues(const HandValue& a, const HandValue& b) {
-    if (a.categoryNumber != b.categoryNumber) return a.categoryNumber > b.categoryNumber ? 1 : 2;
-    const int c = a.categoryNumber;
-    const bool strasse = c == kStraight || c == kStraightFlush || c == kRoyalFlush;
-    for (int i = strasse ? 1 : 0; i < 7; ++i)
-        if (a.keys[i] != b.keys[i]) return a.keys[i] > b.keys[i] ? 1 : 2;
-    return 0;
 }
 
 int compareHands(const hand64& a, const hand64& b) {

@@ -4,7 +4,9 @@
 #pragma once
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "core/karten.h"
@@ -57,7 +59,9 @@ int nthDistinctRank(const hand64& cards, int n);
 int straightPredecessor(int t);
 void handPattern(int category, HandPattern& p);
 
-void evaluateHand(const hand64& cards, bool wantBestFive, HandValue& result);
+// Rank of each value code 0..14 in poker order (0: no card).
+inline constexpr int kPokerRang[15] = {0, 14, 15, 16, 18, 19, 20, 17, 21, 9, 10, 11, 12, 13, 22};
+
 // The evaluation by the pattern matcher alone: the definition of every value, which the fast
 // path for up to seven distinct cards must match key for key.
 void evaluateHandReference(const hand64& cards, bool wantBestFive, HandValue& result);
@@ -85,7 +89,11 @@ struct Staerketabellen {
     std::array<uint32_t, kRangMuster> werte;
     std::array<uint32_t, 8192> flush;  // by the rank mask of a suit with five or more cards
 };
-const Staerketabellen& staerketabellen();
+const Staerketabellen* baueStaerketabellen();
+inline const Staerketabellen& staerketabellen() {
+    static const Staerketabellen* const t = baueStaerketabellen();
+    return *t;
+}
 
 constexpr std::array<uint64_t, 52> kKartenZaehler = [] {
     std::array<uint64_t, 52> z{};
@@ -117,8 +125,112 @@ inline uint32_t staerke(const Kartensumme& s, const Staerketabellen& t) {
 
 inline int staerkeKategorie(uint32_t w) { return static_cast<int>(w >> 20); }
 
+// ---- evaluateHand's fast path: inline, so that a caller's evaluations overlap ----
+
+// A card's part of a Kartensumme by its value code (low four bits) and suit (next three bits),
+// read straight from the card: its rank counts and its bit among the suits' ranks. Anything
+// outside the deck of 52 counts in bits 40..47, which real cards never reach.
+inline constexpr std::array<uint64_t, 128> kKartenZaehlerNachWert = [] {
+    std::array<uint64_t, 128> x{};
+    for (auto& k : x) k = uint64_t{1} << 40;
+    for (int t = 1; t <= 13; ++t)
+        for (int f = 1; f <= 4; ++f)
+            x[static_cast<size_t>(t | f << 4)] =
+                kKartenZaehler[static_cast<size_t>((kPokerRang[t] - 9) * 4 + f - 1)];
+    return x;
+}();
+inline constexpr std::array<uint64_t, 128> kKartenBitNachWert = [] {
+    std::array<uint64_t, 128> x{};
+    for (int t = 1; t <= 13; ++t)
+        for (int f = 1; f <= 4; ++f)
+            x[static_cast<size_t>(t | f << 4)] = uint64_t{1} << (16 * (f - 1) + kPokerRang[t] - 9);
+    return x;
+}();
+
+// Two tie keys from one byte of rank nibbles (high nibble first): a nibble is a rank index
+// plus one (2 = 1 .. As = 13), the key its rank in the card order (9 .. 21), 0 for 0.
+inline constexpr std::array<uint64_t, 256> kZweiKeys = [] {
+    std::array<uint64_t, 256> x{};
+    for (uint32_t b = 0; b < 256; ++b) {
+        const uint32_t hi = b >> 4, lo = b & 15;
+        x[b] = uint64_t{hi ? hi + 8 : 0} | uint64_t{lo ? lo + 8 : 0} << 32;
+    }
+    return x;
+}();
+
+// The tie keys 1..6 of evaluateHand for a value of staerke(), as six rank nibbles in key order.
+inline uint32_t keyNibbles(uint32_t w) {
+    const uint32_t kat = w >> 20;
+    if ((1u << kStraight | 1u << kStraightFlush | 1u << kRoyalFlush) >> kat & 1u) {
+        // a straight is known by its top card; the matcher takes the wheel 5-4-3-2-As, which
+        // gives the keys As, 5, 3, 2, As
+        const uint32_t spitze = (w >> 16) & 15;
+        return spitze == 4 ? 0xD421D0u : spitze * 0x111110u - 0x012340u;
+    }
+    // High Card, Pair, Three and Four Of A Kind leave the second key 0 (a select, not a branch:
+    // random hands fall on both sides)
+    const uint32_t luecke =
+        (1u << kHighCard | 1u << kPair | 1u << kThreeOfAKind | 1u << kFourOfAKind) >> kat & 1u;
+    const uint32_t maske = 0u - luecke;
+    return (((w & 0xF0000u) << 4 | (w & 0xFFFFu)) & maske) | (((w & 0xFFFFFu) << 4) & ~maske);
+}
+
+// The value of up to seven distinct cards of the 52-card deck (the common case of play) without
+// the best five; false for anything else, which the matcher evaluates.
+[[gnu::always_inline]] inline bool evaluateFast(const hand64& c, HandValue& v) {
+    const int n = c.anz;
+    if (n < 1 || n > 7) return false;
+    // The bits of distinct cards add up to what they give together: a card twice carries.
+    Kartensumme s;
+    uint64_t summe = 0;
+    uint32_t roh = 0;
+    for (int i = 0; i < n; ++i) {
+        uint32_t x;  // value code in the low byte, suit in the next
+        std::memcpy(&x, &c.k[i], 4);
+        roh |= x;
+        const uint32_t index = (x & 15) | ((x >> 4) & 0x70);
+        s.zaehler += kKartenZaehlerNachWert[index];
+        summe += kKartenBitNachWert[index];
+        s.farben |= kKartenBitNachWert[index];
+    }
+    // value codes of 16 and more, suits of 8 and more
+    if ((roh & 0xF8F0u) | (summe ^ s.farben) | (s.zaehler & (uint64_t{0xFF} << 40))) return false;
+    const uint32_t w = staerke(s, staerketabellen());
+    const auto kat = static_cast<uint8_t>(w >> 20);
+    const uint32_t u = keyNibbles(w);
+    // the record is packed and may lie at any address: whole fields by memcpy, two keys a store
+    auto* r = reinterpret_cast<unsigned char*>(&v);
+    const int32_t nummer = kat;
+    const uint64_t zwei[3] = {kZweiKeys[u >> 16], kZweiKeys[(u >> 8) & 0xFF], kZweiKeys[u & 0xFF]};
+    const int32_t letzter = 0;
+    const int16_t keineKarten = 0;
+    r[offsetof(HandValue, category)] = kat;
+    std::memcpy(r + offsetof(HandValue, bestFive) + offsetof(hand64, anz), &keineKarten, 2);
+    std::memcpy(r + offsetof(HandValue, categoryNumber), &nummer, 4);
+    std::memcpy(r + offsetof(HandValue, keys), &zwei[0], 8);
+    std::memcpy(r + offsetof(HandValue, keys) + 8, &zwei[1], 8);
+    std::memcpy(r + offsetof(HandValue, keys) + 16, &zwei[2], 8);
+    std::memcpy(r + offsetof(HandValue, keys) + 24, &letzter, 4);
+    return true;
+}
+
+inline void evaluateHand(const hand64& cards, bool wantBestFive, HandValue& result) {
+    if (!wantBestFive && evaluateFast(cards, result)) return;
+    evaluateHandReference(cards, wantBestFive, result);
+}
+
 // 1: a is better, 2: b is better, 0: equal.
-int compareHandValues(const HandValue& a, const HandValue& b);
+inline int compareHandValues(const HandValue& a, const HandValue& b) {
+    const int32_t ca = a.categoryNumber, cb = b.categoryNumber;
+    if (ca != cb) return ca > cb ? 1 : 2;
+    // straights are ranked from the second key on: it puts 5-4-3-2-As below 6-5-4-3-2
+    const bool strasse = ca == kStraight || ca == kStraightFlush || ca == kRoyalFlush;
+    for (int i = strasse ? 1 : 0; i < 7; ++i) {
+        const int32_t x = a.keys[i], y = b.keys[i];
+        if (x != y) return x > y ? 1 : 2;
+    }
+    return 0;
+}
 int compareHands(const hand64& a, const hand64& b);
 
 // The caption text; wording from the running game's options unless given.

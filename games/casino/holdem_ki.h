@@ -126,8 +126,11 @@ private:
     size_t naechster_ = 0;
     int imSpiel_ = 2, inPartie_ = 2;
     bool gestartet_ = false, gewichtet_ = false;
-    std::array<float, 13> g_{};
+    // the weight of an opponent's hole pair by its two ranks
+    double gewicht_[13][13] = {};
     std::array<double, 11> anz_{}, sA_{}, sB_{}, sAw_{}, sBw_{};
+    // the share of better pairs by their count, for the seats in the hand and in the game (-1: not yet)
+    std::vector<double> anteilIm_, anteilPartie_;
 };
 
 // Both estimates in [0, 1] at once (no slicing); before the flop from the preflop table.

@@ -64,7 +64,10 @@ void Schaetzer::start(const std::array<uint8_t, 2>& hole, const std::vector<uint
     imSpiel_ = std::max(1, imSpiel);
     inPartie_ = std::max(1, inPartie);
     gewichtet_ = gewichte != nullptr;
-    if (gewichte) g_ = *gewichte;
+    if (gewichte)
+        for (int ra = 0; ra < 13; ++ra)
+            for (int rb = 0; rb < 13; ++rb)
+                gewicht_[ra][rb] = 0.2 + 0.8 * 0.5 * ((*gewichte)[ra] + (*gewichte)[rb]);
     bool belegt[52] = {};
     belegt[hole[0]] = belegt[hole[1]] = true;
     for (uint8_t c : board) belegt[c] = true;
@@ -83,6 +86,10 @@ void Schaetzer::start(const std::array<uint8_t, 2>& hole, const std::vector<uint
         for (uint8_t i = 0; i < n; ++i)
             for (uint8_t j = static_cast<uint8_t>(i + 1); j < n; ++j) laeufe_.push_back({i, j});
     }
+    // every board leaves the same cards to the opponents: so many pairs, so many counts
+    const size_t rest = offen_.size() - static_cast<size_t>(std::max(0, fehlen));
+    anteilIm_.assign(rest * (rest - 1) / 2 + 1, -1.0);
+    anteilPartie_.assign(rest * (rest - 1) / 2 + 1, -1.0);
     naechster_ = 0;
     anz_ = sA_ = sB_ = sAw_ = sBw_ = {};
     gestartet_ = true;
@@ -114,65 +121,126 @@ void Schaetzer::lauf(size_t i) {
             flushAnz = a;
         }
     }
-    // The cards an opponent may hold, and on this board the value of a hole pair by its two
-    // ranks: without a flush that is all its value depends on.
+    // The cards an opponent may hold (by rank, as the walk of the pairs goes), how many of each
+    // rank are left and how many of those are not of the flush suit.
     uint8_t rest[52];
-    int anzRest = 0, proRang[13] = {};
+    int anzRest = 0, proRang[13] = {}, ohneFarbe[13] = {};
     const size_t n = offen_.size();
     for (size_t a = 0; a < n; ++a)
         if (!weg[a]) {
-            rest[anzRest++] = offen_[a];
-            ++proRang[offen_[a] >> 2];
+            const uint8_t c = offen_[a];
+            rest[anzRest++] = c;
+            ++proRang[c >> 2];
+            if ((c & 3) != flushFarbe) ++ohneFarbe[c >> 2];
         }
+    // A hole pair's value on this board by its two ranks: without a flush that is all it
+    // depends on.
     uint32_t nachRang[13][13] = {};
     for (int ra = 0; ra < 13; ++ra)
         for (int rb = ra; rb < 13; ++rb)
             if (proRang[ra] >= (ra == rb ? 2 : 1) && proRang[rb] >= 1)
                 nachRang[ra][rb] = nachRang[rb][ra] =
                     rangStaerke(tisch.zaehler + kKartenZaehler[4 * ra] + kKartenZaehler[4 * rb], tab);
-    // per category of the opponent: how many hole pairs beat the seat (and their weight)
+    // Per category of the opponent: how many hole pairs beat the seat, and their weight. The
+    // pairs are taken in the order of the cards, first card before second; the weights of one
+    // category are summed in that order, so the sums come out the same to the last bit however
+    // the pairs are grouped. A pair that makes a flush lands in a flush category, one that does
+    // not in a category of ranks alone, so the two kinds are summed apart.
     uint32_t zahl[11] = {};
     double schlagenG[11] = {};
-    for (int a = 0; a < anzRest; ++a) {
-        const uint8_t ca = rest[a];
-        const bool aFarbe = (ca & 3) == flushFarbe;
-        const uint32_t* zeile = nachRang[ca >> 2];
-        for (int b = a + 1; b < anzRest; ++b) {
-            const uint8_t cb = rest[b];
-            const bool bFarbe = (cb & 3) == flushFarbe;
-            uint32_t w;
-            if (flushFarbe >= 0 && (flushAnz >= 4 ? (aFarbe || bFarbe) : (aFarbe && bFarbe))) {
+    const bool mitFlush = flushFarbe >= 0;
+    for (int a = 0; a < anzRest;) {
+        // all cards of one rank: the higher ranks whose pairs with it beat the seat are the same
+        // for each of them
+        const int ra = rest[a] >> 2;
+        int ende = a;
+        while (ende < anzRest && rest[ende] >> 2 == ra) ++ende;
+        const uint32_t* zeile = nachRang[ra];
+        uint8_t schlagRang[13], schlagKat[13];
+        int anzSchlag = 0;
+        for (int rb = ra + 1; rb < 13; ++rb)
+            if (proRang[rb] > 0 && zeile[rb] > mein) {
+                schlagRang[anzSchlag] = static_cast<uint8_t>(rb);
+                schlagKat[anzSchlag++] = static_cast<uint8_t>(zeile[rb] >> 20);
+            }
+        const bool gleichSchlaegt = zeile[ra] > mein;
+        for (; a < ende; ++a) {
+            const bool aFarbe = mitFlush && (rest[a] & 3) == flushFarbe;
+            if (mitFlush && flushAnz >= 4 && aFarbe) continue;
+            // the partners that make no flush with this card: all, or those not of the suit
+            const bool nurOhne = mitFlush && (flushAnz >= 4 || aFarbe);
+            const int* anzahl = nurOhne ? ohneFarbe : proRang;
+            if (gleichSchlaegt) {
+                int gleich = 0;  // the same rank after this card
+                for (int b = a + 1; b < ende; ++b)
+                    if (!nurOhne || (rest[b] & 3) != flushFarbe) ++gleich;
+                const unsigned k = zeile[ra] >> 20;
+                zahl[k] += static_cast<uint32_t>(gleich);
+                if (gewichtet_) {
+                    double s = schlagenG[k];
+                    for (int j = 0; j < gleich; ++j) s += gewicht_[ra][ra];
+                    schlagenG[k] = s;
+                }
+            }
+            for (int e = 0; e < anzSchlag; ++e) {
+                const int rb = schlagRang[e];
+                const unsigned k = schlagKat[e];
+                const int anz = anzahl[rb];
+                zahl[k] += static_cast<uint32_t>(anz);
+                if (gewichtet_) {
+                    double s = schlagenG[k];
+                    for (int j = 0; j < anz; ++j) s += gewicht_[ra][rb];
+                    schlagenG[k] = s;
+                }
+            }
+        }
+    }
+    if (mitFlush)
+        for (int a = 0; a < anzRest; ++a) {
+            const uint8_t ca = rest[a];
+            const bool aFarbe = (ca & 3) == flushFarbe;
+            if (flushAnz < 4 && !aFarbe) continue;
+            for (int b = a + 1; b < anzRest; ++b) {
+                const uint8_t cb = rest[b];
+                const bool bFarbe = (cb & 3) == flushFarbe;
+                if (!(flushAnz >= 4 ? (aFarbe || bFarbe) : bFarbe)) continue;
                 Kartensumme o = tisch;
                 dazu(o, ca);
                 dazu(o, cb);
-                w = staerke(o, tab);
-            } else {
-                w = zeile[cb >> 2];
+                const uint32_t w = staerke(o, tab);
+                if (w <= mein) continue;
+                const unsigned k = w >> 20;
+                ++zahl[k];
+                if (gewichtet_) schlagenG[k] += gewicht_[ca >> 2][cb >> 2];
             }
-            if (w <= mein) continue;
-            const unsigned k = w >> 20;
-            ++zahl[k];
-            if (gewichtet_) schlagenG[k] += 0.2 + 0.8 * 0.5 * (g_[ca >> 2] + g_[cb >> 2]);
         }
-    }
     const double paare = anzRest * (anzRest - 1) / 2;
     double schlagen[11];
     for (int k = 0; k < 11; ++k) schlagen[k] = zahl[k];
-    auto ueberleben = [&](const double* q, int spieler) {
+    // merk: the shares by the count of pairs, kept for the whole walk (counts recur on many boards)
+    auto ueberleben = [&](const double* q, int spieler, std::vector<double>* merk) {
         double s = 1, w = 1;
         for (unsigned k = kRoyalFlush; k >= kat && k >= 1; --k) {
             if (q[k] == 0) continue;  // no share: s and w stay as they are
-            const double qn = mehrere(q[k] / paare, spieler);
+            double qn;
+            if (merk && zahl[k] < merk->size()) {
+                double& m = (*merk)[zahl[k]];
+                if (m < 0) m = mehrere(q[k] / paare, spieler);
+                qn = m;
+            } else {
+                qn = mehrere(q[k] / paare, spieler);
+            }
             s -= qn * w;
             w -= w * qn;
         }
         return std::max(0.0, s);
     };
     // equal inputs give equal shares: each is worked out once
-    const double a = ueberleben(schlagen, imSpiel_);
-    const double b = inPartie_ == imSpiel_ ? a : ueberleben(schlagen, inPartie_);
-    const double aw = gewichtet_ ? ueberleben(schlagenG, imSpiel_) : a;
-    const double bw = !gewichtet_ ? b : inPartie_ == imSpiel_ ? aw : ueberleben(schlagenG, inPartie_);
+    const double a = ueberleben(schlagen, imSpiel_, &anteilIm_);
+    const double b = inPartie_ == imSpiel_ ? a : ueberleben(schlagen, inPartie_, &anteilPartie_);
+    const double aw = gewichtet_ ? ueberleben(schlagenG, imSpiel_, nullptr) : a;
+    const double bw =
+        !gewichtet_ ? b : inPartie_ == imSpiel_ ? aw : ueberleben(schlagenG, inPartie_, nullptr);
     anz_[kat] += 1;
     sA_[kat] += a;
     sB_[kat] += b;

@@ -23,27 +23,70 @@ static_assert(kTabelle + 4 == kBrainBytes);
 
 }  // namespace
 
-int32_t situationDistance(const PokerSituation& a, const PokerSituation& b, int level, const Zufall& z) {
-    const float w = 3 * term(255, a.win, b.win) + term(255, a.winFirst, b.winFirst) +
-                    term(255, a.winSecond, b.winSecond);
-    auto c200 = [](int16_t v) { return static_cast<float>(std::clamp<int>(v, 0, 200)); };
-    auto cv = [](int16_t v) { return static_cast<float>(std::clamp<int>(v, -200, 200)); };
-    const float p = term(200, c200(a.pot), c200(b.pot)) + term(200, c200(a.ownBet), c200(b.ownBet)) +
-                    term(500, c200(a.toCall), c200(b.toCall));
-    const float s = term(15, a.street, b.street);
-    const float q = term(255, a.calm, b.calm);
-    const float e = term(100, cv(a.value), cv(b.value)) + term(100, cv(a.multiValue), cv(b.multiValue)) / 2;
-    auto rund = [](double x) { return static_cast<int64_t>(std::nearbyint(x)); };
-    int64_t d = rund(1000.0f * w * p * s * q - 15000.0f) + rund(2000.0f * e - 4000.0f) + rund(2000.0f * s - 2000.0f);
-    if (level == 1) {
-        static constexpr std::pair<double, int> kRauschen[] = {{0.25, 15},  {0.25, 40},  {0.21, 100},
-                                                               {0.21, 140}, {0.16, 300}, {0.16, 800}};
-        for (const auto& [chance, plus] : kRauschen)
-            if (z.draw() < chance) d += plus;
-    } else if (level == 3) {
-        d = rund(static_cast<double>(d) * (0.8 + 0.6 * z.draw()));
+namespace {
+
+// The distance of learned records to one situation. Each field's term depends on the situation's
+// value and the record's, so the terms for every value a record's field can take are worked out
+// once (a few thousand) instead of for each of up to 10,000 records; they are put together in
+// the same order, so every distance is the same to the last bit.
+class Abstand {
+public:
+    explicit Abstand(const PokerSituation& a) {
+        for (int y = 0; y < 256; ++y) {
+            const auto f = static_cast<float>(y);
+            win_[y] = term(255, a.win, f);
+            winFirst_[y] = term(255, a.winFirst, f);
+            winSecond_[y] = term(255, a.winSecond, f);
+            street_[y] = term(15, a.street, f);
+            calm_[y] = term(255, a.calm, f);
+        }
+        for (int y = 0; y <= 200; ++y) {
+            const auto f = static_cast<float>(y);
+            pot_[y] = term(200, c200(a.pot), f);
+            ownBet_[y] = term(200, c200(a.ownBet), f);
+            toCall_[y] = term(500, c200(a.toCall), f);
+        }
+        for (int y = -200; y <= 200; ++y) {
+            const auto f = static_cast<float>(y);
+            value_[y + 200] = term(100, cv(a.value), f);
+            multiValue_[y + 200] = term(100, cv(a.multiValue), f);
+        }
     }
-    return static_cast<int32_t>(std::clamp<int64_t>(d, INT32_MIN, INT32_MAX));
+
+    int32_t zu(const PokerSituation& b, int level, const Zufall& z) const {
+        const float w = 3 * win_[b.win] + winFirst_[b.winFirst] + winSecond_[b.winSecond];
+        const float p = pot_[i200(b.pot)] + ownBet_[i200(b.ownBet)] + toCall_[i200(b.toCall)];
+        const float s = street_[b.street];
+        const float q = calm_[b.calm];
+        const float e = value_[iv(b.value)] + multiValue_[iv(b.multiValue)] / 2;
+        int64_t d = num::round(1000.0f * w * p * s * q - 15000.0f) + num::round(2000.0f * e - 4000.0f) +
+                    num::round(2000.0f * s - 2000.0f);
+        if (level == 1) {
+            static constexpr std::pair<double, int> kRauschen[] = {{0.25, 15},  {0.25, 40},  {0.21, 100},
+                                                                   {0.21, 140}, {0.16, 300}, {0.16, 800}};
+            for (const auto& [chance, plus] : kRauschen)
+                if (z.draw() < chance) d += plus;
+        } else if (level == 3) {
+            d = num::round(static_cast<double>(d) * (0.8 + 0.6 * z.draw()));
+        }
+        return static_cast<int32_t>(std::clamp<int64_t>(d, INT32_MIN, INT32_MAX));
+    }
+
+private:
+    static int i200(int16_t v) { return std::clamp<int>(v, 0, 200); }
+    static int iv(int16_t v) { return std::clamp<int>(v, -200, 200) + 200; }
+    static float c200(int16_t v) { return static_cast<float>(i200(v)); }
+    static float cv(int16_t v) { return static_cast<float>(std::clamp<int>(v, -200, 200)); }
+
+    float win_[256], winFirst_[256], winSecond_[256], street_[256], calm_[256];
+    float pot_[201], ownBet_[201], toCall_[201];
+    float value_[401], multiValue_[401];
+};
+
+}  // namespace
+
+int32_t situationDistance(const PokerSituation& a, const PokerSituation& b, int level, const Zufall& z) {
+    return Abstand(a).zu(b, level, z);
 }
 
 Clusterer::Clusterer() : lauf_(kLaufMax + 1), lern_(kLernMax + 1) {}
@@ -137,9 +180,10 @@ int Clusterer::nearestAdvice(const PokerSituation& q, int seat, int level, const
     if (lernAnz_ <= 0) return -10;
     int64_t best = 99999999;
     int index = 0;
+    const Abstand abstand(q);
     for (int i = 0; i < lernAnz_; ++i) {
         const PokerSituation& r = lern_[static_cast<size_t>(i)];
-        const int64_t d = situationDistance(q, r, level, z);
+        const int64_t d = abstand.zu(r, level, z);
         const int64_t gewichtet = r.label == -2 ? d : r.label == -1 ? 3 * d : 2 * d;
         if (gewichtet < best) {
             best = gewichtet;

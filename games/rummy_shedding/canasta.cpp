@@ -776,9 +776,11 @@ void spielSchritt(TCG& g) {
     }
 }
 
+// Open from the end of the hand until the next deal: the score table books the hand into phase
+// 5, and the result shows there with the other seats' cards laid open.
 bool handOffen(int seat) {
     if (seat == 1 || cg.phase.nr == 1 || cg.phase.nr == 3) return false;
-    return cg.phase.nr == 4 && cg.phase.schritt >= 10;
+    return (cg.phase.nr == 4 || cg.phase.nr == 5) && cg.phase.schritt >= 10;
 }
 
 bool handVorbei(const TCG& g) {
@@ -995,7 +997,9 @@ void spielLaden() {
     std::memcpy(&k12.d, cg.k12Kopie + 4, sizeof(k12.d));
     k12.d.aktiv = 0;
     k12.d.anlegen = 0;
-    k12.zellenAusKarten();
+    // The piles come from the record, and the meld cards' cells from the piles: the table's slots
+    // still hold whatever lay there before the load (nothing, after a start of the program).
+    k12.zellenInKarten();
     for (int s : {1, 2, 3, 4, 5, 6, 11, 12, 13}) glu::stapelZuHand(st(s));
     sortWerte();
     // the layout laid the discard pile out afresh: its cards take their turns again

@@ -52,6 +52,15 @@ bool hatCanasta(int seat);
 bool teamHatMeldungWert(int seat, int wert);
 bool hatMeldungWert(int seat, int wert);  // never for threes: they may lie as further piles
 int meldungMitWert(int seat, int wert);
+// While one stands, no card is laid or taken: the meld value of each pile and whether it is a
+// canasta are worked out once, as a computer seat asks them again and again while it thinks.
+class TischStill {
+public:
+    TischStill();
+    ~TischStill();
+    TischStill(const TischStill&) = delete;
+    TischStill& operator=(const TischStill&) = delete;
+};
 bool nochNichtAusgelegt(int seat);
 bool zweiGleiche(int stack, int wert);
 karte ablageOben();

@@ -553,6 +553,8 @@ int abwurfWahl(int seat) {
 void kiTick() {
     const int seat = cg.aktSpieler;
     if (seat < 1 || seat > sitze() || cg.phase.nr != 4) return;
+    // the seat only reads the table until its answer is taken in the next game step
+    const canasta::TischStill still;
     if (stufe(seat) == 0) {
         zufallsAntwort();
         return;

@@ -194,7 +194,39 @@ hand stapelKarten(int pile) {
     return h;
 }
 
-bool stapelIstCanasta(int pile) { return istCanasta(stapelKarten(pile)); }
+namespace {
+
+// What a TischStill keeps of each pile: -1 not yet worked out.
+struct StillerTisch {
+    int offen = 0;
+    int8_t wert[kPiles + 1] = {};
+    int8_t canasta[kPiles + 1] = {};
+};
+StillerTisch g_still;
+
+int stapelMeldWert(int pile) {
+    if (g_still.offen == 0 || pile < 1 || pile > kPiles) return meldWert(stapelKarten(pile));
+    int8_t& w = g_still.wert[pile];
+    if (w < 0) w = static_cast<int8_t>(meldWert(stapelKarten(pile)));
+    return w;
+}
+
+}  // namespace
+
+TischStill::TischStill() {
+    if (g_still.offen++ > 0) return;
+    std::memset(g_still.wert, -1, sizeof(g_still.wert));
+    std::memset(g_still.canasta, -1, sizeof(g_still.canasta));
+}
+
+TischStill::~TischStill() { --g_still.offen; }
+
+bool stapelIstCanasta(int pile) {
+    if (g_still.offen == 0 || pile < 1 || pile > kPiles) return istCanasta(stapelKarten(pile));
+    int8_t& c = g_still.canasta[pile];
+    if (c < 0) c = istCanasta(stapelKarten(pile)) ? 1 : 0;
+    return c != 0;
+}
 
 bool hatCanasta(int seat) {
     hand p;
@@ -215,7 +247,7 @@ int meldungMitWert(int seat, int wert) {
     meldungen(seat, p);
     int gefunden = 0;
     for (int i = 1; i <= p.anz; ++i)
-        if (meldWert(stapelKarten(p.at(i).nr)) == wert) gefunden = p.at(i).nr;
+        if (stapelMeldWert(p.at(i).nr) == wert) gefunden = p.at(i).nr;
     return gefunden;
 }
 

@@ -22,6 +22,7 @@ using romme::anhaengen;
 using romme::einfuegen;
 using romme::entfernen;
 using romme::istJoker;
+using romme::kartenKopieren;
 
 namespace {
 
@@ -43,6 +44,128 @@ int tischRang(int t) {
     static const int r[15] = {0, 7, 8, 9, 11, 12, 13, 10, 14, 2, 3, 4, 5, 6, 0};
     return t >= 0 && t <= 14 ? r[t] : 0;
 }
+
+// angelegt into h, which takes only the pile's cards in use.
+void anlegenIn(const hand& pile, const karte& c, hand& h, karte* frei) {
+    kartenKopieren(h, pile);
+    if (frei) *frei = karte{};
+    int firstRang = 0, lastRang = 0, firstIdx = 0, wert = 0;
+    bool satz = true;
+    for (int i = 1; i <= h.anz; ++i) {
+        if (istJoker(h.at(i))) continue;
+        if (!firstIdx) {
+            firstIdx = i;
+            firstRang = tischRang(h.at(i).t);
+            wert = h.at(i).t;
+        } else if (h.at(i).t != wert) {
+            satz = false;
+        }
+    }
+    if (firstIdx) {
+        firstRang -= firstIdx - 1;
+        lastRang = firstRang + h.anz - 1;
+    }
+    if (istJoker(c)) {
+        if (!satz && lastRang >= 14)
+            einfuegen(h, 1, c);
+        else
+            anhaengen(h, c);
+        return;
+    }
+    if (satz && firstIdx && c.t == wert) {
+        anhaengen(h, c);
+        return;
+    }
+    const int rg = tischRang(c.t);
+    if (firstIdx && rg >= firstRang && rg <= lastRang) {
+        const int idx = rg - firstRang + 1;
+        if (istJoker(h.at(idx))) {
+            if (frei) *frei = h.at(idx);
+            h.at(idx) = c;
+        } else {
+            anhaengen(h, c);
+        }
+    } else if (firstIdx && rg == firstRang - 1) {
+        einfuegen(h, 1, c);
+    } else {
+        anhaengen(h, c);
+    }
+}
+
+// The cards a seat cannot see (the other hands and the talon) counted once by suit and value, so
+// that the discard choice asks for the chances of many cards without walking the stacks again.
+class Vorrat {
+public:
+    explicit Vorrat(int seat) : seat_(seat) {
+        for (int s = 1; s <= seats(); ++s)
+            if (s != seat) zaehlen(s);
+        zaehlen(11);
+    }
+
+    // The chance that a card of (suit, value) is among them; 0 for a suit or a value means any,
+    // ohneFarbe and ohneFarbe2 leave a suit out, a Joker stands in for every card unless ohneJoker.
+    float chance(int farbe, int wert, int ohneFarbe, bool ohneJoker, int ohneFarbe2) const {
+        if (pool_ <= 0) return 0.0f;
+        auto farbeOk = [](int f) { return f >= 0 && f <= 4; };
+        int treffer = ohneJoker ? 0 : joker_;
+        if (farbeOk(farbe) && farbeOk(ohneFarbe) && farbeOk(ohneFarbe2) && wert >= 0 && wert <= romme::kJoker) {
+            for (int f = 1; f <= kAndere; ++f) {
+                if ((farbe != 0 && f != farbe) || f == ohneFarbe || f == ohneFarbe2) continue;
+                if (wert == 0) {
+                    for (int t = 0; t < kWerte; ++t) treffer += karten_[f][t];
+                } else if (wert != romme::kJoker) {
+                    treffer += karten_[f][wert];
+                }
+            }
+        } else {
+            treffer += seltene(farbe, wert, ohneFarbe, ohneFarbe2);
+        }
+        return static_cast<float>(treffer) / static_cast<float>(pool_);
+    }
+
+private:
+    // the bucket of suits outside 1..4 and of values outside 0..13 that are no Joker
+    static constexpr int kAndere = 5;
+    static constexpr int kWerte = 16;
+
+    void zaehlen(int stack) {
+        const TSpieler& x = st(stack);
+        for (int i = 1; i <= x.anz; ++i) {
+            const karte& c = x.at(i).c;
+            ++pool_;
+            if (istJoker(c)) {
+                ++joker_;
+                continue;
+            }
+            const int f = c.f >= 1 && c.f <= 4 ? c.f : kAndere;
+            const int t = c.t <= 13 ? c.t : kWerte - 1;
+            ++karten_[f][t];
+        }
+    }
+
+    // A question the buckets cannot answer is counted card by card.
+    int seltene(int farbe, int wert, int ohneFarbe, int ohneFarbe2) const {
+        int treffer = 0;
+        auto zaehlen = [&](int stack) {
+            const TSpieler& x = st(stack);
+            for (int i = 1; i <= x.anz; ++i) {
+                const karte& c = x.at(i).c;
+                if (!istJoker(c) && (farbe == 0 || c.f == farbe) && (wert == 0 || c.t == wert) &&
+                    (ohneFarbe == 0 || c.f != ohneFarbe) && (ohneFarbe2 == 0 || c.f != ohneFarbe2))
+                    ++treffer;
+            }
+        };
+        for (int s = 1; s <= seats(); ++s)
+            if (s != seat_) zaehlen(s);
+        zaehlen(11);
+        return treffer;
+    }
+
+    int seat_;
+    int pool_ = 0;
+    int joker_ = 0;
+    int karten_[kAndere + 1][kWerte] = {};
+};
 
 // ---- the search
 
@@ -66,7 +189,13 @@ int zugAnhaengen(Zugbuffer& b, int n, const Meldung& m, int karten) {
         e.kartenSumme = 0;
         e.zurueck = 0;
     } else {
-        e = b.e[n];
+        // the melds in use only: an entry of nine melds is some seven kilobytes
+        const Eintrag& vorher = b.e[n];
+        for (int k = 0; k < vorher.anzahl; ++k) e.m[k] = vorher.m[k];
+        e.anzahl = vorher.anzahl;
+        e.wertSumme = vorher.wertSumme;
+        e.kartenSumme = vorher.kartenSumme;
+        e.zurueck = vorher.zurueck;
     }
     e.m[e.anzahl] = m;
     e.anzahl += 1;
@@ -82,15 +211,21 @@ bool fremdErlaubt(const Suche& s, const karte& c, int handAnz) {
     return !cg.romme.positiv && (handAnz < 3 || s.druck > 18);
 }
 
-// A card could lie at an end of the pile or in a Joker's place: the pile holds a natural card of
-// its value or of its suit. Saves building melds that cannot be.
+// A card could lie at an end of the pile or in a Joker's place. A meld holds natural cards of
+// one value (a set) or of one suit (a run), so the pile's natural cards must all share the
+// card's value or all share its suit, and there must be one. Saves building melds that cannot be.
 bool koennte(const hand& pile, const karte& c) {
     if (istJoker(c)) return true;
+    bool natur = false, wert = true, farbe = true;
     for (int i = 1; i <= pile.anz; ++i) {
         const karte& k = pile.at(i);
-        if (!istJoker(k) && (k.t == c.t || k.f == c.f)) return true;
+        if (istJoker(k)) continue;
+        natur = true;
+        wert = wert && k.t == c.t;
+        farbe = farbe && k.f == c.f;
+        if (!wert && !farbe) return false;
     }
-    return false;
+    return natur;
 }
 
 void rekursion(Lauf& l, hand& h, int tiefe, int eintrag);
@@ -108,7 +243,8 @@ void anlegenVersuchen(Lauf& l, hand& h, int tiefe, int eintrag) {
             if (pile.anz < 1 || !koennte(pile, c)) continue;
             if (s.tisch.besitzer[p] != s.seat && !fremdErlaubt(s, c, h.anz)) continue;
             karte frei{};
-            const hand neu = angelegt(pile, c, &frei);
+            hand neu;
+            anlegenIn(pile, c, neu, &frei);
             if (!romme::isset(neu, s.sitzHatMeldung, true, false, s.r)) continue;
             Meldung m;
             leeren(m.karten);
@@ -119,26 +255,55 @@ void anlegenVersuchen(Lauf& l, hand& h, int tiefe, int eintrag) {
             m.zurueck = frei.t != 0 ? 1 : 0;
             const int n = zugAnhaengen(l.b, eintrag, m, 1);
             if (n == 0) return;
-            const hand alt = pile;
-            pile = neu;
-            hand rest = h;
+            hand alt;
+            kartenKopieren(alt, pile);
+            kartenKopieren(pile, neu);
+            hand rest;
+            kartenKopieren(rest, h);
             entfernen(rest, i);
             if (frei.t != 0) anhaengen(rest, frei);
             rekursion(l, rest, tiefe + 1, n);
-            pile = alt;
+            kartenKopieren(pile, alt);
         }
     }
 }
 
-// The three candidates that start with card i: a set, a run upwards, a run downwards.
-void kandidaten(const hand& h, int i, const Suche& s, hand out[3]) {
-    const karte a = h.at(i);
+// Where each card of a hand first lies by suit and value, and the hand's last Joker: the
+// candidates of every card of the hand look their neighbours up here.
+struct HandIndex {
+    uint8_t erste[5][14] = {};  // [suit][value], 0: not in the hand
     int joker = 0;
-    for (int k = 1; k <= h.anz; ++k)
-        if (istJoker(h.at(k))) joker = k;
+    bool vollstaendig = true;  // every natural card has a suit 1..4 and a value 1..13
+
+    explicit HandIndex(const hand& h) {
+        for (int x = h.anz; x >= 1; --x) {
+            const karte& c = h.at(x);
+            if (istJoker(c)) {
+                if (!joker) joker = x;
+            } else if (c.f >= 1 && c.f <= 4 && c.t >= 1 && c.t <= 13 && x <= 255) {
+                erste[c.f][c.t] = static_cast<uint8_t>(x);
+            } else {
+                vollstaendig = false;
+            }
+        }
+    }
+
+    // The first card of value v and suit f, 0 for none.
+    int finde(const hand& h, int v, int f) const {
+        if (vollstaendig && f >= 1 && f <= 4) return v >= 1 && v <= 13 ? erste[f][v] : 0;
+        for (int x = 1; x <= h.anz; ++x)
+            if (h.at(x).t == v && h.at(x).f == f) return x;
+        return 0;
+    }
+};
+
+// The three candidates that start with card i: a set, a run upwards, a run downwards.
+void kandidaten(const hand& h, const HandIndex& index, int i, const Suche& s, hand out[3]) {
+    const karte a = h.at(i);
+    const int joker = index.joker;
     // the set
     hand& satz = out[0];
-    leeren(satz);
+    satz.anz = 0;
     anhaengen(satz, a);
     bool farbe[5] = {};
     farbe[a.f] = true;
@@ -153,16 +318,14 @@ void kandidaten(const hand& h, int i, const Suche& s, hand out[3]) {
     // the runs: the next value of the suit while the hand holds it, or a free Joker stands in
     for (int richtung = 0; richtung < 2; ++richtung) {
         hand& r = out[1 + richtung];
-        leeren(r);
+        r.anz = 0;
         anhaengen(r, a);
         bool jokerFrei = joker != 0;
         int t = a.t;
         while (r.anz < 13) {
             if (!s.r.ecke && t == romme::kAss) break;
             const int v = richtung == 0 ? romme::nachfolger(t) : romme::vorgaenger(t);
-            int k = 0;
-            for (int x = 1; x <= h.anz && !k; ++x)
-                if (h.at(x).t == v && h.at(x).f == a.f) k = x;
+            const int k = index.finde(h, v, a.f);
             if (k) {
                 anhaengen(r, h.at(k));
             } else if (jokerFrei) {
@@ -180,22 +343,36 @@ void kandidaten(const hand& h, int i, const Suche& s, hand out[3]) {
 
 void meldenVersuchen(Lauf& l, hand& h, int tiefe, int eintrag) {
     Suche& s = l.s;
+    const HandIndex index(h);
     for (int i = 1; i <= h.anz; ++i) {
         // a meld never starts from a Joker: it would count the Joker as whatever it stands for
         if (istJoker(h.at(i))) continue;
         hand kand[3];
-        kandidaten(h, i, s, kand);
+        kandidaten(h, index, i, s, kand);
         for (hand& m : kand) {
             if (l.b.anzahl >= kBufferMax) return;
             if (m.anz < 3 || m.anz >= h.anz) continue;
-            if (!romme::isset(m, s.sitzHatMeldung, false, false, s.r)) continue;
+            int wert = 0;
+            if (s.sitzHatMeldung) {
+                if (!romme::isset(m, true, false, false, s.r)) continue;
+                wert = romme::meldungPunkte(m, false, false, s.r);
+            } else {
+                // the seat's first meld must reach the minimum: its points, counted once, come first
+                int joker = 0;
+                for (int k = 1; k <= m.anz; ++k) joker += istJoker(m.at(k)) ? 1 : 0;
+                if (joker >= 2) continue;
+                wert = romme::meldungPunkte(m, false, false, s.r);
+                if (wert < s.r.mindestpunkte || !romme::isset(m, true, false, false, s.r)) continue;
+            }
             Meldung me;
-            me.karten = m;
+            leeren(me.karten);
+            kartenKopieren(me.karten, m);
             me.art = 0;
-            me.wert = romme::meldungPunkte(m, false, false, s.r);
+            me.wert = wert;
             const int n = zugAnhaengen(l.b, eintrag, me, m.anz);
             if (n == 0) return;
-            hand rest = h;
+            hand rest;
+            kartenKopieren(rest, h);
             for (int k = 1; k <= m.anz; ++k)
                 for (int x = 1; x <= rest.anz; ++x)
                     if (rest.at(x).nr == m.at(k).nr) {
@@ -204,7 +381,7 @@ void meldenVersuchen(Lauf& l, hand& h, int tiefe, int eintrag) {
                     }
             if (s.tisch.anzahl >= kTischMax) continue;
             const int p = ++s.tisch.anzahl;
-            s.tisch.pile[p] = m;
+            kartenKopieren(s.tisch.pile[p], m);
             s.tisch.besitzer[p] = static_cast<uint8_t>(s.seat);
             s.tisch.id[p] = 0;
             const bool hatte = s.sitzHatMeldung;
@@ -426,48 +603,7 @@ Tisch tischLesen() {
 
 hand angelegt(const hand& pile, const karte& c, karte* frei) {
     hand h = pile;
-    if (frei) *frei = karte{};
-    int firstRang = 0, lastRang = 0, firstIdx = 0, wert = 0;
-    bool satz = true;
-    for (int i = 1; i <= h.anz; ++i) {
-        if (istJoker(h.at(i))) continue;
-        if (!firstIdx) {
-            firstIdx = i;
-            firstRang = tischRang(h.at(i).t);
-            wert = h.at(i).t;
-        } else if (h.at(i).t != wert) {
-            satz = false;
-        }
-    }
-    if (firstIdx) {
-        firstRang -= firstIdx - 1;
-        lastRang = firstRang + h.anz - 1;
-    }
-    if (istJoker(c)) {
-        if (!satz && lastRang >= 14)
-            einfuegen(h, 1, c);
-        else
-            anhaengen(h, c);
-        return h;
-    }
-    if (satz && firstIdx && c.t == wert) {
-        anhaengen(h, c);
-        return h;
-    }
-    const int rg = tischRang(c.t);
-    if (firstIdx && rg >= firstRang && rg <= lastRang) {
-        const int idx = rg - firstRang + 1;
-        if (istJoker(h.at(idx))) {
-            if (frei) *frei = h.at(idx);
-            h.at(idx) = c;
-        } else {
-            anhaengen(h, c);
-        }
-    } else if (firstIdx && rg == firstRang - 1) {
-        einfuegen(h, 1, c);
-    } else {
-        anhaengen(h, c);
-    }
+    anlegenIn(pile, c, h, frei);
     return h;
 }
 
@@ -480,15 +616,18 @@ int anlegeWert(const hand& pile, const karte& c, const Suche& s) {
         else
             best = std::max(best, 0);
     };
-    hand vorn = pile;
+    hand vorn;
+    kartenKopieren(vorn, pile);
     einfuegen(vorn, 1, c);
     pruefen(vorn);
-    hand hinten = pile;
+    hand hinten;
+    kartenKopieren(hinten, pile);
     anhaengen(hinten, c);
     pruefen(hinten);
     for (int i = pile.anz; i >= 1; --i)
         if (istJoker(pile.at(i))) {
-            hand statt = pile;
+            hand statt;
+            kartenKopieren(statt, pile);
             statt.at(i) = c;
             pruefen(statt);
             break;
@@ -562,34 +701,17 @@ int besterZug(Zugbuffer& b, const hand& h, const Suche& s) {
 }
 
 float kartenChance(int farbe, int wert, int ohneFarbe, bool ohneJoker, int seat, int ohneFarbe2) {
-    int pool = 0, treffer = 0;
-    auto zaehlen = [&](int stack) {
-        const TSpieler& x = st(stack);
-        for (int i = 1; i <= x.anz; ++i) {
-            const karte& c = x.at(i).c;
-            ++pool;
-            if (istJoker(c)) {
-                treffer += ohneJoker ? 0 : 1;
-                continue;
-            }
-            if ((farbe == 0 || c.f == farbe) && (wert == 0 || c.t == wert) &&
-                (ohneFarbe == 0 || c.f != ohneFarbe) && (ohneFarbe2 == 0 || c.f != ohneFarbe2))
-                ++treffer;
-        }
-    };
-    for (int s = 1; s <= seats(); ++s)
-        if (s != seat) zaehlen(s);
-    zaehlen(11);
-    return pool > 0 ? static_cast<float>(treffer) / static_cast<float>(pool) : 0.0f;
+    return Vorrat(seat).chance(farbe, wert, ohneFarbe, ohneJoker, ohneFarbe2);
 }
 
 int abwurfWahl(const hand& h, const int16_t* marken, int seat, float* u) {
     const romme::Regeln r = romme::regeln();
     const bool hat = romme::hatMeldung(seat);
+    const Vorrat vorrat(seat);
     auto markiert = [&](int i) { return marken && i <= kHandMax && marken[i - 1] == 1; };
     auto drei = [&](karte a, karte b, karte c, bool sortieren) {
         hand m;
-        leeren(m);
+        m.anz = 0;
         anhaengen(m, a);
         anhaengen(m, b);
         anhaengen(m, c);
@@ -621,9 +743,9 @@ int abwurfWahl(const hand& h, const int16_t* marken, int seat, float* u) {
                     const bool satzReicht = hat || 4 * romme::kartenWert(a, r) >= r.mindestpunkte;
                     if (a.t == b.t && satzReicht) {
                         if (r.doppelteFarben)
-                            x += kartenChance(0, a.t, 0, false, seat, 0);
+                            x += vorrat.chance(0, a.t, 0, false, 0);
                         else if (a.f != b.f)
-                            x += kartenChance(0, a.t, a.f, false, seat, b.f);
+                            x += vorrat.chance(0, a.t, a.f, false, b.f);
                     }
                     if (a.f == b.f) {
                         const karte lo = romme::istNachfolger(a.t, b.t) ? a : b;
@@ -631,7 +753,7 @@ int abwurfWahl(const hand& h, const int16_t* marken, int seat, float* u) {
                         auto dazu = [&](int v) {
                             if (v == 0) return;
                             const karte c{static_cast<uint8_t>(v), a.f, 0};
-                            if (drei(a, b, c, true)) x += kartenChance(a.f, v, 0, false, seat, 0);
+                            if (drei(a, b, c, true)) x += vorrat.chance(a.f, v, 0, false, 0);
                         };
                         if (romme::istNachfolger(a.t, b.t) || romme::istNachfolger(b.t, a.t)) {
                             dazu(romme::nachfolger(hi.t));
@@ -662,7 +784,7 @@ int abwurfWahl(const hand& h, const int16_t* marken, int seat, float* u) {
                             ok = drei(c, j, n, false);
                             break;
                     }
-                    if (ok) x += kartenChance(c.f, v, 0, true, seat, 0);
+                    if (ok) x += vorrat.chance(c.f, v, 0, true, 0);
                 };
                 mit(romme::vorgaenger(romme::vorgaenger(c.t)), 0);
                 mit(romme::vorgaenger(c.t), 1);

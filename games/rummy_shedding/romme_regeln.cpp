@@ -10,10 +10,6 @@ namespace romme {
 
 namespace {
 
-// Rank (1 = 2 .. 13 = Ass) by value code 1..13.
-constexpr int kRang[14] = {0, 6, 7, 8, 10, 11, 12, 9, 13, 1, 2, 3, 4, 5};
-constexpr int kCode[14] = {0, 9, 10, 11, 12, 13, 1, 2, 3, 7, 4, 5, 6, 8};
-
 bool gueltigeKarte(const karte& c) { return c.t >= 1 && c.t <= 14 && c.f >= 1 && c.f <= 4; }
 
 int jokerAnzahl(const hand& m) {
@@ -64,48 +60,6 @@ int summe(const hand& m, bool roh, const Regeln& r) {
 
 }  // namespace
 
-bool istJoker(const karte& c) { return c.t == kJoker; }
-
-void anhaengen(hand& h, const karte& c) {
-    if (h.anz >= kHandMax) return;
-    h.anz = static_cast<int16_t>(h.anz + 1);
-    h.at(h.anz) = c;
-}
-
-void einfuegen(hand& h, int pos, const karte& c) {
-    if (h.anz >= kHandMax) return;
-    for (int i = h.anz; i >= pos; --i) h.at(i + 1) = h.at(i);
-    h.at(pos) = c;
-    h.anz = static_cast<int16_t>(h.anz + 1);
-}
-
-void entfernen(hand& h, int pos) {
-    if (pos < 1 || pos > h.anz) return;
-    for (int i = pos; i < h.anz; ++i) h.at(i) = h.at(i + 1);
-    h.anz = static_cast<int16_t>(h.anz - 1);
-}
-
-int rang(int t) { return t >= 1 && t <= 13 ? kRang[t] : 0; }
-int ausRang(int r) { return r >= 1 && r <= 13 ? kCode[r] : 0; }
-
-int nachfolger(int t) {
-    const int r = rang(t);
-    return r == 0 ? 0 : ausRang(r == 13 ? 1 : r + 1);
-}
-
-int vorgaenger(int t) {
-    const int r = rang(t);
-    return r == 0 ? 0 : ausRang(r == 1 ? 13 : r - 1);
-}
-
-bool istNachfolger(int a, int b) { return b != 0 && nachfolger(a) == b; }
-
-int meldSchluessel(const karte& c) {
-    if (istJoker(c)) return 53;
-    if (c.f < 1 || c.f > 4) return 0;
-    return (4 - c.f) * 13 + rang(c.t);
-}
-
 void schluesselTabellen(bool nachWert) {
     for (int f = 1; f <= 4; ++f)
         for (int t = 1; t <= 14; ++t) {
@@ -141,11 +95,17 @@ int kartenWert(const karte& c, const Regeln& r) {
     }
 }
 
+namespace {
+
+[[gnu::noinline, gnu::cold]] int ungueltigeKarten() {
+    msgsink::error(text::w("error: no valid cards at romme.getdif"));
+    return 0;
+}
+
+}  // namespace
+
 int getdif(const karte& a, const karte& b, bool first, const Regeln& r) {
-    if (!gueltigeKarte(a) || !gueltigeKarte(b)) {
-        msgsink::error(text::w("error: no valid cards at romme.getdif"));
-        return 0;
-    }
+    if (!gueltigeKarte(a) || !gueltigeKarte(b)) return ungueltigeKarten();
     int d = meldSchluessel(b) - meldSchluessel(a);
     if (a.t == kAss && b.t == kZwei && (first || r.ecke)) d = 1;
     if (a.t == kAss && b.t == kDrei && (first || r.ecke)) d = 2;
@@ -202,7 +162,8 @@ bool isset(const hand& m, bool hatMeldung, bool vorAuslageAblehnen, bool ohneMin
 }
 
 int meldungPunkte(const hand& m0, bool amPlatz, bool roh, const Regeln& r) {
-    hand m = m0;
+    hand m;
+    kartenKopieren(m, m0);
     const int n = m.anz;
     bool jokerGefunden = false;
     int jokerPos = 0;
@@ -252,28 +213,31 @@ int meldungPunkte(const hand& m0, bool amPlatz, bool roh, const Regeln& r) {
         }
     }
     if (!amPlatz && jokerGefunden && n >= 3 && jokerAnzahl(m0) == 1) {
-        hand ohne = m0;
+        hand ohne;
+        kartenKopieren(ohne, m0);
         entfernen(ohne, jokerPos);
         eckeDrehen(ohne, r);
         const int farbe = m0.at(jokerPos == 1 ? 2 : 1).f;
         int punkte = summe(m, false, r);
-        hand unten = ohne;
+        hand unten;
+        kartenKopieren(unten, ohne);
         einfuegen(unten, 1,
                   karte{static_cast<uint8_t>(vorgaenger(ohne.at(1).t)), static_cast<uint8_t>(farbe), 0});
         if (unten.at(1).t != 0 && isset(unten, true, false, true, r)) {
             const int p = meldungPunkte(unten, false, false, r);
             if (p > punkte) {
-                m = unten;
+                kartenKopieren(m, unten);
                 punkte = p;
             }
         }
-        hand oben = ohne;
+        hand oben;
+        kartenKopieren(oben, ohne);
         einfuegen(
             oben, oben.anz + 1,
             karte{static_cast<uint8_t>(nachfolger(ohne.at(ohne.anz).t)), static_cast<uint8_t>(farbe), 0});
         if (oben.at(oben.anz).t != 0 && isset(oben, true, false, true, r)) {
             const int p = meldungPunkte(oben, false, false, r);
-            if (p > punkte) m = oben;
+            if (p > punkte) kartenKopieren(m, oben);
         }
     }
     return summe(m, roh, r);
@@ -285,11 +249,12 @@ void eckeDrehen(hand& m, const Regeln& r) {
     for (int i = 1; i < m.anz; ++i) {
         const int a = m.at(i).t, b = m.at(i + 1).t;
         if (b != nachfolger(a) && b != a) {
-            hand g = m;
+            hand g;
+            g.anz = m.anz;
             int k = 0;
             for (int x = i + 1; x <= m.anz; ++x) g.at(++k) = m.at(x);
             for (int x = 1; x <= i; ++x) g.at(++k) = m.at(x);
-            m = g;
+            kartenKopieren(m, g);
             return;
         }
     }

@@ -728,7 +728,11 @@ void kiTick() {
 }
 void zufallsAntwort() { antworten(true); }
 
-bool kartenErhalten(std::string& warum) { return sd::kartenErhalten(kartenSatz(), warum); }
+// The check runs after every frame of a whole-game run: the deck is built once.
+bool kartenErhalten(std::string& warum) {
+    static const std::vector<karte> satz = kartenSatz();
+    return sd::kartenErhalten(satz, warum);
+}
 
 bool dealPruefen(const int32_t kontoVorher[5], std::string& warum) {
     int alle = 0;

@@ -49,6 +49,7 @@ bool angeboten(const TCG& g, int code) {
 std::vector<karte> karten(int stack) {
     std::vector<karte> r;
     const TSpieler& s = st(stack);
+    r.reserve(static_cast<size_t>(std::max<int>(s.anz, 0)));  // one allocation, not one per doubling
     for (int i = 1; i <= s.anz; ++i)
         if (s.at(i).c.t != 0) r.push_back(karte{s.at(i).c.t, s.at(i).c.f, 0});
     return r;

@@ -4,6 +4,7 @@
 #include "games/schafkopf_doppelkopf/sd_wkt.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace sdki {
 
@@ -51,8 +52,8 @@ Regeln regelnAus(const schafkopf::Ordnung& o, int gleichHoeher) {
     Regeln r;
     for (int id = 0; id < kIds; ++id) {
         const karte k = idKarte(id);
-        r.trumpf[id] = schafkopf::istTrumpf(o, k) ? 1 : 0;
-        r.wert[id] = static_cast<int16_t>(schafkopf::rang(o, k));
+        r.trumpf[id] = o.trumpf[k.f - 1][k.t - 1] ? 1 : 0;
+        r.wert[id] = static_cast<int16_t>(o.rang[k.f - 1][k.t - 1]);
         r.augen[id] = static_cast<uint8_t>(schafkopf::augen(k));
     }
     r.gleichHoeher = gleichHoeher;
@@ -84,11 +85,48 @@ bool passtZuAbfrage(const Regeln& r, const karte& k, const Abfrage& q) {
     return true;
 }
 
-int abfrageAnzahl(const Regeln& r, const TKartenZahl& h, const Abfrage& q) {
+namespace {
+
+// The ids of the cards that fit the question (passtZuAbfrage), one bit each: a question is asked
+// of several piles, and what it asks is worked out once.
+uint32_t abfrageMaske(const Regeln& r, const Abfrage& q) {
+    uint32_t m = 0;
+    if (q.art == 5) {
+        for (int id = 0; id < kIds; ++id)
+            if (r.wert[id] == q.hoeher) m |= 1u << id;
+        return m;
+    }
+    const bool nurKlasse = (q.art == 1 || q.art == 4) && q.farbe > 0;
+    const int bezug = kartenId(q.bezugskarte);
+    auto rangVon = [&](int i) { return i < 0 ? 0 : (q.nachAugen ? r.augen[i] : r.wert[i]); };
+    const int bezugRang = rangVon(bezug);
+    const bool gleichZaehlt = !q.nachAugen && r.gleichHoeher >= 0 && bezug == r.gleichHoeher;
+    for (int id = 0; id < kIds; ++id) {
+        const bool trumpf = r.trumpf[id] != 0;
+        const bool klassePasst = (id / 8 + 1 == q.farbe && !trumpf) || (q.farbe == kKlasseTrumpf && trumpf);
+        if (!klassePasst && nurKlasse) continue;
+        bool passt = true;
+        if (q.art == 4)
+            passt = istHochkarte(idKarte(id));
+        else if (q.hoeher >= 0)
+            passt = (gleichZaehlt && id == r.gleichHoeher) || rangVon(id) > bezugRang;
+        else if (q.niedriger >= 0)
+            passt = rangVon(id) < bezugRang;
+        if (passt) m |= 1u << id;
+    }
+    return m;
+}
+
+int anzahlIn(const TKartenZahl& h, uint32_t maske) {
     int n = 0;
-    for (int id = 0; id < kIds; ++id)
-        if (h.anz[id] && passtZuAbfrage(r, idKarte(id), q)) n += h.anz[id];
+    for (uint32_t m = maske; m != 0; m &= m - 1) n += h.anz[std::countr_zero(m)];
     return n;
+}
+
+}  // namespace
+
+int abfrageAnzahl(const Regeln& r, const TKartenZahl& h, const Abfrage& q) {
+    return anzahlIn(h, abfrageMaske(r, q));
 }
 
 float wktHat(const Sicht& s, int seat, const Abfrage& q, int modus) {
@@ -112,7 +150,8 @@ float wktHat(const Sicht& s, int seat, const Abfrage& q, int modus) {
         if (klassenFrage && s.w[u].frei[q.farbe]) continue;
         t += std::max(0, s.handAnz[u] - s.w[u].bekannt.n);
     }
-    const int k = abfrageAnzahl(s.regeln, s.unbekannt, q);
+    const uint32_t maske = abfrageMaske(s.regeln, q);
+    const int k = anzahlIn(s.unbekannt, maske);
     float p = 0.0f;
     if (n > 0) {
         // none of the k open matching cards among the seat's n open slots
@@ -130,9 +169,8 @@ float wktHat(const Sicht& s, int seat, const Abfrage& q, int modus) {
         p = std::clamp(p, 0.0f, 1.0f);
         if (modus == 1) p = 1.0f - p;
     }
-    if (modus == 1 && abfrageAnzahl(s.regeln, w.bekannt, q) > 0) p = 1.0f;
-    if (modus == 0 && abfrageAnzahl(s.regeln, w.ungewiss, q) + abfrageAnzahl(s.regeln, w.bekannt, q) == 0)
-        p = 1.0f;
+    if (modus == 1 && anzahlIn(w.bekannt, maske) > 0) p = 1.0f;
+    if (modus == 0 && anzahlIn(w.ungewiss, maske) + anzahlIn(w.bekannt, maske) == 0) p = 1.0f;
     return std::clamp(p * f, 0.0f, 1.0f);
 }
 
@@ -265,6 +303,13 @@ Sicht wissenAktualisieren(const Lage& lage) {
     s.gespielt = lage.gespielt;
     if (lage.wissen)
         for (int u = 1; u <= 4; ++u) s.w[u] = lage.wissen[u - 1];
+    // each card's class once, and the observer's cards counted by class
+    uint8_t klasse[kIds];
+    int eigene[kKlasseTrumpf + 1] = {};
+    for (int i = 0; i < kIds; ++i) {
+        klasse[i] = static_cast<uint8_t>(klasseVonId(r, i));
+        eigene[klasse[i]] += s.eigeneHand.anz[i];
+    }
 
     // what each other seat may hold: the unseen cards outside its voids
     for (int u = 1; u <= 4; ++u) {
@@ -272,7 +317,7 @@ Sicht wissenAktualisieren(const Lage& lage) {
         TKartenZahl& m = s.w[u].moeglich;
         leeren(m);
         for (int i = 0; i < kIds; ++i)
-            if (s.unsichtbar.anz[i] && !s.w[u].frei[klasseVonId(r, i)]) {
+            if (s.unsichtbar.anz[i] && !s.w[u].frei[klasse[i]]) {
                 m.anz[i] = s.unsichtbar.anz[i];
                 m.n += m.anz[i];
             }
@@ -283,7 +328,7 @@ Sicht wissenAktualisieren(const Lage& lage) {
             if (u == s.ich) {
                 w.bekannt = s.eigeneHand;
                 w.moeglich = s.eigeneHand;
-                w.frei[kl] = klassenAnzahl(r, s.eigeneHand, kl) == 0 ? 1 : 0;
+                w.frei[kl] = eigene[kl] == 0 ? 1 : 0;
                 w.freiWkt[kl] = w.frei[kl] ? 1.0f : 0.0f;
                 continue;
             }
@@ -294,7 +339,7 @@ Sicht wissenAktualisieren(const Lage& lage) {
             if (!andereFrei) continue;
             // every other seat lacks the class: its unseen cards are all this seat's
             for (int i = 0; i < kIds; ++i)
-                if (klasseVonId(r, i) == kl && s.unsichtbar.anz[i] > w.bekannt.anz[i]) {
+                if (klasse[i] == kl && s.unsichtbar.anz[i] > w.bekannt.anz[i]) {
                     w.bekannt.n += s.unsichtbar.anz[i] - w.bekannt.anz[i];
                     w.bekannt.anz[i] = s.unsichtbar.anz[i];
                 }

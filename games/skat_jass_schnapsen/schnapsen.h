@@ -19,7 +19,11 @@ int kartenAugen(const karte& k);
 int kartenAugen(const kurzkarte& k);
 // The seat that takes a trick: the second card wins with the lead suit and a higher value, or
 // as a trump on a non-trump lead.
-int stichSieger(const karte& erste, const karte& zweite, int sitzZweite, int trumpf);
+inline int stichSieger(const karte& erste, const karte& zweite, int sitzZweite, int trumpf) {
+    const int andere = 3 - sitzZweite;
+    if (zweite.f == erste.f) return zweite.t > erste.t ? sitzZweite : andere;
+    return zweite.f == trumpf ? sitzZweite : andere;
+}
 // May k be played onto lead from h? Without the strict rule always; with it the trick must be
 // taken in suit if possible, else the suit followed, else a trump played if possible.
 // Any card record with value t and suit f in any card set with anz and at(1..anz).
@@ -57,7 +61,9 @@ int paarPartner(const H& h, int i, int suit = 0) {
 int ansageWert(const karte& k, int trumpf);
 // Deal points: the announcements count only once the seat has taken a trick (a trick of two
 // Neunen is worth 0 but still is a trick).
-int dealAugen(int stichAugen, int angesagt, bool hatStich);
+inline int dealAugen(int stichAugen, int angesagt, bool hatStich) {
+    return stichAugen + (hatStich ? angesagt : 0);
+}
 
 // The outcome of a finished deal.
 struct Deal {

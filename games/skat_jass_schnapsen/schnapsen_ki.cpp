@@ -283,7 +283,7 @@ void ergebnisSpielen(int seat) {
         }
     }
     for (int i = 1; i <= st(seat).anz; ++i)
-        if (gleich(st(seat).at(i).c, best.gespielt)) {
+        if (gleich(st(seat).at(i).c, b.karteAn(best.gespielt))) {
             if (schnapsen::spielbar(st(seat).at(i))) central::antwort(cg, central::kKarte, 0, i);
             return;  // an illegal result is dropped: the next frame searches again
         }

@@ -19,17 +19,10 @@ int kartenAugen(const karte& k) {
 
 int kartenAugen(const kurzkarte& k) { return kartenAugen(karte{k.t, k.f, 0}); }
 
-int stichSieger(const karte& erste, const karte& zweite, int sitzZweite, int trumpf) {
-    const int andere = 3 - sitzZweite;
-    if (zweite.f == erste.f) return zweite.t > erste.t ? sitzZweite : andere;
-    return zweite.f == trumpf ? sitzZweite : andere;
-}
-
 int tauschWert(bool sechsundsechzig) { return sechsundsechzig ? kNeun : kBube; }
 
 int ansageWert(const karte& k, int trumpf) { return k.f == trumpf ? 40 : 20; }
 
-int dealAugen(int stichAugen, int angesagt, bool hatStich) { return stichAugen + (hatStich ? angesagt : 0); }
 
 namespace {
 // Game points by the loser's standing: no trick 3, under 33 points 2, else 1.

@@ -17,11 +17,17 @@ namespace {
 
 constexpr int kStapelMitKarten[] = {1, 2, 3, 7, 8, 9, 11, 12, 15};
 
-hand kartenVon(int seat) {
-    hand h{};
+// The seat's cards into h, which keeps no more than the count and the cards in use.
+void kartenLesen(int seat, hand& h) {
+    h.anz = 0;
     const TSpieler& sp = glu::spieler[seat - 1];
     for (int i = 1; i <= sp.anz; ++i)
         if (sp.at(i).c.t != 0) handaddk(h, sp.at(i).c);
+}
+
+hand kartenVon(int seat) {
+    hand h{};
+    kartenLesen(seat, h);
     return h;
 }
 
@@ -65,7 +71,8 @@ bool Bedienpruefung::pruefen(std::string& warum) {
                 }
     }
     stichAnz = st.anz;
-    for (int s = 1; s <= 3; ++s) vorher[s] = kartenVon(s);
+    // read in place: this runs after every frame, and a whole hand record is 794 bytes
+    for (int s = 1; s <= 3; ++s) kartenLesen(s, vorher[s]);
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include "core/spiele.h"
 #include "games/canasta/canasta_karten.h"
 #include "games/rummy_shedding/schwimmen.h"
+#include "programm_fixture.h"
 #include "gui/pvlhost.h"
 #include "table/glu.h"
 #include "table/tischhooks.h"
@@ -25,37 +26,7 @@ using namespace canastatest;
 
 namespace {
 
-class Knoepfe : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::memset(static_cast<void*>(&cg), 0, sizeof(TCG));
-        glu::reset();
-        central::dienste = central::Dienste{};
-        envParam = TEnvParam{};
-        dir = fs::temp_directory_path() /
-              (std::string("ks_knoepfe_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        app = std::make_unique<glapp::Tglapp>(host, dir);
-        app->FormCreate();
-        app->event(pvl::peStartup, -1);
-        app->AppState = 2;
-    }
-    void TearDown() override {
-        app.reset();
-        ton::sndFreigeben();
-        ton::scodeFreigeben();
-        glapp::spielAktiv = 0;
-        std::memset(static_cast<void*>(&cg), 0, sizeof(TCG));
-        glu::reset();
-        tischhooks::reset();
-        central::dienste = central::Dienste{};
-        fs::remove_all(dir);
-    }
-    pvlhost::FakeHost host;
-    fs::path dir;
-    std::unique_ptr<glapp::Tglapp> app;
-};
+using Knoepfe = ProgrammOhneBild;
 
 // The human's cards at the given slots raised, all others lowered.
 void heben(std::initializer_list<int> slots) {

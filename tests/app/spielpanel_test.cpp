@@ -317,4 +317,22 @@ TEST_F(SpielPanel, DecisionTextLineEndsBeforeTheFirstButton) {
     }
 }
 
+TEST_F(SpielPanel, GameSymbolComesBackWhileItStillFadesOut) {
+    const int p = central::ids.ipanel;
+    const int grand = central::ids.icon1Elem[11], kreuz = central::ids.icon1Elem[1];
+    ASSERT_TRUE(app->validElement(p, grand));
+    ASSERT_TRUE(app->validElement(p, kreuz));
+    central::spielSymbol(11, 0);
+    EXPECT_TRUE(el(p, grand).Visible);
+    EXPECT_FALSE(el(p, kreuz).Visible);
+    // the frames have faded it in; then a new deal hides it, and the fade-out has only begun
+    el(p, grand).Fade.Shown = 1;
+    central::spielSymbol(0, 0);
+    EXPECT_FALSE(el(p, grand).Visible);
+    // the next game is a Grand again before the fade-out is over
+    central::spielSymbol(11, 0);
+    EXPECT_TRUE(el(p, grand).Visible) << "the symbol stays hidden";
+    central::spielSymbol(0, 0);
+}
+
 }  // namespace

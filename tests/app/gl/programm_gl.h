@@ -3,6 +3,7 @@
 // steps in the first frame that shows the main menu and then ends.
 #pragma once
 #include <GL/gl.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -11,11 +12,14 @@
 #include <string>
 #include <system_error>
 
+#include "app/dialoge.h"
 #include "app/glapp.h"
+#include "core/cg.h"
 #include "gui/glform.h"
 #include "gui/sdlhost.h"
 #include "platform/image.h"
 #include "platform/sdl/window.h"
+#include "platform/ticks.h"
 
 namespace programm_gl {
 
@@ -81,6 +85,48 @@ inline bool imHauptmenue(const std::function<void(glapp::Tglapp&)>& imMenue, std
     return gelaufen;
 }
 
+// Runs frames of the outer loop until `fertig` holds or `ms` have passed.
+template <class F>
+bool laufenBis(glapp::Tglapp& app, F fertig, uint32_t ms) {
+    const uint32_t t0 = ticks::now();
+    while (!fertig()) {
+        if (ticks::since(t0) > ms) return false;
+        app.Mainloop(false);
+    }
+    return true;
+}
+
+// Runs frames of the outer loop for `ms`.
+inline void laufen(glapp::Tglapp& app, uint32_t ms) {
+    laufenBis(
+        app, [] { return false; }, ms);
+}
+
+// Starts game `spiel` from its rule page and deals until the human is asked; false when the game
+// did not start or the question never came.
+inline bool bisZurFrage(glapp::Tglapp& app, int spiel) {
+    app.CreateClickEvent(dialoge::ids().regeln[spiel], 2);
+    return glapp::spielAktiv == 1 && laufenBis(
+                                         app, [] { return ::cg.entscheidung.inBenutzung != 0; }, 120000);
+}
+
+// A test's steps in game `spiel` once it has reached the human's first question; skipped where
+// there is no display or no data.
+inline void imSpiel(int spiel, const std::function<void(glapp::Tglapp&)>& schritte) {
+    std::string warum;
+    bool gespielt = false;
+    const bool lief = imHauptmenue(
+        [&](glapp::Tglapp& app) {
+            ASSERT_TRUE(bisZurFrage(app, spiel)) << "the deal never reached the human's question";
+            gespielt = true;
+            schritte(app);
+        },
+        warum);
+    if (!lief && warum != "the main menu never drew") GTEST_SKIP() << warum;
+    ASSERT_TRUE(lief) << warum;
+    EXPECT_TRUE(gespielt);
+}
+
 // The window's picture as drawn so far (rows bottom-up, RGB).
 inline image::Image bild() {
     int w = 0, h = 0;
@@ -93,6 +139,24 @@ inline image::Image bild() {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, img.pixels.data());
     return img;
+}
+
+// One frame's picture read right after the dialogs are painted; with `leer` the screen is
+// cleared to black just before they are.
+inline image::Image aufnahme(glapp::Tglapp& app, bool leer) {
+    image::Image shot;
+    const auto malen = app.Hooks.paintDialogs;
+    app.Hooks.paintDialogs = [&] {
+        if (leer) {
+            glClearColor(0, 0, 0, 1);
+            glClear(GL_COLOR_BUFFER_BIT);
+        }
+        malen();
+        shot = bild();
+    };
+    app.Mainloop(true);
+    app.Hooks.paintDialogs = malen;
+    return shot;
 }
 
 }  // namespace programm_gl

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <malloc.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -98,7 +100,9 @@ void optionenReise(glapp::Tglapp& app, int k) {
 TEST(Texturen, GoingThroughTheOptionsAgainAndAgainLeavesNothingBehind) {
     std::string warum;
     int texturenVorher = 0, texturenNachher = 0, tot = 0;
-    size_t heapVorher = 0, heapNachher = 0;
+    // The heap swings by several hundred KiB from one trip to the next (blocks the driver holds
+    // for a while), so each side is the least of three readings, three trips apart.
+    size_t heapVorher = SIZE_MAX, heapNachher = SIZE_MAX;
     const bool lief = imHauptmenue(
         [&](glapp::Tglapp& app) {
             // Three trips first: by then each table has been loaded at each texture detail (the
@@ -108,13 +112,13 @@ TEST(Texturen, GoingThroughTheOptionsAgainAndAgainLeavesNothingBehind) {
                 tot += ohneBild();
             }
             texturenVorher = lebendeTexturen();
-            heapVorher = heap();
             for (int k = 3; k < 9; ++k) {
                 optionenReise(app, k);
                 tot += ohneBild();
+                size_t& seite = k < 6 ? heapVorher : heapNachher;
+                seite = std::min(seite, heap());
             }
             texturenNachher = lebendeTexturen();
-            heapNachher = heap();
         },
         warum);
     if (!lief && warum != "the main menu never drew") GTEST_SKIP() << warum;
@@ -122,9 +126,9 @@ TEST(Texturen, GoingThroughTheOptionsAgainAndAgainLeavesNothingBehind) {
     EXPECT_GT(texturenVorher, 50);
     EXPECT_EQ(tot, 0) << "registered textures without their picture";
     EXPECT_EQ(texturenNachher, texturenVorher) << "textures left behind by six trips";
-    // Six trips that each left one card face behind would hold 3 MB more.
+    // Trips that each left one card face (512 KiB) behind would hold 1.5 MB more three trips on.
     const long gewachsen = static_cast<long>(heapNachher) - static_cast<long>(heapVorher);
-    EXPECT_LT(gewachsen, 256 * 1024) << "the heap grew by " << gewachsen << " bytes in six trips";
+    EXPECT_LT(gewachsen, 768 * 1024) << "the heap grew by " << gewachsen << " bytes in three trips";
 }
 
 }  // namespace

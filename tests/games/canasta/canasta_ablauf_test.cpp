@@ -306,6 +306,28 @@ TEST(CanastaSoak, WholeMatchesAtEveryLevelAndSeatCount) {
     }
 }
 
+// The other seats' hands lie open while the hand's result shows (the score table has booked the
+// hand by then), the human's stays in its fan, and the next deal closes them again.
+TEST(CanastaAblauf, OtherHandsLieOpenWhileTheResultShows) {
+    harness::Einstellung e;
+    e.spielId = spiele::kCanasta;
+    e.spieler = 4;
+    e.seed = 5;
+    harness::Lauf lauf(e);
+    canasta::anmelden();
+    ASSERT_TRUE(lauf.starten(0));
+    ASSERT_GE(lauf.bis(canasta::handVorbei), 0);
+    for (int s = 2; s <= 4; ++s) {
+        EXPECT_TRUE(canasta::handOffen(s)) << "seat " << s;
+        EXPECT_TRUE(glu::ishandopen(s)) << "seat " << s;
+    }
+    EXPECT_FALSE(canasta::handOffen(1));
+    ASSERT_TRUE(lauf.starten(1));
+    lauf.frames(1);
+    for (int s = 2; s <= 4; ++s) EXPECT_FALSE(canasta::handOffen(s)) << "seat " << s << " in the next deal";
+    EXPECT_TRUE(lauf.fehler().empty());
+}
+
 TEST(CanastaAblauf, SavedGameInTheMiddleOfAHandPlaysOnToTheEnd) {
     const std::filesystem::path ordner =
         std::filesystem::temp_directory_path() / ("canasta_ablauf_test_" + std::to_string(getpid()));
@@ -353,6 +375,60 @@ TEST(CanastaAblauf, SavedGameInTheMiddleOfAHandPlaysOnToTheEnd) {
     EXPECT_TRUE(canasta::kartenErhalten(warum)) << warum;
     ASSERT_GE(lauf.bis(canasta::handVorbei), 0);
     EXPECT_EQ(canasta::abgelehnt, 0);
+    spielstand::anbindung = spielstand::Anbindung{};
+    std::filesystem::remove_all(ordner);
+}
+
+// A save loaded into a table that never held it (the program started afresh, or the save came
+// from another run) finds its melds in the record: every pile keeps its cards, each card lying in
+// its pile's cell, none left without a pile.
+TEST(CanastaAblauf, SavedMeldsComeBackIntoAFreshTable) {
+    const std::filesystem::path ordner =
+        std::filesystem::temp_directory_path() / ("canasta_frisch_test_" + std::to_string(getpid()));
+    std::filesystem::create_directories(ordner);
+    harness::Einstellung e;
+    e.spielId = spiele::kCanasta;
+    e.spieler = 2;
+    e.seed = 4;
+    harness::Lauf lauf(e);
+    canasta::anmelden();
+    tischdienste::anbinden(spielstand::anbindung);
+    static pvl::TPVLDialog panel{};
+    spielstand::anbindung.ipanel = [] { return &panel; };
+    lauf.invariante = [](const TCG&, std::string& warum) { return canasta::kartenErhalten(warum); };
+    ASSERT_TRUE(lauf.starten());
+    ASSERT_GE(lauf.bis([](const TCG& g) {
+        return g.phase.nr == 4 && g.phase.schritt == 1 && k12.d.anz1 + k12.d.anz2 >= 3 && glu::zugliste.anz == 0 &&
+               g.bewegungWarten.aktiv == 0;
+    }),
+              0);
+    std::vector<std::vector<std::pair<int, int>>> vorher;  // per pile its cards (value, suit)
+    const auto stapel = [] {
+        std::vector<std::vector<std::pair<int, int>>> v;
+        for (int p = 1; p <= kPiles; ++p) {
+            std::vector<std::pair<int, int>> k;
+            for (int i = 1; i <= k12.pile(p).anz; ++i) k.emplace_back(+k12.pile(p).at(i).t, +k12.pile(p).at(i).f);
+            v.push_back(k);
+        }
+        return v;
+    };
+    vorher = stapel();
+    ASSERT_TRUE(spielstand::spielSpeichern(cg, ordner, "frisch", true));
+    // a fresh table: every slot without its cell, the container empty
+    glu::reset();
+    k12.leeren();
+    ASSERT_TRUE(spielstand::spielLaden(cg, ordner, "frisch", "can") && central::nachLaden(cg));
+    EXPECT_EQ(stapel(), vorher);
+    const TSpieler& melde = glu::spieler[11];
+    for (int i = 1; i <= melde.anz; ++i) {
+        SCOPED_TRACE(i);
+        const int p = melde.at(i).hi, pos = melde.at(i).pilePos;
+        ASSERT_TRUE(p >= 1 && p <= kPiles && pos >= 1 && pos <= k12.pile(p).anz) << "a meld card without a pile";
+        EXPECT_TRUE(gleich(k12.pile(p).at(pos), melde.at(i).c));
+    }
+    std::string warum;
+    EXPECT_TRUE(canasta::kartenErhalten(warum)) << warum;
+    ASSERT_GE(lauf.bis(canasta::handVorbei), 0);
     spielstand::anbindung = spielstand::Anbindung{};
     std::filesystem::remove_all(ordner);
 }

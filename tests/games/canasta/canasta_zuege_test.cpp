@@ -81,6 +81,40 @@ std::string pruefen(int seat, const hand& handKarten, const TMultizug& z, const 
 
 }  // namespace
 
+// While the table stands still a pile is read once; the next still table reads it again, so a
+// meld that grew in between is seen as it lies.
+TEST_F(CanastaZuege, AStillTableReadsThePilesAfreshEachTime) {
+    {
+        const canasta::TischStill still;
+        EXPECT_EQ(canasta::meldungMitWert(1, Koenig), 0);
+    }
+    const int p = meld(1, H({K(Koenig), K(Koenig, 2), K(Koenig, 3)}));
+    {
+        const canasta::TischStill still;
+        EXPECT_EQ(canasta::meldungMitWert(1, Koenig), p);
+        EXPECT_FALSE(canasta::stapelIstCanasta(p));
+        const canasta::TischStill innen;
+        EXPECT_FALSE(canasta::stapelIstCanasta(p));
+    }
+    // four more Kings make the pile of seven a canasta
+    TSpieler& m = glu::spieler[11];
+    TPile& pile = k12.pile(p);
+    for (const karte& c : {K(Koenig, 4), K(Koenig), K(Koenig, 2), K(Koenig, 3)}) {
+        m.at(++m.anz) = TKartenSlot{};
+        m.at(m.anz).c = c;
+        m.at(m.anz).hi = p;
+        pile.anz = static_cast<int16_t>(pile.anz + 1);
+        m.at(m.anz).pilePos = pile.anz;
+        pile.at(pile.anz) = c;
+        pile.at(pile.anz).nr = static_cast<uint16_t>(m.anz);
+    }
+    EXPECT_TRUE(canasta::stapelIstCanasta(p));
+    const canasta::TischStill still;
+    EXPECT_TRUE(canasta::stapelIstCanasta(p));
+    EXPECT_TRUE(canasta::hatCanasta(1));
+    EXPECT_EQ(canasta::meldungMitWert(1, Koenig), p);
+}
+
 TEST_F(CanastaZuege, MostPointsGivesTheWildCardToTheAsseAndKeepsTwoCards) {
     cg.canasta.mindestpunkte = 50;
     const hand h = H({K(Dame), K(Dame, 2), K(Dame, 3), K(Ass), K(Ass, 2), K(Joker), K(W7), K(Fuenf)});

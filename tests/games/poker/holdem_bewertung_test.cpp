@@ -286,6 +286,13 @@ TEST(HoldemEvaluator, ListsOutsideTheDeckOfFiftyTwoGiveTheMatchersValue) {
         {{24, 1, 0}, {8, 2, 0}, {6, 3, 0}},
         {{8, 1, 0}, {8, 1, 0}, {6, 1, 0}, {5, 1, 0}, {4, 1, 0}},
         {{8, 1, 0}, {6, 1, 0}, {5, 1, 0}, {4, 1, 0}, {7, 1, 0}, {3, 2, 0}, {2, 3, 0}, {1, 4, 0}},
+        // suits and value codes whose low bits look like a card of the deck: 9 and 17 as suit 1,
+        // 12 as suit 4, 15 as a code, 200 (low bits 8, the As) with a card number beside it
+        {{8, 9, 0}, {6, 9, 0}, {5, 9, 0}, {4, 9, 0}, {7, 9, 0}},
+        {{8, 17, 0}, {8, 1, 0}, {6, 2, 0}},
+        {{8, 12, 0}, {6, 4, 0}, {5, 4, 0}, {4, 4, 0}, {7, 4, 0}},
+        {{15, 1, 0}, {8, 1, 0}, {8, 2, 0}},
+        {{200, 2, 7}, {8, 1, 0}, {8, 3, 0}},
     };
     for (const auto& f : faelle) {
         hand64 h{};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <deque>
@@ -197,6 +198,114 @@ TEST(HoldemKiSchaetzung, WeightsOfRareHoleCardsRaiseTheEstimate) {
     s.start({h[0], h[1]}, b, 2, 2, &g);
     s.weiter(0);
     EXPECT_NEAR(s.ergebnis().erste, s.ergebnis().ersteExakt, 1e-12);
+}
+
+// The walk written as plainly as it goes: every board, every pair of opponent cards in card
+// order, each seven cards valued on their own; the weights of a category summed pair by pair.
+Schaetzung schlichterLauf(const std::array<uint8_t, 2>& hole, const std::vector<uint8_t>& board, int imSpiel,
+                          int inPartie, const std::array<float, 13>* g) {
+    std::vector<uint8_t> offen;
+    for (uint8_t c = 0; c < 52; ++c)
+        if (c != hole[0] && c != hole[1] && std::find(board.begin(), board.end(), c) == board.end())
+            offen.push_back(c);
+    const size_t fehlen = 5 - board.size();
+    std::array<double, 11> anz{}, sA{}, sB{}, sAw{}, sBw{};
+    auto lauf = [&](const std::vector<size_t>& gezogen) {
+        std::vector<uint8_t> tisch = board, rest;
+        for (size_t x : gezogen) tisch.push_back(offen[x]);
+        for (size_t x = 0; x < offen.size(); ++x)
+            if (std::find(gezogen.begin(), gezogen.end(), x) == gezogen.end()) rest.push_back(offen[x]);
+        auto wert = [&](uint8_t a, uint8_t b) {
+            std::vector<uint8_t> k = tisch;
+            k.push_back(a);
+            k.push_back(b);
+            return handWert(k.data(), 7);
+        };
+        const uint32_t mein = wert(hole[0], hole[1]);
+        const unsigned kat = mein >> 20;
+        double zahl[11] = {}, gewicht[11] = {};
+        for (size_t a = 0; a < rest.size(); ++a)
+            for (size_t b = a + 1; b < rest.size(); ++b) {
+                const uint32_t w = wert(rest[a], rest[b]);
+                if (w <= mein) continue;
+                zahl[w >> 20] += 1;
+                if (g) gewicht[w >> 20] += 0.2 + 0.8 * 0.5 * ((*g)[rest[a] >> 2] + (*g)[rest[b] >> 2]);
+            }
+        const double paare = static_cast<double>(rest.size() * (rest.size() - 1) / 2);
+        auto ueberleben = [&](const double* q, int spieler) {
+            double s = 1, w = 1;
+            for (unsigned k = 10; k >= kat && k >= 1; --k) {
+                if (q[k] == 0) continue;
+                const double qn = spieler > 1 ? 1.0 - std::pow(1.0 - q[k] / paare, spieler) : q[k] / paare;
+                s -= qn * w;
+                w -= w * qn;
+            }
+            return std::max(0.0, s);
+        };
+        anz[kat] += 1;
+        sA[kat] += ueberleben(zahl, imSpiel);
+        sB[kat] += ueberleben(zahl, inPartie);
+        sAw[kat] += ueberleben(g ? gewicht : zahl, imSpiel);
+        sBw[kat] += ueberleben(g ? gewicht : zahl, inPartie);
+    };
+    const size_t n = offen.size();
+    if (fehlen == 0) lauf({});
+    for (size_t i = 0; fehlen == 1 && i < n; ++i) lauf({i});
+    for (size_t i = 0; fehlen == 2 && i < n; ++i)
+        for (size_t j = i + 1; j < n; ++j) lauf({i, j});
+    Schaetzung e;
+    double rest = 0, w = 1;
+    for (double a : anz) rest += a;
+    for (size_t k = 10; k >= 1 && rest > 0; --k) {
+        e.reach[k] = anz[k] / rest;
+        e.ersteExakt += sA[k] / rest * w;
+        e.zweiteExakt += sB[k] / rest * w;
+        e.erste += sAw[k] / rest * w;
+        e.zweite += sBw[k] / rest * w;
+        w -= w * e.reach[k];
+        rest -= anz[k];
+    }
+    return e;
+}
+
+TEST(HoldemKiSchaetzung, TheWalkGivesThePlainWalksFiguresToTheLastBit) {
+    // Boards from which no five cards of a suit can come, so that the plain walk's values are
+    // the walk's: flush draws of three and four cards, pairs, sets and straights on the board,
+    // with weights and without, one or several opponents.
+    std::array<float, 13> g{};
+    for (size_t r = 0; r < 13; ++r) g[r] = 0.35f + 0.05f * static_cast<float>(r) - (r % 3 == 0 ? 0.2f : 0.0f);
+    struct Fall {
+        const char* hole;
+        const char* board;
+        int imSpiel, inPartie;
+        bool gewichtet;
+    };
+    const Fall faelle[] = {
+        {"Ah Qh", "Kh 7d 2c", 3, 6, true},         // two hearts on the flop
+        {"9c 9d", "9h 5s 5d", 2, 4, true},         // a full house on the flop
+        {"3c 4d", "5h 6s Tc", 4, 4, false},        // an open straight draw
+        {"Ah 2h", "Kh 7h 2c Td", 3, 5, true},      // four hearts: a flush made, others' flushes
+        {"Jc Ts", "9h 8h 7h Qd", 2, 6, true},      // a straight on three hearts
+        {"Kd Kc", "Ks 8s 8d 3s", 5, 5, false},     // a full house on three spades
+        {"6c 7c", "Ac Kc 2d 4c Qs", 2, 3, true},   // river: a flush of four on the board
+        {"As Ad", "Ah Kd 7s 4c 2h", 3, 6, true},   // river: a rainbow
+        {"2c 3d", "Th Jh Qh Kh 9s", 6, 6, true},   // river: four hearts and a straight
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.hole) + " / " + f.board);
+        const auto h = indizes(f.hole);
+        const auto b = indizes(f.board);
+        Schaetzer s;
+        s.start({h[0], h[1]}, b, f.imSpiel, f.inPartie, f.gewichtet ? &g : nullptr);
+        ASSERT_TRUE(s.weiter(0));
+        const Schaetzung e = s.ergebnis();
+        const Schaetzung p = schlichterLauf({h[0], h[1]}, b, f.imSpiel, f.inPartie, f.gewichtet ? &g : nullptr);
+        EXPECT_EQ(e.ersteExakt, p.ersteExakt);
+        EXPECT_EQ(e.zweiteExakt, p.zweiteExakt);
+        EXPECT_EQ(e.erste, p.erste);
+        EXPECT_EQ(e.zweite, p.zweite);
+        for (size_t k = 1; k <= 10; ++k) EXPECT_EQ(e.reach[k], p.reach[k]) << k;
+    }
 }
 
 TEST(HoldemKiSchaetzung, TheTimeBudgetIsHalfAFrame) {

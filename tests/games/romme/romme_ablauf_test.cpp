@@ -252,6 +252,39 @@ TEST_F(RommeTisch, SearchStaysInItsBufferAndLaysOnlyValidMelds) {
         }
 }
 
+// A card goes onto a set of its value whatever its suit, onto the end of a run of its suit, and
+// into a Joker's place, the Joker coming back to the hand; a card that fits no pile is laid nowhere.
+TEST_F(RommeTisch, SearchLaysOffOntoASetARunAndAJokersPlace) {
+    const int satz = melden(2, {kr(D), pi(D), he(D)});
+    const int reihe = melden(2, {he(Z2), he(Z3), he(Z4)});
+    const int mitJoker = melden(2, {kr(S8), joker, kr(7)});
+    const karte karten[] = {ka(D), he(Z5), kr(S9), pi(A)};
+    const hand h = meld({karten[0], karten[1], karten[2], karten[3]});
+    static rommeki::Zugbuffer b;
+    rommeki::Suche s;
+    s.seat = 2;
+    s.sitzHatMeldung = true;
+    s.r = romme::regeln();
+    s.tisch = rommeki::tischLesen();
+    rommeki::zugSuche(b, h, s);
+    // each card's first lay-off: the table's pile and whether a Joker came back
+    int pile[4] = {}, zurueck[4] = {};
+    for (int k = 1; k <= b.anzahl; ++k) {
+        const rommeki::Meldung& m = b.e[k].m[0];
+        if (m.art != 1) continue;
+        for (int i = 0; i < 4; ++i)
+            if (gleich(m.karten.at(1), karten[i]) && pile[i] == 0) {
+                pile[i] = s.tisch.id[m.ziel];
+                zurueck[i] = m.zurueck;
+            }
+    }
+    EXPECT_EQ(pile[0], satz);
+    EXPECT_EQ(pile[1], reihe);
+    EXPECT_EQ(pile[2], mitJoker);
+    EXPECT_EQ(zurueck[2], 1);
+    EXPECT_EQ(pile[3], 0);
+}
+
 // Player kind 12 takes the move that adds the most meld points, the others the move that plays
 // the most cards; a move whose first meld would take the whole hand is never chosen, and of equal
 // moves the earlier one stays.

@@ -156,14 +156,20 @@ TEST(SdWkt, QueriesMatchByClassRankAndPoints) {
         {"EO", q(6, 0, -1, 1, true, "GK"), true},    // 3 points below 4, any class
         {"EO", q(6, 0, 1, -1, true, "GK"), false},
     };
-    for (const Fall& f : faelle)
+    // the card alone, and counted in a pile that holds it twice beside the Eichel-König, which
+    // fits none of these questions (plain Eichel, 4 points)
+    for (const Fall& f : faelle) {
         EXPECT_EQ(sdki::passtZuAbfrage(r, SK(f.karte), f.q), f.passt)
             << f.karte << " art " << f.q.art << " farbe " << f.q.farbe;
+        EXPECT_EQ(sdki::abfrageAnzahl(r, zahl({SK(f.karte), SK(f.karte), SK("EK")}), f.q), f.passt ? 2 : 0)
+            << f.karte << " art " << f.q.art << " farbe " << f.q.farbe;
+    }
     sdki::Abfrage exakt;
     exakt.art = 5;
     exakt.hoeher = r.wert[sdki::kartenId(SK("GA"))];
     EXPECT_TRUE(sdki::passtZuAbfrage(r, SK("GA"), exakt));
     EXPECT_FALSE(sdki::passtZuAbfrage(r, SK("GZ"), exakt));
+    EXPECT_EQ(sdki::abfrageAnzahl(r, zahl(SH("GA GZ GA EA")), exakt), 2);
 }
 
 TEST(SdWkt, RuffingChanceNeedsTheVoidAndATrump) {
@@ -220,6 +226,8 @@ TEST(SdWkt, TheSecondOfTwoEqualCardsMayCountHigher) {
     q.bezugskarte = dulle;
     EXPECT_TRUE(sdki::passtZuAbfrage(mit, dulle, q));
     EXPECT_FALSE(sdki::passtZuAbfrage(ohneRegel, dulle, q));
+    EXPECT_EQ(sdki::abfrageAnzahl(mit, zahl(sdtest::DH("hZ hZ")), q), 2);
+    EXPECT_EQ(sdki::abfrageAnzahl(ohneRegel, zahl(sdtest::DH("hZ hZ")), q), 0);
     // with one Dulle unseen among two seats of one card each, seat 2 holds it half the time
     TKartenWissen w[4]{};
     sdki::Lage l;

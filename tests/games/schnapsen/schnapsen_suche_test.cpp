@@ -1,11 +1,14 @@
 // The game-tree search: exhaustive on endgames, bounded per frame, deterministic by seed.
+#include "games/skat_jass_schnapsen/schnapsen_suche.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <vector>
 
 #include "games/skat_jass_schnapsen/schnapsen.h"
-#include "games/skat_jass_schnapsen/schnapsen_suche.h"
 #include "platform/rnd.h"
 #include "platform/ticks.h"
 
@@ -34,17 +37,17 @@ void bisFertig(BaumBuilder& b) {
 }
 
 // Plain alpha-beta over the same moves and leaf values, maximising for the searched seat.
-float alphaBeta(const BaumKnoten& k, int such, int trumpf, bool sechsundsechzig, float alpha, float beta) {
+float alphaBeta(const BaumBuilder& b, const BaumKnoten& k, int such, float alpha, float beta) {
     int z[kKinderMax];
-    const int n = k.seite == 2 ? 0 : BaumBuilder::zuege(k, false, trumpf, z);
+    const int n = k.seite == 2 ? 0 : b.zuege(k, z);
     if (n == 0) return k.win;
     const bool maxi = k.amZug == such;
     float best = maxi ? -1e9f : 1e9f;
     for (int i = 0; i < n; ++i) {
         BaumKnoten c = k;
         c.kartenIndex = static_cast<uint8_t>(z[i]);
-        BaumBuilder::zugAnwenden(c, k, such, trumpf, sechsundsechzig);
-        const float v = alphaBeta(c, such, trumpf, sechsundsechzig, alpha, beta);
+        b.zugAnwenden(c, k);
+        const float v = alphaBeta(b, c, such, alpha, beta);
         if (maxi) {
             best = std::max(best, v);
             alpha = std::max(alpha, v);
@@ -115,7 +118,7 @@ TEST(SchnapsenSuche, EndgamesMatchExhaustiveAlphaBeta) {
         bisFertig(b);
         ASSERT_EQ(b.zustand(), 3);
         const BaumKnoten& w = b.knoten(0);
-        const float soll = alphaBeta(w, l.suchSitz, l.trumpf, true, -1e9f, 1e9f);
+        const float soll = alphaBeta(b, w, l.suchSitz, -1e9f, 1e9f);
         const BaumKnoten best = b.besterKnoten();
         ASSERT_GE(best.index, 1);
         EXPECT_NEAR(w.win, soll, 1e-3);
@@ -180,7 +183,8 @@ TEST(SchnapsenSuche, SameSeedSameMove) {
         bisFertig(b);
         const BaumKnoten best = b.besterKnoten();
         ASSERT_GE(best.index, 1);
-        ersteKarte[lauf] = best.gespielt.t * 10 + best.gespielt.f + (best.kartenIndex == kSchliessen ? 1000 : 0);
+        ersteKarte[lauf] = b.karteAn(best.gespielt).t * 10 + b.karteAn(best.gespielt).f +
+                           (best.kartenIndex == kSchliessen ? 1000 : 0);
         ersterWert[lauf] = best.win;
     }
     EXPECT_EQ(ersteKarte[0], ersteKarte[1]);
@@ -227,7 +231,7 @@ TEST(SchnapsenSuche, RootMovesAndPruning) {
     b.starten(l, 4, 100000, kKnotenMax);
     ASSERT_EQ(b.knoten(0).kinderAnz, 1);
     bisFertig(b);
-    EXPECT_EQ(b.besterKnoten().gespielt.t, kNeun);
+    EXPECT_EQ(b.karteAn(b.besterKnoten().gespielt).t, kNeun);
 }
 
 TEST(SchnapsenSuche, EarlierWinScoresHigher) {
@@ -236,7 +240,7 @@ TEST(SchnapsenSuche, EarlierWinScoresHigher) {
     for (int s = 1; s <= 2; ++s) k.gewonnen[s].anz = 2;
     k.stichAugen[2] = 70;
     k.stichAugen[1] = 30;
-    k.hand[1].anz = k.hand[2].anz = 1;
+    k.hand[1] = k.hand[2] = 1;  // a card in each hand
     BaumKnoten frueh = k, spaet = k;
     frueh.tiefe = 2;
     spaet.tiefe = 4;
@@ -249,7 +253,7 @@ TEST(SchnapsenSuche, EarlierWinScoresHigher) {
     // an announcement without a trick does not count: 20 + 50 announced, no trick, is undecided
     BaumKnoten ohne;
     ohne.angesagt[1] = 70;
-    ohne.hand[1].anz = ohne.hand[2].anz = 3;
+    ohne.hand[1] = ohne.hand[2] = 7;  // three cards in each hand
     BaumBuilder::bewerten(ohne, 1, false);
     EXPECT_NE(ohne.seite, 2);
     // a trick worth nothing makes it count
@@ -296,8 +300,8 @@ TEST(SchnapsenSuche, DeveloperTextsShowTheLineFound) {
     l.suchSitz = l.amZug = 2;
     dazu(l.haende[2], K(kAss, 3));
     dazu(l.haende[1], K(kAss, 2));
-    for (const karte& k : {K(kAss, 1), K(kZehn, 1), K(kAss, 4), K(kZehn, 4), K(kZehn, 2), K(kKoenig, 1),
-                           K(kKoenig, 2)})
+    for (const karte& k :
+         {K(kAss, 1), K(kZehn, 1), K(kAss, 4), K(kZehn, 4), K(kZehn, 2), K(kKoenig, 1), K(kKoenig, 2)})
         dazu(l.gewonnen[2], k);
     for (const karte& k : {K(kZehn, 3), K(kKoenig, 3), K(kDame, 3), K(kDame, 1), K(kDame, 2), K(kKoenig, 4),
                            K(kDame, 4), K(kBube, 1), K(kBube, 2), K(kBube, 3), K(kBube, 4)})
@@ -309,6 +313,173 @@ TEST(SchnapsenSuche, DeveloperTextsShowTheLineFound) {
     EXPECT_EQ(b.baumText(),
               "Spieler 2 spielt Herz Ass.  stichcount:60 und hat dann 60 Punkte. Win:142 Avg:142 <E>\r"
               "-Spieler 1 spielt Pik Ass.  stichcount:38 und hat dann 38 Punkte. Win:142 Avg:142 <S>\r");
+}
+
+}  // namespace
+
+namespace {
+
+// The suits as the card table names them.
+constexpr int kKreuz = 1, kPik = 2, kHerz = 3, kKaro = 4;
+
+// The cards of a hand of a search node, in hand order.
+std::vector<int> handKarten(const BaumBuilder& b, uint32_t hand) {
+    std::vector<int> v;
+    for (; hand != 0; hand &= hand - 1) {
+        const karte k = b.karteAn(std::countr_zero(hand));
+        v.push_back(k.t * 10 + k.f);
+    }
+    return v;
+}
+int code(int t, int f) { return t * 10 + f; }
+
+// Sechsundsechzig with Herz as trump, seat 2 searched and on turn, closing not offered.
+Lage herzTrumpf() {
+    Lage l;
+    l.sechsundsechzig = true;
+    l.sperrenErlaubt = false;
+    l.trumpf = kHerz;
+    l.suchSitz = l.amZug = 2;
+    return l;
+}
+
+BaumKnoten spiele(const BaumBuilder& b, const BaumKnoten& eltern, int kartenIndex) {
+    BaumKnoten kind = eltern;
+    kind.kartenIndex = static_cast<uint8_t>(kartenIndex);
+    b.zugAnwenden(kind, eltern);
+    return kind;
+}
+
+// Herz is trump, three cards in the talon (Karo Bube, Kreuz König, Pik Dame: the Pik Dame is
+// drawn first) and the open Herz Neun under it; seat 1 holds 32 in tricks. Seat 2 leads its Kreuz
+// Neun, seat 1 takes it with the Kreuz Bube (2 points) and draws the Pik Dame, seat 2 the Kreuz
+// König. Seat 1 leads its Karo König, seat 2 throws its Pik Neun: seat 1 takes 4 more and draws
+// the last card, the Karo Bube, seat 2 the open trump card, and the strict rule holds from now on.
+// A drawn card goes behind the cards already held.
+TEST(SchnapsenSuche, TheTakerDrawsFirstAndTheOtherTakesTheOpenTrumpCardLast) {
+    Lage l = herzTrumpf();
+    dazu(l.haende[2], K(kNeun, kKreuz));
+    dazu(l.haende[2], K(kNeun, kPik));
+    dazu(l.haende[1], K(kBube, kKreuz));
+    dazu(l.haende[1], K(kKoenig, kKaro));
+    for (const karte& k : {K(kBube, kKaro), K(kKoenig, kKreuz), K(kDame, kPik)}) dazu(l.talon, k);
+    l.atout = K(kNeun, kHerz);
+    for (const karte& k : {K(kAss, kKaro), K(kZehn, kKaro), K(kAss, kKreuz), K(kNeun, kKaro)})
+        dazu(l.gewonnen[1], k);
+    BaumBuilder& b = builder();
+    b.starten(l, 8, 100000, kKnotenMax);
+
+    const BaumKnoten ausspiel = spiele(b, b.knoten(0), 1);
+    EXPECT_EQ(b.karteAn(ausspiel.gespielt).t, kNeun);
+    EXPECT_EQ(ausspiel.amZug, 1);
+    const BaumKnoten stich1 = spiele(b, ausspiel, 1);
+    EXPECT_EQ(stich1.amZug, 1);  // the taker leads
+    EXPECT_EQ(stich1.stichAugen[1], 32 + 2);
+    EXPECT_EQ(handKarten(b, stich1.hand[1]), (std::vector<int>{code(kKoenig, kKaro), code(kDame, kPik)}));
+    EXPECT_EQ(handKarten(b, stich1.hand[2]), (std::vector<int>{code(kNeun, kPik), code(kKoenig, kKreuz)}));
+    EXPECT_EQ(+stich1.talonAnz, 1);
+    EXPECT_EQ(+stich1.streng, 0);
+
+    const BaumKnoten stich2 = spiele(b, spiele(b, stich1, 1), 1);
+    EXPECT_EQ(stich2.amZug, 1);
+    EXPECT_EQ(stich2.stichAugen[1], 32 + 2 + 4);
+    EXPECT_EQ(stich2.stichAugen[2], 0);
+    EXPECT_EQ(handKarten(b, stich2.hand[1]), (std::vector<int>{code(kDame, kPik), code(kBube, kKaro)}));
+    EXPECT_EQ(handKarten(b, stich2.hand[2]), (std::vector<int>{code(kKoenig, kKreuz), code(kNeun, kHerz)}));
+    EXPECT_EQ(+stich2.talonAnz, 0);
+    EXPECT_EQ(+stich2.atoutDa, 0);
+    EXPECT_EQ(+stich2.streng, 1);
+
+    // card 2 of the taker's hand is the card it drew last; without a Karo seat 2 must trump it
+    const BaumKnoten karo = spiele(b, stich2, 2);
+    EXPECT_EQ(b.karteAn(karo.gespielt).t, kBube);
+    EXPECT_EQ(b.karteAn(karo.gespielt).f, kKaro);
+    int z[kKinderMax];
+    ASSERT_EQ(b.zuege(karo, z), 1);
+    EXPECT_EQ(z[0], 2);
+}
+
+// The cards the search may answer a lead with under the strict rule, worked out from the rules:
+// take the trick in suit if possible, else follow suit, else trump, else any card; without the
+// strict rule any card.
+TEST(SchnapsenSuche, AnswersUnderTheStrictRule) {
+    struct Case {
+        const char* was;
+        bool streng;
+        std::vector<karte> hand;
+        std::vector<int> erlaubt;  // card indexes
+    };
+    const Case cases[] = {
+        {"takes in suit", true, {K(kBube, kKaro), K(kAss, kKaro), K(kNeun, kHerz), K(kKoenig, kPik)}, {2}},
+        {"follows suit", true, {K(kNeun, kHerz), K(kBube, kKaro), K(kKoenig, kPik)}, {2}},
+        {"trumps", true, {K(kKoenig, kPik), K(kNeun, kHerz), K(kDame, kHerz)}, {2, 3}},
+        {"any card", true, {K(kKoenig, kPik), K(kDame, kKreuz)}, {1, 2}},
+        {"open talon: any card", false, {K(kBube, kKaro), K(kAss, kKaro), K(kNeun, kHerz)}, {1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.was);
+        Lage l = herzTrumpf();
+        l.streng = c.streng;
+        for (const karte& k : c.hand) dazu(l.haende[2], k);
+        dazu(l.haende[1], K(kNeun, kKreuz));
+        dazu(l.stich, K(kZehn, kKaro));
+        if (!c.streng) dazu(l.talon, K(kAss, kPik));
+        BaumBuilder& b = builder();
+        b.starten(l, 8, 100000, kKnotenMax);
+        int z[kKinderMax];
+        const int n = b.zuege(b.knoten(0), z);
+        EXPECT_EQ(std::vector<int>(z, z + n), c.erlaubt);
+    }
+}
+
+// Leading a Dame or König whose partner is in the hand announces the pair: 40 in trumps, else 20.
+TEST(SchnapsenSuche, LeadingHalfAPairAnnouncesIt) {
+    Lage l = herzTrumpf();
+    for (const karte& k : {K(kDame, kHerz), K(kKoenig, kHerz), K(kKoenig, kKreuz), K(kDame, kKreuz),
+                           K(kDame, kPik), K(kNeun, kKaro)})
+        dazu(l.haende[2], k);
+    dazu(l.haende[1], K(kNeun, kKreuz));
+    dazu(l.talon, K(kAss, kPik));
+    dazu(l.talon, K(kAss, kKaro));
+    l.angesagt[2] = 20;
+    BaumBuilder& b = builder();
+    b.starten(l, 8, 100000, kKnotenMax);
+    const int soll[] = {60, 60, 40, 40, 20, 20};  // the Pik Dame and the Karo Neun make no pair
+    for (int i = 1; i <= 6; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(spiele(b, b.knoten(0), i).angesagt[2], soll[i - 1]);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// With a depth limit of one the first moves are leaves: each scores the points as they stand,
+// seat 2 with 21 in tricks against 4, 0.01 x 17; the root takes the first of equal moves.
+TEST(SchnapsenSuche, LeavesAtTheDepthLimitScoreTheirPoints) {
+    Lage l = herzTrumpf();
+    dazu(l.haende[2], K(kNeun, kPik));
+    dazu(l.haende[2], K(kNeun, kKaro));
+    dazu(l.haende[1], K(kNeun, kKreuz));
+    dazu(l.talon, K(kAss, kPik));
+    dazu(l.talon, K(kAss, kKaro));
+    l.atout = K(kBube, kHerz);
+    dazu(l.gewonnen[2], K(kAss, kKreuz));
+    dazu(l.gewonnen[2], K(kZehn, kKreuz));
+    dazu(l.gewonnen[1], K(kKoenig, kKreuz));
+    BaumBuilder& b = builder();
+    b.starten(l, 1, 100000, kKnotenMax);
+    bisFertig(b);
+    const BaumKnoten& w = b.knoten(0);
+    ASSERT_EQ(w.kinderAnz, 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_NEAR(b.knoten(w.kinder[i]).win, 0.17f, 1e-6);
+        EXPECT_NEAR(b.knoten(w.kinder[i]).avg, 0.17f, 1e-6);
+    }
+    EXPECT_NEAR(w.avg, 0.17f, 1e-6);
+    EXPECT_EQ(b.besterKnoten().kartenIndex, 1);
+    EXPECT_EQ(b.karteAn(b.besterKnoten().gespielt).f, kPik);
 }
 
 }  // namespace

@@ -1,0 +1,70 @@
+// The seat markers of Mau Mau, Schwimmen, Rommé and Canasta in the real program under Xvfb: every
+// seat's marker shows, whether the seat's cards stand up before it, its name plate lies under it
+// or, at the human's seat, its cards fan out over it. Each seat is drawn once with its marker
+// and once without; the marker must change a patch of the picture the size of a small icon.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/dialoge.h"
+#include "app/gl/programm_gl.h"
+#include "core/cg.h"
+#include "core/panel.h"
+#include "core/spiele.h"
+#include "table/glu.h"
+
+namespace {
+
+int unterschiede(const image::Image& a, const image::Image& b) {
+    int n = 0;
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x) {
+            const uint8_t *p = a.at(x, y), *q = b.at(x, y);
+            n += std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]) > 48;
+        }
+    return n;
+}
+
+TEST(Sitzmarken, EverySeatsMarkerShowsInTheRummyAndSheddingGames) {
+    std::string warum;
+    int gespielt = 0;
+    const bool lief = programm_gl::imHauptmenue(
+        [&](glapp::Tglapp& app) {
+            const dialoge::Ids& d = dialoge::ids();
+            for (int id : {spiele::kMauMau, spiele::kSchwimmen, spiele::kRomme, spiele::kCanasta}) {
+                SCOPED_TRACE(id);
+                app.CreateClickEvent(d.regeln[id], 2);
+                ASSERT_EQ(glapp::spielAktiv, 1);
+                app.InvsbDialog(d.kartenspiele);
+                app.InvsbDialog(d.gameMenue);
+                // dealt and the human asked: no step of the game runs and changes the markers
+                ASSERT_TRUE(programm_gl::laufenBis(
+                    app,
+                    [] {
+                        return ::cg.aktSpieler == 1 && ::cg.antwort.offen == 2 && glu::zugliste.anz == 0 &&
+                               ::cg.bewegungWarten.aktiv == 0;
+                    },
+                    180000))
+                    << "the human was never asked";
+                ++gespielt;
+                const int n = ::cg.ablauf.anzSpieler;
+                for (int s = 1; s <= n; ++s) {
+                    SCOPED_TRACE(s);
+                    panel::iconsVerbergen();
+                    const image::Image ohne = programm_gl::aufnahme(app, false);
+                    panel::icon(s, panel::bilder.dran);
+                    const image::Image mit = programm_gl::aufnahme(app, false);
+                    // the icon is 60 units, at least a third of that square in a 640-pixel window
+                    EXPECT_GT(unterschiede(ohne, mit), 100) << "the marker of seat " << s << " is hidden";
+                }
+                glapp::spielAktiv = 0;
+            }
+        },
+        warum);
+    if (!lief && warum != "the main menu never drew") GTEST_SKIP() << warum;
+    ASSERT_TRUE(lief) << warum;
+    EXPECT_EQ(gespielt, 4);
+}
+
+}  // namespace
