@@ -17,6 +17,9 @@ namespace {
 // "Mit Stöcken ", Reihenfolge bei Spielausgang, then the three directions.
 enum { kRunden, kPunkte, kWeisen, kStoecke, kReihenfolge, kObenabe, kUndenufe, kSlalom, kAnzahl };
 
+// The information panel's height for two lines of 20 units each.
+constexpr int16_t kZweiZeilen = 52;
+
 bool seiteLesen(jass::Optionen& o) {
     if (!glapp) return false;
     Tglapp& a = *glapp;
@@ -73,15 +76,20 @@ void tabelle(bool) {
 }
 
 // The teams' points in the information line at the top of the table (the frame shows the line
-// while a Jass round runs and the text is not empty); the line holds both teams side by side.
+// while a Jass round runs and the text is not empty), one team a line. The label writes from its
+// left edge and cuts what passes the panel's right edge: it starts at the panel's left edge, which
+// keeps it there in every window shape, and the panel is high enough for both lines.
 void punkteZeigen(const std::string& text) {
     if (!glapp) return;
-    std::string t = text.empty() ? text : "!" + text;  // centred
-    for (size_t p = t.find('\r'); p != std::string::npos; p = t.find('\r', p)) t.replace(p, 1, "   -   ");
     Tglapp& a = *glapp;
     const dialoge::Ids& d = dialoge::ids();
-    if (a.validElement(d.textpanel, d.textZeile) && a.GetCaption(d.textpanel, d.textZeile, false) != t)
-        a.SetCaption(d.textpanel, d.textZeile, t);
+    if (!a.validElement(d.textpanel, d.textZeile)) return;
+    pvl::TPVLDialog& panel = a.dlg(d.textpanel);
+    pvl::TPVLElement& zeile = panel.el(d.textZeile);
+    zeile.X = 0;
+    zeile.ElemOrigX = 0;
+    panel.Height = kZweiZeilen;
+    if (a.GetCaption(d.textpanel, d.textZeile, false) != text) a.SetCaption(d.textpanel, d.textZeile, text);
 }
 
 }  // namespace

@@ -96,6 +96,11 @@ int Tk12Container::stapelAnzahl(int side) const { return side == 1 ? d.anz1 : kS
 
 void Tk12Container::stapelZuHand(int p, hand& out) const {
     leer(out);
+    stapelKarten(p, out);
+}
+
+void Tk12Container::stapelKarten(int p, hand& out) const {
+    out.anz = 0;
     if (p < 1 || p > kPiles) return;
     const TPile& pl = pile(p);
     const TSpieler& s = glu::st(12);

@@ -69,6 +69,9 @@ public:
     int neuerStapel(int seat, int count);  // 0 when no pile is free on that side
     int stapelAnzahl(int side) const;
     void stapelZuHand(int p, hand& out) const;
+    // The pile's cards, count and owner as stapelZuHand gives them, the rest of `out` untouched:
+    // for checks that read no more than the cards in use.
+    void stapelKarten(int p, hand& out) const;
     void sitzMeldungen(int seat, hand& out) const;
     void teamMeldungen(int seat, hand& out) const;
     void zellenAusKarten();

@@ -172,6 +172,12 @@ bool haslabel(int gameId, int stack, int slot, int anz, int pilePos, int firstSh
     }
 }
 
+float labelscale(int gameId, int stack) {
+    // The other seats' piles of won tricks lie far across the table: their labels are drawn
+    // twice as large, so that their points can be read.
+    return (gameId == 7 || gameId == 12) && stack >= 8 && stack <= 10 ? 2.0f : 1.0f;
+}
+
 namespace {
 
 // What one card's mesh needs besides its arguments.
@@ -346,7 +352,7 @@ void cardlabel(const CardArgs& a, const TKartenSlot& slot, float cardW, float ca
     const std::string t = cardLabel(a.stack, a.slot);
     if (t.empty()) return;
     const float skala = cg.kartenSkala > 0 ? cg.kartenSkala : 1.0f;
-    const float k = skala * 0.5f + 0.5f;
+    const float k = (skala * 0.5f + 0.5f) * labelscale(g, a.stack);
     glPushMatrix();
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_CULL_FACE);

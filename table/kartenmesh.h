@@ -107,6 +107,8 @@ extern std::string (*cardLabel)(int stack, int slot);
 // hand, in Rommé and Canasta the first card of each meld on stack 12, in Schnapsen the top
 // card of stacks 7 and 8, in Jass of stacks 7..10.
 bool haslabel(int gameId, int stack, int slot, int anz, int pilePos, int firstShown, int seatCount);
+// How much larger than the near pile's label a pile's label is drawn.
+float labelscale(int gameId, int stack);
 
 struct CardArgs {
     uint32_t texture = 0;

@@ -420,7 +420,9 @@ void drawseatbubble(int seat) {
     enablegl(GL_LIGHTING);
 }
 
-bool markersontop(int gameId) { return gameId == 0 || gameId == 2 || gameId == 3 || gameId == 4; }
+bool markersontop(int gameId) {
+    return gameId == 0 || gameId == 1 || gameId == 2 || gameId == 3 || gameId == 4 || gameId == 7 || gameId == 12;
+}
 
 void drawseatmarkers(int seat, float xOffset) {
     if (seat < 1 || seat > 10) return;
@@ -507,12 +509,17 @@ void drawseatmarkers(int seat, float xOffset) {
     const bool open = ishandopen(seat);
     // In the rummy and shedding games the marker stands where the seat's cards stand up (the
     // computer seats) or fan out (the human's): drawn over them, no hand hides it, and a computer
-    // seat's stands above its name plate, which lies where the seat's place is.
+    // seat's stands above its name plate, which lies where the seat's place is. In Skat,
+    // Schnapsen and Jass it is drawn over the cards too; there the other seats' cards stand low.
     const bool ueberKarten = markersontop(g);
     if (ueberKarten) {
         glDisable(GL_DEPTH_TEST);
         size *= markerscale(glstate::gl().ViewHeight);
-        if (seat != 1 && g != 4) glTranslatef(0, 0.13f, 0);
+        const bool stichspiel = g == 1 || g == 7 || g == 12;
+        if (!stichspiel && seat != 1 && g != 4) glTranslatef(0, 0.13f, 0);
+        // the human's stands above its fanned cards, clear of the decision buttons below them;
+        // in Mau Mau the discard pile lies there, whose top card the player must see
+        if (seat == 1 && g != 0) glTranslatef(0, kMenschMarkeHoch, 0);
     }
     if (!open || sliding) glframe::painttransquad2(o.icon, size, size, fade, 0, 0);
     if (open || sliding) {

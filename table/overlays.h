@@ -105,8 +105,8 @@ void drawseatlabel(const std::string& text, int seat, bool framed, float alpha);
 // The name plate of a seat with its name from the settings record.
 void drawseatname(int seat);
 void drawseatbubble(int seat);
-// The rummy and shedding games (Mau Mau, Schwimmen, Rommé, Canasta) draw a seat's marker over
-// the cards and after the seat's name plate, so that neither hides it.
+// The rummy and shedding games (Mau Mau, Schwimmen, Rommé, Canasta), Skat, Schnapsen and Jass
+// draw a seat's marker over the cards and after the seat's name plate, so that neither hides it.
 bool markersontop(int gameId);
 void drawseatmarkers(int seat, float xOffset);
 void drawdoublemark(float alpha);

@@ -127,23 +127,24 @@ inline int staerkeKategorie(uint32_t w) { return static_cast<int>(w >> 20); }
 
 // ---- evaluateHand's fast path: inline, so that a caller's evaluations overlap ----
 
-// A card's part of a Kartensumme by its value code (low four bits) and suit (next three bits),
-// read straight from the card: its rank counts and its bit among the suits' ranks. Anything
-// outside the deck of 52 counts in bits 40..47, which real cards never reach.
-inline constexpr std::array<uint64_t, 128> kKartenZaehlerNachWert = [] {
-    std::array<uint64_t, 128> x{};
-    for (auto& k : x) k = uint64_t{1} << 40;
+// A card's part of a Kartensumme, found by the card's first two bytes as they lie in memory
+// (value code, suit) with all but the low four bits of the code and the low three of the suit
+// masked off: its rank counts and its bit among the suits' ranks. Only the 52 entries of the
+// deck are ever read in play. Anything outside the deck counts in bits 40..47, which real cards
+// never reach.
+struct KartenTeil {
+    uint64_t zaehler;
+    uint64_t bit;
+};
+inline constexpr uint32_t kKartenTeilMaske = 0x070F;
+inline constexpr std::array<KartenTeil, kKartenTeilMaske + 1> kKartenTeil = [] {
+    std::array<KartenTeil, kKartenTeilMaske + 1> x{};
+    for (auto& k : x) k = {uint64_t{1} << 40, 0};
     for (int t = 1; t <= 13; ++t)
         for (int f = 1; f <= 4; ++f)
-            x[static_cast<size_t>(t | f << 4)] =
-                kKartenZaehler[static_cast<size_t>((kPokerRang[t] - 9) * 4 + f - 1)];
-    return x;
-}();
-inline constexpr std::array<uint64_t, 128> kKartenBitNachWert = [] {
-    std::array<uint64_t, 128> x{};
-    for (int t = 1; t <= 13; ++t)
-        for (int f = 1; f <= 4; ++f)
-            x[static_cast<size_t>(t | f << 4)] = uint64_t{1} << (16 * (f - 1) + kPokerRang[t] - 9);
+            x[static_cast<size_t>(t | f << 8)] = {
+                kKartenZaehler[static_cast<size_t>((kPokerRang[t] - 9) * 4 + f - 1)],
+                uint64_t{1} << (16 * (f - 1) + kPokerRang[t] - 9)};
     return x;
 }();
 
@@ -184,14 +185,36 @@ inline uint32_t keyNibbles(uint32_t w) {
     Kartensumme s;
     uint64_t summe = 0;
     uint32_t roh = 0;
-    for (int i = 0; i < n; ++i) {
+    auto nimm = [&](int i) {
         uint32_t x;  // value code in the low byte, suit in the next
         std::memcpy(&x, &c.k[i], 4);
         roh |= x;
-        const uint32_t index = (x & 15) | ((x >> 4) & 0x70);
-        s.zaehler += kKartenZaehlerNachWert[index];
-        summe += kKartenBitNachWert[index];
-        s.farben |= kKartenBitNachWert[index];
+        const KartenTeil& k = kKartenTeil[x & kKartenTeilMaske];
+        s.zaehler += k.zaehler;
+        summe += k.bit;
+        s.farben |= k.bit;
+    };
+    switch (n) {  // card by card without a loop's count
+        case 7:
+            nimm(6);
+            [[fallthrough]];
+        case 6:
+            nimm(5);
+            [[fallthrough]];
+        case 5:
+            nimm(4);
+            [[fallthrough]];
+        case 4:
+            nimm(3);
+            [[fallthrough]];
+        case 3:
+            nimm(2);
+            [[fallthrough]];
+        case 2:
+            nimm(1);
+            [[fallthrough]];
+        default:
+            nimm(0);
     }
     // value codes of 16 and more, suits of 8 and more
     if ((roh & 0xF8F0u) | (summe ^ s.farben) | (s.zaehler & (uint64_t{0xFF} << 40))) return false;
@@ -214,7 +237,7 @@ inline uint32_t keyNibbles(uint32_t w) {
     return true;
 }
 
-inline void evaluateHand(const hand64& cards, bool wantBestFive, HandValue& result) {
+[[gnu::always_inline]] inline void evaluateHand(const hand64& cards, bool wantBestFive, HandValue& result) {
     if (!wantBestFive && evaluateFast(cards, result)) return;
     evaluateHandReference(cards, wantBestFive, result);
 }

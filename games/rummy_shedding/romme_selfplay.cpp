@@ -44,10 +44,10 @@ bool kartenErhalten(std::string& warum) {
 bool meldungenGueltig(std::string& warum) {
     if (glu::zugliste.anz > 0 || k12.d.aktiv) return true;
     const Regeln r = regeln();
+    hand m;  // the meld test reads the cards in use only; this runs after every frame
     for (int p = 1; p <= kPiles; ++p) {
         if (!k12.inUse(p)) continue;
-        hand m;
-        k12.stapelZuHand(p, m);
+        k12.stapelKarten(p, m);
         if (!romme::isset(m, true, false, true, r)) {
             warum = "Stapel " + std::to_string(p) + " ist keine Meldung";
             return false;

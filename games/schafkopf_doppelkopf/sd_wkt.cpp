@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace sdki {
 
@@ -89,7 +90,7 @@ namespace {
 
 // The ids of the cards that fit the question (passtZuAbfrage), one bit each: a question is asked
 // of several piles, and what it asks is worked out once.
-uint32_t abfrageMaske(const Regeln& r, const Abfrage& q) {
+uint32_t maskeRechnen(const Regeln& r, const Abfrage& q) {
     uint32_t m = 0;
     if (q.art == 5) {
         for (int id = 0; id < kIds; ++id)
@@ -115,6 +116,36 @@ uint32_t abfrageMaske(const Regeln& r, const Abfrage& q) {
         if (passt) m |= 1u << id;
     }
     return m;
+}
+
+// The same few questions come again and again under the same rules while a seat thinks: their
+// answers are kept until the rules change. A question is known by its kind, class, the direction
+// of its rank test, whether it counts points, and its reference card.
+uint32_t abfrageMaske(const Regeln& r, const Abfrage& q) {
+    constexpr int kBezug = kIds + 1;
+    constexpr int kSchluessel = 7 * 7 * 3 * 2 * kBezug;
+    struct Speicher {
+        Regeln regeln;
+        bool gefuellt = false;
+        uint32_t runde = 1;
+        uint32_t maske[kSchluessel] = {};
+        uint32_t stand[kSchluessel] = {};  // the round the answer belongs to
+    };
+    static Speicher sp;
+    if (q.art < 1 || q.art > 6 || q.art == 5 || q.farbe < 0 || q.farbe > 6) return maskeRechnen(r, q);
+    if (!sp.gefuellt || std::memcmp(&sp.regeln, &r, sizeof(Regeln)) != 0) {
+        sp.regeln = r;
+        sp.gefuellt = true;
+        ++sp.runde;
+    }
+    const int rangTest = q.hoeher >= 0 ? 1 : (q.niedriger >= 0 ? 2 : 0);
+    const int schluessel =
+        (((q.art * 7 + q.farbe) * 3 + rangTest) * 2 + (q.nachAugen ? 1 : 0)) * kBezug + kartenId(q.bezugskarte) + 1;
+    if (sp.stand[schluessel] != sp.runde) {
+        sp.maske[schluessel] = maskeRechnen(r, q);
+        sp.stand[schluessel] = sp.runde;
+    }
+    return sp.maske[schluessel];
 }
 
 int anzahlIn(const TKartenZahl& h, uint32_t maske) {

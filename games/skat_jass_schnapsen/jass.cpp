@@ -385,8 +385,10 @@ void stichEnde(TCG& g) {
 void rundeBeenden(TCG& g) {
     g_ergebnis = rundenErgebnis();
     g.antwort.art = kNichts;
-    spielliste::punkteTabelle(g, g_ergebnis, false);
+    // The table may start the next round itself (the developer's unattended run): the end phase
+    // is set before, never over the new round's start.
     g.phase.nr = kEnde;
+    spielliste::punkteTabelle(g, g_ergebnis, false);
 }
 
 void spielen(TCG& g) {

@@ -125,8 +125,10 @@ void abrechnen() {
     r.text2 = text2;
     g_letztes = r;
     g.antwort.art = 7;
-    spielliste::punkteTabelle(g, r, false);
+    // The table may start the next deal itself (the developer's unattended run): the end phase is
+    // set before, never over the new deal's start.
     g.phase.nr = 5;
+    spielliste::punkteTabelle(g, r, false);
 }
 
 const TGameResult& letztesErgebnis() { return g_letztes; }

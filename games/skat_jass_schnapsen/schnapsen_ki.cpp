@@ -257,7 +257,7 @@ void ergebnisSpielen(int seat) {
         ersatzZug(seat);
         return;
     }
-    const BaumKnoten best = b.besterKnoten();
+    const BesterKnoten best = b.besterKnoten();
     if (best.index < 0) {
         zeigerLoeschen();
         ersatzZug(seat);

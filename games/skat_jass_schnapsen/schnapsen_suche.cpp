@@ -55,7 +55,8 @@ std::string hundert(float v) { return std::to_string(static_cast<int>(num::round
 
 BaumBuilder::BaumBuilder()
     : pool_(static_cast<BaumKnoten*>(::operator new(sizeof(BaumKnoten) * kPoolGroesse))),
-      zugTabelle_(new ZugListe[size_t{1} << kZugTabelleBits]) {}
+      zugTabelle_(new ZugListe[size_t{1} << kZugTabelleBits]),
+      werte_(static_cast<Wert*>(::operator new(sizeof(Wert) * kPoolGroesse))) {}
 
 int BaumBuilder::zuegeMitPlatz(const BaumKnoten& k, int out[kKinderMax], uint8_t plaetze[kKinderMax]) const {
     int n = 0;
@@ -258,9 +259,8 @@ void BaumBuilder::kinderErzeugen(int n) {
     eltern.kinder.erstes = poolAnz_;
     for (int i = 0; i < anz; ++i) {
         BaumKnoten& kind = *new (&platz(poolAnz_)) BaumKnoten(eltern);
-        kind.index = poolAnz_++;
+        ++poolAnz_;
         kind.bester = -1;
-        kind.eltern = n;
         kind.kartenIndex = z.index[i];
         anwenden(kind, eltern, z.platz[i], n != 0);
     }
@@ -268,15 +268,19 @@ void BaumBuilder::kinderErzeugen(int n) {
 }
 
 void BaumBuilder::offeneAbschliessen() {
-    for (int n = lesePos_ + 1; n < poolAnz_; ++n) {
-        BaumKnoten& k = platz(n);
-        const int eltern = k.eltern, kartenIndex = k.kartenIndex;
-        k = platz(eltern);
-        k.index = n;
-        k.kinderAnz = 0;
-        k.bester = -1;
-        k.eltern = eltern;
-        k.kartenIndex = static_cast<uint8_t>(kartenIndex);
+    if (lesePos_ + 1 >= poolAnz_) return;
+    for (int e = 0; e <= lesePos_; ++e) {
+        const BaumKnoten& eltern = platz(e);
+        for (int i = 0; i < eltern.kinderAnz; ++i) {
+            const int n = eltern.kinder[i];
+            if (n <= lesePos_) continue;
+            BaumKnoten& k = platz(n);
+            const int kartenIndex = k.kartenIndex;
+            k = eltern;
+            k.kinderAnz = 0;
+            k.bester = -1;
+            k.kartenIndex = static_cast<uint8_t>(kartenIndex);
+        }
     }
 }
 
@@ -360,7 +364,6 @@ void BaumBuilder::starten(const Lage& l, int tiefe, int zeitLimit, int knotenLim
         nach.kartenIndex = static_cast<uint8_t>(zeiger);
         zugAnwenden(nach, w);
         nach.tiefe = 0;
-        nach.eltern = -1;
         nach.kartenIndex = kWurzelIndex;
         nach.seite = nach.seite == 2 ? 2 : 1;
         w = nach;
@@ -395,13 +398,31 @@ void BaumBuilder::rechnen(float fps) {
         if (anzahl >= grenze) break;
         // the clock is read every 16 nodes: a node costs far less than reading it
         if (anzahl >= 30 && (anzahl & 15) == 14 && ticks::since(start) >= 50) break;
+        if (poolAnz_ >= poolGrenze && !breite) {
+            // A full pool grows nothing more, and past the breadth phase no move is pruned (only
+            // positions under the strict rule would grow): the nodes left are only counted, up to
+            // the next look at the clock or the slice's end. The pool lies in breadth order: the
+            // last node counted is the deepest.
+            int64_t m = std::min<int64_t>(poolAnz_ - 1 - lese, grenze - anzahl);
+            const int uhr = anzahl < 30 ? 30 : ((anzahl - 14) / 16 + 1) * 16 + 14;
+            m = std::min<int64_t>(m, uhr - anzahl);
+            lese += static_cast<int>(m);
+            anzahl += static_cast<int>(m);
+            tiefste = std::max<int>(tiefste, platz(lese).tiefe);
+            continue;
+        }
         const int n = ++lese;
         const BaumKnoten& k = platz(n);
         tiefste = std::max<int>(tiefste, k.tiefe);
         // Past the breadth phase only positions under the strict rule grow further; a full pool
-        // takes no more children.
+        // takes no more children, but the moves it would have pruned still count.
         const bool weiter = breite ? (k.tiefe < tiefenLimit_ || k.streng) : k.streng != 0;
-        if (weiter && k.seite != 2 && poolAnz_ < poolGrenze) kinderErzeugen(n);
+        if (weiter && k.seite != 2) {
+            if (poolAnz_ < poolGrenze)
+                kinderErzeugen(n);
+            else
+                gedroppt_ += zugListe(k).verworfen;
+        }
         ++anzahl;
     }
     lesePos_ = lese;
@@ -425,12 +446,13 @@ void BaumBuilder::rechnen(float fps) {
 // Children lie behind their parent in the pool: from the back, every node finds its children's
 // values final.
 void BaumBuilder::zurueckrechnen() {
+    Wert* const wert = werte_.get();
     for (int n = poolAnz_ - 1; n >= 0; --n) {
         BaumKnoten& k = platz(n);
         const int anz = k.kinderAnz;
         for (int i = 0; i < anz; ++i) {
             const int c = k.kinder[i];
-            const BaumKnoten& kind = platz(c);
+            const Wert kind = wert[c];
             k.avg = (i == 0 ? 0.0f : k.avg) + kind.avg / static_cast<float>(anz);
             const float ks = schluessel(kind.win, kind.avg);
             bool nehmen = i == 0;
@@ -456,10 +478,11 @@ void BaumBuilder::zurueckrechnen() {
             else if (k.tiefe == 3)
                 k.win *= 1.2f;
         }
+        wert[n] = Wert{k.win, k.avg};
     }
 }
 
-BaumKnoten BaumBuilder::besterKnoten() const {
+BesterKnoten BaumBuilder::besterKnoten() const {
     const BaumKnoten& w = platz(0);
     int best = -1;
     for (int i = 0; i < w.kinderAnz; ++i) {
@@ -467,12 +490,11 @@ BaumKnoten BaumBuilder::besterKnoten() const {
         if (best < 0 || schluessel(k.win, k.avg) > schluessel(platz(best).win, platz(best).avg))
             best = w.kinder[i];
     }
-    if (best < 0) {
-        BaumKnoten leer;
-        leer.index = -1;
-        return leer;
-    }
-    return platz(best);
+    BesterKnoten k;
+    if (best < 0) return k;
+    static_cast<BaumKnoten&>(k) = platz(best);
+    k.index = best;
+    return k;
 }
 
 std::string BaumBuilder::baumText() const {
@@ -506,7 +528,7 @@ std::string BaumBuilder::baumText() const {
 
 std::string BaumBuilder::besterText() const {
     std::string t = "BESTER:";
-    const BaumKnoten erster = besterKnoten();
+    const BesterKnoten erster = besterKnoten();
     int n = erster.index;
     while (n >= 1 && n < poolAnz_) {
         const BaumKnoten& k = platz(n);

@@ -37,27 +37,30 @@ struct KinderFolge {
 };
 
 struct BaumKnoten {
-    int32_t eltern = -1;  // pool index, -1 for the root
     int32_t bester = -1;
-    int32_t index = 0;
     KinderFolge kinder;
     float win = 0, avg = 0;
     uint32_t hand[3] = {};          // [1], [2]: the places held
     uint8_t gespielt = kKeinPlatz;  // the place of the card played (BaumBuilder::karteAn)
     uint8_t stich1 = kKeinPlatz;    // the lead of the open trick
     uint8_t kinderAnz = 0;
-    uint8_t seite = 1;  // 1 the searched seat moves next, 0 the other, 2 decided
-    uint8_t zugSitz = 0, amZug = 0;
     uint8_t tiefe = 0;
     uint8_t kartenIndex = kWurzelIndex;  // 1.. the card of the mover's hand, 0 closing
-    uint8_t sperrSitz = 0, streng = 0;
+    // seats and flags in a few bits each: the pool holds up to 200,001 nodes
+    uint8_t seite : 2 = 1;  // 1 the searched seat moves next, 0 the other, 2 decided
+    uint8_t zugSitz : 2 = 0, amZug : 2 = 0, sperrSitz : 2 = 0;
+    uint8_t letzterSieger : 2 = 0, streng : 1 = 0, stichAnz : 1 = 0;
+    uint8_t atoutDa : 1 = 0;  // the open trump card lies under the talon
     uint8_t stichAugen[3] = {}, angesagt[3] = {};
-    uint8_t stichAnz = 0, letzterSieger = 0;
     uint8_t talonAnz = 0;        // cards left in the talon, drawn in the order of their places
-    uint8_t atoutDa = 0;         // the open trump card lies under the talon
     StichZahl gewonnen[3] = {};  // [1], [2]
 };
-static_assert(sizeof(BaumKnoten) <= 60);
+static_assert(sizeof(BaumKnoten) <= 48);
+
+// A first move as the search found it best, with its place in the pool (-1: there is none).
+struct BesterKnoten : BaumKnoten {
+    int32_t index = -1;
+};
 
 // What the search needs of a deal; the flow fills it from the table, tests build it by hand.
 struct Lage {
@@ -90,14 +93,14 @@ public:
     int zustand() const { return zustand_; }
     void zuruecksetzen() { zustand_ = 0; }
     // The best first move; index -1 when there is none.
-    BaumKnoten besterKnoten() const;
+    BesterKnoten besterKnoten() const;
     const BaumKnoten& knoten(int i) const { return platz(i); }
     // The card on a place of the running search (value and suit 0 for kKeinPlatz).
     karte karteAn(int platz) const { return karte{wert_[platz & 31], farbe_[platz & 31], 0}; }
     int poolAnzahl() const { return poolAnz_; }
     // Counters of the last search.
     int verarbeitet() const { return verarbeitet_; }
-    int gedroppt() const { return gedroppt_; }  // moves pruned at nodes that still found room
+    int gedroppt() const { return gedroppt_; }
     int tiefe() const { return maxTiefe_; }
     int zeit() const { return zeit_; }
     int scheibenKnoten() const { return scheibe_; }  // nodes expanded in the last slice
@@ -151,6 +154,15 @@ private:
     };
     std::unique_ptr<BaumKnoten, PoolFrei> pool_;
     std::unique_ptr<ZugListe[]> zugTabelle_;
+    // The backed-up values side by side, so that a parent reads its children's values from a
+    // small array rather than from their nodes, long gone from the cache.
+    struct Wert {
+        float win, avg;
+    };
+    struct WertFrei {
+        void operator()(Wert* p) const { ::operator delete(p); }
+    };
+    std::unique_ptr<Wert, WertFrei> werte_;
     // The nodes wait in pool order: node lesePos_ + 1 is expanded next.
     int poolAnz_ = 0, lesePos_ = 0;
     int pflicht_ = 0, offene1_ = 0, maxTiefe_ = 0, tiefenLimit_ = 0;

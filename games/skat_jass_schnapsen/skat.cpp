@@ -926,8 +926,10 @@ void spielEnde(TCG& g) {
     r.text2 += grund;
     g_ergebnis = r;
     g.antwort.art = kNichts;
-    spielliste::punkteTabelle(g, r, false);
+    // The table may start the next deal itself (the developer's unattended run): the end phase is
+    // set before, never over the new deal's start.
     g.phase.nr = kEnde;
+    spielliste::punkteTabelle(g, r, false);
 }
 
 }  // namespace

@@ -122,13 +122,14 @@ bool kontraEntscheidung(int seat) {
     const int gegner = bewertung(allein).punkte;
     const int level = sp.kontra;
     const int kont = cg.sitzEinstellungen.at(std::clamp(seat, 1, 3)).skat.kont;
-    const int stufe = sp.stufe;
+    // Before the play the level is the announced one (0, 2, 4 or 5); Schneider and Schwarz as
+    // reached levels (1, 3) exist only after the last trick, so of the odd levels only an open
+    // game weighs in here.
+    const bool offen = sp.stufe == kOffen;
     if (level == 1 || level == 3) {
         double t = 10 * level + 105;
         if (sp.hand) t += 11;
-        if (stufe == 1) t += 21;
-        if (stufe == 3) t += 31;
-        if (stufe == 5) t += 41;
+        if (offen) t += 41;
         if (kont != 0) t = static_cast<double>(num::round(t * (1.0 + (50 - kont) / 100.0)));
         return t < gegner;
     }
@@ -137,9 +138,7 @@ bool kontraEntscheidung(int seat) {
         double t = 95 - 10 * level;
         if (farbOderGrand(eigen.spielTyp) && gegner < eigen.punkte) t += 20;
         if (sp.hand) t += 10;
-        if (stufe == 1) t += 20;
-        if (stufe == 3) t += 30;
-        if (stufe == 5) t += 40;
+        if (offen) t += 40;
         if (kont != 0) t = static_cast<double>(num::round(t * (1.0 + (kont - 50) / 100.0)));
         return t > gegner;
     }

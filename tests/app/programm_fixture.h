@@ -3,6 +3,7 @@
 // emptied before and after.
 #pragma once
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -26,7 +27,8 @@ protected:
         central::dienste = central::Dienste{};
         envParam = TEnvParam{};
         dir = std::filesystem::temp_directory_path() /
-              (std::string("ks_programm_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              (std::string("ks_programm_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+               "_" + std::to_string(getpid()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         app = std::make_unique<glapp::Tglapp>(host, dir);

@@ -2,11 +2,13 @@
 // schedule, the slow-frame counter, speeds and card scale, param.txt, the configuration values,
 // the female-name test, keys and access codes, the hover lift and the shut-down log.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 
 #include "app/dialoge.h"
 #include "app/glapp.h"
@@ -36,7 +38,7 @@ namespace {
 
 // A fresh folder per test.
 fs::path ordnerFuer(const char* name) {
-    const fs::path d = fs::temp_directory_path() / (std::string("ks_app_") + name);
+    const fs::path d = fs::temp_directory_path() / (std::string("ks_app_") + name + "_" + std::to_string(getpid()));
     fs::remove_all(d);
     fs::create_directories(d);
     return d;
@@ -369,6 +371,8 @@ protected:
         ton::scodeFreigeben();
         glapp::spielAktiv = 0;
         leeren();
+        std::error_code ec;
+        fs::remove_all(dir, ec);
     }
     void tippen(const std::string& s) {
         for (char c : s) app->FormMouseWheelDown(pvl::peKey, static_cast<unsigned char>(c));

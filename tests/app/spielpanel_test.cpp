@@ -2,6 +2,8 @@
 // while their game runs, the poker pot panel, the poker row and high scores, the Black Jack bet
 // icons and lists, the credits, the close request during a game and the decision's text line
 // beside its buttons.
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/diag_intern.h"
@@ -12,6 +14,7 @@
 #include "games/casino/geldtext.h"
 #include "games/casino/holdem.h"
 #include "games/casino/pokerchips.h"
+#include "games/skat_jass_schnapsen/jass.h"
 #include "platform/text.h"
 
 namespace {
@@ -336,3 +339,27 @@ TEST_F(SpielPanel, GameSymbolComesBackWhileItStillFadesOut) {
 }
 
 }  // namespace
+
+// The Jass information line holds both teams' points, one team a line, inside its panel in the
+// 4:3 and the 16:9 window: each line ends before the panel's right edge, where the label cuts
+// (it once began at the middle and the second team's points were cut away).
+TEST_F(SpielPanel, JassTeamPointsStandWholeInTheInformationLine) {
+    glapp::jassVerbinden(*app);
+    ASSERT_NE(jass::punkteZeigen, nullptr);
+    const int p = d().textpanel, e = d().textZeile;
+    const std::string erste = "Annemarie + Thomas: 1234", zweite = "Bernhard + Lena: 987";
+    for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1280, 720}}) {
+        SCOPED_TRACE(w);
+        app->FormResize(w, h);
+        jass::punkteZeigen(erste + "\r" + zweite);
+        app->Relayout(false);
+        const pvl::TPVLDialog& g = app->dlg(p);
+        // The label writes from its x + 15 at 11.5 units per font unit; the painter cuts at the
+        // panel's right edge less 15.
+        const int rechts = g.X + g.Width - 15;
+        for (const std::string& zeile : {erste, zweite})
+            EXPECT_LE(g.X + el(p, e).X + 15 + app->charwidth(zeile) * 11.5, rechts) << zeile;
+        // two lines of 20 units from y + 8 on the panel
+        EXPECT_GE(g.Height, el(p, e).Y + 8 + 2 * 20);
+    }
+}

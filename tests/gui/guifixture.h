@@ -2,9 +2,11 @@
 // viewport 807 x 607 so that window pixels are virtual units.
 #pragma once
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,7 +19,8 @@ protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir = std::filesystem::temp_directory_path() /
-              (std::string("ks_gui_") + info->test_suite_name() + "_" + info->name());
+              (std::string("ks_gui_") + info->test_suite_name() + "_" + info->name() + "_" +
+               std::to_string(getpid()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         app = std::make_unique<pvl::TPVLApplication>(host, dir);

@@ -182,16 +182,20 @@ Canvas draw(const std::string& name) {
     } else if (name == "f112.jpg") {
         label(c, "Ramsch", 16, kWhite);
     } else if (name == "f_obenabe.jpg" || name == "f_undenufe.jpg") {
+        // The highest card on top and the arrow down for Obenabe, the lowest at the bottom and
+        // the arrow up for Undenufe; the direction's name below, as no trump suit tells it.
         const bool down = name == "f_obenabe.jpg";
-        label(c, down ? "A" : "6", 18, kGold, down ? 16 : 48);
-        arrow(c, kC, down ? 24 : 40, kC, down ? 52 : 12, 5, kWhite);
+        label(c, down ? "A" : "6", 15, kGold, down ? 13 : 37);
+        arrow(c, kC, down ? 20 : 28, kC, down ? 42 : 6, 4.5f, kWhite);
+        label(c, down ? "Obenabe" : "Undenufe", 11, kWhite, 53);
     } else if (name == "f_slalomo.jpg" || name == "f_slalomu.jpg") {
         const bool down = name == "f_slalomo.jpg";
-        std::vector<canvas::Pt> z = {{20, 12}, {44, 24}, {20, 38}, {40, 50}};
+        std::vector<canvas::Pt> z = {{20, 8}, {44, 17}, {20, 28}, {40, 40}};
         if (!down)
-            for (auto& p : z) p.y = kSize - p.y;
-        c.fill(Path().addStroke({z.begin(), z.end() - 1}, 4.5f), kWhite);
-        arrow(c, z[2].x, z[2].y, z[3].x, z[3].y, 4.5f, kWhite);
+            for (auto& p : z) p.y = 48 - p.y;
+        c.fill(Path().addStroke({z.begin(), z.end() - 1}, 4.0f), kWhite);
+        arrow(c, z[2].x, z[2].y, z[3].x, z[3].y, 4.0f, kWhite);
+        label(c, "Slalom", 11, kWhite, 53);
     } else if (name == "f_karl.jpg") {  // the Karlchen: the Kreuz-Bube
         suits::draw(c, suits::French, 1, 21, kC, 24);
         c.fill(bold().textPath(28, 33, kC + 10, "B"), kWhite);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/central.h"
+#include "core/envparam.h"
 #include "core/spiele.h"
 #include "core/spielstand.h"
 #include "games/canasta/canasta_karten.h"
@@ -377,6 +378,51 @@ TEST(CanastaAblauf, SavedGameInTheMiddleOfAHandPlaysOnToTheEnd) {
     EXPECT_EQ(canasta::abgelehnt, 0);
     spielstand::anbindung = spielstand::Anbindung{};
     std::filesystem::remove_all(ordner);
+}
+
+// The deal serves the hands in the order the settings give: one seat per step starts at the
+// dealer's next seat in the deal's direction and ends at the dealer; all hands at once go by seat
+// number, the last seat first against the clock. The talon's top hand is all Kreuz, the next all
+// Pik, the third all Herz (no threes and no wild cards, so nothing is laid out after the deal).
+TEST(CanastaAblauf, DealStyleAndDirectionDecideWhichSeatGetsWhichHand) {
+    struct Fall {
+        int stil, richtung, geber;
+        int kreuz, pik, herz;  // the seats served first, second and third
+    };
+    const Fall faelle[] = {{2, 1, 1, 2, 3, 1}, {2, 2, 1, 3, 2, 1}, {2, 1, 3, 1, 2, 3},
+                           {1, 1, 1, 1, 2, 3}, {1, 2, 1, 3, 2, 1}, {1, 1, 2, 1, 2, 3}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "style " << f.stil << ", direction " << f.richtung << ", dealer "
+                                        << f.geber);
+        harness::Einstellung e;
+        e.spielId = spiele::kCanasta;
+        e.spieler = 3;
+        e.seed = 2;
+        harness::Lauf lauf(e);
+        canasta::anmelden();
+        ASSERT_TRUE(lauf.starten());
+        const int hand = cg.canasta.handKarten;
+        ASSERT_EQ(hand, 13);
+        envParam.spielrichtung = f.richtung;
+        cg.ablaufEinstellung = static_cast<int16_t>(f.stil);
+        cg.geber = f.geber;
+        cg.aktSpieler = f.geber;
+        // 7, 8, 9, Bube, Dame, König, 10, As, 4, 5, 6 in turn; the talon's top is its last slot
+        const uint8_t werte[11] = {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13};
+        TSpieler& talon = glu::spieler[10];
+        for (int block = 0; block < 3; ++block)
+            for (int i = 0; i < hand; ++i)
+                talon.at(talon.anz - block * hand - i).c = karte{werte[i % 11], static_cast<uint8_t>(block + 1), 0};
+        glu::stapelZuHand(talon);
+        ASSERT_GE(lauf.bis([](const TCG& g) { return g.phase.nr >= 3; }), 0);
+        const int seats[3] = {f.kreuz, f.pik, f.herz};
+        for (int block = 0; block < 3; ++block) {
+            const TSpieler& s = glu::spieler[seats[block] - 1];
+            ASSERT_EQ(+s.anz, hand) << "seat " << seats[block];
+            for (int i = 1; i <= s.anz; ++i) EXPECT_EQ(+s.at(i).c.f, block + 1) << "seat " << seats[block];
+        }
+        envParam.spielrichtung = 1;
+    }
 }
 
 // A save loaded into a table that never held it (the program started afresh, or the save came

@@ -13,6 +13,7 @@
 #include "core/spielstand.h"
 #include "games/jass/jass_karten.h"
 #include "harness/lib/harness.h"
+#include "harness/lib/tabelle_weiter.h"
 #include "table/glu.h"
 #include "table/tischdienste.h"
 
@@ -326,3 +327,16 @@ TEST_F(JassWeisVergleich, TheWinnerShowsEveryWeisItHolds) {
 }
 
 }  // namespace
+
+// With the developer's switch the result table starts the next round from inside the
+// settlement: the round's end phase must not fall on the new round, which would wait forever.
+TEST(JassAblauf, ATableThatGoesOnByItselfStartsTheNextRound) {
+    jass::optionen = jass::Optionen{};
+    harness::Lauf lauf(einstellung(4, false));
+    jass::anmelden();
+    harness::TabelleGehtWeiter weiter(lauf);
+    ASSERT_TRUE(lauf.starten());
+    ASSERT_GE(lauf.bis([](const TCG& g) { return g.spielliste.runden == 1; }), 0);
+    EXPECT_NE(+cg.phase.nr, 5);
+    ASSERT_GE(lauf.bis([](const TCG& g) { return g.spielliste.runden == 2; }), 0);
+}

@@ -2,10 +2,12 @@
 // turned up at the start, and rounds that run out of cards to draw.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <initializer_list>
 #include <set>
 
 #include "core/central.h"
+#include "core/envparam.h"
 #include "core/spiele.h"
 #include "games/rummy_shedding/maumau.h"
 #include "harness/lib/harness.h"
@@ -215,6 +217,49 @@ TEST_F(MauMauAblauf, ACardThatDoesNotFitIsRefusedAndTheQuestionStays) {
     EXPECT_EQ(cg.aktSpieler, 1);
     EXPECT_EQ(st(1).anz, 2);
     EXPECT_EQ(maumau::abgewiesen(), 1);
+}
+
+// The deal serves the seats from the dealer's neighbour in the deal's direction, the dealer last,
+// in both deal styles: the talon's top five cards all Kreuz go to the first seat, the next five
+// Pik to the second, the Herz to the dealer. In the normal style one seat is served per step.
+TEST_F(MauMauAblauf, TheDealServesTheSeatsInTheDirectionOnePerStepInTheNormalStyle) {
+    struct Fall {
+        int stil, richtung, geber;
+        int kreuz, pik, herz;
+    };
+    const Fall faelle[] = {{2, 1, 1, 2, 3, 1}, {2, 2, 1, 3, 2, 1}, {2, 1, 2, 3, 1, 2}, {1, 1, 1, 2, 3, 1},
+                           {1, 2, 1, 3, 2, 1}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "style " << f.stil << ", direction " << f.richtung << ", dealer "
+                                        << f.geber);
+        starten(3);
+        envParam.spielrichtung = f.richtung;
+        cg.ablaufEinstellung = static_cast<int16_t>(f.stil);
+        cg.geber = f.geber;
+        TSpieler& talon = glu::spieler[10];
+        const int k5 = cg.maumau.startKarten;
+        ASSERT_EQ(k5, 5);
+        for (int block = 0; block < 3; ++block)
+            for (int i = 0; i < k5; ++i)
+                talon.at(talon.anz - block * k5 - i).c =
+                    karte{static_cast<uint8_t>(i + 1), static_cast<uint8_t>(block + 1), 0};
+        glu::stapelZuHand(talon);
+        if (f.stil == 2) {
+            // the first step's moves all head for the first seat (or its sorted twin, -seat)
+            ASSERT_GE(lauf->bis([](const TCG& g) { return g.phase.fluss3 >= 1; }), 0);
+            ASSERT_GE(+glu::zugliste.anz, 1);
+            for (int i = 1; i <= glu::zugliste.anz; ++i)
+                EXPECT_EQ(std::abs(+glu::zugliste.at(i).toStack), f.kreuz);
+        }
+        ASSERT_GE(lauf->bis([](const TCG& g) { return g.phase.schritt >= 2 && glu::zugliste.anz == 0; }), 0);
+        envParam.spielrichtung = 1;
+        const int seats[3] = {f.kreuz, f.pik, f.herz};
+        for (int block = 0; block < 3; ++block) {
+            const TSpieler& s = glu::spieler[seats[block] - 1];
+            ASSERT_EQ(+s.anz, k5) << "seat " << seats[block];
+            for (int i = 1; i <= s.anz; ++i) EXPECT_EQ(+s.at(i).c.f, block + 1) << "seat " << seats[block];
+        }
+    }
 }
 
 }  // namespace

@@ -242,6 +242,25 @@ TEST(SdWkt, TheSecondOfTwoEqualCardsMayCountHigher) {
     EXPECT_NEAR(sdki::wktHoeher(sdki::wissenAktualisieren(l), 2, dulle), 0.5, 1e-6);
 }
 
+// The same question under other trump rules has another answer, and the first rules' answer
+// again when they come back: both Dullen are trumps in a normal game, none is without trumps.
+TEST(SdWkt, AQuestionIsAnsweredUnderTheRulesItIsAskedWith) {
+    const sdki::Regeln normal = sdki::regelnAus(doppelkopf::trumpfOrdnung(doppelkopf::kNormal));
+    const sdki::Regeln fleischlos = sdki::regelnAus(doppelkopf::trumpfOrdnung(doppelkopf::kFleischlos));
+    sdki::Abfrage trumpf;
+    trumpf.art = 1;
+    trumpf.farbe = sdki::kKlasseTrumpf;
+    sdki::Abfrage herz = trumpf;
+    herz.farbe = 3;
+    const TKartenZahl pile = zahl(sdtest::DH("hZ hZ c9"));
+    for (int runde = 0; runde < 2; ++runde) {
+        EXPECT_EQ(sdki::abfrageAnzahl(normal, pile, trumpf), 2);
+        EXPECT_EQ(sdki::abfrageAnzahl(normal, pile, herz), 0);
+        EXPECT_EQ(sdki::abfrageAnzahl(fleischlos, pile, trumpf), 0);
+        EXPECT_EQ(sdki::abfrageAnzahl(fleischlos, pile, herz), 2);
+    }
+}
+
 TEST(SdWkt, APlayedCardMarksTheVoidAndLeavesTheKnownCards) {
     const sdki::Regeln& r = rufspielRegeln();
     TKartenWissen w[4]{};

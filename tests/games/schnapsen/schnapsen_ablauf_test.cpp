@@ -16,6 +16,7 @@
 #include "games/skat_jass_schnapsen/schnapsen.h"
 #include "games/skat_jass_schnapsen/schnapsen_ki.h"
 #include "harness/lib/harness.h"
+#include "harness/lib/tabelle_weiter.h"
 #include "platform/text.h"
 #include "table/glu.h"
 #include "table/tischdienste.h"
@@ -510,4 +511,19 @@ TEST(SchnapsenAblauf, TrumpIconAndTurnMarkerFollowTheDeal) {
     EXPECT_EQ(panel::sitz[1].icon, 300);  // the closer goes on leading
     panel::bilder = panel::Bilder{};
     panel::leeren();
+}
+
+// With the developer's switch the result table starts the next deal from inside the settlement:
+// the deal's end phase must not fall on the new deal, which would wait forever.
+TEST(SchnapsenAblauf, ATableThatGoesOnByItselfStartsTheNextDeal) {
+    for (const int id : {spiele::kSchnapsen, spiele::kSechsundsechzig}) {
+        SCOPED_TRACE(id);
+        harness::Lauf lauf(einstellung(id, 6, true));
+        schnapsen::anmelden();
+        harness::TabelleGehtWeiter weiter(lauf);
+        ASSERT_TRUE(lauf.starten(0));
+        ASSERT_GE(lauf.bis([](const TCG& g) { return g.spielliste.runden == 1; }), 0);
+        EXPECT_NE(+cg.phase.nr, 5);
+        ASSERT_GE(lauf.bis([](const TCG& g) { return g.spielliste.runden == 2; }), 0);
+    }
 }

@@ -119,7 +119,7 @@ TEST(SchnapsenSuche, EndgamesMatchExhaustiveAlphaBeta) {
         ASSERT_EQ(b.zustand(), 3);
         const BaumKnoten& w = b.knoten(0);
         const float soll = alphaBeta(b, w, l.suchSitz, -1e9f, 1e9f);
-        const BaumKnoten best = b.besterKnoten();
+        const BesterKnoten best = b.besterKnoten();
         ASSERT_GE(best.index, 1);
         EXPECT_NEAR(w.win, soll, 1e-3);
         EXPECT_NEAR(best.win, soll, 1e-3);
@@ -181,7 +181,7 @@ TEST(SchnapsenSuche, SameSeedSameMove) {
         const Lage l = erstesAusspiel(11);
         b.starten(l, 6, 1000000, 20000);
         bisFertig(b);
-        const BaumKnoten best = b.besterKnoten();
+        const BesterKnoten best = b.besterKnoten();
         ASSERT_GE(best.index, 1);
         ersteKarte[lauf] = b.karteAn(best.gespielt).t * 10 + b.karteAn(best.gespielt).f +
                            (best.kartenIndex == kSchliessen ? 1000 : 0);

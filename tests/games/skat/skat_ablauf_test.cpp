@@ -18,6 +18,7 @@
 #include "games/skat_jass_schnapsen/skat_bewertung.h"
 #include "games/skat_jass_schnapsen/skat_regeln.h"
 #include "harness/lib/harness.h"
+#include "harness/lib/tabelle_weiter.h"
 #include "platform/ticks.h"
 #include "table/glu.h"
 #include "table/tischdienste.h"
@@ -564,4 +565,14 @@ TEST(SkatSpeichern, SaveAndLoadAtAnyFrameKeepsTheDealWhole) {
         std::string warum;
         EXPECT_TRUE(skat::dealPruefen(null, warum)) << warum;
     }
+}
+
+// With the developer's switch the result table starts the next deal from inside the settlement:
+// the deal's end phase must not fall on the new deal, which would wait forever.
+TEST_F(SkatAblauf, ATableThatGoesOnByItselfStartsTheNextDeal) {
+    harness::TabelleGehtWeiter weiter(*lauf);
+    starten();
+    ASSERT_GE(lauf->bis([](const TCG& g) { return g.spielliste.runden == 1; }), 0);
+    EXPECT_NE(+cg.phase.nr, 5);
+    ASSERT_GE(lauf->bis([](const TCG& g) { return g.spielliste.runden == 2; }), 0);
 }

@@ -91,6 +91,11 @@ void Lauf::frame() {
     pruefen();
 }
 
+void Lauf::uhrAnbinden() {
+    ticks::Manual* uhr = &innen_->uhr;
+    ticks::setSource([uhr] { return uhr->value(); });
+}
+
 void Lauf::frames(int n) {
     for (int i = 0; i < n && !fehlgeschlagen(); ++i) frame();
 }

@@ -46,6 +46,9 @@ public:
     int bis(const std::function<bool(const TCG&)>& ende);
     // Runs n frames (stops early after a failure).
     void frames(int n);
+    // Makes the harness's clock the program's clock again, after another manual clock (a fake
+    // host's) took its place.
+    void uhrAnbinden();
 
     Antworter antworter;
     // Checked after every frame; a false result fails the test with the text it sets.
