@@ -1,9 +1,11 @@
 // One frame of the program: panels, finished card moves, the game step, card motion, the pick
 // of the card under the mouse, the hover lift and the table with its shadow and reflection
 // passes as the options and the measured speed allow.
+#include <algorithm>
 #include <string>
 
 #include "app/dialoge.h"
+#include "app/entwickler.h"
 #include "app/glapp.h"
 #include "app/rahmen.h"
 #include "app/spielanbindung.h"
@@ -41,6 +43,24 @@ rahmen::Maus letzteMaus;
 // Render debug flags of the library that the shell reads.
 bool autoplay(const Tglapp& a) { return a.Options.RenderFlags[10 - 2] != 0; }
 bool infoPanel(const Tglapp& a) { return a.Options.RenderFlags[8 - 2] != 0; }
+
+// The developer status text in the lines of the developer panel, one line each; what does not
+// fit goes into the last one.
+void statusZeigen(Tglapp& a) {
+    const dialoge::Ids& d = dialoge::ids();
+    if (!a.validDialog(d.infopanel)) return;
+    std::string zeilen[5];
+    int n = 0;
+    for (size_t i = 0; i <= statusZeile.size();) {
+        const size_t ende = std::min(statusZeile.find("\n\r", i), statusZeile.size());
+        std::string& z = zeilen[std::min(n, 4)];
+        z += (z.empty() ? "" : "  ") + statusZeile.substr(i, ende - i);
+        ++n;
+        i = ende + 2;
+    }
+    for (int k = 0; k < 5; ++k)
+        if (a.validElement(d.infopanel, d.debugTexte[k])) a.SetCaption(d.infopanel, d.debugTexte[k], zeilen[k]);
+}
 
 }  // namespace
 
@@ -175,10 +195,12 @@ void Tglapp::main(bool modal) {
             statusZeile = "Too slow: Shad/Refl off";
         else
             statusZeile = std::to_string(glu::zugliste.anz);
+        if (const std::string z = entwickler::statusZaehler(cg.spielId); !z.empty()) statusZeile += "\n\r" + z;
         statusZeile += "\n\rFPS: " + std::to_string(static_cast<int>(Fps));
         statusZeile += "\n\raStatus: ";
         statusZeile += aStatus == asEingabe ? "asEingabe" : aStatus == asAnimation ? "asAnimation" : "asNone";
         SetTes(statusZeile);
+        statusZeigen(*this);
     }
 
     if (cg.spielId != spiele::kPoker) checkupdownmoves(modal);
@@ -235,7 +257,8 @@ void Tglapp::checkupdownmoves(bool) {
         const int neu = s && zeigerStapel == 12 && zeigerStapelKarte >= 1 && zeigerStapelKarte <= s->anz
                             ? s->at(zeigerStapelKarte).hi
                             : 0;
-        if (s && neu != zeigerPileAlt && (zeigerStapel == 12 || zeigerStapel == 0)) {
+        // The pile left goes down wherever the pointer went: off the table or onto the talon.
+        if (s && neu != zeigerPileAlt) {
             bool erste = true;
             for (int i = 1; i <= s->anz; ++i) {
                 TBewegung& b = s->at(i).bewegung;

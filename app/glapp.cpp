@@ -100,6 +100,9 @@ void Tglapp::verbinden() {
     d.stoppuhrStopp = [](int nr) {
         if (glapp) glapp->timestop(nr);
     };
+    d.stoppuhrenNeu = [](int anzahl) {
+        if (glapp) glapp->timeini(anzahl);
+    };
     spielliste::anbindung.spielZustandSetzen = [](uint8_t z) { spielAktiv = z; };
     tischhooks::tab().schale = &schale;
     spielstand::anbindung.tischModus = [] { return aStatus; };

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/diag_intern.h"
+#include "app/entwickler.h"
 #include "app/dialoge.h"
 #include "app/glapp.h"
 #include "app/ton.h"
@@ -18,6 +19,7 @@
 #include "core/spielliste.h"
 #include "core/spielstand.h"
 #include "games/casino/chiplayout.h"
+#include "games/casino/holdem_ki.h"
 #include "platform/text.h"
 
 namespace dialoge {
@@ -119,11 +121,19 @@ void entscheidung(glapp::Tglapp& a, int element) {
     central::antwort(::cg, central::kKnopf, wert1, code);
 }
 
-// The developer panel: high scores reset, the test save, the table's reflection (+5/-5) and its
-// fade-out (+1/-1), the chips laid out anew, and the stopwatch report.
+void entwicklerMeldung(glapp::Tglapp& a, const std::string& t) {
+    if (!t.empty()) a.msgbox(t, "Info", 0, "!Weiter", 0, false);
+}
+
+// The developer panel: high scores reset, the card-sum check, the two test hands, the test
+// save, the table's reflection (+5/-5) and its fade-out (+1/-1), the chips laid out anew, the
+// stopwatch report and the two poker estimate tests.
 void entwicklerKnopf(glapp::Tglapp& a, int element) {
     const int* k = ids().debugKnoepfe;
     if (element == k[1]) highscore::highscoreReset(::cg, false);
+    if (element == k[2]) entwicklerMeldung(a, entwickler::kartenSumme(::cg.spielId));
+    if (element == k[3]) entwickler::testHand(::cg.spielId, 2);
+    if (element == k[4]) entwickler::testHand(::cg.spielId, 1);
     if (element == k[5]) dotestsave(a);
     if (element == k[6]) envParam.reflection += 5;
     if (element == k[7]) envParam.reflection -= 5;
@@ -131,6 +141,8 @@ void entwicklerKnopf(glapp::Tglapp& a, int element) {
     if (element == k[9]) envParam.ref_weg -= 1;
     if (element == k[10]) chiplayout::RelayoutChips();
     if (element == k[11]) a.timeshow();
+    if (element == k[12]) entwicklerMeldung(a, holdem::ki::PokerTestfall1());
+    if (element == k[13]) entwicklerMeldung(a, holdem::ki::PokerTimeWinProbability());
 }
 
 void spielmenueOeffnen(glapp::Tglapp& a) {
@@ -442,12 +454,12 @@ void klick(glapp::Tglapp& a, int dialog, int element) {
             spielWaehlen(a, getga(element, d.spielKnoepfe), element);
         } else if (element == d.credits) {
             if (haken.musikDatei) haken.musikDatei("credits");
-            // the text starts below the window and rolls up into it; its blank lines at the end
-            // let it roll out before it comes round again
+            // The text starts low in its window, its heading readable at once, and rolls up;
+            // the offset below zero wraps to the list's end, so its blank lines come first.
             if (a.validElement(d.dlgCredits, d.creditsListe)) {
                 pvl::TPVLElement& l = a.dlg(d.dlgCredits).el(d.creditsListe);
-                l.TopIndex = -8;
-                l.Angle = 0;
+                l.TopIndex = 0;
+                l.Angle = -100;
             }
             a.CallDialog(d.dlgCredits);
         } else if (element == d.ende) {

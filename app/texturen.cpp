@@ -204,6 +204,17 @@ void lesenOptionen(Tglapp& a) {
         envParam.hinweiseAn = a.isChecked(d.anzeige, d.hinweise) ? 1 : 0;
 }
 
+// The chosen card back (both its variants) of the loaded detail, read the first time it is
+// chosen: the start reads one design instead of all of them. Gives the back's number 1..9.
+int rueckseiteHolen(const Tglapp& a) {
+    const int rs = num::clamp<int>(envParam.rueckseite, 1, 9);
+    if (!mitGL() || rueckseiten[rs] != 0) return rs;
+    const fs::path bilder = bilderOrdner() / std::to_string(detailOrdner(a));
+    rueckseiten[rs] = texturWennDa(bilder / ("h" + std::to_string(rs - 1) + ".jpg"));
+    rueckseitenAlt[rs] = texturWennDa(bilder / ("hr" + std::to_string(rs - 1) + ".jpg"));
+    return rs;
+}
+
 void umgebungLaden(Tglapp& a, int env, bool first) {
     const int detail = detailOrdner(a);
     const fs::path ordner = bilderOrdner() / std::to_string(detail) / ("env" + std::to_string(env));
@@ -290,7 +301,7 @@ void Tglapp::loadenv(bool first) {
         lkb(false);
         qjladen();
     }
-    const int rs = num::clamp<int>(envParam.rueckseite, 1, 9);
+    const int rs = rueckseiteHolen(*this);
     if (rueckseiten[rs]) glu::tex.back = rueckseiten[rs];
     if (rueckseitenAlt[rs]) glu::tex.backAlt = rueckseitenAlt[rs];
     if (envParam.umgebung != umgebungVorher || first || detailNeu)
@@ -391,13 +402,9 @@ void Tglapp::lkb(bool nurNeuLaden) {
         for (auto& k : reihe) k = image::Image{};
     geladenesBild = envParam.Kartenstil;
     if (nurNeuLaden) return;
-    const fs::path bilder = bilderOrdner() / std::to_string(detailOrdner(*this));
-    glu::tex.s0 = texturWennDa(bilder / "s0.jpg");
-    for (int i = 0; i <= 8; ++i) {
-        rueckseiten[i + 1] = texturWennDa(bilder / ("h" + std::to_string(i) + ".jpg"));
-        rueckseitenAlt[i + 1] = texturWennDa(bilder / ("hr" + std::to_string(i) + ".jpg"));
-    }
-    const int rs = num::clamp<int>(envParam.rueckseite, 1, 9);
+    glu::tex.s0 = texturWennDa(bilderOrdner() / std::to_string(detailOrdner(*this)) / "s0.jpg");
+    for (int i = 0; i < 10; ++i) rueckseiten[i] = rueckseitenAlt[i] = 0;
+    const int rs = rueckseiteHolen(*this);
     glu::tex.back = rueckseiten[rs] ? rueckseiten[rs] : glu::tex.s0;
     glu::tex.backAlt = rueckseitenAlt[rs];
 }

@@ -107,9 +107,11 @@ void proFrame() {
     Tglapp& a = *glapp;
     const dialoge::Ids& d = dialoge::ids();
     // the computer players write their reasoning only while a developer looks at it
+    gtool::entwicklerModus = a.DevMode != 0;
     gtool::kiLogAn = a.DevMode != 0 && a.validDialog(d.infopanel) && a.dlg(d.infopanel).Visible;
-    if (!gtool::kiLogAn || (cg.spielId != spiele::kSchafkopf && cg.spielId != spiele::kDoppelkopf)) return;
+    if (!gtool::kiLogAn) return;
     if (a.validElement(d.infopanel, d.debugSb)) a.SetCaption(d.infopanel, d.debugSb, gtool::kiLogLetzte());
+    if (cg.spielId != spiele::kSchafkopf && cg.spielId != spiele::kDoppelkopf) return;
     const auto zeilen = sd::parteiAnzeige();
     for (size_t i = 0; i < zeilen.size(); ++i)
         if (a.validElement(d.infopanel, d.debugTexte[i + 1])) a.SetCaption(d.infopanel, d.debugTexte[i + 1], zeilen[i]);

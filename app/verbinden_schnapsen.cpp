@@ -1,7 +1,7 @@
 // The shell's connection to Schnapsen and Sechsundsechzig: registration, the rule pages read into
 // the game's options, the score list written into the result dialog, the frame rate for the
-// search's slices, its texts in the developer panel and the per-frame search on the human's
-// pointed card.
+// search's slices, its texts in the developer panel, the per-frame search on the human's
+// pointed card and the pointer on a decision button, which points at no card.
 #include <string>
 #include <vector>
 
@@ -13,6 +13,7 @@
 #include "core/spielliste.h"
 #include "games/skat_jass_schnapsen/schnapsen.h"
 #include "games/skat_jass_schnapsen/schnapsen_ki.h"
+#include "table/tischhooks.h"
 
 namespace glapp {
 
@@ -74,6 +75,13 @@ void proFrame() {
     if (schnapsenki::zeigerKarteGesetzt() && !schnapsenki::sucheFertig()) schnapsenki::kiTick();
 }
 
+// The pointer on a decision button points at no card: the search for the reply to a card the
+// human pointed at before is dropped.
+void knopfVorschau(int, int) {
+    tischhooks::schale().gehobeneKarte = 0;
+    if (cg.aktSpieler == 1) schnapsen::zeigerKarteSetzen(0, 0);
+}
+
 }  // namespace
 
 void schnapsenVerbinden(Tglapp&) {
@@ -83,6 +91,7 @@ void schnapsenVerbinden(Tglapp&) {
     schnapsenki::bildRate = bildRate;
     schnapsenki::entwicklerText = entwicklerText;
     spielProFrame = proFrame;
+    vorschau[spiele::kSchnapsen] = knopfVorschau;
 }
 
 void schnapsenSeiten(Tglapp&) {}

@@ -90,6 +90,7 @@ struct Dienste {
     // The library's stopwatches (2: game step, 3: computer turn, 4: packing the stacks).
     void (*stoppuhrStart)(int nr) = nullptr;
     void (*stoppuhrStopp)(int nr) = nullptr;
+    void (*stoppuhrenNeu)(int anzahl) = nullptr;  // a fresh set of that many, the total from now
     // Keyboard play: the library's start element for the keys, the application's keyboard flag,
     // and the library's focus request (dialog, element) with its flag.
     void (*tastaturStart)(int dialog, int element) = nullptr;

@@ -40,6 +40,7 @@ int32_t prlwert(const karte& k) {
 
 namespace gtool {
 bool kiLogAn = false;
+bool entwicklerModus = false;
 namespace {
 std::string g_kiLogLetzte;
 }  // namespace

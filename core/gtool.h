@@ -47,6 +47,8 @@ extern Umgebung umgebung;
 // The developer panel shows the computer players' reasoning; a player builds a trace only
 // while this is set.
 extern bool kiLogAn;
+// The hidden developer mode: the computer players' extra consistency checks speak only then.
+extern bool entwicklerModus;
 const std::string& kiLogLetzte();
 
 bool karteGueltig(const kurzkarte& k);

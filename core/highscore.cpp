@@ -70,7 +70,9 @@ bool highscoreLaden(THighscore& hs) {
 }
 
 bool highscoreSpeichern(const THighscore& hs) {
-    if (fileio::writeAll(fileio::local(kDatei), &hs, sizeof hs)) return true;
+    // every session's end saves the lists; unchanged ones cost no write
+    const std::string bytes(reinterpret_cast<const char*>(&hs), sizeof hs);
+    if (fileio::writeIfChanged(fileio::local(kDatei), bytes)) return true;
     msgsink::show(
         text::w("Fehler beim Schreiben der Highscores: data\\settings\\hs.dat wurde nicht geändert."));
     return false;

@@ -102,11 +102,7 @@ float TPVLApplication::charwidth(std::string_view t) const {
 }
 
 void TPVLApplication::wrp2(std::string_view line) {
-    std::string old;
-    fileio::readAll(AppDir / "proto2.txt", old);
-    old.append(line);
-    old.append("\r\n");
-    fileio::writeAll(AppDir / "proto2.txt", old);
+    fileio::append(AppDir / "proto2.txt", std::string(line) + "\r\n");
 }
 
 // ---------------------------------------------------------------- ids and errors

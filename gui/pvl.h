@@ -467,7 +467,8 @@ private:
     std::filesystem::path settingsDir() const;
     std::filesystem::path libraryDir() const;
     bool loadDco(int d, const std::string& data, int page, std::string& why);
-    bool writeDco(int d, const std::filesystem::path& file);
+    // With index, the dialog's line of indexes.txt is added there instead of to the file.
+    bool writeDco(int d, const std::filesystem::path& file, std::string* index = nullptr);
     void dcoNotSaved(const std::vector<std::filesystem::path>& files);
 };
 

@@ -144,16 +144,18 @@ std::string TPVLApplication::PVLDcoFile(int d) {
     return out;
 }
 
-bool TPVLApplication::writeDco(int d, const std::filesystem::path& file) {
+bool TPVLApplication::writeDco(int d, const std::filesystem::path& file, std::string* index) {
     if (!dialog(d, "SaveToFile")) return false;
-    std::filesystem::path idx = settingsDir() / "indexes.txt";
-    std::string log;
-    fileio::readAll(idx, log, kMaxDco);
     std::error_code ec;
     std::filesystem::path full = std::filesystem::absolute(file, ec);
-    log += dlg(d).Caption.str() + " <= " + text::fromUtf8(full.string()) + "\r\n";
-    fileio::writeAll(idx, log);
-    if (!fileio::writeAll(file, PVLDcoFile(d))) {
+    const std::string line = dlg(d).Caption.str() + " <= " + text::fromUtf8(full.string()) + "\r\n";
+    if (index)
+        *index += line;
+    else
+        fileio::append(settingsDir() / "indexes.txt", line);
+    // A dialog whose state is the file's already costs no write (start and end of every session
+    // save about forty of them).
+    if (!fileio::writeIfChanged(file, PVLDcoFile(d))) {
         wrp2(".dco: could not write " + text::fromUtf8(file.string()));
         return false;
     }
@@ -262,12 +264,14 @@ bool TPVLApplication::LoadFromFile(int d, const std::filesystem::path& file, int
 }
 
 void TPVLApplication::saveall() {
-    fileio::writeAll(settingsDir() / "indexes.txt", std::string());
+    // The log of saved dialogs starts afresh and is written once, at the end.
+    std::string index;
     std::vector<std::filesystem::path> failed;
     for (int d = GraphicsDialog + 1; d <= DialogList.Count; ++d) {
         const auto file = settingsDir() / ("di_" + std::to_string(d) + ".dco");
-        if (validDialog(d) && !writeDco(d, file)) failed.push_back(file);
+        if (validDialog(d) && !writeDco(d, file, &index)) failed.push_back(file);
     }
+    fileio::writeIfChanged(settingsDir() / "indexes.txt", index);
     dcoNotSaved(failed);
 }
 

@@ -66,6 +66,22 @@ bool writeAll(const fs::path& p, const void* data, size_t size) {
     return true;
 }
 
+bool writeIfChanged(const fs::path& p, const std::string& s) {
+    std::string alt;
+    if (fileSize(p) == static_cast<int64_t>(s.size()) && readAll(p, alt, s.size()) && alt == s) return true;
+    return writeAll(p, s);
+}
+
+bool append(const fs::path& p, const std::string& s) {
+    std::error_code ec;
+    if (p.has_parent_path()) fs::create_directories(p.parent_path(), ec);
+    FILE* f = std::fopen(p.c_str(), "ab");
+    if (!f) return false;
+    bool ok = s.empty() || std::fwrite(s.data(), 1, s.size(), f) == s.size();
+    ok = (std::fclose(f) == 0) && ok;
+    return ok;
+}
+
 namespace {
 fs::path journalFor(const fs::path& first) {
     auto j = first;

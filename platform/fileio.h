@@ -21,6 +21,12 @@ bool writeAll(const std::filesystem::path& p, const void* data, size_t size);
 inline bool writeAll(const std::filesystem::path& p, const std::string& s) {
     return writeAll(p, s.data(), s.size());
 }
+// The same, unless the file already holds exactly these bytes: then nothing is written (no
+// temporary file, no sync). True when the file holds them afterwards.
+bool writeIfChanged(const std::filesystem::path& p, const std::string& s);
+// Appends to a log file, creating it (and missing folders) when needed. A log line is no state
+// to keep whole, so it goes straight to the end of the file.
+bool append(const std::filesystem::path& p, const std::string& s);
 // Several files that belong together: every one is written to its temporary file first, then a
 // journal naming the renames (beside the first file, "<first>.journal"), then the renames, then
 // the journal goes. A writer stopped anywhere leaves either the old set, or the new temporaries

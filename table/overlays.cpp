@@ -521,12 +521,19 @@ void drawseatmarkers(int seat, float xOffset) {
         // in Mau Mau the discard pile lies there, whose top card the player must see
         if (seat == 1 && g != 0) glTranslatef(0, kMenschMarkeHoch, 0);
     }
+    // A Black Jack seat's marker lies on the cloth beyond its cards: at their corner it lay
+    // under them and could not be seen.
+    const bool nebenKarten = g == 9 && seat != 1;
+    if (nebenKarten) {
+        glTranslatef(0, 0.15f, 0);
+        glDisable(GL_DEPTH_TEST);
+    }
     if (!open || sliding) glframe::painttransquad2(o.icon, size, size, fade, 0, 0);
     if (open || sliding) {
         glTranslatef(0.156495f, 0, -0.12f);
         glframe::painttransquad2(o.icon, -size, size, fade, 0, 0);
     }
-    if (ueberKarten) glEnable(GL_DEPTH_TEST);
+    if (ueberKarten || nebenKarten) glEnable(GL_DEPTH_TEST);
 }
 
 void drawdoublemark(float alpha) {

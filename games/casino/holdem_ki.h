@@ -229,6 +229,16 @@ void decideAction(const Tisch& t, const Schaetzung& e, Clusterer& store, const Z
 // The table talk bonus of a raise of so many big blinds.
 int talkBonus(int32_t bigBlinds);
 
+// ---- the developer panel ----
+// A share given in thousandths as the developer lines write it: 125 gives "12.50 %".
+std::string tausendstel(double x);
+// The estimate with three opponents on a fixed flop: the seat holds Ass and König to Dame, Bube
+// and 10 of one suit, a Royal Flush nobody can reach, so a sound walk says 100 %.
+std::string PokerTestfall1();
+// The time of the whole estimate and of the same walk in slices of half a frame, with one and
+// with two opponents on a fixed flop: "GETWKT2.1: 1: 12 ms" and so on, one line each.
+std::string PokerTimeWinProbability();
+
 // The frame rate of the window (the shell sets it; empty: headless, an estimate runs whole).
 extern float (*bildRate)();
 // Half a frame in milliseconds; a rate of 0 or less counts as 60 frames.

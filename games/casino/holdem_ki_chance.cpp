@@ -6,10 +6,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 
 #include "games/casino/holdem_bewertung.h"
 #include "games/casino/holdem_ki.h"
 #include "games/casino/holdem_preflop.h"
+#include "core/gtool.h"
+#include "platform/msgsink.h"
+#include "platform/text.h"
 #include "platform/num.h"
 #include "platform/rnd.h"
 
@@ -371,6 +375,13 @@ PokerSituation computeBringSetSums(const Tisch& t, double e1, double e2, const Z
             p2 = std::max(0.0, std::min(p1, blur(p2, n)));
         }
     }
+    // Amounts the flow can never give; only a developer is told.
+    if (gtool::entwicklerModus) {
+        const std::string sitzNr = text::fromInt(t.seat);
+        if (zu < 0) msgsink::show(text::w("ACHTUNG! Fehler: Negative BringSum.b bei Spieler ") + sitzNr);
+        if (t.gesetzt < 0) msgsink::show(text::w("ACHTUNG! Fehler: Negative SetSum.b bei Spieler ") + sitzNr);
+        if (zu < 0) msgsink::show(text::w("ACHTUNG! Fehler: Negative A_BRING.b bei Spieler ") + sitzNr);
+    }
     const double c = ruhe(t);
     const double p = mischung(c, p1, p2);
     PokerSituation s;
@@ -389,6 +400,54 @@ PokerSituation computeBringSetSums(const Tisch& t, double e1, double e2, const Z
     s.seat = static_cast<uint8_t>(t.seat);
     s.label = -10;
     return s;
+}
+
+// ---- the developer panel ----
+
+std::string tausendstel(double x) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f %%", x / 10);
+    return buf;
+}
+
+namespace {
+
+// Ass and König of one suit on a flop of Dame, Bube and 10 of that suit.
+constexpr std::array<uint8_t, 2> kTestHole = {12 * 4, 11 * 4};
+const std::vector<uint8_t> kTestFlop = {10 * 4, 9 * 4, 8 * 4};
+
+using Uhr = std::chrono::steady_clock;
+
+int64_t msSeit(Uhr::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Uhr::now() - start).count();
+}
+
+}  // namespace
+
+std::string PokerTestfall1() {
+    Schaetzer s;
+    s.start(kTestHole, kTestFlop, 4, 4, nullptr);
+    s.weiter(0);
+    return "Testfall1: \r3-GEGENSPIELER: " + tausendstel(s.ergebnis().ersteExakt * 1000);
+}
+
+std::string PokerTimeWinProbability() {
+    std::string t;
+    for (int imSpiel : {2, 3}) {
+        const std::string nr = "GETWKT" + std::to_string(imSpiel);
+        Schaetzer s;
+        auto start = Uhr::now();
+        s.start(kTestHole, kTestFlop, imSpiel, imSpiel, nullptr);
+        s.weiter(0);
+        t += nr + ".1: 1: " + std::to_string(msSeit(start)) + " ms\r";
+        start = Uhr::now();
+        s.start(kTestHole, kTestFlop, imSpiel, imSpiel, nullptr);
+        while (!s.weiter(zeitBudget(60.0f))) {
+        }
+        t += nr + ".2: 1: " + std::to_string(msSeit(start)) + " ms";
+        if (imSpiel == 2) t += "\r";
+    }
+    return t;
 }
 
 }  // namespace holdem::ki

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/gtool.h"
 #include "games/casino/holdem_ki.h"
 #include "platform/num.h"
 
@@ -203,6 +204,8 @@ void ruleDecision(const Tisch& t, double e1, double e2, const Zufall& z, PokerDe
         if (z.draw() < 0.3) c = 1;
     }
     c = std::clamp(c, 0, 6);
+    if (gtool::kiLogAn)
+        kiLog("\n\rNr" + std::to_string(t.seat) + " - G:" + std::to_string(c) + ", Win:" + tausendstel(p * 10));
     klasseZuEntscheidung(t, c, false, d);
 }
 
@@ -270,6 +273,8 @@ void decideAction(const Tisch& t, const Schaetzung& e, Clusterer& store, const Z
         return;
     }
     const PokerSituation s = computeBringSetSums(t, e.erste, e.zweite, z);
+    if (gtool::kiLogAn)
+        kiLog("\n\rNr" + std::to_string(t.seat) + " - E:" + tausendstel(s.value) + ", Win:" + tausendstel(s.win * 10));
     int advice = store.nearestAdvice(s, t.seat, t.level, z);
     if (t.level == 1 && advice > 1 && z.draw() < 0.8)
         advice = advice == 100 ? 4 + z.random(8) : static_cast<int>(num::round(advice * 0.5));

@@ -1,5 +1,6 @@
 #include "games/casino/holdem_zaehler.h"
 
+#include "core/central.h"
 #include "core/cg.h"
 #include "platform/text.h"
 
@@ -29,6 +30,8 @@ void TPokerCounter::Init() {
     for (int s = 0; s < spieler(); ++s) points[s] = 0;
     NextMatch();
     NextRound();
+    // the developer panel's stopwatch report covers the series
+    if (central::dienste.stoppuhrenNeu) central::dienste.stoppuhrenNeu(10);
     for (int st = 0; st < 3; ++st)
         for (int t = 1; t <= 13; ++t) rankFactors[st][t - 1] = kFaktoren[st][kPosition[t]];
 }

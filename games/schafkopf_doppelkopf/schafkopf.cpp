@@ -546,6 +546,8 @@ void spielEnde(TCG& g) {
         ++(g_ergebnis.gewonnen ? g_statistik.toutGewonnen : g_statistik.toutVerloren);
     else
         ++(g_ergebnis.gewonnen ? g_statistik.gewonnen : g_statistik.verloren);
+    if (!a.niemandSpielt && spiel().typ == kRufspiel)
+        ++(g_ergebnis.gewonnen ? g_statistik.rufGewonnen : g_statistik.rufVerloren);
     Z().ende = 1;
     g.antwort.art = sd::kNichts;
     // booked first: an unattended developer run starts the next deal inside the score table

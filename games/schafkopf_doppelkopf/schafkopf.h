@@ -48,6 +48,8 @@ struct Statistik {
     int32_t verloren = 0;
     int32_t toutGewonnen = 0;
     int32_t toutVerloren = 0;
+    int32_t rufGewonnen = 0;  // the Rufspiele among the games won and lost above
+    int32_t rufVerloren = 0;
 };
 const Statistik& statistik();
 void abrechnungText(const TGameResult& r, std::string& text);

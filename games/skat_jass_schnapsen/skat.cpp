@@ -52,6 +52,7 @@ enum Stichzustand : uint8_t {
 constexpr uint8_t kNichts = 7;  // stored-action kind: nothing stored
 
 TGameResult g_ergebnis;
+Statistik g_statistik;
 bool g_abrechnungZeigen = false;
 // "Skat mit Rum": when the first Skat card was turned up, and the times of the second card and
 // of taking the open Skat up (ms).
@@ -925,6 +926,11 @@ void spielEnde(TCG& g) {
     bockRamsch(r, grund);
     r.text2 += grund;
     g_ergebnis = r;
+    if (!sp.ramsch && sp.typ != kEingepasst) {
+        const bool null = sp.typ == kNull;
+        ++(r.gewonnen ? (null ? g_statistik.nullGewonnen : g_statistik.gewonnen)
+                      : (null ? g_statistik.nullVerloren : g_statistik.verloren));
+    }
     g.antwort.art = kNichts;
     // The table may start the next deal itself (the developer's unattended run): the end phase is
     // set before, never over the new deal's start.
@@ -944,6 +950,7 @@ int vorigerSitz(int seat) { return voriger(seat == -1 ? cg.aktSpieler : seat); }
 
 bool dealVorbei(const TCG& g) { return g.spielId == spiele::kSkat && g.phase.nr == kEnde; }
 const TGameResult& letztesErgebnis() { return g_ergebnis; }
+const Statistik& statistik() { return g_statistik; }
 
 void sortierSchluessel() {
     for (int f = 1; f <= 4; ++f)
@@ -979,6 +986,7 @@ void neuesSpiel(bool frisch) {
     for (int s = 1; s <= 20; ++s) glu::spielerZwilling[s - 1].anz = 0;
     if (frisch) {
         optionenLesen(false);
+        g_statistik = Statistik{};
         cg.skat.spiegelText = "";
         cg.skat.sonderMarke = "";
     }

@@ -39,6 +39,15 @@ void sortierSchluessel();
 bool dealVorbei(const TCG& g);
 // The last settled result (for the tests and the self-play check).
 const TGameResult& letztesErgebnis();
+// The declarers' games of the series, for the developer status line: Null apart from the rest
+// (Ramsch and passed-in deals have no declarer).
+struct Statistik {
+    int32_t nullGewonnen = 0;
+    int32_t nullVerloren = 0;
+    int32_t gewonnen = 0;
+    int32_t verloren = 0;
+};
+const Statistik& statistik();
 
 // A stack's cards into its mirror hand (each tag its position), and the mirror hand back after
 // it was sorted, shuffled or cut. The sort panel uses them.

@@ -553,6 +553,85 @@ TEST_F(Form, HoverMovesFromOneLegalCardToAnotherInOneFrame) {
     EXPECT_EQ(glapp::zeigerKarte, 0);
 }
 
+// Schnapsen: while the human points at a card the computer already searches its reply; the
+// pointer moving onto a decision button points at no card, and that search is dropped. A button
+// of another dialog, or the computer's own turn, leaves the pointed card alone.
+TEST_F(Form, SchnapsenButtonUnderThePointerDropsThePointedCard) {
+    struct Fall {
+        bool ingame;
+        int amZug;
+        int zeigerDanach;
+    };
+    const Fall faelle[] = {{true, 1, 0}, {false, 1, 3}, {true, 2, 3}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.ingame << "/" << f.amZug);
+        leeren();
+        cg.spielId = spiele::kSchnapsen;
+        cg.aktSpieler = static_cast<uint8_t>(f.amZug);
+        cg.entscheidung.mitKnoepfen = 1;
+        cg.entscheidung.knopfAnzahl = 2;
+        cg.schnapsen.anzeige.zeigerSitz = 1;
+        cg.schnapsen.anzeige.zeigerIndex = 3;
+        const int dialog = f.ingame ? central::ids.ingame : dialoge::ids().kartenspiele;
+        const int knopf = f.ingame ? central::ids.reihe[2][1] : 2;
+        ASSERT_TRUE(app->validElement(dialog, knopf));
+        app->CreateMouseOverEvent(dialog, knopf);
+        EXPECT_EQ(+cg.schnapsen.anzeige.zeigerIndex, f.zeigerDanach);
+        EXPECT_EQ(+cg.schnapsen.anzeige.zeigerSitz, f.zeigerDanach ? 1 : 0);
+    }
+}
+
+// The meld area of Rommé and Canasta with whole-pile hover: the pile under the pointer rises
+// with every card of it, the pile left sinks, other piles stay down; the pointer leaving the
+// area for the talon or the discard pile lowers the pile as well.
+TEST_F(Form, HoveredMeldRisesAsAWholePile) {
+    for (int spiel : {spiele::kRomme, spiele::kCanasta}) {
+        SCOPED_TRACE(spiel);
+        leeren();
+        cg.spielId = static_cast<uint8_t>(spiel);
+        cg.ablauf.meldStapelHover = 1;
+        cg.entscheidung.klickStapel1 = 12;
+        cg.entscheidung.klickStapel2 = 13;
+        TSpieler& meld = *glu::stapel(12, "test");
+        TSpieler& ablage = *glu::stapel(13, "test");
+        // pile 1: slots 1..3, pile 2: slots 4..7, pile 3: slots 8..9
+        const int pile[] = {0, 1, 1, 1, 2, 2, 2, 2, 3, 3};
+        meld.anz = 9;
+        for (int i = 1; i <= 9; ++i) {
+            meld.at(i).c = karte{static_cast<uint8_t>(i + 1), 2, 0};
+            meld.at(i).hi = pile[i];
+        }
+        ablage.anz = 1;
+        ablage.at(1).c = karte{5, 3, 0};
+        glapp::aStatus = glapp::asEingabe;
+        auto oben = [&] {
+            std::string z;
+            for (int i = 1; i <= 9; ++i) z += glapp::gehoben(meld.at(i).bewegung) ? '^' : '_';
+            return z;
+        };
+        struct Schritt {
+            int stapel, karte;
+            const char* erwartet;
+        };
+        const Schritt schritte[] = {{12, 5, "___^^^^__"},   // a middle card of pile 2 raises all of it
+                                    {12, 7, "___^^^^__"},   // along the same pile nothing changes
+                                    {12, 2, "^^^______"},   // to pile 1: pile 2 goes down
+                                    {12, 9, "_______^^"},   // to the last pile
+                                    {0, 0, "_________"},    // off the table
+                                    {12, 4, "___^^^^__"},   //
+                                    {13, 1, "_________"}};  // straight onto the discard pile
+        for (const Schritt& s : schritte) {
+            SCOPED_TRACE(testing::Message() << s.stapel << "/" << s.karte);
+            glapp::zeigerStapel = s.stapel;
+            glapp::zeigerStapelKarte = s.karte;
+            app->checkupdownmoves(false);
+            EXPECT_EQ(oben(), s.erwartet);
+        }
+        glapp::zeigerStapel = glapp::zeigerStapelKarte = 0;
+        app->checkupdownmoves(false);
+    }
+}
+
 // Choosing a meld: a press on a hand card raises it or lowers it again; a press on a button
 // lying over the hand leaves the card under the button as it is.
 TEST_F(Form, MeldSelectionClickTogglesTheCardButNotThroughAButton) {

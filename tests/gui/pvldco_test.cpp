@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -178,6 +179,33 @@ TEST_F(Dco, SaveAllAndLoadAll) {
     app->SetBoolean(plain, box, false);
     app->loadall();
     EXPECT_FALSE(app->isChecked(hashed, 1));  // "#" dialogs are saved, never loaded
+    EXPECT_TRUE(app->isChecked(plain, box));
+}
+
+// A session's end saves every dialog; only a dialog whose state changed is written again, and
+// the log of saved dialogs still names each one once.
+TEST_F(Dco, SaveAllWritesOnlyChangedDialogs) {
+    options();
+    const int plain = app->CreateCustomDialog(0, 0, 100, 100, true, "Regeln", 1, 0, "", 1.0f);
+    const int box = app->CreateCustomObject(ekCheckBox, 10, 40, "Ramsch", -1, -1, 0.0f, 1.0f);
+    const auto settings = dir / "data" / "settings";
+    auto inode = [](const std::filesystem::path& p) {
+        struct stat st {};
+        return ::stat(p.c_str(), &st) == 0 ? st.st_ino : ino_t{0};
+    };
+    app->saveall();
+    const std::string idx = read(settings / "indexes.txt");
+    const ino_t a = inode(settings / "di_8.dco"), b = inode(settings / "di_9.dco");
+    ASSERT_NE(a, 0u);
+    app->SetBoolean(plain, box, true);
+    app->saveall();
+    EXPECT_EQ(inode(settings / "di_8.dco"), a);
+    EXPECT_NE(inode(settings / "di_9.dco"), b);
+    EXPECT_EQ(read(settings / "indexes.txt"), idx);
+    EXPECT_EQ(idx.find("#Optionen <= "), 0u);
+    EXPECT_EQ(idx.find("#Optionen <= ", 1), std::string::npos);
+    app->SetBoolean(plain, box, false);
+    app->loadall();
     EXPECT_TRUE(app->isChecked(plain, box));
 }
 

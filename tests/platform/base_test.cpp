@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -118,6 +119,41 @@ TEST(FileIo, WritesWholeOrLeavesTheOldFile) {
     EXPECT_EQ(s, "old");
     EXPECT_FALSE(fileio::readAll(dir / "missing", ignored));
     EXPECT_EQ(fileio::local("data\\help\\skat.txt"), fs::path("data/help/skat.txt"));
+    fs::remove_all(dir);
+}
+
+namespace {
+ino_t inode(const fs::path& p) {
+    struct stat st {};
+    return ::stat(p.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+}  // namespace
+
+// A file that already holds the bytes is left alone (same inode: no temporary renamed over it);
+// other bytes, a shorter text included, replace it. A log grows line by line.
+TEST(FileIo, SameBytesAreNotWrittenAgainAndLogsGrow) {
+    auto dir = fs::temp_directory_path() / ("ks_fileio_same_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    const auto f = dir / "a.dco";
+    ASSERT_TRUE(fileio::writeIfChanged(f, "abc"));
+    const ino_t erst = inode(f);
+    ASSERT_NE(erst, 0u);
+    ASSERT_TRUE(fileio::writeIfChanged(f, "abc"));
+    EXPECT_EQ(inode(f), erst);
+    std::string s;
+    for (const char* neu : {"abd", "ab", ""}) {
+        const ino_t vorher = inode(f);
+        ASSERT_TRUE(fileio::writeIfChanged(f, neu));
+        EXPECT_NE(inode(f), vorher) << neu;
+        ASSERT_TRUE(fileio::readAll(f, s));
+        EXPECT_EQ(s, neu);
+    }
+    const auto log = dir / "neu" / "proto2.txt";
+    ASSERT_TRUE(fileio::append(log, "eins\r\n"));
+    ASSERT_TRUE(fileio::append(log, "zwei\r\n"));
+    ASSERT_TRUE(fileio::readAll(log, s));
+    EXPECT_EQ(s, "eins\r\nzwei\r\n");
+    EXPECT_FALSE(fileio::append(f / "x", "y"));  // a file stands where the folder should be
     fs::remove_all(dir);
 }
 

@@ -128,6 +128,24 @@ TEST_F(DialogeGl, HelpHighScoresSaveLoadAndCredits) {
     EXPECT_GT(gezeichnet(zeigen(d.einstellungen, "einstellungen"), 300, 100, 520, 500), 1000);
 }
 
+// Opened from the main menu, the credits show their heading in the lower part of the text's
+// window from the first moment, not an empty window for seconds while the text rolls in.
+TEST_F(DialogeGl, CreditsHeadingShowsAsSoonAsTheCreditsOpen) {
+    const dialoge::Ids& d = dialoge::ids();
+    app->CallDialog(d.kartenspiele);
+    app->FormMouseWheelDown(d.kartenspiele, d.credits, 56);
+    const image::Image bild = zeigen(d.dlgCredits, "credits_offen");
+    // white text in the rolling list: (235..515, 135..500) of the 807 x 607 virtual screen
+    int weiss = 0;
+    for (int y = 135 * H / 607; y < 500 * H / 607; ++y)
+        for (int x = 235 * W / 807; x < 515 * W / 807; ++x) {
+            const uint8_t* p = bild.at(x, H - 1 - y);
+            weiss += p[0] > 190 && p[1] > 190 && p[2] > 190;
+        }
+    EXPECT_GT(weiss, 40) << "the credits' text window is empty";
+    app->HideDialog(d.dlgCredits);
+}
+
 }  // namespace
 
 namespace {

@@ -12,10 +12,13 @@
 #include <fstream>
 #include <random>
 
+#include "core/gtool.h"
 #include "games/casino/holdem_bewertung.h"
 #include "games/casino/holdem_ki.h"
 #include "games/casino/holdem_preflop.h"
 #include "holdem_karten.h"
+#include "platform/msgsink.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -299,7 +302,8 @@ TEST(HoldemKiSchaetzung, TheWalkGivesThePlainWalksFiguresToTheLastBit) {
         s.start({h[0], h[1]}, b, f.imSpiel, f.inPartie, f.gewichtet ? &g : nullptr);
         ASSERT_TRUE(s.weiter(0));
         const Schaetzung e = s.ergebnis();
-        const Schaetzung p = schlichterLauf({h[0], h[1]}, b, f.imSpiel, f.inPartie, f.gewichtet ? &g : nullptr);
+        const Schaetzung p =
+            schlichterLauf({h[0], h[1]}, b, f.imSpiel, f.inPartie, f.gewichtet ? &g : nullptr);
         EXPECT_EQ(e.ersteExakt, p.ersteExakt);
         EXPECT_EQ(e.zweiteExakt, p.zweiteExakt);
         EXPECT_EQ(e.erste, p.erste);
@@ -770,4 +774,97 @@ TEST(HoldemKiEntscheidung, TalkBonusByRaise) {
     for (auto [bb, bonus] : faelle) EXPECT_EQ(talkBonus(bb), bonus) << bb;
 }
 
+// ---- the developer panel ----
+
+// Sets a switch of the developer mode for one test and clears it afterwards.
+struct Schalter {
+    bool& b;
+    explicit Schalter(bool& s) : b(s) { b = true; }
+    ~Schalter() { b = false; }
+};
+
+TEST(PokerEntwickler, SharesInThousandths) {
+    const std::pair<double, const char*> faelle[] = {
+        {125, "12.50 %"}, {1000, "100.00 %"}, {2550, "255.00 %"}, {-35, "-3.50 %"}, {0, "0.00 %"}};
+    for (auto [x, t] : faelle) EXPECT_EQ(tausendstel(x), t) << x;
+}
+
+// Only in developer mode does the record builder complain about amounts the flow never gives:
+// a bet above the table's (to call -20) and a negative own bet.
+TEST(PokerEntwickler, NegativeAmountsAreReportedInDeveloperModeOnly) {
+    Tisch t;
+    t.seat = 4;
+    t.einsatz = 20;
+    t.gesetzt = 40;
+    {
+        msgsink::Capture cap;
+        computeBringSetSums(t, 0.5, 0.5, folge({kOhneRauschen}));
+        EXPECT_TRUE(cap.texts().empty());
+    }
+    Schalter an(gtool::entwicklerModus);
+    {
+        msgsink::Capture cap;
+        computeBringSetSums(t, 0.5, 0.5, folge({kOhneRauschen}));
+        EXPECT_EQ(cap.texts(), (std::vector<std::string>{"ACHTUNG! Fehler: Negative BringSum.b bei Spieler 4",
+                                                         "ACHTUNG! Fehler: Negative A_BRING.b bei Spieler 4"}));
+    }
+    {
+        t.einsatz = 0;
+        t.gesetzt = -2;
+        msgsink::Capture cap;
+        computeBringSetSums(t, 0.5, 0.5, folge({kOhneRauschen}));
+        EXPECT_EQ(cap.texts(), (std::vector<std::string>{"ACHTUNG! Fehler: Negative SetSum.b bei Spieler 4"}));
+    }
+}
+
+// A certain win ("Profi" leaves 100 % unblurred): the value is the whole pot, 500 chips, and the
+// decision byte 255. With advice from the store the seat's line shows both; without advice the
+// later-street rules take class 6 (100 % after a raise, and no draw of 0.99 lowers it) and write
+// theirs.
+TEST(PokerEntwickler, DeveloperLinesOfTheLaterStreets) {
+    Tisch t = tisch();
+    t.seat = 2;
+    t.level = 3;
+    t.bigBlind = 10;
+    t.minErhoehung = 10;
+    t.pot = 500;
+    t.chips = 1000;
+    Schaetzung e;
+    e.erste = e.zweite = e.ersteExakt = e.zweiteExakt = 1.0;
+    Schalter an(gtool::kiLogAn);
+    kiLog("");
+    Clusterer mitRat;
+    PokerSituation gelernt;
+    gelernt.label = -1;
+    mitRat.anhaengen(gelernt);
+    PokerDecision d;
+    decideAction(t, e, mitRat, folge({}), d);
+    EXPECT_EQ(gtool::kiLogLetzte(), "\n\rNr2 - E:50.00 %, Win:255.00 %");
+    // (a raise by another seat keeps the rules from taking class 1 for a free look)
+    t.andereErhoeht = 1;
+    Clusterer leer;
+    decideAction(t, e, leer, folge({}), d);
+    EXPECT_EQ(gtool::kiLogLetzte(), "\n\rNr2 - G:6, Win:100.00 %");
+}
+
+TEST(PokerEntwickler, TestCasesOfTheDeveloperPanel) {
+    // Ass and König to a flop of Dame, Bube and 10 of their suit: nothing the three others can
+    // hold or the turn and river bring beats the Royal Flush.
+    EXPECT_EQ(PokerTestfall1(), "Testfall1: \r3-GEGENSPIELER: 100.00 %");
+    const std::string t = PokerTimeWinProbability();
+    std::vector<std::string> zeilen;
+    for (size_t a = 0, b; a <= t.size(); a = b + 1) {
+        b = t.find('\r', a);
+        if (b == std::string::npos) b = t.size();
+        zeilen.push_back(t.substr(a, b - a));
+    }
+    ASSERT_EQ(zeilen.size(), 4u) << t;
+    const char* const vorne[4] = {"GETWKT2.1: 1: ", "GETWKT2.2: 1: ", "GETWKT3.1: 1: ", "GETWKT3.2: 1: "};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(zeilen[i].rfind(vorne[i], 0), 0u) << zeilen[i];
+        EXPECT_EQ(zeilen[i].substr(zeilen[i].size() - 3), " ms") << zeilen[i];
+    }
+}
+
 }  // namespace
+

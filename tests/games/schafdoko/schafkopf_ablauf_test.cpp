@@ -97,6 +97,11 @@ TEST_F(SchafkopfAblauf, OneBidderNamesARufspielAfterTheLapAndTheSeatAfterTheDeal
     EXPECT_EQ(b[0], b[1]);
     EXPECT_EQ(b[2], b[3]);
     EXPECT_EQ(b[0], -b[2]);
+    // counted as a Rufspiel, won when seats 1 and 2 gained
+    const schafkopf::Statistik& st = schafkopf::statistik();
+    EXPECT_EQ(st.rufGewonnen, b[0] > 0 ? 1 : 0);
+    EXPECT_EQ(st.rufVerloren, b[0] > 0 ? 0 : 1);
+    EXPECT_EQ(st.gewonnen + st.verloren, 1);
 }
 
 TEST_F(SchafkopfAblauf, TwoBiddersTheSecondMayOnlyNameAHigherGame) {
@@ -196,6 +201,7 @@ TEST_F(SchafkopfAblauf, AToutEndsWithTheFirstTrickTheDeclarerLoses) {
     const schafkopf::Statistik& st = schafkopf::statistik();
     EXPECT_EQ(st.toutVerloren, 1);
     EXPECT_EQ(st.ohneSpieler + st.gewonnen + st.verloren + st.toutGewonnen, 0);
+    EXPECT_EQ(st.rufGewonnen + st.rufVerloren, 0);
 }
 
 TEST_F(SchafkopfAblauf, RestoreInTheMiddleOfATrickPlaysOnFromThere) {

@@ -96,6 +96,12 @@ Zahlen matchSpielen(uint64_t seed, int satz, bool zufall = false) {
             }
         }
     }
+    // the developer line's counters saw each deal with a declarer once, Null apart
+    const skat::Statistik& st = skat::statistik();
+    EXPECT_EQ(st.nullGewonnen, z.gewonnenProTyp[10]);
+    EXPECT_EQ(st.nullVerloren, z.proTyp[10] - z.gewonnenProTyp[10]);
+    EXPECT_EQ(st.gewonnen + st.nullGewonnen, z.gewonnen);
+    EXPECT_EQ(st.gewonnen + st.verloren + st.nullGewonnen + st.nullVerloren, z.mitSpieler);
     return z;
 }
 
