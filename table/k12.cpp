@@ -54,6 +54,9 @@ void Tk12Container::leeren() {
     d.aktiv = 0;
     d.anlegen = 0;
     for (auto& p : d.stapel) std::memset(static_cast<void*>(&p), 0, sizeof(p));
+    std::memset(hoch_, 0, sizeof(hoch_));
+    hochBekannt_ = true;
+    kopie_ = nullptr;
     std::memset(flags, 0, sizeof(flags));
     jokerFrei = 0;
     jokerSlot = 0;
@@ -89,6 +92,7 @@ int Tk12Container::neuerStapel(int seat, int count) {
     TPile& pl = pile(p);
     pl.anz = static_cast<int16_t>(num::clamp(count, 0, kPileMax));
     pl.besitzer = static_cast<uint8_t>(besitzer);
+    hoch_[p - 1] = static_cast<uint8_t>(std::max<int>(hoch_[p - 1], pl.anz));
     return p;
 }
 
@@ -139,18 +143,18 @@ void Tk12Container::teamMeldungen(int seat, hand& out) const {
     }
 }
 
+int Tk12Container::grenze(int p) const {
+    if (!hochBekannt_) return kPileMax;
+    return std::max<int>(hoch_[p - 1], num::clamp<int>(pile(p).anz, 0, kPileMax));
+}
+
 void Tk12Container::zellenAusKarten() {
-    // Every pile empties and keeps its owner: the piles are cleared as one block, which costs a
-    // fraction of clearing them one by one, and this runs in every game step of the meld games.
-    uint8_t besitzer[kPiles], pad[kPiles];
-    for (int p = 0; p < kPiles; ++p) {
-        besitzer[p] = d.stapel[p].besitzer;
-        pad[p] = d.stapel[p].pad;
-    }
-    std::memset(static_cast<void*>(d.stapel), 0, sizeof(d.stapel));
-    for (int p = 0; p < kPiles; ++p) {
-        d.stapel[p].besitzer = besitzer[p];
-        d.stapel[p].pad = pad[p];
+    // Every pile empties and keeps its owner. This runs in every game step of the meld games:
+    // only the positions that can hold a card are cleared.
+    for (int p = 1; p <= kPiles; ++p) {
+        TPile& pl = pile(p);
+        std::memset(static_cast<void*>(pl.k), 0, sizeof(karte) * static_cast<size_t>(grenze(p)));
+        pl.anz = 0;
     }
     const TSpieler& s = glu::st(12);
     const int n = num::clamp<int>(s.anz, 0, kSlots);
@@ -162,6 +166,31 @@ void Tk12Container::zellenAusKarten() {
         pl.at(pos).nr = static_cast<uint16_t>(i);
         if (pos > pl.anz) pl.anz = static_cast<int16_t>(pos);
     }
+    for (int p = 1; p <= kPiles; ++p) hoch_[p - 1] = static_cast<uint8_t>(pile(p).anz);
+    hochBekannt_ = true;
+}
+
+void Tk12Container::stapelSichern(uint8_t* ziel) {
+    static_assert(sizeof(d.stapel) == kPiles * sizeof(TPile));
+    if (ziel != kopie_) {
+        std::memcpy(ziel, d.stapel, sizeof(d.stapel));
+    } else {
+        // Above both bounds the pile and its copy hold nothing but zeros.
+        for (int p = 1; p <= kPiles; ++p) {
+            const TPile& pl = pile(p);
+            uint8_t* z = ziel + static_cast<size_t>(p - 1) * sizeof(TPile);
+            const int n = std::max<int>(grenze(p), kopieHoch_[p - 1]);
+            std::memcpy(z, pl.k, sizeof(karte) * static_cast<size_t>(n));
+            std::memcpy(z + offsetof(TPile, anz), &pl.anz, sizeof(TPile) - offsetof(TPile, anz));
+        }
+    }
+    kopie_ = hochBekannt_ ? ziel : nullptr;
+    for (int p = 1; p <= kPiles; ++p) kopieHoch_[p - 1] = static_cast<uint8_t>(grenze(p));
+}
+
+void Tk12Container::inhaltUnbekannt() {
+    hochBekannt_ = false;
+    kopie_ = nullptr;
 }
 
 void Tk12Container::zellenInKarten() {
@@ -202,9 +231,13 @@ void Tk12Container::karteEntfernen(int p, int position) {
     const int last = p <= kSide1Piles ? d.anz1 : kSide1Piles + d.anz2;
     for (int q = p; q < last; ++q) {
         pile(q) = pile(q + 1);
+        hoch_[q - 1] = hoch_[q];
         for (int i = 1; i <= pile(q).anz; ++i) zelle(pile(q).at(i), q, i);
     }
-    if (last >= p) std::memset(static_cast<void*>(&pile(last)), 0, sizeof(TPile));
+    if (last >= p) {
+        std::memset(static_cast<void*>(&pile(last)), 0, sizeof(TPile));
+        hoch_[last - 1] = 0;
+    }
     if (p <= kSide1Piles) {
         if (d.anz1 > 0) d.anz1 -= 1;
     } else if (d.anz2 > 0) {
@@ -247,6 +280,7 @@ void Tk12Container::anlegenFertig() {
             pl.at(pos).nr = static_cast<uint16_t>(i);
             if (pos > pl.anz) pl.anz = static_cast<int16_t>(pos);
         }
+        hoch_[p - 1] = static_cast<uint8_t>(pl.anz);
     }
     for (int i = 1; i <= kSlots; ++i) s.at(i).bewegung.fz = 0;
     // the lay-on flag and the laid slot stay: a freed Joker may still be leaving that slot

@@ -76,6 +76,12 @@ public:
     void teamMeldungen(int seat, hand& out) const;
     void zellenAusKarten();
     void zellenInKarten();
+    // The piles' bytes into a record's copy of the container (`ziel` = the copy of
+    // Tk12Daten::stapel). Only what can differ from the last copy into the same place is written.
+    void stapelSichern(uint8_t* ziel);
+    // The piles were filled from outside (a loaded game): the next clear and the next copy
+    // take every byte.
+    void inhaltUnbekannt();
     void karteEntfernen(int p, int position);
     // Starts the laying of `lege` onto pile p. A Joker set free by the laying (lay-on) is named
     // by its stack-12 slot; `ersatz` is the natural card that takes its place.
@@ -109,6 +115,15 @@ public:
     static float bogenHoehe(float x);
 
 private:
+    // Per pile: no card at a position above this bound (nor above its count), so the clear of
+    // every game step and the copy into the record skip the empty rest of each pile.
+    // Until the bounds are known (a new container, a loaded game) every position counts.
+    uint8_t hoch_[kPiles] = {};
+    bool hochBekannt_ = false;
+    // The copy stapelSichern wrote last (none yet), and the bound of each of its piles then.
+    const uint8_t* kopie_ = nullptr;
+    uint8_t kopieHoch_[kPiles] = {};
+    int grenze(int p) const;
     // p is the target of a running laying that turns it into a canasta.
     bool werdend(int p) const;
     float fortschritt01() const;

@@ -749,7 +749,11 @@ void ablaufProtokoll(const std::string& text) {
 
 // The meld container lives beside the record; its bytes travel in the record's copy of it, so a
 // saved game carries the piles with their owners and side counts.
-void containerSichern(TCG& g) { std::memcpy(g.k12Kopie + 4, &k12.d, sizeof(k12.d)); }
+void containerSichern(TCG& g) {
+    k12.stapelSichern(g.k12Kopie + 4);
+    constexpr size_t rest = offsetof(Tk12Daten, reserved0);
+    std::memcpy(g.k12Kopie + 4 + rest, reinterpret_cast<const uint8_t*>(&k12.d) + rest, sizeof(k12.d) - rest);
+}
 
 void spielSchritt(TCG& g) {
     struct Sichern {
@@ -995,6 +999,7 @@ void spielLaden() {
     cg.ablauf.meldModus = 1;
     cg.ablauf.meldStapelHover = 1;
     std::memcpy(&k12.d, cg.k12Kopie + 4, sizeof(k12.d));
+    k12.inhaltUnbekannt();
     k12.d.aktiv = 0;
     k12.d.anlegen = 0;
     // The piles come from the record, and the meld cards' cells from the piles: the table's slots

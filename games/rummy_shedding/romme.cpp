@@ -443,7 +443,9 @@ constexpr size_t kLuecke = offsetof(Tk12Daten, aktiv) + 2;
 void k12Sichern(TCG& g) {
     static_assert(sizeof(Tk12Daten) + 4 == sizeof(g.k12Kopie));
     const auto* q = reinterpret_cast<const uint8_t*>(&k12.d);
-    std::memcpy(g.k12Kopie + 4, q, kLuecke);
+    k12.stapelSichern(g.k12Kopie + 4);
+    constexpr size_t rest = offsetof(Tk12Daten, reserved0);
+    std::memcpy(g.k12Kopie + 4 + rest, q + rest, kLuecke - rest);
     std::memcpy(g.k12Kopie + 4 + kLuecke + 2, q + kLuecke + 2, sizeof(Tk12Daten) - kLuecke - 2);
 }
 
@@ -451,6 +453,7 @@ void k12Laden(const TCG& g) {
     auto* z = reinterpret_cast<uint8_t*>(&k12.d);
     std::memcpy(z, g.k12Kopie + 4, kLuecke);
     std::memcpy(z + kLuecke + 2, g.k12Kopie + 4 + kLuecke + 2, sizeof(Tk12Daten) - kLuecke - 2);
+    k12.inhaltUnbekannt();
 }
 
 void schritt(TCG& g) {

@@ -78,6 +78,65 @@ TEST_F(Piles, RebuiltFromTheCardsPilesKeepTheirOwners) {
     EXPECT_EQ(+k12.pile(1).at(3).nr, 3);
 }
 
+// The record's copy of the piles, written every game step, holds exactly the piles after any
+// change: piles that shrink, close and move down, and a copy into a place written before by
+// something else.
+TEST_F(Piles, TheRecordsCopyOfThePilesFollowsEveryChange) {
+    constexpr size_t kGroesse = sizeof(Tk12Daten::stapel);
+    static_assert(kGroesse == 60 * 260);
+    std::vector<uint8_t> kopie(kGroesse, 0x5A);
+    auto gleich = [&](const std::vector<uint8_t>& k) { return std::memcmp(k.data(), k12.d.stapel, kGroesse) == 0; };
+    auto anzahl = [&](int p) { return kopie[static_cast<size_t>(p - 1) * 260 + 256]; };
+    stapelLegen(1, 5, 1);
+    stapelLegen(2, 3, 2);
+    stapelLegen(21, 4, 3);
+    k12.d.anz1 = 2;
+    k12.d.anz2 = 1;
+    k12.zellenAusKarten();
+    k12.stapelSichern(kopie.data());
+    EXPECT_TRUE(gleich(kopie));
+    EXPECT_EQ(+anzahl(1), 5);
+    // Pile 1 empties: pile 2 with its three cards moves down into it.
+    for (int i = 0; i < 5; ++i) k12.karteEntfernen(1, 1);
+    k12.stapelSichern(kopie.data());
+    EXPECT_TRUE(gleich(kopie));
+    EXPECT_EQ(+anzahl(1), 3);
+    EXPECT_EQ(+anzahl(2), 0);
+    EXPECT_EQ(+kopie[3 * 4], 0);  // position 4 of pile 1: the fourth of the five cards was there
+    EXPECT_EQ(+kopie[260], 0);    // pile 2 is empty
+    // The next step rebuilds the piles from the cards; a new pile opens on side 2.
+    k12.zellenAusKarten();
+    stapelLegen(22, 2, 4);
+    k12.d.anz2 = 2;
+    k12.zellenAusKarten();
+    k12.stapelSichern(kopie.data());
+    EXPECT_TRUE(gleich(kopie));
+    EXPECT_EQ(+anzahl(22), 2);
+    // Another record's copy gets every byte.
+    std::vector<uint8_t> andere(kGroesse, 0xA5);
+    k12.stapelSichern(andere.data());
+    EXPECT_TRUE(gleich(andere));
+    k12.stapelSichern(kopie.data());
+    EXPECT_TRUE(gleich(kopie));
+}
+
+// A loaded game may bring bytes above a pile's count; after the load the first rebuild clears
+// them as it clears everything else.
+TEST_F(Piles, ALoadedContainerIsClearedWholeByTheNextRebuild) {
+    k12.leeren();
+    stapelLegen(1, 2, 5);
+    k12.d.anz1 = 1;
+    k12.zellenAusKarten();
+    k12.pile(1).at(9) = karte{7, 1, 30};
+    k12.pile(40).at(64) = karte{8, 2, 31};
+    k12.inhaltUnbekannt();
+    k12.zellenAusKarten();
+    EXPECT_EQ(+k12.pile(1).anz, 2);
+    EXPECT_EQ(+k12.pile(1).at(9).t, 0);
+    EXPECT_EQ(+k12.pile(1).at(9).nr, 0);
+    EXPECT_EQ(+k12.pile(40).at(64).t, 0);
+}
+
 TEST_F(Piles, RemovingTheLastCardOfAPileClosesTheRow) {
     stapelLegen(1, 2, 1);
     stapelLegen(2, 1, 2);

@@ -9,9 +9,11 @@
 
 #include "app/dialoge.h"
 #include "app/gl/programm_gl.h"
+#include "core/central.h"
 #include "core/cg.h"
 #include "core/panel.h"
 #include "core/spiele.h"
+#include "platform/rnd.h"
 #include "table/glu.h"
 
 namespace {
@@ -32,22 +34,30 @@ TEST(Sitzmarken, EverySeatsMarkerShowsInTheRummyAndSheddingGames) {
     const bool lief = programm_gl::imHauptmenue(
         [&](glapp::Tglapp& app) {
             const dialoge::Ids& d = dialoge::ids();
+            // one deal every run: a round that ended before the human's first turn (a Schwimmen
+            // hand of 31) would wait for its result box instead
+            struct Zufall {
+                decltype(central::dienste.zufallNeu) alt = central::dienste.zufallNeu;
+                ~Zufall() { central::dienste.zufallNeu = alt; }
+            } zufall;
+            central::dienste.zufallNeu = [] { rnd::seed(7); };
             for (int id : {spiele::kMauMau, spiele::kSchwimmen, spiele::kRomme, spiele::kCanasta}) {
                 SCOPED_TRACE(id);
                 app.CreateClickEvent(d.regeln[id], 2);
                 ASSERT_EQ(glapp::spielAktiv, 1);
                 app.InvsbDialog(d.kartenspiele);
                 app.InvsbDialog(d.gameMenue);
-                // dealt and the human asked: no step of the game runs and changes the markers
+                // dealt and the human asked: no step of the game runs and changes the markers; the
+                // cards come to rest and are held there while the pictures are taken
                 ASSERT_TRUE(programm_gl::laufenBis(
-                    app,
-                    [] {
-                        return ::cg.aktSpieler == 1 && ::cg.antwort.offen == 2 && glu::zugliste.anz == 0 &&
-                               ::cg.bewegungWarten.aktiv == 0;
-                    },
-                    180000))
-                    << "the human was never asked";
+                    app, [] { return ::cg.aktSpieler == 1 && ::cg.antwort.offen == 2; }, 300000))
+                    << "the human was never asked: phase " << +::cg.phase.nr << "/" << ::cg.phase.schritt
+                    << ", seat " << +::cg.aktSpieler << ", question " << +::cg.antwort.offen << ", moves "
+                    << glu::zugliste.anz << ", wait " << +::cg.bewegungWarten.aktiv;
                 ++gespielt;
+                programm_gl::laufenBis(
+                    app, [] { return glu::zugliste.anz == 0 && ::cg.bewegungWarten.aktiv == 0; }, 20000);
+                app.Freeze = 1;
                 const int n = ::cg.ablauf.anzSpieler;
                 for (int s = 1; s <= n; ++s) {
                     SCOPED_TRACE(s);
@@ -58,6 +68,7 @@ TEST(Sitzmarken, EverySeatsMarkerShowsInTheRummyAndSheddingGames) {
                     // the icon is 60 units, at least a third of that square in a 640-pixel window
                     EXPECT_GT(unterschiede(ohne, mit), 100) << "the marker of seat " << s << " is hidden";
                 }
+                app.Freeze = 0;
                 glapp::spielAktiv = 0;
             }
         },
