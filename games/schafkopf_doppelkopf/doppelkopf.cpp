@@ -453,8 +453,9 @@ void spielEnde(TCG& g) {
     }
     Z().ende = 1;
     g.antwort.art = sd::kNichts;
-    spielliste::punkteTabelle(g, g_ergebnis, false);
+    // booked first: an unattended developer run starts the next deal inside the score table
     g.phase.nr = sd::kPhaseEnde;
+    spielliste::punkteTabelle(g, g_ergebnis, false);
 }
 
 }  // namespace

@@ -550,8 +550,9 @@ void spielEnde(TCG& g) {
         ++(g_ergebnis.gewonnen ? g_statistik.rufGewonnen : g_statistik.rufVerloren);
     Z().ende = 1;
     g.antwort.art = sd::kNichts;
-    spielliste::punkteTabelle(g, g_ergebnis, false);
+    // booked first: an unattended developer run starts the next deal inside the score table
     g.phase.nr = sd::kPhaseEnde;
+    spielliste::punkteTabelle(g, g_ergebnis, false);
 }
 
 }  // namespace
