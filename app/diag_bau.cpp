@@ -55,6 +55,8 @@ void texturen(glapp::Tglapp& a) {
     for (int i = 0; i < 4; ++i) p.schafkopf[i] = tex(a, sk[i]);
     p.schafkopf[4] = p.solo[0];
     for (int n = 0; n <= 5; ++n) p.u[n] = tex(a, "f_u" + std::to_string(n) + ".jpg");
+    p.re = tex(a, "f_re.jpg");
+    p.kontra = tex(a, "f_kontra.jpg");
     // What the table draws beside the Schafkopf and Doppelkopf markers.
     for (int k = 1; k <= 12; ++k) glu::markerIcons.suit[k] = p.ansage[k];
     glu::markerIcons.tout = p.schafkopf[3];

@@ -30,6 +30,7 @@ struct Bilder {
     int32_t solo[6] = {};       // f_b, f_d, f_f, f_bd, f_x, and announcement 12
     int32_t schafkopf[5] = {};  // f_k, f_w, f_sie, f_tout, and f_b
     int32_t u[6] = {};          // f_u0..f_u5
+    int32_t re = 0, kontra = 0;  // the two sides of Schafkopf and Doppelkopf
 };
 extern Bilder bilder;
 

@@ -615,12 +615,17 @@ std::vector<std::string> wrapLines(const std::string& s, int width) {
     size_t i = 0;
     const size_t w = static_cast<size_t>(std::max(1, width));
     while (i < s.size()) {
-        const size_t cr = s.find('\r', i);
+        // A carriage return, a line feed or a pair of them (either way round) ends a line.
+        const size_t cr = s.find_first_of("\r\n", i);
         const size_t end = cr == std::string::npos ? s.size() : cr;
         if (end - i <= w) {
             out.push_back(s.substr(i, end - i));
-            i = end + (cr == std::string::npos ? 0 : 1);
-            if (cr != std::string::npos && i == s.size()) out.emplace_back();
+            i = end;
+            if (cr != std::string::npos) {
+                const char partner = s[cr] == '\r' ? '\n' : '\r';
+                i += cr + 1 < s.size() && s[cr + 1] == partner ? 2 : 1;
+                if (i == s.size()) out.emplace_back();
+            }
             continue;
         }
         const size_t blank = s.rfind(' ', i + w);

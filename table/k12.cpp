@@ -153,7 +153,7 @@ void Tk12Container::zellenAusKarten() {
     // only the positions that can hold a card are cleared.
     for (int p = 1; p <= kPiles; ++p) {
         TPile& pl = pile(p);
-        std::memset(static_cast<void*>(pl.k), 0, sizeof(karte) * static_cast<size_t>(grenze(p)));
+        if (const int n = grenze(p); n > 0) std::memset(static_cast<void*>(pl.k), 0, sizeof(karte) * static_cast<size_t>(n));
         pl.anz = 0;
     }
     const TSpieler& s = glu::st(12);
@@ -172,20 +172,21 @@ void Tk12Container::zellenAusKarten() {
 
 void Tk12Container::stapelSichern(uint8_t* ziel) {
     static_assert(sizeof(d.stapel) == kPiles * sizeof(TPile));
-    if (ziel != kopie_) {
-        std::memcpy(ziel, d.stapel, sizeof(d.stapel));
-    } else {
-        // Above both bounds the pile and its copy hold nothing but zeros.
-        for (int p = 1; p <= kPiles; ++p) {
+    const bool ganz = ziel != kopie_;
+    if (ganz) std::memcpy(ziel, d.stapel, sizeof(d.stapel));
+    for (int p = 1; p <= kPiles; ++p) {
+        const int g = grenze(p);
+        if (!ganz) {
+            // Above both bounds the pile and its copy hold nothing but zeros.
             const TPile& pl = pile(p);
             uint8_t* z = ziel + static_cast<size_t>(p - 1) * sizeof(TPile);
-            const int n = std::max<int>(grenze(p), kopieHoch_[p - 1]);
-            std::memcpy(z, pl.k, sizeof(karte) * static_cast<size_t>(n));
+            if (const int n = std::max<int>(g, kopieHoch_[p - 1]); n > 0)
+                std::memcpy(z, pl.k, sizeof(karte) * static_cast<size_t>(n));
             std::memcpy(z + offsetof(TPile, anz), &pl.anz, sizeof(TPile) - offsetof(TPile, anz));
         }
+        kopieHoch_[p - 1] = static_cast<uint8_t>(g);
     }
     kopie_ = hochBekannt_ ? ziel : nullptr;
-    for (int p = 1; p <= kPiles; ++p) kopieHoch_[p - 1] = static_cast<uint8_t>(grenze(p));
 }
 
 void Tk12Container::inhaltUnbekannt() {

@@ -538,7 +538,9 @@ void drawseatmarkers(int seat, float xOffset) {
 
 void drawdoublemark(float alpha) {
     glTranslatef(0.00782473f, -0.0469484f, 0.00312989f);
-    glframe::painttransquad(0, 25, 25, alpha);
+    // a veil over the mark's corner, the mark still showing through: at full alpha the light
+    // blend would paint a white block
+    glframe::painttransquad(0, 25, 25, 0.5f * alpha);
     glTranslatef(-0.00782473f, 0.0469484f, -0.00312989f);
 }
 

@@ -453,8 +453,7 @@ void spielEnde(TCG& g) {
     }
     Z().ende = 1;
     g.antwort.art = sd::kNichts;
-    // The table may start the next deal itself (the developer's unattended run): the end phase is
-    // set before, never over the new deal's start.
+    // booked first: an unattended developer run starts the next deal inside the score table
     g.phase.nr = sd::kPhaseEnde;
     spielliste::punkteTabelle(g, g_ergebnis, false);
 }

@@ -550,8 +550,7 @@ void spielEnde(TCG& g) {
         ++(g_ergebnis.gewonnen ? g_statistik.rufGewonnen : g_statistik.rufVerloren);
     Z().ende = 1;
     g.antwort.art = sd::kNichts;
-    // The table may start the next deal itself (the developer's unattended run): the end phase is
-    // set before, never over the new deal's start.
+    // booked first: an unattended developer run starts the next deal inside the score table
     g.phase.nr = sd::kPhaseEnde;
     spielliste::punkteTabelle(g, g_ergebnis, false);
 }

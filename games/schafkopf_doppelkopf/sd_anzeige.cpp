@@ -20,8 +20,8 @@ bool gueltig(int seat) { return seat >= 1 && seat <= 4; }
 // The party icon: Re, Kontra, or "?" while the human does not know the seat's side.
 int32_t parteiIcon(int code) {
     const panel::Bilder& b = panel::bilder;
-    if (code == kRe || code == kStill) return b.r[1];
-    if (code == kKontra) return b.r[2];
+    if (code == kRe || code == kStill) return b.re;
+    if (code == kKontra) return b.kontra;
     return b.u[0];
 }
 
@@ -55,7 +55,7 @@ int32_t typIcon(const TSchafkopfSpiel& sp) {
         case kBettel:
             return b.schafkopf[4];
         case kRufspiel:
-            return b.r[1];
+            return b.re;
         default:
             return 0;
     }

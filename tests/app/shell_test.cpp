@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -551,6 +552,44 @@ TEST_F(Form, HoverMovesFromOneLegalCardToAnotherInOneFrame) {
     app->checkupdownmoves(false);
     EXPECT_FALSE(glapp::gehoben(hand.at(3).bewegung)) << "a hovered card stays up while the table is busy";
     EXPECT_EQ(glapp::zeigerKarte, 0);
+}
+
+// Skat's game-type question: the button under the pointer shows the hand as that game would
+// hold it. Kreuz Bube, Kreuz As, Kreuz 7 and Herz As: a Grand puts the Bube at one end of the
+// hand; in a Null the Bube stands inside Kreuz between As and 7; in Herz the two trumps, Bube
+// and Herz As, lie side by side.
+TEST_F(Form, SkatGameTypeButtonUnderThePointerShowsTheHandInThatOrder) {
+    const karte kB{4, 1, 0}, kA{8, 1, 0}, k7{1, 1, 0}, hA{8, 3, 0};
+    cg.spielId = spiele::kSkat;
+    cg.aktSpieler = 1;
+    TEntscheidung& e = cg.entscheidung;
+    e.art = 55;
+    e.mitKnoepfen = 1;
+    e.knopfAnzahl = 3;
+    e.setzeCode(1, 11);  // Grand
+    e.setzeCode(2, 10);  // Null
+    e.setzeCode(3, 3);   // Herz
+    TSpieler& hand = glu::spieler[0];
+    auto stelle = [&](const karte& k) {
+        for (int i = 1; i <= hand.anz; ++i)
+            if (hand.at(i).c.t == k.t && hand.at(i).c.f == k.f) return i;
+        return 0;
+    };
+    for (int knopf = 1; knopf <= 3; ++knopf) {
+        SCOPED_TRACE(knopf);
+        // each start order is one the previewed game would not keep
+        hand.anz = 4;
+        const karte grand[] = {hA, kB, kA, k7}, sonst[] = {kB, kA, k7, hA};
+        for (int i = 1; i <= 4; ++i) hand.at(i).c = knopf == 1 ? grand[i - 1] : sonst[i - 1];
+        app->CreateMouseOverEvent(central::ids.ingame, central::ids.reihe[3][knopf]);
+        const int b = stelle(kB), a = stelle(kA), sieben = stelle(k7), herz = stelle(hA);
+        ASSERT_TRUE(b && a && sieben && herz) << "a card went missing";
+        const bool grandOrdnung = b == 1 || b == 4;
+        const bool nullOrdnung = ((a < b && b < sieben) || (sieben < b && b < a)) && (herz == 1 || herz == 4);
+        const bool herzOrdnung = std::abs(b - herz) == 1;
+        EXPECT_TRUE(knopf == 1 ? grandOrdnung : knopf == 2 ? nullOrdnung : herzOrdnung)
+            << "Bube " << b << ", Kreuz As " << a << ", Kreuz 7 " << sieben << ", Herz As " << herz;
+    }
 }
 
 // Schnapsen: while the human points at a card the computer already searches its reply; the

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(GlPaint, LabelLinesBreakAtBlanksCarriageReturnsOrTheLimit) {
+TEST(GlPaint, LabelLinesBreakAtBlanksLineEndsOrTheLimit) {
     struct Case {
         const char* text;
         int width;
@@ -18,6 +18,9 @@ TEST(GlPaint, LabelLinesBreakAtBlanksCarriageReturnsOrTheLimit) {
         {"ein Text der umbricht", 10, {"ein Text", "der", "umbricht"}},
         {"Donaudampfschiff", 6, {"Donaud", "ampfsc", "hiff"}},
         {"eins\rzwei", 20, {"eins", "zwei"}},
+        {"Poker\n Highscore", 20, {"Poker", " Highscore"}},
+        {"eins\r\nzwei\r\n", 20, {"eins", "zwei", ""}},
+        {"eins\n\rzwei\r\rdrei", 20, {"eins", "zwei", "", "drei"}},
         {"", 5, {""}},
     };
     for (const auto& c : cases) {

@@ -124,7 +124,7 @@ std::vector<std::string> names() {
           "f_slalomo.jpg", "f_slalomu.jpg", "f_fox.jpg",  "f_karl.jpg", "f_dk.jpg",      "f_b.jpg",
           "f_d.jpg",       "f_f.jpg",       "f_bd.jpg",   "f_x.jpg",    "f_k.jpg",       "f_w.jpg",
           "f_sie.jpg",     "f_tout.jpg",    "f_u0.jpg",   "f_u1.jpg",   "f_u2.jpg",      "f_u3.jpg",
-          "f_u4.jpg",      "f_u5.jpg",      "logo2.jpg",  "logo3.bmp",  "back.bmp"})
+          "f_u4.jpg",      "f_u5.jpg",      "f_re.jpg",   "f_kontra.jpg", "logo2.jpg",  "logo3.bmp",  "back.bmp"})
         n.push_back(s);
     return n;
 }
@@ -206,7 +206,8 @@ Canvas draw(const std::string& name) {
         } texts[] = {{"f_dk.jpg", "DK"},   {"f_b.jpg", "B"},       {"f_d.jpg", "D"},  {"f_f.jpg", "F"},
                      {"f_bd.jpg", "BD"},   {"f_x.jpg", "X"},       {"f_k.jpg", "Geier"},  {"f_w.jpg", "W"},
                      {"f_sie.jpg", "Sie"}, {"f_tout.jpg", "Tout"}, {"f_u0.jpg", "?"}, {"f_u1.jpg", "1"},
-                     {"f_u2.jpg", "2"},    {"f_u3.jpg", "3"},      {"f_u4.jpg", "4"}, {"f_u5.jpg", "5"}};
+                     {"f_u2.jpg", "2"},    {"f_u3.jpg", "3"},      {"f_u4.jpg", "4"}, {"f_u5.jpg", "5"},
+                     {"f_re.jpg", "Re"},   {"f_kontra.jpg", "Kontra"}};
         for (const auto& t : texts)
             if (name == t.file) {
                 label(c, t.text, std::string(t.text).size() > 2 ? 20.0f : 30.0f, kWhite);

@@ -25,8 +25,8 @@ struct Bilder {
     Bilder() {
         panel::Bilder& b = panel::bilder;
         b = panel::Bilder{};
-        b.r[1] = 501;  // Re
-        b.r[2] = 502;  // Kontra
+        b.re = 501;
+        b.kontra = 502;
         b.u[0] = 600;  // "?"
         for (int i = 1; i <= 12; ++i) b.ansage[i] = 700 + i;
         for (int i = 0; i < 6; ++i) b.solo[i] = 800 + i;
