@@ -12,7 +12,6 @@ namespace glu {
 
 namespace {
 
-auto& tz = tischcg::tz;
 auto& hk = tischhooks::tab;
 
 constexpr int kUnset = 7777777;

@@ -10,7 +10,6 @@ namespace glu {
 namespace {
 
 constexpr float kPi = 3.14159f;
-auto& tz = tischcg::tz;
 
 float sq(float v) { return v * v; }
 float lin(float d, float s, float t) { return d * t + s * (1 - t); }
